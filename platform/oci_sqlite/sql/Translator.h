@@ -1,0 +1,108 @@
+// The boundary between the embedded engine and its SQL translator: the engine hands an Oracle
+// statement text and its session context in, and gets back what to run on SQLite or which engine
+// action to take. Translation is a pure function of text and context, so the engine may cache it.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orasql {
+
+// Oracle statement type codes, as OCI_ATTR_STMT_TYPE reports them.
+enum class StatementType : int {
+    Unknown = 0,
+    Select = 1,
+    Update = 2,
+    Delete = 3,
+    Insert = 4,
+    Create = 5,
+    Drop = 6,
+    Alter = 7,
+    Begin = 8,
+    Declare = 9
+};
+
+// What the engine must do with a statement.
+enum class Action {
+    RunSqlite,
+    Commit,
+    Rollback,
+    Savepoint,
+    RollbackToSavepoint,
+    AlterSession,
+    CreateUser,
+    AlterUserPassword,
+    AlterUserExpire,
+    AlterUserGrace,
+    CreateSequence,
+    DropSequence,
+    CreateProcedure,
+    CallProcedure
+};
+
+struct ColumnInfo {
+    std::string name;
+    std::string oracleType; // VARCHAR2, CHAR, NUMBER, INTEGER, DATE
+    int length = 0;
+    int precision = 0;
+    int scale = 0;
+    bool hasScale = false;
+    bool notNull = false;
+};
+
+struct TableInfo {
+    std::string name;
+    std::vector<ColumnInfo> columns;
+};
+
+// The engine's view of its schema; names are passed in upper case.
+class Catalog {
+public:
+    virtual ~Catalog() = default;
+    virtual std::optional<TableInfo> FindTable(const std::string& upperName) const = 0;
+    virtual bool SequenceExists(const std::string& upperName) const = 0;
+};
+
+struct Context {
+    const Catalog* catalog = nullptr;
+    std::string user; // upper case
+    std::string nlsDateFormat = "DD.MM.YYYY";
+};
+
+struct Translation {
+    StatementType type = StatementType::Unknown;
+    unsigned sqlFunctionCode = 0; // OCI_ATTR_SQLFNCODE value
+    Action action = Action::RunSqlite;
+    bool ddl = false;                // commits the open transaction first
+    std::vector<std::string> sqlite; // SQLite statements to run in order (RunSqlite; also DDL side tables)
+    std::vector<std::string>
+        binds; // Oracle bind names (upper case, without ':'), each once, in first-use order
+    std::map<std::string, std::string> args; // operands of engine actions: "name", "user", "password", ...
+    std::string returningRowidBind;          // INSERT ... RETURNING rowid INTO :v -> "V"
+};
+
+// Error with Oracle's code and full message text ("ORA-00942: table or view does not exist") and the
+// 0-based offset in the Oracle text where parsing failed (OCI_ATTR_PARSE_ERROR_OFFSET), -1 otherwise.
+class OracleError : public std::runtime_error {
+public:
+    OracleError(int code, std::string message, int offset = -1);
+    int code() const { return code_; }
+    int offset() const { return offset_; }
+
+private:
+    int code_;
+    int offset_;
+};
+
+// SQL functions the engine registers on its connection and the translator's output calls: a ROWID
+// text of Oracle's form is turned into the SQLite rowid it stands for, and back.
+inline constexpr const char* kRowidDecodeFunction = "ora_rowid_decode"; // (text) -> integer rowid or NULL
+inline constexpr const char* kRowidEncodeFunction = "ora_rowid_encode"; // (table name, rowid) -> text
+
+Translation Translate(std::string_view oracleSql, const Context& ctx);
+
+} // namespace orasql
