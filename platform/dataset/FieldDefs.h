@@ -1,0 +1,35 @@
+// The field definitions a dataset builds its fields from: name, type, size, required. A record
+// source fills them while opening; an in-memory dataset gets them from its owner before Open.
+#pragma once
+
+#include "platform/dataset/FieldType.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+//! The definition of one field.
+struct TFieldDef {
+    std::string Name;      //!< field name, unique within the dataset (case-insensitive)
+    TFieldType DataType;   //!< data type
+    int Size = 0;          //!< characters of a text type; 0 = unlimited
+    bool Required = false; //!< Post refuses the record while this field is NULL
+};
+
+//! The ordered list of field definitions; a definition's position becomes the field number.
+class TFieldDefs {
+public:
+    //! Appends a definition; the name must not be in use yet (asserted).
+    void Add(std::string name, TFieldType dataType, int size = 0, bool required = false);
+    //! Removes every definition.
+    void Clear();
+    //! Number of definitions.
+    int Count() const { return static_cast<int>(FItems.size()); }
+    //! The definition at a position, 0 <= index < Count().
+    const TFieldDef& operator[](int index) const;
+    //! Position of the definition of that name (case-insensitive), or -1.
+    int IndexOf(std::string_view name) const;
+
+private:
+    std::vector<TFieldDef> FItems;
+};
