@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -30,18 +31,31 @@ bool IsComment(const std::string& trimmed) {
     return !trimmed.empty() && (trimmed[0] == ';' || trimmed[0] == '#');
 }
 
-// Writes text to path through a temporary file in the same directory, flushed to disk before the rename.
+// The replaced file's permissions carry over to its successor; a new file gets the usual ones.
+void CopyPermissions(const std::string& from, int toDescriptor) {
+    struct stat old {};
+    if (stat(from.c_str(), &old) == 0)
+        fchmod(toDescriptor, old.st_mode & 07777);
+}
+
+// The whole text on disk (flushed and synced) before anyone may rename the file into place.
+bool WriteAndSync(const std::string& temporary, const std::string& text, const std::string& replaced) {
+    FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file)
+        return false;
+    CopyPermissions(replaced, fileno(file));
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
+                         std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+    return std::fclose(file) == 0 && written;
+}
+
+// Writes text to path through a temporary file in the same directory, renamed over path when complete.
 void WriteAtomically(const std::filesystem::path& path, const std::string& text) {
     std::error_code ignored; // a folder that cannot be made shows up as the failed open below
     if (path.has_parent_path())
         std::filesystem::create_directories(path.parent_path(), ignored);
     const std::string temporary = path.string() + ".tmp" + std::to_string(getpid());
-    FILE* file = std::fopen(temporary.c_str(), "wb");
-    bool written = file && std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    written = file && std::fflush(file) == 0 && fsync(fileno(file)) == 0 && written;
-    if (file)
-        written = std::fclose(file) == 0 && written;
-    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (!WriteAndSync(temporary, text, path.string()) || std::rename(temporary.c_str(), path.c_str()) != 0) {
         std::remove(temporary.c_str());
         throw Exception("Cannot write file " + path.string());
     }

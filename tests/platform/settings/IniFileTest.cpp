@@ -105,6 +105,16 @@ TEST(IniWriting, FailedWriteLeavesTheOldFileAndNoTemporary) {
               1);
 }
 
+TEST(IniWriting, ReplacedFileKeepsItsPermissions) {
+    const auto path = CaseDir() / "private.ini";
+    WriteText(path, "[A]\nx=1\n");
+    chmod(path.c_str(), 0600);
+    TIniFile(path.string()).WriteString("A", "x", "2");
+    struct stat after {};
+    ASSERT_EQ(stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_mode & 0777, 0600u);
+}
+
 TEST(IniWriting, FolderThatCannotBeMadeIsAnError) {
     const auto dir = CaseDir();
     WriteText(dir / "plain", "");
