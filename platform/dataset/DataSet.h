@@ -39,6 +39,7 @@ using TDataSetNotifyEvent = std::function<void(TDataSet& sender)>;
 class TDataSet {
 public:
     //! The name prefixes the dataset's own error texts ("Q1: Field 'X' not found").
+    //! A subclass calls Close() in its own destructor: the base can no longer reach the source.
     explicit TDataSet(std::string name = {});
     virtual ~TDataSet();
     TDataSet(const TDataSet&) = delete;
@@ -195,7 +196,7 @@ private:
 
     // Field access, used by TField.
     const TVariant& ActiveValue(int fieldNo) const;
-    void SetActiveValue(const TField& field, TVariant value);
+    void SetActiveValue(TField& field, TVariant value);
     int FieldIndex(const TField& field) const;
     void MoveField(const TField& field, int newIndex);
     void FieldLayoutChanged();
@@ -204,18 +205,16 @@ private:
     // Notifications, used by TDataSource for its own registration.
     void AddDataSource(TDataSource* source);
     void RemoveDataSource(TDataSource* source);
-    void DataEvent(TDataEvent event, const TField* field = nullptr, int distance = 0);
+    void DataEvent(TDataEvent event, TField* field = nullptr, int distance = 0);
 
     void CreateFields();
     void DestroyFields();
     void CheckCanModify() const;
-    void CheckCurrentRecord() const;
-    void MoveTo(int index);
+    void MoveTo(int index, bool bof, bool eof);
+    void ResetPosition();
     void StartNewRecord(int insertIndex);
     void CheckRequiredFields() const;
-    void ApplyPost();
-    void ResetPosition();
-    void SetState(TDataSetState state);
+    void EndEditing();
 
     std::string FName;
     TDataSetState FState = TDataSetState::dsInactive;

@@ -3,6 +3,7 @@
 // TDataLink and react to what changed; they never poll the dataset.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 class TDataSet;
@@ -75,6 +76,7 @@ private:
     void NotifyLayoutChanged();
     // The dataset goes away: forget it without calling back.
     void DataSetDestroyed();
+    void ForEachLink(const std::function<void(TDataLink&)>& notify);
 
     TDataSet* FDataSet = nullptr;
     bool FEnabled = true;

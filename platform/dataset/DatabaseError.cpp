@@ -27,6 +27,10 @@ std::string InvalidInteger(std::string_view text) {
     return Quoted(text) + " is not a valid integer value";
 }
 
+std::string InvalidTime(std::string_view text) {
+    return Quoted(text) + " is not a valid time";
+}
+
 std::string OutOfRange(std::string_view value, std::string_view displayLabel, long long min, long long max) {
     return std::string(value) + " is not a valid value for field " + Quoted(displayLabel) +
            ". The allowed range is " + std::to_string(min) + " to " + std::to_string(max);

@@ -23,6 +23,8 @@ std::string RecordDiscarded(std::string_view dataSetName, int recordIndex);
 //! "'<text>' is not a valid integer value": a conversion error, raised as a plain Exception like
 //! the locale's float and date conversions.
 std::string InvalidInteger(std::string_view text);
+//! "'<text>' is not a valid time": a conversion error, raised as a plain Exception.
+std::string InvalidTime(std::string_view text);
 //! "<value> is not a valid value for field 'X'. The allowed range is <min> to <max>".
 std::string OutOfRange(std::string_view value, std::string_view displayLabel, long long min, long long max);
 //! "Cannot access field 'X' as type <type>": a conversion no value of this field can take.

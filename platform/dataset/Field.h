@@ -6,6 +6,7 @@
 #include "platform/dataset/FieldDefs.h"
 #include "platform/dataset/Variant.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -104,12 +105,18 @@ public:
     void SetAsDateTime(TDateTime value);
 
     //! The text a view shows: the get-text handler's, else the value through DisplayFormat,
-    //! else AsString(). A blob shows "(BLOB)".
+    //! else AsString(). A currency field without format shows "#,##0.00"; a blob "(BLOB)".
     std::string DisplayText() const;
 
 private:
+    // Conversions between value kinds, following this field's type (FieldConversion.cpp).
     TVariant Convert(const TVariant& value) const;
-    void LayoutChanged();
+    std::string TextOf(const TVariant& value) const;
+    std::int64_t IntegerOf(const TVariant& value) const;
+    double NumberOf(const TVariant& value) const;
+    TDateTime DateTimeOf(const TVariant& value) const;
+    TBytes BytesOf(const TVariant& value) const;
+    std::int64_t CheckedRange(std::int64_t value) const;
 
     TDataSet& FDataSet;
     TFieldDef FDef;
