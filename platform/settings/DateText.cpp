@@ -1,22 +1,28 @@
-// Writes and reads dates by the locale's patterns. A pattern is a run of field letters (d, M, y, H,
+// Writes and reads dates by the locale's patterns. A pattern is runs of field letters (y, M, d, H,
 // m, s) and literal characters; reading expects the literals where the pattern has them.
 #include "platform/settings/DateText.h"
 
 #include "platform/settings/Exceptions.h"
 #include "platform/settings/Locale.h"
 
+#include <array>
 #include <cctype>
-#include <cmath>
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
+constexpr std::string_view FieldLetters = "yMdHms";
+
+// Calendar and clock fields in the order of FieldLetters.
 struct TDateParts {
-    int Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0;
+    std::array<int, 6> Values{};
+    int& operator[](char letter) { return Values[FieldLetters.find(letter)]; }
+    int operator[](char letter) const { return Values[FieldLetters.find(letter)]; }
 };
 
 bool IsFieldLetter(char c) {
-    return c == 'd' || c == 'M' || c == 'y' || c == 'H' || c == 'm' || c == 's';
+    return FieldLetters.find(c) != std::string_view::npos;
 }
 
 size_t RunLength(const std::string& pattern, size_t pos) {
@@ -24,23 +30,6 @@ size_t RunLength(const std::string& pattern, size_t pos) {
     while (end < pattern.size() && pattern[end] == pattern[pos])
         ++end;
     return end - pos;
-}
-
-int FieldValue(const TDateParts& parts, char letter, size_t width) {
-    switch (letter) {
-    case 'd':
-        return parts.Day;
-    case 'M':
-        return parts.Month;
-    case 'y':
-        return width <= 2 ? parts.Year % 100 : parts.Year;
-    case 'H':
-        return parts.Hour;
-    case 'm':
-        return parts.Minute;
-    default:
-        return parts.Second;
-    }
 }
 
 std::string FormatByPattern(const std::string& pattern, const TDateParts& parts) {
@@ -53,9 +42,10 @@ std::string FormatByPattern(const std::string& pattern, const TDateParts& parts)
             continue;
         }
         const size_t width = RunLength(pattern, pos);
-        const int minDigits = c == 'y' ? (width <= 2 ? 2 : 4) : (width >= 2 ? 2 : 1);
+        const bool shortYear = c == 'y' && width <= 2;
+        const int minDigits = c == 'y' ? (shortYear ? 2 : 4) : (width >= 2 ? 2 : 1);
         char buffer[16];
-        std::snprintf(buffer, sizeof buffer, "%0*d", minDigits, FieldValue(parts, c, width));
+        std::snprintf(buffer, sizeof buffer, "%0*d", minDigits, shortYear ? parts[c] % 100 : parts[c]);
         out += buffer;
         pos += width;
     }
@@ -65,19 +55,20 @@ std::string FormatByPattern(const std::string& pattern, const TDateParts& parts)
 TDateParts PartsOf(TDateTime value) {
     TDateParts parts;
     int millisecond = 0;
-    DecodeDate(value, parts.Year, parts.Month, parts.Day);
-    DecodeTime(value, parts.Hour, parts.Minute, parts.Second, millisecond);
+    DecodeDate(value, parts['y'], parts['M'], parts['d']);
+    DecodeTime(value, parts['H'], parts['m'], parts['s'], millisecond);
     return parts;
 }
 
-// Two-digit years read as the nearest century around 2000, as the short date's two-digit form implies.
+// A two-digit year means the one nearest to 2000: 00..49 -> 20xx, 50..99 -> 19xx.
 int ExpandYear(int year, size_t digits) {
     if (digits > 2)
         return year;
     return year < 50 ? 2000 + year : 1900 + year;
 }
 
-// Reads text from pos by the pattern; returns false on any mismatch. Leaves pos after the last field.
+// Reads text from pos by the pattern; false on any mismatch. Fields take one or two digits (years up
+// to four), so "5.3.2023" reads like "05.03.2023". Leaves pos after the last character read.
 bool ParseByPattern(const std::string& pattern, const std::string& text, size_t& pos, TDateParts& parts) {
     for (size_t p = 0; p < pattern.size();) {
         const char c = pattern[p];
@@ -98,25 +89,7 @@ bool ParseByPattern(const std::string& pattern, const std::string& text, size_t&
         }
         if (digits == 0)
             return false;
-        switch (c) {
-        case 'd':
-            parts.Day = value;
-            break;
-        case 'M':
-            parts.Month = value;
-            break;
-        case 'y':
-            parts.Year = ExpandYear(value, digits);
-            break;
-        case 'H':
-            parts.Hour = value;
-            break;
-        case 'm':
-            parts.Minute = value;
-            break;
-        default:
-            parts.Second = value;
-        }
+        parts[c] = c == 'y' ? ExpandYear(value, digits) : value;
         p += RunLength(pattern, p);
     }
     return true;
@@ -128,23 +101,22 @@ void SkipBlanks(const std::string& text, size_t& pos) {
 }
 
 bool IsValidDate(const TDateParts& parts) {
-    return parts.Year >= 1 && parts.Year <= 9999 && parts.Month >= 1 && parts.Month <= 12 && parts.Day >= 1 &&
-           parts.Day <= DaysInMonth(parts.Year, parts.Month);
+    return parts['y'] >= 1 && parts['y'] <= 9999 && parts['M'] >= 1 && parts['M'] <= 12 && parts['d'] >= 1 &&
+           parts['d'] <= DaysInMonth(parts['y'], parts['M']);
 }
 
 bool IsValidTime(const TDateParts& parts) {
-    return parts.Hour <= 23 && parts.Minute <= 59 && parts.Second <= 59;
+    return parts['H'] <= 23 && parts['m'] <= 59 && parts['s'] <= 59;
 }
 
-// The date part of text; pos ends after it. Optional blanks around the date are allowed.
+// The date at the start of text, after optional blanks; pos ends after it.
 bool ReadDate(const std::string& text, size_t& pos, TDateParts& parts) {
     SkipBlanks(text, pos);
     return ParseByPattern(Locale().ShortDateFormat, text, pos, parts) && IsValidDate(parts);
 }
 
 TDateTime Compose(const TDateParts& parts) {
-    return EncodeDate(parts.Year, parts.Month, parts.Day) +
-           EncodeTime(parts.Hour, parts.Minute, parts.Second, 0);
+    return EncodeDate(parts['y'], parts['M'], parts['d']) + EncodeTime(parts['H'], parts['m'], parts['s'], 0);
 }
 
 } // namespace
@@ -160,7 +132,7 @@ std::string FormatLongTime(TDateTime value) {
 std::string FormatDateTime(TDateTime value) {
     const TDateParts parts = PartsOf(value);
     std::string text = FormatByPattern(Locale().ShortDateFormat, parts);
-    if (parts.Hour != 0 || parts.Minute != 0 || parts.Second != 0)
+    if (parts['H'] != 0 || parts['m'] != 0 || parts['s'] != 0)
         text += " " + FormatByPattern(Locale().LongTimeFormat, parts);
     return text;
 }
@@ -187,7 +159,9 @@ TDateTime ParseDateTime(const std::string& text) {
     bool read = ReadDate(text, pos, parts);
     SkipBlanks(text, pos);
     if (read && pos < text.size()) {
-        const bool withSeconds = text.find(':', text.find(':', pos) + 1) != std::string::npos;
+        const size_t firstColon = text.find(':', pos);
+        const bool withSeconds =
+            firstColon != std::string::npos && text.find(':', firstColon + 1) != std::string::npos;
         read = ParseByPattern(withSeconds ? "H:m:s" : "H:m", text, pos, parts) && IsValidTime(parts);
         SkipBlanks(text, pos);
     }

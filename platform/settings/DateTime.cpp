@@ -4,6 +4,7 @@
 
 #include "platform/settings/Exceptions.h"
 
+#include <cassert>
 #include <cmath>
 #include <ctime>
 
@@ -48,6 +49,7 @@ bool IsLeapYear(int year) {
 }
 
 int DaysInMonth(int year, int month) {
+    assert(month >= 1 && month <= 12);
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
 }

@@ -6,5 +6,5 @@
 
 // '0' a digit always shown, '#' a digit shown when significant, '.' the decimal separator, ',' anywhere
 // in the integer part turns on thousands grouping; text in '...' or "..." and any other character is
-// copied. An empty format falls back to FloatToStr.
+// copied. There is no exponent notation. An empty format falls back to FloatToStr.
 std::string FormatFloat(const std::string& format, double value);
