@@ -26,20 +26,14 @@ public:
 class DataSourceTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        source.SetDataSet(ds.get());
-        link.SetDataSource(&source);
-        ds->Open();
         for (const char* name : {"A", "B", "C"})
             AppendOrder(*ds, name, 1);
         ds->First();
+        link.SetDataSource(&source);
         link.Take();
     }
-    std::unique_ptr<TMemDataSet> ds = [] {
-        auto d = MakeOrders();
-        d->Close();
-        return d;
-    }();
-    TDataSource source;
+    std::unique_ptr<TMemDataSet> ds = MakeOrders();
+    TDataSource source{ds.get()};
     TRecordingLink link;
 };
 
