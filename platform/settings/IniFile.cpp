@@ -9,10 +9,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 std::string Trim(const std::string& text) {
     const size_t begin = text.find_first_not_of(" \t\r");
@@ -73,7 +76,12 @@ void TIniFile::Load() {
     // A file that exists but cannot be read must not be replaced by what little we know of it.
     unreadable_ = !in && std::filesystem::exists(fileName_);
     std::string text;
-    while (std::getline(in, text)) {
+    for (bool firstLine = true; std::getline(in, text); firstLine = false) {
+        // Editors may start the file with a byte order mark; it must not hide the first section header.
+        if (firstLine && text.starts_with(ByteOrderMark)) {
+            text.erase(0, ByteOrderMark.size());
+            byteOrderMark_ = true;
+        }
         if (!text.empty() && text.back() == '\r')
             text.pop_back();
         const std::string trimmed = Trim(text);
@@ -94,7 +102,7 @@ void TIniFile::Load() {
 void TIniFile::Save() const {
     if (unreadable_)
         throw Exception("Cannot write file " + fileName_);
-    std::string text;
+    std::string text(byteOrderMark_ ? ByteOrderMark : "");
     for (const TSection& section : sections_) {
         if (&section != &sections_.front())
             text += "[" + section.Name + "]\n";

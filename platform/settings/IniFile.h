@@ -51,4 +51,5 @@ private:
     std::string fileName_;
     std::vector<TSection> sections_;
     bool unreadable_ = false;
+    bool byteOrderMark_ = false; // kept on writing, as the file had it
 };

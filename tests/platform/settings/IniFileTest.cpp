@@ -50,6 +50,15 @@ TEST(IniReading, MalformedLinesAreSkipped) {
     EXPECT_EQ(ini.ReadInteger("T", "neg", 3), -5);
 }
 
+TEST(IniReading, ByteOrderMarkDoesNotHideTheFirstSection) {
+    const auto path = CaseDir() / "edited.ini";
+    WriteText(path, "\xEF\xBB\xBF[REFERENT]\nA1=R1\n");
+    TIniFile ini(path.string());
+    EXPECT_EQ(ini.ReadString("REFERENT", "A1", "-"), "R1");
+    ini.WriteString("REFERENT", "A2", "R2");
+    EXPECT_EQ(ReadText(path), "\xEF\xBB\xBF[REFERENT]\nA1=R1\nA2=R2\n");
+}
+
 TEST(IniWriting, WrittenValuesReadBackFromANewObject) {
     const auto path = CaseDir() / "sub" / "WIN.INI";
     {
