@@ -85,9 +85,8 @@ std::string Group(const std::string& digits, const std::string& separator) {
 
 // The magnitude by the layout, without sign; sets allZero when no digit shown is significant.
 std::string FormatMagnitude(const TSectionLayout& layout, double magnitude, bool& allZero) {
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.*f", layout.Decimals, magnitude);
-    std::string text = buffer;
+    std::string text(std::snprintf(nullptr, 0, "%.*f", layout.Decimals, magnitude), '\0');
+    std::snprintf(text.data(), text.size() + 1, "%.*f", layout.Decimals, magnitude);
     const size_t point = text.find('.');
     std::string integer = text.substr(0, point);
     std::string fraction = point == std::string::npos ? "" : text.substr(point + 1);

@@ -56,6 +56,12 @@ TEST_F(DisplayFormats, LiteralsAndSections) {
     EXPECT_EQ(FormatFloat("0.00;;\"-\"", -2), "-2,00");
 }
 
+TEST_F(DisplayFormats, HugeValuesKeepAllTheirDigits) {
+    const std::string text = FormatFloat("#,##0.00", 1e300);
+    EXPECT_EQ(text.substr(0, 6), "1.000.");
+    EXPECT_EQ(text.size(), 1 + 100 * 4 + 3u);
+}
+
 TEST_F(DisplayFormats, EmptyFormatIsTheGeneralText) {
     EXPECT_EQ(FormatFloat("", 1234.5), "1234,5");
     EXPECT_EQ(FormatFloat("", 0.1 + 0.2), "0,3");
