@@ -35,7 +35,7 @@ TEST(AliasLookup, UnknownAliasIsAnErrorNamingIt) {
         aliases.DriverName("NOSUCH");
         FAIL();
     } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), "Unknown alias: NOSUCH");
+        EXPECT_EQ(e.Message(), "Unknown alias: NOSUCH (in " + path.string() + ")");
     }
     EXPECT_THROW(aliases.Params("NOSUCH"), Exception);
     const TAliasConfiguration none((CaseDir() / "missing.ini").string());
