@@ -112,6 +112,33 @@ TEST_F(DataSourceTest, ARecordViewSendsNothing) {
     EXPECT_TRUE(link.Seen.empty());
 }
 
+// A source whose close fails, as a lost connection would.
+class TFailingClose : public TMemDataSet {
+public:
+    TFailingClose() { FieldDefs().Add("X", TFieldType::ftInteger); }
+
+protected:
+    void InternalClose() override {
+        if (std::exchange(Fail, false))
+            throw EDatabaseError("ORA-03113: end-of-file on communication channel");
+    }
+    bool Fail = true;
+};
+
+TEST(DataSourceLifetime, AFailedCloseStillFreesTheFieldsAndTellsTheViews) {
+    TFailingClose ds;
+    ds.Open();
+    TDataSource source(&ds);
+    TRecordingLink link;
+    link.SetDataSource(&source);
+    link.Take();
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds.Close(); }),
+              "ORA-03113: end-of-file on communication channel");
+    EXPECT_FALSE(ds.Active());
+    EXPECT_EQ(ds.FieldCount(), 0);
+    EXPECT_EQ(link.Take(), (Log{"inactive"}));
+}
+
 TEST(DataSourceLifetime, EitherSideMayGoFirst) {
     TRecordingLink link;
     {
