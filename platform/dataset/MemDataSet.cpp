@@ -18,6 +18,13 @@ void TMemDataSet::EmptyDataSet() {
     RecordsReplaced();
 }
 
+void TMemDataSet::LoadRecords(std::vector<TRecordBuffer> records) {
+    for ([[maybe_unused]] const TRecordBuffer& record : records)
+        assert(static_cast<int>(record.size()) == FieldDefs().Count());
+    FRecords = std::move(records);
+    RecordsReplaced();
+}
+
 // The field definitions come from the owner; a new open starts without records.
 void TMemDataSet::InternalOpen() {
     FRecords.clear();

@@ -33,6 +33,10 @@ protected:
 
     //! The records in position order, for subclasses that keep their own store in step.
     const std::vector<TRecordBuffer>& Records() const { return FRecords; }
+    //! Replaces the records held by ones read elsewhere (a file, a query), one value per field
+    //! definition each. Called from InternalOpen, after the base's; when open, the dataset moves to
+    //! the first record and the views repaint.
+    void LoadRecords(std::vector<TRecordBuffer> records);
 
 private:
     std::vector<TRecordBuffer> FRecords;

@@ -95,6 +95,42 @@ TEST(UnidirectionalSource, WalkingToTheEndCountsEveryRecord) {
     EXPECT_EQ(ds.RecordCount(), 10);
 }
 
+// An in-memory table filled from elsewhere when it opens, as a local table read from a file.
+class TLoadedTable : public TMemDataSet {
+public:
+    TLoadedTable() : TMemDataSet("LOADED") { FieldDefs().Add("N", TFieldType::ftInteger); }
+    void Reload(int count) { LoadRecords(Numbers(count)); }
+
+protected:
+    void InternalOpen() override {
+        TMemDataSet::InternalOpen();
+        LoadRecords(Numbers(3));
+    }
+
+private:
+    static std::vector<TRecordBuffer> Numbers(int count) {
+        std::vector<TRecordBuffer> records;
+        for (int n = 1; n <= count; ++n)
+            records.push_back({TVariant::FromInteger(n)});
+        return records;
+    }
+};
+
+TEST(LoadedRecords, ReplaceTheHeldRecordsAndStartAtTheFirst) {
+    TLoadedTable table;
+    table.Open();
+    EXPECT_EQ(table.RecordCount(), 3);
+    EXPECT_EQ(N(table), 1);
+    table.Last();
+    table.Reload(5);
+    EXPECT_EQ(table.RecNo(), 1);
+    EXPECT_EQ(table.RecordCount(), 5);
+    table.Edit();
+    table.Reload(0);
+    EXPECT_EQ(table.State(), TDataSetState::dsBrowse) << "a pending edit of a replaced record is dropped";
+    EXPECT_TRUE(table.IsEmpty());
+}
+
 TEST(RecordView, ShowsTheEditBufferForTheRecordBeingEdited) {
     auto ds = MakeOrders();
     AppendOrder(*ds, "A", 1);
