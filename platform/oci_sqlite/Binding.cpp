@@ -1,0 +1,159 @@
+// Client bind buffers to SQLite parameters.
+#include "platform/oci_sqlite/Binding.h"
+
+#include "platform/oci_sqlite/EngineError.h"
+#include "platform/oci_sqlite/OracleDate.h"
+#include "platform/oci_sqlite/SqlText.h"
+
+#include <cstring>
+#include <sqlite3.h>
+
+namespace ocisqlite {
+
+BindSlot& BindSet::Set(const std::string& name, const BindSlot& slot) {
+    return slots_[UpperCase(name)] = slot;
+}
+
+const BindSlot* BindSet::Find(const std::string& upperName) const {
+    const auto found = slots_.find(upperName);
+    return found == slots_.end() ? nullptr : &found->second;
+}
+
+namespace {
+
+const unsigned char* Element(const BindSlot& slot, ub4 iteration) {
+    return static_cast<const unsigned char*>(slot.value) + static_cast<size_t>(slot.size) * iteration;
+}
+
+bool IsNull(const BindSlot& slot, ub4 iteration) {
+    return !slot.value || (slot.indicator && slot.indicator[iteration] == OCI_IND_NULL);
+}
+
+// The text's length: up to the terminator for STR and AVC, else the actual length or the buffer size.
+size_t TextLength(const BindSlot& slot, ub4 iteration, const char* text) {
+    if (slot.type == SQLT_STR || slot.type == SQLT_AVC)
+        return strnlen(text, static_cast<size_t>(slot.size));
+    if (slot.length)
+        return slot.length[iteration];
+    return static_cast<size_t>(slot.size);
+}
+
+int64_t ReadInteger(const unsigned char* data, sb4 size) {
+    switch (size) {
+    case 1:
+        return *reinterpret_cast<const int8_t*>(data);
+    case 2: {
+        int16_t v;
+        std::memcpy(&v, data, 2);
+        return v;
+    }
+    case 4: {
+        int32_t v;
+        std::memcpy(&v, data, 4);
+        return v;
+    }
+    case 8: {
+        int64_t v;
+        std::memcpy(&v, data, 8);
+        return v;
+    }
+    default:
+        throw ora::InvalidNumber();
+    }
+}
+
+double ReadFloat(const unsigned char* data, sb4 size) {
+    if (size == sizeof(float)) {
+        float v;
+        std::memcpy(&v, data, sizeof v);
+        return v;
+    }
+    if (size == sizeof(double)) {
+        double v;
+        std::memcpy(&v, data, sizeof v);
+        return v;
+    }
+    throw ora::InvalidNumber();
+}
+
+void BindOne(sqlite3_stmt* stmt, int index, const BindSlot& slot, ub4 iteration) {
+    if (IsNull(slot, iteration)) {
+        sqlite3_bind_null(stmt, index);
+        return;
+    }
+    const unsigned char* data = Element(slot, iteration);
+    switch (slot.type) {
+    case SQLT_STR:
+    case SQLT_CHR:
+    case SQLT_AFC:
+    case SQLT_AVC:
+    case SQLT_LNG: {
+        const char* text = reinterpret_cast<const char*>(data);
+        const size_t length = TextLength(slot, iteration, text);
+        if (length == 0)
+            sqlite3_bind_null(stmt, index);
+        else
+            sqlite3_bind_text(stmt, index, text, static_cast<int>(length), SQLITE_TRANSIENT);
+        return;
+    }
+    case SQLT_INT:
+        sqlite3_bind_int64(stmt, index, ReadInteger(data, slot.size));
+        return;
+    case SQLT_FLT:
+        sqlite3_bind_double(stmt, index, ReadFloat(data, slot.size));
+        return;
+    case SQLT_DAT: {
+        const auto parts = slot.size >= 7 ? FromOracleDate(data) : std::nullopt;
+        if (!parts)
+            throw ora::InvalidDate();
+        const std::string text = FormatStoredDate(*parts);
+        sqlite3_bind_text(stmt, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        return;
+    }
+    default:
+        throw ora::Unimplemented();
+    }
+}
+
+} // namespace
+
+void BindParameters(sqlite3_stmt* stmt, const BindSet& binds, ub4 iteration,
+                    const std::string& returningBind) {
+    const int count = sqlite3_bind_parameter_count(stmt);
+    for (int index = 1; index <= count; ++index) {
+        const char* name = sqlite3_bind_parameter_name(stmt, index);
+        const std::string upper = name ? UpperCase(name + 1) : std::string();
+        const BindSlot* slot = binds.Find(upper);
+        if (upper == returningBind)
+            sqlite3_bind_null(stmt, index);
+        else if (!slot)
+            throw ora::NotAllVariablesBound();
+        else
+            BindOne(stmt, index, *slot, iteration);
+    }
+}
+
+void RequireBound(const BindSet& binds, const std::vector<std::string>& names,
+                  const std::string& returningBind) {
+    for (const std::string& name : names)
+        if (name != returningBind && !binds.Find(name))
+            throw ora::NotAllVariablesBound();
+}
+
+void WriteOutputText(const BindSlot& slot, ub4 iteration, const std::string& text) {
+    if (!slot.value || slot.size <= 0)
+        return;
+    auto* out = static_cast<char*>(slot.value) + static_cast<size_t>(slot.size) * iteration;
+    const bool terminated = slot.type == SQLT_STR || slot.type == SQLT_AVC;
+    const size_t room = static_cast<size_t>(slot.size) - (terminated ? 1 : 0);
+    const size_t length = std::min(room, text.size());
+    std::memcpy(out, text.data(), length);
+    if (terminated)
+        out[length] = '\0';
+    if (slot.length)
+        slot.length[iteration] = static_cast<ub2>(length);
+    if (slot.indicator)
+        slot.indicator[iteration] = OCI_IND_NOTNULL;
+}
+
+} // namespace ocisqlite

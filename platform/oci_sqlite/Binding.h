@@ -1,0 +1,48 @@
+// A client's bind variables and how their buffers become SQLite values: by name, each name bound
+// once however often the statement uses it; NULL through the indicator; OCI external types STR, CHR,
+// AFC, AVC, LNG (text; an empty text is NULL, as in Oracle), INT, FLT and the 7-byte DAT.
+#pragma once
+
+#include "platform/oci_sqlite/OciApi.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+struct sqlite3_stmt;
+
+namespace ocisqlite {
+
+struct BindSlot {
+    void* value = nullptr;
+    sb4 size = 0;
+    ub2 type = 0;
+    sb2* indicator = nullptr;
+    ub2* length = nullptr;
+    ub2* returnCode = nullptr;
+};
+
+class BindSet {
+public:
+    // Name without the colon, any case.
+    BindSlot& Set(const std::string& name, const BindSlot& slot);
+    const BindSlot* Find(const std::string& upperName) const;
+    bool Empty() const { return slots_.empty(); }
+
+private:
+    std::map<std::string, BindSlot> slots_;
+};
+
+// Binds every parameter of stmt from iteration `iteration` of the client's arrays. The returning
+// bind is an output and binds NULL; any other parameter without a bind gives ORA-01008.
+void BindParameters(sqlite3_stmt* stmt, const BindSet& binds, ub4 iteration,
+                    const std::string& returningBind);
+
+// Writes a text into an output bind (a ROWID after INSERT ... RETURNING).
+void WriteOutputText(const BindSlot& slot, ub4 iteration, const std::string& text);
+
+// Checks the statement's bind names before anything runs.
+void RequireBound(const BindSet& binds, const std::vector<std::string>& names,
+                  const std::string& returningBind);
+
+} // namespace ocisqlite

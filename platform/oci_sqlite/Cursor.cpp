@@ -1,0 +1,76 @@
+// Lazy stepping with a buffer that takes over at transaction boundaries.
+#include "platform/oci_sqlite/Cursor.h"
+
+#include "platform/oci_sqlite/SqlText.h"
+
+#include <sqlite3.h>
+
+namespace ocisqlite {
+
+void OpenCursors::DetachAll() {
+    for (Cursor* cursor : cursors_)
+        cursor->Detach();
+}
+
+Cursor::Cursor(StatementLease lease, std::shared_ptr<OpenCursors> registry, ErrorContext context,
+               bool describeOnly)
+    : lease_(std::move(lease)), registry_(std::move(registry)), context_(std::move(context)),
+      live_(!describeOnly) {
+    if (live_)
+        StepInto(buffered_);
+    if (!buffered_.empty())
+        firstRow_ = buffered_.front();
+    if (live_)
+        registry_->Add(this);
+}
+
+Cursor::~Cursor() {
+    registry_->Remove(this);
+}
+
+// Reads one more row into rows; at the end the statement is reset so it holds no read transaction.
+void Cursor::StepInto(std::deque<Row>& rows) {
+    sqlite3_stmt* stmt = lease_.get();
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW) {
+        rows.push_back(CurrentRow(stmt));
+        return;
+    }
+    live_ = false;
+    registry_->Remove(this);
+    sqlite3_reset(stmt);
+    if (rc != SQLITE_DONE)
+        ThrowSqliteError(sqlite3_db_handle(stmt), rc, context_);
+}
+
+std::optional<Row> Cursor::Next() {
+    if (buffered_.empty() && live_)
+        StepInto(buffered_);
+    if (buffered_.empty())
+        return std::nullopt;
+    Row row = std::move(buffered_.front());
+    buffered_.pop_front();
+    return row;
+}
+
+void Cursor::Detach() {
+    while (live_)
+        StepInto(buffered_);
+}
+
+const std::vector<ColumnDescription>& Cursor::Columns() {
+    if (!columns_)
+        columns_ = DescribeColumns(lease_.get(), firstRow_ ? &*firstRow_ : nullptr);
+    return *columns_;
+}
+
+bool Cursor::IsDateColumn(int column) const {
+    const char* declared = sqlite3_column_decltype(lease_.get(), column);
+    return declared && UpperCase(declared).rfind("DATE", 0) == 0;
+}
+
+int Cursor::ColumnCount() const {
+    return sqlite3_column_count(lease_.get());
+}
+
+} // namespace ocisqlite

@@ -1,0 +1,58 @@
+// The rows of an executed query. It steps SQLite lazily, but before its session commits, rolls back
+// or starts a transaction it reads the rest of its rows into memory (Detach), because SQLite resets a
+// running statement on rollback while an Oracle cursor keeps fetching from the state it was opened on.
+#pragma once
+
+#include "platform/oci_sqlite/ColumnDescription.h"
+#include "platform/oci_sqlite/SqliteErrors.h"
+#include "platform/oci_sqlite/StatementCache.h"
+#include "platform/oci_sqlite/Value.h"
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <set>
+
+namespace ocisqlite {
+
+class Cursor;
+
+// The cursors open on one connection, so a transaction boundary can detach them all.
+class OpenCursors {
+public:
+    void Add(Cursor* cursor) { cursors_.insert(cursor); }
+    void Remove(Cursor* cursor) { cursors_.erase(cursor); }
+    void DetachAll();
+
+private:
+    std::set<Cursor*> cursors_;
+};
+
+class Cursor {
+public:
+    // Steps to the first row at once, so that execution errors surface at execute as with Oracle;
+    // a describe-only cursor never steps and has no rows.
+    Cursor(StatementLease lease, std::shared_ptr<OpenCursors> registry, ErrorContext context,
+           bool describeOnly = false);
+    ~Cursor();
+    Cursor(const Cursor&) = delete;
+    Cursor& operator=(const Cursor&) = delete;
+
+    std::optional<Row> Next();
+    void Detach();
+    const std::vector<ColumnDescription>& Columns();
+    bool IsDateColumn(int column) const;
+    int ColumnCount() const;
+
+private:
+    void StepInto(std::deque<Row>& rows);
+    StatementLease lease_;
+    std::shared_ptr<OpenCursors> registry_;
+    ErrorContext context_;
+    std::deque<Row> buffered_;
+    std::optional<Row> firstRow_;
+    std::optional<std::vector<ColumnDescription>> columns_;
+    bool live_ = true;
+};
+
+} // namespace ocisqlite

@@ -1,0 +1,31 @@
+// A client's define buffers and how a fetched value is written into one: as text (CHR, STR, AFC,
+// AVC, LNG; numbers in Oracle's digits, dates in the session's NLS_DATE_FORMAT), as INT or FLT, or
+// as the 7-byte DAT. Indicator, returned length and column return code are set as Oracle sets them.
+#pragma once
+
+#include "platform/oci_sqlite/OciApi.h"
+#include "platform/oci_sqlite/Value.h"
+
+#include <string>
+
+namespace ocisqlite {
+
+struct DefineSlot {
+    void* value = nullptr;
+    sb4 size = 0;
+    ub2 type = 0;
+    sb2* indicator = nullptr;
+    ub2* length = nullptr;
+    ub2* returnCode = nullptr;
+};
+
+enum class WriteOutcome { Written, Truncated };
+
+// Writes into row `row` of the client's arrays. ORA-01405 for NULL without an indicator.
+WriteOutcome WriteValue(const Value& value, const DefineSlot& slot, ub4 row, bool isDate,
+                        const std::string& nlsDateFormat);
+
+// Oracle's text for a number: no exponent for ordinary magnitudes, no zero before the point (".5").
+std::string OracleNumberText(const Value& number);
+
+} // namespace ocisqlite

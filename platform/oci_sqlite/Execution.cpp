@@ -1,0 +1,175 @@
+// Statement execution: queries, changes, DDL and engine actions.
+#include "platform/oci_sqlite/Execution.h"
+
+#include "platform/oci_sqlite/EngineError.h"
+#include "platform/oci_sqlite/SqlText.h"
+
+#include <sqlite3.h>
+
+namespace ocisqlite {
+
+namespace {
+
+using orasql::Action;
+using orasql::Translation;
+
+std::string Arg(const Translation& t, const char* key) {
+    const auto found = t.args.find(key);
+    return found == t.args.end() ? std::string() : found->second;
+}
+
+int64_t IntArg(const Translation& t, const char* key, int64_t fallback) {
+    const std::string text = Arg(t, key);
+    return text.empty() ? fallback : std::stoll(text);
+}
+
+// The table an INSERT writes: the translator names it, else it is read from the SQLite text.
+std::string InsertTarget(const Translation& t) {
+    std::string table = Arg(t, "table");
+    if (!table.empty() || t.sqlite.empty())
+        return table;
+    const std::string upper = UpperCase(t.sqlite.front());
+    auto at = upper.find("INTO ");
+    if (at == std::string::npos)
+        return table;
+    at += 5;
+    while (at < upper.size() && (upper[at] == ' ' || upper[at] == '"'))
+        ++at;
+    const auto end = upper.find_first_of(" (\"", at);
+    return upper.substr(at, end == std::string::npos ? std::string::npos : end - at);
+}
+
+ub4 RunOnce(Session& session, const std::string& sql, const BindSet& binds, ub4 iteration,
+            const Translation& t) {
+    StatementLease lease = session.statements().Borrow(sql);
+    BindParameters(lease.get(), binds, iteration, t.returningRowidBind);
+    int rc;
+    while ((rc = sqlite3_step(lease.get())) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE)
+        ThrowSqliteError(session.db(), rc, session.ErrorContextFor(t.type));
+    return sqlite3_stmt_readonly(lease.get()) ? 0 : static_cast<ub4>(sqlite3_changes(session.db()));
+}
+
+ExecutionResult RunChange(Session& session, const Translation& t, const BindSet& binds, ub4 iterations) {
+    if (iterations == 0)
+        throw ora::ZeroIterationCount();
+    ExecutionResult result;
+    Transaction& transaction = session.transaction();
+    transaction.BeginIfNeeded();
+    try {
+        for (ub4 iteration = 0; iteration < iterations; ++iteration) {
+            StatementAtomicity atomic(session.db(), t.sqlite.size() > 1);
+            for (const std::string& sql : t.sqlite)
+                result.rowCount += RunOnce(session, sql, binds, iteration, t);
+            atomic.Succeeded();
+            transaction.MarkChanged();
+            if (t.type == orasql::StatementType::Insert) {
+                const std::string table = InsertTarget(t);
+                result.lastRow = RowAddress{TableObjectNumber(session.db(), table),
+                                            sqlite3_last_insert_rowid(session.db())};
+                if (const BindSlot* out = binds.Find(t.returningRowidBind);
+                    out && !t.returningRowidBind.empty())
+                    WriteOutputText(*out, iteration, EncodeRowid(*result.lastRow));
+            }
+        }
+    } catch (...) {
+        transaction.AfterFailedStatement();
+        throw;
+    }
+    return result;
+}
+
+ExecutionResult RunQuery(Session& session, const Translation& t, const BindSet& binds, bool describeOnly) {
+    if (t.sqlite.size() != 1)
+        throw ora::InvalidSql();
+    StatementLease lease = session.statements().Borrow(t.sqlite.front());
+    if (!describeOnly)
+        BindParameters(lease.get(), binds, 0, t.returningRowidBind);
+    ExecutionResult result;
+    result.cursor = std::make_unique<Cursor>(std::move(lease), session.cursors(),
+                                             session.ErrorContextFor(t.type), describeOnly);
+    return result;
+}
+
+// DDL ends the open transaction first, as Oracle's does, then runs on its own.
+void RunDdl(Session& session, const Translation& t, const BindSet& binds) {
+    session.transaction().Commit();
+    session.cursors()->DetachAll();
+    for (const std::string& sql : t.sqlite)
+        RunOnce(session, sql, binds, 0, t);
+}
+
+void RunAction(Session& session, const Translation& t) {
+    Transaction& transaction = session.transaction();
+    switch (t.action) {
+    case Action::Commit:
+        transaction.Commit();
+        return;
+    case Action::Rollback:
+        transaction.Rollback();
+        return;
+    case Action::Savepoint:
+        transaction.Savepoint(Arg(t, "name"));
+        return;
+    case Action::RollbackToSavepoint:
+        transaction.RollbackTo(Arg(t, "name"));
+        return;
+    case Action::AlterSession:
+        if (UpperCase(Arg(t, "parameter")) == "NLS_DATE_FORMAT")
+            session.SetNlsDateFormat(Arg(t, "value"));
+        return;
+    default:
+        break;
+    }
+    transaction.Commit(); // the rest are DDL
+    switch (t.action) {
+    case Action::CreateUser:
+        session.users().CreateUser(Arg(t, "user"), Arg(t, "password"));
+        return;
+    case Action::AlterUserPassword:
+        session.users().SetPassword(Arg(t, "user"), Arg(t, "password"));
+        return;
+    case Action::AlterUserExpire:
+        session.users().Expire(Arg(t, "user"));
+        return;
+    case Action::AlterUserGrace:
+        session.users().StartGrace(Arg(t, "user"), static_cast<int>(IntArg(t, "days", kDefaultGraceDays)));
+        return;
+    case Action::CreateSequence:
+        session.catalog().CreateSequence(Arg(t, "name"), IntArg(t, "start", 1), IntArg(t, "increment", 1));
+        return;
+    case Action::DropSequence:
+        session.catalog().DropSequence(Arg(t, "name"));
+        return;
+    case Action::CreateProcedure:
+        session.catalog().StoreProcedure(Arg(t, "name"), Arg(t, "source"));
+        return;
+    default:
+        throw ora::Unimplemented();
+    }
+}
+
+} // namespace
+
+ExecutionResult Execute(Session& session, const Translation& t, const BindSet& binds, ub4 iterations,
+                        ub4 mode) {
+    const bool describeOnly = (mode & OCI_DESCRIBE_ONLY) != 0;
+    if (t.action == Action::RunSqlite && t.type == orasql::StatementType::Select)
+        return RunQuery(session, t, binds, describeOnly);
+    if (describeOnly)
+        return {};
+    RequireBound(binds, t.binds, t.returningRowidBind);
+    ExecutionResult result;
+    if (t.action != Action::RunSqlite)
+        RunAction(session, t);
+    else if (t.ddl)
+        RunDdl(session, t, binds);
+    else
+        result = RunChange(session, t, binds, iterations);
+    if (mode & OCI_COMMIT_ON_SUCCESS)
+        session.transaction().Commit();
+    return result;
+}
+
+} // namespace ocisqlite

@@ -1,0 +1,26 @@
+// Runs one translated statement in a session: queries open a cursor, changes run inside Oracle's
+// transaction rules (each statement undone alone on failure, DDL committing first, commit on
+// success when asked), and the engine's own actions (commit, savepoints, users, sequences, session
+// settings) act on the session directly.
+#pragma once
+
+#include "platform/oci_sqlite/Binding.h"
+#include "platform/oci_sqlite/Cursor.h"
+#include "platform/oci_sqlite/RowidCodec.h"
+#include "platform/oci_sqlite/Session.h"
+
+#include <memory>
+#include <optional>
+
+namespace ocisqlite {
+
+struct ExecutionResult {
+    ub4 rowCount = 0;
+    std::optional<RowAddress> lastRow; // the row an INSERT added
+    std::unique_ptr<Cursor> cursor;    // queries only
+};
+
+ExecutionResult Execute(Session& session, const orasql::Translation& translation, const BindSet& binds,
+                        ub4 iterations, ub4 mode);
+
+} // namespace ocisqlite

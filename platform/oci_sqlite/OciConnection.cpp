@@ -1,0 +1,163 @@
+// Entry points of attaching to a database file, sessions, passwords, transactions and the version.
+#include "platform/oci_sqlite/OciCall.h"
+
+#include <cstring>
+
+using namespace ocisqlite;
+
+namespace {
+
+std::string Text(const OraText* text, sb4 length) {
+    if (!text)
+        return {};
+    const char* chars = reinterpret_cast<const char*>(text);
+    return length < 0 ? std::string(chars) : std::string(chars, static_cast<size_t>(length));
+}
+
+const char kBanner[] = "ZORVEKA embedded engine Release 1.0.0 - SQLite storage";
+
+} // namespace
+
+extern "C" {
+
+sword OCIServerAttach(OCIServer* srvhp, OCIError* errhp, const OraText* dblink, sb4 dblink_len, ub4) {
+    return OciCall(errhp, [&] {
+        ServerHandle* server = Server(srvhp);
+        const std::string path = Text(dblink, dblink_len);
+        OpenDatabase(path); // checks now, so a wrong name fails here as with Oracle
+        server->path = path;
+        server->attached = true;
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCIServerDetach(OCIServer* srvhp, OCIError* errhp, ub4) {
+    return OciCall(errhp, [&] {
+        Server(srvhp)->attached = false;
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCIServerVersion(void* hndlp, OCIError* errhp, OraText* bufp, ub4 bufsz, ub1 hndltype) {
+    return OciCall(errhp, [&] {
+        As<HandleHeader>(hndlp, hndltype);
+        if (!bufp || bufsz == 0)
+            return OCI_ERROR;
+        const size_t length = std::min<size_t>(sizeof kBanner - 1, bufsz - 1);
+        std::memcpy(bufp, kBanner, length);
+        bufp[length] = '\0';
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCISessionBegin(OCISvcCtx* svchp, OCIError* errhp, OCISession* usrhp, ub4 credt, ub4) {
+    return OciCall(errhp, [&] {
+        SvcCtxHandle* svc = SvcCtx(svchp);
+        SessionHandle* user = SessionOf(usrhp);
+        if (!svc->server || !svc->server->attached)
+            throw ora::CannotResolveIdentifier();
+        if (credt == OCI_CRED_EXT) // no operating-system accounts here
+            throw ora::InvalidLogon();
+        LogonResult result;
+        user->session = Session::Logon(svc->server->path, user->user, user->password, result);
+        svc->session = user;
+        if (svc->env)
+            svc->env->lastSession = user->session;
+        if (result.graceDays >= 0) {
+            RecordError(errhp, ora::PasswordGrace(result.graceDays));
+            return OCI_SUCCESS_WITH_INFO;
+        }
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCISessionEnd(OCISvcCtx* svchp, OCIError* errhp, OCISession* usrhp, ub4) {
+    return OciCall(errhp, [&] {
+        SvcCtxHandle* svc = SvcCtx(svchp);
+        SessionHandle* user = usrhp ? SessionOf(usrhp) : svc->session;
+        if (!user || !user->session)
+            throw ora::NotLoggedOn();
+        user->session->End();
+        user->session.reset();
+        if (svc->session == user)
+            svc->session = nullptr;
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCIPasswordChange(OCISvcCtx* svchp, OCIError* errhp, const OraText* user, ub4 user_len,
+                        const OraText* opasswd, ub4 opasswd_len, const OraText* npasswd, ub4 npasswd_len,
+                        ub4 mode) {
+    return OciCall(errhp, [&] {
+        SvcCtxHandle* svc = SvcCtx(svchp);
+        if (!svc->server || !svc->server->attached)
+            throw ora::CannotResolveIdentifier();
+        const std::string name = Text(user, static_cast<sb4>(user_len));
+        const std::string oldPassword = Text(opasswd, static_cast<sb4>(opasswd_len));
+        const std::string newPassword = Text(npasswd, static_cast<sb4>(npasswd_len));
+        // An expired password may be changed without a session: the old one proves the user.
+        Connection db = OpenDatabase(svc->server->path);
+        UserCatalog users(db.get());
+        try {
+            users.CheckLogon(name, oldPassword);
+        } catch (const EngineError& e) {
+            if (e.code() != 28001)
+                throw;
+        }
+        users.SetPassword(name, newPassword);
+        if ((mode & OCI_AUTH) && svc->session) {
+            LogonResult result;
+            svc->session->session = Session::Logon(svc->server->path, name, newPassword, result);
+            if (svc->env)
+                svc->env->lastSession = svc->session->session;
+        }
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCITransCommit(OCISvcCtx* svchp, OCIError* errhp, ub4) {
+    return OciCall(errhp, [&] {
+        LoggedOn(SvcCtx(svchp))->transaction().Commit();
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCITransRollback(OCISvcCtx* svchp, OCIError* errhp, ub4) {
+    return OciCall(errhp, [&] {
+        LoggedOn(SvcCtx(svchp))->transaction().Rollback();
+        return OCI_SUCCESS;
+    });
+}
+
+// Statements run to completion inside the call, so there is never one to interrupt.
+sword OCIBreak(void* hndlp, OCIError* errhp) {
+    return OciCall(errhp, [&] {
+        if (!hndlp)
+            return OCI_INVALID_HANDLE;
+        return OCI_SUCCESS;
+    });
+}
+
+int ocisqlite_create_database(const char* path, const char* user, const char* password, char* message,
+                              size_t message_size) {
+    auto report = [&](int code, const std::string& text) {
+        if (message && message_size > 0) {
+            const size_t length = std::min(text.size(), message_size - 1);
+            std::memcpy(message, text.data(), length);
+            message[length] = '\0';
+        }
+        return code;
+    };
+    try {
+        if (!path || !user || !password || !*user)
+            return report(1017, ora::InvalidLogon().what());
+        CreateDatabase(path, user, password);
+        return report(0, "");
+    } catch (const EngineError& e) {
+        return report(e.code(), e.what());
+    } catch (const std::exception& e) {
+        return report(600, ora::Internal(e.what()).what());
+    }
+}
+
+} // extern "C"

@@ -1,0 +1,174 @@
+// Entry points of environments, handles, descriptors and error records.
+#include "platform/oci_sqlite/OciCall.h"
+
+#include <algorithm>
+#include <cstring>
+
+using namespace ocisqlite;
+
+namespace ocisqlite {
+
+void RecordError(OCIError* errhp, int code, const std::string& message) {
+    auto* header = reinterpret_cast<HandleHeader*>(errhp);
+    if (!header || header->magic != kHandleMagic || header->type != OCI_HTYPE_ERROR)
+        return;
+    auto* error = static_cast<ErrorHandle*>(header);
+    error->code = code;
+    error->message = message;
+}
+
+std::shared_ptr<Session> LoggedOn(SvcCtxHandle* svc) {
+    if (!svc->session || !svc->session->session)
+        throw ora::NotLoggedOn();
+    return svc->session->session;
+}
+
+} // namespace ocisqlite
+
+namespace {
+
+HandleHeader* NewHandle(EnvHandle* env, ub4 type) {
+    switch (type) {
+    case OCI_HTYPE_ERROR:
+        return new ErrorHandle;
+    case OCI_HTYPE_SVCCTX: {
+        auto* svc = new SvcCtxHandle;
+        svc->env = env;
+        return svc;
+    }
+    case OCI_HTYPE_STMT: {
+        auto* stmt = new StmtHandle;
+        stmt->env = env;
+        return stmt;
+    }
+    case OCI_HTYPE_SERVER:
+        return new ServerHandle;
+    case OCI_HTYPE_SESSION:
+        return new SessionHandle;
+    default:
+        return nullptr;
+    }
+}
+
+template <class H> void Delete(void* handle, ub4 type) {
+    delete As<H>(handle, type);
+}
+
+sword NewEnvironment(OCIEnv** envp) {
+    if (!envp)
+        return OCI_INVALID_HANDLE;
+    *envp = reinterpret_cast<OCIEnv*>(static_cast<HandleHeader*>(new EnvHandle));
+    return OCI_SUCCESS;
+}
+
+} // namespace
+
+extern "C" {
+
+sword OCIInitialize(ub4, void*, OCIMallocFn, OCIReallocFn, OCIFreeFn) {
+    return OCI_SUCCESS;
+}
+
+sword OCIEnvInit(OCIEnv** envp, ub4, size_t, void**) {
+    return OciCall(nullptr, [&] { return NewEnvironment(envp); });
+}
+
+sword OCIEnvCreate(OCIEnv** envp, ub4, void*, OCIMallocFn, OCIReallocFn, OCIFreeFn, size_t, void**) {
+    return OciCall(nullptr, [&] { return NewEnvironment(envp); });
+}
+
+sword OCIHandleAlloc(const void* parenth, void** hndlpp, ub4 type, size_t, void**) {
+    return OciCall(nullptr, [&] {
+        EnvHandle* env = Env(parenth);
+        if (!hndlpp)
+            return OCI_INVALID_HANDLE;
+        HandleHeader* handle = NewHandle(env, type);
+        if (!handle)
+            return OCI_INVALID_HANDLE;
+        *hndlpp = handle;
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCIHandleFree(void* hndlp, ub4 type) {
+    return OciCall(nullptr, [&] {
+        switch (type) {
+        case OCI_HTYPE_ENV:
+            Delete<EnvHandle>(hndlp, type);
+            break;
+        case OCI_HTYPE_ERROR:
+            Delete<ErrorHandle>(hndlp, type);
+            break;
+        case OCI_HTYPE_SVCCTX:
+            Delete<SvcCtxHandle>(hndlp, type);
+            break;
+        case OCI_HTYPE_STMT:
+            Delete<StmtHandle>(hndlp, type);
+            break;
+        case OCI_HTYPE_SERVER:
+            Delete<ServerHandle>(hndlp, type);
+            break;
+        case OCI_HTYPE_SESSION: // ending without commit rolls back
+            Delete<SessionHandle>(hndlp, type);
+            break;
+        case OCI_HTYPE_BIND: // binds and defines belong to their statement
+            As<BindHandle>(hndlp, type);
+            break;
+        case OCI_HTYPE_DEFINE:
+            As<DefineHandle>(hndlp, type);
+            break;
+        default:
+            return OCI_INVALID_HANDLE;
+        }
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCIDescriptorAlloc(const void* parenth, void** descpp, ub4 type, size_t, void**) {
+    return OciCall(nullptr, [&] {
+        Env(parenth);
+        if (!descpp || type != OCI_DTYPE_ROWID)
+            return OCI_INVALID_HANDLE;
+        *descpp = static_cast<HandleHeader*>(new RowidHandle);
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCIDescriptorFree(void* descp, ub4 type) {
+    return OciCall(nullptr, [&] {
+        if (type == OCI_DTYPE_ROWID)
+            Delete<RowidHandle>(descp, type);
+        else if (type == OCI_DTYPE_PARAM) // parameters belong to their statement
+            As<ParamHandle>(descp, type);
+        else
+            return OCI_INVALID_HANDLE;
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCIErrorGet(void* hndlp, ub4 recordno, OraText* sqlstate, sb4* errcodep, OraText* bufp, ub4 bufsiz,
+                  ub4 type) {
+    return OciCall(nullptr, [&] {
+        if (type == OCI_HTYPE_ENV) {
+            Env(hndlp);
+            return OCI_NO_DATA;
+        }
+        auto* error = As<ErrorHandle>(hndlp, OCI_HTYPE_ERROR);
+        if (type != OCI_HTYPE_ERROR)
+            return OCI_INVALID_HANDLE;
+        if (recordno != 1 || error->code == 0)
+            return OCI_NO_DATA;
+        if (errcodep)
+            *errcodep = error->code;
+        if (sqlstate)
+            *sqlstate = '\0';
+        if (bufp && bufsiz > 0) {
+            const size_t length = std::min<size_t>(error->message.size(), bufsiz - 1);
+            std::memcpy(bufp, error->message.data(), length);
+            bufp[length] = '\0';
+        }
+        return OCI_SUCCESS;
+    });
+}
+
+} // extern "C"

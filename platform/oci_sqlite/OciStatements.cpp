@@ -1,0 +1,209 @@
+// Entry points of statements: prepare, bind, execute, describe, define and release.
+#include "platform/oci_sqlite/OciCall.h"
+#include "platform/oci_sqlite/StatementFetch.h"
+
+using namespace ocisqlite;
+
+namespace {
+
+std::string Text(const OraText* text, ub4 length) {
+    return text ? std::string(reinterpret_cast<const char*>(text), length) : std::string();
+}
+
+// Translation failures keep their parse offset for OCI_ATTR_PARSE_ERROR_OFFSET.
+template <class F> auto RememberingParseOffset(StmtHandle* stmt, F&& translate) {
+    try {
+        return translate();
+    } catch (const orasql::OracleError& e) {
+        stmt->parseErrorOffset = e.offset() >= 0 ? e.offset() : 0;
+        throw;
+    }
+}
+
+const std::shared_ptr<const orasql::Translation>& UntranslatedText() {
+    static const auto unknown = std::make_shared<const orasql::Translation>();
+    return unknown;
+}
+
+// Oracle parses at execute; a text the translator rejects therefore fails there, not here.
+void Prepare(StmtHandle* stmt, std::string text) {
+    stmt->CloseCursor();
+    stmt->binds = BindSet();
+    stmt->bindHandles.clear();
+    stmt->defines.clear();
+    stmt->rowCount = stmt->rowsFetched = 0;
+    stmt->lastRow.reset();
+    stmt->parseErrorOffset = 0;
+    stmt->text = std::move(text);
+    try {
+        const auto session = stmt->env ? stmt->env->lastSession.lock() : nullptr;
+        stmt->translation = session ? session->Translate(stmt->text)
+                                    : std::make_shared<const orasql::Translation>(
+                                          orasql::Translate(stmt->text, orasql::Context{}));
+    } catch (const orasql::OracleError& e) {
+        stmt->parseErrorOffset = e.offset() >= 0 ? e.offset() : 0;
+        stmt->translation = UntranslatedText();
+    }
+}
+
+BindHandle* AddBind(StmtHandle* stmt, const std::string& name, const BindSlot& slot) {
+    auto handle = std::make_unique<BindHandle>();
+    handle->slot = &stmt->binds.Set(name, slot);
+    stmt->bindHandles.push_back(std::move(handle));
+    return stmt->bindHandles.back().get();
+}
+
+std::string NameOfPosition(StmtHandle* stmt, ub4 position) {
+    const auto& names = stmt->translation ? stmt->translation->binds : std::vector<std::string>();
+    if (position == 0 || position > names.size())
+        throw ora::Make(1036, "illegal variable name/number");
+    return names[position - 1];
+}
+
+} // namespace
+
+extern "C" {
+
+sword OCIStmtPrepare(OCIStmt* stmtp, OCIError* errhp, const OraText* stmt, ub4 stmt_len, ub4, ub4) {
+    return OciCall(errhp, [&] {
+        Prepare(Stmt(stmtp), Text(stmt, stmt_len));
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCIStmtPrepare2(OCISvcCtx* svchp, OCIStmt** stmtp, OCIError* errhp, const OraText* stmt, ub4 stmt_len,
+                      const OraText*, ub4, ub4, ub4) {
+    return OciCall(errhp, [&] {
+        SvcCtxHandle* svc = SvcCtx(svchp);
+        if (!stmtp)
+            return OCI_INVALID_HANDLE;
+        auto handle = std::make_unique<StmtHandle>();
+        handle->env = svc->env;
+        handle->fromCache = true;
+        if (svc->session && svc->session->session && svc->env)
+            svc->env->lastSession = svc->session->session;
+        Prepare(handle.get(), Text(stmt, stmt_len));
+        *stmtp = reinterpret_cast<OCIStmt*>(static_cast<HandleHeader*>(handle.release()));
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCIStmtRelease(OCIStmt* stmtp, OCIError* errhp, const OraText*, ub4, ub4) {
+    return OciCall(errhp, [&] {
+        delete Stmt(stmtp);
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCIBindByName(OCIStmt* stmtp, OCIBind** bindp, OCIError* errhp, const OraText* placeholder,
+                    sb4 placeh_len, void* valuep, sb4 value_sz, ub2 dty, void* indp, ub2* alenp, ub2* rcodep,
+                    ub4, ub4*, ub4) {
+    return OciCall(errhp, [&] {
+        StmtHandle* stmt = Stmt(stmtp);
+        std::string name = placeh_len < 0 ? std::string(reinterpret_cast<const char*>(placeholder))
+                                          : Text(placeholder, static_cast<ub4>(placeh_len));
+        if (!name.empty() && name.front() == ':')
+            name.erase(0, 1);
+        if (name.empty())
+            throw ora::Make(1036, "illegal variable name/number");
+        BindHandle* bind =
+            AddBind(stmt, name, {valuep, value_sz, dty, static_cast<sb2*>(indp), alenp, rcodep});
+        if (bindp)
+            *bindp = reinterpret_cast<OCIBind*>(static_cast<HandleHeader*>(bind));
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCIBindByPos(OCIStmt* stmtp, OCIBind** bindp, OCIError* errhp, ub4 position, void* valuep, sb4 value_sz,
+                   ub2 dty, void* indp, ub2* alenp, ub2* rcodep, ub4, ub4*, ub4) {
+    return OciCall(errhp, [&] {
+        StmtHandle* stmt = Stmt(stmtp);
+        BindHandle* bind = AddBind(stmt, NameOfPosition(stmt, position),
+                                   {valuep, value_sz, dty, static_cast<sb2*>(indp), alenp, rcodep});
+        if (bindp)
+            *bindp = reinterpret_cast<OCIBind*>(static_cast<HandleHeader*>(bind));
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iters, ub4, const OCISnapshot*,
+                     OCISnapshot*, ub4 mode) {
+    return OciCall(errhp, [&] {
+        StmtHandle* stmt = Stmt(stmtp);
+        std::shared_ptr<Session> session = LoggedOn(SvcCtx(svchp));
+        stmt->CloseCursor();
+        stmt->session = session;
+        stmt->rowCount = stmt->rowsFetched = 0;
+        stmt->parseErrorOffset = 0;
+        stmt->translation = RememberingParseOffset(stmt, [&] { return session->Translate(stmt->text); });
+        const orasql::Translation& translation = *stmt->translation;
+        const bool query = translation.type == orasql::StatementType::Select;
+        ExecutionResult result = Execute(*session, translation, stmt->binds, iters, mode);
+        stmt->cursor = std::move(result.cursor);
+        stmt->rowCount = result.rowCount;
+        if (result.lastRow)
+            stmt->lastRow = result.lastRow;
+        // A query executed with a count fetches that many rows at once.
+        if (query && iters > 0 && !(mode & OCI_DESCRIBE_ONLY))
+            return FetchRows(stmt, errhp, iters);
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCIParamGet(const void* hndlp, ub4 htype, OCIError* errhp, void** parmdpp, ub4 pos) {
+    return OciCall(errhp, [&] {
+        StmtHandle* stmt = As<StmtHandle>(hndlp, htype);
+        if (!parmdpp)
+            return OCI_INVALID_HANDLE;
+        if (!stmt->cursor)
+            throw ora::FetchOutOfSequence();
+        const auto& columns = stmt->cursor->Columns();
+        if (pos == 0 || pos > columns.size())
+            throw ora::Make(24334, "no descriptor for this position");
+        auto param = std::make_unique<ParamHandle>();
+        param->column = columns[pos - 1];
+        *parmdpp = static_cast<HandleHeader*>(param.get());
+        stmt->params.push_back(std::move(param));
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCIDefineByPos(OCIStmt* stmtp, OCIDefine** defnp, OCIError* errhp, ub4 position, void* valuep,
+                     sb4 value_sz, ub2 dty, void* indp, ub2* rlenp, ub2* rcodep, ub4) {
+    return OciCall(errhp, [&] {
+        StmtHandle* stmt = Stmt(stmtp);
+        if (position == 0)
+            throw ora::Make(1007, "variable not in select list");
+        if (stmt->defines.size() < position)
+            stmt->defines.resize(position);
+        auto& define = stmt->defines[position - 1];
+        if (!define)
+            define = std::make_unique<DefineHandle>();
+        define->slot = {valuep, value_sz, dty, static_cast<sb2*>(indp), rlenp, rcodep};
+        if (defnp)
+            *defnp = reinterpret_cast<OCIDefine*>(static_cast<HandleHeader*>(define.get()));
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCIRowidToChar(OCIRowid* rowidDesc, OraText* outbfp, ub2* outbflp, OCIError* errhp) {
+    return OciCall(errhp, [&] {
+        auto* rowid = As<RowidHandle>(rowidDesc, OCI_DTYPE_ROWID);
+        if (!outbflp || !outbfp)
+            return OCI_INVALID_HANDLE;
+        if (!rowid->address)
+            throw ora::Make(1410, "invalid ROWID");
+        const std::string text = EncodeRowid(*rowid->address);
+        if (*outbflp < text.size()) {
+            *outbflp = static_cast<ub2>(text.size());
+            throw ora::ValueTruncated();
+        }
+        std::copy(text.begin(), text.end(), outbfp);
+        if (*outbflp > text.size())
+            outbfp[text.size()] = '\0';
+        *outbflp = static_cast<ub2>(text.size());
+        return OCI_SUCCESS;
+    });
+}
+
+} // extern "C"

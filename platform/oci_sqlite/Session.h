@@ -1,0 +1,61 @@
+// One logged-on user on one database file: its own SQLite connection, transaction, cursors,
+// prepared-statement cache and translation cache, and its session settings (NLS_DATE_FORMAT). Other
+// sessions, even on the same file, see only what this one has committed.
+#pragma once
+
+#include "platform/oci_sqlite/Connection.h"
+#include "platform/oci_sqlite/Cursor.h"
+#include "platform/oci_sqlite/SchemaCatalog.h"
+#include "platform/oci_sqlite/StatementCache.h"
+#include "platform/oci_sqlite/Transaction.h"
+#include "platform/oci_sqlite/UserCatalog.h"
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+namespace ocisqlite {
+
+class Session {
+public:
+    // ORA-12154 for a missing file, ORA-01017 for a wrong pair, ORA-28001 when expired; a user in
+    // grace logs on and finds the days left in result.graceDays.
+    static std::shared_ptr<Session> Logon(const std::string& path, const std::string& user,
+                                          const std::string& password, LogonResult& result);
+    ~Session();
+
+    // The translation of an Oracle text in this session's context, cached by text.
+    std::shared_ptr<const orasql::Translation> Translate(const std::string& oracleSql);
+    ErrorContext ErrorContextFor(orasql::StatementType type) const;
+
+    sqlite3* db() const { return db_.get(); }
+    const std::string& user() const { return user_; }
+    const std::string& nlsDateFormat() const { return nlsDateFormat_; }
+    void SetNlsDateFormat(const std::string& format);
+    StatementCache& statements() { return statements_; }
+    Transaction& transaction() { return transaction_; }
+    SchemaCatalog& catalog() { return catalog_; }
+    UserCatalog& users() { return users_; }
+    const std::shared_ptr<OpenCursors>& cursors() const { return cursors_; }
+
+    // Ends the session: what was not committed is rolled back.
+    void End();
+
+private:
+    Session(Connection db, std::string user);
+    int64_t SchemaVersion();
+
+    Connection db_; // declared first: everything below uses it and goes first
+    std::string user_;
+    std::string nlsDateFormat_ = "DD.MM.YYYY";
+    std::shared_ptr<OpenCursors> cursors_;
+    StatementCache statements_;
+    Transaction transaction_;
+    SchemaCatalog catalog_;
+    UserCatalog users_;
+    std::unordered_map<std::string, std::shared_ptr<const orasql::Translation>> translations_;
+    int64_t translatedSchemaVersion_ = -1;
+    bool ended_ = false;
+};
+
+} // namespace ocisqlite

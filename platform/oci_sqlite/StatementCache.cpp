@@ -1,0 +1,73 @@
+// Lending and taking back prepared statements.
+#include "platform/oci_sqlite/StatementCache.h"
+
+#include "platform/oci_sqlite/EngineError.h"
+#include "platform/oci_sqlite/SqliteErrors.h"
+
+#include <sqlite3.h>
+#include <utility>
+
+namespace ocisqlite {
+
+StatementLease::StatementLease(StatementLease&& other) noexcept
+    : cache_(std::exchange(other.cache_, nullptr)), stmt_(std::exchange(other.stmt_, nullptr)) {}
+
+StatementLease& StatementLease::operator=(StatementLease&& other) noexcept {
+    if (this != &other) {
+        Release();
+        cache_ = std::exchange(other.cache_, nullptr);
+        stmt_ = std::exchange(other.stmt_, nullptr);
+    }
+    return *this;
+}
+
+StatementLease::~StatementLease() {
+    Release();
+}
+
+void StatementLease::Release() {
+    if (stmt_)
+        cache_->Return(stmt_);
+    stmt_ = nullptr;
+}
+
+StatementCache::~StatementCache() {
+    Clear();
+}
+
+StatementLease StatementCache::Borrow(const std::string& sql) {
+    const auto found = idle_.find(sql);
+    if (found != idle_.end()) {
+        sqlite3_stmt* stmt = found->second;
+        idle_.erase(found);
+        return StatementLease(this, stmt);
+    }
+    sqlite3_stmt* stmt = nullptr;
+    const int rc = sqlite3_prepare_v3(db_, sql.c_str(), static_cast<int>(sql.size()),
+                                      SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        ThrowSqliteError(db_, rc, {});
+    }
+    if (!stmt) // only blanks or a comment
+        throw ora::InvalidSql();
+    return StatementLease(this, stmt);
+}
+
+void StatementCache::Return(sqlite3_stmt* stmt) {
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    if (idle_.size() >= kMaxIdle) {
+        sqlite3_finalize(stmt);
+        return;
+    }
+    idle_.emplace(sqlite3_sql(stmt), stmt);
+}
+
+void StatementCache::Clear() {
+    for (auto& [sql, stmt] : idle_)
+        sqlite3_finalize(stmt);
+    idle_.clear();
+}
+
+} // namespace ocisqlite

@@ -1,0 +1,80 @@
+// Rows from a cursor into define buffers, and the fetch entry points.
+#include "platform/oci_sqlite/StatementFetch.h"
+
+#include "platform/oci_sqlite/OciCall.h"
+
+using namespace ocisqlite;
+
+namespace ocisqlite {
+
+namespace {
+
+// Writes one row into position `index` of every define; true when a value was cut short.
+bool WriteRow(StmtHandle* stmt, const Row& row, ub4 index) {
+    bool truncated = false;
+    for (size_t position = 0; position < stmt->defines.size(); ++position) {
+        const auto& define = stmt->defines[position];
+        if (!define)
+            continue;
+        if (position >= row.size())
+            throw ora::Make(1007, "variable not in select list");
+        const bool isDate = std::holds_alternative<std::string>(row[position]) &&
+                            stmt->cursor->IsDateColumn(static_cast<int>(position));
+        truncated |= WriteValue(row[position], define->slot, index, isDate, stmt->session->nlsDateFormat()) ==
+                     WriteOutcome::Truncated;
+    }
+    return truncated;
+}
+
+} // namespace
+
+sword FetchRows(StmtHandle* stmt, OCIError* errhp, ub4 rows) {
+    if (!stmt->cursor)
+        throw ora::FetchOutOfSequence();
+    stmt->rowsFetched = 0;
+    bool truncated = false;
+    while (stmt->rowsFetched < rows) {
+        const std::optional<Row> row = stmt->cursor->Next();
+        if (!row)
+            break;
+        truncated |= WriteRow(stmt, *row, stmt->rowsFetched);
+        ++stmt->rowsFetched;
+        ++stmt->rowCount;
+    }
+    if (stmt->rowsFetched < rows) {
+        RecordError(errhp, ora::NoDataFound());
+        return OCI_NO_DATA;
+    }
+    if (truncated) {
+        RecordError(errhp, ora::ValueTruncated());
+        return OCI_SUCCESS_WITH_INFO;
+    }
+    return OCI_SUCCESS;
+}
+
+} // namespace ocisqlite
+
+namespace {
+
+sword Fetch(OCIStmt* stmtp, OCIError* errhp, ub4 nrows, ub2 orientation) {
+    return OciCall(errhp, [&] {
+        StmtHandle* stmt = Stmt(stmtp);
+        if (orientation != OCI_FETCH_NEXT && orientation != OCI_DEFAULT)
+            throw ora::Unimplemented();
+        return FetchRows(stmt, errhp, nrows);
+    });
+}
+
+} // namespace
+
+extern "C" {
+
+sword OCIStmtFetch(OCIStmt* stmtp, OCIError* errhp, ub4 nrows, ub2 orientation, ub4) {
+    return Fetch(stmtp, errhp, nrows, orientation);
+}
+
+sword OCIStmtFetch2(OCIStmt* stmtp, OCIError* errhp, ub4 nrows, ub2 orientation, sb4, ub4) {
+    return Fetch(stmtp, errhp, nrows, orientation);
+}
+
+} // extern "C"

@@ -1,0 +1,89 @@
+// Transaction boundaries and savepoints on SQLite.
+#include "platform/oci_sqlite/Transaction.h"
+
+#include "platform/oci_sqlite/Connection.h"
+#include "platform/oci_sqlite/EngineError.h"
+#include "platform/oci_sqlite/SqlText.h"
+
+#include <algorithm>
+#include <sqlite3.h>
+
+namespace ocisqlite {
+
+namespace {
+// User savepoints live in their own name space, apart from the engine's statement savepoint.
+std::string SqliteSavepointName(const std::string& upperName) {
+    std::string quoted = "\"u_";
+    for (char c : upperName)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+} // namespace
+
+void Transaction::BeginIfNeeded() {
+    if (active_)
+        return;
+    cursors_->DetachAll();
+    Exec(db_, "BEGIN IMMEDIATE");
+    active_ = true;
+    changed_ = false;
+}
+
+void Transaction::End(const char* sql) {
+    if (!active_)
+        return;
+    cursors_->DetachAll();
+    Exec(db_, sql);
+    active_ = false;
+    changed_ = false;
+    savepoints_.clear();
+}
+
+void Transaction::Commit() {
+    End("COMMIT");
+}
+void Transaction::Rollback() {
+    End("ROLLBACK");
+}
+
+void Transaction::Savepoint(const std::string& name) {
+    const std::string upper = UpperCase(name);
+    BeginIfNeeded();
+    Exec(db_, ("SAVEPOINT " + SqliteSavepointName(upper)).c_str());
+    savepoints_.push_back(upper);
+}
+
+void Transaction::RollbackTo(const std::string& name) {
+    const std::string upper = UpperCase(name);
+    const auto found = std::find(savepoints_.rbegin(), savepoints_.rend(), upper);
+    if (!active_ || found == savepoints_.rend())
+        throw ora::SavepointUnknown(upper);
+    cursors_->DetachAll();
+    Exec(db_, ("ROLLBACK TO " + SqliteSavepointName(upper)).c_str());
+    // Later savepoints are gone; this one stays, as with Oracle.
+    savepoints_.erase(found.base(), savepoints_.end());
+}
+
+void Transaction::AfterFailedStatement() {
+    if (active_ && !changed_ && savepoints_.empty())
+        Rollback();
+}
+
+StatementAtomicity::StatementAtomicity(sqlite3* db, bool needed) : db_(db), open_(needed) {
+    if (open_)
+        Exec(db_, "SAVEPOINT ocisqlite_statement");
+}
+
+StatementAtomicity::~StatementAtomicity() {
+    if (open_)
+        sqlite3_exec(db_, "ROLLBACK TO ocisqlite_statement; RELEASE ocisqlite_statement", nullptr, nullptr,
+                     nullptr);
+}
+
+void StatementAtomicity::Succeeded() {
+    if (open_)
+        Exec(db_, "RELEASE ocisqlite_statement");
+    open_ = false;
+}
+
+} // namespace ocisqlite

@@ -1,0 +1,52 @@
+// Oracle's transaction model on one SQLite connection: a transaction starts with the first change
+// after a commit or rollback (BEGIN IMMEDIATE, so a second writer waits for the lock and then gets
+// ORA-00054), user savepoints are tracked by name for ORA-01086, and every boundary first detaches
+// the open cursors so they keep fetching.
+#pragma once
+
+#include "platform/oci_sqlite/Cursor.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+
+namespace ocisqlite {
+
+class Transaction {
+public:
+    Transaction(sqlite3* db, std::shared_ptr<OpenCursors> cursors) : db_(db), cursors_(std::move(cursors)) {}
+
+    bool Active() const { return active_; }
+    void BeginIfNeeded();
+    void MarkChanged() { changed_ = true; }
+    void Commit();
+    void Rollback();
+    void Savepoint(const std::string& name);
+    void RollbackTo(const std::string& name);
+    // After a failed statement: a transaction that changed nothing yet ends, releasing the lock.
+    void AfterFailedStatement();
+
+private:
+    void End(const char* sql);
+    sqlite3* db_;
+    std::shared_ptr<OpenCursors> cursors_;
+    std::vector<std::string> savepoints_;
+    bool active_ = false;
+    bool changed_ = false;
+};
+
+// Makes a statement of several SQLite statements undo alone when one of them fails.
+class StatementAtomicity {
+public:
+    StatementAtomicity(sqlite3* db, bool needed);
+    ~StatementAtomicity(); // rolls back to the statement's start unless Succeeded() was called
+    void Succeeded();
+
+private:
+    sqlite3* db_;
+    bool open_;
+};
+
+} // namespace ocisqlite

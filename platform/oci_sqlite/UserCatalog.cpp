@@ -1,0 +1,97 @@
+// User rows and password checks over the catalog table ocisqlite_users.
+#include "platform/oci_sqlite/UserCatalog.h"
+
+#include "platform/oci_sqlite/Connection.h"
+#include "platform/oci_sqlite/EngineError.h"
+#include "platform/oci_sqlite/PasswordHash.h"
+#include "platform/oci_sqlite/SqlText.h"
+#include "platform/oci_sqlite/SqliteStatement.h"
+
+#include <cmath>
+#include <sqlite3.h>
+
+namespace ocisqlite {
+
+void UserCatalog::CreateTables() {
+    Exec(
+        db_,
+        "CREATE TABLE IF NOT EXISTS ocisqlite_users (name TEXT PRIMARY KEY, salt BLOB NOT NULL, "
+        "digest BLOB NOT NULL, iterations INTEGER NOT NULL, expired INTEGER NOT NULL DEFAULT 0, "
+        "grace_until REAL);"
+        "CREATE TABLE IF NOT EXISTS ocisqlite_sequences (name TEXT PRIMARY KEY, next_value INTEGER NOT NULL, "
+        "increment INTEGER NOT NULL);"
+        "CREATE TABLE IF NOT EXISTS ocisqlite_procedures (name TEXT PRIMARY KEY, source TEXT NOT NULL);");
+}
+
+void UserCatalog::CreateUser(const std::string& user, const std::string& password) {
+    const std::string name = UpperCase(user);
+    if (SqliteStatement(db_, "SELECT 1 FROM ocisqlite_users WHERE name = ?1").Bind(1, name).Step())
+        throw ora::UserExists(name);
+    const PasswordHash hash = HashPassword(password);
+    SqliteStatement(db_,
+                    "INSERT INTO ocisqlite_users (name, salt, digest, iterations) VALUES (?1, ?2, ?3, ?4)")
+        .Bind(1, name)
+        .Bind(2, hash.salt)
+        .Bind(3, hash.digest)
+        .Bind(4, hash.iterations)
+        .Run();
+}
+
+void UserCatalog::RequireUser(const std::string& name) const {
+    if (!SqliteStatement(db_, "SELECT 1 FROM ocisqlite_users WHERE name = ?1").Bind(1, name).Step())
+        throw ora::UserNotFound(name);
+}
+
+void UserCatalog::SetPassword(const std::string& user, const std::string& password) {
+    const std::string name = UpperCase(user);
+    RequireUser(name);
+    const PasswordHash hash = HashPassword(password);
+    SqliteStatement(db_, "UPDATE ocisqlite_users SET salt = ?2, digest = ?3, iterations = ?4, expired = 0, "
+                         "grace_until = NULL WHERE name = ?1")
+        .Bind(1, name)
+        .Bind(2, hash.salt)
+        .Bind(3, hash.digest)
+        .Bind(4, hash.iterations)
+        .Run();
+}
+
+void UserCatalog::Expire(const std::string& user) {
+    const std::string name = UpperCase(user);
+    RequireUser(name);
+    SqliteStatement(db_, "UPDATE ocisqlite_users SET expired = 1, grace_until = NULL WHERE name = ?1")
+        .Bind(1, name)
+        .Run();
+}
+
+void UserCatalog::StartGrace(const std::string& user, int days) {
+    const std::string name = UpperCase(user);
+    RequireUser(name);
+    SqliteStatement(
+        db_, "UPDATE ocisqlite_users SET expired = 0, grace_until = julianday('now') + ?2 WHERE name = ?1")
+        .Bind(1, name)
+        .Bind(2, days)
+        .Run();
+}
+
+LogonResult UserCatalog::CheckLogon(const std::string& user, const std::string& password) const {
+    SqliteStatement query(db_, "SELECT salt, digest, iterations, expired, grace_until - julianday('now') "
+                               "FROM ocisqlite_users WHERE name = ?1");
+    query.Bind(1, UpperCase(user));
+    if (!query.Step())
+        throw ora::InvalidLogon();
+    const PasswordHash stored{query.Blob(0), query.Blob(1), static_cast<int>(query.Int(2))};
+    if (!VerifyPassword(password, stored))
+        throw ora::InvalidLogon();
+    if (query.Int(3) != 0)
+        throw ora::PasswordExpired();
+    LogonResult result;
+    if (!query.IsNull(4)) {
+        const double left = query.Double(4);
+        if (left <= 0)
+            throw ora::PasswordExpired();
+        result.graceDays = static_cast<int>(std::ceil(left));
+    }
+    return result;
+}
+
+} // namespace ocisqlite
