@@ -174,6 +174,9 @@ protected:
     virtual void InternalDelete(int index) = 0;
     //! Re-reads the records from the source; the fields stay.
     virtual void InternalRefresh() {}
+    //! Edit is about to copy record index into the edit buffer: a source may lock or re-read it
+    //! first, or raise to refuse; the dataset then stays in browse state.
+    virtual void InternalEdit(int /*index*/) {}
     //! Fills a new record (all NULL on entry), e.g. from a sequence.
     virtual void InitNewRecord(TRecordBuffer& /*record*/) {}
 

@@ -28,6 +28,7 @@ void TDataSet::Edit() {
         return;
     }
     CheckCanModify();
+    InternalEdit(FCurrent);
     FEditBuffer = GetRecord(FCurrent);
     FModified = false;
     FState = TDataSetState::dsEdit;

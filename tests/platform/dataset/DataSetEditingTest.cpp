@@ -159,7 +159,8 @@ TEST(DataSetEditing, ReadOnlyDataSetRefusesEveryChange) {
     EXPECT_EQ(ds->RecordCount(), 1);
 }
 
-// A source whose first insert fails, as a server rejecting a row would.
+// A source whose first insert fails, as a server rejecting a row would, and that refuses to edit
+// a record another user has locked.
 class TRejectingDataSet : public TMemDataSet {
 public:
     TRejectingDataSet() : TMemDataSet("REJ") { FieldDefs().Add("NAME", TFieldType::ftString, 10); }
@@ -171,6 +172,7 @@ protected:
             throw EDatabaseError("ORA-00001: unique constraint violated");
         TMemDataSet::InternalInsert(index, record);
     }
+    void InternalEdit(int) override { throw EDatabaseError("Record is locked by another user"); }
 };
 
 TEST(DataSetEditing, AFailedPostKeepsTheRecordInInsertStateForAnotherTry) {
@@ -187,6 +189,17 @@ TEST(DataSetEditing, AFailedPostKeepsTheRecordInInsertStateForAnotherTry) {
     ds.Post();
     EXPECT_EQ(ds.RecordCount(), 1);
     EXPECT_EQ(afterPosts, 1);
+}
+
+TEST(DataSetEditing, ASourceRefusingAnEditLeavesTheDataSetBrowsing) {
+    TRejectingDataSet ds;
+    ds.Reject = false;
+    ds.Open();
+    ds.Append();
+    ds.FieldByName("NAME").SetAsString("A");
+    ds.Post();
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds.Edit(); }), "Record is locked by another user");
+    EXPECT_EQ(ds.State(), TDataSetState::dsBrowse);
 }
 
 TEST(DataSetLifecycle, EventsRunAroundOpenCloseAndPost) {
