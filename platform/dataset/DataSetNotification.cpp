@@ -4,6 +4,7 @@
 
 #include "platform/dataset/DataSource.h"
 
+#include <algorithm>
 #include <cassert>
 #include <utility>
 
@@ -44,9 +45,11 @@ void TDataSet::DataEvent(TDataEvent event, TField* field, int distance) {
         FLayoutChangedWhileDisabled |= event == TDataEvent::LayoutChanged;
         return;
     }
-    // A view may detach itself while being told.
+    // Over a copy, since a view may detach a data source (or destroy it) while being told.
     const auto sources = FDataSources;
     for (TDataSource* source : sources) {
+        if (std::ranges::find(FDataSources, source) == FDataSources.end())
+            continue;
         switch (event) {
         case TDataEvent::ActiveChanged:
             source->NotifyActiveChanged();
