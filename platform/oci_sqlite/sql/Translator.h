@@ -41,7 +41,8 @@ enum class Action {
     CreateSequence,
     DropSequence,
     CreateProcedure,
-    CallProcedure
+    CallProcedure,
+    DropProcedure
 };
 
 struct ColumnInfo {
@@ -102,6 +103,14 @@ private:
 // text of Oracle's form is turned into the SQLite rowid it stands for, and back.
 inline constexpr const char* kRowidDecodeFunction = "ora_rowid_decode"; // (text) -> integer rowid or NULL
 inline constexpr const char* kRowidEncodeFunction = "ora_rowid_encode"; // (table name, rowid) -> text
+// Sequences live in the engine's catalog and are not undone by a rollback, so the engine serves them.
+inline constexpr const char* kNextvalFunction = "ora_nextval"; // (sequence name) -> next value
+inline constexpr const char* kCurrvalFunction = "ora_currval"; // (sequence name) -> value of this session
+
+// The SQLite declared type a column is created with ("VARCHAR2(30)", "NUMBER(9,2)", "DATE", ...)
+// and back, so that a Catalog over PRAGMA table_info gives the Oracle types (notNull left to it).
+std::string DeclaredType(const ColumnInfo& column);
+ColumnInfo ParseDeclaredType(std::string_view declaredType);
 
 Translation Translate(std::string_view oracleSql, const Context& ctx);
 

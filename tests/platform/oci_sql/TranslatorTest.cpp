@@ -1,30 +1,93 @@
-// The translator's classification of statements: type codes, engine actions and bind names.
-#include "platform/oci_sqlite/sql/Translator.h"
+// What Translate hands the engine: statement type and function codes, engine actions with their
+// operands, bind names, DDL marking and the RETURNING rowid bind.
+#include "TestDatabase.h"
 
 #include <gtest/gtest.h>
 
 using namespace orasql;
+using namespace orasql::test;
 
-TEST(TranslatorClassify, StatementTypesAndFunctionCodes) {
-    Context ctx;
-    EXPECT_EQ(Translate("select 1 from dual", ctx).type, StatementType::Select);
-    EXPECT_EQ(Translate("select 1 from dual", ctx).sqlFunctionCode, 4u);
-    EXPECT_EQ(Translate("insert into t values (1)", ctx).sqlFunctionCode, 3u);
-    EXPECT_EQ(Translate("update t set a = 1", ctx).sqlFunctionCode, 5u);
-    EXPECT_EQ(Translate("delete from t", ctx).sqlFunctionCode, 9u);
-    EXPECT_EQ(Translate("Begin X(1); End;", ctx).type, StatementType::Begin);
+namespace {
+
+class TranslatorActions : public ::testing::Test {
+protected:
+    void SetUp() override { db.Exec("create table t (a number, b varchar2(10))"); }
+    Translation T(const std::string& sql) { return Translate(sql, db.context); }
+    TestDatabase db;
+};
+
+} // namespace
+
+TEST_F(TranslatorActions, StatementTypesAndFunctionCodes) {
+    EXPECT_EQ(T("select 1 from dual").type, StatementType::Select);
+    EXPECT_EQ(T("select 1 from dual").sqlFunctionCode, 4u);
+    EXPECT_EQ(T("insert into t values (1, 'x')").sqlFunctionCode, 3u);
+    EXPECT_EQ(T("update t set a = 1").sqlFunctionCode, 5u);
+    EXPECT_EQ(T("delete from t").sqlFunctionCode, 9u);
+    EXPECT_EQ(T("delete from t").type, StatementType::Delete);
+    EXPECT_EQ(T("Begin X(1); End;").type, StatementType::Begin);
+    EXPECT_EQ(T("declare n number; begin n := 1; end;").type, StatementType::Declare);
+    EXPECT_EQ(T("begin x(1); end;").sqlFunctionCode, 34u);
+    const Translation create = T("create table u (a number)");
+    EXPECT_EQ(create.type, StatementType::Create);
+    EXPECT_TRUE(create.ddl);
+    EXPECT_FALSE(T("select 1 from dual").ddl);
 }
 
-TEST(TranslatorClassify, TransactionStatementsAreEngineActions) {
-    Context ctx;
-    EXPECT_EQ(Translate("commit", ctx).action, Action::Commit);
-    EXPECT_EQ(Translate("ROLLBACK", ctx).action, Action::Rollback);
-    EXPECT_EQ(Translate("rollback to savepoint a", ctx).action, Action::RollbackToSavepoint);
-    EXPECT_EQ(Translate("savepoint a", ctx).action, Action::Savepoint);
-    EXPECT_EQ(Translate("alter session set nls_date_format='DD.MM.YYYY'", ctx).action, Action::AlterSession);
+TEST_F(TranslatorActions, TransactionAndSessionStatementsAreEngineActions) {
+    EXPECT_EQ(T("commit").action, Action::Commit);
+    EXPECT_EQ(T("COMMIT WORK").action, Action::Commit);
+    EXPECT_EQ(T("ROLLBACK").action, Action::Rollback);
+    const Translation to = T("rollback to savepoint QEL__LOCKPOINT");
+    EXPECT_EQ(to.action, Action::RollbackToSavepoint);
+    EXPECT_EQ(to.args.at("name"), "QEL__LOCKPOINT");
+    EXPECT_EQ(T("savepoint a").action, Action::Savepoint);
+    const Translation alter = T("alter session set nls_date_format = 'DD.MM.YYYY HH24:MI'");
+    EXPECT_EQ(alter.action, Action::AlterSession);
+    EXPECT_EQ(alter.args.at("parameter"), "NLS_DATE_FORMAT");
+    EXPECT_EQ(alter.args.at("value"), "DD.MM.YYYY HH24:MI");
+    EXPECT_FALSE(alter.ddl);
 }
 
-TEST(TranslatorClassify, BindsOnceInFirstUseOrderUpperCase) {
-    auto t = Translate("select :b, :a, :B from t where x := 1 and y = ':c'", Context{});
+TEST_F(TranslatorActions, UsersSequencesAndProceduresAreEngineActions) {
+    const Translation user = T("create user demo identified by secret");
+    EXPECT_EQ(user.action, Action::CreateUser);
+    EXPECT_EQ(user.args.at("user"), "DEMO");
+    EXPECT_EQ(user.args.at("password"), "SECRET");
+    EXPECT_EQ(T("alter user demo identified by \"New1\"").args.at("password"), "New1");
+    EXPECT_EQ(T("alter user demo password expire").action, Action::AlterUserExpire);
+    const Translation seq = T("create sequence s_id start with 10 increment by 5 nocache");
+    EXPECT_EQ(seq.action, Action::CreateSequence);
+    EXPECT_EQ(seq.args.at("start"), "10");
+    EXPECT_EQ(seq.args.at("increment"), "5");
+    EXPECT_EQ(db.Error("drop sequence nothere"), "ORA-02289: sequence does not exist");
+    const std::string source = "create or replace procedure p (a in number) as begin null; end;";
+    const Translation proc = T(source);
+    EXPECT_EQ(proc.action, Action::CreateProcedure);
+    EXPECT_EQ(proc.args.at("name"), "P");
+    EXPECT_EQ(proc.args.at("source"), source);
+    const Translation call = T("begin P(1, :out); end;");
+    EXPECT_EQ(call.action, Action::CallProcedure);
+    EXPECT_EQ(call.args.at("name"), "P");
+    EXPECT_EQ(call.binds, (std::vector<std::string>{"OUT"}));
+}
+
+TEST_F(TranslatorActions, BindsOnceInFirstUseOrderUpperCase) {
+    const Translation t = T("select :b, :a, :B from t where b = ':c' and a = :a");
     EXPECT_EQ(t.binds, (std::vector<std::string>{"B", "A"}));
+    EXPECT_NE(t.sqlite.at(0).find(":B"), std::string::npos);
+}
+
+TEST_F(TranslatorActions, ReturningRowidNamesItsBindAndLeavesTheInsertPlain) {
+    const Translation t = T("insert into t (a) values (:a) returning rowid into :qel__rowid");
+    EXPECT_EQ(t.returningRowidBind, "QEL__ROWID");
+    EXPECT_EQ(t.sqlite.at(0).find("RETURNING"), std::string::npos);
+    db.Exec("insert into t (a) values (7) returning rowid into :r");
+    EXPECT_EQ(db.One("select a from t where rowid = :r", {{"R", db.lastBinds.at("R")}}), "7");
+}
+
+TEST_F(TranslatorActions, GrantsAreAcceptedAsNoOperation) {
+    const Translation t = T("grant select, insert on t to public");
+    EXPECT_EQ(t.action, Action::RunSqlite);
+    EXPECT_TRUE(t.sqlite.empty());
 }

@@ -1,0 +1,297 @@
+// Schema statements: CREATE / DROP of tables, indexes, sequences, procedures and users, and the
+// ALTER forms the engine knows (session settings, user passwords). Oracle's storage clauses after
+// a table's column list are read and dropped: a one-file database has no tablespaces.
+#include "platform/oci_sqlite/sql/ParserCore.h"
+
+namespace orasql {
+namespace {
+
+// Oracle's SQL command codes of the engine statements built here.
+constexpr unsigned kCreateUser = 51, kAlterUser = 53, kAlterSession = 52;
+
+ColumnInfo ParseColumnType(ParserCore& p) {
+    ColumnInfo c;
+    const Token& t = p.Peek();
+    if (t.kind != TokenKind::Identifier)
+        p.Fail(902, "invalid datatype");
+    std::string type = p.Advance().text;
+    if (type == "VARCHAR")
+        type = "VARCHAR2";
+    if (type == "INT" || type == "SMALLINT")
+        type = "INTEGER";
+    if (type == "VARCHAR2" || type == "CHAR") {
+        c.oracleType = type;
+        c.length = 1;
+        if (p.AcceptSymbol("(")) {
+            if (p.Peek().kind != TokenKind::Number)
+                p.Fail(910, "specified length too long for its datatype");
+            c.length = std::stoi(p.Advance().text);
+            if (!p.AcceptWord("BYTE"))
+                p.AcceptWord("CHAR");
+            p.ExpectSymbol(")", 907, "missing right parenthesis");
+        } else if (type == "VARCHAR2") {
+            p.Fail(906, "missing left parenthesis");
+        }
+        const int maximum = type == "CHAR" ? 2000 : 4000;
+        if (c.length < 1 || c.length > maximum)
+            p.Fail(910, "specified length too long for its datatype");
+    } else if (type == "NUMBER" || type == "DECIMAL" || type == "NUMERIC") {
+        c.oracleType = "NUMBER";
+        if (p.AcceptSymbol("(")) {
+            if (p.AcceptSymbol("*"))
+                c.precision = 38;
+            else if (p.Peek().kind == TokenKind::Number)
+                c.precision = std::stoi(p.Advance().text);
+            else
+                p.Fail(1727, "numeric precision specifier is out of range (1 to 38)");
+            if (c.precision < 1 || c.precision > 38)
+                p.Fail(1727, "numeric precision specifier is out of range (1 to 38)");
+            c.hasScale = true;
+            if (p.AcceptSymbol(",")) {
+                const bool negative = p.AcceptSymbol("-");
+                if (p.Peek().kind != TokenKind::Number)
+                    p.Fail(1728, "numeric scale specifier is out of range (-84 to 127)");
+                c.scale = std::stoi(p.Advance().text) * (negative ? -1 : 1);
+            }
+            p.ExpectSymbol(")", 907, "missing right parenthesis");
+        }
+    } else if (type == "INTEGER") {
+        c.oracleType = "INTEGER";
+        c.precision = 38;
+        c.hasScale = true;
+    } else if (type == "DATE") {
+        c.oracleType = "DATE";
+    } else {
+        p.FailAt(902, "invalid datatype", t.offset);
+    }
+    return c;
+}
+
+std::vector<std::string> ParseNameList(ParserCore& p) {
+    std::vector<std::string> names;
+    p.ExpectSymbol("(", 906, "missing left parenthesis");
+    do {
+        names.push_back(p.ExpectName());
+        if (!p.AcceptWord("ASC"))
+            p.AcceptWord("DESC");
+    } while (p.AcceptSymbol(","));
+    p.ExpectSymbol(")", 907, "missing right parenthesis");
+    return names;
+}
+
+void SkipParenthesised(ParserCore& p) {
+    p.ExpectSymbol("(", 906, "missing left parenthesis");
+    for (int depth = 1; depth > 0;) {
+        if (p.AtEnd())
+            p.Fail(907, "missing right parenthesis");
+        const Token& t = p.Advance();
+        depth += t.IsSymbol("(") ? 1 : t.IsSymbol(")") ? -1 : 0;
+    }
+}
+
+void ParseColumnClauses(ParserCore& p, ColumnDef& col) {
+    for (;;) {
+        if (p.AcceptWord("DEFAULT")) {
+            col.defaultValue = p.ParseExpr();
+        } else if (p.AcceptWord("GENERATED")) {
+            if (p.AcceptWord("ALWAYS")) {
+            } else {
+                p.ExpectWord("BY", 905, "missing keyword");
+                p.ExpectWord("DEFAULT", 905, "missing keyword");
+                if (p.AcceptWord("ON"))
+                    p.ExpectWord("NULL", 905, "missing keyword");
+            }
+            p.ExpectWord("AS", 905, "missing keyword");
+            p.ExpectWord("IDENTITY", 905, "missing keyword");
+            if (p.PeekSymbol("("))
+                SkipParenthesised(p);
+            col.identity = true;
+            col.info.notNull = true;
+        } else if (p.AcceptWord("CONSTRAINT")) {
+            p.ExpectName();
+        } else if (p.AcceptWord("NOT")) {
+            p.ExpectWord("NULL", 908, "missing NULL keyword");
+            col.info.notNull = true;
+        } else if (p.AcceptWord("NULL")) {
+        } else if (p.AcceptWord("PRIMARY")) {
+            p.ExpectWord("KEY", 905, "missing keyword");
+            col.primaryKey = true;
+            col.info.notNull = true;
+        } else if (p.AcceptWord("UNIQUE")) {
+            col.unique = true;
+        } else {
+            return;
+        }
+    }
+}
+
+Statement ParseCreateTable(ParserCore& p) {
+    CreateTableStmt s;
+    s.name = p.ExpectName(903, "invalid table name");
+    if (p.AcceptSymbol("."))
+        s.name = p.ExpectName(903, "invalid table name");
+    p.ExpectSymbol("(", 906, "missing left parenthesis");
+    do {
+        if (p.PeekWord("CONSTRAINT") || p.PeekWord("PRIMARY") || p.PeekWord("UNIQUE")) {
+            TableConstraint c;
+            if (p.AcceptWord("CONSTRAINT"))
+                c.name = p.ExpectName();
+            if (p.AcceptWord("PRIMARY")) {
+                p.ExpectWord("KEY", 905, "missing keyword");
+                c.kind = "PRIMARY KEY";
+            } else {
+                p.ExpectWord("UNIQUE", 902, "invalid datatype");
+                c.kind = "UNIQUE";
+            }
+            c.columns = ParseNameList(p);
+            s.constraints.push_back(std::move(c));
+            continue;
+        }
+        ColumnDef col;
+        col.info.name = p.ExpectName();
+        col.info = [&] {
+            ColumnInfo info = ParseColumnType(p);
+            info.name = col.info.name;
+            return info;
+        }();
+        ParseColumnClauses(p, col);
+        s.columns.push_back(std::move(col));
+    } while (p.AcceptSymbol(","));
+    p.ExpectSymbol(")", 907, "missing right parenthesis");
+    while (!p.AtEnd() && !p.PeekSymbol(";"))
+        p.Advance();
+    p.ExpectEnd();
+    return s;
+}
+
+Statement ParseCreateIndex(ParserCore& p, bool unique) {
+    CreateIndexStmt s;
+    s.unique = unique;
+    s.name = p.ExpectName();
+    if (p.AcceptSymbol("."))
+        s.name = p.ExpectName();
+    p.ExpectWord("ON", 969, "missing ON keyword");
+    s.table = p.ExpectName(903, "invalid table name");
+    s.columns = ParseNameList(p);
+    while (!p.AtEnd() && !p.PeekSymbol(";"))
+        p.Advance();
+    p.ExpectEnd();
+    return s;
+}
+
+std::string SignedNumber(ParserCore& p) {
+    const bool negative = p.AcceptSymbol("-");
+    if (p.Peek().kind != TokenKind::Number)
+        p.Fail(922, "missing or invalid option");
+    return (negative ? "-" : "") + p.Advance().text;
+}
+
+Statement ParseCreateSequence(ParserCore& p) {
+    CreateSequenceStmt s;
+    s.name = p.ExpectName();
+    while (!p.AtEnd() && !p.PeekSymbol(";")) {
+        if (p.AcceptWord("START")) {
+            p.ExpectWord("WITH", 905, "missing keyword");
+            s.startWith = SignedNumber(p);
+        } else if (p.AcceptWord("INCREMENT")) {
+            p.ExpectWord("BY", 905, "missing keyword");
+            s.incrementBy = SignedNumber(p);
+        } else if (p.AcceptWord("MINVALUE") || p.AcceptWord("MAXVALUE") || p.AcceptWord("CACHE")) {
+            SignedNumber(p);
+        } else if (p.Peek().kind == TokenKind::Identifier) {
+            p.Advance(); // NOCACHE, NOCYCLE, ORDER, ...
+        } else {
+            p.Fail(922, "missing or invalid option");
+        }
+    }
+    p.ExpectEnd();
+    return s;
+}
+
+} // namespace
+
+Statement ParserCore::ParseCreate() {
+    Advance(); // CREATE
+    if (AcceptWord("OR")) {
+        ExpectWord("REPLACE", 922, "missing or invalid option");
+    }
+    if (AcceptWord("TABLE"))
+        return ParseCreateTable(*this);
+    if (AcceptWord("UNIQUE")) {
+        ExpectWord("INDEX", 901, "invalid CREATE command");
+        return ParseCreateIndex(*this, true);
+    }
+    if (AcceptWord("INDEX"))
+        return ParseCreateIndex(*this, false);
+    if (AcceptWord("SEQUENCE"))
+        return ParseCreateSequence(*this);
+    if (PeekWord("PROCEDURE"))
+        return CreateProcedureStmt{ParseProcedure()};
+    if (AcceptWord("USER")) {
+        EngineStmt s{Action::CreateUser, StatementType::Create, kCreateUser, {}};
+        s.args["user"] = ExpectName();
+        ExpectWord("IDENTIFIED", 922, "missing or invalid option");
+        ExpectWord("BY", 922, "missing or invalid option");
+        s.args["password"] = ExpectName(988, "missing or invalid password(s)");
+        while (!AtEnd() && !PeekSymbol(";"))
+            Advance();
+        ExpectEnd();
+        return s;
+    }
+    Fail(901, "invalid CREATE command");
+}
+
+Statement ParserCore::ParseDrop() {
+    Advance(); // DROP
+    DropStmt s;
+    if (Peek().kind != TokenKind::Identifier)
+        Fail(950, "invalid DROP option");
+    s.objectType = Advance().text;
+    if (s.objectType != "TABLE" && s.objectType != "INDEX" && s.objectType != "SEQUENCE" &&
+        s.objectType != "PROCEDURE")
+        Fail(950, "invalid DROP option");
+    s.name = ExpectName();
+    if (AcceptSymbol("."))
+        s.name = ExpectName();
+    if (AcceptWord("CASCADE"))
+        AcceptWord("CONSTRAINTS");
+    AcceptWord("PURGE");
+    ExpectEnd();
+    return s;
+}
+
+Statement ParserCore::ParseAlter() {
+    Advance(); // ALTER
+    if (AcceptWord("SESSION")) {
+        ExpectWord("SET", 922, "missing or invalid option");
+        EngineStmt s{Action::AlterSession, StatementType::Alter, kAlterSession, {}};
+        s.args["parameter"] = ExpectName(922, "missing or invalid option");
+        ExpectSymbol("=", 922, "missing or invalid option");
+        const Token& value = Advance();
+        if (value.kind == TokenKind::End)
+            Fail(922, "missing or invalid option");
+        s.args["value"] = value.text;
+        ExpectEnd();
+        return s;
+    }
+    if (AcceptWord("USER")) {
+        EngineStmt s{Action::AlterUserPassword, StatementType::Alter, kAlterUser, {}};
+        s.args["user"] = ExpectName();
+        if (AcceptWord("IDENTIFIED")) {
+            ExpectWord("BY", 922, "missing or invalid option");
+            s.args["password"] = ExpectName(988, "missing or invalid password(s)");
+            if (AcceptWord("REPLACE"))
+                s.args["old"] = ExpectName(988, "missing or invalid password(s)");
+        } else if (AcceptWord("PASSWORD")) {
+            ExpectWord("EXPIRE", 922, "missing or invalid option");
+            s.action = Action::AlterUserExpire;
+        } else {
+            Fail(922, "missing or invalid option");
+        }
+        ExpectEnd();
+        return s;
+    }
+    Fail(940, "invalid ALTER command");
+}
+
+} // namespace orasql

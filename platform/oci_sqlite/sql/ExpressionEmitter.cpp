@@ -1,0 +1,482 @@
+// Expressions to SQLite: names resolved to typed columns, Oracle's implicit conversions made
+// explicit where SQLite would differ (dates from texts, CHAR padding, numbers from texts), and
+// arithmetic, concatenation and Oracle's functions routed to the registered ora_* functions.
+#include "platform/oci_sqlite/sql/OracleDate.h"
+#include "platform/oci_sqlite/sql/SqliteEmitter.h"
+
+#include <cstdio>
+
+namespace orasql {
+namespace {
+
+[[noreturn]] void Fail(int code, const std::string& text, int offset) {
+    char prefix[16];
+    std::snprintf(prefix, sizeof prefix, "ORA-%05d: ", code);
+    throw OracleError(code, prefix + text, offset);
+}
+
+SqlType TypeOf(const ColumnInfo& c) {
+    if (c.oracleType == "DATE")
+        return SqlType::Date;
+    if (c.oracleType == "NUMBER" || c.oracleType == "INTEGER")
+        return SqlType::Number;
+    return SqlType::Text;
+}
+
+const ColumnInfo* FindColumn(const ScopeTable& t, const std::string& name) {
+    for (const ColumnInfo& c : t.columns)
+        if (c.name == name)
+            return &c;
+    return nullptr;
+}
+
+Emitted Make(std::string sql, SqlType type) {
+    Emitted e;
+    e.sql = std::move(sql);
+    e.type = type;
+    return e;
+}
+
+bool IsAggregateName(const std::string& n) {
+    return n == "SUM" || n == "AVG" || n == "COUNT" || n == "MAX" || n == "MIN";
+}
+
+} // namespace
+
+bool ContainsAggregate(const Expr& e) {
+    if (e.kind == ExprKind::Function && IsAggregateName(e.text))
+        return true;
+    for (const ExprPtr& a : e.args)
+        if (ContainsAggregate(*a))
+            return true;
+    return false;
+}
+
+SqliteEmitter::SqliteEmitter(const Context& ctx, std::set<std::string> variables)
+    : ctx_(ctx), variables_(std::move(variables)) {}
+
+std::string SqliteEmitter::Quote(const std::string& name) {
+    std::string out = "\"";
+    for (char c : name)
+        out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
+std::string SqliteEmitter::Literal(const std::string& text) {
+    std::string out = "'";
+    for (char c : text)
+        out += c == '\'' ? std::string("''") : std::string(1, c);
+    return out + "'";
+}
+
+std::string SqliteEmitter::EmitStandalone(const Expr& e) {
+    return Expression(e, Scope{}).sql;
+}
+
+std::string SqliteEmitter::EmitCondition(const Expr& e) {
+    return "CASE WHEN " + Expression(e, Scope{}).sql + " THEN 1 ELSE 0 END";
+}
+
+Emitted SqliteEmitter::Expression(const Expr& e, const Scope& scope) {
+    switch (e.kind) {
+    case ExprKind::Number:
+        return Make(e.text, SqlType::Number);
+    case ExprKind::String: {
+        Emitted out = Make(Literal(e.text), SqlType::Text);
+        out.literal = true;
+        out.value = e.text;
+        return out;
+    }
+    case ExprKind::Null:
+        return Make("NULL", SqlType::Unknown);
+    case ExprKind::Bind:
+        return Make(":" + e.text, SqlType::Unknown);
+    case ExprKind::Column:
+        return ColumnRef(e, scope);
+    case ExprKind::Star:
+        return Make(e.qualifier.empty() ? "*" : Quote(e.qualifier) + ".*", SqlType::Unknown);
+    case ExprKind::Unary: {
+        Emitted operand = Expression(*e.args[0], scope);
+        if (e.text == "NOT")
+            return Make("NOT (" + operand.sql + ")", SqlType::Number);
+        if (e.text == "-")
+            return Make("-(" + operand.sql + ")", SqlType::Number);
+        return operand;
+    }
+    case ExprKind::Binary:
+        return Binary(e, scope);
+    case ExprKind::Function:
+        return Function(e, scope);
+    case ExprKind::Case:
+        return CaseExpr(e, scope);
+    case ExprKind::Subquery:
+        return ScalarSubquery(e, scope);
+    case ExprKind::Exists:
+        return Make(std::string(e.negated ? "NOT " : "") + "EXISTS (" + EmitQuery(*e.subquery, &scope) + ")",
+                    SqlType::Number);
+    case ExprKind::In:
+        return In(e, scope);
+    case ExprKind::Between: {
+        const Emitted x = Expression(*e.args[0], scope);
+        const Emitted lo = Expression(*e.args[1], scope), hi = Expression(*e.args[2], scope);
+        return Make("(" + x.sql + (e.negated ? " NOT" : "") + " BETWEEN " + Coerced(lo, x) + " AND " +
+                        Coerced(hi, x) + ")",
+                    SqlType::Number);
+    }
+    case ExprKind::Like: {
+        std::string sql = "(" + Expression(*e.args[0], scope).sql + (e.negated ? " NOT" : "") + " LIKE " +
+                          Expression(*e.args[1], scope).sql;
+        if (e.args.size() > 2)
+            sql += " ESCAPE " + Expression(*e.args[2], scope).sql;
+        return Make(sql + ")", SqlType::Number);
+    }
+    case ExprKind::IsNull:
+        return Make("(" + Expression(*e.args[0], scope).sql + (e.negated ? " IS NOT NULL)" : " IS NULL)"),
+                    SqlType::Number);
+    case ExprKind::Sequence:
+        if (ctx_.catalog && !ctx_.catalog->SequenceExists(e.text))
+            Fail(2289, "sequence does not exist", e.offset);
+        return Make(std::string(e.qualifier == "NEXTVAL" ? kNextvalFunction : kCurrvalFunction) + "(" +
+                        Literal(e.text) + ")",
+                    SqlType::Number);
+    }
+    Fail(936, "missing expression", e.offset);
+}
+
+Emitted SqliteEmitter::ColumnRef(const Expr& e, const Scope& scope) {
+    const bool rowid = e.text == "ROWID";
+    bool qualifierSeen = false;
+    for (const Scope* s = &scope; s; s = s->parent) {
+        const ScopeTable* match = nullptr;
+        for (const ScopeTable& t : s->tables) {
+            if (!e.qualifier.empty() && t.key != e.qualifier && t.table != e.qualifier)
+                continue;
+            if (!e.qualifier.empty()) {
+                qualifierSeen = true;
+                match = &t;
+                break;
+            }
+            if ((rowid && s->tables.size() == 1) || FindColumn(t, e.text)) {
+                if (match)
+                    Fail(918, "column ambiguously defined", e.offset);
+                match = &t;
+            }
+        }
+        if (!match)
+            continue;
+        const std::string prefix = e.qualifier.empty() ? "" : Quote(match->key) + ".";
+        if (rowid) {
+            Emitted out = Make(Quote(match->key) + ".rowid", SqlType::Rowid);
+            out.value = match->table;
+            return out;
+        }
+        const ColumnInfo* column = FindColumn(*match, e.text);
+        if (!column && match->known)
+            Fail(904, "\"" + e.qualifier + "\".\"" + e.text + "\": invalid identifier", e.offset);
+        Emitted out = Make(prefix + Quote(e.text), column ? TypeOf(*column) : SqlType::Unknown);
+        out.column = column;
+        return out;
+    }
+    if (e.qualifier.empty() && variables_.count(e.text))
+        return Make(VariableBind(e.text), SqlType::Unknown);
+    if (ctx_.catalog && !qualifierSeen) {
+        bool allKnown = true;
+        for (const Scope* s = &scope; s; s = s->parent)
+            for (const ScopeTable& t : s->tables)
+                allKnown = allKnown && t.known;
+        if (allKnown)
+            Fail(904,
+                 (e.qualifier.empty() ? "" : "\"" + e.qualifier + "\".") + "\"" + e.text +
+                     "\": invalid identifier",
+                 e.offset);
+    }
+    return Make((e.qualifier.empty() ? "" : Quote(e.qualifier) + ".") + Quote(e.text), SqlType::Unknown);
+}
+
+std::string SqliteEmitter::AsDate(const Emitted& e) {
+    if (e.type == SqlType::Date || e.sql == "NULL")
+        return e.sql;
+    if (e.literal) {
+        try {
+            return Literal(ToStoredText(ReadSessionDate(e.value, ctx_.nlsDateFormat)));
+        } catch (const OracleError&) {
+            // Oracle reports a bad date text when the statement runs, not when it is parsed.
+        }
+    }
+    return "ora_date_in(" + e.sql + ", " + Literal(ctx_.nlsDateFormat) + ")";
+}
+
+std::string SqliteEmitter::AsText(const Emitted& e) {
+    if (e.type == SqlType::Date)
+        return "ora_to_char(" + e.sql + ", NULL, " + Literal(ctx_.nlsDateFormat) + ")";
+    return e.sql;
+}
+
+std::string SqliteEmitter::Coerced(const Emitted& other, const Emitted& target) {
+    if (other.sql == "NULL")
+        return other.sql;
+    switch (target.type) {
+    case SqlType::Date:
+        return AsDate(other);
+    case SqlType::Rowid:
+        return std::string(kRowidDecodeFunction) + "(" + other.sql + ")";
+    case SqlType::Number:
+        if (other.literal) {
+            if (auto d = Decimal::Parse(other.value))
+                return d->ToOracleText();
+            return "ora_to_number(" + other.sql + ")";
+        }
+        if (other.type == SqlType::Text)
+            return "ora_to_number(" + other.sql + ")";
+        return other.sql;
+    default:
+        break;
+    }
+    if (target.column && target.column->oracleType == "CHAR" && other.literal &&
+        other.value.size() < static_cast<size_t>(target.column->length))
+        return Literal(other.value + std::string(target.column->length - other.value.size(), ' '));
+    return other.sql;
+}
+
+Emitted SqliteEmitter::Comparison(const std::string& op, const Emitted& l, const Emitted& r) {
+    auto weight = [](const Emitted& e) {
+        if (e.type == SqlType::Rowid)
+            return 4;
+        if (e.type == SqlType::Date)
+            return 3;
+        if (e.type == SqlType::Number && !e.literal)
+            return 2;
+        return e.column ? 1 : 0;
+    };
+    // The side with the stronger type decides how the other is read.
+    const bool leftLeads = weight(l) >= weight(r);
+    const std::string ls = leftLeads ? l.sql : Coerced(l, r);
+    const std::string rs = leftLeads ? Coerced(r, l) : r.sql;
+    return Make("(" + ls + " " + op + " " + rs + ")", SqlType::Number);
+}
+
+Emitted SqliteEmitter::Arithmetic(const std::string& op, Emitted l, Emitted r) {
+    if (op == "*" || op == "/")
+        return Make(std::string(op == "*" ? "ora_mul(" : "ora_div(") + l.sql + ", " + r.sql + ")",
+                    SqlType::Number);
+    if (op == "-" && l.type == SqlType::Date && r.literal)
+        r = Make(AsDate(r), SqlType::Date);
+    SqlType type = SqlType::Number;
+    if (op == "+" && (l.type == SqlType::Date || r.type == SqlType::Date))
+        type = SqlType::Date;
+    if (op == "-" && l.type == SqlType::Date && r.type != SqlType::Date)
+        type = SqlType::Date;
+    if (l.type == SqlType::Unknown && r.type == SqlType::Unknown)
+        type = SqlType::Unknown; // binds: the values decide at run time
+    return Make(std::string(op == "+" ? "ora_add(" : "ora_sub(") + l.sql + ", " + r.sql + ")", type);
+}
+
+Emitted SqliteEmitter::Binary(const Expr& e, const Scope& scope) {
+    const std::string& op = e.text;
+    if (op == "AND" || op == "OR")
+        return Make("(" + Expression(*e.args[0], scope).sql + " " + op + " " +
+                        Expression(*e.args[1], scope).sql + ")",
+                    SqlType::Number);
+    if (op == "||") {
+        std::vector<const Expr*> parts;
+        std::function<void(const Expr&)> flatten = [&](const Expr& x) {
+            if (x.kind == ExprKind::Binary && x.text == "||") {
+                flatten(*x.args[0]);
+                flatten(*x.args[1]);
+            } else {
+                parts.push_back(&x);
+            }
+        };
+        flatten(e);
+        std::string sql = "ora_concat(";
+        for (size_t i = 0; i < parts.size(); ++i)
+            sql += (i ? ", " : "") + AsText(Expression(*parts[i], scope));
+        return Make(sql + ")", SqlType::Text);
+    }
+    const Emitted l = Expression(*e.args[0], scope), r = Expression(*e.args[1], scope);
+    if (op == "+" || op == "-" || op == "*" || op == "/")
+        return Arithmetic(op, l, r);
+    return Comparison(op, l, r);
+}
+
+std::string SqliteEmitter::Args(const Expr& e, const Scope& scope, size_t from) {
+    std::string out;
+    for (size_t i = from; i < e.args.size(); ++i)
+        out += (i > from ? ", " : "") + Expression(*e.args[i], scope).sql;
+    return out;
+}
+
+Emitted SqliteEmitter::Function(const Expr& e, const Scope& scope) {
+    const std::string& n = e.text;
+    const size_t argc = e.args.size();
+    auto arity = [&](size_t lo, size_t hi) {
+        if (argc < lo || argc > hi)
+            Fail(909, "invalid number of arguments", e.offset);
+    };
+    auto arg = [&](size_t i) { return Expression(*e.args[i], scope); };
+    const std::string distinct = e.distinct ? "DISTINCT " : "";
+    if (n == "SYSDATE")
+        return Make("ora_sysdate()", SqlType::Date);
+    if (n == "USER")
+        return Make(Literal(ctx_.user), SqlType::Text);
+    if (n == "COUNT")
+        return Make("count(" + distinct + (e.star ? "*" : Args(e, scope)) + ")", SqlType::Number);
+    if (n == "SUM" || n == "AVG") {
+        arity(1, 1);
+        return Make((n == "SUM" ? "ora_sum(" : "ora_avg(") + distinct + Args(e, scope) + ")",
+                    SqlType::Number);
+    }
+    if (n == "MAX" || n == "MIN") {
+        arity(1, 1);
+        Emitted a = arg(0);
+        return Make((n == "MAX" ? "max(" : "min(") + distinct + a.sql + ")", a.type);
+    }
+    if (n == "NVL") {
+        arity(2, 2);
+        const Emitted a = arg(0), b = arg(1);
+        return Make("coalesce(" + a.sql + ", " + Coerced(b, a) + ")",
+                    a.type != SqlType::Unknown ? a.type : b.type);
+    }
+    if (n == "NVL2") {
+        arity(3, 3);
+        const Emitted b = arg(1);
+        return Make("CASE WHEN " + arg(0).sql + " IS NOT NULL THEN " + b.sql + " ELSE " + arg(2).sql + " END",
+                    b.type);
+    }
+    if (n == "COALESCE")
+        return Make("coalesce(" + Args(e, scope) + ")", arg(0).type);
+    if (n == "DECODE") {
+        arity(3, 255);
+        const Emitted subject = arg(0);
+        std::string sql = "CASE";
+        SqlType type = SqlType::Unknown;
+        size_t i = 1;
+        for (; i + 1 < argc; i += 2) {
+            const Emitted result = arg(i + 1);
+            if (type == SqlType::Unknown)
+                type = result.type;
+            // DECODE matches NULL with NULL, which IS does.
+            sql += " WHEN " + subject.sql + " IS " + Coerced(arg(i), subject) + " THEN " + result.sql;
+        }
+        if (i < argc)
+            sql += " ELSE " + arg(i).sql;
+        return Make(sql + " END", type);
+    }
+    if (n == "GREATEST" || n == "LEAST") {
+        arity(1, 255);
+        return Make((n == "GREATEST" ? "max(" : "min(") + Args(e, scope) + (argc == 1 ? ", NULL)" : ")"),
+                    arg(0).type);
+    }
+    if (n == "INSTR") {
+        arity(2, 4);
+        return Make("ora_instr(" + Args(e, scope) + ")", SqlType::Number);
+    }
+    if (n == "SUBSTR") {
+        arity(2, 3);
+        return Make("ora_substr(" + Args(e, scope) + ")", SqlType::Text);
+    }
+    if (n == "LENGTH") {
+        arity(1, 1);
+        const Emitted a = arg(0);
+        return Make("length(" + (a.type == SqlType::Text ? a.sql : "ora_concat(" + AsText(a) + ")") + ")",
+                    SqlType::Number);
+    }
+    if (n == "TRIM" || n == "LTRIM" || n == "RTRIM") {
+        arity(1, 2);
+        const std::string fn = n == "TRIM" ? "trim(" : n == "LTRIM" ? "ltrim(" : "rtrim(";
+        return Make("nullif(" + fn + Args(e, scope) + "), '')", SqlType::Text);
+    }
+    if (n == "REPLACE") {
+        arity(2, 3);
+        return Make("nullif(replace(" + arg(0).sql + ", " + arg(1).sql + ", " +
+                        (argc > 2 ? arg(2).sql : "''") + "), '')",
+                    SqlType::Text);
+    }
+    if (n == "UPPER" || n == "LOWER") {
+        arity(1, 1);
+        return Make((n == "UPPER" ? "ora_upper(" : "ora_lower(") + Args(e, scope) + ")", SqlType::Text);
+    }
+    if (n == "ROUND" || n == "TRUNC") {
+        arity(1, 2);
+        const Emitted a = arg(0);
+        return Make((n == "ROUND" ? "ora_round(" : "ora_trunc(") + Args(e, scope) + ")",
+                    a.type == SqlType::Date ? SqlType::Date : SqlType::Number);
+    }
+    if (n == "ABS") {
+        arity(1, 1);
+        return Make("abs(" + Args(e, scope) + ")", SqlType::Number);
+    }
+    if (n == "MOD") {
+        arity(2, 2);
+        return Make("ora_mod(" + Args(e, scope) + ")", SqlType::Number);
+    }
+    if (n == "TO_CHAR") {
+        arity(1, 2);
+        return Make("ora_to_char(" + arg(0).sql + ", " + (argc > 1 ? arg(1).sql : "NULL") + ", " +
+                        Literal(ctx_.nlsDateFormat) + ")",
+                    SqlType::Text);
+    }
+    if (n == "TO_DATE") {
+        arity(1, 2);
+        if (argc == 1)
+            return Make(AsDate(arg(0)), SqlType::Date);
+        return Make("ora_to_date(" + Args(e, scope) + ")", SqlType::Date);
+    }
+    if (n == "TO_NUMBER") {
+        arity(1, 2);
+        return Make("ora_to_number(" + arg(0).sql + ")", SqlType::Number);
+    }
+    Fail(904, "\"" + n + "\": invalid identifier", e.offset);
+}
+
+Emitted SqliteEmitter::CaseExpr(const Expr& e, const Scope& scope) {
+    std::string sql = "CASE";
+    SqlType type = SqlType::Unknown;
+    size_t i = 0;
+    Emitted subject;
+    if (e.hasOperand)
+        subject = Expression(*e.args[i++], scope);
+    const size_t pairsEnd = e.args.size() - (e.hasElse ? 1 : 0);
+    for (; i + 1 < pairsEnd; i += 2) {
+        const Emitted when = Expression(*e.args[i], scope), then = Expression(*e.args[i + 1], scope);
+        if (type == SqlType::Unknown)
+            type = then.type;
+        sql +=
+            " WHEN " + (e.hasOperand ? Comparison("=", subject, when).sql : when.sql) + " THEN " + then.sql;
+    }
+    if (e.hasElse)
+        sql += " ELSE " + Expression(*e.args.back(), scope).sql;
+    return Make(sql + " END", type);
+}
+
+Emitted SqliteEmitter::In(const Expr& e, const Scope& scope) {
+    const Emitted x = Expression(*e.args[0], scope);
+    std::string sql = "(" + x.sql + (e.negated ? " NOT IN (" : " IN (");
+    if (e.subquery) {
+        sql += EmitQuery(*e.subquery, &scope);
+    } else {
+        for (size_t i = 1; i < e.args.size(); ++i)
+            sql += (i > 1 ? ", " : "") + Coerced(Expression(*e.args[i], scope), x);
+    }
+    return Make(sql + "))", SqlType::Number);
+}
+
+// A scalar subquery must deliver at most one row (ORA-01427). SQLite would take the first row
+// silently, so its value goes through ora_single unless its shape already guarantees one row.
+Emitted SqliteEmitter::ScalarSubquery(const Expr& e, const Scope& scope) {
+    const Query& q = *e.subquery;
+    const SelectCore& core = q.cores[0];
+    if (core.items.size() != 1)
+        Fail(913, "too many values", e.offset);
+    const bool oneRowByShape =
+        q.cores.size() == 1 && core.groupBy.empty() && ContainsAggregate(*core.items[0].expr);
+    std::vector<Emitted> types;
+    const std::string inner = EmitQuery(q, &scope, &types);
+    const Emitted& first = types[0];
+    if (oneRowByShape)
+        return Make("(" + inner + ")", first.type);
+    const std::string name = ItemNames(core)[0];
+    return Make("(SELECT ora_single(" + Quote(name) + ") FROM (" + inner + "))", first.type);
+}
+
+} // namespace orasql

@@ -1,0 +1,282 @@
+// The procedure-language interpreter. Each call gets a frame of variables; SQL inside a body sees
+// them as binds ":V$NAME" (a table column of the same name wins, as in Oracle). A failing leaf
+// statement records its line, each call on the way out adds the caller's line.
+#include "platform/oci_sqlite/sql/Interpreter.h"
+
+#include "platform/oci_sqlite/sql/Decimal.h"
+#include "platform/oci_sqlite/sql/Parser.h"
+#include "platform/oci_sqlite/sql/PlsqlErrors.h"
+#include "platform/oci_sqlite/sql/SqliteEmitter.h"
+
+#include <cmath>
+
+namespace orasql {
+namespace {
+
+constexpr const char* kBlockSavepoint = "ORA$BLOCK";
+
+struct Frame {
+    std::string unit; // "USER.PROC", empty for the anonymous block
+    std::map<std::string, SqlValue> variables;
+};
+
+std::string TextOf(const SqlValue& v) {
+    if (std::holds_alternative<std::string>(v))
+        return std::get<std::string>(v);
+    if (std::holds_alternative<int64_t>(v))
+        return std::to_string(std::get<int64_t>(v));
+    if (std::holds_alternative<double>(v))
+        return Decimal::FromDouble(std::get<double>(v)).ToOracleText();
+    return "";
+}
+
+class Interpreter {
+public:
+    Interpreter(const Context& ctx, Executor& executor, BindMap& binds)
+        : ctx_(ctx), executor_(executor), binds_(binds) {}
+
+    void RunAnonymous(const Block& block) {
+        Frame frame;
+        Check(block, frame.unit);
+        InitLocals(block, frame);
+        RunBody(block.body, frame);
+    }
+
+private:
+    // Names are resolved before anything runs, as PL/SQL compiles before it executes.
+    void Check(const Block& block, const std::string& unit) {
+        std::set<std::string> declared;
+        for (const Variable& v : block.locals)
+            declared.insert(v.name);
+        CheckBody(block.body, declared, unit);
+    }
+
+    void CheckBody(const PlBody& body, const std::set<std::string>& declared, const std::string& unit) {
+        for (const PlStmt& s : body) {
+            for (const PlBranch& b : s.branches)
+                CheckBody(b.body, declared, unit);
+            if (s.kind == PlKind::Assign && !declared.count(s.target))
+                throw SemanticError(s.line, s.column,
+                                    "PLS-00201: identifier '" + s.target + "' must be declared");
+            if (s.kind == PlKind::Call && !executor_.ProcedureSource(s.target))
+                throw SemanticError(s.line, s.column,
+                                    "PLS-00201: identifier '" + s.target + "' must be declared");
+            if (s.kind == PlKind::Sql)
+                if (const auto* q = std::get_if<QueryPtr>(s.sql.get()))
+                    for (const std::string& target : (*q)->cores[0].into)
+                        if (!declared.count(target))
+                            throw SemanticError(s.line, s.column,
+                                                "PLS-00201: identifier '" + target + "' must be declared");
+        }
+    }
+
+    void InitLocals(const Block& block, Frame& frame) {
+        for (const Variable& v : block.locals)
+            frame.variables[v.name] = v.initial ? Eval(*v.initial, frame) : SqlValue{};
+    }
+
+    SqliteEmitter EmitterFor(const Frame& frame) {
+        std::set<std::string> names;
+        for (const auto& [name, value] : frame.variables)
+            names.insert(name);
+        return SqliteEmitter(ctx_, names);
+    }
+
+    BindMap BindsFor(const Frame& frame) {
+        BindMap binds = binds_;
+        for (const auto& [name, value] : frame.variables)
+            binds[SqliteEmitter::VariableBind(name).substr(1)] = value;
+        return binds;
+    }
+
+    std::vector<SqlRow> Run(const std::string& sql, const Frame& frame) {
+        return executor_.Run(sql, BindsFor(frame));
+    }
+
+    SqlValue Eval(const Expr& e, Frame& frame) {
+        const std::vector<SqlRow> rows = Run("SELECT " + EmitterFor(frame).EmitStandalone(e), frame);
+        return rows.empty() || rows[0].empty() ? SqlValue{} : rows[0][0];
+    }
+
+    bool Test(const Expr& e, Frame& frame) {
+        const std::vector<SqlRow> rows = Run("SELECT " + EmitterFor(frame).EmitCondition(e), frame);
+        return !rows.empty() && std::holds_alternative<int64_t>(rows[0][0]) &&
+               std::get<int64_t>(rows[0][0]) == 1;
+    }
+
+    void RunBody(const PlBody& body, Frame& frame) {
+        for (const PlStmt& s : body)
+            Exec(s, frame);
+    }
+
+    std::string TrailLine(const Frame& frame, int line) const {
+        if (frame.unit.empty())
+            return "ORA-06512: at line " + std::to_string(line);
+        return "ORA-06512: at \"" + frame.unit + "\", line " + std::to_string(line);
+    }
+
+    void Exec(const PlStmt& s, Frame& frame) {
+        if (s.kind == PlKind::If) {
+            for (const PlBranch& b : s.branches) {
+                if (!b.condition || Test(*b.condition, frame)) {
+                    RunBody(b.body, frame);
+                    return;
+                }
+            }
+            return;
+        }
+        try {
+            ExecLeaf(s, frame);
+        } catch (PlsqlRuntimeError& e) {
+            e.trail.push_back(TrailLine(frame, s.line));
+            throw;
+        } catch (const OracleError& e) {
+            throw PlsqlRuntimeError{e.code(), e.what(), {TrailLine(frame, s.line)}};
+        }
+    }
+
+    void ExecLeaf(const PlStmt& s, Frame& frame) {
+        switch (s.kind) {
+        case PlKind::Null:
+        case PlKind::If:
+            return;
+        case PlKind::Commit:
+            executor_.Commit();
+            executor_.Savepoint(kBlockSavepoint);
+            return;
+        case PlKind::Rollback:
+            executor_.Rollback();
+            executor_.Savepoint(kBlockSavepoint);
+            return;
+        case PlKind::Assign:
+            frame.variables[s.target] = Eval(*s.args[0], frame);
+            return;
+        case PlKind::RaiseError:
+            RaiseApplicationError(s, frame);
+        case PlKind::Call:
+            Call(s, frame);
+            return;
+        case PlKind::Sql:
+            RunSql(*s.sql, frame);
+            return;
+        }
+    }
+
+    [[noreturn]] void RaiseApplicationError(const PlStmt& s, Frame& frame) {
+        if (s.args.size() < 2)
+            throw SemanticError(
+                s.line, s.column,
+                "PLS-00306: wrong number or types of arguments in call to 'RAISE_APPLICATION_ERROR'");
+        const std::string codeText = TextOf(Eval(*s.args[0], frame));
+        const std::optional<Decimal> code = Decimal::Parse(codeText);
+        if (!code || code->Compare(Decimal::FromInt(-20999)) < 0 ||
+            code->Compare(Decimal::FromInt(-20000)) > 0)
+            throw OracleError(21000, "ORA-21000: error number argument to raise_application_error of " +
+                                         codeText + " is out of range");
+        const int number = static_cast<int>(-code->ToInt64());
+        throw PlsqlRuntimeError{
+            number, "ORA-" + std::to_string(number) + ": " + TextOf(Eval(*s.args[1], frame)), {}};
+    }
+
+    void RunSql(const Statement& statement, Frame& frame) {
+        SqliteEmitter emitter = EmitterFor(frame);
+        if (const auto* q = std::get_if<QueryPtr>(&statement)) {
+            const std::vector<SqlRow> rows = Run(emitter.EmitQuery(**q), frame);
+            const std::vector<std::string>& into = (*q)->cores[0].into;
+            if (rows.empty())
+                throw OracleError(1403, "ORA-01403: no data found");
+            if (rows.size() > 1)
+                throw OracleError(1422, "ORA-01422: exact fetch returns more than requested number of rows");
+            for (size_t i = 0; i < into.size() && i < rows[0].size(); ++i)
+                frame.variables[into[i]] = rows[0][i];
+        } else if (const auto* ins = std::get_if<InsertStmt>(&statement)) {
+            Run(emitter.EmitInsert(*ins), frame);
+        } else if (const auto* upd = std::get_if<UpdateStmt>(&statement)) {
+            Run(emitter.EmitUpdate(*upd), frame);
+        } else if (const auto* del = std::get_if<DeleteStmt>(&statement)) {
+            Run(emitter.EmitDelete(*del), frame);
+        }
+    }
+
+    ProcedurePtr Load(const PlStmt& s) {
+        const std::optional<std::string> source = executor_.ProcedureSource(s.target);
+        if (!source)
+            throw SemanticError(s.line, s.column,
+                                "PLS-00201: identifier '" + s.target + "' must be declared");
+        Statement parsed = ParseStatement(*source);
+        return std::get<CreateProcedureStmt>(parsed).procedure;
+    }
+
+    void Call(const PlStmt& s, Frame& caller) {
+        const ProcedurePtr proc = Load(s);
+        const auto wrongArguments = [&] {
+            return SemanticError(s.line, s.column,
+                                 "PLS-00306: wrong number or types of arguments in call to '" + s.target +
+                                     "'");
+        };
+        if (s.args.size() > proc->params.size())
+            throw wrongArguments();
+        Frame callee;
+        callee.unit = (ctx_.user.empty() ? "" : ctx_.user + ".") + proc->name;
+        for (size_t i = 0; i < proc->params.size(); ++i) {
+            const Variable& p = proc->params[i];
+            if (i >= s.args.size()) {
+                if (!p.initial || p.mode != ParamMode::In)
+                    throw wrongArguments();
+                callee.variables[p.name] = Eval(*p.initial, callee);
+            } else {
+                callee.variables[p.name] = p.mode == ParamMode::Out ? SqlValue{} : Eval(*s.args[i], caller);
+            }
+        }
+        Check(proc->block, callee.unit);
+        InitLocals(proc->block, callee);
+        RunBody(proc->block.body, callee);
+        for (size_t i = 0; i < proc->params.size() && i < s.args.size(); ++i) {
+            if (proc->params[i].mode == ParamMode::In)
+                continue;
+            const Expr& target = *s.args[i];
+            const SqlValue& value = callee.variables[proc->params[i].name];
+            if (target.kind == ExprKind::Bind)
+                binds_[target.text] = value;
+            else if (target.kind == ExprKind::Column && target.qualifier.empty() &&
+                     caller.variables.count(target.text))
+                caller.variables[target.text] = value;
+            else
+                throw SemanticError(s.line, s.column,
+                                    "PLS-00363: expression '" + target.sourceText +
+                                        "' cannot be used as an assignment target");
+        }
+    }
+
+    const Context& ctx_;
+    Executor& executor_;
+    BindMap& binds_;
+};
+
+} // namespace
+
+void RunBlock(std::string_view blockText, BindMap& binds, const Context& ctx, Executor& executor) {
+    Statement parsed = [&] {
+        try {
+            return ParseStatement(blockText);
+        } catch (const OracleError& e) {
+            throw CompileError(e, blockText, Tokenize(blockText));
+        }
+    }();
+    const auto* block = std::get_if<BlockStmt>(&parsed);
+    if (!block)
+        throw OracleError(
+            6550, "ORA-06550: line 1, column 1:\nPLS-00103: Encountered a statement that is not a block");
+    executor.Savepoint(kBlockSavepoint);
+    try {
+        Interpreter(ctx, executor, binds).RunAnonymous(*block->block);
+    } catch (const PlsqlRuntimeError& e) {
+        executor.RollbackToSavepoint(kBlockSavepoint);
+        throw e.ToOracleError();
+    } catch (const OracleError&) {
+        executor.RollbackToSavepoint(kBlockSavepoint);
+        throw;
+    }
+}
+
+} // namespace orasql

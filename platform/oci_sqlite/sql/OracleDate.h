@@ -1,0 +1,35 @@
+// Oracle DATE semantics over the stored text form 'YYYY-MM-DD HH:MM:SS': reading and writing
+// texts with format models (DD, MM, YYYY, YY, RR, HH24, MI, SS, ...), day arithmetic, rounding
+// and truncation. Bad input raises OracleError with the ORA-018xx code Oracle gives for it.
+#pragma once
+
+#include "platform/oci_sqlite/sql/Decimal.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orasql {
+
+struct DateTime {
+    int year = 1, month = 1, day = 1, hour = 0, minute = 0, second = 0;
+};
+
+// The stored form; a bare 'YYYY-MM-DD' is read as midnight.
+std::optional<DateTime> ParseStoredDate(std::string_view text);
+std::string ToStoredText(const DateTime& d);
+
+DateTime ParseDate(std::string_view text, std::string_view format);
+std::string FormatDate(const DateTime& d, std::string_view format);
+
+// A date text as a session reads it: the stored form, else the session's format, and a time part
+// after the format's date (the DD.MM.YYYY HH24:MI:SS habit of day texts with a time).
+DateTime ReadSessionDate(std::string_view text, std::string_view nlsFormat);
+
+DateTime AddDays(const DateTime& d, const Decimal& days);
+Decimal DaysBetween(const DateTime& later, const DateTime& earlier);
+DateTime TruncDate(const DateTime& d, std::string_view unit);
+DateTime RoundDate(const DateTime& d, std::string_view unit);
+DateTime LocalNow();
+
+} // namespace orasql

@@ -1,0 +1,418 @@
+// The SQL functions of the dialect over SQLite values. NUMBER values arrive as integers, doubles
+// or (converted the way Oracle converts) text; DATE values are texts in the stored form. A NULL
+// argument gives NULL unless Oracle says otherwise (concatenation, DECODE).
+#include "platform/oci_sqlite/sql/OracleFunctions.h"
+
+#include "platform/oci_sqlite/sql/Decimal.h"
+#include "platform/oci_sqlite/sql/OracleDate.h"
+#include "platform/oci_sqlite/sql/OracleText.h"
+#include "platform/oci_sqlite/sql/Translator.h"
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace orasql {
+namespace {
+
+[[noreturn]] void Raise(int code, const char* text) {
+    char buf[200];
+    std::snprintf(buf, sizeof buf, "ORA-%05d: %s", code, text);
+    throw OracleError(code, buf);
+}
+
+bool IsNull(sqlite3_value* v) {
+    return sqlite3_value_type(v) == SQLITE_NULL;
+}
+
+std::string Text(sqlite3_value* v) {
+    const unsigned char* t = sqlite3_value_text(v);
+    return t ? std::string(reinterpret_cast<const char*>(t), sqlite3_value_bytes(v)) : std::string();
+}
+
+std::optional<DateTime> AsDate(sqlite3_value* v) {
+    return sqlite3_value_type(v) == SQLITE_TEXT ? ParseStoredDate(Text(v)) : std::nullopt;
+}
+
+Decimal AsNumber(sqlite3_value* v) {
+    switch (sqlite3_value_type(v)) {
+    case SQLITE_INTEGER:
+        return Decimal::FromInt(sqlite3_value_int64(v));
+    case SQLITE_FLOAT:
+        return Decimal::FromDouble(sqlite3_value_double(v));
+    default:
+        if (auto d = Decimal::Parse(Text(v)))
+            return *d;
+        Raise(1722, "invalid number");
+    }
+}
+
+// Text of a value as Oracle converts it implicitly: numbers without superfluous digits.
+std::string AsText(sqlite3_value* v) {
+    const int type = sqlite3_value_type(v);
+    if (type == SQLITE_INTEGER || type == SQLITE_FLOAT)
+        return AsNumber(v).ToOracleText();
+    return Text(v);
+}
+
+void ResultNumber(sqlite3_context* c, const Decimal& d) {
+    if (d.IsInteger() && d.FitsInt64())
+        sqlite3_result_int64(c, d.ToInt64());
+    else
+        sqlite3_result_double(c, d.ToDouble());
+}
+
+void ResultText(sqlite3_context* c, const std::string& s) {
+    if (s.empty())
+        sqlite3_result_null(c); // Oracle has no empty string
+    else
+        sqlite3_result_text(c, s.c_str(), static_cast<int>(s.size()), SQLITE_TRANSIENT);
+}
+
+void ResultDate(sqlite3_context* c, const DateTime& d) {
+    ResultText(c, ToStoredText(d));
+}
+
+bool AnyNull(int n, sqlite3_value** v) {
+    for (int i = 0; i < n; ++i)
+        if (IsNull(v[i]))
+            return true;
+    return false;
+}
+
+using Body = void (*)(sqlite3_context*, int, sqlite3_value**);
+
+template <Body F> void Guarded(sqlite3_context* c, int n, sqlite3_value** v) {
+    try {
+        F(c, n, v);
+    } catch (const OracleError& e) {
+        sqlite3_result_error(c, e.what(), -1);
+    }
+}
+
+// ---- arithmetic ----
+
+void Add(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    if (auto d = AsDate(v[0]))
+        return ResultDate(c, AddDays(*d, AsNumber(v[1])));
+    if (auto d = AsDate(v[1]))
+        return ResultDate(c, AddDays(*d, AsNumber(v[0])));
+    ResultNumber(c, AsNumber(v[0]) + AsNumber(v[1]));
+}
+
+void Subtract(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    if (auto d = AsDate(v[0])) {
+        if (auto e = AsDate(v[1]))
+            return ResultNumber(c, DaysBetween(*d, *e));
+        return ResultDate(c, AddDays(*d, -AsNumber(v[1])));
+    }
+    ResultNumber(c, AsNumber(v[0]) - AsNumber(v[1]));
+}
+
+void Multiply(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    ResultNumber(c, AsNumber(v[0]) * AsNumber(v[1]));
+}
+
+void Divide(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    const Decimal divisor = AsNumber(v[1]);
+    if (divisor.IsZero())
+        Raise(1476, "divisor is equal to zero");
+    ResultNumber(c, AsNumber(v[0]) / divisor);
+}
+
+void Mod(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    const Decimal a = AsNumber(v[0]), b = AsNumber(v[1]);
+    ResultNumber(c, b.IsZero() ? a : a - b * (a / b).Trunc(0));
+}
+
+int Places(int n, sqlite3_value** v) {
+    return n > 1 ? static_cast<int>(AsNumber(v[1]).Trunc(0).ToInt64()) : 0;
+}
+
+void Round(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    if (auto d = AsDate(v[0]))
+        return ResultDate(c, RoundDate(*d, n > 1 ? Text(v[1]) : ""));
+    ResultNumber(c, AsNumber(v[0]).Round(Places(n, v)));
+}
+
+void Trunc(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    if (auto d = AsDate(v[0]))
+        return ResultDate(c, TruncDate(*d, n > 1 ? Text(v[1]) : ""));
+    ResultNumber(c, AsNumber(v[0]).Trunc(Places(n, v)));
+}
+
+// ---- aggregates ----
+
+// SQLite's aggregate memory is only 8-byte aligned, too little for the 128-bit mantissa, so the
+// running sum is copied in and out as bytes.
+struct SumState {
+    bool any;
+    int64_t count;
+    unsigned char sum[sizeof(Decimal)];
+};
+
+Decimal LoadSum(const SumState& s) {
+    Decimal d;
+    if (s.any)
+        std::memcpy(static_cast<void*>(&d), s.sum, sizeof d);
+    return d;
+}
+
+void SumStep(sqlite3_context* c, int, sqlite3_value** v) {
+    try {
+        if (IsNull(v[0]))
+            return;
+        auto* s = static_cast<SumState*>(sqlite3_aggregate_context(c, sizeof(SumState)));
+        if (!s)
+            return sqlite3_result_error_nomem(c);
+        const Decimal sum = LoadSum(*s) + AsNumber(v[0]);
+        std::memcpy(s->sum, static_cast<const void*>(&sum), sizeof sum);
+        s->any = true;
+        ++s->count;
+    } catch (const OracleError& e) {
+        sqlite3_result_error(c, e.what(), -1);
+    }
+}
+
+void SumFinal(sqlite3_context* c) {
+    auto* s = static_cast<SumState*>(sqlite3_aggregate_context(c, 0));
+    if (!s || !s->any)
+        return sqlite3_result_null(c);
+    ResultNumber(c, LoadSum(*s));
+}
+
+void AvgFinal(sqlite3_context* c) {
+    auto* s = static_cast<SumState*>(sqlite3_aggregate_context(c, 0));
+    if (!s || !s->any)
+        return sqlite3_result_null(c);
+    ResultNumber(c, LoadSum(*s) / Decimal::FromInt(s->count));
+}
+
+// The value of a scalar subquery, which must come from at most one row.
+struct SingleState {
+    sqlite3_value* value;
+    bool seen;
+};
+
+void SingleStep(sqlite3_context* c, int, sqlite3_value** v) {
+    auto* s = static_cast<SingleState*>(sqlite3_aggregate_context(c, sizeof(SingleState)));
+    if (!s)
+        return sqlite3_result_error_nomem(c);
+    if (s->seen)
+        return sqlite3_result_error(c, "ORA-01427: single-row subquery returns more than one row", -1);
+    s->seen = true;
+    s->value = sqlite3_value_dup(v[0]);
+}
+
+void SingleFinal(sqlite3_context* c) {
+    auto* s = static_cast<SingleState*>(sqlite3_aggregate_context(c, 0));
+    if (!s || !s->value)
+        return sqlite3_result_null(c);
+    sqlite3_result_value(c, s->value);
+    sqlite3_value_free(s->value);
+}
+
+// ---- text ----
+
+void Concat(sqlite3_context* c, int n, sqlite3_value** v) {
+    std::string out;
+    for (int i = 0; i < n; ++i)
+        if (!IsNull(v[i]))
+            out += AsDate(v[i]) ? Text(v[i]) : AsText(v[i]);
+    ResultText(c, out);
+}
+
+void Instr(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    const int64_t position = n > 2 ? AsNumber(v[2]).Trunc(0).ToInt64() : 1;
+    const int64_t occurrence = n > 3 ? AsNumber(v[3]).Trunc(0).ToInt64() : 1;
+    if (position == 0)
+        return sqlite3_result_int(c, 0);
+    if (occurrence < 1)
+        Raise(1428, "argument '0' is out of range");
+    sqlite3_result_int64(c, InstrChars(AsText(v[0]), AsText(v[1]), position, occurrence));
+}
+
+void Substr(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    const int64_t position = AsNumber(v[1]).Trunc(0).ToInt64();
+    std::optional<int64_t> length;
+    if (n > 2)
+        length = AsNumber(v[2]).Trunc(0).ToInt64();
+    ResultText(c, SubstrChars(AsText(v[0]), position, length));
+}
+
+void Upper(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    ResultText(c, ChangeCase(AsText(v[0]), true));
+}
+
+void Lower(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    ResultText(c, ChangeCase(AsText(v[0]), false));
+}
+
+// like(pattern, value [, escape]): SQLite's name for "value LIKE pattern".
+void Like(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    std::optional<char32_t> escape;
+    if (n > 2) {
+        const std::string e = AsText(v[2]);
+        if (CharLength(e) != 1)
+            Raise(1425, "escape character must be character string of length 1");
+        escape = DecodeChars(e)[0];
+    }
+    sqlite3_result_int(c, LikeMatch(AsText(v[1]), AsText(v[0]), escape) ? 1 : 0);
+}
+
+// ---- conversions ----
+
+void ToChar(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (IsNull(v[0]))
+        return sqlite3_result_null(c);
+    const bool hasFormat = n > 1 && !IsNull(v[1]);
+    if (auto d = AsDate(v[0]))
+        return ResultText(c, FormatDate(*d, hasFormat ? Text(v[1]) : Text(v[2])));
+    const int type = sqlite3_value_type(v[0]);
+    if (type != SQLITE_INTEGER && type != SQLITE_FLOAT && !hasFormat)
+        return ResultText(c, Text(v[0]));
+    const Decimal number = AsNumber(v[0]);
+    ResultText(c, hasFormat ? FormatNumber(number, Text(v[1])) : number.ToOracleText());
+}
+
+void ToDate(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    if (auto d = AsDate(v[0]))
+        return ResultDate(c, *d);
+    ResultDate(c, ParseDate(AsText(v[0]), Text(v[1])));
+}
+
+void ToNumber(sqlite3_context* c, int, sqlite3_value** v) {
+    if (IsNull(v[0]))
+        return sqlite3_result_null(c);
+    ResultNumber(c, AsNumber(v[0]));
+}
+
+void Sysdate(sqlite3_context* c, int, sqlite3_value**) {
+    ResultDate(c, LocalNow());
+}
+
+// ora_date_in(value, session format): a value compared with or stored into a DATE column.
+void DateIn(sqlite3_context* c, int, sqlite3_value** v) {
+    if (IsNull(v[0]))
+        return sqlite3_result_null(c);
+    const int type = sqlite3_value_type(v[0]);
+    if (type == SQLITE_INTEGER || type == SQLITE_FLOAT)
+        Raise(932, "inconsistent datatypes: expected DATE got NUMBER");
+    ResultDate(c, ReadSessionDate(Text(v[0]), Text(v[1])));
+}
+
+// ora_number_in(value, precision, scale): a value stored into NUMBER(p,s); precision 0 = unconstrained.
+void NumberIn(sqlite3_context* c, int, sqlite3_value** v) {
+    if (IsNull(v[0]))
+        return sqlite3_result_null(c);
+    if (AsDate(v[0]))
+        Raise(932, "inconsistent datatypes: expected NUMBER got DATE");
+    Decimal number = AsNumber(v[0]);
+    const int precision = sqlite3_value_int(v[1]);
+    if (!IsNull(v[2])) {
+        const int scale = sqlite3_value_int(v[2]);
+        number = number.Round(scale);
+        if (precision > 0 && number.IntegerDigits() > precision - scale)
+            Raise(1438, "value larger than specified precision allowed for this column");
+    }
+    ResultNumber(c, number);
+}
+
+// ora_text_in(value, length, padded, column): a value stored into VARCHAR2(n) or CHAR(n), in bytes.
+void TextIn(sqlite3_context* c, int, sqlite3_value** v) {
+    if (IsNull(v[0]))
+        return sqlite3_result_null(c);
+    std::string text = AsText(v[0]);
+    const size_t length = static_cast<size_t>(sqlite3_value_int(v[1]));
+    const bool padded = sqlite3_value_int(v[2]) != 0;
+    if (padded) {
+        while (text.size() > length && text.back() == ' ')
+            text.pop_back();
+    }
+    if (text.size() > length) {
+        const std::string message = "ORA-12899: value too large for column " + Text(v[3]) +
+                                    " (actual: " + std::to_string(text.size()) +
+                                    ", maximum: " + std::to_string(length) + ")";
+        throw OracleError(12899, message);
+    }
+    if (padded && !text.empty())
+        text.append(length - text.size(), ' ');
+    ResultText(c, text);
+}
+
+struct Scalar {
+    const char* name;
+    int args;
+    void (*fn)(sqlite3_context*, int, sqlite3_value**);
+    bool deterministic;
+};
+
+} // namespace
+
+void RegisterOracleFunctions(sqlite3* db) {
+    static const Scalar kScalars[] = {
+        {"ora_add", 2, Guarded<Add>, true},
+        {"ora_sub", 2, Guarded<Subtract>, true},
+        {"ora_mul", 2, Guarded<Multiply>, true},
+        {"ora_div", 2, Guarded<Divide>, true},
+        {"ora_mod", 2, Guarded<Mod>, true},
+        {"ora_round", 1, Guarded<Round>, true},
+        {"ora_round", 2, Guarded<Round>, true},
+        {"ora_trunc", 1, Guarded<Trunc>, true},
+        {"ora_trunc", 2, Guarded<Trunc>, true},
+        {"ora_concat", -1, Guarded<Concat>, true},
+        {"ora_instr", 2, Guarded<Instr>, true},
+        {"ora_instr", 3, Guarded<Instr>, true},
+        {"ora_instr", 4, Guarded<Instr>, true},
+        {"ora_substr", 2, Guarded<Substr>, true},
+        {"ora_substr", 3, Guarded<Substr>, true},
+        {"ora_upper", 1, Guarded<Upper>, true},
+        {"ora_lower", 1, Guarded<Lower>, true},
+        {"like", 2, Guarded<Like>, true},
+        {"like", 3, Guarded<Like>, true},
+        {"ora_to_char", 3, Guarded<ToChar>, true},
+        {"ora_to_date", 2, Guarded<ToDate>, true},
+        {"ora_to_number", 1, Guarded<ToNumber>, true},
+        {"ora_sysdate", 0, Guarded<Sysdate>, false},
+        {"ora_date_in", 2, Guarded<DateIn>, true},
+        {"ora_number_in", 3, Guarded<NumberIn>, true},
+        {"ora_text_in", 4, Guarded<TextIn>, true},
+    };
+    for (const Scalar& s : kScalars) {
+        const int flags = SQLITE_UTF8 | (s.deterministic ? SQLITE_DETERMINISTIC : 0);
+        sqlite3_create_function(db, s.name, s.args, flags, nullptr, s.fn, nullptr, nullptr);
+    }
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    sqlite3_create_function(db, "ora_sum", 1, flags, nullptr, nullptr, SumStep, SumFinal);
+    sqlite3_create_function(db, "ora_avg", 1, flags, nullptr, nullptr, SumStep, AvgFinal);
+    sqlite3_create_function(db, "ora_single", 1, flags, nullptr, nullptr, SingleStep, SingleFinal);
+}
+
+} // namespace orasql

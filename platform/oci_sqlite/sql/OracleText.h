@@ -1,0 +1,29 @@
+// Oracle's character functions over UTF-8 text, counted in characters: INSTR and SUBSTR with
+// Oracle's position rules, UPPER / LOWER beyond ASCII, case-sensitive LIKE, and TO_CHAR of a
+// number with a format model.
+#pragma once
+
+#include "platform/oci_sqlite/sql/Decimal.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orasql {
+
+std::vector<char32_t> DecodeChars(std::string_view text);
+std::string EncodeChars(const std::vector<char32_t>& chars);
+size_t CharLength(std::string_view text);
+
+// 1-based position of the occurrence-th match, searching backwards from the end for a negative
+// position; 0 when there is none.
+int64_t InstrChars(std::string_view text, std::string_view sub, int64_t position, int64_t occurrence);
+// Position 0 counts as 1, a negative one from the end; a length below 1 gives the empty text.
+std::string SubstrChars(std::string_view text, int64_t position, std::optional<int64_t> length);
+std::string ChangeCase(std::string_view text, bool upper);
+bool LikeMatch(std::string_view value, std::string_view pattern, std::optional<char32_t> escape);
+// Format models of 9, 0, '.', ',', D, G and FM; '#' fills a value that does not fit, as in Oracle.
+std::string FormatNumber(const Decimal& value, std::string_view format);
+
+} // namespace orasql

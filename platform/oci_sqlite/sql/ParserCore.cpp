@@ -1,0 +1,108 @@
+// The parser's token cursor and error helpers: every syntax error leaves through Fail, with
+// Oracle's code and text and the offset of the token that did not fit.
+#include "platform/oci_sqlite/sql/ParserCore.h"
+
+#include <cstdio>
+#include <set>
+
+namespace orasql {
+
+ExprPtr MakeExpr(ExprKind kind, std::string text, int offset) {
+    auto e = std::make_unique<Expr>();
+    e->kind = kind;
+    e->text = std::move(text);
+    e->offset = offset;
+    return e;
+}
+
+bool ParserCore::AcceptWord(std::string_view w) {
+    if (!PeekWord(w))
+        return false;
+    Advance();
+    return true;
+}
+
+bool ParserCore::AcceptSymbol(std::string_view s) {
+    if (!PeekSymbol(s))
+        return false;
+    Advance();
+    return true;
+}
+
+void ParserCore::ExpectWord(std::string_view w, int code, std::string_view text) {
+    if (!AcceptWord(w))
+        Fail(code, text);
+}
+
+void ParserCore::ExpectSymbol(std::string_view s, int code, std::string_view text) {
+    if (!AcceptSymbol(s))
+        Fail(code, text);
+}
+
+void ParserCore::Fail(int code, std::string_view text) const {
+    FailAt(code, text, Peek().offset);
+}
+
+void ParserCore::FailAt(int code, std::string_view text, int offset) const {
+    char prefix[16];
+    std::snprintf(prefix, sizeof prefix, "ORA-%05d: ", code);
+    throw OracleError(code, prefix + std::string(text), offset);
+}
+
+// Words that end a clause and so can never be taken as an alias or a bare name.
+bool ParserCore::IsReserved(const Token& t) const {
+    static const std::set<std::string, std::less<>> kReserved = {
+        "ALL",      "AND",   "AS",        "ASC",    "BETWEEN",  "BY",     "CONNECT",   "CROSS", "DESC",
+        "DISTINCT", "ELSE",  "END",       "EXISTS", "FOR",      "FROM",   "FULL",      "GROUP", "HAVING",
+        "IN",       "INNER", "INTERSECT", "INTO",   "IS",       "JOIN",   "LEFT",      "LIKE",  "MINUS",
+        "NOT",      "NULL",  "NULLS",     "ON",     "OR",       "ORDER",  "RETURNING", "RIGHT", "SELECT",
+        "SET",      "START", "THEN",      "UNION",  "USING",    "VALUES", "WHEN",      "WHERE", "WITH",
+        "OUTER",    "LOOP",  "ELSIF",     "BEGIN",  "EXCEPTION"};
+    return t.kind == TokenKind::Identifier && kReserved.count(t.text) > 0;
+}
+
+bool ParserCore::PeekName() const {
+    const Token& t = Peek();
+    return t.kind == TokenKind::QuotedIdentifier || (t.kind == TokenKind::Identifier && !IsReserved(t));
+}
+
+std::string ParserCore::ExpectName(int code, std::string_view text) {
+    if (!PeekName())
+        Fail(code, text);
+    return Advance().text;
+}
+
+void ParserCore::ExpectEnd() {
+    AcceptSymbol(";");
+    if (!AtEnd())
+        Fail(933, "SQL command not properly ended");
+}
+
+std::string ParserCore::SourceBetween(size_t firstToken, size_t endToken) const {
+    std::string out;
+    for (size_t i = firstToken; i < endToken && i < tokens_.size(); ++i) {
+        const Token& t = tokens_[i];
+        if (t.kind == TokenKind::String)
+            out += "'" + t.text + "'";
+        else if (t.kind == TokenKind::Bind)
+            out += ":" + t.text;
+        else
+            out += t.text;
+    }
+    return out;
+}
+
+std::pair<int, int> ParserCore::LineColumn(int offset) const {
+    int line = 1, column = 1;
+    for (int i = 0; i < offset && i < static_cast<int>(sql_.size()); ++i) {
+        if (sql_[i] == '\n') {
+            ++line;
+            column = 1;
+        } else {
+            ++column;
+        }
+    }
+    return {line, column};
+}
+
+} // namespace orasql

@@ -1,0 +1,93 @@
+// The parser's shared machinery, private to the translator: the token cursor, the expectation
+// helpers that raise Oracle's parse errors, and the grammar entry points of each parser file.
+#pragma once
+
+#include "platform/oci_sqlite/sql/Ast.h"
+#include "platform/oci_sqlite/sql/Tokenizer.h"
+
+#include <string_view>
+
+namespace orasql {
+
+class ParserCore {
+public:
+    ParserCore(std::string_view sql, std::vector<Token> tokens) : sql_(sql), tokens_(std::move(tokens)) {}
+
+    // Statements (StatementParser.cpp)
+    Statement ParseTopLevel();
+    QueryPtr ParseQuery();
+    InsertStmt ParseInsert();
+    UpdateStmt ParseUpdate();
+    DeleteStmt ParseDelete();
+
+    // Expressions (ExpressionParser.cpp)
+    ExprPtr ParseExpr();
+
+    // Schema statements (DdlParser.cpp)
+    Statement ParseCreate();
+    Statement ParseDrop();
+    Statement ParseAlter();
+
+    // Procedure language (PlsqlParser.cpp)
+    ProcedurePtr ParseProcedure();
+    std::shared_ptr<const Block> ParseAnonymousBlock();
+
+    // Cursor
+    const Token& Peek(size_t ahead = 0) const {
+        size_t i = pos_ + ahead;
+        return tokens_[i < tokens_.size() ? i : tokens_.size() - 1];
+    }
+    const Token& Advance() { return tokens_[pos_ < tokens_.size() - 1 ? pos_++ : pos_]; }
+    bool AtEnd() const { return Peek().kind == TokenKind::End; }
+    bool PeekWord(std::string_view w, size_t ahead = 0) const { return Peek(ahead).IsWord(w); }
+    bool PeekSymbol(std::string_view s, size_t ahead = 0) const { return Peek(ahead).IsSymbol(s); }
+    bool AcceptWord(std::string_view w);
+    bool AcceptSymbol(std::string_view s);
+    void ExpectWord(std::string_view w, int code, std::string_view text);
+    void ExpectSymbol(std::string_view s, int code, std::string_view text);
+    [[noreturn]] void Fail(int code, std::string_view text) const;
+    [[noreturn]] void FailAt(int code, std::string_view text, int offset) const;
+    std::string ExpectName(int code = 904, std::string_view text = "invalid identifier");
+    bool PeekName() const;
+    bool IsReserved(const Token& t) const;
+    void ExpectEnd();
+    std::string SourceBetween(size_t firstToken, size_t endToken) const;
+    size_t Position() const { return pos_; }
+    std::pair<int, int> LineColumn(int offset) const;
+
+private:
+    ExprPtr ParseOr();
+    ExprPtr ParseAnd();
+    ExprPtr ParseNot();
+    ExprPtr ParseComparison();
+    ExprPtr ParseAdditive();
+    ExprPtr ParseMultiplicative();
+    ExprPtr ParseUnary();
+    ExprPtr ParsePrimary();
+    ExprPtr ParseCase(int offset);
+    ExprPtr ParseFunctionCall(std::string name, int offset);
+    ExprPtr ParseNameChain(int offset);
+    ExprPtr ParseParenthesised(int offset);
+
+    SelectCore ParseSelectCore();
+    void ParseSelectList(SelectCore& core);
+    void ParseFrom(SelectCore& core);
+    TableRef ParseTableRef();
+    std::string ParseAlias();
+    void ParseOrderBy(Query& q);
+
+    PlBody ParsePlBody(std::initializer_list<std::string_view> terminators);
+    PlStmt ParsePlStatement();
+    PlStmt ParseIf();
+    std::vector<Variable> ParseDeclarations();
+    Variable ParseVariable(bool parameter);
+    std::string ParseTypeName();
+
+    std::string_view sql_;
+    std::vector<Token> tokens_;
+    size_t pos_ = 0;
+};
+
+ExprPtr MakeExpr(ExprKind kind, std::string text, int offset);
+
+} // namespace orasql

@@ -1,0 +1,221 @@
+// SELECT to SQLite: each query block gets its scope of tables for name resolution, the FROM clause
+// follows the join plan, select items get Oracle's column names, ORDER BY gets Oracle's NULL order
+// (last ascending, first descending), MINUS becomes EXCEPT, and FOR UPDATE falls away (SQLite
+// locks the whole file on write).
+#include "platform/oci_sqlite/sql/SqliteEmitter.h"
+
+#include <cstdio>
+
+namespace orasql {
+namespace {
+
+std::string SetOperator(const std::string& op) {
+    return op == "MINUS" ? "EXCEPT" : op;
+}
+
+bool IsDual(const TableRef& t) {
+    return t.name == "DUAL" && !t.subquery;
+}
+
+} // namespace
+
+std::optional<TableInfo> SqliteEmitter::FindTable(const std::string& name) const {
+    if (!ctx_.catalog)
+        return std::nullopt;
+    return ctx_.catalog->FindTable(name);
+}
+
+const TableInfo& SqliteEmitter::RequireTable(const std::string& name, int offset) {
+    auto cached = tableCache_.find(name);
+    if (cached != tableCache_.end())
+        return cached->second;
+    std::optional<TableInfo> info = FindTable(name);
+    if (!info)
+        throw OracleError(942, "ORA-00942: table or view does not exist", offset);
+    return tableCache_.emplace(name, std::move(*info)).first->second;
+}
+
+std::string SqliteEmitter::QualifiedColumn(const std::string& table, const std::string& column) const {
+    return (ctx_.user.empty() ? "" : "\"" + ctx_.user + "\".") + "\"" + table + "\".\"" + column + "\"";
+}
+
+std::vector<std::string> SqliteEmitter::ItemNames(const SelectCore& core) const {
+    std::vector<std::string> names;
+    for (const SelectItem& item : core.items) {
+        if (!item.alias.empty())
+            names.push_back(item.alias);
+        else if (item.expr->kind == ExprKind::Column)
+            names.push_back(item.expr->text);
+        else if (item.expr->kind == ExprKind::Star)
+            names.push_back("");
+        else
+            names.push_back(item.expr->sourceText);
+    }
+    return names;
+}
+
+std::string SqliteEmitter::EmitQuery(const Query& q, const Scope* outer, std::vector<Emitted>* itemTypes) {
+    std::vector<Scope> scopes(q.cores.size());
+    std::string sql;
+    for (size_t i = 0; i < q.cores.size(); ++i) {
+        scopes[i].parent = outer;
+        if (i > 0)
+            sql += " " + SetOperator(q.setOps[i - 1]) + " ";
+        sql += Core(q.cores[i], scopes[i], i == 0 ? itemTypes : nullptr);
+    }
+    if (!q.orderBy.empty())
+        sql += OrderBy(q, scopes[0], ItemNames(q.cores[0]));
+    return sql;
+}
+
+void SqliteEmitter::AddTable(const TableRef& ref, Scope& scope) {
+    ScopeTable t;
+    t.key = ref.alias.empty() ? ref.name : ref.alias;
+    if (ref.subquery) {
+        std::vector<Emitted> types;
+        t.sql = EmitQuery(*ref.subquery, scope.parent, &types);
+        const std::vector<std::string> names = ItemNames(ref.subquery->cores[0]);
+        t.known = true;
+        for (size_t i = 0; i < names.size(); ++i) {
+            if (names[i].empty()) {
+                t.known = false;
+                continue;
+            }
+            ColumnInfo c;
+            c.name = names[i];
+            if (types[i].column)
+                c = *types[i].column, c.name = names[i];
+            else
+                c.oracleType = types[i].type == SqlType::Date     ? "DATE"
+                               : types[i].type == SqlType::Number ? "NUMBER"
+                               : types[i].type == SqlType::Text   ? "VARCHAR2"
+                                                                  : "";
+            t.columns.push_back(c);
+        }
+    } else if (IsDual(ref) && !FindTable("DUAL")) {
+        t.table = "DUAL";
+        ColumnInfo dummy;
+        dummy.name = "DUMMY";
+        dummy.oracleType = "VARCHAR2";
+        dummy.length = 1;
+        t.columns.push_back(dummy);
+        t.known = true;
+    } else {
+        t.table = ref.name;
+        if (ctx_.catalog) {
+            t.columns = RequireTable(ref.name, ref.offset).columns;
+            t.known = true;
+        }
+    }
+    scope.tables.push_back(std::move(t));
+}
+
+std::string SqliteEmitter::From(const JoinPlan& plan, const Scope& scope) {
+    std::string sql = " FROM ";
+    for (size_t i = 0; i < plan.tables.size(); ++i) {
+        const PlannedTable& p = plan.tables[i];
+        const TableRef& ref = *p.ref;
+        const std::string key = ref.alias.empty() ? ref.name : ref.alias;
+        if (i > 0)
+            sql += p.join == JoinKind::Comma ? ", " : p.join == JoinKind::Left ? " LEFT JOIN " : " JOIN ";
+        const ScopeTable* st = nullptr;
+        for (const ScopeTable& t : scope.tables)
+            if (t.key == key)
+                st = &t;
+        if (ref.subquery)
+            sql += "(" + st->sql + ")" + (ref.alias.empty() ? "" : " AS " + Quote(ref.alias));
+        else if (IsDual(ref) && st && st->table == "DUAL" && !FindTable("DUAL"))
+            sql += "(SELECT 'X' AS \"DUMMY\") AS " + Quote(key);
+        else
+            sql += Quote(ref.name) + (ref.alias.empty() ? "" : " AS " + Quote(ref.alias));
+        std::vector<const Expr*> on = p.on;
+        if (ref.on)
+            on.insert(on.begin(), ref.on.get());
+        if (i > 0 && p.join != JoinKind::Comma) {
+            sql += " ON ";
+            for (size_t k = 0; k < on.size(); ++k)
+                sql += (k ? " AND " : "") + Expression(*on[k], scope).sql;
+        }
+    }
+    return sql;
+}
+
+std::string SqliteEmitter::SelectItemSql(const SelectItem& item, const std::string& name, const Scope& scope,
+                                         Emitted& type) {
+    type = Expression(*item.expr, scope);
+    if (item.expr->kind == ExprKind::Star)
+        return type.sql;
+    if (type.type == SqlType::Rowid)
+        return std::string(kRowidEncodeFunction) + "(" + Literal(type.value) + ", " + type.sql + ") AS " +
+               Quote(item.alias.empty() ? "ROWID" : item.alias);
+    return type.sql + " AS " + Quote(name);
+}
+
+std::string SqliteEmitter::Core(const SelectCore& core, Scope& scope, std::vector<Emitted>* itemTypes) {
+    for (const TableRef& ref : core.from)
+        AddTable(ref, scope);
+    auto ownerOf = [&](const Expr& col) -> std::string {
+        for (const ScopeTable& t : scope.tables) {
+            if (!col.qualifier.empty() ? (t.key == col.qualifier || t.table == col.qualifier)
+                                       : std::any_of(t.columns.begin(), t.columns.end(),
+                                                     [&](const ColumnInfo& c) { return c.name == col.text; }))
+                return t.key;
+        }
+        return col.qualifier;
+    };
+    const JoinPlan plan = PlanJoins(core, ownerOf);
+    const std::vector<std::string> names = ItemNames(core);
+    std::string sql = core.distinct ? "SELECT DISTINCT " : "SELECT ";
+    for (size_t i = 0; i < core.items.size(); ++i) {
+        Emitted type;
+        sql += (i ? ", " : "") + SelectItemSql(core.items[i], names[i], scope, type);
+        if (itemTypes)
+            itemTypes->push_back(type);
+    }
+    sql += From(plan, scope);
+    if (!plan.where.empty()) {
+        sql += " WHERE ";
+        for (size_t k = 0; k < plan.where.size(); ++k)
+            sql += (k ? " AND " : "") + Expression(*plan.where[k], scope).sql;
+    }
+    if (!core.groupBy.empty()) {
+        sql += " GROUP BY ";
+        for (size_t k = 0; k < core.groupBy.size(); ++k)
+            sql += (k ? ", " : "") + Expression(*core.groupBy[k], scope).sql;
+    }
+    if (core.having)
+        sql += " HAVING " + Expression(*core.having, scope).sql;
+    return sql;
+}
+
+std::string SqliteEmitter::OrderBy(const Query& q, const Scope& scope,
+                                   const std::vector<std::string>& names) {
+    std::string sql = " ORDER BY ";
+    for (size_t i = 0; i < q.orderBy.size(); ++i) {
+        const OrderItem& item = q.orderBy[i];
+        const Expr& e = *item.expr;
+        std::string term;
+        if (e.kind == ExprKind::Number) {
+            term = e.text;
+        } else if (e.kind == ExprKind::Column && e.qualifier.empty() &&
+                   std::find(names.begin(), names.end(), e.text) != names.end()) {
+            term = Quote(e.text); // a select-list name wins over a column of the same name
+        } else if (q.cores.size() > 1) {
+            auto at = std::find(names.begin(), names.end(), e.sourceText);
+            if (at == names.end())
+                throw OracleError(1785,
+                                  "ORA-01785: ORDER BY item must be the number of a SELECT-list expression",
+                                  e.offset);
+            term = Quote(*at);
+        } else {
+            term = Expression(e, scope).sql;
+        }
+        const bool nullsFirst =
+            item.nulls == NullsOrder::Default ? item.descending : item.nulls == NullsOrder::First;
+        sql += (i ? ", " : "") + term + (item.descending ? " DESC" : " ASC") +
+               (nullsFirst ? " NULLS FIRST" : " NULLS LAST");
+    }
+    return sql;
+}
+
+} // namespace orasql
