@@ -196,13 +196,8 @@ Emitted SqliteEmitter::ColumnRef(const Expr& e, const Scope& scope) {
 std::string SqliteEmitter::AsDate(const Emitted& e) {
     if (e.type == SqlType::Date || e.sql == "NULL")
         return e.sql;
-    if (e.literal) {
-        try {
-            return Literal(ToStoredText(ReadSessionDate(e.value, ctx_.nlsDateFormat)));
-        } catch (const OracleError&) {
-            // Oracle reports a bad date text when the statement runs, not when it is parsed.
-        }
-    }
+    if (e.literal) // a bad date text fails here, before anything runs
+        return Literal(ToStoredText(ReadSessionDate(e.value, ctx_.nlsDateFormat)));
     return "ora_date_in(" + e.sql + ", " + Literal(ctx_.nlsDateFormat) + ")";
 }
 

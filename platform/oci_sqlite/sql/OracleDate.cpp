@@ -345,7 +345,8 @@ DateTime ReadSessionDate(std::string_view text, std::string_view nlsFormat) {
     try {
         return ParseDate(text, nlsFormat);
     } catch (const OracleError& e) {
-        if (e.code() != 1830)
+        // Only a time part after a blank may follow the date the format describes.
+        if (e.code() != 1830 || text.find(' ') == std::string_view::npos)
             throw;
         return ParseDate(text, std::string(nlsFormat) + " HH24:MI:SS");
     }

@@ -30,7 +30,8 @@ const TableInfo& SqliteEmitter::RequireTable(const std::string& name, int offset
     if (cached != tableCache_.end())
         return cached->second;
     std::optional<TableInfo> info = FindTable(name);
-    if (!info)
+    // SQLite finds "Mixed" under MIXED too; Oracle keeps a quoted name's case.
+    if (!info || (!info->name.empty() && info->name != name))
         throw OracleError(942, "ORA-00942: table or view does not exist", offset);
     return tableCache_.emplace(name, std::move(*info)).first->second;
 }

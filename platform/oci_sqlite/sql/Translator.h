@@ -56,7 +56,7 @@ struct ColumnInfo {
 };
 
 struct TableInfo {
-    std::string name;
+    std::string name; // as stored, so that a quoted name's case can be told apart
     std::vector<ColumnInfo> columns;
 };
 

@@ -81,10 +81,15 @@ TestDatabase::~TestDatabase() {
 
 std::optional<TableInfo> TestDatabase::FindTable(const std::string& upperName) const {
     sqlite3_stmt* st = nullptr;
+    TableInfo info;
+    sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE",
+                       -1, &st, nullptr);
+    sqlite3_bind_text(st, 1, upperName.c_str(), -1, SQLITE_TRANSIENT);
+    if (sqlite3_step(st) == SQLITE_ROW)
+        info.name = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+    sqlite3_finalize(st);
     sqlite3_prepare_v2(db, "SELECT name, type, \"notnull\" FROM pragma_table_info(?)", -1, &st, nullptr);
     sqlite3_bind_text(st, 1, upperName.c_str(), -1, SQLITE_TRANSIENT);
-    TableInfo info;
-    info.name = upperName;
     while (sqlite3_step(st) == SQLITE_ROW) {
         ColumnInfo c = ParseDeclaredType(reinterpret_cast<const char*>(sqlite3_column_text(st, 1)));
         c.name = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
