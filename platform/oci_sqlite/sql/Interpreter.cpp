@@ -37,15 +37,17 @@ public:
 
     void RunAnonymous(const Block& block) {
         Frame frame;
-        Check(block, frame.unit);
+        Check(block, {}, frame.unit);
         InitLocals(block, frame);
         RunBody(block.body, frame);
     }
 
 private:
     // Names are resolved before anything runs, as PL/SQL compiles before it executes.
-    void Check(const Block& block, const std::string& unit) {
+    void Check(const Block& block, const std::vector<Variable>& params, const std::string& unit) {
         std::set<std::string> declared;
+        for (const Variable& p : params)
+            declared.insert(p.name);
         for (const Variable& v : block.locals)
             declared.insert(v.name);
         CheckBody(block.body, declared, unit);
@@ -131,6 +133,8 @@ private:
             e.trail.push_back(TrailLine(frame, s.line));
             throw;
         } catch (const OracleError& e) {
+            if (e.code() == 6550) // a compilation error has no call stack
+                throw;
             throw PlsqlRuntimeError{e.code(), e.what(), {TrailLine(frame, s.line)}};
         }
     }
@@ -228,7 +232,7 @@ private:
                 callee.variables[p.name] = p.mode == ParamMode::Out ? SqlValue{} : Eval(*s.args[i], caller);
             }
         }
-        Check(proc->block, callee.unit);
+        Check(proc->block, proc->params, callee.unit);
         InitLocals(proc->block, callee);
         RunBody(proc->block.body, callee);
         for (size_t i = 0; i < proc->params.size() && i < s.args.size(); ++i) {
