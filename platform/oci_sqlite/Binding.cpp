@@ -76,46 +76,18 @@ double ReadFloat(const unsigned char* data, sb4 size) {
     throw ora::InvalidNumber();
 }
 
-void BindOne(sqlite3_stmt* stmt, int index, const BindSlot& slot, ub4 iteration) {
-    if (IsNull(slot, iteration)) {
-        sqlite3_bind_null(stmt, index);
-        return;
-    }
-    const unsigned char* data = Element(slot, iteration);
-    switch (slot.type) {
-    case SQLT_STR:
-    case SQLT_CHR:
-    case SQLT_AFC:
-    case SQLT_AVC:
-    case SQLT_LNG: {
-        const char* text = reinterpret_cast<const char*>(data);
-        const size_t length = TextLength(slot, iteration, text);
-        if (length == 0)
-            sqlite3_bind_null(stmt, index);
-        else
-            sqlite3_bind_text(stmt, index, text, static_cast<int>(length), SQLITE_TRANSIENT);
-        return;
-    }
-    case SQLT_INT:
-        sqlite3_bind_int64(stmt, index, ReadInteger(data, slot.size));
-        return;
-    case SQLT_FLT:
-        sqlite3_bind_double(stmt, index, ReadFloat(data, slot.size));
-        return;
-    case SQLT_DAT: {
-        const auto parts = slot.size >= 7 ? FromOracleDate(data) : std::nullopt;
-        if (!parts)
-            throw ora::InvalidDate();
-        const std::string text = FormatStoredDate(*parts);
-        sqlite3_bind_text(stmt, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-        return;
-    }
-    default:
-        throw ora::Unimplemented();
-    }
-}
-
 } // namespace
+
+void BindValue(sqlite3_stmt* stmt, int index, const Value& value) {
+    if (const auto* i = std::get_if<int64_t>(&value))
+        sqlite3_bind_int64(stmt, index, *i);
+    else if (const auto* d = std::get_if<double>(&value))
+        sqlite3_bind_double(stmt, index, *d);
+    else if (const auto* text = std::get_if<std::string>(&value))
+        sqlite3_bind_text(stmt, index, text->data(), static_cast<int>(text->size()), SQLITE_TRANSIENT);
+    else
+        sqlite3_bind_null(stmt, index);
+}
 
 void BindParameters(sqlite3_stmt* stmt, const BindSet& binds, ub4 iteration,
                     const std::string& returningBind) {
@@ -129,7 +101,7 @@ void BindParameters(sqlite3_stmt* stmt, const BindSet& binds, ub4 iteration,
         else if (!slot)
             throw ora::NotAllVariablesBound();
         else
-            BindOne(stmt, index, *slot, iteration);
+            BindValue(stmt, index, ReadBindValue(*slot, iteration));
     }
 }
 
@@ -140,20 +112,35 @@ void RequireBound(const BindSet& binds, const std::vector<std::string>& names,
             throw ora::NotAllVariablesBound();
 }
 
-void WriteOutputText(const BindSlot& slot, ub4 iteration, const std::string& text) {
-    if (!slot.value || slot.size <= 0)
-        return;
-    auto* out = static_cast<char*>(slot.value) + static_cast<size_t>(slot.size) * iteration;
-    const bool terminated = slot.type == SQLT_STR || slot.type == SQLT_AVC;
-    const size_t room = static_cast<size_t>(slot.size) - (terminated ? 1 : 0);
-    const size_t length = std::min(room, text.size());
-    std::memcpy(out, text.data(), length);
-    if (terminated)
-        out[length] = '\0';
-    if (slot.length)
-        slot.length[iteration] = static_cast<ub2>(length);
-    if (slot.indicator)
-        slot.indicator[iteration] = OCI_IND_NOTNULL;
+Value ReadBindValue(const BindSlot& slot, ub4 iteration) {
+    if (IsNull(slot, iteration))
+        return std::monostate{};
+    const unsigned char* data = Element(slot, iteration);
+    switch (slot.type) {
+    case SQLT_STR:
+    case SQLT_CHR:
+    case SQLT_AFC:
+    case SQLT_AVC:
+    case SQLT_LNG: {
+        const char* text = reinterpret_cast<const char*>(data);
+        const size_t length = TextLength(slot, iteration, text);
+        if (length == 0)
+            return std::monostate{};
+        return std::string(text, length);
+    }
+    case SQLT_INT:
+        return ReadInteger(data, slot.size);
+    case SQLT_FLT:
+        return ReadFloat(data, slot.size);
+    case SQLT_DAT: {
+        const auto parts = slot.size >= 7 ? FromOracleDate(data) : std::nullopt;
+        if (!parts)
+            throw ora::InvalidDate();
+        return FormatStoredDate(*parts);
+    }
+    default:
+        throw ora::Unimplemented();
+    }
 }
 
 } // namespace ocisqlite

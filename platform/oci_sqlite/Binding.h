@@ -3,7 +3,8 @@
 // AFC, AVC, LNG (text; an empty text is NULL, as in Oracle), INT, FLT and the 7-byte DAT.
 #pragma once
 
-#include "platform/oci_sqlite/OciApi.h"
+#include "platform/oci_sqlite/ClientBuffer.h"
+#include "platform/oci_sqlite/Value.h"
 
 #include <map>
 #include <string>
@@ -13,14 +14,7 @@ struct sqlite3_stmt;
 
 namespace ocisqlite {
 
-struct BindSlot {
-    void* value = nullptr;
-    sb4 size = 0;
-    ub2 type = 0;
-    sb2* indicator = nullptr;
-    ub2* length = nullptr;
-    ub2* returnCode = nullptr;
-};
+using BindSlot = ClientBuffer;
 
 class BindSet {
 public:
@@ -38,8 +32,11 @@ private:
 void BindParameters(sqlite3_stmt* stmt, const BindSet& binds, ub4 iteration,
                     const std::string& returningBind);
 
-// Writes a text into an output bind (a ROWID after INSERT ... RETURNING).
-void WriteOutputText(const BindSlot& slot, ub4 iteration, const std::string& text);
+// Binds one engine value to a SQLite parameter.
+void BindValue(sqlite3_stmt* stmt, int index, const Value& value);
+
+// The value element `iteration` of a bind holds; text binds of an empty text are NULL.
+Value ReadBindValue(const BindSlot& slot, ub4 iteration);
 
 // Checks the statement's bind names before anything runs.
 void RequireBound(const BindSet& binds, const std::vector<std::string>& names,

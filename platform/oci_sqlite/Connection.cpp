@@ -6,6 +6,8 @@
 #include "platform/oci_sqlite/SqliteErrors.h"
 #include "platform/oci_sqlite/UserCatalog.h"
 
+#include "platform/oci_sqlite/sql/OracleFunctions.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -40,6 +42,7 @@ static Connection Open(const std::string& path, int flags) {
     sqlite3_busy_timeout(raw, BusyTimeoutMs());
     Exec(raw, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON");
     RegisterRowidFunctions(raw);
+    orasql::RegisterOracleFunctions(raw);
     return db;
 }
 

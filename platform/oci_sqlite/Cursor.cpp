@@ -8,7 +8,8 @@
 namespace ocisqlite {
 
 void OpenCursors::DetachAll() {
-    for (Cursor* cursor : cursors_)
+    const std::set<Cursor*> open = cursors_; // a detached cursor leaves the set
+    for (Cursor* cursor : open)
         cursor->Detach();
 }
 

@@ -3,25 +3,19 @@
 // as the 7-byte DAT. Indicator, returned length and column return code are set as Oracle sets them.
 #pragma once
 
-#include "platform/oci_sqlite/OciApi.h"
+#include "platform/oci_sqlite/ClientBuffer.h"
 #include "platform/oci_sqlite/Value.h"
 
 #include <string>
 
 namespace ocisqlite {
 
-struct DefineSlot {
-    void* value = nullptr;
-    sb4 size = 0;
-    ub2 type = 0;
-    sb2* indicator = nullptr;
-    ub2* length = nullptr;
-    ub2* returnCode = nullptr;
-};
+using DefineSlot = ClientBuffer;
 
 enum class WriteOutcome { Written, Truncated };
 
-// Writes into row `row` of the client's arrays. ORA-01405 for NULL without an indicator.
+// Writes into row `row` of the client's arrays (fetched columns, and output binds such as a ROWID
+// returned by an INSERT). ORA-01405 for NULL without an indicator.
 WriteOutcome WriteValue(const Value& value, const DefineSlot& slot, ub4 row, bool isDate,
                         const std::string& nlsDateFormat);
 

@@ -1,7 +1,9 @@
 // Statement execution: queries, changes, DDL and engine actions.
 #include "platform/oci_sqlite/Execution.h"
 
+#include "platform/oci_sqlite/Defining.h"
 #include "platform/oci_sqlite/EngineError.h"
+#include "platform/oci_sqlite/ProcedureRunner.h"
 #include "platform/oci_sqlite/SqlText.h"
 
 #include <sqlite3.h>
@@ -70,7 +72,7 @@ ExecutionResult RunChange(Session& session, const Translation& t, const BindSet&
                                             sqlite3_last_insert_rowid(session.db())};
                 if (const BindSlot* out = binds.Find(t.returningRowidBind);
                     out && !t.returningRowidBind.empty())
-                    WriteOutputText(*out, iteration, EncodeRowid(*result.lastRow));
+                    WriteValue(EncodeRowid(*result.lastRow), *out, iteration, false, session.nlsDateFormat());
             }
         }
     } catch (...) {
@@ -145,6 +147,9 @@ void RunAction(Session& session, const Translation& t) {
     case Action::CreateProcedure:
         session.catalog().StoreProcedure(Arg(t, "name"), Arg(t, "source"));
         return;
+    case Action::DropProcedure:
+        session.catalog().DropProcedure(Arg(t, "name"));
+        return;
     default:
         throw ora::Unimplemented();
     }
@@ -161,7 +166,9 @@ ExecutionResult Execute(Session& session, const Translation& t, const BindSet& b
         return {};
     RequireBound(binds, t.binds, t.returningRowidBind);
     ExecutionResult result;
-    if (t.action != Action::RunSqlite)
+    if (t.action == Action::CallProcedure)
+        RunBlock(session, t, binds);
+    else if (t.action != Action::RunSqlite)
         RunAction(session, t);
     else if (t.ddl)
         RunDdl(session, t, binds);

@@ -89,7 +89,9 @@ struct StmtHandle : HandleHeader {
     StmtHandle() : HandleHeader(OCI_HTYPE_STMT) {}
     EnvHandle* env = nullptr;
     std::string text;
-    std::shared_ptr<const orasql::Translation> translation; // empty until the text translated once
+    std::shared_ptr<const orasql::Translation> translation;
+    const Session* translatedBy = nullptr; // the session and generation the translation was made in
+    uint64_t translationGeneration = 0;
     int parseErrorOffset = 0;
     ub4 prefetchRows = 1;
     ub4 prefetchMemory = 0;
@@ -103,6 +105,7 @@ struct StmtHandle : HandleHeader {
     // The last execution; the session comes first so it outlives the cursor's borrowed statement.
     std::shared_ptr<Session> session;
     std::unique_ptr<Cursor> cursor;
+    bool describedOnly = false; // executed in describe-only mode: columns, but nothing to fetch
     ub4 rowCount = 0;
     ub4 rowsFetched = 0;
     std::optional<RowAddress> lastRow;

@@ -34,12 +34,18 @@ void Prepare(StmtHandle* stmt, std::string text) {
     stmt->rowCount = stmt->rowsFetched = 0;
     stmt->lastRow.reset();
     stmt->parseErrorOffset = 0;
+    stmt->translatedBy = nullptr;
     stmt->text = std::move(text);
     try {
         const auto session = stmt->env ? stmt->env->lastSession.lock() : nullptr;
-        stmt->translation = session ? session->Translate(stmt->text)
-                                    : std::make_shared<const orasql::Translation>(
-                                          orasql::Translate(stmt->text, orasql::Context{}));
+        if (session) {
+            stmt->translationGeneration = session->TranslationGeneration();
+            stmt->translation = session->Translate(stmt->text);
+            stmt->translatedBy = session.get();
+        } else {
+            stmt->translation =
+                std::make_shared<const orasql::Translation>(orasql::Translate(stmt->text, orasql::Context{}));
+        }
     } catch (const orasql::OracleError& e) {
         stmt->parseErrorOffset = e.offset() >= 0 ? e.offset() : 0;
         stmt->translation = UntranslatedText();
@@ -135,11 +141,18 @@ sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iter
         stmt->session = session;
         stmt->rowCount = stmt->rowsFetched = 0;
         stmt->parseErrorOffset = 0;
-        stmt->translation = RememberingParseOffset(stmt, [&] { return session->Translate(stmt->text); });
+        // The translation made at prepare serves unless the session or its schema changed since.
+        const uint64_t generation = session->TranslationGeneration();
+        if (stmt->translatedBy != session.get() || stmt->translationGeneration != generation) {
+            stmt->translation = RememberingParseOffset(stmt, [&] { return session->Translate(stmt->text); });
+            stmt->translatedBy = session.get();
+            stmt->translationGeneration = generation;
+        }
         const orasql::Translation& translation = *stmt->translation;
         const bool query = translation.type == orasql::StatementType::Select;
         ExecutionResult result = Execute(*session, translation, stmt->binds, iters, mode);
         stmt->cursor = std::move(result.cursor);
+        stmt->describedOnly = (mode & OCI_DESCRIBE_ONLY) != 0;
         stmt->rowCount = result.rowCount;
         if (result.lastRow)
             stmt->lastRow = result.lastRow;

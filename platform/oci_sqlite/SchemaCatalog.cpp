@@ -5,42 +5,23 @@
 #include "platform/oci_sqlite/SqlText.h"
 #include "platform/oci_sqlite/SqliteStatement.h"
 
-#include <cstdio>
-
 namespace ocisqlite {
 
-namespace {
-orasql::ColumnInfo ColumnFromDeclaration(const std::string& name, const std::string& declared, bool notNull) {
-    orasql::ColumnInfo column;
-    column.name = UpperCase(name);
-    column.notNull = notNull;
-    const std::string upper = UpperCase(declared);
-    const auto open = upper.find('(');
-    column.oracleType = upper.substr(0, open);
-    while (!column.oracleType.empty() && column.oracleType.back() == ' ')
-        column.oracleType.pop_back();
-    int first = -1, second = -1;
-    if (open != std::string::npos)
-        std::sscanf(upper.c_str() + open, "(%d , %d", &first, &second);
-    if (column.oracleType == "NUMBER") {
-        column.precision = first > 0 ? first : 0;
-        column.hasScale = second >= 0 || first > 0;
-        column.scale = second >= 0 ? second : 0;
-    } else if (first > 0) {
-        column.length = first;
-    }
-    return column;
-}
-} // namespace
-
 std::optional<orasql::TableInfo> SchemaCatalog::FindTable(const std::string& upperName) const {
-    SqliteStatement query(db_, "SELECT name, type, \"notnull\" FROM pragma_table_info(?1)");
-    query.Bind(1, upperName);
-    orasql::TableInfo table{upperName, {}};
-    while (query.Step())
-        table.columns.push_back(ColumnFromDeclaration(query.Text(0), query.Text(1), query.Int(2) != 0));
-    if (table.columns.empty())
+    SqliteStatement stored(db_,
+                           "SELECT name FROM sqlite_schema WHERE type IN ('table', 'view') AND name = ?1 "
+                           "COLLATE NOCASE");
+    if (!stored.Bind(1, upperName).Step())
         return std::nullopt;
+    orasql::TableInfo table{stored.Text(0), {}};
+    SqliteStatement columns(db_, "SELECT name, type, \"notnull\" FROM pragma_table_info(?1)");
+    columns.Bind(1, table.name);
+    while (columns.Step()) {
+        orasql::ColumnInfo column = orasql::ParseDeclaredType(columns.Text(1));
+        column.name = columns.Text(0);
+        column.notNull = columns.Int(2) != 0;
+        table.columns.push_back(std::move(column));
+    }
     return table;
 }
 
@@ -73,6 +54,20 @@ void SchemaCatalog::StoreProcedure(const std::string& name, const std::string& s
         .Bind(1, UpperCase(name))
         .Bind(2, source)
         .Run();
+}
+
+void SchemaCatalog::DropProcedure(const std::string& name) {
+    const std::string upper = UpperCase(name);
+    if (!ProcedureSource(upper))
+        throw ora::Make(4043, "object " + upper + " does not exist");
+    SqliteStatement(db_, "DELETE FROM ocisqlite_procedures WHERE name = ?1").Bind(1, upper).Run();
+}
+
+std::optional<std::string> SchemaCatalog::ProcedureSource(const std::string& upperName) const {
+    SqliteStatement query(db_, "SELECT source FROM ocisqlite_procedures WHERE name = ?1");
+    if (!query.Bind(1, upperName).Step())
+        return std::nullopt;
+    return query.Text(0);
 }
 
 } // namespace ocisqlite

@@ -21,6 +21,8 @@ public:
     void CreateSequence(const std::string& name, int64_t start, int64_t increment);
     void DropSequence(const std::string& name);
     void StoreProcedure(const std::string& name, const std::string& source);
+    void DropProcedure(const std::string& name); // ORA-04043 when there is none
+    std::optional<std::string> ProcedureSource(const std::string& upperName) const;
 
 private:
     sqlite3* db_;

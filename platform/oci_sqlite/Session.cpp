@@ -3,17 +3,28 @@
 
 #include "platform/oci_sqlite/SqlText.h"
 
+#include <atomic>
 #include <sqlite3.h>
 
 namespace ocisqlite {
 
 namespace {
 constexpr size_t kMaxTranslations = 4096; // texts with spliced values would otherwise pile up
+
+// Unique across sessions, so a statement never mistakes another session's translations for its own.
+uint64_t NextGeneration() {
+    static std::atomic<uint64_t> counter{0};
+    return ++counter;
 }
+} // namespace
 
 Session::Session(Connection db, std::string user)
     : db_(std::move(db)), user_(std::move(user)), cursors_(std::make_shared<OpenCursors>()),
-      statements_(db_.get()), transaction_(db_.get(), cursors_), catalog_(db_.get()), users_(db_.get()) {}
+      statements_(db_.get()), sequences_(db_.get()),
+      transaction_(db_.get(), cursors_, [this] { sequences_.AfterRollback(); }), catalog_(db_.get()),
+      users_(db_.get()) {
+    sequences_.RegisterFunctions();
+}
 
 Session::~Session() {
     End();
@@ -31,13 +42,30 @@ int64_t Session::SchemaVersion() {
     return sqlite3_step(lease.get()) == SQLITE_ROW ? sqlite3_column_int64(lease.get(), 0) : 0;
 }
 
-std::shared_ptr<const orasql::Translation> Session::Translate(const std::string& oracleSql) {
-    // A translation reads the schema, so any schema change (by any session) voids them all.
+// A translation reads the schema, so any schema change (by any session) voids them all. The file's
+// data version costs no I/O and changes with every commit; only then is the schema version read.
+void Session::DropStaleTranslations() {
+    unsigned dataVersion = 0;
+    sqlite3_file_control(db_.get(), "main", SQLITE_FCNTL_DATA_VERSION, &dataVersion);
+    if (dataVersion == dataVersion_ && translatedSchemaVersion_ >= 0 &&
+        translations_.size() < kMaxTranslations)
+        return;
+    dataVersion_ = dataVersion;
     const int64_t version = SchemaVersion();
     if (version != translatedSchemaVersion_ || translations_.size() >= kMaxTranslations) {
         translations_.clear();
         translatedSchemaVersion_ = version;
+        generation_ = NextGeneration();
     }
+}
+
+uint64_t Session::TranslationGeneration() {
+    DropStaleTranslations();
+    return generation_;
+}
+
+std::shared_ptr<const orasql::Translation> Session::Translate(const std::string& oracleSql) {
+    DropStaleTranslations();
     auto& cached = translations_[oracleSql];
     if (!cached) {
         const orasql::Context context{&catalog_, user_, nlsDateFormat_};
@@ -54,6 +82,7 @@ std::shared_ptr<const orasql::Translation> Session::Translate(const std::string&
 void Session::SetNlsDateFormat(const std::string& format) {
     nlsDateFormat_ = format;
     translations_.clear(); // the context of every translation changed
+    generation_ = NextGeneration();
 }
 
 ErrorContext Session::ErrorContextFor(orasql::StatementType type) const {

@@ -6,6 +6,7 @@
 #include "platform/oci_sqlite/Connection.h"
 #include "platform/oci_sqlite/Cursor.h"
 #include "platform/oci_sqlite/SchemaCatalog.h"
+#include "platform/oci_sqlite/Sequences.h"
 #include "platform/oci_sqlite/StatementCache.h"
 #include "platform/oci_sqlite/Transaction.h"
 #include "platform/oci_sqlite/UserCatalog.h"
@@ -26,6 +27,9 @@ public:
 
     // The translation of an Oracle text in this session's context, cached by text.
     std::shared_ptr<const orasql::Translation> Translate(const std::string& oracleSql);
+    // Changes whenever cached translations were dropped; a statement may keep its translation while
+    // the generation it was made in holds.
+    uint64_t TranslationGeneration();
     ErrorContext ErrorContextFor(orasql::StatementType type) const;
 
     sqlite3* db() const { return db_.get(); }
@@ -36,6 +40,7 @@ public:
     Transaction& transaction() { return transaction_; }
     SchemaCatalog& catalog() { return catalog_; }
     UserCatalog& users() { return users_; }
+    Sequences& sequences() { return sequences_; }
     const std::shared_ptr<OpenCursors>& cursors() const { return cursors_; }
 
     // Ends the session: what was not committed is rolled back.
@@ -44,17 +49,21 @@ public:
 private:
     Session(Connection db, std::string user);
     int64_t SchemaVersion();
+    void DropStaleTranslations();
 
     Connection db_; // declared first: everything below uses it and goes first
     std::string user_;
     std::string nlsDateFormat_ = "DD.MM.YYYY";
     std::shared_ptr<OpenCursors> cursors_;
     StatementCache statements_;
+    Sequences sequences_;
     Transaction transaction_;
     SchemaCatalog catalog_;
     UserCatalog users_;
     std::unordered_map<std::string, std::shared_ptr<const orasql::Translation>> translations_;
     int64_t translatedSchemaVersion_ = -1;
+    unsigned dataVersion_ = 0;
+    uint64_t generation_ = 0;
     bool ended_ = false;
 };
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <sqlite3.h>
 #include <vector>
 
@@ -112,6 +113,9 @@ EngineError ConstraintError(sqlite3* db, int rc, const std::string& message, con
 void ThrowSqliteError(sqlite3* db, int rc, const ErrorContext& context) {
     const std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     const int primary = rc & 0xff;
+    // The translator's functions fail with Oracle's own message ("ORA-01476: divisor is equal to zero").
+    if (StartsWith(message, "ORA-") && message.size() > 9 && message[9] == ':')
+        throw EngineError(std::atoi(message.c_str() + 4), message);
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
         throw ora::ResourceBusy();
     if (primary == SQLITE_CONSTRAINT)

@@ -31,6 +31,8 @@ bool WriteRow(StmtHandle* stmt, const Row& row, ub4 index) {
 sword FetchRows(StmtHandle* stmt, OCIError* errhp, ub4 rows) {
     if (!stmt->cursor)
         throw ora::FetchOutOfSequence();
+    if (stmt->describedOnly)
+        throw ora::Make(24338, "statement handle not executed");
     stmt->rowsFetched = 0;
     bool truncated = false;
     while (stmt->rowsFetched < rows) {

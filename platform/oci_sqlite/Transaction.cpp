@@ -43,7 +43,10 @@ void Transaction::Commit() {
     End("COMMIT");
 }
 void Transaction::Rollback() {
+    const bool wasActive = active_;
     End("ROLLBACK");
+    if (wasActive)
+        afterRollback_();
 }
 
 void Transaction::Savepoint(const std::string& name) {
@@ -62,6 +65,7 @@ void Transaction::RollbackTo(const std::string& name) {
     Exec(db_, ("ROLLBACK TO " + SqliteSavepointName(upper)).c_str());
     // Later savepoints are gone; this one stays, as with Oracle.
     savepoints_.erase(found.base(), savepoints_.end());
+    afterRollback_();
 }
 
 void Transaction::AfterFailedStatement() {

@@ -6,6 +6,7 @@
 
 #include "platform/oci_sqlite/Cursor.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,7 +17,9 @@ namespace ocisqlite {
 
 class Transaction {
 public:
-    Transaction(sqlite3* db, std::shared_ptr<OpenCursors> cursors) : db_(db), cursors_(std::move(cursors)) {}
+    // afterRollback runs after every rollback, whole or to a savepoint (sequences re-apply their values).
+    Transaction(sqlite3* db, std::shared_ptr<OpenCursors> cursors, std::function<void()> afterRollback)
+        : db_(db), cursors_(std::move(cursors)), afterRollback_(std::move(afterRollback)) {}
 
     bool Active() const { return active_; }
     void BeginIfNeeded();
@@ -32,6 +35,7 @@ private:
     void End(const char* sql);
     sqlite3* db_;
     std::shared_ptr<OpenCursors> cursors_;
+    std::function<void()> afterRollback_;
     std::vector<std::string> savepoints_;
     bool active_ = false;
     bool changed_ = false;

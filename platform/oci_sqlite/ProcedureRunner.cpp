@@ -1,0 +1,76 @@
+// The interpreter's executor over a session.
+#include "platform/oci_sqlite/ProcedureRunner.h"
+
+#include "platform/oci_sqlite/Defining.h"
+#include "platform/oci_sqlite/EngineError.h"
+#include "platform/oci_sqlite/SqliteStatement.h"
+
+#include "platform/oci_sqlite/sql/Interpreter.h"
+
+#include <sqlite3.h>
+
+namespace ocisqlite {
+
+namespace {
+
+class SessionExecutor : public orasql::Executor {
+public:
+    explicit SessionExecutor(Session& session) : session_(session) {}
+
+    std::vector<orasql::SqlRow> Run(const std::string& sqliteSql, const orasql::BindMap& binds) override {
+        try {
+            return RunStatement(sqliteSql, binds);
+        } catch (const EngineError& e) { // the interpreter's handlers catch Oracle errors
+            throw orasql::OracleError(e.code(), e.what());
+        }
+    }
+    void Commit() override { session_.transaction().Commit(); }
+    void Rollback() override { session_.transaction().Rollback(); }
+    void Savepoint(const std::string& name) override { session_.transaction().Savepoint(name); }
+    void RollbackToSavepoint(const std::string& name) override { session_.transaction().RollbackTo(name); }
+    std::optional<std::string> ProcedureSource(const std::string& upperName) override {
+        return session_.catalog().ProcedureSource(upperName);
+    }
+
+private:
+    std::vector<orasql::SqlRow> RunStatement(const std::string& sql, const orasql::BindMap& binds) {
+        StatementLease lease = session_.statements().Borrow(sql);
+        sqlite3_stmt* stmt = lease.get();
+        const bool changes = !sqlite3_stmt_readonly(stmt);
+        if (changes)
+            session_.transaction().BeginIfNeeded();
+        for (int index = 1; index <= sqlite3_bind_parameter_count(stmt); ++index) {
+            const char* name = sqlite3_bind_parameter_name(stmt, index);
+            const auto found = name ? binds.find(name + 1) : binds.end();
+            BindValue(stmt, index, found == binds.end() ? Value{} : found->second);
+        }
+        std::vector<orasql::SqlRow> rows;
+        int rc;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+            rows.push_back(CurrentRow(stmt));
+        if (rc != SQLITE_DONE)
+            ThrowSqliteError(session_.db(), rc, session_.ErrorContextFor(orasql::StatementType::Begin));
+        if (changes)
+            session_.transaction().MarkChanged();
+        return rows;
+    }
+
+    Session& session_;
+};
+
+} // namespace
+
+void RunBlock(Session& session, const orasql::Translation& translation, const BindSet& binds) {
+    orasql::BindMap values;
+    for (const std::string& name : translation.binds)
+        if (const BindSlot* slot = binds.Find(name))
+            values[name] = ReadBindValue(*slot, 0);
+    SessionExecutor executor(session);
+    const orasql::Context context{&session.catalog(), session.user(), session.nlsDateFormat()};
+    orasql::RunBlock(translation.args.at("source"), values, context, executor);
+    for (const auto& [name, value] : values) // OUT arguments back into the client's buffers
+        if (const BindSlot* slot = binds.Find(name))
+            WriteValue(value, *slot, 0, false, session.nlsDateFormat());
+}
+
+} // namespace ocisqlite

@@ -1,0 +1,72 @@
+// The library as a client library: every entry point the layer looks up is there (and none of the
+// older generation), handles are checked, refused features say so with ORA-03001, and the version
+// banner names this engine.
+#include "OciClient.h"
+
+#include <gtest/gtest.h>
+
+using namespace ocitest;
+
+namespace {
+
+TEST(OciAbi, ExportsEveryLaterGenerationNameAndNoOci7Name) {
+    const OciLibrary& oci = OciLibrary::Get();
+#define OCI_TEST_PRESENT(ret, name, params) EXPECT_NE(oci.Lookup(#name), nullptr) << #name;
+    OCI_FUNCTIONS(OCI_TEST_PRESENT)
+#undef OCI_TEST_PRESENT
+    EXPECT_NE(oci.Lookup("ocisqlite_create_database"), nullptr);
+    for (const char* name : {"orlon", "ologof", "oerhms", "oopen",  "oparse", "odefin", "oexfet", "ofen",
+                             "oflng", "oclose", "odescr", "oexec",  "oexn",   "ocom",   "orol",   "ocon",
+                             "ocof",  "obreak", "obndra", "odessp", "olog",   "opinit"})
+        EXPECT_EQ(oci.Lookup(name), nullptr) << name;
+}
+
+TEST(OciAbi, InvalidHandlesAnswerInvalidHandle) {
+    Client client;
+    const OciLibrary& oci = client.oci;
+    EXPECT_EQ(oci.OCIStmtExecute(nullptr, nullptr, client.err, 1, 0, nullptr, nullptr, 0),
+              OCI_INVALID_HANDLE);
+    // A handle of the wrong kind is refused too.
+    EXPECT_EQ(oci.OCIStmtPrepare(reinterpret_cast<OCIStmt*>(client.svc), client.err,
+                                 reinterpret_cast<const OraText*>("select 1 from dual"), 18, OCI_NTV_SYNTAX,
+                                 0),
+              OCI_INVALID_HANDLE);
+    EXPECT_EQ(oci.OCIHandleFree(client.err, OCI_HTYPE_STMT), OCI_INVALID_HANDLE);
+    EXPECT_EQ(oci.OCIAttrGet(nullptr, OCI_HTYPE_STMT, nullptr, nullptr, OCI_ATTR_ROW_COUNT, client.err),
+              OCI_INVALID_HANDLE);
+}
+
+TEST(OciAbi, RefusedFeaturesAnswerOra03001) {
+    Client client;
+    const OciLibrary& oci = client.oci;
+    OCISvcCtx* svc = nullptr;
+    const OciStatus logon =
+        client.StatusOf(oci.OCILogon(client.env, client.err, &svc, nullptr, 0, nullptr, 0, nullptr, 0));
+    EXPECT_EQ(logon.status, OCI_ERROR);
+    EXPECT_EQ(logon.code, 3001);
+    EXPECT_EQ(logon.text, "ORA-03001: unimplemented feature");
+    EXPECT_EQ(client.StatusOf(oci.OCITransStart(client.svc, client.err, 60, 0)).code, 3001);
+    EXPECT_EQ(client.StatusOf(oci.OCILobGetLength(client.svc, client.err, nullptr, nullptr)).code, 3001);
+}
+
+TEST(OciAbi, VersionBannerNamesTheEngineWithReleaseOne) {
+    Client client;
+    char banner[501] = "";
+    ASSERT_EQ(client.oci.OCIServerVersion(client.svc, client.err, reinterpret_cast<OraText*>(banner),
+                                          sizeof banner, OCI_HTYPE_SVCCTX),
+              OCI_SUCCESS);
+    const std::string text = banner;
+    EXPECT_NE(text.find("Release 1"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Oracle"), std::string::npos) << text;
+}
+
+TEST(OciAbi, ErrorGetHasNoRecordBeforeAnError) {
+    Client client;
+    sb4 code = 0;
+    char text[64];
+    EXPECT_EQ(client.oci.OCIErrorGet(client.err, 1, nullptr, &code, reinterpret_cast<OraText*>(text),
+                                     sizeof text, OCI_HTYPE_ERROR),
+              OCI_NO_DATA);
+}
+
+} // namespace

@@ -1,0 +1,142 @@
+// Oracle's transaction rules on the engine, seen through two sessions on one file: what a session
+// sees of its own and others' changes, savepoints, statement-level undo, DDL's implicit commit,
+// lock waits ending in ORA-00054, and cursors that outlive a commit or rollback.
+#include "OciClient.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+using namespace ocitest;
+
+namespace {
+
+class OciTransaction : public testing::Test {
+protected:
+    void SetUp() override {
+        setenv("OCISQLITE_BUSY_TIMEOUT_MS", "300", 1);
+        path = CreateTestDatabase("tx");
+        ASSERT_EQ(first.Logon(path).status, OCI_SUCCESS);
+        ASSERT_EQ(second.Logon(path).status, OCI_SUCCESS);
+        ASSERT_EQ(first.Run("CREATE TABLE t (id NUMBER(9) PRIMARY KEY, name VARCHAR2(30))").status,
+                  OCI_SUCCESS);
+    }
+    static size_t Count(Client& client) { return client.Query("SELECT id FROM t").size(); }
+    OciStatus Insert(Client& client, int id) {
+        return client.Run("INSERT INTO t (id, name) VALUES (:id, :name)",
+                          {{"id", std::to_string(id)}, {"name", "row " + std::to_string(id)}});
+    }
+
+    std::string path;
+    Client first, second;
+};
+
+TEST_F(OciTransaction, OthersSeeOnlyCommittedRowsASessionSeesItsOwn) {
+    ASSERT_EQ(Insert(first, 1).status, OCI_SUCCESS);
+    EXPECT_EQ(Count(first), 1u);
+    EXPECT_EQ(Count(second), 0u);
+    ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
+    EXPECT_EQ(Count(second), 1u);
+}
+
+TEST_F(OciTransaction, RollbackUndoesTheWholeTransaction) {
+    ASSERT_EQ(Insert(first, 1).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
+    ASSERT_EQ(Insert(first, 2).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Run("DELETE FROM t WHERE id = 1").status, OCI_SUCCESS);
+    ASSERT_EQ(first.Rollback().status, OCI_SUCCESS);
+    EXPECT_EQ(first.Query("SELECT id FROM t"), (Rows{{"1"}}));
+}
+
+TEST_F(OciTransaction, CommitAndRollbackStatementsActLikeTheCalls) {
+    ASSERT_EQ(Insert(first, 1).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Run("COMMIT").status, OCI_SUCCESS);
+    ASSERT_EQ(Insert(first, 2).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Run("ROLLBACK").status, OCI_SUCCESS);
+    EXPECT_EQ(second.Query("SELECT id FROM t"), (Rows{{"1"}}));
+}
+
+TEST_F(OciTransaction, FailedStatementIsUndoneAloneAndTheTransactionGoesOn) {
+    ASSERT_EQ(Insert(first, 1).status, OCI_SUCCESS);
+    EXPECT_EQ(Insert(first, 1).code, 1);
+    ASSERT_EQ(Insert(first, 2).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
+    EXPECT_EQ(Count(second), 2u);
+}
+
+TEST_F(OciTransaction, SavepointsRollBackPartOfATransaction) {
+    ASSERT_EQ(Insert(first, 1).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Run("SAVEPOINT a").status, OCI_SUCCESS);
+    ASSERT_EQ(Insert(first, 2).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Run("SAVEPOINT b").status, OCI_SUCCESS);
+    ASSERT_EQ(Insert(first, 3).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Run("ROLLBACK TO SAVEPOINT a").status, OCI_SUCCESS);
+    // b went with the rollback to a; a itself stays
+    const OciStatus unknown = first.Run("ROLLBACK TO b");
+    EXPECT_EQ(unknown.text, "ORA-01086: savepoint 'B' never established in this session or is invalid");
+    ASSERT_EQ(Insert(first, 4).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Run("ROLLBACK TO a").status, OCI_SUCCESS);
+    ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
+    EXPECT_EQ(second.Query("SELECT id FROM t"), (Rows{{"1"}}));
+}
+
+TEST_F(OciTransaction, SavepointNamesDoNotSurviveCommit) {
+    ASSERT_EQ(first.Run("SAVEPOINT QEL__LOCKPOINT").status, OCI_SUCCESS);
+    ASSERT_EQ(Insert(first, 1).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
+    EXPECT_EQ(first.Run("rollback to savepoint QEL__LOCKPOINT").code, 1086);
+}
+
+TEST_F(OciTransaction, CommitOnSuccessModeCommits) {
+    ASSERT_EQ(first.Run("INSERT INTO t (id) VALUES (1)", {}, OCI_COMMIT_ON_SUCCESS).status, OCI_SUCCESS);
+    EXPECT_EQ(Count(second), 1u);
+}
+
+TEST_F(OciTransaction, DdlCommitsTheOpenTransactionFirst) {
+    ASSERT_EQ(Insert(first, 1).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Run("CREATE TABLE u (id NUMBER(9))").status, OCI_SUCCESS);
+    ASSERT_EQ(first.Rollback().status, OCI_SUCCESS);
+    EXPECT_EQ(Count(second), 1u);
+}
+
+TEST_F(OciTransaction, SecondWriterWaitsThenGetsOra00054) {
+    ASSERT_EQ(Insert(first, 1).status, OCI_SUCCESS);
+    const OciStatus blocked = Insert(second, 2);
+    EXPECT_EQ(blocked.status, OCI_ERROR);
+    EXPECT_EQ(blocked.text, "ORA-00054: resource busy and acquire with NOWAIT specified or timeout expired");
+    ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
+    EXPECT_EQ(Insert(second, 2).status, OCI_SUCCESS); // the lock is free again
+    ASSERT_EQ(second.Commit().status, OCI_SUCCESS);
+    EXPECT_EQ(Count(first), 2u);
+}
+
+TEST_F(OciTransaction, EndingASessionWithoutCommitRollsBack) {
+    ASSERT_EQ(Insert(first, 1).status, OCI_SUCCESS);
+    first.Logoff();
+    EXPECT_EQ(Count(second), 0u);
+    EXPECT_EQ(Insert(second, 2).status, OCI_SUCCESS); // and released the lock
+}
+
+TEST_F(OciTransaction, OpenCursorKeepsFetchingAfterCommitAndRollback) {
+    for (int id = 1; id <= 3; ++id)
+        ASSERT_EQ(Insert(first, id).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
+    Statement query(first, "SELECT id FROM t ORDER BY id");
+    ASSERT_EQ(query.Execute(0), OCI_SUCCESS);
+    int id = 0;
+    OCIDefine* define = nullptr;
+    first.oci.OCIDefineByPos(query.stmt, &define, first.err, 1, &id, sizeof id, SQLT_INT, nullptr, nullptr,
+                             nullptr, OCI_DEFAULT);
+    ASSERT_EQ(first.oci.OCIStmtFetch2(query.stmt, first.err, 1, OCI_FETCH_NEXT, 0, OCI_DEFAULT), OCI_SUCCESS);
+    EXPECT_EQ(id, 1);
+    ASSERT_EQ(first.Run("DELETE FROM t WHERE id = 2").status, OCI_SUCCESS);
+    ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
+    ASSERT_EQ(first.oci.OCIStmtFetch2(query.stmt, first.err, 1, OCI_FETCH_NEXT, 0, OCI_DEFAULT), OCI_SUCCESS);
+    EXPECT_EQ(id, 2); // the cursor reads the state it was opened on
+    ASSERT_EQ(Insert(first, 9).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Rollback().status, OCI_SUCCESS);
+    ASSERT_EQ(first.oci.OCIStmtFetch2(query.stmt, first.err, 1, OCI_FETCH_NEXT, 0, OCI_DEFAULT), OCI_SUCCESS);
+    EXPECT_EQ(id, 3);
+    EXPECT_EQ(first.oci.OCIStmtFetch2(query.stmt, first.err, 1, OCI_FETCH_NEXT, 0, OCI_DEFAULT), OCI_NO_DATA);
+}
+
+} // namespace

@@ -1,0 +1,177 @@
+// The program's hottest database path: prepare, bind, execute and fetch one row of a keyed SELECT,
+// the same text every time. Timed through the engine's OCI entry points (loaded with dlopen, as the
+// program loads it) beside raw SQLite preparing afresh each time and raw SQLite prepared once.
+// Usage: bench_oci_engine [rows] [lookups]; prints microseconds per lookup and the engine's ratio.
+#include "platform/oci_sqlite/OciApi.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <sqlite3.h>
+#include <stdexcept>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+const char kLookup[] = "SELECT name, amount FROM items WHERE id = :id";
+
+struct Oci {
+#define BENCH_MEMBER(ret, name, params) name##_t name = nullptr;
+    OCI_FUNCTIONS(BENCH_MEMBER)
+#undef BENCH_MEMBER
+    ocisqlite_create_database_t create = nullptr;
+
+    Oci() {
+        const std::string path = std::string(ZORVEKA_BIN_DIR) + "/liboci_sqlite.so";
+        void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!module)
+            throw std::runtime_error(dlerror());
+#define BENCH_LOOKUP(ret, name, params) name = reinterpret_cast<name##_t>(dlsym(module, #name));
+        OCI_FUNCTIONS(BENCH_LOOKUP)
+#undef BENCH_LOOKUP
+        create = reinterpret_cast<ocisqlite_create_database_t>(dlsym(module, "ocisqlite_create_database"));
+    }
+};
+
+void Check(bool ok, const char* what) {
+    if (!ok)
+        throw std::runtime_error(what);
+}
+
+template <class F> double MicrosPerCall(int count, F&& call) {
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < count; ++i)
+        call(i);
+    const std::chrono::duration<double, std::micro> elapsed = std::chrono::steady_clock::now() - start;
+    return elapsed.count() / count;
+}
+
+class EngineSession {
+public:
+    EngineSession(const Oci& oci, const std::string& path) : oci_(oci) {
+        oci.OCIEnvCreate(&env_, OCI_THREADED | OCI_OBJECT, nullptr, nullptr, nullptr, nullptr, 0, nullptr);
+        oci.OCIHandleAlloc(env_, reinterpret_cast<void**>(&err_), OCI_HTYPE_ERROR, 0, nullptr);
+        oci.OCIHandleAlloc(env_, reinterpret_cast<void**>(&server_), OCI_HTYPE_SERVER, 0, nullptr);
+        oci.OCIHandleAlloc(env_, reinterpret_cast<void**>(&svc_), OCI_HTYPE_SVCCTX, 0, nullptr);
+        oci.OCIHandleAlloc(env_, reinterpret_cast<void**>(&session_), OCI_HTYPE_SESSION, 0, nullptr);
+        Check(oci.OCIServerAttach(server_, err_, reinterpret_cast<const OraText*>(path.c_str()),
+                                  static_cast<sb4>(path.size()), 0) == OCI_SUCCESS,
+              "attach");
+        oci.OCIAttrSet(svc_, OCI_HTYPE_SVCCTX, server_, 0, OCI_ATTR_SERVER, err_);
+        oci.OCIAttrSet(session_, OCI_HTYPE_SESSION, const_cast<char*>("bench"), 5, OCI_ATTR_USERNAME, err_);
+        oci.OCIAttrSet(session_, OCI_HTYPE_SESSION, const_cast<char*>("bench"), 5, OCI_ATTR_PASSWORD, err_);
+        Check(oci.OCISessionBegin(svc_, err_, session_, OCI_CRED_RDBMS, 0) == OCI_SUCCESS, "logon");
+        oci.OCIAttrSet(svc_, OCI_HTYPE_SVCCTX, session_, 0, OCI_ATTR_SESSION, err_);
+    }
+    ~EngineSession() {
+        oci_.OCISessionEnd(svc_, err_, session_, 0);
+        oci_.OCIServerDetach(server_, err_, 0);
+        oci_.OCIHandleFree(env_, OCI_HTYPE_ENV);
+    }
+
+    void Run(const char* sql) {
+        OCIStmt* stmt = Prepare(sql);
+        Check(oci_.OCIStmtExecute(svc_, stmt, err_, 1, 0, nullptr, nullptr, OCI_COMMIT_ON_SUCCESS) ==
+                  OCI_SUCCESS,
+              sql);
+        oci_.OCIHandleFree(stmt, OCI_HTYPE_STMT);
+    }
+
+    // One lookup as the data access layer does it: a fresh statement handle every time.
+    void Lookup(int id) {
+        OCIStmt* stmt = Prepare(kLookup);
+        OCIBind* bind = nullptr;
+        OCIDefine* defines[2] = {};
+        char name[64];
+        double amount = 0;
+        sb2 indicators[2];
+        oci_.OCIBindByName(stmt, &bind, err_, reinterpret_cast<const OraText*>(":id"), 3, &id, sizeof id,
+                           SQLT_INT, nullptr, nullptr, nullptr, 0, nullptr, 0);
+        Check(oci_.OCIStmtExecute(svc_, stmt, err_, 0, 0, nullptr, nullptr, 0) == OCI_SUCCESS, "execute");
+        oci_.OCIDefineByPos(stmt, &defines[0], err_, 1, name, sizeof name, SQLT_STR, &indicators[0], nullptr,
+                            nullptr, 0);
+        oci_.OCIDefineByPos(stmt, &defines[1], err_, 2, &amount, sizeof amount, SQLT_FLT, &indicators[1],
+                            nullptr, nullptr, 0);
+        Check(oci_.OCIStmtFetch2(stmt, err_, 1, OCI_FETCH_NEXT, 0, 0) == OCI_SUCCESS, "fetch");
+        oci_.OCIHandleFree(stmt, OCI_HTYPE_STMT);
+    }
+
+private:
+    OCIStmt* Prepare(const char* sql) {
+        OCIStmt* stmt = nullptr;
+        oci_.OCIHandleAlloc(env_, reinterpret_cast<void**>(&stmt), OCI_HTYPE_STMT, 0, nullptr);
+        oci_.OCIStmtPrepare(stmt, err_, reinterpret_cast<const OraText*>(sql),
+                            static_cast<ub4>(std::strlen(sql)), OCI_NTV_SYNTAX, 0);
+        return stmt;
+    }
+
+    const Oci& oci_;
+    OCIEnv* env_ = nullptr;
+    OCIError* err_ = nullptr;
+    OCIServer* server_ = nullptr;
+    OCISvcCtx* svc_ = nullptr;
+    OCISession* session_ = nullptr;
+};
+
+void RawLookup(sqlite3_stmt* stmt, int id) {
+    sqlite3_bind_int(stmt, 1, id);
+    Check(sqlite3_step(stmt) == SQLITE_ROW, "raw step");
+    volatile const unsigned char* name = sqlite3_column_text(stmt, 0);
+    volatile double amount = sqlite3_column_double(stmt, 1);
+    (void)name;
+    (void)amount;
+    sqlite3_reset(stmt);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int rows = argc > 1 ? std::atoi(argv[1]) : 10000;
+    const int lookups = argc > 2 ? std::atoi(argv[2]) : 200000;
+    const std::string path = "/tmp/bench_oci_engine-" + std::to_string(getpid()) + ".db";
+    try {
+        Oci oci;
+        char message[256];
+        Check(oci.create(path.c_str(), "bench", "bench", message, sizeof message) == 0, message);
+        EngineSession engine(oci, path);
+        engine.Run("CREATE TABLE items (id NUMBER(9) PRIMARY KEY, name VARCHAR2(40), amount NUMBER(12,2))");
+        engine.Run(
+            ("INSERT INTO items (id, name, amount) WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+             "FROM n WHERE i < " +
+             std::to_string(rows) + ") SELECT i, 'item ' || i, i * 1.25 FROM n")
+                .c_str());
+
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+        const char raw[] = "SELECT name, amount FROM items WHERE id = ?1";
+        const double fresh = MicrosPerCall(lookups, [&](int i) {
+            sqlite3_stmt* stmt = nullptr;
+            sqlite3_prepare_v2(db, raw, -1, &stmt, nullptr);
+            RawLookup(stmt, i % rows + 1);
+            sqlite3_finalize(stmt);
+        });
+        sqlite3_stmt* once = nullptr;
+        sqlite3_prepare_v2(db, raw, -1, &once, nullptr);
+        const double prepared = MicrosPerCall(lookups, [&](int i) { RawLookup(once, i % rows + 1); });
+        sqlite3_finalize(once);
+        sqlite3_close(db);
+        const double throughEngine = MicrosPerCall(lookups, [&](int i) { engine.Lookup(i % rows + 1); });
+
+        std::printf("keyed lookup, %d rows, %d lookups (microseconds per lookup)\n", rows, lookups);
+        std::printf("  engine through OCI          %8.3f\n", throughEngine);
+        std::printf("  raw SQLite, fresh prepare   %8.3f\n", fresh);
+        std::printf("  raw SQLite, prepared once   %8.3f\n", prepared);
+        std::printf("  engine / fresh prepare      %8.2f  (target at most 1.50)\n", throughEngine / fresh);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "bench_oci_engine: %s\n", e.what());
+        for (const char* suffix : {"", "-wal", "-shm"})
+            unlink((path + suffix).c_str());
+        return 1;
+    }
+    for (const char* suffix : {"", "-wal", "-shm"})
+        unlink((path + suffix).c_str());
+    return 0;
+}
