@@ -267,10 +267,15 @@ Statement ParserCore::ParseAlter() {
         EngineStmt s{Action::AlterSession, StatementType::Alter, kAlterSession, {}};
         s.args["parameter"] = ExpectName(922, "missing or invalid option");
         ExpectSymbol("=", 922, "missing or invalid option");
-        const Token& value = Advance();
-        if (value.kind == TokenKind::End)
+        // A value may be a quoted text, a word, or several words (isolation_level = read committed).
+        std::string value;
+        while (!AtEnd() && !PeekSymbol(";")) {
+            const Token& t = Advance();
+            value += (value.empty() || t.kind == TokenKind::String ? "" : " ") + t.text;
+        }
+        if (value.empty())
             Fail(922, "missing or invalid option");
-        s.args["value"] = value.text;
+        s.args["value"] = value;
         ExpectEnd();
         return s;
     }
