@@ -43,11 +43,11 @@ bool NotNullColumn(sqlite3_stmt* stmt, int column) {
 ColumnDescription DescribeExpression(const Value* value) {
     ColumnDescription d;
     if (value && (std::holds_alternative<int64_t>(*value) || std::holds_alternative<double>(*value))) {
-        d.type = OCI_TYPECODE_NUMBER;
+        d.type = SQLT_NUM;
         d.dataSize = kNumberSize;
         d.scale = -127;
     } else {
-        d.type = OCI_TYPECODE_VARCHAR2;
+        d.type = SQLT_CHR;
         d.dataSize = kExpressionSize;
     }
     return d;
@@ -58,19 +58,19 @@ std::optional<ColumnDescription> DescribeDeclaredType(const std::string& declare
     const TypeText t = SplitType(declared);
     ColumnDescription d;
     if (t.base == "VARCHAR2" || t.base == "VARCHAR" || t.base == "NVARCHAR2") {
-        d.type = OCI_TYPECODE_VARCHAR2;
+        d.type = SQLT_CHR;
         d.dataSize = static_cast<ub2>(t.first > 0 ? t.first : 1);
     } else if (t.base == "CHAR" || t.base == "NCHAR") {
-        d.type = OCI_TYPECODE_CHAR;
+        d.type = SQLT_AFC;
         d.dataSize = static_cast<ub2>(t.first > 0 ? t.first : 1);
     } else if (t.base == "NUMBER" || t.base == "INTEGER" || t.base == "INT" || t.base == "SMALLINT") {
-        d.type = OCI_TYPECODE_NUMBER;
+        d.type = SQLT_NUM;
         d.dataSize = kNumberSize;
         const bool integer = t.base != "NUMBER";
         d.precision = static_cast<sb2>(integer ? 38 : (t.first > 0 ? t.first : 0));
         d.scale = static_cast<sb1>(integer ? 0 : t.first > 0 ? (t.second >= 0 ? t.second : 0) : -127);
     } else if (t.base == "DATE") {
-        d.type = OCI_TYPECODE_DATE;
+        d.type = SQLT_DAT;
         d.dataSize = 7;
     } else {
         return std::nullopt;
@@ -89,7 +89,7 @@ std::vector<ColumnDescription> DescribeColumns(sqlite3_stmt* stmt, const Row* fi
             fromTable ? *fromTable : DescribeExpression(firstRow ? &(*firstRow)[i] : nullptr);
         d.name = UpperCase(sqlite3_column_name(stmt, i));
         if (d.name == "ROWID") {
-            d.type = OCI_TYPECODE_ROWID;
+            d.type = SQLT_RID;
             d.dataSize = kRowidTextSize;
         }
         d.nullable = !NotNullColumn(stmt, i);

@@ -16,7 +16,7 @@ namespace ocisqlite {
 
 struct ColumnDescription {
     std::string name;
-    ub2 type = OCI_TYPECODE_VARCHAR2;
+    ub2 type = SQLT_CHR;
     ub2 dataSize = 0;
     sb2 precision = 0;
     sb1 scale = 0;

@@ -135,16 +135,10 @@ inline constexpr ub2 SQLT_INTERVAL_YM = 189;
 inline constexpr ub2 SQLT_INTERVAL_DS = 190;
 inline constexpr ub2 SQLT_TIMESTAMP_LTZ = 232;
 
-// Internal types as a describe reports them.
-inline constexpr ub2 OCI_TYPECODE_VARCHAR2 = 1;
-inline constexpr ub2 OCI_TYPECODE_NUMBER = 2;
-inline constexpr ub2 OCI_TYPECODE_LONG = 8;
-inline constexpr ub2 OCI_TYPECODE_ROWID = 11;
-inline constexpr ub2 OCI_TYPECODE_DATE = 12;
-inline constexpr ub2 OCI_TYPECODE_RAW = 23;
-inline constexpr ub2 OCI_TYPECODE_LONG_RAW = 24;
-inline constexpr ub2 OCI_TYPECODE_CHAR = 96;
-inline constexpr ub2 OCI_TYPECODE_UROWID = 104;
+// A describe reports a column's internal type with the same codes: VARCHAR2 SQLT_CHR (1), NUMBER
+// SQLT_NUM (2), LONG SQLT_LNG (8), ROWID SQLT_RID (11), DATE SQLT_DAT (12), RAW SQLT_BIN (23),
+// LONG RAW SQLT_LBI (24), CHAR SQLT_AFC (96), UROWID SQLT_RDD (104).
+inline constexpr ub2 SQLT_RID = 11;
 
 // Return codes.
 inline constexpr sword OCI_SUCCESS = 0;

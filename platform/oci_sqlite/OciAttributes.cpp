@@ -86,8 +86,7 @@ sword ParamAttribute(ParamHandle* param, void* attributep, ub4* sizep, ub4 attr)
     case OCI_ATTR_IS_NULL:
         return Put<ub1>(attributep, sizep, c.nullable ? 1 : 0);
     case OCI_ATTR_CHAR_SIZE:
-        return Put<ub2>(attributep, sizep,
-                        c.type == OCI_TYPECODE_VARCHAR2 || c.type == OCI_TYPECODE_CHAR ? c.dataSize : 0);
+        return Put<ub2>(attributep, sizep, c.type == SQLT_CHR || c.type == SQLT_AFC ? c.dataSize : 0);
     case OCI_ATTR_CHARSET_ID:
         return Put<ub2>(attributep, sizep, 873); // AL32UTF8: every text is UTF-8
     case OCI_ATTR_CHARSET_FORM:

@@ -174,6 +174,15 @@ TEST_F(OciStatement, DefinesConvertToEveryRequestedType) {
     EXPECT_EQ(std::string(longText, longLength), "Zupan");
 }
 
+TEST_F(OciStatement, DatesReadAsTextFollowTheSessionDateFormat) {
+    ASSERT_EQ(
+        client.Run("INSERT INTO emp (id, hired) VALUES (1, TO_DATE('05.03.2023', 'DD.MM.YYYY'))").status,
+        OCI_SUCCESS);
+    EXPECT_EQ(client.Query("SELECT hired FROM emp"), (Rows{{"05.03.2023"}}));
+    ASSERT_EQ(client.Run("ALTER SESSION SET NLS_DATE_FORMAT = 'YYYY-MM-DD HH24:MI'").status, OCI_SUCCESS);
+    EXPECT_EQ(client.Query("SELECT hired FROM emp"), (Rows{{"2023-03-05 00:00"}}));
+}
+
 TEST_F(OciStatement, NumbersReadAsOracleWritesThem) {
     ASSERT_EQ(client.Run("INSERT INTO emp (id, salary) VALUES (1, 0.25)").status, OCI_SUCCESS);
     ASSERT_EQ(client.Run("INSERT INTO emp (id, salary) VALUES (2, -0.5)").status, OCI_SUCCESS);
