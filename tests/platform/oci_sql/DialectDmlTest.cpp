@@ -139,3 +139,9 @@ TEST_F(DialectDml, AlterSessionDateFormatIsHonoured) {
               "ORA-01830: date format picture ends before converting entire input string");
     db.Exec("alter session set nls_language = 'SLOVENIAN'");
 }
+
+TEST_F(DialectDml, DefaultSysdateFillsTheColumn) {
+    db.Exec("create table stamp (n number, at date default sysdate not null)");
+    db.Exec("insert into stamp (n) values (1)");
+    EXPECT_EQ(db.One("select count(*) from stamp where at <= sysdate and at > sysdate - 1"), "1");
+}
