@@ -1,5 +1,5 @@
-// What stands behind each OCI handle and descriptor the engine hands out. Every handle starts with a
-// header (a magic number and its type), so a call given a null, freed or wrong-kind handle answers
+// What stands behind each OCI handle and descriptor the engine hands out. Every live handle is
+// registered with its type, so a call given a null, freed, foreign or wrong-kind pointer answers
 // OCI_INVALID_HANDLE instead of crashing. Binds, defines and parameters belong to their statement.
 #pragma once
 
@@ -18,18 +18,26 @@
 
 namespace ocisqlite {
 
-inline constexpr uint32_t kHandleMagic = 0x0C15A1E5;
-
 struct HandleHeader {
-    explicit HandleHeader(ub4 kind) : type(kind) {}
-    ~HandleHeader() { magic = 0; }
-    uint32_t magic = kHandleMagic;
-    ub4 type;
+    explicit HandleHeader(ub4 kind);
+    ~HandleHeader();
+    HandleHeader(const HandleHeader&) = delete;
+    HandleHeader& operator=(const HandleHeader&) = delete;
+    const ub4 type;
+};
+
+// True when pointer is a live handle of this type; only then may it be dereferenced.
+bool IsLiveHandle(const void* pointer, ub4 type);
+
+// What an environment's children share with it; they hold it, so freeing the environment first
+// leaves them usable.
+struct EnvState {
+    std::weak_ptr<Session> lastSession; // context for statements prepared before an execute names one
 };
 
 struct EnvHandle : HandleHeader {
     EnvHandle() : HandleHeader(OCI_HTYPE_ENV) {}
-    std::weak_ptr<Session> lastSession; // context for statements prepared before an execute names one
+    std::shared_ptr<EnvState> state = std::make_shared<EnvState>();
 };
 
 struct ErrorHandle : HandleHeader {
@@ -57,7 +65,7 @@ struct SessionHandle : HandleHeader {
 
 struct SvcCtxHandle : HandleHeader {
     SvcCtxHandle() : HandleHeader(OCI_HTYPE_SVCCTX) {}
-    EnvHandle* env = nullptr;
+    std::shared_ptr<EnvState> env;
     ServerHandle* server = nullptr;
     SessionHandle* session = nullptr;
     ub4 statementCacheSize = 0;
@@ -87,7 +95,7 @@ struct RowidHandle : HandleHeader {
 
 struct StmtHandle : HandleHeader {
     StmtHandle() : HandleHeader(OCI_HTYPE_STMT) {}
-    EnvHandle* env = nullptr;
+    std::shared_ptr<EnvState> env;
     std::string text;
     std::shared_ptr<const orasql::Translation> translation;
     const Session* translatedBy = nullptr; // the session and generation the translation was made in
@@ -118,10 +126,9 @@ struct StmtHandle : HandleHeader {
 
 // The handle behind a pointer, or InvalidHandle.
 template <class H> H* As(const void* pointer, ub4 type) {
-    auto* header = static_cast<HandleHeader*>(const_cast<void*>(pointer));
-    if (!header || header->magic != kHandleMagic || header->type != type)
+    if (!IsLiveHandle(pointer, type))
         throw InvalidHandle();
-    return static_cast<H*>(header);
+    return static_cast<H*>(static_cast<HandleHeader*>(const_cast<void*>(pointer)));
 }
 
 inline EnvHandle* Env(const void* p) {

@@ -9,10 +9,9 @@ using namespace ocisqlite;
 namespace ocisqlite {
 
 void RecordError(OCIError* errhp, int code, const std::string& message) {
-    auto* header = reinterpret_cast<HandleHeader*>(errhp);
-    if (!header || header->magic != kHandleMagic || header->type != OCI_HTYPE_ERROR)
+    if (!IsLiveHandle(errhp, OCI_HTYPE_ERROR))
         return;
-    auto* error = static_cast<ErrorHandle*>(header);
+    auto* error = static_cast<ErrorHandle*>(reinterpret_cast<HandleHeader*>(errhp));
     error->code = code;
     error->message = message;
 }
@@ -33,12 +32,12 @@ HandleHeader* NewHandle(EnvHandle* env, ub4 type) {
         return new ErrorHandle;
     case OCI_HTYPE_SVCCTX: {
         auto* svc = new SvcCtxHandle;
-        svc->env = env;
+        svc->env = env->state;
         return svc;
     }
     case OCI_HTYPE_STMT: {
         auto* stmt = new StmtHandle;
-        stmt->env = env;
+        stmt->env = env->state;
         return stmt;
     }
     case OCI_HTYPE_SERVER:

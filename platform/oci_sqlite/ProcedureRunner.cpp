@@ -65,12 +65,17 @@ void RunBlock(Session& session, const orasql::Translation& translation, const Bi
     for (const std::string& name : translation.binds)
         if (const BindSlot* slot = binds.Find(name))
             values[name] = ReadBindValue(*slot, 0);
+    const orasql::BindMap before = values;
     SessionExecutor executor(session);
     const orasql::Context context{&session.catalog(), session.user(), session.nlsDateFormat()};
     orasql::RunBlock(translation.args.at("source"), values, context, executor);
-    for (const auto& [name, value] : values) // OUT arguments back into the client's buffers
-        if (const BindSlot* slot = binds.Find(name))
+    // OUT arguments back into the client's buffers; an IN buffer may be read-only, so only changes go.
+    for (const auto& [name, value] : values) {
+        const BindSlot* slot = binds.Find(name);
+        const auto old = before.find(name);
+        if (slot && (old == before.end() || old->second != value))
             WriteValue(value, *slot, 0, false, session.nlsDateFormat());
+    }
 }
 
 } // namespace ocisqlite

@@ -36,6 +36,23 @@ TEST(OciAbi, InvalidHandlesAnswerInvalidHandle) {
               OCI_INVALID_HANDLE);
 }
 
+TEST(OciAbi, ChildrenOutliveTheirFreedEnvironment) {
+    const OciLibrary& oci = OciLibrary::Get();
+    OCIEnv* env = nullptr;
+    OCIStmt* stmt = nullptr;
+    OCIError* err = nullptr;
+    ASSERT_EQ(oci.OCIEnvCreate(&env, OCI_OBJECT, nullptr, nullptr, nullptr, nullptr, 0, nullptr),
+              OCI_SUCCESS);
+    oci.OCIHandleAlloc(env, reinterpret_cast<void**>(&stmt), OCI_HTYPE_STMT, 0, nullptr);
+    oci.OCIHandleAlloc(env, reinterpret_cast<void**>(&err), OCI_HTYPE_ERROR, 0, nullptr);
+    ASSERT_EQ(oci.OCIHandleFree(env, OCI_HTYPE_ENV), OCI_SUCCESS);
+    EXPECT_EQ(oci.OCIStmtPrepare(stmt, err, reinterpret_cast<const OraText*>("COMMIT"), 6, OCI_NTV_SYNTAX, 0),
+              OCI_SUCCESS);
+    EXPECT_EQ(oci.OCIHandleFree(stmt, OCI_HTYPE_STMT), OCI_SUCCESS);
+    EXPECT_EQ(oci.OCIHandleFree(stmt, OCI_HTYPE_STMT), OCI_INVALID_HANDLE); // already gone
+    EXPECT_EQ(oci.OCIHandleFree(err, OCI_HTYPE_ERROR), OCI_SUCCESS);
+}
+
 TEST(OciAbi, RefusedFeaturesAnswerOra03001) {
     Client client;
     const OciLibrary& oci = client.oci;
