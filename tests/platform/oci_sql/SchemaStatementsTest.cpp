@@ -556,3 +556,38 @@ TEST_F(SchemaStatements, DataAccessLayerStatements) {
     db.Exec("rollback to savepoint QEL__LOCKPOINT");
     EXPECT_EQ(db.One("select count(*) from OBLIM"), "1");
 }
+
+// The statements that run once per position (200,000 a day) must find their rows by index.
+TEST_F(SchemaStatements, PerPositionStatementsUseIndexes) {
+    auto plan = [&](const std::string& oracleSql) {
+        std::string text;
+        for (const SqlRow& row :
+             db.Run("EXPLAIN QUERY PLAN " + Translate(oracleSql, db.context).sqlite[0], {}))
+            text += Text(row.back()) + "\n";
+        return text;
+    };
+    const char* statements[] = {
+        "SELECT TCJ FROM VLN  WHERE SFVLT= :SFVLT  AND SFVLN = '0'  AND DAN <= :DAN  ORDER BY DAN DESC ",
+        "SELECT FIN.SFLST SFLST FROM FIN  WHERE FIN.SFFIN= :SFFIN ",
+        "SELECT  MAX(ZDNDAN) ZDNDAN FROM KPN  WHERE SFVP= :SFVP  AND PRVDAN <= :report_date AND ZDNDAN >= "
+        ":report_date ",
+        "SELECT INX FROM INX  WHERE SFINX= :SFINX  AND DAN <= :DAN  ORDER BY DAN DESC ",
+        " SELECT MAX(dannkp) DANNKP FROM VPHST  WHERE DAN = :DAN  AND SFVP= :SFVP  AND IDPOG = 500",
+        " SELECT SUM(LOT) LOT FROM VPSHST   WHERE IDPOG= :IDPOG   AND SFVP= :SFVP   AND DAN= :DAN  AND "
+        "SFSVP='L' ",
+        " SELECT SUM(LOT) LOT FROM VPHST   WHERE   SFVP= :SFVP   AND DAN= :DAN   AND IDVP = :IDVP  AND "
+        "SFSVP='L' ",
+        "SELECT count(*) stev from ZDNHST  WHERE DAN = :DAN  AND SFDJV= :SFDJV  AND VRDOK= 'D' ",
+        "select  sum(d.vp) as doglot from DOG D WHERE D.IDPOG= :IDPOG  AND D.SFVP = :SFVP ",
+        "SELECT mic FROM trg WHERE sftrg IN (SELECT sftrg FROM ktc WHERE danprk IS NULL AND sfvp = :SFVP)",
+        "SELECT * FROM OBLIAM  WHERE DAT_STANJA = :DAT_STANJA  AND OT_LIK= :OT_LIK  AND ID_SEQ_OBLIM = "
+        ":ID_SEQ_OBLIM ",
+        "SELECT OBLIM.*, OBLIM.ROWID FROM OBLIM  WHERE DAT_STANJA='05.03.2023'  AND OT_LIK=0",
+    };
+    for (const char* sql : statements) {
+        const std::string p = plan(sql);
+        EXPECT_EQ(p.find("SCAN "), std::string::npos) << sql << "\n" << p;
+    }
+    const std::string extraction = plan(ExtractionQuery());
+    EXPECT_NE(extraction.find("SEARCH K USING INDEX KNJIZBE_DATUMV"), std::string::npos) << extraction;
+}
