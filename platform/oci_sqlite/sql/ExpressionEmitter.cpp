@@ -301,6 +301,48 @@ std::string SqliteEmitter::Args(const Expr& e, const Scope& scope, size_t from) 
     return out;
 }
 
+namespace {
+
+// Functions that map one to one onto a registered or built-in function.
+struct PlainFunction {
+    const char* oracle;
+    const char* sqlite;
+    size_t minArgs, maxArgs;
+    SqlType result; // Unknown: the type of the first argument
+};
+
+constexpr PlainFunction kPlainFunctions[] = {
+    {"INSTR", "ora_instr", 2, 4, SqlType::Number},
+    {"SUBSTR", "ora_substr", 2, 3, SqlType::Text},
+    {"UPPER", "ora_upper", 1, 1, SqlType::Text},
+    {"LOWER", "ora_lower", 1, 1, SqlType::Text},
+    {"ABS", "abs", 1, 1, SqlType::Number},
+    {"MOD", "ora_mod", 2, 2, SqlType::Number},
+    {"TO_NUMBER", "ora_to_number", 1, 1, SqlType::Number},
+    {"COALESCE", "coalesce", 2, 255, SqlType::Unknown},
+    {"SUM", "ora_sum", 1, 1, SqlType::Number},
+    {"AVG", "ora_avg", 1, 1, SqlType::Number},
+    {"MAX", "max", 1, 1, SqlType::Unknown},
+    {"MIN", "min", 1, 1, SqlType::Unknown},
+    {"GREATEST", "max", 2, 255, SqlType::Unknown},
+    {"LEAST", "min", 2, 255, SqlType::Unknown},
+    {"TRIM", "trim", 1, 2, SqlType::Text},
+    {"LTRIM", "ltrim", 1, 2, SqlType::Text},
+    {"RTRIM", "rtrim", 1, 2, SqlType::Text},
+    {"REPLACE", "replace", 2, 3, SqlType::Text},
+    {"ROUND", "ora_round", 1, 2, SqlType::Unknown},
+    {"TRUNC", "ora_trunc", 1, 2, SqlType::Unknown},
+};
+
+const PlainFunction* FindPlain(const std::string& name) {
+    for (const PlainFunction& f : kPlainFunctions)
+        if (name == f.oracle)
+            return &f;
+    return nullptr;
+}
+
+} // namespace
+
 Emitted SqliteEmitter::Function(const Expr& e, const Scope& scope) {
     const std::string& n = e.text;
     const size_t argc = e.args.size();
@@ -309,22 +351,28 @@ Emitted SqliteEmitter::Function(const Expr& e, const Scope& scope) {
             Fail(909, "invalid number of arguments", e.offset);
     };
     auto arg = [&](size_t i) { return Expression(*e.args[i], scope); };
-    const std::string distinct = e.distinct ? "DISTINCT " : "";
     if (n == "SYSDATE")
         return Make("ora_sysdate()", SqlType::Date);
     if (n == "USER")
         return Make(Literal(ctx_.user), SqlType::Text);
     if (n == "COUNT")
-        return Make("count(" + distinct + (e.star ? "*" : Args(e, scope)) + ")", SqlType::Number);
-    if (n == "SUM" || n == "AVG") {
-        arity(1, 1);
-        return Make((n == "SUM" ? "ora_sum(" : "ora_avg(") + distinct + Args(e, scope) + ")",
+        return Make(std::string("count(") + (e.distinct ? "DISTINCT " : "") +
+                        (e.star ? "*" : Args(e, scope)) + ")",
                     SqlType::Number);
-    }
-    if (n == "MAX" || n == "MIN") {
-        arity(1, 1);
-        Emitted a = arg(0);
-        return Make((n == "MAX" ? "max(" : "min(") + distinct + a.sql + ")", a.type);
+    if (n == "REPLACE" && argc == 2) // without a replacement Oracle removes the search text
+        return Make("nullif(replace(" + Args(e, scope) + ", ''), '')", SqlType::Text);
+    if (const PlainFunction* f = FindPlain(n)) {
+        arity(f->minArgs, f->maxArgs);
+        std::string sql =
+            std::string(f->sqlite) + "(" + (e.distinct ? "DISTINCT " : "") + Args(e, scope) + ")";
+        if (f->result == SqlType::Text && n != "SUBSTR" && n != "UPPER" && n != "LOWER")
+            sql = "nullif(" + sql + ", '')"; // SQLite's own string functions may give '', Oracle's give NULL
+        SqlType type = f->result;
+        if (type == SqlType::Unknown)
+            type = arg(0).type == SqlType::Date   ? SqlType::Date
+                   : n == "ROUND" || n == "TRUNC" ? SqlType::Number
+                                                  : arg(0).type;
+        return Make(sql, type);
     }
     if (n == "NVL") {
         arity(2, 2);
@@ -338,72 +386,15 @@ Emitted SqliteEmitter::Function(const Expr& e, const Scope& scope) {
         return Make("CASE WHEN " + arg(0).sql + " IS NOT NULL THEN " + b.sql + " ELSE " + arg(2).sql + " END",
                     b.type);
     }
-    if (n == "COALESCE")
-        return Make("coalesce(" + Args(e, scope) + ")", arg(0).type);
     if (n == "DECODE") {
         arity(3, 255);
-        const Emitted subject = arg(0);
-        std::string sql = "CASE";
-        SqlType type = SqlType::Unknown;
-        size_t i = 1;
-        for (; i + 1 < argc; i += 2) {
-            const Emitted result = arg(i + 1);
-            if (type == SqlType::Unknown)
-                type = result.type;
-            // DECODE matches NULL with NULL, which IS does.
-            sql += " WHEN " + subject.sql + " IS " + Coerced(arg(i), subject) + " THEN " + result.sql;
-        }
-        if (i < argc)
-            sql += " ELSE " + arg(i).sql;
-        return Make(sql + " END", type);
-    }
-    if (n == "GREATEST" || n == "LEAST") {
-        arity(1, 255);
-        return Make((n == "GREATEST" ? "max(" : "min(") + Args(e, scope) + (argc == 1 ? ", NULL)" : ")"),
-                    arg(0).type);
-    }
-    if (n == "INSTR") {
-        arity(2, 4);
-        return Make("ora_instr(" + Args(e, scope) + ")", SqlType::Number);
-    }
-    if (n == "SUBSTR") {
-        arity(2, 3);
-        return Make("ora_substr(" + Args(e, scope) + ")", SqlType::Text);
+        return Decode(e, scope);
     }
     if (n == "LENGTH") {
         arity(1, 1);
         const Emitted a = arg(0);
         return Make("length(" + (a.type == SqlType::Text ? a.sql : "ora_concat(" + AsText(a) + ")") + ")",
                     SqlType::Number);
-    }
-    if (n == "TRIM" || n == "LTRIM" || n == "RTRIM") {
-        arity(1, 2);
-        const std::string fn = n == "TRIM" ? "trim(" : n == "LTRIM" ? "ltrim(" : "rtrim(";
-        return Make("nullif(" + fn + Args(e, scope) + "), '')", SqlType::Text);
-    }
-    if (n == "REPLACE") {
-        arity(2, 3);
-        return Make("nullif(replace(" + arg(0).sql + ", " + arg(1).sql + ", " +
-                        (argc > 2 ? arg(2).sql : "''") + "), '')",
-                    SqlType::Text);
-    }
-    if (n == "UPPER" || n == "LOWER") {
-        arity(1, 1);
-        return Make((n == "UPPER" ? "ora_upper(" : "ora_lower(") + Args(e, scope) + ")", SqlType::Text);
-    }
-    if (n == "ROUND" || n == "TRUNC") {
-        arity(1, 2);
-        const Emitted a = arg(0);
-        return Make((n == "ROUND" ? "ora_round(" : "ora_trunc(") + Args(e, scope) + ")",
-                    a.type == SqlType::Date ? SqlType::Date : SqlType::Number);
-    }
-    if (n == "ABS") {
-        arity(1, 1);
-        return Make("abs(" + Args(e, scope) + ")", SqlType::Number);
-    }
-    if (n == "MOD") {
-        arity(2, 2);
-        return Make("ora_mod(" + Args(e, scope) + ")", SqlType::Number);
     }
     if (n == "TO_CHAR") {
         arity(1, 2);
@@ -417,11 +408,25 @@ Emitted SqliteEmitter::Function(const Expr& e, const Scope& scope) {
             return Make(AsDate(arg(0)), SqlType::Date);
         return Make("ora_to_date(" + Args(e, scope) + ")", SqlType::Date);
     }
-    if (n == "TO_NUMBER") {
-        arity(1, 2);
-        return Make("ora_to_number(" + arg(0).sql + ")", SqlType::Number);
-    }
     Fail(904, "\"" + n + "\": invalid identifier", e.offset);
+}
+
+// DECODE matches NULL with NULL, which SQLite's IS does.
+Emitted SqliteEmitter::Decode(const Expr& e, const Scope& scope) {
+    const Emitted subject = Expression(*e.args[0], scope);
+    std::string sql = "CASE";
+    SqlType type = SqlType::Unknown;
+    size_t i = 1;
+    for (; i + 1 < e.args.size(); i += 2) {
+        const Emitted result = Expression(*e.args[i + 1], scope);
+        if (type == SqlType::Unknown)
+            type = result.type;
+        sql += " WHEN " + subject.sql + " IS " + Coerced(Expression(*e.args[i], scope), subject) + " THEN " +
+               result.sql;
+    }
+    if (i < e.args.size())
+        sql += " ELSE " + Expression(*e.args[i], scope).sql;
+    return Make(sql + " END", type);
 }
 
 Emitted SqliteEmitter::CaseExpr(const Expr& e, const Scope& scope) {

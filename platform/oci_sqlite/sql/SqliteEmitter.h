@@ -78,6 +78,7 @@ private:
     Emitted Comparison(const std::string& op, const Emitted& l, const Emitted& r);
     Emitted Arithmetic(const std::string& op, Emitted l, Emitted r);
     Emitted Function(const Expr& e, const Scope& scope);
+    Emitted Decode(const Expr& e, const Scope& scope);
     Emitted CaseExpr(const Expr& e, const Scope& scope);
     Emitted ScalarSubquery(const Expr& e, const Scope& scope);
     Emitted In(const Expr& e, const Scope& scope);

@@ -171,6 +171,8 @@ TEST_F(DialectQuery, TrimUpperLowerAndCaseSensitiveLike) {
     EXPECT_EQ(db.One("select '[' || trim('  a  ') || ']' from dual"), "[a]");
     EXPECT_EQ(db.One("select ltrim('xxa', 'x') || rtrim('ayy', 'y') from dual"), "aa");
     EXPECT_EQ(db.One("select trim('   ') from dual"), "NULL");
+    EXPECT_EQ(db.One("select replace('a-b-c', '-') || replace('a-b', '-', '+') from dual"), "abca+b");
+    EXPECT_EQ(db.One("select replace('--', '-') from dual"), "NULL");
     EXPECT_EQ(db.One("select upper('čšž abc') || lower('ČŠŽ ABC') from dual"), "ČŠŽ ABCčšž abc");
     EXPECT_EQ(db.One("select count(*) from emp where name like 'a%'"), "0");
     EXPECT_EQ(db.One("select count(*) from emp where name like 'A%'"), "1");
