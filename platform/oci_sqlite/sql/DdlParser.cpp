@@ -148,12 +148,9 @@ Statement ParseCreateTable(ParserCore& p) {
             continue;
         }
         ColumnDef col;
-        col.info.name = p.ExpectName();
-        col.info = [&] {
-            ColumnInfo info = ParseColumnType(p);
-            info.name = col.info.name;
-            return info;
-        }();
+        const std::string name = p.ExpectName();
+        col.info = ParseColumnType(p);
+        col.info.name = name;
         ParseColumnClauses(p, col);
         s.columns.push_back(std::move(col));
     } while (p.AcceptSymbol(","));

@@ -9,12 +9,6 @@
 namespace orasql {
 namespace {
 
-[[noreturn]] void Fail(int code, const std::string& text, int offset) {
-    char prefix[16];
-    std::snprintf(prefix, sizeof prefix, "ORA-%05d: ", code);
-    throw OracleError(code, prefix + text, offset);
-}
-
 SqlType TypeOf(const ColumnInfo& c) {
     if (c.oracleType == "DATE")
         return SqlType::Date;
@@ -135,12 +129,12 @@ Emitted SqliteEmitter::Expression(const Expr& e, const Scope& scope) {
                     SqlType::Number);
     case ExprKind::Sequence:
         if (ctx_.catalog && !ctx_.catalog->SequenceExists(e.text))
-            Fail(2289, "sequence does not exist", e.offset);
+            ThrowOracleError(2289, "sequence does not exist", e.offset);
         return Make(std::string(e.qualifier == "NEXTVAL" ? kNextvalFunction : kCurrvalFunction) + "(" +
                         Literal(e.text) + ")",
                     SqlType::Number);
     }
-    Fail(936, "missing expression", e.offset);
+    ThrowOracleError(936, "missing expression", e.offset);
 }
 
 Emitted SqliteEmitter::ColumnRef(const Expr& e, const Scope& scope) {
@@ -158,7 +152,7 @@ Emitted SqliteEmitter::ColumnRef(const Expr& e, const Scope& scope) {
             }
             if ((rowid && s->tables.size() == 1) || FindColumn(t, e.text)) {
                 if (match)
-                    Fail(918, "column ambiguously defined", e.offset);
+                    ThrowOracleError(918, "column ambiguously defined", e.offset);
                 match = &t;
             }
         }
@@ -172,7 +166,7 @@ Emitted SqliteEmitter::ColumnRef(const Expr& e, const Scope& scope) {
         }
         const ColumnInfo* column = FindColumn(*match, e.text);
         if (!column && match->known)
-            Fail(904, "\"" + e.qualifier + "\".\"" + e.text + "\": invalid identifier", e.offset);
+            ThrowOracleError(904, "\"" + e.qualifier + "\".\"" + e.text + "\": invalid identifier", e.offset);
         Emitted out = Make(prefix + Quote(e.text), column ? TypeOf(*column) : SqlType::Unknown);
         out.column = column;
         return out;
@@ -185,10 +179,10 @@ Emitted SqliteEmitter::ColumnRef(const Expr& e, const Scope& scope) {
             for (const ScopeTable& t : s->tables)
                 allKnown = allKnown && t.known;
         if (allKnown)
-            Fail(904,
-                 (e.qualifier.empty() ? "" : "\"" + e.qualifier + "\".") + "\"" + e.text +
-                     "\": invalid identifier",
-                 e.offset);
+            ThrowOracleError(904,
+                             (e.qualifier.empty() ? "" : "\"" + e.qualifier + "\".") + "\"" + e.text +
+                                 "\": invalid identifier",
+                             e.offset);
     }
     return Make((e.qualifier.empty() ? "" : Quote(e.qualifier) + ".") + Quote(e.text), SqlType::Unknown);
 }
@@ -348,7 +342,7 @@ Emitted SqliteEmitter::Function(const Expr& e, const Scope& scope) {
     const size_t argc = e.args.size();
     auto arity = [&](size_t lo, size_t hi) {
         if (argc < lo || argc > hi)
-            Fail(909, "invalid number of arguments", e.offset);
+            ThrowOracleError(909, "invalid number of arguments", e.offset);
     };
     auto arg = [&](size_t i) { return Expression(*e.args[i], scope); };
     if (n == "SYSDATE")
@@ -408,7 +402,7 @@ Emitted SqliteEmitter::Function(const Expr& e, const Scope& scope) {
             return Make(AsDate(arg(0)), SqlType::Date);
         return Make("ora_to_date(" + Args(e, scope) + ")", SqlType::Date);
     }
-    Fail(904, "\"" + n + "\": invalid identifier", e.offset);
+    ThrowOracleError(904, "\"" + n + "\": invalid identifier", e.offset);
 }
 
 // DECODE matches NULL with NULL, which SQLite's IS does.
@@ -467,7 +461,7 @@ Emitted SqliteEmitter::ScalarSubquery(const Expr& e, const Scope& scope) {
     const Query& q = *e.subquery;
     const SelectCore& core = q.cores[0];
     if (core.items.size() != 1)
-        Fail(913, "too many values", e.offset);
+        ThrowOracleError(913, "too many values", e.offset);
     const bool oneRowByShape =
         q.cores.size() == 1 && core.groupBy.empty() && ContainsAggregate(*core.items[0].expr);
     std::vector<Emitted> types;

@@ -30,12 +30,6 @@ std::string KeyOf(const TableRef& t) {
     return t.alias.empty() ? t.name : t.alias;
 }
 
-void Fail(int code, const char* text, int offset) {
-    char buf[160];
-    std::snprintf(buf, sizeof buf, "ORA-%05d: %s", code, text);
-    throw OracleError(code, buf, offset);
-}
-
 } // namespace
 
 JoinPlan PlanJoins(const SelectCore& core, const std::function<std::string(const Expr&)>& ownerOf) {
@@ -55,10 +49,10 @@ JoinPlan PlanJoins(const SelectCore& core, const std::function<std::string(const
             continue;
         }
         if (owners.size() > 1)
-            Fail(1468, "a predicate may reference only one outer-joined table", c->offset);
+            ThrowOracleError(1468, "a predicate may reference only one outer-joined table", c->offset);
         if (std::any_of(core.from.begin(), core.from.end(),
                         [](const TableRef& t) { return t.join != JoinKind::Comma; }))
-            Fail(25156, "old style outer join (+) cannot be used with ANSI joins", c->offset);
+            ThrowOracleError(25156, "old style outer join (+) cannot be used with ANSI joins", c->offset);
         outerOn[*owners.begin()].push_back(c);
     }
     std::vector<const TableRef*> optional;
@@ -86,7 +80,8 @@ JoinPlan PlanJoins(const SelectCore& core, const std::function<std::string(const
             return true;
         });
         if (ready == optional.end())
-            Fail(1416, "two tables cannot be outer-joined to each other", (*optional.begin())->offset);
+            ThrowOracleError(1416, "two tables cannot be outer-joined to each other",
+                             (*optional.begin())->offset);
         plan.tables.push_back(PlannedTable{*ready, JoinKind::Left, outerOn[KeyOf(**ready)]});
         placed.insert(KeyOf(**ready));
         optional.erase(ready);

@@ -15,12 +15,6 @@ namespace {
 const char* const kMonths[] = {"JANUARY", "FEBRUARY", "MARCH",     "APRIL",   "MAY",      "JUNE",
                                "JULY",    "AUGUST",   "SEPTEMBER", "OCTOBER", "NOVEMBER", "DECEMBER"};
 
-[[noreturn]] void Raise(int code, const char* text) {
-    char buf[160];
-    std::snprintf(buf, sizeof buf, "ORA-%05d: %s", code, text);
-    throw OracleError(code, buf);
-}
-
 bool IsLeap(int y) {
     return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
 }
@@ -98,7 +92,7 @@ std::vector<FormatItem> SplitFormat(std::string_view format) {
         if (matched)
             continue;
         if (std::isalnum(static_cast<unsigned char>(upper[i])))
-            Raise(1821, "date format not recognized");
+            ThrowOracleError(1821, "date format not recognized");
         items.push_back({"", std::string(1, format[i])});
         ++i;
     }
@@ -155,14 +149,14 @@ public:
             else if (e == "AM" || e == "PM")
                 pm = Meridian();
             else
-                Raise(1821, "date format not recognized");
+                ThrowOracleError(1821, "date format not recognized");
         }
         SkipBlanks();
         if (pos_ < text_.size())
-            Raise(1830, "date format picture ends before converting entire input string");
+            ThrowOracleError(1830, "date format picture ends before converting entire input string");
         if (twelveHour) {
             if (hour < 1 || hour > 12)
-                Raise(1849, "hour must be between 1 and 12");
+                ThrowOracleError(1849, "hour must be between 1 and 12");
             hour = hour % 12 + (pm ? 12 : 0);
         }
         return Checked(year, month, day, hour, minute, second);
@@ -171,23 +165,23 @@ public:
 private:
     static DateTime Checked(int year, int month, int day, int hour, int minute, int second) {
         if (year == 0 || year > 9999)
-            Raise(1841, "(full) year must be between -4713 and +9999, and not be 0");
+            ThrowOracleError(1841, "(full) year must be between -4713 and +9999, and not be 0");
         if (day < 1 || day > 31)
-            Raise(1847, "day of month must be between 1 and last day of month");
+            ThrowOracleError(1847, "day of month must be between 1 and last day of month");
         if (day > DaysInMonth(year, month))
-            Raise(1839, "date not valid for month specified");
+            ThrowOracleError(1839, "date not valid for month specified");
         if (hour > 23)
-            Raise(1850, "hour must be between 0 and 23");
+            ThrowOracleError(1850, "hour must be between 0 and 23");
         if (minute > 59)
-            Raise(1851, "minutes must be between 0 and 59");
+            ThrowOracleError(1851, "minutes must be between 0 and 59");
         if (second > 59)
-            Raise(1852, "seconds must be between 0 and 59");
+            ThrowOracleError(1852, "seconds must be between 0 and 59");
         return DateTime{year, month, day, hour, minute, second};
     }
 
     static int CheckedMonth(int m) {
         if (m < 1 || m > 12)
-            Raise(1843, "not a valid month");
+            ThrowOracleError(1843, "not a valid month");
         return m;
     }
 
@@ -199,7 +193,7 @@ private:
     void SkipSeparators(const std::string& literal) {
         if (literal.size() > 1 || std::isalnum(static_cast<unsigned char>(literal[0]))) {
             if (text_.substr(pos_, literal.size()) != literal && pos_ < text_.size())
-                Raise(1861, "literal does not match format string");
+                ThrowOracleError(1861, "literal does not match format string");
             pos_ += std::min(literal.size(), text_.size() - pos_);
             return;
         }
@@ -216,7 +210,7 @@ private:
             ++n;
         }
         if (n == 0)
-            Raise(1858, "a non-numeric character was found where a numeric was expected");
+            ThrowOracleError(1858, "a non-numeric character was found where a numeric was expected");
         return value;
     }
 
@@ -233,13 +227,13 @@ private:
                 return m + 1;
             }
         }
-        Raise(1843, "not a valid month");
+        ThrowOracleError(1843, "not a valid month");
     }
 
     bool Meridian() {
         const std::string rest = Upper(text_.substr(pos_, 2));
         if (rest != "AM" && rest != "PM")
-            Raise(1855, "AM/A.M. or PM/P.M. required");
+            ThrowOracleError(1855, "AM/A.M. or PM/P.M. required");
         pos_ += 2;
         return rest == "PM";
     }
@@ -373,7 +367,7 @@ DateTime TruncDate(const DateTime& d, std::string_view unit) {
         return DateTime{d.year, d.month, d.day, d.hour, 0, 0};
     if (u == "MI")
         return DateTime{d.year, d.month, d.day, d.hour, d.minute, 0};
-    Raise(1898, "too many precision specifiers");
+    ThrowOracleError(1898, "too many precision specifiers");
 }
 
 DateTime RoundDate(const DateTime& d, std::string_view unit) {

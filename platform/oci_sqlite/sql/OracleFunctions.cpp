@@ -16,12 +16,6 @@
 namespace orasql {
 namespace {
 
-[[noreturn]] void Raise(int code, const char* text) {
-    char buf[200];
-    std::snprintf(buf, sizeof buf, "ORA-%05d: %s", code, text);
-    throw OracleError(code, buf);
-}
-
 bool IsNull(sqlite3_value* v) {
     return sqlite3_value_type(v) == SQLITE_NULL;
 }
@@ -44,7 +38,7 @@ Decimal AsNumber(sqlite3_value* v) {
     default:
         if (auto d = Decimal::Parse(Text(v)))
             return *d;
-        Raise(1722, "invalid number");
+        ThrowOracleError(1722, "invalid number");
     }
 }
 
@@ -125,7 +119,7 @@ void Divide(sqlite3_context* c, int n, sqlite3_value** v) {
         return sqlite3_result_null(c);
     const Decimal divisor = AsNumber(v[1]);
     if (divisor.IsZero())
-        Raise(1476, "divisor is equal to zero");
+        ThrowOracleError(1476, "divisor is equal to zero");
     ResultNumber(c, AsNumber(v[0]) / divisor);
 }
 
@@ -245,7 +239,7 @@ void Instr(sqlite3_context* c, int n, sqlite3_value** v) {
     if (position == 0)
         return sqlite3_result_int(c, 0);
     if (occurrence < 1)
-        Raise(1428, "argument '0' is out of range");
+        ThrowOracleError(1428, "argument '0' is out of range");
     sqlite3_result_int64(c, InstrChars(AsText(v[0]), AsText(v[1]), position, occurrence));
 }
 
@@ -259,16 +253,10 @@ void Substr(sqlite3_context* c, int n, sqlite3_value** v) {
     ResultText(c, SubstrChars(AsText(v[0]), position, length));
 }
 
-void Upper(sqlite3_context* c, int n, sqlite3_value** v) {
+template <bool ToUpper> void ChangeCaseOf(sqlite3_context* c, int n, sqlite3_value** v) {
     if (AnyNull(n, v))
         return sqlite3_result_null(c);
-    ResultText(c, ChangeCase(AsText(v[0]), true));
-}
-
-void Lower(sqlite3_context* c, int n, sqlite3_value** v) {
-    if (AnyNull(n, v))
-        return sqlite3_result_null(c);
-    ResultText(c, ChangeCase(AsText(v[0]), false));
+    ResultText(c, ChangeCase(AsText(v[0]), ToUpper));
 }
 
 // like(pattern, value [, escape]): SQLite's name for "value LIKE pattern".
@@ -279,7 +267,7 @@ void Like(sqlite3_context* c, int n, sqlite3_value** v) {
     if (n > 2) {
         const std::string e = AsText(v[2]);
         if (CharLength(e) != 1)
-            Raise(1425, "escape character must be character string of length 1");
+            ThrowOracleError(1425, "escape character must be character string of length 1");
         escape = DecodeChars(e)[0];
     }
     sqlite3_result_int(c, LikeMatch(AsText(v[1]), AsText(v[0]), escape) ? 1 : 0);
@@ -324,7 +312,7 @@ void DateIn(sqlite3_context* c, int, sqlite3_value** v) {
         return sqlite3_result_null(c);
     const int type = sqlite3_value_type(v[0]);
     if (type == SQLITE_INTEGER || type == SQLITE_FLOAT)
-        Raise(932, "inconsistent datatypes: expected DATE got NUMBER");
+        ThrowOracleError(932, "inconsistent datatypes: expected DATE got NUMBER");
     ResultDate(c, ReadSessionDate(Text(v[0]), Text(v[1])));
 }
 
@@ -333,14 +321,14 @@ void NumberIn(sqlite3_context* c, int, sqlite3_value** v) {
     if (IsNull(v[0]))
         return sqlite3_result_null(c);
     if (AsDate(v[0]))
-        Raise(932, "inconsistent datatypes: expected NUMBER got DATE");
+        ThrowOracleError(932, "inconsistent datatypes: expected NUMBER got DATE");
     Decimal number = AsNumber(v[0]);
     const int precision = sqlite3_value_int(v[1]);
     if (!IsNull(v[2])) {
         const int scale = sqlite3_value_int(v[2]);
         number = number.Round(scale);
         if (precision > 0 && number.IntegerDigits() > precision - scale)
-            Raise(1438, "value larger than specified precision allowed for this column");
+            ThrowOracleError(1438, "value larger than specified precision allowed for this column");
     }
     ResultNumber(c, number);
 }
@@ -393,8 +381,8 @@ void RegisterOracleFunctions(sqlite3* db) {
         {"ora_instr", 4, Guarded<Instr>, true},
         {"ora_substr", 2, Guarded<Substr>, true},
         {"ora_substr", 3, Guarded<Substr>, true},
-        {"ora_upper", 1, Guarded<Upper>, true},
-        {"ora_lower", 1, Guarded<Lower>, true},
+        {"ora_upper", 1, Guarded<ChangeCaseOf<true>>, true},
+        {"ora_lower", 1, Guarded<ChangeCaseOf<false>>, true},
         {"like", 2, Guarded<Like>, true},
         {"like", 3, Guarded<Like>, true},
         {"ora_to_char", 3, Guarded<ToChar>, true},

@@ -44,9 +44,7 @@ void ParserCore::Fail(int code, std::string_view text) const {
 }
 
 void ParserCore::FailAt(int code, std::string_view text, int offset) const {
-    char prefix[16];
-    std::snprintf(prefix, sizeof prefix, "ORA-%05d: ", code);
-    throw OracleError(code, prefix + std::string(text), offset);
+    ThrowOracleError(code, text, offset);
 }
 
 // Words that end a clause and so can never be taken as an alias or a bare name.
@@ -90,19 +88,6 @@ std::string ParserCore::SourceBetween(size_t firstToken, size_t endToken) const 
             out += t.text;
     }
     return out;
-}
-
-std::pair<int, int> ParserCore::LineColumn(int offset) const {
-    int line = 1, column = 1;
-    for (int i = 0; i < offset && i < static_cast<int>(sql_.size()); ++i) {
-        if (sql_[i] == '\n') {
-            ++line;
-            column = 1;
-        } else {
-            ++column;
-        }
-    }
-    return {line, column};
 }
 
 } // namespace orasql

@@ -53,7 +53,6 @@ public:
     void ExpectEnd();
     std::string SourceBetween(size_t firstToken, size_t endToken) const;
     size_t Position() const { return pos_; }
-    std::pair<int, int> LineColumn(int offset) const;
 
 private:
     ExprPtr ParseOr();

@@ -2,6 +2,7 @@
 // anonymous blocks. Statements: SQL (SELECT ... INTO, INSERT, UPDATE, DELETE), assignment, IF /
 // ELSIF / ELSE, COMMIT, ROLLBACK, NULL, RAISE_APPLICATION_ERROR and procedure calls.
 #include "platform/oci_sqlite/sql/ParserCore.h"
+#include "platform/oci_sqlite/sql/PlsqlErrors.h"
 
 namespace orasql {
 
@@ -105,7 +106,7 @@ PlBody ParserCore::ParsePlBody(std::initializer_list<std::string_view> terminato
 PlStmt ParserCore::ParsePlStatement() {
     const Token& first = Peek();
     PlStmt s;
-    std::tie(s.line, s.column) = LineColumn(first.offset);
+    std::tie(s.line, s.column) = LineAndColumn(sql_, first.offset);
     if (first.IsWord("IF")) {
         PlStmt branch = ParseIf();
         branch.line = s.line;

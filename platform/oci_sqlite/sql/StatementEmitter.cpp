@@ -16,17 +16,11 @@ const ColumnInfo* FindColumn(const TableInfo& t, const std::string& name) {
     return nullptr;
 }
 
-[[noreturn]] void Fail(int code, const std::string& text, int offset = -1) {
-    char prefix[16];
-    std::snprintf(prefix, sizeof prefix, "ORA-%05d: ", code);
-    throw OracleError(code, prefix + text, offset);
-}
-
 void CheckCount(size_t values, size_t columns) {
     if (values < columns)
-        Fail(947, "not enough values");
+        ThrowOracleError(947, "not enough values");
     if (values > columns)
-        Fail(913, "too many values");
+        ThrowOracleError(913, "too many values");
 }
 
 } // namespace
@@ -55,7 +49,7 @@ std::string SqliteEmitter::EmitInsert(const InsertStmt& s) {
     for (const std::string& name : s.columns) {
         const ColumnInfo* c = FindColumn(table, name);
         if (!c)
-            Fail(904, "\"" + name + "\": invalid identifier");
+            ThrowOracleError(904, "\"" + name + "\": invalid identifier");
         columns.push_back(c);
     }
     std::string columnList;
@@ -102,7 +96,7 @@ std::string SqliteEmitter::EmitUpdate(const UpdateStmt& s) {
     for (size_t i = 0; i < s.sets.size(); ++i) {
         const ColumnInfo* c = FindColumn(table, s.sets[i].column);
         if (!c)
-            Fail(904, "\"" + s.sets[i].column + "\": invalid identifier");
+            ThrowOracleError(904, "\"" + s.sets[i].column + "\": invalid identifier");
         sql += (i ? ", " : "") + Quote(c->name) + " = " +
                StoreValue(Expression(*s.sets[i].value, scope), *c, s.table);
     }
@@ -128,7 +122,7 @@ std::string SqliteEmitter::EmitDelete(const DeleteStmt& s) {
 
 std::string SqliteEmitter::EmitCreateTable(const CreateTableStmt& s) {
     if (FindTable(s.name))
-        Fail(955, "name is already used by an existing object");
+        ThrowOracleError(955, "name is already used by an existing object");
     const bool identity =
         std::any_of(s.columns.begin(), s.columns.end(), [](const ColumnDef& c) { return c.identity; });
     std::set<std::string> keyColumns;
@@ -172,7 +166,7 @@ std::string SqliteEmitter::EmitCreateIndex(const CreateIndexStmt& s) {
                       " ON " + Quote(s.table) + " (";
     for (size_t i = 0; i < s.columns.size(); ++i) {
         if (ctx_.catalog && !FindColumn(table, s.columns[i]))
-            Fail(904, "\"" + s.columns[i] + "\": invalid identifier");
+            ThrowOracleError(904, "\"" + s.columns[i] + "\": invalid identifier");
         sql += (i ? ", " : "") + Quote(s.columns[i]);
     }
     return sql + ")";

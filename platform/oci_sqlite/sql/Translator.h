@@ -99,6 +99,9 @@ private:
     int offset_;
 };
 
+// Throws OracleError with the text "ORA-NNNNN: " + text.
+[[noreturn]] void ThrowOracleError(int code, std::string_view text, int offset = -1);
+
 // SQL functions the engine registers on its connection and the translator's output calls: a ROWID
 // text of Oracle's form is turned into the SQLite rowid it stands for, and back.
 inline constexpr const char* kRowidDecodeFunction = "ora_rowid_decode"; // (text) -> integer rowid or NULL
