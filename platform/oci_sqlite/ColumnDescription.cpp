@@ -3,7 +3,8 @@
 
 #include "platform/oci_sqlite/SqlText.h"
 
-#include <cstdio>
+#include "platform/oci_sqlite/sql/Translator.h"
+
 #include <sqlite3.h>
 
 namespace ocisqlite {
@@ -12,23 +13,6 @@ namespace {
 constexpr ub2 kNumberSize = 22;       // bytes of Oracle's NUMBER
 constexpr ub2 kExpressionSize = 4000; // longest VARCHAR2: an expression's text length is unknown
 constexpr ub2 kRowidTextSize = 18;
-
-struct TypeText {
-    std::string base;
-    int first = -1, second = -1;
-};
-
-TypeText SplitType(const std::string& declared) {
-    TypeText t;
-    const std::string upper = UpperCase(declared);
-    const auto open = upper.find('(');
-    t.base = upper.substr(0, open);
-    while (!t.base.empty() && t.base.back() == ' ')
-        t.base.pop_back();
-    if (open != std::string::npos)
-        std::sscanf(upper.c_str() + open, "(%d , %d", &t.first, &t.second);
-    return t;
-}
 
 bool NotNullColumn(sqlite3_stmt* stmt, int column) {
     const char* table = sqlite3_column_table_name(stmt, column);
@@ -55,21 +39,17 @@ ColumnDescription DescribeExpression(const Value* value) {
 } // namespace
 
 std::optional<ColumnDescription> DescribeDeclaredType(const std::string& declared) {
-    const TypeText t = SplitType(declared);
+    const orasql::ColumnInfo column = orasql::ParseDeclaredType(declared);
     ColumnDescription d;
-    if (t.base == "VARCHAR2" || t.base == "VARCHAR" || t.base == "NVARCHAR2") {
-        d.type = SQLT_CHR;
-        d.dataSize = static_cast<ub2>(t.first > 0 ? t.first : 1);
-    } else if (t.base == "CHAR" || t.base == "NCHAR") {
-        d.type = SQLT_AFC;
-        d.dataSize = static_cast<ub2>(t.first > 0 ? t.first : 1);
-    } else if (t.base == "NUMBER" || t.base == "INTEGER" || t.base == "INT" || t.base == "SMALLINT") {
+    if (column.oracleType == "VARCHAR2" || column.oracleType == "CHAR") {
+        d.type = column.oracleType == "CHAR" ? SQLT_AFC : SQLT_CHR;
+        d.dataSize = static_cast<ub2>(column.length);
+    } else if (column.oracleType == "NUMBER" || column.oracleType == "INTEGER") {
         d.type = SQLT_NUM;
         d.dataSize = kNumberSize;
-        const bool integer = t.base != "NUMBER";
-        d.precision = static_cast<sb2>(integer ? 38 : (t.first > 0 ? t.first : 0));
-        d.scale = static_cast<sb1>(integer ? 0 : t.first > 0 ? (t.second >= 0 ? t.second : 0) : -127);
-    } else if (t.base == "DATE") {
+        d.precision = static_cast<sb2>(column.precision);
+        d.scale = static_cast<sb1>(column.hasScale ? column.scale : -127); // -127: NUMBER without precision
+    } else if (column.oracleType == "DATE") {
         d.type = SQLT_DAT;
         d.dataSize = 7;
     } else {

@@ -147,7 +147,9 @@ inline StmtHandle* Stmt(const void* p) {
     return As<StmtHandle>(p, OCI_HTYPE_STMT);
 }
 
-// The logged-on session of a service context, or ORA-01012.
-std::shared_ptr<Session> LoggedOn(SvcCtxHandle* svc);
+// What a service context points at, looked up only while still alive: the client may have freed it.
+ServerHandle* AttachedServer(SvcCtxHandle* svc);      // ORA-12154 without an attached server
+SessionHandle* UserSessionOf(SvcCtxHandle* svc);      // null without one
+std::shared_ptr<Session> LoggedOn(SvcCtxHandle* svc); // ORA-01012 without a logged-on session
 
 } // namespace ocisqlite

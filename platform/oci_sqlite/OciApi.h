@@ -186,7 +186,7 @@ inline constexpr sb2 OCI_IND_NOTNULL = 0;
 #define OCI_API_EXPORT __attribute__((visibility("default")))
 
 // ---- Prototypes ------------------------------------------------------------------------------
-// Each name appears once; OCI_FUNCTIONS(X) lists name, return type and parameter list, so that
+// Each name appears once; OCI_FUNCTIONS(X) lists return type, name and parameter list, so that
 // declarations and the layer's pointer types come from the same line.
 #define OCI_FUNCTIONS(X)                                                                                     \
     /* OCI8 group */                                                                                         \

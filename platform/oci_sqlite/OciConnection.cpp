@@ -54,12 +54,11 @@ sword OCISessionBegin(OCISvcCtx* svchp, OCIError* errhp, OCISession* usrhp, ub4 
     return OciCall(errhp, [&] {
         SvcCtxHandle* svc = SvcCtx(svchp);
         SessionHandle* user = SessionOf(usrhp);
-        if (!svc->server || !svc->server->attached)
-            throw ora::CannotResolveIdentifier();
+        ServerHandle* server = AttachedServer(svc);
         if (credt == OCI_CRED_EXT) // no operating-system accounts here
             throw ora::InvalidLogon();
         LogonResult result;
-        user->session = Session::Logon(svc->server->path, user->user, user->password, result);
+        user->session = Session::Logon(server->path, user->user, user->password, result);
         svc->session = user;
         if (svc->env)
             svc->env->lastSession = user->session;
@@ -74,7 +73,7 @@ sword OCISessionBegin(OCISvcCtx* svchp, OCIError* errhp, OCISession* usrhp, ub4 
 sword OCISessionEnd(OCISvcCtx* svchp, OCIError* errhp, OCISession* usrhp, ub4) {
     return OciCall(errhp, [&] {
         SvcCtxHandle* svc = SvcCtx(svchp);
-        SessionHandle* user = usrhp ? SessionOf(usrhp) : svc->session;
+        SessionHandle* user = usrhp ? SessionOf(usrhp) : UserSessionOf(svc);
         if (!user || !user->session)
             throw ora::NotLoggedOn();
         user->session->End();
@@ -90,13 +89,12 @@ sword OCIPasswordChange(OCISvcCtx* svchp, OCIError* errhp, const OraText* user, 
                         ub4 mode) {
     return OciCall(errhp, [&] {
         SvcCtxHandle* svc = SvcCtx(svchp);
-        if (!svc->server || !svc->server->attached)
-            throw ora::CannotResolveIdentifier();
+        const std::string path = AttachedServer(svc)->path;
         const std::string name = Text(user, static_cast<sb4>(user_len));
         const std::string oldPassword = Text(opasswd, static_cast<sb4>(opasswd_len));
         const std::string newPassword = Text(npasswd, static_cast<sb4>(npasswd_len));
         // An expired password may be changed without a session: the old one proves the user.
-        Connection db = OpenDatabase(svc->server->path);
+        Connection db = OpenDatabase(path);
         UserCatalog users(db.get());
         try {
             users.CheckLogon(name, oldPassword);
@@ -105,11 +103,11 @@ sword OCIPasswordChange(OCISvcCtx* svchp, OCIError* errhp, const OraText* user, 
                 throw;
         }
         users.SetPassword(name, newPassword);
-        if ((mode & OCI_AUTH) && svc->session) {
+        if (SessionHandle* user = UserSessionOf(svc); user && (mode & OCI_AUTH)) {
             LogonResult result;
-            svc->session->session = Session::Logon(svc->server->path, name, newPassword, result);
+            user->session = Session::Logon(path, name, newPassword, result);
             if (svc->env)
-                svc->env->lastSession = svc->session->session;
+                svc->env->lastSession = user->session;
         }
         return OCI_SUCCESS;
     });

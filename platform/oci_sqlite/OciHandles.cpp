@@ -16,10 +16,21 @@ void RecordError(OCIError* errhp, int code, const std::string& message) {
     error->message = message;
 }
 
+ServerHandle* AttachedServer(SvcCtxHandle* svc) {
+    if (!IsLiveHandle(svc->server, OCI_HTYPE_SERVER) || !svc->server->attached)
+        throw ora::CannotResolveIdentifier();
+    return svc->server;
+}
+
+SessionHandle* UserSessionOf(SvcCtxHandle* svc) {
+    return IsLiveHandle(svc->session, OCI_HTYPE_SESSION) ? svc->session : nullptr;
+}
+
 std::shared_ptr<Session> LoggedOn(SvcCtxHandle* svc) {
-    if (!svc->session || !svc->session->session)
+    SessionHandle* user = UserSessionOf(svc);
+    if (!user || !user->session)
         throw ora::NotLoggedOn();
-    return svc->session->session;
+    return user->session;
 }
 
 } // namespace ocisqlite

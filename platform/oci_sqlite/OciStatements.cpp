@@ -86,8 +86,8 @@ sword OCIStmtPrepare2(OCISvcCtx* svchp, OCIStmt** stmtp, OCIError* errhp, const 
         auto handle = std::make_unique<StmtHandle>();
         handle->env = svc->env;
         handle->fromCache = true;
-        if (svc->session && svc->session->session && svc->env)
-            svc->env->lastSession = svc->session->session;
+        if (SessionHandle* user = UserSessionOf(svc); user && user->session && svc->env)
+            svc->env->lastSession = user->session;
         Prepare(handle.get(), Text(stmt, stmt_len));
         *stmtp = reinterpret_cast<OCIStmt*>(static_cast<HandleHeader*>(handle.release()));
         return OCI_SUCCESS;

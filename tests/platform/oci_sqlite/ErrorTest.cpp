@@ -41,6 +41,13 @@ TEST_F(OciErrors, UnknownTableAndColumn) {
     EXPECT_THROW(client.Query("SELECT nope FROM t"), std::runtime_error);
 }
 
+TEST_F(OciErrors, ErrorsOfOracleFunctionsKeepTheirCode) {
+    const OciStatus status = client.Run("UPDATE t SET id = id / 0");
+    EXPECT_EQ(status.code, 1476);
+    EXPECT_EQ(status.text, "ORA-01476: divisor is equal to zero");
+    EXPECT_EQ(client.Query("SELECT id FROM t"), (Rows{{"1"}}));
+}
+
 TEST_F(OciErrors, TheFailedStatementLeavesNoTrace) {
     ASSERT_NE(client.Run("INSERT INTO t (id, name) VALUES (1, 'dup')").status, OCI_SUCCESS);
     EXPECT_EQ(client.Query("SELECT id, name FROM t"), (Rows{{"1", "a"}}));

@@ -136,6 +136,30 @@ TEST_F(OciStatement, DescribeGivesOracleTypesSizesAndNames) {
     EXPECT_EQ(query.Status(fetched).code, 24338);
 }
 
+TEST_F(OciStatement, ExpressionsAreDescribedByTheirValuesAndOracleNames) {
+    InsertNamed(1, "a");
+    Statement query(client, "SELECT COUNT(*), max(id) top, name || 'x' FROM emp GROUP BY name");
+    ASSERT_EQ(query.Execute(0), OCI_SUCCESS) << query.Status(OCI_ERROR).text;
+    const struct {
+        const char* name;
+        ub2 type;
+    } expected[] = {{"COUNT(*)", SQLT_NUM}, {"TOP", SQLT_NUM}, {"NAME||'X'", SQLT_CHR}};
+    for (ub4 i = 0; i < 3; ++i) {
+        void* param = nullptr;
+        ASSERT_EQ(client.oci.OCIParamGet(query.stmt, OCI_HTYPE_STMT, client.err, &param, i + 1), OCI_SUCCESS);
+        ub2 type = 0;
+        char* name = nullptr;
+        ub4 nameLength = 0;
+        client.oci.OCIAttrGet(param, OCI_DTYPE_PARAM, &type, nullptr, OCI_ATTR_DATA_TYPE, client.err);
+        client.oci.OCIAttrGet(param, OCI_DTYPE_PARAM, &name, &nameLength, OCI_ATTR_NAME, client.err);
+        EXPECT_EQ(std::string(name, nameLength), expected[i].name);
+        EXPECT_EQ(type, expected[i].type) << expected[i].name;
+    }
+    void* beyond = nullptr;
+    EXPECT_EQ(query.Status(client.oci.OCIParamGet(query.stmt, OCI_HTYPE_STMT, client.err, &beyond, 4)).code,
+              24334);
+}
+
 TEST_F(OciStatement, DefinesConvertToEveryRequestedType) {
     ASSERT_EQ(client
                   .Run("INSERT INTO emp (id, name, salary, hired, code) VALUES "
@@ -318,6 +342,39 @@ TEST_F(OciStatement, RepreparedTextFollowsSchemaChanges) {
     EXPECT_EQ(client.Query("SELECT * FROM emp")[0].size(), 2u);
     for (int i = 0; i < 3; ++i) // the same text again and again, one handle each
         EXPECT_EQ(client.Query("SELECT name FROM emp WHERE id = :id", {{"id", "1"}}), (Rows{{"a"}}));
+}
+
+TEST_F(OciStatement, CachedStatementsAndPositionalBinds) {
+    InsertNamed(1, "a");
+    InsertNamed(2, "b");
+    const std::string sql = "SELECT name FROM emp WHERE id = :id";
+    for (int id = 1; id <= 2; ++id) { // the statement cache's path: prepare2, execute, release
+        OCIStmt* stmt = nullptr;
+        ASSERT_EQ(client.oci.OCIStmtPrepare2(
+                      client.svc, &stmt, client.err, reinterpret_cast<const OraText*>(sql.c_str()),
+                      static_cast<ub4>(sql.size()), nullptr, 0, OCI_NTV_SYNTAX, OCI_DEFAULT),
+                  OCI_SUCCESS);
+        OCIBind* bind = nullptr;
+        ASSERT_EQ(client.oci.OCIBindByPos(stmt, &bind, client.err, 1, &id, sizeof id, SQLT_INT, nullptr,
+                                          nullptr, nullptr, 0, nullptr, OCI_DEFAULT),
+                  OCI_SUCCESS);
+        ASSERT_EQ(
+            client.oci.OCIStmtExecute(client.svc, stmt, client.err, 0, 0, nullptr, nullptr, OCI_DEFAULT),
+            OCI_SUCCESS);
+        char name[8] = "";
+        OCIDefine* define = nullptr;
+        client.oci.OCIDefineByPos(stmt, &define, client.err, 1, name, sizeof name, SQLT_STR, nullptr, nullptr,
+                                  nullptr, OCI_DEFAULT);
+        ASSERT_EQ(client.oci.OCIStmtFetch2(stmt, client.err, 1, OCI_FETCH_NEXT, 0, OCI_DEFAULT), OCI_SUCCESS);
+        EXPECT_STREQ(name, id == 1 ? "a" : "b");
+        EXPECT_EQ(client.oci.OCIStmtRelease(stmt, client.err, nullptr, 0, OCI_DEFAULT), OCI_SUCCESS);
+    }
+    Statement beyond(client, sql);
+    int id = 1;
+    OCIBind* bind = nullptr;
+    EXPECT_EQ(client.oci.OCIBindByPos(beyond.stmt, &bind, client.err, 2, &id, sizeof id, SQLT_INT, nullptr,
+                                      nullptr, nullptr, 0, nullptr, OCI_DEFAULT),
+              OCI_ERROR);
 }
 
 TEST_F(OciStatement, ExecuteWithoutSessionIsOra01012) {

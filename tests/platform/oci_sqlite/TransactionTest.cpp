@@ -116,6 +116,15 @@ TEST_F(OciTransaction, EndingASessionWithoutCommitRollsBack) {
     EXPECT_EQ(Insert(second, 2).status, OCI_SUCCESS); // and released the lock
 }
 
+TEST_F(OciTransaction, FreeingTheSessionHandleWithoutEndRollsBack) {
+    ASSERT_EQ(Insert(first, 1).status, OCI_SUCCESS);
+    ASSERT_EQ(first.oci.OCIHandleFree(first.session, OCI_HTYPE_SESSION), OCI_SUCCESS);
+    first.oci.OCIHandleAlloc(first.env, reinterpret_cast<void**>(&first.session), OCI_HTYPE_SESSION, 0,
+                             nullptr);
+    EXPECT_EQ(Count(second), 0u);
+    EXPECT_EQ(Insert(second, 2).status, OCI_SUCCESS);
+}
+
 TEST_F(OciTransaction, OpenCursorKeepsFetchingAfterCommitAndRollback) {
     for (int id = 1; id <= 3; ++id)
         ASSERT_EQ(Insert(first, id).status, OCI_SUCCESS);
