@@ -57,6 +57,9 @@ ExecutionResult RunChange(Session& session, const Translation& t, const BindSet&
     if (iterations == 0)
         throw ora::ZeroIterationCount();
     ExecutionResult result;
+    const bool insert = t.type == orasql::StatementType::Insert;
+    const int64_t objectNumber = insert ? TableObjectNumber(session.db(), InsertTarget(t)) : 0;
+    const BindSlot* returnedRowid = t.returningRowidBind.empty() ? nullptr : binds.Find(t.returningRowidBind);
     Transaction& transaction = session.transaction();
     transaction.BeginIfNeeded();
     try {
@@ -66,14 +69,12 @@ ExecutionResult RunChange(Session& session, const Translation& t, const BindSet&
                 result.rowCount += RunOnce(session, sql, binds, iteration, t);
             atomic.Succeeded();
             transaction.MarkChanged();
-            if (t.type == orasql::StatementType::Insert) {
-                const std::string table = InsertTarget(t);
-                result.lastRow = RowAddress{TableObjectNumber(session.db(), table),
-                                            sqlite3_last_insert_rowid(session.db())};
-                if (const BindSlot* out = binds.Find(t.returningRowidBind);
-                    out && !t.returningRowidBind.empty())
-                    WriteValue(EncodeRowid(*result.lastRow), *out, iteration, false, session.nlsDateFormat());
-            }
+            if (!insert)
+                continue;
+            result.lastRow = RowAddress{objectNumber, sqlite3_last_insert_rowid(session.db())};
+            if (returnedRowid)
+                WriteValue(EncodeRowid(*result.lastRow), *returnedRowid, iteration, false,
+                           session.nlsDateFormat());
         }
     } catch (...) {
         transaction.AfterFailedStatement();
@@ -94,12 +95,20 @@ ExecutionResult RunQuery(Session& session, const Translation& t, const BindSet& 
     return result;
 }
 
-// DDL ends the open transaction first, as Oracle's does, then runs on its own.
+// DDL ends the open transaction first, as Oracle's does, then runs as a transaction of its own, so
+// a statement the translator turned into several SQLite statements happens whole or not at all.
 void RunDdl(Session& session, const Translation& t, const BindSet& binds) {
-    session.transaction().Commit();
-    session.cursors()->DetachAll();
-    for (const std::string& sql : t.sqlite)
-        RunOnce(session, sql, binds, 0, t);
+    Transaction& transaction = session.transaction();
+    transaction.Commit();
+    transaction.BeginIfNeeded();
+    try {
+        for (const std::string& sql : t.sqlite)
+            RunOnce(session, sql, binds, 0, t);
+    } catch (...) {
+        transaction.Rollback();
+        throw;
+    }
+    transaction.Commit();
 }
 
 void RunAction(Session& session, const Translation& t) {

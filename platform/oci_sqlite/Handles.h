@@ -12,6 +12,7 @@
 #include "platform/oci_sqlite/RowidCodec.h"
 #include "platform/oci_sqlite/Session.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -106,8 +107,8 @@ struct StmtHandle : HandleHeader {
     bool fromCache = false; // prepared with OCIStmtPrepare2: freed by OCIStmtRelease
 
     BindSet binds;
-    std::vector<std::unique_ptr<BindHandle>> bindHandles;
-    std::vector<std::unique_ptr<DefineHandle>> defines; // by position - 1
+    std::map<std::string, std::unique_ptr<BindHandle>> bindHandles; // by upper-case name
+    std::vector<std::unique_ptr<DefineHandle>> defines;             // by position - 1
     std::vector<std::unique_ptr<ParamHandle>> params;
 
     // The last execution; the session comes first so it outlives the cursor's borrowed statement.

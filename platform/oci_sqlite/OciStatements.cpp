@@ -1,5 +1,6 @@
 // Entry points of statements: prepare, bind, execute, describe, define and release.
 #include "platform/oci_sqlite/OciCall.h"
+#include "platform/oci_sqlite/SqlText.h"
 #include "platform/oci_sqlite/StatementFetch.h"
 
 using namespace ocisqlite;
@@ -11,13 +12,8 @@ std::string Text(const OraText* text, ub4 length) {
 }
 
 // Translation failures keep their parse offset for OCI_ATTR_PARSE_ERROR_OFFSET.
-template <class F> auto RememberingParseOffset(StmtHandle* stmt, F&& translate) {
-    try {
-        return translate();
-    } catch (const orasql::OracleError& e) {
-        stmt->parseErrorOffset = e.offset() >= 0 ? e.offset() : 0;
-        throw;
-    }
+void RememberParseOffset(StmtHandle* stmt, const orasql::OracleError& error) {
+    stmt->parseErrorOffset = error.offset() >= 0 ? error.offset() : 0;
 }
 
 const std::shared_ptr<const orasql::Translation>& UntranslatedText() {
@@ -47,23 +43,24 @@ void Prepare(StmtHandle* stmt, std::string text) {
                 std::make_shared<const orasql::Translation>(orasql::Translate(stmt->text, orasql::Context{}));
         }
     } catch (const orasql::OracleError& e) {
-        stmt->parseErrorOffset = e.offset() >= 0 ? e.offset() : 0;
+        RememberParseOffset(stmt, e);
         stmt->translation = UntranslatedText();
     }
 }
 
+// Binding a name again replaces its buffer and keeps its handle.
 BindHandle* AddBind(StmtHandle* stmt, const std::string& name, const BindSlot& slot) {
-    auto handle = std::make_unique<BindHandle>();
+    auto& handle = stmt->bindHandles[UpperCase(name)];
+    if (!handle)
+        handle = std::make_unique<BindHandle>();
     handle->slot = &stmt->binds.Set(name, slot);
-    stmt->bindHandles.push_back(std::move(handle));
-    return stmt->bindHandles.back().get();
+    return handle.get();
 }
 
 std::string NameOfPosition(StmtHandle* stmt, ub4 position) {
-    const auto& names = stmt->translation ? stmt->translation->binds : std::vector<std::string>();
-    if (position == 0 || position > names.size())
+    if (!stmt->translation || position == 0 || position > stmt->translation->binds.size())
         throw ora::Make(1036, "illegal variable name/number");
-    return names[position - 1];
+    return stmt->translation->binds[position - 1];
 }
 
 } // namespace
@@ -144,7 +141,12 @@ sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iter
         // The translation made at prepare serves unless the session or its schema changed since.
         const uint64_t generation = session->TranslationGeneration();
         if (stmt->translatedBy != session.get() || stmt->translationGeneration != generation) {
-            stmt->translation = RememberingParseOffset(stmt, [&] { return session->Translate(stmt->text); });
+            try {
+                stmt->translation = session->Translate(stmt->text);
+            } catch (const orasql::OracleError& e) {
+                RememberParseOffset(stmt, e);
+                throw;
+            }
             stmt->translatedBy = session.get();
             stmt->translationGeneration = generation;
         }
