@@ -25,22 +25,6 @@ int64_t IntArg(const Translation& t, const char* key, int64_t fallback) {
     return text.empty() ? fallback : std::stoll(text);
 }
 
-// The table an INSERT writes: the translator names it, else it is read from the SQLite text.
-std::string InsertTarget(const Translation& t) {
-    std::string table = Arg(t, "table");
-    if (!table.empty() || t.sqlite.empty())
-        return table;
-    const std::string upper = UpperCase(t.sqlite.front());
-    auto at = upper.find("INTO ");
-    if (at == std::string::npos)
-        return table;
-    at += 5;
-    while (at < upper.size() && (upper[at] == ' ' || upper[at] == '"'))
-        ++at;
-    const auto end = upper.find_first_of(" (\"", at);
-    return upper.substr(at, end == std::string::npos ? std::string::npos : end - at);
-}
-
 ub4 RunOnce(Session& session, const std::string& sql, const BindSet& binds, ub4 iteration,
             const Translation& t) {
     StatementLease lease = session.statements().Borrow(sql);
@@ -57,8 +41,7 @@ ExecutionResult RunChange(Session& session, const Translation& t, const BindSet&
     if (iterations == 0)
         throw ora::ZeroIterationCount();
     ExecutionResult result;
-    const bool insert = t.type == orasql::StatementType::Insert;
-    const int64_t objectNumber = insert ? TableObjectNumber(session.db(), InsertTarget(t)) : 0;
+    session.lastChangedRow().Forget();
     const BindSlot* returnedRowid = t.returningRowidBind.empty() ? nullptr : binds.Find(t.returningRowidBind);
     Transaction& transaction = session.transaction();
     transaction.BeginIfNeeded();
@@ -69,13 +52,11 @@ ExecutionResult RunChange(Session& session, const Translation& t, const BindSet&
                 result.rowCount += RunOnce(session, sql, binds, iteration, t);
             atomic.Succeeded();
             transaction.MarkChanged();
-            if (!insert)
-                continue;
-            result.lastRow = RowAddress{objectNumber, sqlite3_last_insert_rowid(session.db())};
-            if (returnedRowid)
-                WriteValue(EncodeRowid(*result.lastRow), *returnedRowid, iteration, false,
-                           session.nlsDateFormat());
+            const auto row = returnedRowid ? session.lastChangedRow().Get() : std::nullopt;
+            if (row)
+                WriteValue(EncodeRowid(*row), *returnedRowid, iteration, false, session.nlsDateFormat());
         }
+        result.lastRow = session.lastChangedRow().Get();
     } catch (...) {
         transaction.AfterFailedStatement();
         throw;

@@ -16,7 +16,7 @@ namespace ocisqlite {
 
 struct ExecutionResult {
     ub4 rowCount = 0;
-    std::optional<RowAddress> lastRow; // the row an INSERT added
+    std::optional<RowAddress> lastRow; // the last row a change processed
     std::unique_ptr<Cursor> cursor;    // queries only
 };
 

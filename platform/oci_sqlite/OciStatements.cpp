@@ -156,8 +156,7 @@ sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iter
         stmt->cursor = std::move(result.cursor);
         stmt->describedOnly = (mode & OCI_DESCRIBE_ONLY) != 0;
         stmt->rowCount = result.rowCount;
-        if (result.lastRow)
-            stmt->lastRow = result.lastRow;
+        stmt->lastRow = result.lastRow;
         // A query executed with a count fetches that many rows at once.
         if (query && iters > 0 && !(mode & OCI_DESCRIBE_ONLY))
             return FetchRows(stmt, errhp, iters);

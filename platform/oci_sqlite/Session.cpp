@@ -20,7 +20,7 @@ uint64_t NextGeneration() {
 
 Session::Session(Connection db, std::string user)
     : db_(std::move(db)), user_(std::move(user)), cursors_(std::make_shared<OpenCursors>()),
-      statements_(db_.get()), sequences_(db_.get()),
+      statements_(db_.get()), sequences_(db_.get()), lastChangedRow_(db_.get()),
       transaction_(db_.get(), cursors_, [this] { sequences_.AfterRollback(); }), catalog_(db_.get()),
       users_(db_.get()) {
     sequences_.RegisterFunctions();

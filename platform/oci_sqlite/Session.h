@@ -5,6 +5,7 @@
 
 #include "platform/oci_sqlite/Connection.h"
 #include "platform/oci_sqlite/Cursor.h"
+#include "platform/oci_sqlite/LastChangedRow.h"
 #include "platform/oci_sqlite/SchemaCatalog.h"
 #include "platform/oci_sqlite/Sequences.h"
 #include "platform/oci_sqlite/StatementCache.h"
@@ -41,6 +42,7 @@ public:
     SchemaCatalog& catalog() { return catalog_; }
     UserCatalog& users() { return users_; }
     Sequences& sequences() { return sequences_; }
+    LastChangedRow& lastChangedRow() { return lastChangedRow_; }
     const std::shared_ptr<OpenCursors>& cursors() const { return cursors_; }
 
     // Ends the session: what was not committed is rolled back.
@@ -57,6 +59,7 @@ private:
     std::shared_ptr<OpenCursors> cursors_;
     StatementCache statements_;
     Sequences sequences_;
+    LastChangedRow lastChangedRow_;
     Transaction transaction_;
     SchemaCatalog catalog_;
     UserCatalog users_;

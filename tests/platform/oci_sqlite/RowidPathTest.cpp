@@ -83,6 +83,36 @@ TEST_F(OciRowidPath, RowidAttributeAgreesWithTheReturnedText) {
               (Rows{{"4"}}));
 }
 
+// The ROWID attribute of a statement as text, or "" when it has none.
+std::string RowidAttribute(Client& client, Statement& stmt) {
+    OCIRowid* descriptor = nullptr;
+    client.oci.OCIDescriptorAlloc(client.env, reinterpret_cast<void**>(&descriptor), OCI_DTYPE_ROWID, 0,
+                                  nullptr);
+    char text[19] = "";
+    ub2 length = sizeof text;
+    const bool found = client.oci.OCIAttrGet(stmt.stmt, OCI_HTYPE_STMT, descriptor, nullptr, OCI_ATTR_ROWID,
+                                             client.err) == OCI_SUCCESS &&
+                       client.oci.OCIRowidToChar(descriptor, reinterpret_cast<OraText*>(text), &length,
+                                                 client.err) == OCI_SUCCESS;
+    client.oci.OCIDescriptorFree(descriptor, OCI_DTYPE_ROWID);
+    return found ? std::string(text, length) : std::string();
+}
+
+TEST_F(OciRowidPath, RowidAttributeNamesTheLastRowProcessed) {
+    const std::string second = PostRow(2, "second");
+    const std::string third = PostRow(3, "third");
+    Statement update(client, "UPDATE oblim SET name = 'x' WHERE id >= 2 AND id <= 3");
+    ASSERT_EQ(update.Execute(1), OCI_SUCCESS);
+    const std::string updated = RowidAttribute(client, update);
+    EXPECT_TRUE(updated == second || updated == third) << updated;
+    Statement remove(client, "DELETE FROM oblim WHERE id = 2");
+    ASSERT_EQ(remove.Execute(1), OCI_SUCCESS);
+    EXPECT_EQ(RowidAttribute(client, remove), second);
+    Statement none(client, "DELETE FROM oblim WHERE id = 99");
+    ASSERT_EQ(none.Execute(1), OCI_SUCCESS);
+    EXPECT_EQ(RowidAttribute(client, none), "");
+}
+
 TEST_F(OciRowidPath, FailedPostRollsBackToTheSavepointOnly) {
     ASSERT_EQ(client.Run("CREATE UNIQUE INDEX oblim_id ON oblim (id)").status, OCI_SUCCESS);
     PostRow(2, "second");
