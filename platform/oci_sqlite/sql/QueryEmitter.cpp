@@ -4,7 +4,9 @@
 // locks the whole file on write).
 #include "platform/oci_sqlite/sql/SqliteEmitter.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace orasql {
 namespace {
@@ -57,15 +59,18 @@ std::vector<std::string> SqliteEmitter::ItemNames(const SelectCore& core) const 
 
 std::string SqliteEmitter::EmitQuery(const Query& q, const Scope* outer, std::vector<Emitted>* itemTypes) {
     std::vector<Scope> scopes(q.cores.size());
+    std::vector<Emitted> firstItems;
     std::string sql;
     for (size_t i = 0; i < q.cores.size(); ++i) {
         scopes[i].parent = outer;
         if (i > 0)
             sql += " " + SetOperator(q.setOps[i - 1]) + " ";
-        sql += Core(q.cores[i], scopes[i], i == 0 ? itemTypes : nullptr);
+        sql += Core(q.cores[i], scopes[i], i == 0 ? &firstItems : nullptr);
     }
     if (!q.orderBy.empty())
-        sql += OrderBy(q, scopes[0], ItemNames(q.cores[0]));
+        sql += OrderBy(q, scopes[0], ItemNames(q.cores[0]), firstItems);
+    if (itemTypes)
+        *itemTypes = firstItems;
     return sql;
 }
 
@@ -189,32 +194,59 @@ std::string SqliteEmitter::Core(const SelectCore& core, Scope& scope, std::vecto
     return sql;
 }
 
-std::string SqliteEmitter::OrderBy(const Query& q, const Scope& scope,
-                                   const std::vector<std::string>& names) {
+namespace {
+
+bool HasOuterJoin(const Expr* e) {
+    if (!e)
+        return false;
+    if (e->outerJoin)
+        return true;
+    return std::any_of(e->args.begin(), e->args.end(),
+                       [](const ExprPtr& a) { return HasOuterJoin(a.get()); });
+}
+
+// A NOT NULL column of a query without outer joins can hold no NULL, so it needs no NULL order,
+// and without one SQLite can walk an index in either direction instead of sorting.
+bool CannotBeNull(const Query& q, const Emitted& term) {
+    if (!term.column || !term.column->notNull || q.cores.size() > 1)
+        return false;
+    const SelectCore& core = q.cores[0];
+    const bool leftJoin = std::any_of(core.from.begin(), core.from.end(),
+                                      [](const TableRef& t) { return t.join == JoinKind::Left; });
+    return !leftJoin && !HasOuterJoin(core.where.get());
+}
+
+} // namespace
+
+std::string SqliteEmitter::OrderBy(const Query& q, const Scope& scope, const std::vector<std::string>& names,
+                                   const std::vector<Emitted>& items) {
     std::string sql = " ORDER BY ";
     for (size_t i = 0; i < q.orderBy.size(); ++i) {
         const OrderItem& item = q.orderBy[i];
         const Expr& e = *item.expr;
         std::string term;
+        Emitted resolved;
+        const auto named =
+            std::find(names.begin(), names.end(), e.kind == ExprKind::Column ? e.text : e.sourceText);
         if (e.kind == ExprKind::Number) {
             term = e.text;
-        } else if (e.kind == ExprKind::Column && e.qualifier.empty() &&
-                   std::find(names.begin(), names.end(), e.text) != names.end()) {
-            term = Quote(e.text); // a select-list name wins over a column of the same name
+            const size_t position = static_cast<size_t>(std::atoi(e.text.c_str()));
+            if (position >= 1 && position <= items.size())
+                resolved = items[position - 1];
+        } else if (named != names.end() && (e.kind != ExprKind::Column || e.qualifier.empty())) {
+            term = Quote(*named); // a select-list name wins over a column of the same name
+            resolved = items[named - names.begin()];
         } else if (q.cores.size() > 1) {
-            auto at = std::find(names.begin(), names.end(), e.sourceText);
-            if (at == names.end())
-                throw OracleError(1785,
-                                  "ORA-01785: ORDER BY item must be the number of a SELECT-list expression",
-                                  e.offset);
-            term = Quote(*at);
+            ThrowOracleError(1785, "ORDER BY item must be the number of a SELECT-list expression", e.offset);
         } else {
-            term = Expression(e, scope).sql;
+            resolved = Expression(e, scope);
+            term = resolved.sql;
         }
         const bool nullsFirst =
             item.nulls == NullsOrder::Default ? item.descending : item.nulls == NullsOrder::First;
+        const bool nullOrderMatters = item.nulls != NullsOrder::Default || !CannotBeNull(q, resolved);
         sql += (i ? ", " : "") + term + (item.descending ? " DESC" : " ASC") +
-               (nullsFirst ? " NULLS FIRST" : " NULLS LAST");
+               (nullOrderMatters ? (nullsFirst ? " NULLS FIRST" : " NULLS LAST") : "");
     }
     return sql;
 }

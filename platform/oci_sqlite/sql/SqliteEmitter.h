@@ -95,7 +95,8 @@ private:
                               Emitted& type);
     std::string From(const JoinPlan& plan, const Scope& scope);
     void AddTable(const TableRef& ref, Scope& scope);
-    std::string OrderBy(const Query& q, const Scope& scope, const std::vector<std::string>& names);
+    std::string OrderBy(const Query& q, const Scope& scope, const std::vector<std::string>& names,
+                        const std::vector<Emitted>& items);
     std::vector<std::string> ItemNames(const SelectCore& core) const;
 
     // Names

@@ -22,6 +22,11 @@ public:
             return TableInfo{"T",
                              {column("N", "NUMBER(9)"), column("D", "DATE"), column("C", "CHAR(3)"),
                               column("V", "VARCHAR2(5)"), column("A", "NUMBER(12,2)")}};
+        if (name == "R") {
+            ColumnInfo day = column("DAY", "DATE");
+            day.notNull = true;
+            return TableInfo{"R", {day, column("X", "NUMBER")}};
+        }
         if (name == "U")
             return TableInfo{"U", {column("N", "NUMBER(9)"), column("W", "VARCHAR2(5)")}};
         return std::nullopt;
@@ -66,6 +71,17 @@ TEST(Emitter, OracleNullOrderIsExplicit) {
     EXPECT_EQ(Emit("select n x from t order by x, v desc, 1 nulls first"),
               "SELECT \"N\" AS \"X\" FROM \"T\" ORDER BY \"X\" ASC NULLS LAST, \"V\" DESC NULLS FIRST, 1 ASC "
               "NULLS FIRST");
+}
+
+TEST(Emitter, NotNullColumnsNeedNoNullOrderUnlessOuterJoined) {
+    EXPECT_EQ(Emit("select x from r order by day desc"),
+              "SELECT \"X\" AS \"X\" FROM \"R\" ORDER BY \"DAY\" DESC");
+    EXPECT_EQ(Emit("select x from r order by day desc nulls first"),
+              "SELECT \"X\" AS \"X\" FROM \"R\" ORDER BY \"DAY\" DESC NULLS FIRST");
+    EXPECT_EQ(
+        Emit("select r.x from u, r where u.n = r.x (+) order by r.day"),
+        "SELECT \"R\".\"X\" AS \"X\" FROM \"U\" LEFT JOIN \"R\" ON (\"U\".\"N\" = \"R\".\"X\") ORDER BY "
+        "\"R\".\"DAY\" ASC NULLS LAST");
 }
 
 TEST(Emitter, OuterJoinMarksBecomeLeftJoinsAfterTheTablesTheyNeed) {
