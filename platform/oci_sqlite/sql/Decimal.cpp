@@ -88,6 +88,16 @@ Decimal Decimal::FromInt(int64_t v) {
 Decimal Decimal::FromDouble(double v) {
     if (std::isfinite(v) && v == std::trunc(v) && std::fabs(v) < 9.2e18)
         return FromInt(static_cast<int64_t>(v));
+    // Amounts have few decimals: the first scale at which v is the double nearest m / 10^k gives
+    // the shortest decimal without formatting text (division of exact operands rounds correctly).
+    if (std::isfinite(v) && std::fabs(v) < 1e15) {
+        double power = 1;
+        for (int k = 0; k <= 15; ++k, power *= 10) {
+            const double m = std::nearbyint(v * power);
+            if (std::fabs(m) < 9007199254740992.0 && m / power == v)
+                return Decimal(static_cast<int64_t>(m), -k);
+        }
+    }
     char buf[40];
     for (int precision = 15; precision <= 17; ++precision) {
         std::snprintf(buf, sizeof buf, "%.*g", precision, v);
