@@ -93,9 +93,20 @@ sword OCIPasswordChange(OCISvcCtx* svchp, OCIError* errhp, const OraText* user, 
         const std::string name = Text(user, static_cast<sb4>(user_len));
         const std::string oldPassword = Text(opasswd, static_cast<sb4>(opasswd_len));
         const std::string newPassword = Text(npasswd, static_cast<sb4>(npasswd_len));
-        // An expired password may be changed without a session: the old one proves the user.
-        Connection db = OpenDatabase(path);
-        UserCatalog users(db.get());
+        // A logged-on session changes it on its own connection, committing first as DDL does (another
+        // connection would wait for this session's lock). Without a session, as for an expired
+        // password, a connection of its own serves, and the old password proves the user.
+        SessionHandle* session = UserSessionOf(svc);
+        Connection own;
+        sqlite3* db = nullptr;
+        if (session && session->session) {
+            session->session->transaction().Commit();
+            db = session->session->db();
+        } else {
+            own = OpenDatabase(path);
+            db = own.get();
+        }
+        UserCatalog users(db);
         try {
             users.CheckLogon(name, oldPassword);
         } catch (const EngineError& e) {
@@ -103,11 +114,11 @@ sword OCIPasswordChange(OCISvcCtx* svchp, OCIError* errhp, const OraText* user, 
                 throw;
         }
         users.SetPassword(name, newPassword);
-        if (SessionHandle* user = UserSessionOf(svc); user && (mode & OCI_AUTH)) {
+        if (session && !session->session && (mode & OCI_AUTH)) {
             LogonResult result;
-            user->session = Session::Logon(path, name, newPassword, result);
+            session->session = Session::Logon(path, name, newPassword, result);
             if (svc->env)
-                svc->env->lastSession = user->session;
+                svc->env->lastSession = session->session;
         }
         return OCI_SUCCESS;
     });

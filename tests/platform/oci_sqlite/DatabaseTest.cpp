@@ -142,4 +142,19 @@ TEST(OciDatabase, PasswordChangeClearsExpiryAndGrace) {
     EXPECT_EQ(again.Logon(path, "scott", "lion").status, OCI_SUCCESS);
 }
 
+TEST(OciDatabase, LoggedOnUserChangesPasswordDespiteAnOpenTransaction) {
+    const std::string path = CreateTestDatabase("change-open");
+    Client client;
+    ASSERT_EQ(client.Logon(path).status, OCI_SUCCESS);
+    ASSERT_EQ(client.Run("CREATE TABLE t (id NUMBER(9))").status, OCI_SUCCESS);
+    ASSERT_EQ(client.Run("INSERT INTO t (id) VALUES (1)").status, OCI_SUCCESS);
+    const auto text = [](const char* s) { return reinterpret_cast<const OraText*>(s); };
+    ASSERT_EQ(client.oci.OCIPasswordChange(client.svc, client.err, text("scott"), 5, text("tiger"), 5,
+                                           text("puma"), 4, OCI_DEFAULT),
+              OCI_SUCCESS);
+    Client other;
+    EXPECT_EQ(other.Logon(path, "scott", "puma").status, OCI_SUCCESS);
+    EXPECT_EQ(other.Query("SELECT id FROM t"), (Rows{{"1"}})); // committed first, as DDL
+}
+
 } // namespace
