@@ -2,6 +2,7 @@
 // loaded like Oracle's client): each construct and rule once more, with the ORA codes and texts a
 // program sees, and the reporting schema with its closing procedure.
 #include "OciClient.h"
+#include "platform/oci_sqlite/sql/SqlScript.h"
 
 #include <gtest/gtest.h>
 
@@ -137,22 +138,9 @@ TEST(OciSchema, ReportingSchemaLoadsAndTheClosingProcedureCopies) {
         std::ifstream in(std::string(ZORVEKA_SOURCE_DIR) + "/schema/" + file);
         std::stringstream text;
         text << in.rdbuf();
-        // Statements end with ";" at a line end; the procedure runs up to its "/" line.
-        std::string statement, line;
-        std::istringstream lines(text.str());
-        const bool procedure = std::string(file) == "04_obli_copy.sql";
-        while (std::getline(lines, line)) {
-            if (statement.empty() && (line.empty() || line.rfind("--", 0) == 0))
-                continue;
-            if (line == "/" || (!procedure && !line.empty() && line.back() == ';')) {
-                if (line != "/")
-                    statement += line.substr(0, line.size() - 1);
-                const OciStatus status = client.Run(statement);
-                ASSERT_EQ(status.status, OCI_SUCCESS) << statement << "\n" << status.text;
-                statement.clear();
-                continue;
-            }
-            statement += line + "\n";
+        for (const std::string& statement : orasql::SplitScript(text.str())) {
+            const OciStatus status = client.Run(statement);
+            ASSERT_EQ(status.status, OCI_SUCCESS) << statement << "\n" << status.text;
         }
     }
     ASSERT_EQ(client.Run("alter session set nls_date_format = 'DD.MM.YYYY'").status, OCI_SUCCESS);

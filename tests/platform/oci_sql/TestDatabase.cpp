@@ -3,10 +3,10 @@
 #include "TestDatabase.h"
 
 #include "platform/oci_sqlite/sql/OracleFunctions.h"
+#include "platform/oci_sqlite/sql/SqlScript.h"
 
 #include <cstdio>
 #include <cstring>
-#include <sstream>
 
 namespace orasql::test {
 namespace {
@@ -246,35 +246,8 @@ std::string TestDatabase::Error(const std::string& oracleSql, BindMap binds) {
 }
 
 void TestDatabase::Script(const std::string& text) {
-    // Statements end with ";" at a line end; a procedure runs to a line holding only "/".
-    std::istringstream in(text);
-    std::string line, statement;
-    bool procedure = false;
-    while (std::getline(in, line)) {
-        const std::string trimmed = line.substr(0, line.find_last_not_of(" \t\r") + 1);
-        if (statement.empty() && trimmed.find_first_not_of(" \t") == std::string::npos)
-            continue;
-        if (statement.empty() &&
-            trimmed.rfind("--", trimmed.find_first_not_of(" \t")) == trimmed.find_first_not_of(" \t"))
-            continue;
-        if (trimmed == "/") {
-            Exec(statement);
-            statement.clear();
-            procedure = false;
-            continue;
-        }
-        statement += line + "\n";
-        std::string upper;
-        for (char ch : statement)
-            upper += static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-        if (upper.find("PROCEDURE") != std::string::npos && upper.find("CREATE") != std::string::npos &&
-            upper.find("TABLE") == std::string::npos)
-            procedure = true;
-        if (!procedure && !trimmed.empty() && trimmed.back() == ';') {
-            Exec(statement.substr(0, statement.find_last_of(';')));
-            statement.clear();
-        }
-    }
+    for (const std::string& statement : SplitScript(text))
+        Exec(statement);
 }
 
 } // namespace orasql::test

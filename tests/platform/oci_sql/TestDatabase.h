@@ -25,7 +25,7 @@ public:
     Rows Exec(const std::string& oracleSql, BindMap binds = {});
     // Runs and expects an error; returns its full text.
     std::string Error(const std::string& oracleSql, BindMap binds = {});
-    // Runs a script of statements separated by lines holding only "/" or by ";" at line ends.
+    // Runs a script in the command-line form (";" at line ends, "/" after a procedure).
     void Script(const std::string& text);
     std::string One(const std::string& oracleSql, BindMap binds = {}) {
         return Exec(oracleSql, std::move(binds)).at(0).at(0);

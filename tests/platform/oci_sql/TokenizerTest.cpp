@@ -1,5 +1,6 @@
 // The tokenizer alone: token kinds, texts and offsets, comments, literals and its errors.
 #include "platform/oci_sqlite/sql/Tokenizer.h"
+#include "platform/oci_sqlite/sql/SqlScript.h"
 #include "platform/oci_sqlite/sql/Translator.h"
 
 #include <gtest/gtest.h>
@@ -62,4 +63,15 @@ TEST(Tokenizer, ErrorsCarryOracleCodeAndOffset) {
         EXPECT_EQ(e.offset(), 7);
     }
     EXPECT_THROW(Tokenize("select \"abc from dual"), OracleError);
+}
+
+TEST(SqlScript, StatementsEndAtLineEndSemicolonsAndUnitsAtSlash) {
+    const std::string script =
+        "-- a comment\n\nCREATE TABLE t (a VARCHAR2(5));\nINSERT INTO t VALUES ('a;\nb');\n"
+        "CREATE OR REPLACE PROCEDURE p AS\nBEGIN\n  NULL;\nEND;\n/\n"
+        "begin p; end;\n/\nselect 1\n  from dual;\ncommit";
+    EXPECT_EQ(SplitScript(script),
+              (std::vector<std::string>{"CREATE TABLE t (a VARCHAR2(5))", "INSERT INTO t VALUES ('a;\nb')",
+                                        "CREATE OR REPLACE PROCEDURE p AS\nBEGIN\n  NULL;\nEND;\n",
+                                        "begin p; end;\n", "select 1\n  from dual", "commit\n"}));
 }
