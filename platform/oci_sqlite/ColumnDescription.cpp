@@ -1,6 +1,7 @@
 // Describing select lists from SQLite's declared column types and values.
 #include "platform/oci_sqlite/ColumnDescription.h"
 
+#include "platform/oci_sqlite/OracleDate.h"
 #include "platform/oci_sqlite/SqlText.h"
 
 #include "platform/oci_sqlite/sql/Translator.h"
@@ -24,9 +25,17 @@ bool NotNullColumn(sqlite3_stmt* stmt, int column) {
     return notNull != 0;
 }
 
+bool IsStoredDateText(const Value* value) {
+    const auto* text = value ? std::get_if<std::string>(value) : nullptr;
+    return text && text->size() == 19 && ParseStoredDate(*text);
+}
+
 ColumnDescription DescribeExpression(const Value* value) {
     ColumnDescription d;
-    if (value && (std::holds_alternative<int64_t>(*value) || std::holds_alternative<double>(*value))) {
+    if (IsStoredDateText(value)) {
+        d.type = SQLT_DAT;
+        d.dataSize = 7;
+    } else if (value && (std::holds_alternative<int64_t>(*value) || std::holds_alternative<double>(*value))) {
         d.type = SQLT_NUM;
         d.dataSize = kNumberSize;
         d.scale = -127;
@@ -56,6 +65,12 @@ std::optional<ColumnDescription> DescribeDeclaredType(const std::string& declare
         return std::nullopt;
     }
     return d;
+}
+
+bool IsDateColumn(sqlite3_stmt* stmt, int column, const Row* firstRow) {
+    if (const char* declared = sqlite3_column_decltype(stmt, column))
+        return UpperCase(declared).rfind("DATE", 0) == 0;
+    return firstRow && IsStoredDateText(&(*firstRow)[column]);
 }
 
 std::vector<ColumnDescription> DescribeColumns(sqlite3_stmt* stmt, const Row* firstRow) {

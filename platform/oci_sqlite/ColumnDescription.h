@@ -29,4 +29,9 @@ std::optional<ColumnDescription> DescribeDeclaredType(const std::string& declare
 // firstRow, when there is one, tells the types of expressions.
 std::vector<ColumnDescription> DescribeColumns(sqlite3_stmt* stmt, const Row* firstRow);
 
+// Whether a select-list column holds DATE values: by its declared type, or for an expression (MAX of
+// a date, SYSDATE, TO_DATE) by its first value having exactly the stored date form, since SQLite
+// keeps no type for expressions.
+bool IsDateColumn(sqlite3_stmt* stmt, int column, const Row* firstRow);
+
 } // namespace ocisqlite

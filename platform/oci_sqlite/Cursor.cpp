@@ -1,8 +1,6 @@
 // Lazy stepping with a buffer that takes over at transaction boundaries.
 #include "platform/oci_sqlite/Cursor.h"
 
-#include "platform/oci_sqlite/SqlText.h"
-
 #include <sqlite3.h>
 
 namespace ocisqlite {
@@ -65,9 +63,13 @@ const std::vector<ColumnDescription>& Cursor::Columns() {
     return *columns_;
 }
 
-bool Cursor::IsDateColumn(int column) const {
-    const char* declared = sqlite3_column_decltype(lease_.get(), column);
-    return declared && UpperCase(declared).rfind("DATE", 0) == 0;
+bool Cursor::IsDateColumn(int column) {
+    if (dateColumns_.empty()) {
+        const Row* first = firstRow_ ? &*firstRow_ : nullptr;
+        for (int i = 0; i < ColumnCount(); ++i)
+            dateColumns_.push_back(ocisqlite::IsDateColumn(lease_.get(), i, first));
+    }
+    return dateColumns_[column];
 }
 
 int Cursor::ColumnCount() const {

@@ -41,7 +41,7 @@ public:
     std::optional<Row> Next();
     void Detach();
     const std::vector<ColumnDescription>& Columns();
-    bool IsDateColumn(int column) const;
+    bool IsDateColumn(int column);
     int ColumnCount() const;
 
 private:
@@ -52,6 +52,7 @@ private:
     std::deque<Row> buffered_;
     std::optional<Row> firstRow_;
     std::optional<std::vector<ColumnDescription>> columns_;
+    std::vector<bool> dateColumns_; // filled on first use
     bool live_ = true;
 };
 

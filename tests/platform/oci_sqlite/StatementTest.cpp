@@ -207,6 +207,22 @@ TEST_F(OciStatement, DatesReadAsTextFollowTheSessionDateFormat) {
     EXPECT_EQ(client.Query("SELECT hired FROM emp"), (Rows{{"2023-03-05 00:00"}}));
 }
 
+TEST_F(OciStatement, DateExpressionsAreDescribedAndReadAsDates) {
+    ASSERT_EQ(
+        client.Run("INSERT INTO emp (id, hired) VALUES (1, TO_DATE('05.03.2023', 'DD.MM.YYYY'))").status,
+        OCI_SUCCESS);
+    Statement query(client, "SELECT MAX(hired), MAX(name) FROM emp");
+    ASSERT_EQ(query.Execute(0), OCI_SUCCESS);
+    for (const auto& [position, expected] : {std::pair{1u, SQLT_DAT}, std::pair{2u, SQLT_CHR}}) {
+        void* param = nullptr;
+        ub2 type = 0;
+        client.oci.OCIParamGet(query.stmt, OCI_HTYPE_STMT, client.err, &param, position);
+        client.oci.OCIAttrGet(param, OCI_DTYPE_PARAM, &type, nullptr, OCI_ATTR_DATA_TYPE, client.err);
+        EXPECT_EQ(type, expected) << position;
+    }
+    EXPECT_EQ(client.Query("SELECT MAX(hired) FROM emp"), (Rows{{"05.03.2023"}}));
+}
+
 TEST_F(OciStatement, NumbersReadAsOracleWritesThem) {
     ASSERT_EQ(client.Run("INSERT INTO emp (id, salary) VALUES (1, 0.25)").status, OCI_SUCCESS);
     ASSERT_EQ(client.Run("INSERT INTO emp (id, salary) VALUES (2, -0.5)").status, OCI_SUCCESS);
