@@ -18,7 +18,22 @@ constexpr const char* kBlockSavepoint = "ORA$BLOCK";
 struct Frame {
     std::string unit; // "USER.PROC", empty for the anonymous block
     std::map<std::string, SqlValue> variables;
+    std::map<std::string, std::string> types; // declared type names, upper case
 };
+
+// The conversion a value undergoes when stored into a variable of a declared type, as a SQL
+// expression over the bind ":V"; empty when the value is kept as it is.
+std::string ConversionFor(const std::string& type, const std::string& nlsDateFormat) {
+    const std::string base = type.substr(0, type.find_first_of("(%"));
+    if (base == "DATE")
+        return "ora_date_in(:V, " + SqliteEmitter::Literal(nlsDateFormat) + ")";
+    if (base == "NUMBER" || base == "INTEGER" || base == "PLS_INTEGER" || base == "BINARY_INTEGER" ||
+        base == "FLOAT" || base == "DECIMAL" || base == "NATURAL")
+        return "ora_number_in(:V, 0, NULL)";
+    if (base == "VARCHAR2" || base == "VARCHAR" || base == "CHAR")
+        return "ora_concat(:V)";
+    return "";
+}
 
 std::string TextOf(const SqlValue& v) {
     if (std::holds_alternative<std::string>(v))
@@ -74,7 +89,28 @@ private:
 
     void InitLocals(const Block& block, Frame& frame) {
         for (const Variable& v : block.locals)
-            frame.variables[v.name] = v.initial ? Eval(*v.initial, frame) : SqlValue{};
+            Declare(frame, v, v.initial ? Eval(*v.initial, frame) : SqlValue{});
+    }
+
+    // Values take the declared type of their variable, as PL/SQL converts on assignment.
+    void Store(Frame& frame, const std::string& name, const SqlValue& value) {
+        const std::string conversion = ConversionFor(frame.types[name], ctx_.nlsDateFormat);
+        if (conversion.empty() || std::holds_alternative<std::monostate>(value)) {
+            frame.variables[name] = value;
+            return;
+        }
+        try {
+            frame.variables[name] = executor_.Run("SELECT " + conversion, BindMap{{"V", value}}).at(0).at(0);
+        } catch (const OracleError& e) {
+            if (e.code() != 1722)
+                throw;
+            ThrowOracleError(6502, "PL/SQL: numeric or value error: character to number conversion error");
+        }
+    }
+
+    void Declare(Frame& frame, const Variable& v, const SqlValue& value) {
+        frame.types[v.name] = v.type;
+        Store(frame, v.name, value);
     }
 
     SqliteEmitter EmitterFor(const Frame& frame) {
@@ -153,7 +189,7 @@ private:
             executor_.Savepoint(kBlockSavepoint);
             return;
         case PlKind::Assign:
-            frame.variables[s.target] = Eval(*s.args[0], frame);
+            Store(frame, s.target, Eval(*s.args[0], frame));
             return;
         case PlKind::RaiseError:
             RaiseApplicationError(s, frame);
@@ -192,7 +228,7 @@ private:
             if (rows.size() > 1)
                 throw OracleError(1422, "ORA-01422: exact fetch returns more than requested number of rows");
             for (size_t i = 0; i < into.size() && i < rows[0].size(); ++i)
-                frame.variables[into[i]] = rows[0][i];
+                Store(frame, into[i], rows[0][i]);
         } else if (const auto* ins = std::get_if<InsertStmt>(&statement)) {
             Run(emitter.EmitInsert(*ins), frame);
         } else if (const auto* upd = std::get_if<UpdateStmt>(&statement)) {
@@ -227,9 +263,9 @@ private:
             if (i >= s.args.size()) {
                 if (!p.initial || p.mode != ParamMode::In)
                     throw wrongArguments();
-                callee.variables[p.name] = Eval(*p.initial, callee);
+                Declare(callee, p, Eval(*p.initial, callee));
             } else {
-                callee.variables[p.name] = p.mode == ParamMode::Out ? SqlValue{} : Eval(*s.args[i], caller);
+                Declare(callee, p, p.mode == ParamMode::Out ? SqlValue{} : Eval(*s.args[i], caller));
             }
         }
         Check(proc->block, proc->params, callee.unit);

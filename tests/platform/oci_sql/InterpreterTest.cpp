@@ -101,6 +101,16 @@ TEST_F(Procedures, DeclareBlocksAssignmentsAndCommit) {
     db.Exec("begin null; end;");
 }
 
+TEST_F(Procedures, AssignmentsConvertToTheDeclaredType) {
+    db.Exec("declare d date := '05.03.2023'; n number := '4.50'; t varchar2(10) := 0.5; begin "
+            "insert into log (n, txt, d) values (d - to_date('01.03.2023', 'DD.MM.YYYY') + n, t, d); end;");
+    EXPECT_EQ(db.Exec("select n, txt, to_char(d) from log"), (Rows{{"8.5", ".5", "05.03.2023"}}));
+    EXPECT_EQ(db.Error("declare d date; begin d := '31.02.2023'; end;").substr(0, 48),
+              "ORA-01839: date not valid for month specified\nOR");
+    EXPECT_EQ(db.Error("begin classify('x', '05.03.2023', :k, :c); end;").substr(0, 26),
+              "ORA-01722: invalid number\n");
+}
+
 TEST_F(Procedures, ColumnsWinOverVariablesOfTheSameName) {
     db.Exec("insert into log (n, txt) values (5, 'five')");
     db.Exec("create or replace procedure same (n in number, r out varchar2) as begin "
