@@ -1,4 +1,5 @@
-// Client bind buffers to SQLite parameters.
+// Client bind buffers to engine values and SQLite parameters. The parameters of a SQLite statement
+// are matched to the client's binds by name, whatever case either was written in.
 #include "platform/oci_sqlite/Binding.h"
 
 #include "platform/oci_sqlite/EngineError.h"

@@ -1,4 +1,5 @@
-// Describing select lists from SQLite's declared column types and values.
+// Describing select lists from SQLite's declared column types and, for expressions, from their first
+// values. The declared type text is read with the translator's own parser, so both agree.
 #include "platform/oci_sqlite/ColumnDescription.h"
 
 #include "platform/oci_sqlite/OracleDate.h"

@@ -1,4 +1,5 @@
-// Opening and creating database files.
+// Opening and creating database files. Every connection gets the same set-up, so a session and the
+// creation step see the same journal mode, lock wait and SQL functions.
 #include "platform/oci_sqlite/Connection.h"
 
 #include "platform/oci_sqlite/EngineError.h"

@@ -1,4 +1,5 @@
-// Lazy stepping with a buffer that takes over at transaction boundaries.
+// Lazy stepping with a buffer that takes over at transaction boundaries. A cursor that reached its
+// end resets its statement at once, so it holds no read snapshot open.
 #include "platform/oci_sqlite/Cursor.h"
 
 #include <sqlite3.h>

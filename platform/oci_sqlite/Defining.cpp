@@ -1,4 +1,5 @@
-// Fetched values into client define buffers.
+// Fetched values into client define buffers. Text conversions follow Oracle's: numbers without
+// exponent or leading zero, dates in the session's format, blank padding for CHAR types.
 #include "platform/oci_sqlite/Defining.h"
 
 #include "platform/oci_sqlite/EngineError.h"

@@ -1,4 +1,5 @@
-// Oracle's message texts for the errors the engine raises, each written once.
+// Oracle's message texts for the errors the engine raises, each written once. Codes print with five
+// digits, as Oracle's do.
 #include "platform/oci_sqlite/EngineError.h"
 
 #include <cstdio>

@@ -1,4 +1,5 @@
-// Statement execution: queries, changes, DDL and engine actions.
+// Statement execution: queries, changes, DDL and engine actions. Which of them runs is decided by
+// the translation; transaction rules are applied here, around SQLite.
 #include "platform/oci_sqlite/Execution.h"
 
 #include "platform/oci_sqlite/Defining.h"

@@ -1,4 +1,5 @@
-// The update hook and the table's data object number.
+// The update hook and the table's data object number. The number is looked up when asked for, so a
+// table dropped and made again is never reported under its old number.
 #include "platform/oci_sqlite/LastChangedRow.h"
 
 #include <sqlite3.h>

@@ -1,4 +1,5 @@
 // Entry points of attaching to a database file, sessions, passwords, transactions and the version.
+// The database name a client logs on with is the path of the file.
 #include "platform/oci_sqlite/OciCall.h"
 
 #include <cstring>

@@ -1,4 +1,5 @@
-// Entry points of environments, handles, descriptors and error records.
+// Entry points of environments, handles, descriptors and error records. Only the handle kinds the
+// engine serves can be allocated; others answer OCI_INVALID_HANDLE.
 #include "platform/oci_sqlite/OciCall.h"
 
 #include <algorithm>

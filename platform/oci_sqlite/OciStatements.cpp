@@ -1,4 +1,5 @@
-// Entry points of statements: prepare, bind, execute, describe, define and release.
+// Entry points of statements: prepare, bind, execute, describe, define and release. Translation
+// happens at prepare when a session is known and again at execute only if its context changed.
 #include "platform/oci_sqlite/OciCall.h"
 #include "platform/oci_sqlite/SqlText.h"
 #include "platform/oci_sqlite/StatementFetch.h"

@@ -1,4 +1,5 @@
-// Conversions between the stored date text and Oracle's date forms.
+// Conversions between the stored date text and Oracle's date forms. The stored text is parsed
+// strictly, so only real dates turn into 7-byte DATE values.
 #include "platform/oci_sqlite/OracleDate.h"
 
 #include <cctype>

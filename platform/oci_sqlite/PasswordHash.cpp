@@ -1,4 +1,5 @@
-// PBKDF2 through OpenSSL; the salt comes from its random generator.
+// PBKDF2 through OpenSSL; the salt comes from its random generator. The iteration count is stored
+// with each hash, so a later increase keeps older hashes valid.
 #include "platform/oci_sqlite/PasswordHash.h"
 
 #include "platform/oci_sqlite/EngineError.h"

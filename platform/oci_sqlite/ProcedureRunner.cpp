@@ -1,4 +1,5 @@
-// The interpreter's executor over a session.
+// The interpreter's executor over a session. Statements of a block change data inside the session's
+// transaction, exactly as the same statements sent by a client would.
 #include "platform/oci_sqlite/ProcedureRunner.h"
 
 #include "platform/oci_sqlite/Defining.h"

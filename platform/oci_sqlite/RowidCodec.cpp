@@ -1,4 +1,5 @@
-// Base-64 digits in Oracle's order (A-Z a-z 0-9 + /), most significant first.
+// Base-64 digits in Oracle's order (A-Z a-z 0-9 + /), most significant first, and the SQL functions
+// that let statements compare a ROWID text with a table's rowid.
 #include "platform/oci_sqlite/RowidCodec.h"
 
 #include "platform/oci_sqlite/sql/Translator.h"

@@ -1,4 +1,5 @@
-// Table descriptions from PRAGMA table_info; sequences and procedures in the catalog tables.
+// Table descriptions from sqlite_schema and PRAGMA table_info; sequences and procedures in the
+// catalog tables. Names are compared without regard to case, as Oracle's unquoted names are.
 #include "platform/oci_sqlite/SchemaCatalog.h"
 
 #include "platform/oci_sqlite/EngineError.h"

@@ -1,4 +1,5 @@
-// NEXTVAL and CURRVAL over the catalog table.
+// NEXTVAL and CURRVAL over the catalog table. The SQL functions report a failure with Oracle's
+// message, which reaches the client unchanged.
 #include "platform/oci_sqlite/Sequences.h"
 
 #include "platform/oci_sqlite/EngineError.h"

@@ -1,4 +1,5 @@
-// Logon, the translation cache and the end of a session.
+// Logon, the translation cache and the end of a session. The cache is checked against the schema
+// cheaply on every use, since another session may have changed the schema meanwhile.
 #include "platform/oci_sqlite/Session.h"
 
 #include "platform/oci_sqlite/SqlText.h"

@@ -1,4 +1,5 @@
-// ASCII case folding; names outside ASCII are kept as written.
+// ASCII case folding, as Oracle folds unquoted names. Characters outside ASCII are kept as written,
+// since no Oracle identifier folds them.
 #include "platform/oci_sqlite/SqlText.h"
 
 #include <cctype>

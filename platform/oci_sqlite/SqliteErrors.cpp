@@ -1,4 +1,5 @@
-// SQLite result codes and messages to Oracle codes and texts.
+// SQLite result codes and messages to Oracle codes and texts. Constraint names come from the
+// table's indexes, since SQLite's messages name only the columns.
 #include "platform/oci_sqlite/SqliteErrors.h"
 
 #include "platform/oci_sqlite/EngineError.h"

@@ -1,4 +1,5 @@
-// The catalog's statement wrapper.
+// The catalog's statement wrapper. It is for the engine's own small queries; client statements go
+// through the statement cache instead.
 #include "platform/oci_sqlite/SqliteStatement.h"
 
 #include "platform/oci_sqlite/SqliteErrors.h"

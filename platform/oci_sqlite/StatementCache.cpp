@@ -1,4 +1,5 @@
-// Lending and taking back prepared statements.
+// Lending and taking back prepared statements. Statements are prepared as persistent, SQLite's hint
+// that they will be used many times.
 #include "platform/oci_sqlite/StatementCache.h"
 
 #include "platform/oci_sqlite/EngineError.h"

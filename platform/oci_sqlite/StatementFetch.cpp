@@ -1,4 +1,5 @@
-// Rows from a cursor into define buffers, and the fetch entry points.
+// Rows from a cursor into define buffers, and the fetch entry points. Both fetch calls take the
+// next rows only; other orientations are refused.
 #include "platform/oci_sqlite/StatementFetch.h"
 
 #include "platform/oci_sqlite/OciCall.h"

@@ -1,4 +1,5 @@
-// Transaction boundaries and savepoints on SQLite.
+// Transaction boundaries and savepoints on SQLite. User savepoints get SQLite names of their own,
+// so they never meet the engine's per-statement savepoint.
 #include "platform/oci_sqlite/Transaction.h"
 
 #include "platform/oci_sqlite/Connection.h"

@@ -1,4 +1,5 @@
-// User rows and password checks over the catalog table ocisqlite_users.
+// User rows and password checks over the catalog table ocisqlite_users. The grace period is kept as
+// an end date, so the days left shrink as time passes.
 #include "platform/oci_sqlite/UserCatalog.h"
 
 #include "platform/oci_sqlite/Connection.h"

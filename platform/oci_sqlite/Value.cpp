@@ -1,4 +1,5 @@
-// Reading SQLite's current row into engine values.
+// Reading SQLite's current row into engine values. Text is copied, so a row outlives the step that
+// produced it.
 #include "platform/oci_sqlite/Value.h"
 
 #include <sqlite3.h>

@@ -1,4 +1,5 @@
-// A process killed in the middle of its work loses only what it had not committed.
+// A process killed in the middle of its work loses only what it had not committed: a child process
+// commits some rows, leaves others open, and is killed with SIGKILL.
 #include "OciClient.h"
 
 #include <csignal>

@@ -1,4 +1,5 @@
-// SQLite's failures reach the client as Oracle's codes and texts, with the owner being the user.
+// SQLite's failures reach the client as Oracle's codes and texts, with the owner being the user,
+// and a failed statement leaves nothing behind.
 #include "OciClient.h"
 
 #include <gtest/gtest.h>

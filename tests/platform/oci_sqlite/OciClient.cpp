@@ -1,4 +1,5 @@
-// The tests' client over dlopen.
+// The tests' client over dlopen. Every call goes through the pointers looked up by name, as the
+// program's own data access layer calls a client library.
 #include "OciClient.h"
 
 #include <atomic>

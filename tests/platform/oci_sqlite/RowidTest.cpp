@@ -1,4 +1,5 @@
-// The engine's ROWID text and Oracle's 7-byte DATE, checked on their own.
+// The engine's ROWID text and Oracle's 7-byte DATE, checked on their own, since every other test
+// sees them only through whole statements.
 #include "platform/oci_sqlite/OracleDate.h"
 #include "platform/oci_sqlite/RowidCodec.h"
 
