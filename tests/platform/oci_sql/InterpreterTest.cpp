@@ -107,8 +107,9 @@ TEST_F(Procedures, AssignmentsConvertToTheDeclaredType) {
     EXPECT_EQ(db.Exec("select n, txt, to_char(d) from log"), (Rows{{"8.5", ".5", "05.03.2023"}}));
     EXPECT_EQ(db.Error("declare d date; begin d := '31.02.2023'; end;").substr(0, 48),
               "ORA-01839: date not valid for month specified\nOR");
-    EXPECT_EQ(db.Error("begin classify('x', '05.03.2023', :k, :c); end;").substr(0, 26),
-              "ORA-01722: invalid number\n");
+    EXPECT_EQ(db.Error("begin classify('x', '05.03.2023', :k, :c); end;"),
+              "ORA-06502: PL/SQL: numeric or value error: character to number conversion error\n"
+              "ORA-06512: at line 1");
 }
 
 TEST_F(Procedures, ColumnsWinOverVariablesOfTheSameName) {
