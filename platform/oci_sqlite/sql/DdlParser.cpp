@@ -7,7 +7,7 @@ namespace orasql {
 namespace {
 
 // Oracle's SQL command codes of the engine statements built here.
-constexpr unsigned kCreateUser = 51, kAlterUser = 53, kAlterSession = 52;
+constexpr unsigned kCreateUser = 19, kAlterUser = 53, kAlterSession = 52;
 
 ColumnInfo ParseColumnType(ParserCore& p) {
     ColumnInfo c;

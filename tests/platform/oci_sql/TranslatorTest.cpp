@@ -52,6 +52,12 @@ TEST_F(TranslatorActions, TransactionAndSessionStatementsAreEngineActions) {
 TEST_F(TranslatorActions, UsersSequencesAndProceduresAreEngineActions) {
     const Translation user = T("create user demo identified by secret");
     EXPECT_EQ(user.action, Action::CreateUser);
+    EXPECT_EQ(user.sqlFunctionCode, 19u);
+    EXPECT_EQ(T("alter user demo password expire").sqlFunctionCode, 53u);
+    EXPECT_EQ(T("create index i on t (a)").sqlFunctionCode, 20u);
+    EXPECT_EQ(T("drop table t").sqlFunctionCode, 8u);
+    EXPECT_EQ(T("alter session set nls_language = 'SLOVENIAN'").sqlFunctionCode, 52u);
+    EXPECT_EQ(T("commit").sqlFunctionCode, 54u);
     EXPECT_EQ(user.args.at("user"), "DEMO");
     EXPECT_EQ(user.args.at("password"), "SECRET");
     EXPECT_EQ(T("alter user demo identified by \"New1\"").args.at("password"), "New1");
