@@ -59,10 +59,9 @@ sword StatementAttribute(StmtHandle* stmt, void* attributep, ub4* sizep, ub4 att
     case OCI_ATTR_PREFETCH_MEMORY:
         return Put<ub4>(attributep, sizep, stmt->prefetchMemory);
     case OCI_ATTR_ROWID: {
-        auto* rowid = As<RowidHandle>(attributep, OCI_DTYPE_ROWID);
-        if (!stmt->lastRow)
-            throw ora::NoDataFound();
-        rowid->address = stmt->lastRow;
+        // The layer reads it after every execution and fetch: a statement that processed no row
+        // leaves the descriptor empty rather than failing.
+        As<RowidHandle>(attributep, OCI_DTYPE_ROWID)->address = stmt->lastRow;
         return OCI_SUCCESS;
     }
     default:

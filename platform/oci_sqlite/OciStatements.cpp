@@ -206,9 +206,8 @@ sword OCIRowidToChar(OCIRowid* rowidDesc, OraText* outbfp, ub2* outbflp, OCIErro
         auto* rowid = As<RowidHandle>(rowidDesc, OCI_DTYPE_ROWID);
         if (!outbflp || !outbfp)
             return OCI_INVALID_HANDLE;
-        if (!rowid->address)
-            throw ora::Make(1410, "invalid ROWID");
-        const std::string text = EncodeRowid(*rowid->address);
+        const std::string text =
+            rowid->address ? EncodeRowid(*rowid->address) : std::string(); // empty: no row
         if (*outbflp < text.size()) {
             *outbflp = static_cast<ub2>(text.size());
             throw ora::ValueTruncated();
