@@ -90,12 +90,12 @@ std::string RowidAttribute(Client& client, Statement& stmt) {
                                   nullptr);
     char text[19] = "";
     ub2 length = sizeof text;
-    const bool read = client.oci.OCIAttrGet(stmt.stmt, OCI_HTYPE_STMT, descriptor, nullptr, OCI_ATTR_ROWID,
-                                            client.err) == OCI_SUCCESS &&
-                      client.oci.OCIRowidToChar(descriptor, reinterpret_cast<OraText*>(text), &length,
-                                                client.err) == OCI_SUCCESS;
+    const bool converted = client.oci.OCIAttrGet(stmt.stmt, OCI_HTYPE_STMT, descriptor, nullptr,
+                                                 OCI_ATTR_ROWID, client.err) == OCI_SUCCESS &&
+                           client.oci.OCIRowidToChar(descriptor, reinterpret_cast<OraText*>(text), &length,
+                                                     client.err) == OCI_SUCCESS;
     client.oci.OCIDescriptorFree(descriptor, OCI_DTYPE_ROWID);
-    return read ? std::string(text, length) : std::string("failed");
+    return converted ? std::string(text, length) : std::string("failed");
 }
 
 TEST_F(OciRowidPath, RowidAttributeNamesTheLastRowProcessed) {

@@ -253,6 +253,22 @@ TEST_F(OciStatement, FetchesInBatchesWithAGrowingRowCount) {
     EXPECT_EQ(query.Attr<ub4>(OCI_ATTR_ROW_COUNT), 5u);
 }
 
+TEST_F(OciStatement, DescribedQueryExecutesWithItsFirstBatch) {
+    for (int id = 1; id <= 3; ++id)
+        InsertNamed(id, "n" + std::to_string(id));
+    Statement query(client, "SELECT id FROM emp ORDER BY id");
+    ASSERT_EQ(query.Execute(0, OCI_DESCRIBE_ONLY), OCI_SUCCESS);
+    int ids[2] = {};
+    ASSERT_EQ(Define(query, 1, ids, sizeof ids[0], SQLT_INT), OCI_SUCCESS);
+    ASSERT_EQ(query.Execute(2), OCI_SUCCESS); // defined first, executed with the batch size
+    EXPECT_EQ(ids[0], 1);
+    EXPECT_EQ(ids[1], 2);
+    EXPECT_EQ(query.Attr<ub4>(OCI_ATTR_ROW_COUNT), 2u);
+    EXPECT_EQ(Fetch(query, 2), OCI_NO_DATA);
+    EXPECT_EQ(ids[0], 3);
+    EXPECT_EQ(query.Attr<ub4>(OCI_ATTR_ROW_COUNT), 3u);
+}
+
 TEST_F(OciStatement, TruncationReportsOra01406AndTheFullLength) {
     InsertNamed(1, "abcdefgh");
     Statement query(client, "SELECT name FROM emp");
