@@ -26,6 +26,7 @@ bool IsComparison(const Token& t) {
 } // namespace
 
 ExprPtr ParserCore::ParseExpr() {
+    NestingGuard guard(*this);
     const size_t first = Position();
     ExprPtr e = ParseOr();
     e->sourceText = SourceBetween(first, Position());
@@ -47,6 +48,7 @@ ExprPtr ParserCore::ParseAnd() {
 }
 
 ExprPtr ParserCore::ParseNot() {
+    NestingGuard guard(*this);
     if (PeekWord("NOT") && !PeekWord("EXISTS", 1)) {
         const int offset = Advance().offset;
         auto e = MakeExpr(ExprKind::Unary, "NOT", offset);
@@ -134,6 +136,7 @@ ExprPtr ParserCore::ParseMultiplicative() {
 }
 
 ExprPtr ParserCore::ParseUnary() {
+    NestingGuard guard(*this);
     if (PeekSymbol("-") || PeekSymbol("+")) {
         const Token& t = Advance();
         auto e = MakeExpr(ExprKind::Unary, t.text, t.offset);

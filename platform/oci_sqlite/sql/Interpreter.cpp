@@ -221,7 +221,8 @@ private:
     void RunSql(const Statement& statement, Frame& frame) {
         SqliteEmitter emitter = EmitterFor(frame);
         if (const auto* q = std::get_if<QueryPtr>(&statement)) {
-            const std::vector<SqlRow> rows = Run(emitter.EmitQuery(**q), frame);
+            // Two rows tell "exactly one" from "more than one" without fetching the rest.
+            const std::vector<SqlRow> rows = Run(emitter.EmitQuery(**q) + " LIMIT 2", frame);
             const std::vector<std::string>& into = (*q)->cores[0].into;
             if (rows.empty())
                 throw OracleError(1403, "ORA-01403: no data found");
@@ -248,6 +249,16 @@ private:
     }
 
     void Call(const PlStmt& s, Frame& caller) {
+        // Each call nests the interpreter on the host's stack; a runaway recursion must end in an
+        // error, not in a crash of the program that embeds the engine.
+        constexpr int kMaxCallDepth = 50;
+        if (callDepth_ >= kMaxCallDepth)
+            ThrowOracleError(36, "maximum number of recursive SQL levels (50) exceeded");
+        ++callDepth_;
+        struct Unwind {
+            int& depth;
+            ~Unwind() { --depth; }
+        } unwind{callDepth_};
         const ProcedurePtr proc = Load(s);
         const auto wrongArguments = [&] {
             return SemanticError(s.line, s.column,
@@ -291,6 +302,7 @@ private:
     const Context& ctx_;
     Executor& executor_;
     BindMap& binds_;
+    int callDepth_ = 0;
 };
 
 } // namespace

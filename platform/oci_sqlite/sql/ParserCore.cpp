@@ -15,6 +15,14 @@ ExprPtr MakeExpr(ExprKind kind, std::string text, int offset) {
     return e;
 }
 
+ParserCore::NestingGuard::NestingGuard(ParserCore& p) : parser_(p) {
+    constexpr int kMaxDepth = 200;
+    if (++parser_.depth_ > kMaxDepth) {
+        --parser_.depth_;
+        parser_.Fail(36, "maximum number of recursive SQL levels (200) exceeded");
+    }
+}
+
 bool ParserCore::AcceptWord(std::string_view w) {
     if (!PeekWord(w))
         return false;

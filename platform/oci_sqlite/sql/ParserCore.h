@@ -82,9 +82,21 @@ private:
     Variable ParseVariable(bool parameter);
     std::string ParseTypeName();
 
+    // Bounds the recursion of nested expressions, so that no statement text can exhaust the stack
+    // of the program that embeds the engine. Oracle's own limit on subquery nesting is 255.
+    class NestingGuard {
+    public:
+        explicit NestingGuard(ParserCore& p);
+        ~NestingGuard() { --parser_.depth_; }
+
+    private:
+        ParserCore& parser_;
+    };
+
     std::string_view sql_;
     std::vector<Token> tokens_;
     size_t pos_ = 0;
+    int depth_ = 0;
 };
 
 ExprPtr MakeExpr(ExprKind kind, std::string text, int offset);

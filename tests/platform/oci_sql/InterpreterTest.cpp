@@ -119,3 +119,9 @@ TEST_F(Procedures, ColumnsWinOverVariablesOfTheSameName) {
     db.Exec("begin same(99, :r); end;");
     EXPECT_EQ(Text(db.lastBinds.at("R")), "five");
 }
+
+TEST_F(Procedures, RunawayRecursionEndsInAnError) {
+    db.Exec("create or replace procedure again (n in number) as begin again(n + 1); end;");
+    EXPECT_EQ(db.Error("begin again(1); end;").substr(0, 70),
+              "ORA-00036: maximum number of recursive SQL levels (50) exceeded\nORA-06");
+}

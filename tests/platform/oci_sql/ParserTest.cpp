@@ -125,3 +125,15 @@ TEST(Parser, ErrorsNameTheOffendingToken) {
     EXPECT_EQ(ErrorOf("select * from t order a").second, "ORA-00924: missing BY keyword");
     EXPECT_EQ(ErrorOf("create view v as select 1 from dual").second, "ORA-00901: invalid CREATE command");
 }
+
+TEST(Parser, DeepNestingIsRefusedNotOverflowed) {
+    const std::string deep = "select " + std::string(5000, '(') + "1" + std::string(5000, ')') + " from dual";
+    EXPECT_EQ(ErrorOf(deep).second, "ORA-00036: maximum number of recursive SQL levels (200) exceeded");
+    std::string minus = "select ";
+    for (int i = 0; i < 100000; ++i)
+        minus += "- "; // "--" would open a comment
+    minus += "1 from dual";
+    EXPECT_EQ(ErrorOf(minus).second, "ORA-00036: maximum number of recursive SQL levels (200) exceeded");
+    EXPECT_NO_THROW(
+        ParseStatement("select " + std::string(50, '(') + "1" + std::string(50, ')') + " from dual"));
+}
