@@ -26,7 +26,7 @@ bool IsComparison(const Token& t) {
 } // namespace
 
 ExprPtr ParserCore::ParseExpr() {
-    NestingGuard guard(*this);
+    NestingGuard guard(*this, 1);
     const size_t first = Position();
     ExprPtr e = ParseOr();
     e->sourceText = SourceBetween(first, Position());
@@ -34,22 +34,28 @@ ExprPtr ParserCore::ParseExpr() {
 }
 
 ExprPtr ParserCore::ParseOr() {
+    NestingGuard chain(*this, 0);
     ExprPtr left = ParseAnd();
-    while (AcceptWord("OR"))
+    while (AcceptWord("OR")) {
+        chain.Deepen();
         left = MakeBinary("OR", std::move(left), ParseAnd());
+    }
     return left;
 }
 
 ExprPtr ParserCore::ParseAnd() {
+    NestingGuard chain(*this, 0);
     ExprPtr left = ParseNot();
-    while (AcceptWord("AND"))
+    while (AcceptWord("AND")) {
+        chain.Deepen();
         left = MakeBinary("AND", std::move(left), ParseNot());
+    }
     return left;
 }
 
 ExprPtr ParserCore::ParseNot() {
-    NestingGuard guard(*this);
     if (PeekWord("NOT") && !PeekWord("EXISTS", 1)) {
+        NestingGuard guard(*this, 1);
         const int offset = Advance().offset;
         auto e = MakeExpr(ExprKind::Unary, "NOT", offset);
         e->args.push_back(ParseNot());
@@ -59,8 +65,9 @@ ExprPtr ParserCore::ParseNot() {
 }
 
 ExprPtr ParserCore::ParseComparison() {
+    NestingGuard chain(*this, 0);
     ExprPtr left = ParseAdditive();
-    for (;;) {
+    for (;; chain.Deepen()) {
         if (IsComparison(Peek())) {
             std::string op = Advance().text;
             if (op == "!=" || op == "^=")
@@ -118,8 +125,10 @@ ExprPtr ParserCore::ParseComparison() {
 }
 
 ExprPtr ParserCore::ParseAdditive() {
+    NestingGuard chain(*this, 0);
     ExprPtr left = ParseMultiplicative();
     while (PeekSymbol("+") || PeekSymbol("-") || PeekSymbol("||")) {
+        chain.Deepen();
         std::string op = Advance().text;
         left = MakeBinary(op, std::move(left), ParseMultiplicative());
     }
@@ -127,8 +136,10 @@ ExprPtr ParserCore::ParseAdditive() {
 }
 
 ExprPtr ParserCore::ParseMultiplicative() {
+    NestingGuard chain(*this, 0);
     ExprPtr left = ParseUnary();
     while (PeekSymbol("*") || PeekSymbol("/")) {
+        chain.Deepen();
         std::string op = Advance().text;
         left = MakeBinary(op, std::move(left), ParseUnary());
     }
@@ -136,8 +147,8 @@ ExprPtr ParserCore::ParseMultiplicative() {
 }
 
 ExprPtr ParserCore::ParseUnary() {
-    NestingGuard guard(*this);
     if (PeekSymbol("-") || PeekSymbol("+")) {
+        NestingGuard guard(*this, 1);
         const Token& t = Advance();
         auto e = MakeExpr(ExprKind::Unary, t.text, t.offset);
         e->args.push_back(ParseUnary());

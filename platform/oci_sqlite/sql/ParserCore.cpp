@@ -15,12 +15,12 @@ ExprPtr MakeExpr(ExprKind kind, std::string text, int offset) {
     return e;
 }
 
-ParserCore::NestingGuard::NestingGuard(ParserCore& p) : parser_(p) {
-    constexpr int kMaxDepth = 200;
-    if (++parser_.depth_ > kMaxDepth) {
-        --parser_.depth_;
-        parser_.Fail(36, "maximum number of recursive SQL levels (200) exceeded");
-    }
+void ParserCore::NestingGuard::Deepen() {
+    constexpr int kMaxDepth = 250;
+    if (parser_.depth_ + 1 > kMaxDepth)
+        parser_.Fail(36, "maximum number of recursive SQL levels (250) exceeded");
+    ++parser_.depth_;
+    ++levels_;
 }
 
 bool ParserCore::AcceptWord(std::string_view w) {

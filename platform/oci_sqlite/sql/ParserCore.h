@@ -82,15 +82,22 @@ private:
     Variable ParseVariable(bool parameter);
     std::string ParseTypeName();
 
-    // Bounds the recursion of nested expressions, so that no statement text can exhaust the stack
-    // of the program that embeds the engine. Oracle's own limit on subquery nesting is 255.
+    // Bounds the height of the tree, so that neither the parser nor the stages walking the tree can
+    // exhaust the stack of the program that embeds the engine, whatever the statement text.
     class NestingGuard {
     public:
-        explicit NestingGuard(ParserCore& p);
-        ~NestingGuard() { --parser_.depth_; }
+        // `levels`: 1 for a construct that nests by itself, 0 for a chain that nests per operator.
+        NestingGuard(ParserCore& p, int levels) : parser_(p) {
+            for (int i = 0; i < levels; ++i)
+                Deepen();
+        }
+        ~NestingGuard() { parser_.depth_ -= levels_; }
+        // Each operator of a chain (a + b + c) nests the tree one level deeper on its left side.
+        void Deepen();
 
     private:
         ParserCore& parser_;
+        int levels_ = 0;
     };
 
     std::string_view sql_;

@@ -159,6 +159,7 @@ PlStmt ParserCore::ParsePlStatement() {
 }
 
 PlStmt ParserCore::ParseIf() {
+    NestingGuard guard(*this, 1);
     PlStmt s;
     s.kind = PlKind::If;
     Advance(); // IF

@@ -80,6 +80,7 @@ Statement ParserCore::ParseTopLevel() {
 }
 
 QueryPtr ParserCore::ParseQuery() {
+    NestingGuard guard(*this, 1);
     auto q = std::make_unique<Query>();
     q->cores.push_back(ParseSelectCore());
     for (;;) {

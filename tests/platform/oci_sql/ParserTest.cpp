@@ -128,12 +128,29 @@ TEST(Parser, ErrorsNameTheOffendingToken) {
 
 TEST(Parser, DeepNestingIsRefusedNotOverflowed) {
     const std::string deep = "select " + std::string(5000, '(') + "1" + std::string(5000, ')') + " from dual";
-    EXPECT_EQ(ErrorOf(deep).second, "ORA-00036: maximum number of recursive SQL levels (200) exceeded");
+    const std::string limit = "ORA-00036: maximum number of recursive SQL levels (250) exceeded";
+    EXPECT_EQ(ErrorOf(deep).second, limit);
     std::string minus = "select ";
     for (int i = 0; i < 100000; ++i)
         minus += "- "; // "--" would open a comment
     minus += "1 from dual";
-    EXPECT_EQ(ErrorOf(minus).second, "ORA-00036: maximum number of recursive SQL levels (200) exceeded");
+    EXPECT_EQ(ErrorOf(minus).second, limit);
+    std::string chain = "select 1";
+    for (int i = 0; i < 100000; ++i)
+        chain += " + 1";
+    EXPECT_EQ(ErrorOf(chain + " from dual").second, limit);
+    std::string from = "select * from ";
+    for (int i = 0; i < 10000; ++i)
+        from += "(select * from ";
+    EXPECT_EQ(ErrorOf(from + "dual").second, limit);
+    std::string ifs = "begin ";
+    for (int i = 0; i < 10000; ++i)
+        ifs += "if 1 = 1 then ";
+    EXPECT_EQ(ErrorOf(ifs + "null;").second, limit);
+    std::string conditions = "select 1 from dual where 1 = 1";
+    for (int i = 0; i < 100; ++i)
+        conditions += " and 1 = 1";
+    EXPECT_NO_THROW(ParseStatement(conditions));
     EXPECT_NO_THROW(
         ParseStatement("select " + std::string(50, '(') + "1" + std::string(50, ')') + " from dual"));
 }
