@@ -207,6 +207,8 @@ Decimal Decimal::operator*(const Decimal& o) const {
 Decimal Decimal::operator/(const Decimal& o) const {
     assert(!o.IsZero());
     const int scale = kMaxDigits - 1 - Digits(mantissa_);
+    if (scale < 0) // a full 38-digit dividend gives up its last digit to make room
+        return Shifted(scale, true) / o;
     const __int128 numerator = mantissa_ * Pow10(scale);
     __int128 q = numerator / o.mantissa_;
     const __int128 r = numerator % o.mantissa_;
@@ -249,6 +251,14 @@ bool Decimal::FitsInt64() const {
 int64_t Decimal::ToInt64() const {
     assert(IsInteger() && FitsInt64());
     return static_cast<int64_t>(mantissa_ * Pow10(exponent_));
+}
+
+int64_t Decimal::ToInt64Clamped() const {
+    const Decimal whole = Trunc(0);
+    if (whole.FitsInt64())
+        return whole.ToInt64();
+    constexpr int64_t kLimit = 1000000000000000000;
+    return whole.IsNegative() ? -kLimit : kLimit;
 }
 
 double Decimal::ToDouble() const {

@@ -34,6 +34,8 @@ public:
     bool IsInteger() const { return exponent_ >= 0; }
     bool FitsInt64() const;
     int64_t ToInt64() const; // precondition: IsInteger() && FitsInt64()
+    // The integer part, held within +-10^18: for positions and counts that come from user input.
+    int64_t ToInt64Clamped() const;
     double ToDouble() const;
     std::string ToOracleText() const; // as TO_CHAR renders it: 0.5 -> ".5", -2 -> "-2"
 

@@ -213,7 +213,7 @@ private:
             code->Compare(Decimal::FromInt(-20000)) > 0)
             throw OracleError(21000, "ORA-21000: error number argument to raise_application_error of " +
                                          codeText + " is out of range");
-        const int number = static_cast<int>(-code->ToInt64());
+        const int number = static_cast<int>(-code->ToInt64Clamped());
         throw PlsqlRuntimeError{
             number, "ORA-" + std::to_string(number) + ": " + TextOf(Eval(*s.args[1], frame)), {}};
     }

@@ -347,8 +347,14 @@ DateTime ReadSessionDate(std::string_view text, std::string_view nlsFormat) {
 }
 
 DateTime AddDays(const DateTime& d, const Decimal& days) {
+    // Beyond 10,000 years either way no DATE can result; the check also keeps the sum in range.
+    if (days.IntegerDigits() > 7)
+        ThrowOracleError(1841, "(full) year must be between -4713 and +9999, and not be 0");
     const Decimal seconds = (days * Decimal::FromInt(86400)).Round(0);
-    return FromTotalSeconds(TotalSeconds(d) + seconds.ToInt64());
+    const DateTime result = FromTotalSeconds(TotalSeconds(d) + seconds.ToInt64());
+    if (result.year < 1 || result.year > 9999)
+        ThrowOracleError(1841, "(full) year must be between -4713 and +9999, and not be 0");
+    return result;
 }
 
 Decimal DaysBetween(const DateTime& later, const DateTime& earlier) {

@@ -10,6 +10,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -130,8 +131,9 @@ void Mod(sqlite3_context* c, int n, sqlite3_value** v) {
     ResultNumber(c, b.IsZero() ? a : a - b * (a / b).Trunc(0));
 }
 
+// Decimal places of ROUND and TRUNC; beyond 1000 either way every NUMBER rounds to itself or to 0.
 int Places(int n, sqlite3_value** v) {
-    return n > 1 ? static_cast<int>(AsNumber(v[1]).Trunc(0).ToInt64()) : 0;
+    return n > 1 ? static_cast<int>(std::clamp<int64_t>(AsNumber(v[1]).ToInt64Clamped(), -1000, 1000)) : 0;
 }
 
 void Round(sqlite3_context* c, int n, sqlite3_value** v) {
@@ -234,8 +236,8 @@ void Concat(sqlite3_context* c, int n, sqlite3_value** v) {
 void Instr(sqlite3_context* c, int n, sqlite3_value** v) {
     if (AnyNull(n, v))
         return sqlite3_result_null(c);
-    const int64_t position = n > 2 ? AsNumber(v[2]).Trunc(0).ToInt64() : 1;
-    const int64_t occurrence = n > 3 ? AsNumber(v[3]).Trunc(0).ToInt64() : 1;
+    const int64_t position = n > 2 ? AsNumber(v[2]).ToInt64Clamped() : 1;
+    const int64_t occurrence = n > 3 ? AsNumber(v[3]).ToInt64Clamped() : 1;
     if (position == 0)
         return sqlite3_result_int(c, 0);
     if (occurrence < 1)
@@ -246,10 +248,10 @@ void Instr(sqlite3_context* c, int n, sqlite3_value** v) {
 void Substr(sqlite3_context* c, int n, sqlite3_value** v) {
     if (AnyNull(n, v))
         return sqlite3_result_null(c);
-    const int64_t position = AsNumber(v[1]).Trunc(0).ToInt64();
+    const int64_t position = AsNumber(v[1]).ToInt64Clamped();
     std::optional<int64_t> length;
     if (n > 2)
-        length = AsNumber(v[2]).Trunc(0).ToInt64();
+        length = AsNumber(v[2]).ToInt64Clamped();
     ResultText(c, SubstrChars(AsText(v[0]), position, length));
 }
 

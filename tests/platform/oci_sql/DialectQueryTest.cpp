@@ -191,6 +191,16 @@ TEST_F(DialectQuery, RoundTruncAbsModOfNumbers) {
     EXPECT_EQ(db.One("select mod(11, 4) || ' ' || mod(-11, 4) || ' ' || mod(5, 0) from dual"), "3 -3 5");
 }
 
+TEST_F(DialectQuery, HugeArgumentsAreErrorsOrClampedNeverCrashes) {
+    EXPECT_EQ(db.One("select round(1.5, 1e30) || substr('abc', 1e30) || instr('abc', 'b', -1e30) from dual"),
+              "1.50");
+    EXPECT_EQ(db.One("select substr('abc', 2, 1e30) from dual"), "bc");
+    EXPECT_EQ(db.Error("select sysdate + 1e30 from dual"),
+              "ORA-01841: (full) year must be between -4713 and +9999, and not be 0");
+    EXPECT_EQ(db.Error("select to_date('01.01.9999', 'DD.MM.YYYY') + 366 from dual"),
+              "ORA-01841: (full) year must be between -4713 and +9999, and not be 0");
+}
+
 TEST_F(DialectQuery, RoundAndTruncOfDates) {
     EXPECT_EQ(db.One("select to_char(trunc(hired), 'DD.MM.YYYY HH24:MI:SS') from emp where id = 3"),
               "01.01.2020 00:00:00");

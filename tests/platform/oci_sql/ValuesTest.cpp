@@ -38,6 +38,10 @@ TEST(Decimal, ExactSumsDifferencesAndComparisons) {
     EXPECT_FALSE(Decimal::Parse("1.2.3"));
     EXPECT_FALSE(Decimal::Parse(""));
     EXPECT_EQ(D(" -.5e1 ").ToOracleText(), "-5");
+    const Decimal wide = D("12345678901234567890123456789012345678");
+    EXPECT_EQ((wide / D("2")).ToDouble(), 6.172839450617284e36);
+    EXPECT_EQ(D("1e30").ToInt64Clamped(), 1000000000000000000);
+    EXPECT_EQ(D("-2.9").ToInt64Clamped(), -2);
 }
 
 TEST(Decimal, RoundingHalfAwayFromZeroAndDigits) {
