@@ -9,6 +9,15 @@ namespace {
 // Oracle's SQL command codes of the engine statements built here.
 constexpr unsigned kCreateUser = 19, kAlterUser = 53, kAlterSession = 52;
 
+// A length, precision or scale: a plain integer of a few digits, else Oracle's error for it.
+int SizeNumber(ParserCore& p, int code, const char* text) {
+    const Token& t = p.Peek();
+    if (t.kind != TokenKind::Number || t.text.size() > 5 ||
+        t.text.find_first_not_of("0123456789") != std::string::npos)
+        p.Fail(code, text);
+    return std::stoi(p.Advance().text);
+}
+
 ColumnInfo ParseColumnType(ParserCore& p) {
     ColumnInfo c;
     const Token& t = p.Peek();
@@ -23,9 +32,7 @@ ColumnInfo ParseColumnType(ParserCore& p) {
         c.oracleType = type;
         c.length = 1;
         if (p.AcceptSymbol("(")) {
-            if (p.Peek().kind != TokenKind::Number)
-                p.Fail(910, "specified length too long for its datatype");
-            c.length = std::stoi(p.Advance().text);
+            c.length = SizeNumber(p, 910, "specified length too long for its datatype");
             if (!p.AcceptWord("BYTE"))
                 p.AcceptWord("CHAR");
             p.ExpectSymbol(")", 907, "missing right parenthesis");
@@ -40,18 +47,17 @@ ColumnInfo ParseColumnType(ParserCore& p) {
         if (p.AcceptSymbol("(")) {
             if (p.AcceptSymbol("*"))
                 c.precision = 38;
-            else if (p.Peek().kind == TokenKind::Number)
-                c.precision = std::stoi(p.Advance().text);
             else
-                p.Fail(1727, "numeric precision specifier is out of range (1 to 38)");
+                c.precision = SizeNumber(p, 1727, "numeric precision specifier is out of range (1 to 38)");
             if (c.precision < 1 || c.precision > 38)
                 p.Fail(1727, "numeric precision specifier is out of range (1 to 38)");
             c.hasScale = true;
             if (p.AcceptSymbol(",")) {
                 const bool negative = p.AcceptSymbol("-");
-                if (p.Peek().kind != TokenKind::Number)
+                c.scale = SizeNumber(p, 1728, "numeric scale specifier is out of range (-84 to 127)") *
+                          (negative ? -1 : 1);
+                if (c.scale < -84 || c.scale > 127)
                     p.Fail(1728, "numeric scale specifier is out of range (-84 to 127)");
-                c.scale = std::stoi(p.Advance().text) * (negative ? -1 : 1);
             }
             p.ExpectSymbol(")", 907, "missing right parenthesis");
         }
@@ -176,9 +182,12 @@ Statement ParseCreateIndex(ParserCore& p, bool unique) {
     return s;
 }
 
+// A sequence's start or step: a whole number that fits in 64 bits, so the engine may read it as one.
 std::string SignedNumber(ParserCore& p) {
     const bool negative = p.AcceptSymbol("-");
-    if (p.Peek().kind != TokenKind::Number)
+    const Token& t = p.Peek();
+    if (t.kind != TokenKind::Number || t.text.size() > 18 ||
+        t.text.find_first_not_of("0123456789") != std::string::npos)
         p.Fail(922, "missing or invalid option");
     return (negative ? "-" : "") + p.Advance().text;
 }

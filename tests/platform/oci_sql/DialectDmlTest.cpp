@@ -97,6 +97,12 @@ TEST_F(DialectDml, CreateTableKeepsOracleTypesConstraintsAndDefaults) {
     EXPECT_EQ(db.Error("create table t (a number)"), "ORA-00955: name is already used by an existing object");
     EXPECT_EQ(db.Error("create table u (a varchar2)"), "ORA-00906: missing left parenthesis");
     EXPECT_EQ(db.Error("create table u (a blob)"), "ORA-00902: invalid datatype");
+    EXPECT_EQ(db.Error("create table u (a varchar2(99999999999))"),
+              "ORA-00910: specified length too long for its datatype");
+    EXPECT_EQ(db.Error("create table u (a number(39))"),
+              "ORA-01727: numeric precision specifier is out of range (1 to 38)");
+    EXPECT_EQ(db.Error("create table u (a number(5, 1.5))"),
+              "ORA-01728: numeric scale specifier is out of range (-84 to 127)");
     db.Exec("drop table t");
     EXPECT_EQ(db.Error("select * from t"), "ORA-00942: table or view does not exist");
     EXPECT_EQ(db.Error("drop table t"), "ORA-00942: table or view does not exist");

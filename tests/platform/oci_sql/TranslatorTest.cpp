@@ -67,6 +67,9 @@ TEST_F(TranslatorActions, UsersSequencesAndProceduresAreEngineActions) {
     EXPECT_EQ(seq.args.at("start"), "10");
     EXPECT_EQ(seq.args.at("increment"), "5");
     EXPECT_EQ(db.Error("drop sequence nothere"), "ORA-02289: sequence does not exist");
+    EXPECT_EQ(db.Error("create sequence s2 start with 1.5"), "ORA-00922: missing or invalid option");
+    EXPECT_EQ(db.Error("create sequence s2 increment by 99999999999999999999"),
+              "ORA-00922: missing or invalid option");
     const std::string source = "create or replace procedure p (a in number) as begin null; end;";
     const Translation proc = T(source);
     EXPECT_EQ(proc.action, Action::CreateProcedure);
