@@ -167,6 +167,16 @@ inline constexpr ub4 OCI_DESCRIBE_ONLY = 0x10;
 inline constexpr ub4 OCI_COMMIT_ON_SUCCESS = 0x20;
 inline constexpr ub2 OCI_FETCH_NEXT = 0x2;
 
+// LONG values in pieces and national character sets, for the layer's dynamic defines and binds.
+inline constexpr ub4 OCI_DYNAMIC_FETCH = 0x02; // OCIDefineByPos mode
+inline constexpr ub4 OCI_DATA_AT_EXEC = 0x02;  // OCIBindByName mode
+inline constexpr ub1 OCI_ONE_PIECE = 0;
+inline constexpr ub1 OCI_FIRST_PIECE = 1;
+inline constexpr ub1 OCI_NEXT_PIECE = 2;
+inline constexpr ub1 OCI_LAST_PIECE = 3;
+inline constexpr ub1 SQLCS_IMPLICIT = 1;
+inline constexpr ub1 SQLCS_NCHAR = 2;
+
 // Statement types (OCI_ATTR_STMT_TYPE).
 inline constexpr ub2 OCI_STMT_SELECT = 1;
 inline constexpr ub2 OCI_STMT_UPDATE = 2;

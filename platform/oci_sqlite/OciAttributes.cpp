@@ -89,7 +89,7 @@ sword ParamAttribute(ParamHandle* param, void* attributep, ub4* sizep, ub4 attr)
     case OCI_ATTR_CHARSET_ID:
         return Put<ub2>(attributep, sizep, 873); // AL32UTF8: every text is UTF-8
     case OCI_ATTR_CHARSET_FORM:
-        return Put<ub1>(attributep, sizep, 1); // SQLCS_IMPLICIT
+        return Put<ub1>(attributep, sizep, SQLCS_IMPLICIT);
     default:
         throw ora::Unimplemented();
     }
