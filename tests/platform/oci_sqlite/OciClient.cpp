@@ -33,6 +33,25 @@ void* OciLibrary::Lookup(const char* name) const {
     return dlsym(module, name);
 }
 
+namespace {
+// Database files of this test process, removed when its tests are done.
+std::vector<std::string>& CreatedPaths() {
+    static std::vector<std::string> paths;
+    return paths;
+}
+
+class RemoveDatabases : public testing::Environment {
+public:
+    void TearDown() override {
+        for (const std::string& path : CreatedPaths())
+            for (const char* suffix : {"", "-wal", "-shm"})
+                std::filesystem::remove(path + suffix);
+    }
+};
+[[maybe_unused]] testing::Environment* const removeDatabases =
+    testing::AddGlobalTestEnvironment(new RemoveDatabases);
+} // namespace
+
 std::string NewDatabasePath(const std::string& stem) {
     static std::atomic<int> counter{0};
     const std::filesystem::path dir = std::filesystem::path(ZORVEKA_TEST_OUTPUT_DIR) / "oci_sqlite";
@@ -41,6 +60,7 @@ std::string NewDatabasePath(const std::string& stem) {
         (dir / (stem + "-" + std::to_string(getpid()) + "-" + std::to_string(counter++) + ".db")).string();
     for (const char* suffix : {"", "-wal", "-shm"})
         std::filesystem::remove(path + suffix);
+    CreatedPaths().push_back(path);
     return path;
 }
 
