@@ -1,0 +1,35 @@
+// The progress window of the grid tools ("fProgress"): a title, a bar and a Cancel button, kept on
+// top while a dataset-wide loop runs. Step lets pending events run, so Cancel is heard, and then
+// raises the silent abort; the loop's own guards undo what it changed.
+#pragma once
+
+#include "platform/ui/UserInterface.h"
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+class TfProgress : public QDialog, public IProgress {
+    Q_OBJECT
+public:
+    explicit TfProgress(QWidget* parent = nullptr);
+
+    void Start(const std::string& title, int maximum) override;
+    void Step() override;
+    void Stop() override { hide(); }
+
+    //! The one window of the process, created on first use.
+    static TfProgress& Instance();
+
+    QPushButton* CancelButton() const { return btnCancel; }
+    QProgressBar* Bar() const { return pbProgress; }
+    QString Title() const;
+
+private:
+    QLabel* lblTitle;
+    QProgressBar* pbProgress;
+    QPushButton* btnCancel;
+    bool FCancelled = false;
+};

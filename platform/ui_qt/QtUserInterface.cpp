@@ -1,0 +1,61 @@
+// Qt message boxes, questions, event pumping and the wait cursor behind the ui interfaces.
+#include "platform/ui_qt/QtUserInterface.h"
+
+#include "platform/ui_qt/Progress.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+QString Shown(const std::string& text) {
+    return QString::fromStdString(DisplayLineBreaks(text));
+}
+
+QWidget* DialogParent() {
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+std::string DisplayLineBreaks(const std::string& text) {
+    std::string result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool crLf = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+        if (text[i] == '\r' && !crLf)
+            result += '\n';
+        else if (text[i] != '\r')
+            result += text[i];
+    }
+    return result;
+}
+
+void TQtUserInterface::ShowMessage(const std::string& text) {
+    QMessageBox::information(DialogParent(), QApplication::applicationName(), Shown(text));
+}
+
+void TQtUserInterface::ShowError(const std::string& text) {
+    QMessageBox::critical(DialogParent(), QApplication::applicationName(), Shown(text));
+}
+
+bool TQtUserInterface::AskYesNo(const std::string& question) {
+    return QMessageBox::question(DialogParent(), QApplication::applicationName(), Shown(question),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void TQtUserInterface::ProcessMessages() {
+    QApplication::processEvents();
+}
+
+void TQtUserInterface::BeginWaitCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void TQtUserInterface::EndWaitCursor() {
+    QApplication::restoreOverrideCursor();
+}
+
+IProgress& TQtUserInterface::Progress() {
+    return TfProgress::Instance();
+}

@@ -1,0 +1,62 @@
+// The progress window's Cancel and the line breaks of shown texts.
+#include "platform/ui_qt/Progress.h"
+#include "platform/ui_qt/QtUserInterface.h"
+
+#include "platform/settings/Exceptions.h"
+#include "platform/ui/UiGuards.h"
+
+#include <QApplication>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "test";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+TEST(ProgressTest, StepsUntilCancelThenAbortsAndTheNextStartForgetsIt) {
+    App();
+    TQtUserInterface ui;
+    TScopedUi scoped(ui);
+    TfProgress& progress = TfProgress::Instance();
+    EXPECT_EQ(&ui.Progress(), &progress);
+    {
+        TProgressScope scope("Copy to clipboard", 3);
+        EXPECT_TRUE(progress.isVisible());
+        EXPECT_EQ(progress.windowTitle(), "fProgress");
+        EXPECT_EQ(progress.Title(), "Copy to clipboard");
+        scope.Step();
+        EXPECT_EQ(progress.Bar()->value(), 1);
+        progress.CancelButton()->click();
+        EXPECT_THROW(scope.Step(), EAbort);
+    }
+    EXPECT_FALSE(progress.isVisible());
+    progress.Start("again", 1);
+    EXPECT_NO_THROW(progress.Step());
+    progress.Stop();
+}
+
+TEST(ProgressTest, WaitCursorIsRestoredByItsGuard) {
+    App();
+    TQtUserInterface ui;
+    TScopedUi scoped(ui);
+    {
+        TWaitCursor wait;
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(DisplayLineBreaksTest, LoneCarriageReturnBreaksTheLineOnce) {
+    EXPECT_EQ(DisplayLineBreaks("a\rb\r\nc\n"), "a\nb\nc\n");
+}
+
+} // namespace
