@@ -5,6 +5,7 @@
 #include "platform/oci_sqlite/EngineError.h"
 #include "platform/oci_sqlite/OracleDate.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -71,30 +72,31 @@ WriteOutcome WriteText(const std::string& text, const DefineSlot& slot, ub4 row)
     return truncated ? WriteOutcome::Truncated : WriteOutcome::Written;
 }
 
+// Range-checked against the type's limits; -min is a power of two and so exact as a double.
+template <class T> void StoreInteger(double rounded, unsigned char* out) {
+    constexpr double low = static_cast<double>(std::numeric_limits<T>::min());
+    if (!(rounded >= low && rounded < -low))
+        throw ora::Make(1455, "converting column overflows integer datatype");
+    const T value = static_cast<T>(rounded);
+    std::memcpy(out, &value, sizeof value);
+}
+
 void WriteInteger(double number, const DefineSlot& slot, ub4 row) {
     const double rounded = std::round(number);
     unsigned char* out = Element(slot, row);
     switch (slot.size) {
-    case 1: {
-        const auto v = static_cast<int8_t>(rounded);
-        std::memcpy(out, &v, 1);
+    case 1:
+        StoreInteger<int8_t>(rounded, out);
         break;
-    }
-    case 2: {
-        const auto v = static_cast<int16_t>(rounded);
-        std::memcpy(out, &v, 2);
+    case 2:
+        StoreInteger<int16_t>(rounded, out);
         break;
-    }
-    case 4: {
-        const auto v = static_cast<int32_t>(rounded);
-        std::memcpy(out, &v, 4);
+    case 4:
+        StoreInteger<int32_t>(rounded, out);
         break;
-    }
-    case 8: {
-        const auto v = static_cast<int64_t>(rounded);
-        std::memcpy(out, &v, 8);
+    case 8:
+        StoreInteger<int64_t>(rounded, out);
         break;
-    }
     default:
         throw ora::InvalidNumber();
     }
@@ -131,8 +133,19 @@ std::string OracleNumberText(const Value& number) {
     const double d = std::get<double>(number);
     if (std::floor(d) == d && std::fabs(d) < 1e15)
         return std::to_string(static_cast<int64_t>(d));
-    char buffer[64];
+    char buffer[400];
     std::snprintf(buffer, sizeof buffer, "%.15g", d);
+    if (std::strchr(buffer, 'e')) { // Oracle writes every digit out: 1E20 reads 100000000000000000000
+        const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(d))));
+        std::snprintf(buffer, sizeof buffer, "%.*f", std::max(0, 14 - exponent), d);
+        if (std::strchr(buffer, '.')) {
+            char* end = buffer + std::strlen(buffer) - 1;
+            while (*end == '0')
+                *end-- = '\0';
+            if (*end == '.')
+                *end = '\0';
+        }
+    }
     std::string text = buffer;
     if (text.rfind("0.", 0) == 0)
         text.erase(0, 1);

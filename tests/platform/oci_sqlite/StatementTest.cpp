@@ -228,6 +228,29 @@ TEST_F(OciStatement, NumbersReadAsOracleWritesThem) {
     ASSERT_EQ(client.Run("INSERT INTO emp (id, salary) VALUES (2, -0.5)").status, OCI_SUCCESS);
     ASSERT_EQ(client.Run("INSERT INTO emp (id, salary) VALUES (3, 100)").status, OCI_SUCCESS);
     EXPECT_EQ(client.Query("SELECT salary FROM emp ORDER BY id"), (Rows{{".25"}, {"-.5"}, {"100"}}));
+    ASSERT_EQ(client.Run("CREATE TABLE n (k NUMBER(9), v NUMBER)").status, OCI_SUCCESS);
+    Statement insert(client, "INSERT INTO n (k, v) VALUES (:k, :v)");
+    int keys[2] = {1, 2};
+    double values[2] = {1e20, 1.5e-10};
+    OCIBind* binds[2] = {};
+    client.oci.OCIBindByName(insert.stmt, &binds[0], client.err, reinterpret_cast<const OraText*>(":k"), 2,
+                             keys, sizeof keys[0], SQLT_INT, nullptr, nullptr, nullptr, 0, nullptr,
+                             OCI_DEFAULT);
+    client.oci.OCIBindByName(insert.stmt, &binds[1], client.err, reinterpret_cast<const OraText*>(":v"), 2,
+                             values, sizeof values[0], SQLT_FLT, nullptr, nullptr, nullptr, 0, nullptr,
+                             OCI_DEFAULT);
+    ASSERT_EQ(insert.Execute(2), OCI_SUCCESS) << insert.Status(OCI_ERROR).text;
+    EXPECT_EQ(client.Query("SELECT v FROM n ORDER BY k"),
+              (Rows{{"100000000000000000000"}, {".00000000015"}}));
+}
+
+TEST_F(OciStatement, IntegerDefineTooSmallForTheValueIsOra01455) {
+    ASSERT_EQ(client.Run("INSERT INTO emp (id, salary) VALUES (1, 1234567.5)").status, OCI_SUCCESS);
+    Statement query(client, "SELECT salary FROM emp");
+    ASSERT_EQ(query.Execute(0), OCI_SUCCESS);
+    int16_t small = 0;
+    ASSERT_EQ(Define(query, 1, &small, sizeof small, SQLT_INT), OCI_SUCCESS);
+    EXPECT_EQ(query.Status(Fetch(query, 1)).text, "ORA-01455: converting column overflows integer datatype");
 }
 
 TEST_F(OciStatement, FetchesInBatchesWithAGrowingRowCount) {
