@@ -66,6 +66,8 @@ std::string SqliteEmitter::EmitQuery(const Query& q, const Scope* outer, std::ve
         if (i > 0)
             sql += " " + SetOperator(q.setOps[i - 1]) + " ";
         sql += Core(q.cores[i], scopes[i], i == 0 ? &firstItems : nullptr);
+        if (i == 0 && !outer)
+            resultColumns_ = ResultColumns(q.cores[0], scopes[0], firstItems);
     }
     if (!q.orderBy.empty())
         sql += OrderBy(q, scopes[0], ItemNames(q.cores[0]), firstItems);
@@ -144,6 +146,49 @@ std::string SqliteEmitter::From(const JoinPlan& plan, const Scope& scope) {
         }
     }
     return sql;
+}
+
+namespace {
+
+const char* OracleTypeName(SqlType type) {
+    switch (type) {
+    case SqlType::Date:
+        return "DATE";
+    case SqlType::Number:
+        return "NUMBER";
+    case SqlType::Text:
+        return "VARCHAR2";
+    case SqlType::Rowid:
+        return "ROWID";
+    case SqlType::Unknown:
+        break;
+    }
+    return "";
+}
+
+} // namespace
+
+std::vector<ColumnInfo> SqliteEmitter::ResultColumns(const SelectCore& core, const Scope& scope,
+                                                     const std::vector<Emitted>& items) const {
+    const std::vector<std::string> names = ItemNames(core);
+    std::vector<ColumnInfo> columns;
+    for (size_t i = 0; i < core.items.size(); ++i) {
+        const Expr& e = *core.items[i].expr;
+        if (e.kind == ExprKind::Star) {
+            for (const ScopeTable& t : scope.tables)
+                if (e.qualifier.empty() || t.key == e.qualifier || t.table == e.qualifier)
+                    columns.insert(columns.end(), t.columns.begin(), t.columns.end());
+            continue;
+        }
+        ColumnInfo c;
+        if (items[i].column)
+            c = *items[i].column;
+        else
+            c.oracleType = OracleTypeName(items[i].type);
+        c.name = items[i].type == SqlType::Rowid && core.items[i].alias.empty() ? "ROWID" : names[i];
+        columns.push_back(c);
+    }
+    return columns;
 }
 
 std::string SqliteEmitter::SelectItemSql(const SelectItem& item, const std::string& name, const Scope& scope,

@@ -53,6 +53,8 @@ public:
     // `variables`: procedure-language names that become binds ":V$NAME" where no column matches.
     explicit SqliteEmitter(const Context& ctx, std::set<std::string> variables = {});
 
+    // The result columns of the last top-level query emitted, with their Oracle types.
+    const std::vector<ColumnInfo>& ResultColumns() const { return resultColumns_; }
     // `itemTypes` receives the types of the first branch's select list.
     std::string EmitQuery(const Query& q, const Scope* outer = nullptr,
                           std::vector<Emitted>* itemTypes = nullptr);
@@ -91,6 +93,8 @@ private:
 
     // Queries (QueryEmitter.cpp)
     std::string Core(const SelectCore& core, Scope& scope, std::vector<Emitted>* itemTypes);
+    std::vector<ColumnInfo> ResultColumns(const SelectCore& core, const Scope& scope,
+                                          const std::vector<Emitted>& items) const;
     std::string SelectItemSql(const SelectItem& item, const std::string& name, const Scope& scope,
                               Emitted& type);
     std::string From(const JoinPlan& plan, const Scope& scope);
@@ -107,6 +111,7 @@ private:
     const Context& ctx_;
     std::set<std::string> variables_;
     std::map<std::string, TableInfo> tableCache_;
+    std::vector<ColumnInfo> resultColumns_;
 };
 
 // `ownerOf` names the table key a column belongs to (empty when unknown).

@@ -56,6 +56,7 @@ void TranslateInto(Translation& t, Statement& statement, std::string_view text, 
                    [&](QueryPtr& q) {
                        Set(t, StatementType::Select, kSelect);
                        t.sqlite.push_back(emitter.EmitQuery(*q));
+                       t.columns = emitter.ResultColumns();
                    },
                    [&](InsertStmt& s) {
                        Set(t, StatementType::Insert, kInsert);

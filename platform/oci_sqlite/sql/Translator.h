@@ -84,6 +84,9 @@ struct Translation {
         binds; // Oracle bind names (upper case, without ':'), each once, in first-use order
     std::map<std::string, std::string> args; // operands of engine actions: "name", "user", "password", ...
     std::string returningRowidBind;          // INSERT ... RETURNING rowid INTO :v -> "V"
+    // SELECT: the result columns with their Oracle types as far as the translator knows them
+    // (oracleType "DATE", "NUMBER", "VARCHAR2", "CHAR", "INTEGER", "ROWID", or "" when unknown).
+    std::vector<ColumnInfo> columns;
 };
 
 // Error with Oracle's code and full message text ("ORA-00942: table or view does not exist") and the

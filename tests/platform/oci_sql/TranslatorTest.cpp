@@ -100,3 +100,17 @@ TEST_F(TranslatorActions, GrantsAreAcceptedAsNoOperation) {
     EXPECT_EQ(t.action, Action::RunSqlite);
     EXPECT_TRUE(t.sqlite.empty());
 }
+
+TEST_F(TranslatorActions, SelectsDescribeTheirColumnsWithOracleTypes) {
+    db.Exec("create table d (day date, code char(2), amount number(9,2))");
+    const Translation t =
+        T("select d.*, max(day) last_day, sum(amount) total, code || 'x', :b, d.rowid from d");
+    std::vector<std::string> described;
+    for (const ColumnInfo& c : t.columns)
+        described.push_back(c.name + ":" + c.oracleType);
+    EXPECT_EQ(described,
+              (std::vector<std::string>{"DAY:DATE", "CODE:CHAR", "AMOUNT:NUMBER", "LAST_DAY:DATE",
+                                        "TOTAL:NUMBER", "CODE||'x':VARCHAR2", ":B:", "ROWID:ROWID"}));
+    EXPECT_EQ(t.columns[2].scale, 2);
+    EXPECT_EQ(T("select sysdate - 1, trunc(sysdate) from dual").columns[1].oracleType, "DATE");
+}
