@@ -1,4 +1,5 @@
-// PL/SQL's error texts, written once.
+// PL/SQL's error texts, written once: compilation errors with line and column, the ORA-06512
+// trail of run-time errors.
 #include "platform/oci_sqlite/sql/PlsqlErrors.h"
 
 namespace orasql {
