@@ -48,12 +48,11 @@ ColumnDescription DescribeExpression(const Value* value) {
 }
 } // namespace
 
-std::optional<ColumnDescription> DescribeDeclaredType(const std::string& declared) {
-    const orasql::ColumnInfo column = orasql::ParseDeclaredType(declared);
+std::optional<ColumnDescription> DescribeOracleType(const orasql::ColumnInfo& column) {
     ColumnDescription d;
     if (column.oracleType == "VARCHAR2" || column.oracleType == "CHAR") {
         d.type = column.oracleType == "CHAR" ? SQLT_AFC : SQLT_CHR;
-        d.dataSize = static_cast<ub2>(column.length);
+        d.dataSize = static_cast<ub2>(column.length > 0 ? column.length : kExpressionSize);
     } else if (column.oracleType == "NUMBER" || column.oracleType == "INTEGER") {
         d.type = SQLT_NUM;
         d.dataSize = kNumberSize;
@@ -62,27 +61,45 @@ std::optional<ColumnDescription> DescribeDeclaredType(const std::string& declare
     } else if (column.oracleType == "DATE") {
         d.type = SQLT_DAT;
         d.dataSize = 7;
+    } else if (column.oracleType == "ROWID") {
+        d.type = SQLT_RID;
+        d.dataSize = kRowidTextSize;
     } else {
         return std::nullopt;
     }
     return d;
 }
 
-bool IsDateColumn(sqlite3_stmt* stmt, int column, const Row* firstRow) {
-    if (const char* declared = sqlite3_column_decltype(stmt, column))
+namespace {
+// The translator's type for a column, when it knows one.
+const orasql::ColumnInfo* KnownColumn(const std::vector<orasql::ColumnInfo>* known, int column) {
+    if (!known || column >= static_cast<int>(known->size()) || (*known)[column].oracleType.empty())
+        return nullptr;
+    return &(*known)[column];
+}
+} // namespace
+
+bool IsDateColumn(const ColumnSource& source, int column) {
+    if (const orasql::ColumnInfo* known = KnownColumn(source.known, column))
+        return known->oracleType == "DATE";
+    if (const char* declared = sqlite3_column_decltype(source.stmt, column))
         return UpperCase(declared).rfind("DATE", 0) == 0;
-    return firstRow && IsStoredDateText(&(*firstRow)[column]);
+    return source.firstRow && IsStoredDateText(&(*source.firstRow)[column]);
 }
 
-std::vector<ColumnDescription> DescribeColumns(sqlite3_stmt* stmt, const Row* firstRow) {
+std::vector<ColumnDescription> DescribeColumns(const ColumnSource& source) {
+    sqlite3_stmt* stmt = source.stmt;
     const int count = sqlite3_column_count(stmt);
     std::vector<ColumnDescription> columns;
     columns.reserve(count);
     for (int i = 0; i < count; ++i) {
+        const orasql::ColumnInfo* known = KnownColumn(source.known, i);
         const char* declared = sqlite3_column_decltype(stmt, i);
-        const auto fromTable = declared ? DescribeDeclaredType(declared) : std::nullopt;
+        auto described = known ? DescribeOracleType(*known) : std::nullopt;
+        if (!described && declared)
+            described = DescribeOracleType(orasql::ParseDeclaredType(declared));
         ColumnDescription d =
-            fromTable ? *fromTable : DescribeExpression(firstRow ? &(*firstRow)[i] : nullptr);
+            described ? *described : DescribeExpression(source.firstRow ? &(*source.firstRow)[i] : nullptr);
         d.name = UpperCase(sqlite3_column_name(stmt, i));
         if (d.name == "ROWID") {
             d.type = SQLT_RID;

@@ -6,6 +6,8 @@
 #include "platform/oci_sqlite/OciApi.h"
 #include "platform/oci_sqlite/Value.h"
 
+#include "platform/oci_sqlite/sql/Translator.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,15 +25,20 @@ struct ColumnDescription {
     bool nullable = true;
 };
 
-// Oracle's description of a declared type such as "VARCHAR2(30)", "NUMBER(9,2)", "DATE".
-std::optional<ColumnDescription> DescribeDeclaredType(const std::string& declared);
+// Oracle's description of a type the translator reports or a declared type reads as ("VARCHAR2(30)",
+// "NUMBER(9,2)", "DATE"); empty for a type Oracle's describe does not know.
+std::optional<ColumnDescription> DescribeOracleType(const orasql::ColumnInfo& column);
 
-// firstRow, when there is one, tells the types of expressions.
-std::vector<ColumnDescription> DescribeColumns(sqlite3_stmt* stmt, const Row* firstRow);
+// What a select list is described from, best first: the translator's types of the result columns,
+// SQLite's declared types of table columns, and for the rest the first row's values (DATE when a text
+// has exactly the stored date form, since SQLite keeps no type for expressions).
+struct ColumnSource {
+    sqlite3_stmt* stmt = nullptr;
+    const Row* firstRow = nullptr;                          // none before execution or without rows
+    const std::vector<orasql::ColumnInfo>* known = nullptr; // the translation's result columns
+};
 
-// Whether a select-list column holds DATE values: by its declared type, or for an expression (MAX of
-// a date, SYSDATE, TO_DATE) by its first value having exactly the stored date form, since SQLite
-// keeps no type for expressions.
-bool IsDateColumn(sqlite3_stmt* stmt, int column, const Row* firstRow);
+std::vector<ColumnDescription> DescribeColumns(const ColumnSource& source);
+bool IsDateColumn(const ColumnSource& source, int column);
 
 } // namespace ocisqlite

@@ -13,9 +13,9 @@ void OpenCursors::DetachAll() {
 }
 
 Cursor::Cursor(StatementLease lease, std::shared_ptr<OpenCursors> registry, ErrorContext context,
-               bool describeOnly)
+               std::shared_ptr<const orasql::Translation> translation, bool describeOnly)
     : lease_(std::move(lease)), registry_(std::move(registry)), context_(std::move(context)),
-      live_(!describeOnly) {
+      translation_(std::move(translation)), live_(!describeOnly) {
     if (live_)
         StepInto(buffered_);
     if (!buffered_.empty())
@@ -60,17 +60,20 @@ void Cursor::Detach() {
 
 const std::vector<ColumnDescription>& Cursor::Columns() {
     if (!columns_)
-        columns_ = DescribeColumns(lease_.get(), firstRow_ ? &*firstRow_ : nullptr);
+        columns_ = DescribeColumns(Source());
     return *columns_;
 }
 
 bool Cursor::IsDateColumn(int column) {
     if (dateColumns_.empty()) {
-        const Row* first = firstRow_ ? &*firstRow_ : nullptr;
         for (int i = 0; i < ColumnCount(); ++i)
-            dateColumns_.push_back(ocisqlite::IsDateColumn(lease_.get(), i, first));
+            dateColumns_.push_back(ocisqlite::IsDateColumn(Source(), i));
     }
     return dateColumns_[column];
+}
+
+ColumnSource Cursor::Source() const {
+    return {lease_.get(), firstRow_ ? &*firstRow_ : nullptr, translation_ ? &translation_->columns : nullptr};
 }
 
 int Cursor::ColumnCount() const {

@@ -32,8 +32,9 @@ class Cursor {
 public:
     // Steps to the first row at once, so that execution errors surface at execute as with Oracle;
     // a describe-only cursor never steps and has no rows.
+    // The translation stays with the cursor: its result-column types describe the rows.
     Cursor(StatementLease lease, std::shared_ptr<OpenCursors> registry, ErrorContext context,
-           bool describeOnly = false);
+           std::shared_ptr<const orasql::Translation> translation, bool describeOnly = false);
     ~Cursor();
     Cursor(const Cursor&) = delete;
     Cursor& operator=(const Cursor&) = delete;
@@ -46,9 +47,11 @@ public:
 
 private:
     void StepInto(std::deque<Row>& rows);
+    ColumnSource Source() const;
     StatementLease lease_;
     std::shared_ptr<OpenCursors> registry_;
     ErrorContext context_;
+    std::shared_ptr<const orasql::Translation> translation_;
     std::deque<Row> buffered_;
     std::optional<Row> firstRow_;
     std::optional<std::vector<ColumnDescription>> columns_;

@@ -65,7 +65,9 @@ ExecutionResult RunChange(Session& session, const Translation& t, const BindSet&
     return result;
 }
 
-ExecutionResult RunQuery(Session& session, const Translation& t, const BindSet& binds, bool describeOnly) {
+ExecutionResult RunQuery(Session& session, const std::shared_ptr<const Translation>& translation,
+                         const BindSet& binds, bool describeOnly) {
+    const Translation& t = *translation;
     if (t.sqlite.size() != 1)
         throw ora::InvalidSql();
     StatementLease lease = session.statements().Borrow(t.sqlite.front());
@@ -73,7 +75,7 @@ ExecutionResult RunQuery(Session& session, const Translation& t, const BindSet& 
         BindParameters(lease.get(), binds, 0, t.returningRowidBind);
     ExecutionResult result;
     result.cursor = std::make_unique<Cursor>(std::move(lease), session.cursors(),
-                                             session.ErrorContextFor(t.type), describeOnly);
+                                             session.ErrorContextFor(t.type), translation, describeOnly);
     return result;
 }
 
@@ -148,11 +150,12 @@ void RunAction(Session& session, const Translation& t) {
 
 } // namespace
 
-ExecutionResult Execute(Session& session, const Translation& t, const BindSet& binds, ub4 iterations,
-                        ub4 mode) {
+ExecutionResult Execute(Session& session, const std::shared_ptr<const Translation>& translation,
+                        const BindSet& binds, ub4 iterations, ub4 mode) {
+    const Translation& t = *translation;
     const bool describeOnly = (mode & OCI_DESCRIBE_ONLY) != 0;
     if (t.action == Action::RunSqlite && t.type == orasql::StatementType::Select)
-        return RunQuery(session, t, binds, describeOnly);
+        return RunQuery(session, translation, binds, describeOnly);
     if (describeOnly)
         return {};
     RequireBound(binds, t.binds, t.returningRowidBind);

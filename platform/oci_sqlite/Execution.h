@@ -20,7 +20,7 @@ struct ExecutionResult {
     std::unique_ptr<Cursor> cursor;    // queries only
 };
 
-ExecutionResult Execute(Session& session, const orasql::Translation& translation, const BindSet& binds,
-                        ub4 iterations, ub4 mode);
+ExecutionResult Execute(Session& session, const std::shared_ptr<const orasql::Translation>& translation,
+                        const BindSet& binds, ub4 iterations, ub4 mode);
 
 } // namespace ocisqlite

@@ -153,7 +153,7 @@ sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iter
         }
         const orasql::Translation& translation = *stmt->translation;
         const bool query = translation.type == orasql::StatementType::Select;
-        ExecutionResult result = Execute(*session, translation, stmt->binds, iters, mode);
+        ExecutionResult result = Execute(*session, stmt->translation, stmt->binds, iters, mode);
         stmt->cursor = std::move(result.cursor);
         stmt->describedOnly = (mode & OCI_DESCRIBE_ONLY) != 0;
         stmt->rowCount = result.rowCount;

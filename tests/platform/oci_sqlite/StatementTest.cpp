@@ -207,6 +207,19 @@ TEST_F(OciStatement, DatesReadAsTextFollowTheSessionDateFormat) {
     EXPECT_EQ(client.Query("SELECT hired FROM emp"), (Rows{{"2023-03-05 00:00"}}));
 }
 
+TEST_F(OciStatement, ExpressionsAreDescribedBeforeAnyRowExists) {
+    Statement query(client, "SELECT COUNT(*), MAX(hired), MIN(name) FROM emp WHERE id > 0");
+    ASSERT_EQ(query.Execute(0, OCI_DESCRIBE_ONLY), OCI_SUCCESS);
+    for (const auto& [position, expected] :
+         {std::pair{1u, SQLT_NUM}, std::pair{2u, SQLT_DAT}, std::pair{3u, SQLT_CHR}}) {
+        void* param = nullptr;
+        ub2 type = 0;
+        client.oci.OCIParamGet(query.stmt, OCI_HTYPE_STMT, client.err, &param, position);
+        client.oci.OCIAttrGet(param, OCI_DTYPE_PARAM, &type, nullptr, OCI_ATTR_DATA_TYPE, client.err);
+        EXPECT_EQ(type, expected) << position;
+    }
+}
+
 TEST_F(OciStatement, DateExpressionsAreDescribedAndReadAsDates) {
     ASSERT_EQ(
         client.Run("INSERT INTO emp (id, hired) VALUES (1, TO_DATE('05.03.2023', 'DD.MM.YYYY'))").status,
