@@ -1,6 +1,6 @@
 // What a describe reports about one select-list column, in Oracle's terms: internal type, data
 // size, precision, scale, nullability and the name as Oracle gives it (unquoted names upper case).
-// Table columns are described from their declared Oracle types, expressions from their values.
+// Types come from the translation where it knows them, else from declared types or first values.
 #pragma once
 
 #include "platform/oci_sqlite/OciApi.h"
