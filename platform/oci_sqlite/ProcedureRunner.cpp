@@ -59,6 +59,29 @@ private:
     Session& session_;
 };
 
+// The interpreter sets a savepoint for every block, which opens a transaction and takes the write
+// lock; a block that changed nothing in a transaction of its own must not keep other writers waiting.
+class BlockTransaction {
+public:
+    explicit BlockTransaction(Transaction& transaction)
+        : transaction_(transaction), ownsTransaction_(!transaction.Active()) {}
+    ~BlockTransaction() {
+        if (!ownsTransaction_)
+            return;
+        try {
+            transaction_.EndIfNothingChanged();
+        } catch (const EngineError&) {
+            // Ending changes nothing here; the next statement of the session meets any real trouble.
+        }
+    }
+    BlockTransaction(const BlockTransaction&) = delete;
+    BlockTransaction& operator=(const BlockTransaction&) = delete;
+
+private:
+    Transaction& transaction_;
+    bool ownsTransaction_;
+};
+
 } // namespace
 
 void RunBlock(Session& session, const orasql::Translation& translation, const BindSet& binds) {
@@ -68,6 +91,7 @@ void RunBlock(Session& session, const orasql::Translation& translation, const Bi
             values[name] = ReadBindValue(*slot, 0);
     const orasql::BindMap before = values;
     SessionExecutor executor(session);
+    const BlockTransaction blockTransaction(session.transaction());
     const orasql::Context context{&session.catalog(), session.user(), session.nlsDateFormat()};
     orasql::RunBlock(translation.args.at("source"), values, context, executor);
     // OUT arguments back into the client's buffers; an IN buffer may be read-only, so only changes go.

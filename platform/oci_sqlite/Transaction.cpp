@@ -70,7 +70,12 @@ void Transaction::RollbackTo(const std::string& name) {
 }
 
 void Transaction::AfterFailedStatement() {
-    if (active_ && !changed_ && savepoints_.empty())
+    if (savepoints_.empty())
+        EndIfNothingChanged();
+}
+
+void Transaction::EndIfNothingChanged() {
+    if (active_ && !changed_)
         Rollback();
 }
 

@@ -30,6 +30,8 @@ public:
     void RollbackTo(const std::string& name);
     // After a failed statement: a transaction that changed nothing yet ends, releasing the lock.
     void AfterFailedStatement();
+    // A transaction that changed nothing ends, whatever savepoints it holds: it only held the lock.
+    void EndIfNothingChanged();
 
 private:
     void End(const char* sql);

@@ -2,6 +2,7 @@
 // session's transaction with IN and OUT binds, and sequence numbers are never handed out twice.
 #include "OciClient.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 using namespace ocitest;
@@ -38,6 +39,20 @@ TEST_F(OciProcedure, BlockCallsProcedureWithInAndOutBinds) {
     EXPECT_EQ(b, 42);
     ASSERT_EQ(client.Rollback().status, OCI_SUCCESS); // the procedure's insert was part of the transaction
     EXPECT_TRUE(client.Query("SELECT n FROM log").empty());
+}
+
+TEST_F(OciProcedure, BlockThatChangesNothingLeavesOtherWritersFree) {
+    setenv("OCISQLITE_BUSY_TIMEOUT_MS", "300", 1);
+    Client other;
+    ASSERT_EQ(other.Logon(path).status, OCI_SUCCESS);
+    ASSERT_EQ(client.Run("BEGIN NULL; END;").status, OCI_SUCCESS);
+    EXPECT_EQ(other.Run("INSERT INTO log (n) VALUES (1)").status, OCI_SUCCESS);
+    ASSERT_EQ(other.Commit().status, OCI_SUCCESS);
+    // A block that changed data keeps its transaction open until the client ends it.
+    ASSERT_EQ(client.Run("BEGIN INSERT INTO log (n) VALUES (2); END;").status, OCI_SUCCESS);
+    EXPECT_EQ(other.Run("INSERT INTO log (n) VALUES (3)").code, 54);
+    ASSERT_EQ(client.Rollback().status, OCI_SUCCESS);
+    EXPECT_EQ(other.Query("SELECT n FROM log"), (Rows{{"1"}}));
 }
 
 TEST_F(OciProcedure, ApplicationErrorsKeepTheirCode) {
