@@ -1,0 +1,28 @@
+// The export loop over a dataset.
+#include "platform/localdb/export/DataSetExport.h"
+
+#include "platform/dataset/DataSetGuards.h"
+#include "platform/localdb/export/ExportField.h"
+#include "platform/ui/UiGuards.h"
+
+TExportFormat ExportFormatOfFilter(int filterIndex) {
+    if (filterIndex == 1)
+        return TExportFormat::efDBase;
+    return filterIndex == 2 ? TExportFormat::efParadox : TExportFormat::efText;
+}
+
+void ExportDataSetToFile(TDataSet& dataSet, const std::string& fileName, TExportFormat format) {
+    TWaitCursor cursor;
+    TProgressScope progress("Export", dataSet.RecordCount());
+    TDataSetPositionGuard position(dataSet);
+    TDisableControlsGuard controls(dataSet);
+    const auto writer = CreateTableWriter(format, fileName, ExportFieldsOf(dataSet));
+    for (dataSet.First(); !dataSet.Eof(); dataSet.Next()) {
+        TRecordBuffer values;
+        for (int i = 0; i < dataSet.FieldCount(); ++i)
+            if (dataSet.Fields(i).Visible())
+                values.push_back(ExportValueOf(dataSet.Fields(i)));
+        writer->Append(values);
+        progress.Step();
+    }
+}

@@ -1,0 +1,14 @@
+// Writing a dataset's visible fields into an export file, record by record from the first, under
+// the progress window "Export". Cancel stops it silently and keeps the records written so far;
+// the dataset's position and controls are restored on every path.
+#pragma once
+
+#include "platform/dataset/DataSet.h"
+#include "platform/localdb/export/TableWriter.h"
+
+#include <string>
+
+//! The format of a save-dialog filter (1-based): 1 dBase, 2 Paradox, any other fixed-length text.
+TExportFormat ExportFormatOfFilter(int filterIndex);
+
+void ExportDataSetToFile(TDataSet& dataSet, const std::string& fileName, TExportFormat format);

@@ -1,0 +1,21 @@
+// The columns of an export file: what each visible field of a dataset becomes (name, type, width)
+// and the value it writes. A field with a display-text handler is exported as the text it shows.
+#pragma once
+
+#include "platform/dataset/DataSet.h"
+
+#include <string>
+#include <vector>
+
+//! One column of an export file.
+struct TExportField {
+    std::string Name;
+    TFieldType DataType;
+    int Size = 0; //!< characters of a text column
+};
+
+//! The columns for the visible fields of an open dataset, in field order.
+std::vector<TExportField> ExportFieldsOf(const TDataSet& dataSet);
+//! The value a visible field writes for the current record: its display text when it has a
+//! display-text handler, else its value.
+TVariant ExportValueOf(const TField& field);

@@ -1,0 +1,19 @@
+// Picks the writer of an export format.
+#include "platform/localdb/export/TableWriter.h"
+
+#include "platform/localdb/export/DBaseWriter.h"
+#include "platform/localdb/export/FixedTextWriter.h"
+#include "platform/localdb/export/ParadoxWriter.h"
+
+std::unique_ptr<TTableWriter> CreateTableWriter(TExportFormat format, const std::string& fileName,
+                                                const std::vector<TExportField>& fields) {
+    switch (format) {
+    case TExportFormat::efDBase:
+        return std::make_unique<TDBaseWriter>(fileName, fields);
+    case TExportFormat::efParadox:
+        return std::make_unique<TParadoxWriter>(fileName, fields);
+    case TExportFormat::efText:
+        break;
+    }
+    return std::make_unique<TFixedTextWriter>(fileName, fields);
+}

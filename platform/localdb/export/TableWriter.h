@@ -1,0 +1,24 @@
+// A file table being written record by record: dBase, Paradox or fixed-length text. The file is
+// created with its columns and is complete after every record, so an interrupted export keeps the
+// records written so far.
+#pragma once
+
+#include "platform/dataset/Variant.h"
+#include "platform/localdb/export/ExportField.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+enum class TExportFormat { efDBase, efParadox, efText };
+
+class TTableWriter {
+public:
+    virtual ~TTableWriter() = default;
+    //! Appends one record: one value per column, NULL allowed, in the column's native kind.
+    virtual void Append(const TRecordBuffer& values) = 0;
+};
+
+//! Creates (replacing) the file and writes its column definitions; errors raise Exception.
+std::unique_ptr<TTableWriter> CreateTableWriter(TExportFormat format, const std::string& fileName,
+                                                const std::vector<TExportField>& fields);

@@ -1,0 +1,150 @@
+// Exported files read back through the libraries their readers use: dBase through shapelib,
+// Paradox through pxlib, fixed-length text through its schema file. Also Cancel in the middle.
+#include "ExportTestData.h"
+
+#include "platform/localdb/export/CodePage1250.h"
+#include "platform/localdb/export/DataSetExport.h"
+#include "platform/localdb/export/FixedTextWriter.h"
+#include "platform/localdb/export/ParadoxWriter.h"
+#include "platform/settings/Exceptions.h"
+#include "platform/ui/RecordingUi.h"
+#include "platform/ui/UiGuards.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+extern "C" { // pxlib's header declares C functions without saying so
+#include <paradox.h>
+}
+#include <shapefil.h>
+#include <sstream>
+
+namespace {
+
+class ExportReadBack : public ::testing::Test {
+protected:
+    TRecordingUi ui;
+    TScopedUi scopedUi{ui};
+    std::unique_ptr<TMemDataSet> source = MakeExportSource();
+};
+
+TEST_F(ExportReadBack, DBaseHoldsTheRowsInWindows1250) {
+    const std::string file = (FreshFolder("dbf") / "out.dbf").string();
+    ExportDataSetToFile(*source, file, TExportFormat::efDBase);
+
+    DBFHandle dbf = DBFOpen(file.c_str(), "rb");
+    ASSERT_NE(dbf, nullptr);
+    EXPECT_STREQ(DBFGetCodePage(dbf), "LDID/200");
+    ASSERT_EQ(DBFGetFieldCount(dbf), 5) << "the hidden field stays out";
+    ASSERT_EQ(DBFGetRecordCount(dbf), 2);
+    char name[XBASE_FLDNAME_LEN_READ + 1];
+    EXPECT_EQ(DBFGetFieldInfo(dbf, 4, name, nullptr, nullptr), FTString) << "LOT is written as its text";
+    EXPECT_STREQ(name, "LOT");
+    EXPECT_EQ(Cp1250ToUtf8(DBFReadStringAttribute(dbf, 0, 0)), "Čebula žametna");
+    EXPECT_EQ(Cp1250ToUtf8(DBFReadStringAttribute(dbf, 1, 0)), "Šipek");
+    EXPECT_EQ(DBFReadIntegerAttribute(dbf, 1, 1), -7);
+    EXPECT_DOUBLE_EQ(DBFReadDoubleAttribute(dbf, 0, 2), 1.25);
+    EXPECT_DOUBLE_EQ(DBFReadDoubleAttribute(dbf, 1, 2), 1000.5);
+    EXPECT_STREQ(DBFReadStringAttribute(dbf, 0, 3), "20260101");
+    EXPECT_TRUE(DBFIsAttributeNULL(dbf, 1, 3));
+    EXPECT_STREQ(DBFReadStringAttribute(dbf, 1, 4), "10 lot");
+    DBFClose(dbf);
+}
+
+TEST_F(ExportReadBack, ParadoxHoldsTheRowsInWindows1250) {
+    const std::string file = (FreshFolder("db") / "out.db").string();
+    ExportDataSetToFile(*source, file, TExportFormat::efParadox);
+
+    pxdoc_t* px = PX_new();
+    ASSERT_EQ(PX_open_file(px, file.c_str()), 0);
+    EXPECT_EQ(px->px_head->px_doscodepage, 1250);
+    ASSERT_EQ(PX_get_num_fields(px), 5);
+    ASSERT_EQ(PX_get_num_records(px), 2);
+    EXPECT_EQ(PX_get_field(px, 1)->px_ftype, pxfLong);
+    EXPECT_EQ(PX_get_field(px, 4)->px_ftype, pxfAlpha);
+    pxval_t** first = PX_retrieve_record(px, 0);
+    pxval_t** second = PX_retrieve_record(px, 1);
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(Cp1250ToUtf8(std::string(first[0]->value.str.val, first[0]->value.str.len)), "Čebula žametna");
+    EXPECT_EQ(second[1]->value.lval, -7);
+    EXPECT_DOUBLE_EQ(second[2]->value.dval, 1000.5);
+    EXPECT_EQ(first[3]->value.lval, ParadoxDate(EncodeDate(2026, 1, 1)));
+    EXPECT_EQ(first[3]->value.lval, PX_GregorianToSdn(2026, 1, 1) - 1721425);
+    // A NULL date is stored as zero bytes, which pxlib hands back with only the sign bit flipped.
+    EXPECT_TRUE(second[3]->isnull || second[3]->value.lval == -2147483648L);
+    EXPECT_EQ(std::string(second[4]->value.str.val, second[4]->value.str.len), "10 lot");
+    PX_close(px);
+    PX_delete(px);
+}
+
+// The fields of a fixed-length line cut at the offsets and widths the schema names.
+std::map<std::string, std::string> ReadFixedLine(const std::string& line, const std::string& schema) {
+    std::u32string wide;
+    for (size_t i = 0; i < line.size();) {
+        const unsigned char c = static_cast<unsigned char>(line[i]);
+        const size_t length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        wide.push_back(c);
+        i += length;
+        wide.back() = static_cast<char32_t>(i); // end byte of this character
+    }
+    std::map<std::string, std::string> fields;
+    std::istringstream lines(schema);
+    for (std::string entry; std::getline(lines, entry);) {
+        if (entry.rfind("Field", 0) != 0)
+            continue;
+        std::vector<std::string> parts;
+        std::istringstream items(entry.substr(entry.find('=') + 1));
+        for (std::string item; std::getline(items, item, ',');)
+            parts.push_back(item);
+        const size_t width = std::stoul(parts[2]), offset = std::stoul(parts[4]);
+        const size_t from = offset ? wide[offset - 1] : 0, to = wide[offset + width - 1];
+        std::string value = line.substr(from, to - from);
+        value.erase(0, value.find_first_not_of(' '));
+        value.erase(value.find_last_not_of(' ') + 1);
+        fields[parts[0]] = value;
+    }
+    return fields;
+}
+
+TEST_F(ExportReadBack, FixedTextReadsBackThroughItsSchema) {
+    const auto folder = FreshFolder("txt");
+    const std::string file = (folder / "out.txt").string();
+    ExportDataSetToFile(*source, file, TExportFormat::efText);
+
+    std::ifstream schemaFile(folder / "out.sch");
+    const std::string schema((std::istreambuf_iterator<char>(schemaFile)), {});
+    EXPECT_EQ(schema.substr(0, schema.find("Field1")),
+              "[out]\nFiletype=Fixed\nDelimiter=\"\nSeparator=,\nCharSet=UTF-8\n");
+    std::ifstream data(file);
+    std::vector<std::map<std::string, std::string>> rows;
+    for (std::string line; std::getline(data, line);)
+        rows.push_back(ReadFixedLine(line, schema));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0]["NAZIV"], "Čebula žametna");
+    EXPECT_EQ(rows[0]["KOLICINA"], "3");
+    EXPECT_EQ(rows[0]["CENA"], "1.250000");
+    EXPECT_EQ(rows[0]["DATUM"], "01.01.2026");
+    EXPECT_EQ(rows[0]["LOT"], "2 lot");
+    EXPECT_EQ(rows[1]["NAZIV"], "Šipek");
+    EXPECT_EQ(rows[1]["KOLICINA"], "-7");
+    EXPECT_EQ(rows[1]["DATUM"], "");
+    EXPECT_EQ(rows[1].count("SKRITO"), 0u);
+}
+
+TEST_F(ExportReadBack, CancelKeepsTheRecordsWrittenAndRestoresTheDataSet) {
+    const std::string file = (FreshFolder("cancel") / "out.dbf").string();
+    source->Last();
+    ui.CancelAtStep = 1;
+    EXPECT_THROW(ExportDataSetToFile(*source, file, TExportFormat::efDBase), EAbort);
+
+    EXPECT_EQ(source->RecNo(), 2);
+    EXPECT_FALSE(source->ControlsDisabled());
+    EXPECT_EQ(ui.WaitCursorDepth, 0);
+    EXPECT_EQ(ui.ProgressCalls, (std::vector<std::string>{"Start Export 2", "Step 1", "Stop"}));
+    DBFHandle dbf = DBFOpen(file.c_str(), "rb");
+    ASSERT_NE(dbf, nullptr);
+    EXPECT_EQ(DBFGetRecordCount(dbf), 1);
+    DBFClose(dbf);
+}
+
+} // namespace
