@@ -17,6 +17,8 @@ void TTable::CreateTable() {
     const std::string table = QuoteIdentifier(FTableName);
     std::string sql = "DROP TABLE IF EXISTS " + table + "; CREATE TABLE " + table + " (" + columns + ");";
     for (int i = 0; i < FIndexDefs.Count(); ++i) {
+        // SQLite would index a quoted unknown name as a text constant; refuse it instead.
+        CheckFieldNames(FIndexDefs[i].Fields);
         std::string fields;
         for (const std::string& name : SplitFieldNames(FIndexDefs[i].Fields))
             fields += (fields.empty() ? "" : ", ") + QuoteIdentifier(name);

@@ -88,6 +88,9 @@ TEST_F(TableTest, CreateAndDeleteOnRequestAndNamesCannotBreakOutOfQuoting) {
     table->DeleteTable();
     EXPECT_FALSE(table->Exists());
     EXPECT_THROW(table->Open(), EDatabaseError);
+
+    table->IndexDefs().Add("ByNothing", "NAME;NOSUCH");
+    EXPECT_THROW(table->CreateTable(), EDatabaseError);
 }
 
 TEST(SplitFieldNamesTest, DropsEmptyPiecesAndBlanks) {

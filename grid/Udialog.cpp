@@ -1,0 +1,34 @@
+// The form bases.
+#include "grid/Udialog.h"
+
+#include "grid/Uddbtn.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QTimer>
+
+TTranslatable::TTranslatable(QWidget* parent) : QDialog(parent) {}
+
+void TTranslatable::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    if (QWidget* active = focusWidget())
+        QCoreApplication::postEvent(active, new QFocusEvent(QEvent::FocusIn, Qt::ActiveWindowFocusReason));
+}
+
+TWForm::~TWForm() {
+    // Before ~QWidget deletes the children: the shared buttons must outlive this window. Only
+    // those inside it: another window's grid may be showing the bar.
+    GridToolBar().DetachFrom(*this);
+}
+
+void TDialog::hideEvent(QHideEvent* event) {
+    TWForm::hideEvent(event);
+    // Released once the hiding is over; the next show creates the window anew.
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible())
+            destroy(true, true);
+    });
+}

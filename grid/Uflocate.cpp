@@ -1,0 +1,112 @@
+// The locate dialog's controls and searches.
+#include "grid/Uflocate.h"
+
+#include "grid/LocateSearch.h"
+#include "grid/Ufwgrid.h"
+#include "platform/dataset/DataSet.h"
+#include "platform/settings/Exceptions.h"
+#include "platform/ui/UiGuards.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+// The platform's text for a value its mask does not accept.
+const std::string MaskErrorText = "Invalid input value.  Use escape key to abandon changes";
+} // namespace
+
+TfLocate::TfLocate(QWidget* parent) : TWForm(parent) {
+    setObjectName("fLocate");
+    setWindowTitle("Iskanje");
+    cbFields = new QComboBox(this);
+    meValue = new QLineEdit(this);
+    cbExact = new QCheckBox("Išči točno vrednost", this);
+    btnFindFirst = new QPushButton("1", this);
+    btnFindNext = new QPushButton("...", this);
+    btnOk = new QPushButton("OK", this);
+    auto* form = new QFormLayout(this);
+    form->addRow("Iskanje po", cbFields);
+    form->addRow("Iskana vrednost", meValue);
+    form->addRow(cbExact);
+    auto* buttons = new QHBoxLayout();
+    buttons->addWidget(btnFindFirst);
+    buttons->addWidget(btnFindNext);
+    buttons->addStretch();
+    buttons->addWidget(btnOk);
+    form->addRow(buttons);
+    connect(cbFields, &QComboBox::currentIndexChanged, this, [this] { cbFieldsChange(); });
+    connect(meValue, &QLineEdit::textChanged, this, [this] {
+        btnFindFirst->setEnabled(true);
+        btnFindNext->setEnabled(true);
+    });
+    connect(btnFindFirst, &QPushButton::clicked, this, [this] { btnFindFirstClick(); });
+    connect(btnFindNext, &QPushButton::clicked, this, [this] { btnFindNextClick(); });
+    connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TfLocate& TfLocate::Instance() {
+    static TfLocate* instance = new TfLocate();
+    return *instance;
+}
+
+void TfLocate::Prepare(TDataSource* dataSource) {
+    if (dataSource == FDataSource)
+        return;
+    FDataSource = dataSource;
+    meValue->hide();
+    const QSignalBlocker blocker(cbFields);
+    cbFields->clear();
+    if (dataSource && dataSource->DataSet())
+        for (int i = 0; i < dataSource->DataSet()->FieldCount(); ++i)
+            cbFields->addItem(QString::fromStdString(dataSource->DataSet()->Fields(i).DisplayLabel()),
+                              QString::fromStdString(dataSource->DataSet()->Fields(i).FieldName()));
+    cbFields->setCurrentIndex(-1);
+    cbFieldsChange();
+}
+
+bool TfLocate::Execute(TDataSource* dataSource) {
+    Prepare(dataSource);
+    return exec() == QDialog::Accepted;
+}
+
+void TfLocate::cbFieldsChange() {
+    meValue->setInputMask({});
+    meValue->clear();
+    const int chosen = cbFields->currentIndex();
+    if (chosen < 0 || !FDataSource || !FDataSource->DataSet())
+        return;
+    meValue->show();
+    meValue->setEnabled(true);
+    cbExact->setEnabled(true);
+    if (const TField* field = ChosenField())
+        meValue->setInputMask(QString::fromStdString(field->EditMask()));
+    btnFindFirst->setEnabled(false);
+    btnFindNext->setEnabled(false);
+}
+
+// By name: the column chooser may have re-ordered the fields since the list was built.
+const TField* TfLocate::ChosenField() const {
+    TDataSet* dataSet = FDataSource ? FDataSource->DataSet() : nullptr;
+    if (!dataSet || !dataSet->Active() || cbFields->currentIndex() < 0)
+        return nullptr;
+    return dataSet->FindField(cbFields->currentData().toString().toStdString());
+}
+
+void TfLocate::Search(bool fromFirst) {
+    RunGuarded([this, fromFirst] {
+        TWaitCursor wait;
+        const TField* field = ChosenField();
+        if (!field)
+            return;
+        if (!meValue->inputMask().isEmpty() && !meValue->hasAcceptableInput())
+            throw Exception(MaskErrorText);
+        const std::string value = meValue->text().toStdString();
+        const bool exact = cbExact->isChecked();
+        if (!LocateRecord(field->DataSet(), field->Index(), value, exact, fromFirst))
+            Ui().ShowMessage(LocateNotFoundText(value, exact));
+    });
+}

@@ -1,0 +1,51 @@
+// The sort dialog's list and the application of a clicked line.
+#include "grid/Ufsort.h"
+
+#include "grid/Ufwgrid.h"
+#include "platform/dataset/DataSource.h"
+#include "platform/localdb/Table.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TfSort::TfSort(QWidget* parent) : TDialog(parent) {
+    setObjectName("fSort");
+    setWindowTitle("Sort");
+    lbInx = new QListWidget(this);
+    btnOk = new QPushButton("OK", this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lbInx);
+    layout->addWidget(btnOk, 0, Qt::AlignRight);
+    connect(lbInx, &QListWidget::currentRowChanged, this, [this](int row) { lbInxClick(row); });
+    connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TfSort& TfSort::Instance() {
+    static TfSort* instance = new TfSort();
+    return *instance;
+}
+
+void TfSort::Prepare(TDataSource* dataSource, TSortInfo* sortInfo, TSortItemCallback callback) {
+    FSortInfo = sortInfo;
+    FCallback = std::move(callback);
+    FTable = dataSource ? dynamic_cast<TTable*>(dataSource->DataSet()) : nullptr;
+    const QSignalBlocker blocker(lbInx);
+    lbInx->clear();
+    FOrders = BuildSortOrders(FTable, FSortInfo, static_cast<bool>(FCallback));
+    for (const TSortOrderLine& line : FOrders.Lines)
+        lbInx->addItem(QString::fromStdString(line.Caption));
+    lbInx->setCurrentRow(FOrders.Selected);
+}
+
+bool TfSort::Execute(TDataSource* dataSource, TSortInfo* sortInfo, TSortItemCallback callback) {
+    Prepare(dataSource, sortInfo, std::move(callback));
+    return exec() == QDialog::Accepted;
+}
+
+void TfSort::lbInxClick(int row) {
+    if (row < 0 || row >= static_cast<int>(FOrders.Lines.size()))
+        return;
+    RunGuarded(
+        [&] { ApplySortOrder(FOrders.Lines[static_cast<size_t>(row)], FTable, FSortInfo, FCallback); });
+}

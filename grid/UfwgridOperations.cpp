@@ -1,0 +1,147 @@
+// The operations behind the tool buttons, the sort items and the column persistence of a grid.
+#include "grid/Ufwgrid.h"
+
+#include "grid/ClipboardText.h"
+#include "grid/GridColumns.h"
+#include "grid/GridHooks.h"
+#include "grid/Uflocate.h"
+#include "grid/Ufsort.h"
+#include "grid/Usortsel.h"
+#include "platform/dataset/DataSet.h"
+#include "platform/dataset/DataSetGuards.h"
+#include "platform/ui/UiGuards.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace {
+
+// A data source switched off for a scope, so that its views do not follow what a handler does.
+class TSourceDisabled {
+public:
+    explicit TSourceDisabled(TDataSource& source) : FSource(source), FWasEnabled(source.Enabled()) {
+        FSource.SetEnabled(false);
+    }
+    ~TSourceDisabled() { FSource.SetEnabled(FWasEnabled); }
+
+private:
+    TDataSource& FSource;
+    bool FWasEnabled;
+};
+
+} // namespace
+
+bool TFwwDBGrid::IsActive() const {
+    return DataSource() && DataSource()->DataSet() && DataSource()->DataSet()->Active();
+}
+
+void TFwwDBGrid::Zoom() {
+    if (!HasButton(FgridButtons, TGridButton::gbZoom))
+        return;
+    if (OnZoom)
+        return OnZoom(*this);
+    if (!ZoomHandler() || !DataSource())
+        return;
+    TSourceDisabled disabled(*DataSource());
+    // Master sources belong to linked tables, which no dataset of this system is.
+    ZoomHandler()(nullptr, DataSource()->DataSet());
+}
+
+void TFwwDBGrid::ChooseColumns() {
+    if (!HasButton(FgridButtons, TGridButton::gbView) || !IsActive())
+        return;
+    TDataSet& dataSet = *DataSource()->DataSet();
+    TDisableControlsGuard controls(dataSet);
+    ApplySelected();
+    std::vector<TColumnEntry> on;
+    std::vector<TColumnEntry> off;
+    BuildColumnLists(dataSet, on, off);
+    if (!TsortSelect::Instance().Execute(on, off))
+        return;
+    ApplyColumnLists(on, off);
+    StoreSelected();
+}
+
+void TFwwDBGrid::Print() {
+    if (!HasButton(FgridButtons, TGridButton::gbPrint) || !IsActive())
+        return;
+    if (OnPrint) {
+        NotifyGridAction(DataSource()->DataSet(), "P");
+        return OnPrint(*this);
+    }
+    UpdateLabel();
+    if (GridServices().PrintList)
+        GridServices().PrintList(*this);
+}
+
+void TFwwDBGrid::PrintGroups() {
+    if (!DataSource() || !DataSource()->DataSet())
+        return;
+    TWaitCursor wait;
+    NotifyGridAction(DataSource()->DataSet(), "G");
+    if (GridServices().PrintGroups)
+        GridServices().PrintGroups(*this);
+}
+
+void TFwwDBGrid::Locate() {
+    if (HasButton(FgridButtons, TGridButton::gbLocate) && IsActive())
+        TfLocate::Instance().Execute(DataSource());
+}
+
+void TFwwDBGrid::Sort() {
+    if (!HasButton(FgridButtons, TGridButton::gbSort))
+        return;
+    TfSort::Instance().Execute(DataSource(), &FSortInfo,
+                               [this](TSortInfoItem* item) { SelectSortItem(item); });
+}
+
+void TFwwDBGrid::RefreshData() {
+    if (!IsActive())
+        return;
+    TWaitCursor wait;
+    DataSource()->DataSet()->Refresh();
+}
+
+void TFwwDBGrid::Graph() {
+    if (GridServices().Graph)
+        GridServices().Graph(*this);
+}
+
+void TFwwDBGrid::CopyToClipboard() {
+    if (!IsActive())
+        return;
+    const std::string text = GridClipboardText(*DataSource()->DataSet(), FlabelText);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    NotifyGridAction(DataSource()->DataSet(), "E");
+}
+
+void TFwwDBGrid::Export() {
+    if (!DataSource() || !DataSource()->DataSet())
+        return;
+    NotifyGridAction(DataSource()->DataSet(), "E");
+    if (GridServices().Export)
+        GridServices().Export(*this);
+}
+
+void TFwwDBGrid::SelectSortItem(TSortInfoItem* item) {
+    SortItemIndex = FSortInfo.IndexOf(item);
+    FChosenSortItem = SortItemIndex < 0 ? nullptr : item;
+    if (OnCustomSort)
+        OnCustomSort(*this, CurrentSortItem());
+}
+
+TSortInfoItem* TFwwDBGrid::CurrentSortItem() {
+    // By identity, not by position alone: after a deletion the position may hold another item.
+    SortItemIndex = FSortInfo.IndexOf(FChosenSortItem);
+    return SortItemIndex < 0 ? nullptr : &FSortInfo.Items(SortItemIndex);
+}
+
+void TFwwDBGrid::StoreSelected() {
+    if (IsActive())
+        Fselected = SelectedLines(*DataSource()->DataSet());
+}
+
+void TFwwDBGrid::ApplySelected() {
+    if (IsActive())
+        ApplySelectedLines(*DataSource()->DataSet(), Fselected);
+}

@@ -1,0 +1,161 @@
+// The column chooser's window over its state.
+#include "grid/Usortsel.h"
+
+#include "grid/Ufwgrid.h"
+#include "platform/dataset/Field.h"
+#include "platform/ui/UiGuards.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+constexpr int FirstRepeatMs = 500;
+constexpr int NextRepeatMs = 100;
+
+void Fill(QListWidget& list, const std::vector<TColumnEntry>& entries, int selected) {
+    const QSignalBlocker blocker(&list);
+    list.clear();
+    for (const TColumnEntry& entry : entries)
+        list.addItem(QString::fromStdString(entry.Caption));
+    list.setCurrentRow(selected);
+}
+} // namespace
+
+TsortSelect::TsortSelect(QWidget* parent) : TDialog(parent) {
+    setObjectName("sortSelect");
+    lbOn = new QListWidget(this);
+    lbOff = new QListWidget(this);
+    btnUp = new QPushButton("↑", this);
+    btnDown = new QPushButton("↓", this);
+    btnLeft = new QPushButton("<", this);
+    btnRight = new QPushButton(">", this);
+    btnAllLeft = new QPushButton("<<", this);
+    btnAllRight = new QPushButton(">>", this);
+    edDisplayLabel = new QLineEdit(this);
+    edDisplayWidth = new QLineEdit(this);
+    edDisplayWidth->setMaxLength(3);
+    btnDisplayLabel = new QPushButton("OK", this);
+    tmrBtn = new QTimer(this);
+    btnOk = new QPushButton("OK", this);
+    btnOk->setDefault(true);
+    btnCancel = new QPushButton("Cancel", this);
+
+    auto* grid = new QGridLayout(this);
+    auto* moves = new QVBoxLayout();
+    for (QPushButton* button : {btnUp, btnDown, btnLeft, btnRight, btnAllLeft, btnAllRight})
+        moves->addWidget(button);
+    grid->addWidget(lbOn, 0, 0);
+    grid->addLayout(moves, 0, 1);
+    grid->addWidget(lbOff, 0, 2);
+    auto* label = new QHBoxLayout();
+    label->addWidget(edDisplayLabel);
+    label->addWidget(edDisplayWidth);
+    label->addWidget(btnDisplayLabel);
+    grid->addLayout(label, 1, 0, 1, 3);
+    auto* closing = new QHBoxLayout();
+    closing->addStretch();
+    closing->addWidget(btnOk);
+    closing->addWidget(btnCancel);
+    grid->addLayout(closing, 2, 0, 1, 3);
+
+    connect(btnUp, &QPushButton::pressed, this, [this] { StartRepeat(&TColumnChooser::MoveUp); });
+    connect(btnDown, &QPushButton::pressed, this, [this] { StartRepeat(&TColumnChooser::MoveDown); });
+    connect(btnUp, &QPushButton::released, this, [this] { StopRepeat(); });
+    connect(btnDown, &QPushButton::released, this, [this] { StopRepeat(); });
+    connect(tmrBtn, &QTimer::timeout, this, [this] {
+        tmrBtn->setInterval(NextRepeatMs);
+        if (FRepeated)
+            Act(FRepeated);
+    });
+    connect(btnRight, &QPushButton::clicked, this, [this] { Act(&TColumnChooser::HideSelected); });
+    connect(btnAllRight, &QPushButton::clicked, this, [this] { Act(&TColumnChooser::HideAll); });
+    connect(btnLeft, &QPushButton::clicked, this, [this] { Act(&TColumnChooser::ShowSelected); });
+    connect(btnAllLeft, &QPushButton::clicked, this, [this] { Act(&TColumnChooser::ShowAll); });
+    connect(btnDisplayLabel, &QPushButton::clicked, this, [this] { btnDisplayLabelClick(); });
+    connect(lbOn, &QListWidget::currentRowChanged, this, [this](int row) {
+        FChooser.SelectOn(row);
+        UpdateControls();
+    });
+    connect(lbOff, &QListWidget::currentRowChanged, this, [this](int row) { FChooser.SelectOff(row); });
+    connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TsortSelect& TsortSelect::Instance() {
+    static TsortSelect* instance = new TsortSelect();
+    return *instance;
+}
+
+void TsortSelect::Prepare(const std::vector<TColumnEntry>& on, const std::vector<TColumnEntry>& off) {
+    TWaitCursor wait;
+    FChooser.Fill(on, off);
+    ShowLists();
+}
+
+bool TsortSelect::Execute(std::vector<TColumnEntry>& on, std::vector<TColumnEntry>& off) {
+    Prepare(on, off);
+    if (exec() != QDialog::Accepted)
+        return false;
+    on = FChooser.On();
+    off = FChooser.Off();
+    return true;
+}
+
+void TsortSelect::Act(void (TColumnChooser::*move)()) {
+    (FChooser.*move)();
+    ShowLists();
+}
+
+void TsortSelect::StartRepeat(void (TColumnChooser::*move)()) {
+    FRepeated = move;
+    Act(move);
+    tmrBtn->start(FirstRepeatMs);
+}
+
+void TsortSelect::StopRepeat() {
+    tmrBtn->stop();
+    FRepeated = nullptr;
+    UpdateControls();
+}
+
+void TsortSelect::btnDisplayLabelClick() {
+    RunGuarded([this] {
+        // The names change even when the width then fails to convert; the lists show what holds.
+        struct TShowAfter {
+            TsortSelect& dialog;
+            ~TShowAfter() { dialog.ShowLists(); }
+        } showAfter{*this};
+        FChooser.ApplyDisplayLabel(edDisplayLabel->text().toStdString(),
+                                   edDisplayWidth->text().toStdString());
+    });
+}
+
+void TsortSelect::ShowLists() {
+    Fill(*lbOn, FChooser.On(), FChooser.OnIndex());
+    Fill(*lbOff, FChooser.Off(), FChooser.OffIndex());
+    UpdateControls();
+}
+
+void TsortSelect::UpdateControls() {
+    const int selected = FChooser.OnIndex();
+    const bool hasSelection = selected >= 0 && selected < static_cast<int>(FChooser.On().size());
+    edDisplayLabel->setEnabled(hasSelection);
+    edDisplayWidth->setEnabled(hasSelection);
+    if (hasSelection) {
+        const TColumnEntry& entry = FChooser.On()[static_cast<size_t>(selected)];
+        edDisplayLabel->setText(QString::fromStdString(entry.Caption));
+        if (entry.Field)
+            edDisplayWidth->setText(QString::number(entry.Field->DisplayWidth()));
+    }
+    const bool anyOn = !FChooser.On().empty();
+    const bool anyOff = !FChooser.Off().empty();
+    for (QPushButton* button : {btnUp, btnDown, btnRight, btnAllRight})
+        button->setEnabled(anyOn);
+    btnLeft->setEnabled(anyOff);
+    btnAllLeft->setEnabled(anyOff);
+}

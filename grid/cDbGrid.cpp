@@ -1,0 +1,141 @@
+// The base grid: model wiring, the current record in both directions, appearance properties and
+// the column layout from the fields' display widths.
+#include "grid/cDbGrid.h"
+
+#include "grid/cDbGridCells.h"
+#include "platform/dataset/DataSet.h"
+
+#include <QApplication>
+#include <QScrollBar>
+
+namespace {
+
+// Height of the title row while titles wrap.
+constexpr int WrappedTitleHeight = 45;
+// Pixels a column adds to its text: the cell's margins.
+constexpr int ColumnMargin = 4;
+
+} // namespace
+
+TVoskCustomDbGrid::TVoskCustomDbGrid(QWidget* parent)
+    : QTableView(parent), FSelFont(font()), FSelColor(QApplication::palette().color(QPalette::Highlight)),
+      FSortColor(QApplication::palette().color(QPalette::Light)),
+      FTitleColor(QApplication::palette().color(QPalette::Button)), FTitleFont(font()),
+      FTitleFontColor(QApplication::palette().color(QPalette::ButtonText)) {
+    setHorizontalHeader(new TTitleHeader(*this));
+    setItemDelegate(new TFocusCellDelegate(*this));
+    setModel(&FModel);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 3);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(&FModel, &TDataSetModel::LayoutRebuilt, this, [this] {
+        LayoutColumns();
+        LayoutChangedHook();
+    });
+    connect(&FModel, &TDataSetModel::CurrentRecordChanged, this, &TVoskCustomDbGrid::FollowCurrentRecord);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { CurrentRowChosen(current); });
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int column) { TitleClick(column); });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int pixels) {
+        if (!FInLayout)
+            ColumnResized(column, pixels);
+    });
+}
+
+TVoskCustomDbGrid::~TVoskCustomDbGrid() {
+    FModel.SetDataSource(nullptr);
+}
+
+void TVoskCustomDbGrid::SetSelFont(const QFont& font) {
+    FSelFont = font;
+    LayoutColumns();
+}
+
+void TVoskCustomDbGrid::SetSelColor(const QColor& color) {
+    FSelColor = color;
+    LayoutColumns();
+}
+
+void TVoskCustomDbGrid::SetSortColor(const QColor& color) {
+    FSortColor = color;
+    horizontalHeader()->viewport()->update();
+}
+
+void TVoskCustomDbGrid::SetTitleWordwrap(bool wrap) {
+    FTitleWordwrap = wrap;
+    LayoutColumns();
+}
+
+void TVoskCustomDbGrid::SetTitleFont(const QFont& font) {
+    FTitleFont = font;
+    horizontalHeader()->setFont(font);
+    LayoutColumns();
+}
+
+void TVoskCustomDbGrid::SetTitleFontColor(const QColor& color) {
+    FTitleFontColor = color;
+    horizontalHeader()->viewport()->update();
+}
+
+void TVoskCustomDbGrid::SetScrollBars(TScrollStyle style) {
+    FScrollBars = style;
+    UpdateScrollBars();
+}
+
+void TVoskCustomDbGrid::UpdateScrollBars() {
+    const bool horizontal = FScrollBars == TScrollStyle::ssHorizontal || FScrollBars == TScrollStyle::ssBoth;
+    const bool vertical = FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth;
+    setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+int TVoskCustomDbGrid::ColumnPixels(const TField& field) const {
+    const QFontMetrics metrics(font());
+    const int text = field.DisplayWidth() * metrics.averageCharWidth() + ColumnMargin;
+    const int title =
+        QFontMetrics(FTitleFont).horizontalAdvance(QString::fromStdString(field.DisplayLabel()));
+    return std::max(text, title + ColumnMargin);
+}
+
+void TVoskCustomDbGrid::LayoutColumns() {
+    // Flagged for the duration, so the widths set here are never taken for the user's.
+    const bool wasInLayout = std::exchange(FInLayout, true);
+    struct TRestore {
+        bool& flag;
+        bool value;
+        ~TRestore() { flag = value; }
+    } restore{FInLayout, wasInLayout};
+    for (int column = 0; column < FModel.columnCount(); ++column)
+        setColumnWidth(column, ColumnPixels(*FModel.FieldAt(column)));
+    const int plainHeight = QFontMetrics(FTitleFont).height() + 6;
+    horizontalHeader()->setFixedHeight(FTitleWordwrap ? WrappedTitleHeight : plainHeight);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 3);
+}
+
+void TVoskCustomDbGrid::TitleClick(int column) {
+    if (OnTitleClick)
+        OnTitleClick(column);
+}
+
+void TVoskCustomDbGrid::FollowCurrentRecord(int row) {
+    if (FFollowing || row < 0)
+        return;
+    const bool wasFollowing = std::exchange(FFollowing, true);
+    const int column = std::max(currentIndex().column(), 0);
+    selectionModel()->setCurrentIndex(FModel.index(row, column),
+                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    FFollowing = wasFollowing;
+}
+
+void TVoskCustomDbGrid::CurrentRowChosen(const QModelIndex& current) {
+    if (FFollowing || !current.isValid() || !FModel.Active())
+        return;
+    const bool wasFollowing = std::exchange(FFollowing, true);
+    try {
+        FModel.DataSet()->SetRecNo(current.row() + 1);
+    } catch (const std::exception&) {
+        // A record that cannot be reached leaves the dataset where it was.
+    }
+    FFollowing = wasFollowing;
+}

@@ -1,0 +1,23 @@
+// Data cell drawing with the focus rectangle.
+#include "grid/cDbGridCells.h"
+
+#include "grid/cDbGrid.h"
+
+#include <QPainter>
+
+TFocusCellDelegate::TFocusCellDelegate(TVoskCustomDbGrid& grid) : QStyledItemDelegate(&grid), FGrid(grid) {}
+
+void TFocusCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const {
+    QStyleOptionViewItem plain = option;
+    plain.state &= ~QStyle::State_HasFocus; // the style's own focus frame would double ours
+    QStyledItemDelegate::paint(painter, plain, index);
+    if (!(option.state & QStyle::State_Selected) || !FGrid.hasFocus())
+        return;
+    painter->save();
+    QPen pen(option.palette.color(QPalette::HighlightedText), 1, Qt::DotLine);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+}
