@@ -30,53 +30,62 @@ void Transaction::BeginIfNeeded() {
     changed_ = false;
 }
 
-void Transaction::End(const char* sql) {
+void Transaction::EndSqliteTransaction(const char* sql) {
     if (!active_)
         return;
     cursors_->DetachAll();
     Exec(db_, sql);
     active_ = false;
     changed_ = false;
-    savepoints_.clear();
 }
 
 void Transaction::Commit() {
-    End("COMMIT");
+    EndSqliteTransaction("COMMIT");
+    savepoints_.clear();
 }
+
 void Transaction::Rollback() {
     const bool wasActive = active_;
-    End("ROLLBACK");
+    EndSqliteTransaction("ROLLBACK");
+    savepoints_.clear();
     if (wasActive)
         afterRollback_();
 }
 
+void Transaction::EndIfNothingChanged() {
+    if (!active_ || changed_)
+        return;
+    EndSqliteTransaction("ROLLBACK");
+    afterRollback_();
+}
+
 void Transaction::Savepoint(const std::string& name) {
-    const std::string upper = UpperCase(name);
-    BeginIfNeeded();
-    Exec(db_, ("SAVEPOINT " + SqliteSavepointName(upper)).c_str());
-    savepoints_.push_back(upper);
+    UserSavepoint savepoint{UpperCase(name), active_ && changed_};
+    // Oracle moves a savepoint whose name is used again.
+    std::erase_if(savepoints_, [&](const UserSavepoint& s) { return s.name == savepoint.name; });
+    if (savepoint.afterChanges)
+        Exec(db_, ("SAVEPOINT " + SqliteSavepointName(savepoint.name)).c_str());
+    savepoints_.push_back(std::move(savepoint));
 }
 
 void Transaction::RollbackTo(const std::string& name) {
     const std::string upper = UpperCase(name);
-    const auto found = std::find(savepoints_.rbegin(), savepoints_.rend(), upper);
-    if (!active_ || found == savepoints_.rend())
+    const auto found = std::find_if(savepoints_.begin(), savepoints_.end(),
+                                    [&](const UserSavepoint& s) { return s.name == upper; });
+    if (found == savepoints_.end())
         throw ora::SavepointUnknown(upper);
+    // Later savepoints are gone; this one stays, as with Oracle.
+    savepoints_.erase(found + 1, savepoints_.end());
+    if (!found->afterChanges) {
+        const bool wasActive = active_;
+        EndSqliteTransaction("ROLLBACK");
+        if (wasActive)
+            afterRollback_();
+        return;
+    }
     cursors_->DetachAll();
     Exec(db_, ("ROLLBACK TO " + SqliteSavepointName(upper)).c_str());
-    // Later savepoints are gone; this one stays, as with Oracle.
-    savepoints_.erase(found.base(), savepoints_.end());
     afterRollback_();
-}
-
-void Transaction::AfterFailedStatement() {
-    if (savepoints_.empty())
-        EndIfNothingChanged();
-}
-
-void Transaction::EndIfNothingChanged() {
-    if (active_ && !changed_)
-        Rollback();
 }
 
 StatementAtomicity::StatementAtomicity(sqlite3* db, bool needed) : db_(db), open_(needed) {

@@ -1,7 +1,7 @@
 // Oracle's transaction model on one SQLite connection: a transaction starts with the first change
 // after a commit or rollback (BEGIN IMMEDIATE, so a second writer waits for the lock and then gets
 // ORA-00054), user savepoints are tracked by name for ORA-01086, and every boundary first detaches
-// the open cursors so they keep fetching.
+// the open cursors so they keep fetching. The write lock is held only while there are changes to keep.
 #pragma once
 
 #include "platform/oci_sqlite/Cursor.h"
@@ -29,16 +29,23 @@ public:
     void Savepoint(const std::string& name);
     void RollbackTo(const std::string& name);
     // After a failed statement: a transaction that changed nothing yet ends, releasing the lock.
-    void AfterFailedStatement();
-    // A transaction that changed nothing ends, whatever savepoints it holds: it only held the lock.
+    void AfterFailedStatement() { EndIfNothingChanged(); }
+    // A transaction that changed nothing ends; its savepoints stay valid, since they all stand at
+    // its start, where the next change begins again.
     void EndIfNothingChanged();
 
 private:
-    void End(const char* sql);
+    // A savepoint set before the transaction's first change needs no SQLite savepoint: rolling back
+    // to it is rolling back everything, after which the lock can go.
+    struct UserSavepoint {
+        std::string name;
+        bool afterChanges = false;
+    };
+    void EndSqliteTransaction(const char* sql);
     sqlite3* db_;
     std::shared_ptr<OpenCursors> cursors_;
     std::function<void()> afterRollback_;
-    std::vector<std::string> savepoints_;
+    std::vector<UserSavepoint> savepoints_;
     bool active_ = false;
     bool changed_ = false;
 };

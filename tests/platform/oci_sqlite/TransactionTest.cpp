@@ -86,6 +86,21 @@ TEST_F(OciTransaction, SavepointNamesDoNotSurviveCommit) {
     EXPECT_EQ(first.Run("rollback to savepoint QEL__LOCKPOINT").code, 1086);
 }
 
+TEST_F(OciTransaction, FailedPostUnderASavepointHoldsNoLock) {
+    ASSERT_EQ(Insert(first, 1).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
+    ASSERT_EQ(first.Run("savepoint QEL__LOCKPOINT").status, OCI_SUCCESS);
+    EXPECT_EQ(Insert(first, 1).code, 1);
+    ASSERT_EQ(first.Run("rollback to savepoint QEL__LOCKPOINT").status, OCI_SUCCESS);
+    EXPECT_EQ(Insert(second, 2).status, OCI_SUCCESS); // the first session left the lock free
+    ASSERT_EQ(second.Commit().status, OCI_SUCCESS);
+    // and its savepoint still stands
+    ASSERT_EQ(Insert(first, 3).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Run("rollback to savepoint QEL__LOCKPOINT").status, OCI_SUCCESS);
+    ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
+    EXPECT_EQ(first.Query("SELECT id FROM t ORDER BY id"), (Rows{{"1"}, {"2"}}));
+}
+
 TEST_F(OciTransaction, CommitOnSuccessModeCommits) {
     ASSERT_EQ(first.Run("INSERT INTO t (id) VALUES (1)", {}, OCI_COMMIT_ON_SUCCESS).status, OCI_SUCCESS);
     EXPECT_EQ(Count(second), 1u);
