@@ -18,7 +18,7 @@ using TZoomEvent = std::function<void(TDataSource* master, TDataSet* dataSet)>;
 using TGridService = std::function<void(TFwwDBGrid& grid)>;
 
 struct TGridServices {
-    TGridService PrintList;   //!< the built-in list printing of the print button
+    TGridService PrintList;   //!< the built-in list printing; notifies "P" once its range dialog passed
     TGridService PrintGroups; //!< the grouping form
     TGridService Graph;       //!< the chart window
     TGridService Export;      //!< the export to a file

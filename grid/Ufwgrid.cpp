@@ -109,13 +109,7 @@ void TFwwDBGrid::SetShowHorzScrollBar(bool show) {
 
 void TFwwDBGrid::SetShowVertscrollBar(bool show) {
     FShowVertscrollBar = show;
-    update();
-}
-
-void TFwwDBGrid::paintEvent(QPaintEvent* event) {
-    if (!FShowVertscrollBar)
-        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    TVoskDbGrid::paintEvent(event);
+    UpdateScrollBars();
 }
 
 void TFwwDBGrid::SetgridButtons(TGridButtons buttons) {

@@ -97,7 +97,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    bool VerticalBarAllowed() const override { return FShowVertscrollBar; }
     void LayoutChangedHook() override { UpdateLabel(); }
     void ColumnResized(int column, int pixels) override;
     void TitleClick(int column) override;

@@ -85,7 +85,8 @@ void TVoskCustomDbGrid::SetScrollBars(TScrollStyle style) {
 
 void TVoskCustomDbGrid::UpdateScrollBars() {
     const bool horizontal = FScrollBars == TScrollStyle::ssHorizontal || FScrollBars == TScrollStyle::ssBoth;
-    const bool vertical = FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth;
+    const bool vertical = (FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth) &&
+                          VerticalBarAllowed();
     setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }

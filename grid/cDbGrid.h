@@ -78,12 +78,15 @@ protected:
     //! The title click of the base: fires OnTitleClick.
     virtual void TitleClick(int column);
     bool InLayout() const { return FInLayout; }
+    //! Whether the vertical scroll bar may show at all; the tool grid can switch it off.
+    virtual bool VerticalBarAllowed() const { return true; }
+    //! Applies ScrollBars and VerticalBarAllowed to the view.
+    void UpdateScrollBars();
 
 private:
     friend class TTitleHeader;
     void FollowCurrentRecord(int row);
     void CurrentRowChosen(const QModelIndex& current);
-    void UpdateScrollBars();
 
     TDataSetModel FModel;
     QFont FSelFont;

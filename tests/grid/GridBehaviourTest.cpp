@@ -161,9 +161,13 @@ TEST_F(GridBehaviourTest, ScrollBarProperties) {
     EXPECT_EQ(grid->ScrollBars(), TScrollStyle::ssNone);
     grid->SetShowHorzScrollBar(true);
     EXPECT_EQ(grid->ScrollBars(), TScrollStyle::ssHorizontal);
+    grid->SetScrollBars(TScrollStyle::ssBoth);
     grid->SetShowVertscrollBar(false);
-    grid->repaint();
     EXPECT_EQ(grid->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    grid->SetScrollBars(TScrollStyle::ssBoth); // stays off whatever ScrollBars says
+    EXPECT_EQ(grid->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    grid->SetShowVertscrollBar(true);
+    EXPECT_EQ(grid->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
 }
 
 TEST(GridGlyphsTest, EveryGlyphDrawsAtOneAndTwiceTheScale) {
