@@ -1,0 +1,57 @@
+// The print window's widgets; Step lets pending events run so that Cancel is heard.
+#include "grid/print/PrintMessageWindow.h"
+
+#include "grid/print/PageEngine.h"
+
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+TfPrintMsg::TfPrintMsg(QWidget* parent)
+    : QDialog(parent), gMaster(new QProgressBar(this)), gDetail(new QProgressBar(this)),
+      btnCancel(new QPushButton("Cancel", this)) {
+    setWindowTitle("Print");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(gMaster);
+    layout->addWidget(gDetail);
+    layout->addWidget(btnCancel, 0, Qt::AlignHCenter);
+    connect(btnCancel, &QPushButton::clicked, this, [this] { FCancelled = true; });
+}
+
+void TfPrintMsg::ShowProgress(int recordMax, int detailMax, int detailPosition, int recordPosition) {
+    FCancelled = false;
+    gMaster->setRange(0, std::max(recordMax, 0));
+    gMaster->setValue(std::clamp(recordPosition, 0, gMaster->maximum()));
+    gDetail->setRange(0, std::max(detailMax, 0));
+    gDetail->setValue(std::clamp(detailPosition, 0, gDetail->maximum()));
+    gDetail->setVisible(detailMax != 0);
+    show();
+}
+
+bool TfPrintMsg::StepProgress(int recordPosition, int detailPosition) {
+    gMaster->setValue(std::clamp(recordPosition, 0, gMaster->maximum()));
+    gDetail->setValue(std::clamp(detailPosition, 0, gDetail->maximum()));
+    repaint();
+    QApplication::processEvents();
+    return !FCancelled;
+}
+
+bool TfPrintMsg::RunPrinterDialog(QPrinter& printer, int& firstPage, int& lastPage) {
+    QPrintDialog prnDlg(&printer, this);
+    prnDlg.setMinMax(1, TPageEngine::AllPagesLast);
+    prnDlg.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange);
+    printer.setPrintRange(QPrinter::AllPages);
+    if (prnDlg.exec() != QDialog::Accepted)
+        return false;
+    const bool range = printer.printRange() == QPrinter::PageRange;
+    firstPage = range ? printer.fromPage() : 1;
+    lastPage = range ? printer.toPage() : TPageEngine::AllPagesLast;
+    // The engine skips the pages outside the range itself; the printer must not skip them again.
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFromTo(0, 0);
+    return true;
+}

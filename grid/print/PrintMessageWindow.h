@@ -1,0 +1,32 @@
+// The print window ("Print"): the records gauge, a second gauge shown only when it has a maximum,
+// and Cancel; it also runs the printer dialog that chooses printer, file and page range.
+#pragma once
+
+#include "grid/print/PrintCanvas.h"
+
+#include <QDialog>
+
+class QPrinter;
+class QProgressBar;
+class QPushButton;
+
+class TfPrintMsg : public QDialog, public IPrintProgress {
+    Q_OBJECT
+public:
+    explicit TfPrintMsg(QWidget* parent = nullptr);
+
+    void ShowProgress(int recordMax, int detailMax, int detailPosition, int recordPosition) override;
+    bool StepProgress(int recordPosition, int detailPosition) override;
+    void HideProgress() override { hide(); }
+
+    //! Runs the printer dialog (pages 1 to 999, whole document preselected). False when cancelled;
+    //! otherwise the range to draw: the chosen From and To, or 1 and 999.
+    bool RunPrinterDialog(QPrinter& printer, int& firstPage, int& lastPage);
+
+    QProgressBar* gMaster;
+    QProgressBar* gDetail;
+    QPushButton* btnCancel;
+
+private:
+    bool FCancelled = false;
+};

@@ -1,0 +1,126 @@
+// Printing through a real QPrinter into PDF files at 300 dpi with the font pinned to Liberation
+// Sans: the page range, the page header, and a demo printout turned into PNG pages for review.
+#include "PrintTestSupport.h"
+
+#include "grid/print/Ufprnmsg.h"
+#include "platform/settings/DateTime.h"
+#include "platform/settings/Locale.h"
+
+#include <QPrinter>
+#include <cstdio>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string RunCommand(const std::string& command) {
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return output;
+    char buffer[4096];
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output.append(buffer, n);
+    pclose(pipe);
+    return output;
+}
+
+int PdfPages(const std::string& pdf) {
+    const std::string info = RunCommand("pdfinfo '" + pdf + "'");
+    const size_t at = info.find("Pages:");
+    return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
+}
+
+std::string PdfPageText(const std::string& pdf, int page) {
+    const std::string n = std::to_string(page);
+    return RunCommand("pdftotext -f " + n + " -l " + n + " '" + pdf + "' -");
+}
+
+class PrintPdfTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsurePrintApplication();
+        Locale() = TLocale::Slovenian();
+        folder = std::filesystem::path(ZORVEKA_TEST_OUTPUT_DIR) / "grid_print";
+        std::filesystem::create_directories(folder);
+    }
+
+    std::string PrintToPdf(const std::string& name, TDataSet& dataSet, int first = 1,
+                           int last = TPageEngine::AllPagesLast) {
+        const std::string pdf = (folder / name).string();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf));
+        printer.setResolution(300);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Portrait);
+        BeginPrintOn(printer, "Pregled pozicij", QFont("Arial CE", 8, QFont::Bold), first, last);
+        PrintDataSet("Pregled pozicij", dataSet);
+        EndPrint();
+        return pdf;
+    }
+
+    std::filesystem::path folder;
+};
+
+constexpr int FivePages = 280;
+
+TEST_F(PrintPdfTest, RangeTwoToThreeOfAFivePageListGivesTwoSheets) {
+    const auto list = MakeList(FivePages);
+    ASSERT_EQ(PdfPages(PrintToPdf("all.pdf", *list)), 5);
+
+    const std::string pdf = PrintToPdf("range.pdf", *list, 2, 3);
+    ASSERT_EQ(PdfPages(pdf), 2);
+    const std::string first = PdfPageText(pdf, 1);
+    const std::string header = first.substr(0, first.find('\n'));
+    EXPECT_NE(header.find(", Stran 2"), std::string::npos) << header;
+    EXPECT_EQ(header.find(", Stran 1"), std::string::npos);
+    EXPECT_NE(PdfPageText(pdf, 2).find(", Stran 3"), std::string::npos);
+    EXPECT_EQ(first.find("Postavka 1\n"), std::string::npos);
+}
+
+TEST_F(PrintPdfTest, FontComesThroughTheSubstitution) {
+    const auto list = MakeList(3);
+    const std::string pdf = PrintToPdf("fonts.pdf", *list);
+    EXPECT_NE(RunCommand("pdffonts '" + pdf + "'").find("LiberationSans"), std::string::npos);
+}
+
+// Demo-like positions for a printout a person looks at: PDF and PNG pages in the build folder.
+TEST_F(PrintPdfTest, DemoPrintoutForReview) {
+    TMemDataSet ds("OBLIM");
+    ds.FieldDefs().Add("#", TFieldType::ftInteger);
+    ds.FieldDefs().Add("ID_KOM", TFieldType::ftString, 12);
+    ds.FieldDefs().Add("NAZIV", TFieldType::ftString, 30);
+    ds.FieldDefs().Add("DAT_OTVORITVE", TFieldType::ftDate);
+    ds.FieldDefs().Add("STEVILO_LOTOV", TFieldType::ftFloat);
+    ds.FieldDefs().Add("TECAJ", TFieldType::ftFloat);
+    ds.FieldDefs().Add("ZNESEK", TFieldType::ftCurrency);
+    ds.Open();
+    ds.FieldByName("#").SetDisplayWidth(4);
+    ds.FieldByName("NAZIV").SetDisplayLabel("Naziv vrednostnega papirja");
+    ds.FieldByName("NAZIV").SetDisplayWidth(24);
+    ds.FieldByName("DAT_OTVORITVE").SetDisplayLabel("Datum otvoritve");
+    ds.FieldByName("STEVILO_LOTOV").SetDisplayLabel("Število lotov");
+    ds.FieldByName("TECAJ").SetDisplayLabel("Tečaj");
+    ds.FieldByName("TECAJ").SetDisplayFormat("#,##0.0000");
+    ds.FieldByName("ZNESEK").SetDisplayLabel("Znesek v EUR");
+    ds.FieldByName("ZNESEK").SetDisplayWidth(16);
+    const char* names[] = {"Obveznica RS 2030", "Delnica Krka",   "Zakladna menica 12M",
+                           "Obveznica NLB",     "Delnica Petrol", "Komercialni zapis Šumi"};
+    for (int i = 0; i < 180; ++i) {
+        ds.Append();
+        ds.FieldByName("ID_KOM").SetAsString("K" + std::to_string(10000 + i * 7));
+        ds.FieldByName("NAZIV").SetAsString(names[i % 6]);
+        ds.FieldByName("DAT_OTVORITVE").SetAsDateTime(EncodeDate(2025, 1 + i % 12, 1 + i % 28));
+        ds.FieldByName("STEVILO_LOTOV").SetAsFloat((i % 9 + 1) * 10);
+        ds.FieldByName("TECAJ").SetAsFloat(98.5 + (i % 13) * 0.125);
+        ds.FieldByName("ZNESEK").SetAsFloat(1000.0 * (i % 17 + 1) + i * 0.37);
+        ds.Post();
+    }
+    const std::string pdf = PrintToPdf("demo-list.pdf", ds);
+    EXPECT_GE(PdfPages(pdf), 3);
+    RunCommand("pdftoppm -r 60 -png '" + pdf + "' '" + (folder / "demo-list").string() + "'");
+    EXPECT_TRUE(std::filesystem::exists(folder / "demo-list-1.png"));
+}
+
+} // namespace
