@@ -1,0 +1,326 @@
+// The session, the statement and the error classes of the data access layer: TOracleSession owns one
+// connection and lends its handles, TOracleQuery runs one statement with named bind variables and
+// fetches in batches, EOracleError carries a server error. Client calls go through OracleCI.h.
+#pragma once
+
+#include "oracle/OracleCI.h"
+#include "oracle/OracleTypes.h"
+#include "oracle/OracleVisual.h"
+#include "platform/settings/Exceptions.h"
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class TOracleSession;
+class TOracleQuery;
+class TOracleDataSet;
+
+//! A server error: the client's message (at most 1023 characters) and its Oracle error number.
+class EOracleError : public Exception {
+public:
+    EOracleError(const std::string& message, int errorCode, const void* component, TOracleSession* session);
+    int ErrorCode() const { return FErrorCode; }
+    //! The session or statement that raised it.
+    const void* Component() const { return FComponent; }
+    TOracleSession* Session() const { return FSession; }
+
+private:
+    int FErrorCode;
+    const void* FComponent;
+    TOracleSession* FSession;
+};
+
+//! A server error whose code is in the per-user warning list.
+class EOracleWarning : public EOracleError {
+public:
+    using EOracleError::EOracleError;
+};
+
+//! The codes raised as EOracleWarning: keys "1", "2", ... of section "WarningCodes" in the
+//! layer's per-user file (UserConfigDir() + "oracle.ini"), read once per process.
+const std::vector<int>& OracleWarningCodes();
+//! Raises EOracleWarning or EOracleError for the status of a client call on an error handle;
+//! OCI_NO_DATA reads as ORA-01403.
+[[noreturn]] void RaiseOracleError(sword status, OCIError* errorHandle, const void* component,
+                                   TOracleSession* session);
+//! The code and text the client reports for a status (code 0 for success).
+std::pair<int, std::string> ReadOracleError(sword status, OCIError* errorHandle);
+
+enum class TConnectAs { caNormal, caSYSDBA, caSYSOPER };
+enum class TSessionPooling { spNone, spInternal, spMTS };
+enum class TNullValue { nvUnAssigned, nvNull };
+enum class TSQLTrace { stUnchanged, stTrue, stFalse };
+enum class TOptimizerGoal { ogUnchanged, ogChoose, ogFirstRows, ogAllRows, ogRule };
+enum class TIsolationLevel { ilUnchanged, ilReadCommitted, ilSerializable };
+enum class TBytesPerCharacter { bcAutoDetect, bc1Byte, bc2Bytes, bc3Bytes, bc4Bytes };
+enum class TConvertUTF { cuNone, cuUTF8ToUTF16, cuUTF16ToUTF8 };
+enum class TTemporaryLOB { tlNone, tlCache, tlNoCache };
+
+//! The parts of a connect string "user/password@database as role".
+struct TConnectString {
+    std::string Username, Password, Database, Role;
+    bool HasPassword = false, HasDatabase = false;
+    //! Whether the text was a connect string (password, database or role found, or just "/").
+    bool IsConnectString = false;
+};
+//! Splits a connect string: a trailing " AS role", then "/" and "@" outside double quotes.
+TConnectString ParseConnectString(const std::string& text);
+//! The role of a "Connect as" text (case-insensitive): SYSDBA, SYSOPER, else normal.
+TConnectAs ConnectAsFromText(const std::string& role);
+
+//! Session-wide conversion switches.
+class TSessionPreferences {
+public:
+    explicit TSessionPreferences(const TOracleSession& owner) : FOwner(owner) {}
+    int FloatPrecision = 0;
+    int IntegerPrecision = 0;
+    int SmallIntPrecision = -1;
+    bool ConvertCRLF = true;
+    bool ForceWideStringFields = false;
+    bool TrimStringFields = true;
+    int MaxStringFieldSize = 0;
+    bool ZeroDateIsNull = true;
+    bool NullLOBIsEmpty = false;
+    bool NullObjectIsEmpty = false;
+    TTemporaryLOB TemporaryLOB = TTemporaryLOB::tlCache;
+    bool TimestampAsString = false;
+
+    bool UseOCI7() const { return FUseOCI7; }
+    //! "Cannot change UseOCI7 property when session is connected".
+    void SetUseOCI7(bool value);
+    TConvertUTF ConvertUTF() const { return FConvertUTF; }
+    //! "Cannot change ConvertUTF property when session is connected".
+    void SetConvertUTF(TConvertUTF value);
+
+private:
+    const TOracleSession& FOwner;
+    bool FUseOCI7 = false;
+    TConvertUTF FConvertUTF = TConvertUTF::cuNone;
+};
+
+using TSessionNotifyEvent = std::function<void(TOracleSession& sender)>;
+
+//! One connection to a server.
+class TOracleSession {
+public:
+    TOracleSession();
+    //! Logs off (errors ignored).
+    ~TOracleSession();
+    TOracleSession(const TOracleSession&) = delete;
+    TOracleSession& operator=(const TOracleSession&) = delete;
+
+    TSessionNotifyEvent OnChange, BeforeLogOn, AfterLogOn;
+    TScreenCursor Cursor = TScreenCursor::crHourGlass;
+    bool DesignConnection = false;
+    std::string LogonUsername, LogonPassword, LogonDatabase;
+    TConnectAs ConnectAs = TConnectAs::caNormal;
+    TSessionPreferences Preferences{*this};
+    TSessionPooling Pooling = TSessionPooling::spNone;
+    bool RollbackOnDisconnect = false;
+    TNullValue NullValue = TNullValue::nvUnAssigned;
+    TBytesPerCharacter BytesPerCharacter = TBytesPerCharacter::bc1Byte;
+    std::string MessageTable;
+    bool StatementCache = false;
+    int StatementCacheSize = 20;
+
+    bool ThreadSafe() const { return FThreadSafe; }
+    //! "Cannot change ThreadSafe property when connected".
+    void SetThreadSafe(bool value);
+    bool Connected() const { return FConnected; }
+    void SetConnected(bool value);
+    //! True when the handles are lent from outside; never in this build.
+    bool Shared() const { return false; }
+    //! Data-changing statements commit on success.
+    bool AutoCommit() const { return FAutoCommit; }
+    void SetAutoCommit(bool value) { FAutoCommit = value; }
+
+    TSQLTrace SQLTrace() const { return FSQLTrace; }
+    void SetSQLTrace(TSQLTrace value);
+    TOptimizerGoal OptimizerGoal() const { return FOptimizerGoal; }
+    void SetOptimizerGoal(TOptimizerGoal value);
+    TIsolationLevel IsolationLevel() const { return FIsolationLevel; }
+    void SetIsolationLevel(TIsolationLevel value);
+
+    void LogOn();
+    void LogOff();
+    //! Nothing when not connected.
+    void Commit();
+    void Rollback();
+    //! 0 alive, 1 dead (logged off), 2 logged on again (only when reconnect is asked).
+    int CheckConnection(bool reconnect);
+    //! Changes the password of the logged-on user; LogonPassword takes the new value.
+    void ChangePassword(const std::string& newPassword);
+
+    //! The connect string built back from the logon values.
+    std::string ConnectString() const;
+    //! The warning of the last logon (ORA-28002, ORA-28011), empty when none.
+    const std::string& LogonWarning() const { return FLogonWarning; }
+    //! Whether the connection runs on the OCI8 generation (always, once connected, in this build).
+    bool UsesOCI8() const { return FConnected; }
+    //! ODBC mode: "ODBC:" in the upper-cased database or user name.
+    bool OdbcMode() const;
+    //! The session's date text length, measured once per connection by "DateFormatLengthQuery".
+    int DateFormatLength();
+
+    // Handles lent to statements; valid while connected.
+    OCIEnv* EnvHandle() const { return FEnv; }
+    OCISvcCtx* SvcHandle() const { return FSvc; }
+    OCIError* ErrorHandle() const { return FError; }
+
+private:
+    friend class TOracleQuery;
+    friend class TOracleDataSet;
+    void AllocateHandles();
+    void FreeHandles();
+    void BeginSession();
+    void CheckServerBanner();
+    void ApplyConnectString();
+    void ApplySettings();
+    void RunSetting(const std::string& sql);
+    void ApplyOptimizerGoal();
+    void Check(sword status);
+    void CloseAttached();
+
+    bool FConnected = false;
+    bool FThreadSafe = false;
+    bool FAutoCommit = false;
+    TSQLTrace FSQLTrace = TSQLTrace::stUnchanged;
+    TOptimizerGoal FOptimizerGoal = TOptimizerGoal::ogUnchanged;
+    TIsolationLevel FIsolationLevel = TIsolationLevel::ilUnchanged;
+    std::string FLogonWarning;
+    int FDateFormatLength = 0;
+    OCIEnv* FEnv = nullptr;
+    OCISvcCtx* FSvc = nullptr;
+    OCIServer* FServer = nullptr;
+    OCIError* FError = nullptr;
+    OCIError* FError2 = nullptr;
+    OCISession* FUser = nullptr;
+    bool FAttached = false;
+    std::vector<TOracleQuery*> FQueries;
+    std::vector<TOracleDataSet*> FDataSets;
+    TOracleCriticalSection FLock;
+};
+
+//! Every session alive in the process, logged off at library shutdown.
+std::vector<TOracleSession*>& LiveOracleSessions();
+
+//! Statement kinds, numbered as the SQL function codes.
+namespace TSQLKind {
+inline constexpr int Insert = 3;
+inline constexpr int Select = 4;
+inline constexpr int Update = 5;
+inline constexpr int Delete = 9;
+inline constexpr int PLSQL = 34;
+inline constexpr int Other = -1;
+} // namespace TSQLKind
+
+using TQueryNotifyEvent = std::function<void(TOracleQuery& sender)>;
+
+//! One statement or PL/SQL block on a session.
+class TOracleQuery {
+public:
+    explicit TOracleQuery(std::string name = {});
+    ~TOracleQuery();
+    TOracleQuery(const TOracleQuery&) = delete;
+    TOracleQuery& operator=(const TOracleQuery&) = delete;
+
+    const std::string& Name() const { return FName; }
+    //! The statement's lines; read at the next Execute.
+    std::vector<std::string> SQL;
+    //! Replaces the lines by one text.
+    void SetSQLText(const std::string& text) { SQL = {text}; }
+    TOracleSession* Session() const { return FSession; }
+    void SetSession(TOracleSession* session);
+    int ReadBuffer = 25;
+    bool Optimize = true; //!< kept; every Execute prepares afresh
+    bool Debug = false;
+    TScreenCursor Cursor = TScreenCursor::crDefault;
+    bool StringFieldsOnly = false;
+    bool Threaded = false;   //!< refused at Execute in this build
+    bool Scrollable = false; //!< refused at Execute in this build
+    TQueryNotifyEvent BeforeQuery, AfterQuery;
+
+    void Execute();
+    void Describe();
+    void Next();
+    bool Eof() const { return FEof; }
+    void CloseStatement();
+    void ClearStatement();
+    int ProcessedRows() const;
+    const std::string& LastRowId() const { return FLastRowId; }
+    //! Kind of the last prepared statement (TSQLKind).
+    int SQLType() const { return FKind; }
+    int ErrorLine() const { return FErrorLine; }
+    int ErrorPosition() const { return FErrorPosition; }
+
+    int ColumnCount() const { return static_cast<int>(FColumns.size()); }
+    //! -1 when absent (case-insensitive).
+    int ColumnIndex(const std::string& name) const;
+    const TFieldData& Column(int index) const;
+    std::string ColumnName(int index) const { return Column(index).Name; }
+    int ColumnType(int index) const { return Column(index).Fetch.Type; }
+    int ColumnSize(int index) const { return Column(index).DataSize; }
+    int ColumnPrecision(int index) const { return Column(index).Precision; }
+    int ColumnScale(int index) const { return Column(index).Scale; }
+    bool ColumnIsNull(int index) const;
+    std::string ColumnAsString(int index) const;
+    int ColumnAsInteger(int index) const;
+    double ColumnAsFloat(int index) const;
+    TDateTime ColumnAsDate(int index) const;
+    //! The value in the column's native kind, NULL as TVariant().
+    TVariant ColumnValue(int index) const;
+
+    void AddVariable(const std::string& name, int type);
+    void RemoveVariable(const std::string& name);
+    void DeleteVariables() { FVariables.Clear(); }
+    void AssignVariable(const std::string& name, const TVariant& value);
+    TVariant VariableValue(const std::string& name) const;
+    int IndexOfVariable(const std::string& name) const { return FVariables.IndexOf(name); }
+    TVariables& Variables() { return FVariables; }
+    const TVariables& Variables() const { return FVariables; }
+
+    //! The ":name" places of a text: names upper-cased without colon, 1-based colon positions.
+    static std::vector<std::pair<std::string, int>> FindVariables(const std::string& text, bool unique);
+    //! The text as it is sent: lines joined, substitution variables replaced, CRs removed.
+    std::string PreparedText() const;
+
+private:
+    void CheckReady() const;
+    void Prepare(bool forDescribe);
+    void Bind();
+    void ExecuteSelect();
+    void ExecuteOther();
+    void DescribeColumns();
+    void DefineColumns();
+    void FetchBatch();
+    void ReadRowId();
+    void AfterStatementDone();
+    void CloseCursor();
+    void ShowDebug() const;
+    void CheckIndex(int index) const;
+    void CheckRow(int index) const;
+    void Check(sword status);
+    TConversionRules Rules() const;
+    [[noreturn]] void RaiseParseError(sword status);
+
+    std::string FName;
+    TOracleSession* FSession = nullptr;
+    TVariables FVariables;
+    std::vector<TFieldData> FColumns;
+    OCIStmt* FStmt = nullptr;
+    OCIError* FError = nullptr;
+    OCIRowid* FRowIdDescriptor = nullptr;
+    std::string FPreparedText;
+    int FKind = TSQLKind::Other;
+    bool FDescribed = false;
+    bool FEof = true;
+    int FRowsInBatch = 0;
+    int FCurrentRow = 0;
+    ub4 FRowCount = 0;
+    std::string FLastRowId;
+    int FErrorLine = 0;
+    int FErrorPosition = 0;
+    bool FAfterQueryPending = false;
+};

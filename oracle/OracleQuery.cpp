@@ -1,0 +1,374 @@
+// TOracleQuery execution: prepare (always afresh, client prefetch off), bind by name, execute, and
+// for a SELECT describe, define and fetch in batches of ReadBuffer rows until Eof.
+#include "oracle/Oracle.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+int KindOfStatementType(ub2 type) {
+    switch (type) {
+    case OCI_STMT_SELECT:
+        return TSQLKind::Select;
+    case OCI_STMT_UPDATE:
+        return TSQLKind::Update;
+    case OCI_STMT_DELETE:
+        return TSQLKind::Delete;
+    case OCI_STMT_INSERT:
+        return TSQLKind::Insert;
+    case OCI_STMT_BEGIN:
+    case OCI_STMT_DECLARE:
+        return TSQLKind::PLSQL;
+    default:
+        return TSQLKind::Other;
+    }
+}
+
+bool IsStringVariable(int type) {
+    return type == otType::otString || type == otType::otChar;
+}
+
+// Truncation and the end of data are not errors of a fetch.
+bool IsFetchSuccess(sword status, int code) {
+    return status == OCI_SUCCESS || status == OCI_SUCCESS_WITH_INFO || status == OCI_NO_DATA ||
+           code == 1403 || code == 1406;
+}
+
+} // namespace
+
+TOracleQuery::TOracleQuery(std::string name) : FName(std::move(name)) {}
+
+TOracleQuery::~TOracleQuery() {
+    CloseCursor();
+    SetSession(nullptr);
+}
+
+void TOracleQuery::SetSession(TOracleSession* session) {
+    if (FSession)
+        std::erase(FSession->FQueries, this);
+    FSession = session;
+    if (FSession)
+        FSession->FQueries.push_back(this);
+}
+
+void TOracleQuery::AddVariable(const std::string& name, int type) {
+    FVariables.Add(name, type);
+    FPreparedText.clear();
+}
+
+void TOracleQuery::RemoveVariable(const std::string& name) {
+    FVariables.Remove(name);
+}
+
+TConversionRules TOracleQuery::Rules() const {
+    if (!FSession)
+        return {};
+    return {FSession->Preferences.ConvertCRLF, FSession->Preferences.ZeroDateIsNull};
+}
+
+void TOracleQuery::AssignVariable(const std::string& name, const TVariant& value) {
+    const int index = FVariables.IndexOf(name);
+    if (index < 0)
+        throw Exception("Variable " + NormalizeVariableName(name) + " not declared");
+    StoreVariableValue(FVariables[index], value, Rules());
+}
+
+TVariant TOracleQuery::VariableValue(const std::string& name) const {
+    const int index = FVariables.IndexOf(name);
+    if (index < 0)
+        throw Exception("Unknown variable: " + NormalizeVariableName(name));
+    return LoadVariableValue(FVariables[index], Rules());
+}
+
+void TOracleQuery::CheckReady() const {
+    if (!FSession)
+        throw Exception("Session undefined");
+    if (!OracleClientLoaded())
+        InitializeOracleClient();
+    if (!FSession->Connected())
+        throw Exception("Not logged on");
+}
+
+void TOracleQuery::Check(sword status) {
+    if (status != OCI_SUCCESS && status != OCI_SUCCESS_WITH_INFO)
+        RaiseOracleError(status, FError, this, FSession);
+}
+
+void TOracleQuery::RaiseParseError(sword status) {
+    FPreparedText.clear();
+    ub2 offset = 0;
+    if (FStmt)
+        Oci().OCIAttrGet(FStmt, OCI_HTYPE_STMT, &offset, nullptr, OCI_ATTR_PARSE_ERROR_OFFSET, FError);
+    const std::string text = PreparedText();
+    FErrorLine = 1;
+    FErrorPosition = 1;
+    for (size_t i = 0; i < std::min<size_t>(offset, text.size()); ++i) {
+        if (text[i] == '\n') {
+            ++FErrorLine;
+            FErrorPosition = 1;
+        } else {
+            ++FErrorPosition;
+        }
+    }
+    RaiseOracleError(status, FError, this, FSession);
+}
+
+void TOracleQuery::Prepare(bool forDescribe) {
+    (void)forDescribe; // OCI8 parses at execution either way
+    TOciEntryPoints& oci = Oci();
+    OCIEnv* env = FSession->EnvHandle();
+    if (!FError) {
+        void* handle = nullptr;
+        oci.OCIHandleAlloc(env, &handle, OCI_HTYPE_ERROR, 0, nullptr);
+        FError = static_cast<OCIError*>(handle);
+        void* descriptor = nullptr;
+        oci.OCIDescriptorAlloc(env, &descriptor, OCI_DTYPE_ROWID, 0, nullptr);
+        FRowIdDescriptor = static_cast<OCIRowid*>(descriptor);
+    }
+    const std::string text = PreparedText();
+    FColumns.clear();
+    FDescribed = false;
+    FPreparedText = text;
+    FKind = TSQLKind::Other;
+    if (FStmt)
+        oci.OCIHandleFree(FStmt, OCI_HTYPE_STMT);
+    void* statement = nullptr;
+    oci.OCIHandleAlloc(env, &statement, OCI_HTYPE_STMT, 0, nullptr);
+    FStmt = static_cast<OCIStmt*>(statement);
+    for (int i = 0; i < FVariables.Count(); ++i)
+        FVariables[i].BindHandle = nullptr;
+    const sword status = oci.OCIStmtPrepare(FStmt, FError, reinterpret_cast<const OraText*>(text.data()),
+                                            static_cast<ub4>(text.size()), OCI_NTV_SYNTAX, OCI_DEFAULT);
+    if (status != OCI_SUCCESS)
+        RaiseParseError(status);
+    // Only the explicit batches travel, so ReadBuffer alone decides the number of fetch calls.
+    ub4 zero = 0;
+    oci.OCIAttrSet(FStmt, OCI_HTYPE_STMT, &zero, 0, OCI_ATTR_PREFETCH_ROWS, FError);
+    oci.OCIAttrSet(FStmt, OCI_HTYPE_STMT, &zero, 0, OCI_ATTR_PREFETCH_MEMORY, FError);
+    ub2 type = 0;
+    Check(oci.OCIAttrGet(FStmt, OCI_HTYPE_STMT, &type, nullptr, OCI_ATTR_STMT_TYPE, FError));
+    FKind = KindOfStatementType(type);
+}
+
+void TOracleQuery::Bind() {
+    const int maxString = 4000 / std::max(1, static_cast<int>(FSession->BytesPerCharacter)) + 1;
+    for (int i = 0; i < FVariables.Count(); ++i) {
+        TVariableData& variable = FVariables[i];
+        if (variable.Type == otType::otSubst)
+            continue;
+        if (variable.Buffer.empty())
+            variable.Buffer.assign(1, 0);
+        if (IsStringVariable(variable.Type))
+            variable.ElementSize = std::min(variable.ElementSize, maxString);
+        const bool withLength = variable.Type == otType::otLong || variable.Type == otType::otLongRaw;
+        const sb4 size = withLength
+                             ? static_cast<sb4>(variable.ActualLength)
+                             : std::min<sb4>(variable.ElementSize, static_cast<sb4>(variable.Buffer.size()));
+        Check(Oci().OCIBindByName(
+            FStmt, &variable.BindHandle, FError, reinterpret_cast<const OraText*>(variable.Name.data()),
+            static_cast<sb4>(variable.Name.size()), variable.Buffer.data(), size, variable.BindType(),
+            &variable.Indicator, withLength ? &variable.ActualLength : nullptr, nullptr, 0, nullptr,
+            OCI_DEFAULT));
+        variable.BoundBuffer = variable.Buffer.data();
+    }
+}
+
+void TOracleQuery::ShowDebug() const {
+    std::string text = PreparedText();
+    for (int i = 0; i < FVariables.Count(); ++i) {
+        const TVariant value = LoadVariableValue(FVariables[i], Rules());
+        std::string shown;
+        switch (value.Kind()) {
+        case TVarKind::Null:
+            shown = "NULL";
+            break;
+        case TVarKind::Integer:
+            shown = std::to_string(value.Integer());
+            break;
+        case TVarKind::Float:
+            shown = std::to_string(value.Float());
+            break;
+        case TVarKind::DateTime:
+            shown = std::to_string(value.DateTime());
+            break;
+        case TVarKind::Text:
+            shown = value.Text();
+            break;
+        case TVarKind::Bytes:
+            shown = "<bytes>";
+            break;
+        }
+        text += "\r\n" + FVariables[i].Name + " = " + shown;
+    }
+    ShowOracleMessage(text);
+}
+
+void TOracleQuery::Execute() {
+    CheckReady();
+    if (Threaded)
+        throw Exception("Threaded execution is not supported");
+    if (Scrollable)
+        throw Exception("Scrollable queries are not supported");
+    if (Debug)
+        ShowDebug();
+    TScreenCursorGuard cursor(Cursor);
+    const bool announced = static_cast<bool>(BeforeQuery);
+    if (announced)
+        BeforeQuery(*this);
+    try {
+        Prepare(false);
+        Bind();
+        if (FKind == TSQLKind::Select)
+            ExecuteSelect();
+        else
+            ExecuteOther();
+    } catch (const EOracleError&) {
+        FPreparedText.clear();
+        FEof = true;
+        CloseCursor();
+        if (announced && AfterQuery)
+            AfterQuery(*this);
+        throw;
+    }
+}
+
+void TOracleQuery::Describe() {
+    CheckReady();
+    TScreenCursorGuard cursor(Cursor);
+    Prepare(true);
+    Bind();
+    if (FKind == TSQLKind::Select) {
+        const sword status = Oci().OCIStmtExecute(FSession->SvcHandle(), FStmt, FError, 0, 0, nullptr,
+                                                  nullptr, OCI_DESCRIBE_ONLY);
+        if (status != OCI_SUCCESS && status != OCI_SUCCESS_WITH_INFO)
+            RaiseParseError(status);
+        DescribeColumns();
+        FDescribed = true;
+    }
+    FEof = true;
+}
+
+void TOracleQuery::ExecuteSelect() {
+    const sword status =
+        Oci().OCIStmtExecute(FSession->SvcHandle(), FStmt, FError, 0, 0, nullptr, nullptr, OCI_DEFAULT);
+    if (!IsFetchSuccess(status, ReadOracleError(status, FError).first))
+        RaiseParseError(status);
+    DescribeColumns();
+    DefineColumns();
+    FRowCount = 0;
+    FCurrentRow = 0;
+    FetchBatch();
+    FEof = FRowsInBatch == 0;
+    ReadRowId();
+    if (FEof)
+        AfterStatementDone();
+}
+
+void TOracleQuery::ExecuteOther() {
+    const ub4 mode = FSession->AutoCommit() ? OCI_COMMIT_ON_SUCCESS : OCI_DEFAULT;
+    const sword status =
+        Oci().OCIStmtExecute(FSession->SvcHandle(), FStmt, FError, 1, 0, nullptr, nullptr, mode);
+    if (status != OCI_SUCCESS && status != OCI_SUCCESS_WITH_INFO)
+        RaiseParseError(status);
+    ub2 code = 0;
+    if (Oci().OCIAttrGet(FStmt, OCI_HTYPE_STMT, &code, nullptr, OCI_ATTR_SQLFNCODE, FError) == OCI_SUCCESS)
+        FKind = code;
+    Oci().OCIAttrGet(FStmt, OCI_HTYPE_STMT, &FRowCount, nullptr, OCI_ATTR_ROW_COUNT, FError);
+    FEof = true;
+    ReadRowId();
+    AfterStatementDone();
+}
+
+void TOracleQuery::FetchBatch() {
+    TOciEntryPoints& oci = Oci();
+    const ub4 rows = static_cast<ub4>(ReadBuffer);
+    const sword status = oci.OCIStmtFetch2
+                             ? oci.OCIStmtFetch2(FStmt, FError, rows, OCI_FETCH_NEXT, 0, OCI_DEFAULT)
+                             : oci.OCIStmtFetch(FStmt, FError, rows, OCI_FETCH_NEXT, OCI_DEFAULT);
+    if (!IsFetchSuccess(status, status == OCI_ERROR ? ReadOracleError(status, FError).first : 0))
+        RaiseOracleError(status, FError, this, FSession);
+    ub4 count = FRowCount;
+    Check(oci.OCIAttrGet(FStmt, OCI_HTYPE_STMT, &count, nullptr, OCI_ATTR_ROW_COUNT, FError));
+    FRowsInBatch = static_cast<int>(count - FRowCount);
+    FRowCount = count;
+}
+
+void TOracleQuery::Next() {
+    if (FEof)
+        return;
+    CheckReady();
+    TScreenCursorGuard cursor(Cursor);
+    if (++FCurrentRow < FRowsInBatch)
+        return;
+    if (FRowsInBatch < ReadBuffer) {
+        FEof = true;
+    } else {
+        FetchBatch();
+        FCurrentRow = 0;
+        FEof = FRowsInBatch == 0;
+        ReadRowId();
+    }
+    if (FEof)
+        AfterStatementDone();
+}
+
+void TOracleQuery::ReadRowId() {
+    TOciEntryPoints& oci = Oci();
+    FLastRowId.clear();
+    if (!FRowIdDescriptor || !oci.OCIRowidToChar)
+        return;
+    if (oci.OCIAttrGet(FStmt, OCI_HTYPE_STMT, FRowIdDescriptor, nullptr, OCI_ATTR_ROWID, FError) !=
+        OCI_SUCCESS)
+        return;
+    char text[64] = {};
+    ub2 length = sizeof text - 1;
+    if (oci.OCIRowidToChar(FRowIdDescriptor, reinterpret_cast<OraText*>(text), &length, FError) !=
+        OCI_SUCCESS)
+        return;
+    ub4 object, file, block, row;
+    const std::string extended(text, length);
+    FLastRowId = ParseExtendedRowId(extended, object, file, block, row) ? RowIdText(object, file, block, row)
+                                                                        : extended;
+}
+
+void TOracleQuery::AfterStatementDone() {
+    CloseCursor();
+    if (AfterQuery)
+        AfterQuery(*this);
+}
+
+void TOracleQuery::CloseCursor() {
+    TOciEntryPoints& oci = Oci();
+    if (!OracleClientLoaded()) {
+        FStmt = nullptr;
+        FError = nullptr;
+        FRowIdDescriptor = nullptr;
+        return;
+    }
+    if (FStmt)
+        oci.OCIHandleFree(FStmt, OCI_HTYPE_STMT);
+    if (FRowIdDescriptor)
+        oci.OCIDescriptorFree(FRowIdDescriptor, OCI_DTYPE_ROWID);
+    if (FError)
+        oci.OCIHandleFree(FError, OCI_HTYPE_ERROR);
+    FStmt = nullptr;
+    FError = nullptr;
+    FRowIdDescriptor = nullptr;
+}
+
+void TOracleQuery::CloseStatement() {
+    FColumns.clear();
+    FEof = true;
+    CloseCursor();
+}
+
+void TOracleQuery::ClearStatement() {
+    CloseStatement();
+    SQL.clear();
+    FVariables.Clear();
+}
+
+int TOracleQuery::ProcessedRows() const {
+    return FSession && FSession->Connected() ? static_cast<int>(FRowCount) : 0;
+}

@@ -1,0 +1,277 @@
+// The select list of a TOracleQuery: describing the columns, choosing how each travels (the column
+// mapping and the number rule), defining the batch buffers and reading the current row's values.
+#include "oracle/Oracle.h"
+
+#include "platform/settings/DateText.h"
+#include "platform/settings/FloatText.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+template <typename T> T ParamAttribute(OCIParam* param, ub4 attribute, OCIError* error) {
+    T value{};
+    Oci().OCIAttrGet(param, OCI_DTYPE_PARAM, &value, nullptr, attribute, error);
+    return value;
+}
+
+std::string ParamName(OCIParam* param, OCIError* error) {
+    OraText* name = nullptr;
+    ub4 length = 0;
+    Oci().OCIAttrGet(param, OCI_DTYPE_PARAM, &name, &length, OCI_ATTR_NAME, error);
+    return name ? std::string(reinterpret_cast<const char*>(name), std::min<ub4>(length, 30)) : std::string();
+}
+
+std::string Upper(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// Sizes of LONG values held per row; longer values are cut, as a truncated fetch is accepted.
+constexpr int kLongPieceSize = 32768;
+
+} // namespace
+
+void TOracleQuery::DescribeColumns() {
+    TOciEntryPoints& oci = Oci();
+    ub4 count = 0;
+    Check(oci.OCIAttrGet(FStmt, OCI_HTYPE_STMT, &count, nullptr, OCI_ATTR_PARAM_COUNT, FError));
+    FColumns.assign(count, TFieldData{});
+    const TSessionPreferences& preferences = FSession->Preferences;
+    const int bytesPerCharacter = std::max(1, static_cast<int>(FSession->BytesPerCharacter));
+    for (ub4 position = 1; position <= count; ++position) {
+        void* parameter = nullptr;
+        Check(oci.OCIParamGet(FStmt, OCI_HTYPE_STMT, FError, &parameter, position));
+        OCIParam* param = static_cast<OCIParam*>(parameter);
+        TFieldData& column = FColumns[position - 1];
+        column.Name = ParamName(param, FError);
+        column.InternalType = ParamAttribute<ub2>(param, OCI_ATTR_DATA_TYPE, FError);
+        column.DataSize = ParamAttribute<ub2>(param, OCI_ATTR_DATA_SIZE, FError);
+        column.Precision = ParamAttribute<sb2>(param, OCI_ATTR_PRECISION, FError);
+        column.Scale = ParamAttribute<sb1>(param, OCI_ATTR_SCALE, FError);
+        column.Nullable = ParamAttribute<ub1>(param, OCI_ATTR_IS_NULL, FError) != 0;
+        oci.OCIDescriptorFree(param, OCI_DTYPE_PARAM);
+        switch (column.InternalType) {
+        case 2:
+        case 100:
+        case 101:
+            column.Fetch = NumberFetchType(column.Precision, column.Scale,
+                                           {preferences.IntegerPrecision, preferences.FloatPrecision,
+                                            StringFieldsOnly, FSession->OdbcMode()});
+            break;
+        case SQLT_DAT:
+            column.Fetch = StringFieldsOnly ? TFetchType{SQLT_STR, FSession->DateFormatLength() + 1}
+                                            : TFetchType{SQLT_DAT, 7};
+            break;
+        case SQLT_RID:
+        case SQLT_RDD:
+            column.Fetch = {SQLT_STR, std::max(column.DataSize + 1, 19)};
+            break;
+        case SQLT_BIN:
+            column.Fetch = {SQLT_STR, 2 * column.DataSize + 1};
+            break;
+        case SQLT_LNG:
+            column.Fetch = {SQLT_LNG, kLongPieceSize};
+            break;
+        case SQLT_LBI:
+            column.Fetch = {SQLT_LBI, kLongPieceSize};
+            break;
+        case 106:
+            column.Fetch = {SQLT_STR, 255};
+            break;
+        case SQLT_INTERVAL_YM:
+        case SQLT_INTERVAL_DS:
+            column.Fetch = {SQLT_STR, 20 * bytesPerCharacter};
+            break;
+        case SQLT_TIMESTAMP:
+        case SQLT_TIMESTAMP_TZ:
+        case SQLT_TIMESTAMP_LTZ:
+            if (!preferences.TimestampAsString)
+                throw Exception("Column " + column.Name + ": timestamp columns are not supported");
+            column.Fetch = {SQLT_STR, 50 * bytesPerCharacter};
+            break;
+        case SQLT_CLOB:
+        case SQLT_BLOB:
+        case SQLT_BFILE:
+        case SQLT_NTY:
+        case SQLT_REF:
+        case SQLT_RSET:
+            throw Exception("Column " + column.Name + ": columns of type " +
+                            std::to_string(column.InternalType) + " are not supported");
+        default:
+            column.Fetch = {SQLT_STR, column.DataSize + 1};
+            break;
+        }
+    }
+}
+
+void TOracleQuery::DefineColumns() {
+    const size_t rows = static_cast<size_t>(ReadBuffer);
+    for (size_t i = 0; i < FColumns.size(); ++i) {
+        TFieldData& column = FColumns[i];
+        column.Buffer.assign(rows * static_cast<size_t>(column.Fetch.Size), 0);
+        column.Indicators.assign(rows, OCI_IND_NULL);
+        column.Lengths.assign(rows, 0);
+        Check(Oci().OCIDefineByPos(FStmt, &column.DefineHandle, FError, static_cast<ub4>(i + 1),
+                                   column.Buffer.data(), column.Fetch.Size, column.Fetch.Type,
+                                   column.Indicators.data(), column.Lengths.data(), nullptr, OCI_DEFAULT));
+    }
+}
+
+int TOracleQuery::ColumnIndex(const std::string& name) const {
+    const std::string wanted = Upper(name);
+    for (size_t i = 0; i < FColumns.size(); ++i) {
+        if (Upper(FColumns[i].Name) == wanted)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void TOracleQuery::CheckIndex(int index) const {
+    if (index < 0 || index >= ColumnCount())
+        throw Exception("Field " + std::to_string(index) + " does not exist");
+}
+
+void TOracleQuery::CheckRow(int index) const {
+    CheckIndex(index);
+    if (FEof)
+        throw Exception("You cannot access field data beyond Eof");
+}
+
+const TFieldData& TOracleQuery::Column(int index) const {
+    CheckIndex(index);
+    return FColumns[static_cast<size_t>(index)];
+}
+
+bool TOracleQuery::ColumnIsNull(int index) const {
+    CheckRow(index);
+    return Column(index).Indicators[static_cast<size_t>(FCurrentRow)] == OCI_IND_NULL;
+}
+
+TVariant TOracleQuery::ColumnValue(int index) const {
+    if (ColumnIsNull(index))
+        return TVariant();
+    const TFieldData& column = Column(index);
+    const unsigned char* data = column.Element(FCurrentRow);
+    const size_t length = column.Lengths[static_cast<size_t>(FCurrentRow)];
+    switch (column.Fetch.Type) {
+    case SQLT_INT: {
+        std::int32_t value;
+        std::memcpy(&value, data, sizeof value);
+        return TVariant::FromInteger(value);
+    }
+    case SQLT_FLT: {
+        double value;
+        std::memcpy(&value, data, sizeof value);
+        return TVariant::FromFloat(value);
+    }
+    case SQLT_DAT:
+        return TVariant::FromDateTime(DecodeOracleDate(data));
+    case SQLT_LBI:
+        return TVariant::FromBytes(TBytes(data, data + length));
+    case SQLT_LNG: {
+        const std::string text(reinterpret_cast<const char*>(data), length);
+        return TVariant::FromText(FSession->Preferences.ConvertCRLF ? NormalizeLineBreaks(text) : text);
+    }
+    default: {
+        const char* text = reinterpret_cast<const char*>(data);
+        const std::string value(text, strnlen(text, static_cast<size_t>(column.Fetch.Size)));
+        return TVariant::FromText(FSession->Preferences.ConvertCRLF ? NormalizeLineBreaks(value) : value);
+    }
+    }
+}
+
+std::string TOracleQuery::ColumnAsString(int index) const {
+    const TVariant value = ColumnValue(index);
+    switch (value.Kind()) {
+    case TVarKind::Null:
+        return {};
+    case TVarKind::Integer:
+        return std::to_string(value.Integer());
+    case TVarKind::Float:
+        return FloatToStr(value.Float());
+    case TVarKind::DateTime:
+        return FormatDateTime(value.DateTime());
+    case TVarKind::Text:
+        return value.Text();
+    case TVarKind::Bytes:
+        return std::string(value.Bytes().begin(), value.Bytes().end());
+    }
+    throw Exception("Cannot convert field " + ColumnName(index) + " to a String");
+}
+
+int TOracleQuery::ColumnAsInteger(int index) const {
+    const TVariant value = ColumnValue(index);
+    try {
+        switch (value.Kind()) {
+        case TVarKind::Null:
+            return 0;
+        case TVarKind::Integer:
+            return static_cast<int>(value.Integer());
+        case TVarKind::Float:
+            return static_cast<int>(std::trunc(value.Float()));
+        case TVarKind::DateTime:
+            return static_cast<int>(std::trunc(value.DateTime()));
+        case TVarKind::Text: {
+            size_t used = 0;
+            const int number = std::stoi(value.Text(), &used);
+            if (used == value.Text().size())
+                return number;
+            break;
+        }
+        case TVarKind::Bytes:
+            break;
+        }
+    } catch (const std::exception&) {
+        // Falls through to the conversion error.
+    }
+    throw Exception("Cannot convert field " + ColumnName(index) + " to an Integer");
+}
+
+double TOracleQuery::ColumnAsFloat(int index) const {
+    const TVariant value = ColumnValue(index);
+    switch (value.Kind()) {
+    case TVarKind::Null:
+        return 0;
+    case TVarKind::Integer:
+        return static_cast<double>(value.Integer());
+    case TVarKind::Float:
+        return value.Float();
+    case TVarKind::DateTime:
+        return value.DateTime();
+    case TVarKind::Text:
+        try {
+            return StrToFloat(value.Text());
+        } catch (const Exception&) {
+            break;
+        }
+    case TVarKind::Bytes:
+        break;
+    }
+    throw Exception("Cannot convert field " + ColumnName(index) + " to a Float");
+}
+
+TDateTime TOracleQuery::ColumnAsDate(int index) const {
+    const TVariant value = ColumnValue(index);
+    switch (value.Kind()) {
+    case TVarKind::Null:
+        return 0;
+    case TVarKind::Integer:
+        return static_cast<double>(value.Integer());
+    case TVarKind::Float:
+        return value.Float();
+    case TVarKind::DateTime:
+        return value.DateTime();
+    case TVarKind::Text:
+        try {
+            return ParseDateTime(value.Text());
+        } catch (const Exception&) {
+            break;
+        }
+    case TVarKind::Bytes:
+        break;
+    }
+    throw Exception("Cannot convert field " + ColumnName(index) + " to a Date");
+}

@@ -1,0 +1,247 @@
+// Declared bind variables: names, declaration sizes per type, and the conversions of Assign and
+// VariableValue between the dataset framework's values and the client's native buffers.
+#include "oracle/OracleTypes.h"
+
+#include "platform/settings/DateText.h"
+#include "platform/settings/Exceptions.h"
+#include "platform/settings/FloatText.h"
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+bool IsRefusedType(int type) {
+    using namespace otType;
+    switch (type) {
+    case otObject:
+    case otReference:
+    case otCLOB:
+    case otBLOB:
+    case otBFile:
+    case otCursor:
+    case otTimestamp:
+    case otTimestampTZ:
+    case otTimestampLTZ:
+        return true;
+    default:
+        return false;
+    }
+}
+
+int DeclaredElementSize(const std::string& name, int type) {
+    using namespace otType;
+    switch (type) {
+    case otSubst:
+    case otLong:
+    case otLongRaw:
+        return 0;
+    case otInteger:
+        return 4;
+    case otFloat:
+        return 8;
+    case otString:
+        return name.find("ROWID") != std::string::npos ? 501 : 4001;
+    case otPLSQLString:
+        return 32513;
+    case otDate:
+        return 7;
+    case otChar:
+        return 4001;
+    default:
+        throw Exception("Unsupported variable type");
+    }
+}
+
+bool IsStringType(int type) {
+    return type == otType::otString || type == otType::otPLSQLString || type == otType::otChar;
+}
+
+std::string TextOf(const TVariant& value) {
+    switch (value.Kind()) {
+    case TVarKind::Integer:
+        return std::to_string(value.Integer());
+    case TVarKind::Float:
+        return FloatToStr(value.Float());
+    case TVarKind::Text:
+        return value.Text();
+    case TVarKind::DateTime:
+        return FormatDateTime(value.DateTime());
+    case TVarKind::Bytes:
+        return std::string(value.Bytes().begin(), value.Bytes().end());
+    case TVarKind::Null:
+        return {};
+    }
+    return {};
+}
+
+double NumberOf(const TVariant& value) {
+    switch (value.Kind()) {
+    case TVarKind::Integer:
+        return static_cast<double>(value.Integer());
+    case TVarKind::Float:
+        return value.Float();
+    case TVarKind::DateTime:
+        return value.DateTime();
+    case TVarKind::Text:
+        return StrToFloat(value.Text());
+    default:
+        throw Exception("not a number");
+    }
+}
+
+std::int32_t IntegerOf(const TVariant& value) {
+    if (value.Kind() == TVarKind::Text) {
+        size_t used = 0;
+        const long long parsed = std::stoll(value.Text(), &used);
+        if (used != value.Text().size())
+            throw Exception("not an integer");
+        return static_cast<std::int32_t>(parsed);
+    }
+    const double number = std::nearbyint(NumberOf(value)); // ties to even, as variant conversion does
+    if (number < std::numeric_limits<std::int32_t>::min() ||
+        number > std::numeric_limits<std::int32_t>::max())
+        throw Exception("out of range");
+    return static_cast<std::int32_t>(number);
+}
+
+TDateTime DateOf(const TVariant& value) {
+    return value.Kind() == TVarKind::Text ? ParseDateTime(value.Text()) : NumberOf(value);
+}
+
+template <typename T> void StoreScalar(TVariableData& variable, T scalar) {
+    variable.Buffer.resize(sizeof scalar);
+    std::memcpy(variable.Buffer.data(), &scalar, sizeof scalar);
+    variable.Indicator = OCI_IND_NOTNULL;
+}
+
+void StoreWhole(TVariableData& variable, const std::string& bytes) {
+    variable.Buffer.assign(bytes.begin(), bytes.end());
+    variable.Buffer.push_back(0);
+    variable.ElementSize = static_cast<int>(variable.Buffer.size());
+    variable.ActualLength = static_cast<ub2>(std::min<size_t>(bytes.size(), 0xFFFF));
+    variable.Indicator = OCI_IND_NOTNULL;
+}
+
+void StoreConverted(TVariableData& variable, const TVariant& value, const TConversionRules& rules) {
+    using namespace otType;
+    const int type = variable.Type;
+    if (type == otInteger) {
+        StoreScalar(variable, IntegerOf(value));
+    } else if (type == otFloat) {
+        StoreScalar(variable, NumberOf(value));
+    } else if (IsStringType(type)) {
+        std::string text = TextOf(value);
+        if (rules.ConvertCRLF)
+            text = RemoveCarriageReturns(text);
+        text.resize(std::min<size_t>(text.size(), static_cast<size_t>(variable.ElementSize - 1)));
+        variable.Buffer.assign(static_cast<size_t>(variable.ElementSize), 0);
+        std::memcpy(variable.Buffer.data(), text.data(), text.size());
+        variable.Indicator = OCI_IND_NOTNULL;
+    } else if (type == otDate) {
+        const TDateTime date = DateOf(value);
+        if (date == 0 && rules.ZeroDateIsNull) {
+            variable.Indicator = OCI_IND_NULL;
+            return;
+        }
+        const std::array<ub1, 7> bytes = EncodeOracleDate(date);
+        variable.Buffer.assign(bytes.begin(), bytes.end());
+        variable.Indicator = OCI_IND_NOTNULL;
+    } else if (type == otLong || type == otSubst) {
+        const std::string text = TextOf(value);
+        StoreWhole(variable, rules.ConvertCRLF ? RemoveCarriageReturns(text) : text);
+    }
+}
+
+} // namespace
+
+std::string NormalizeVariableName(const std::string& name) {
+    std::string normal = name.rfind(':', 0) == 0 ? name : ":" + name;
+    for (char& c : normal)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return normal;
+}
+
+void TVariables::Add(const std::string& name, int type) {
+    if (name.empty())
+        throw Exception("You cannot declare a variable with an empty name");
+    if (IsRefusedType(type))
+        throw Exception("Variables of type " + std::to_string(type) + " are not supported");
+    auto variable = std::make_unique<TVariableData>();
+    variable->Name = NormalizeVariableName(name);
+    variable->Type = type;
+    variable->ElementSize = DeclaredElementSize(variable->Name, type);
+    variable->Buffer.assign(static_cast<size_t>(variable->ElementSize), 0);
+    const int existing = IndexOf(variable->Name);
+    if (existing >= 0)
+        FItems[static_cast<size_t>(existing)] = std::move(variable);
+    else
+        FItems.push_back(std::move(variable));
+}
+
+void TVariables::Remove(const std::string& name) {
+    const int index = IndexOf(name);
+    if (index >= 0)
+        FItems.erase(FItems.begin() + index);
+}
+
+int TVariables::IndexOf(const std::string& name) const {
+    const std::string normal = NormalizeVariableName(name);
+    for (size_t i = 0; i < FItems.size(); ++i) {
+        if (FItems[i]->Name == normal)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void StoreVariableValue(TVariableData& variable, const TVariant& value, const TConversionRules& rules) {
+    if (value.IsNull()) {
+        variable.Indicator = OCI_IND_NULL; // the buffer keeps its old bytes
+        return;
+    }
+    if (variable.Type == otType::otLongRaw) {
+        if (value.Kind() != TVarKind::Bytes && value.Kind() != TVarKind::Text)
+            throw Exception("Only one-dimensional array of bytes allowed for " + variable.Name);
+        StoreWhole(variable, TextOf(value));
+        return;
+    }
+    try {
+        StoreConverted(variable, value, rules);
+    } catch (const std::exception&) {
+        throw Exception("Variant conversion error for variable " + variable.Name);
+    }
+}
+
+TVariant LoadVariableValue(const TVariableData& variable, const TConversionRules& rules) {
+    using namespace otType;
+    if (variable.Indicator == OCI_IND_NULL || variable.Buffer.empty())
+        return TVariant();
+    const unsigned char* data = variable.Buffer.data();
+    switch (variable.Type) {
+    case otInteger: {
+        std::int32_t value;
+        std::memcpy(&value, data, sizeof value);
+        return TVariant::FromInteger(value);
+    }
+    case otFloat: {
+        double value;
+        std::memcpy(&value, data, sizeof value);
+        return TVariant::FromFloat(value);
+    }
+    case otDate:
+        return TVariant::FromDateTime(DecodeOracleDate(data));
+    case otLongRaw:
+        return TVariant::FromBytes(TBytes(data, data + variable.ActualLength));
+    case otLong:
+    case otSubst: {
+        const std::string text(reinterpret_cast<const char*>(data), variable.ActualLength);
+        return TVariant::FromText(rules.ConvertCRLF ? NormalizeLineBreaks(text) : text);
+    }
+    default: {
+        const std::string text(reinterpret_cast<const char*>(data),
+                               strnlen(reinterpret_cast<const char*>(data), variable.Buffer.size()));
+        return TVariant::FromText(rules.ConvertCRLF ? NormalizeLineBreaks(text) : text);
+    }
+    }
+}
