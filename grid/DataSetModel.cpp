@@ -29,13 +29,6 @@ TField* TDataSetModel::FieldAt(int column) const {
                                                                      : nullptr;
 }
 
-int TDataSetModel::ColumnOf(const TField* field) const {
-    for (size_t i = 0; i < FColumns.size(); ++i)
-        if (FColumns[i] == field)
-            return static_cast<int>(i);
-    return -1;
-}
-
 int TDataSetModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : FRows;
 }

@@ -15,8 +15,6 @@ public:
 
     //! The field shown in a column, or nullptr.
     TField* FieldAt(int column) const;
-    //! The column of a field, or -1 when it is not shown.
-    int ColumnOf(const TField* field) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -22,7 +22,6 @@ public:
     TStdBtn& Button(TGridButton button) const { return *FButtons[static_cast<size_t>(button)]; }
     //! The grid that adopted the buttons last (nullptr: none) and its click handler.
     void Adopt(const void* owner, THandler handler);
-    const void* Owner() const { return FOwner; }
     //! Forgets the handler when owner still holds it (a grid going away).
     void Release(const void* owner);
     //! Parent of every button := none.

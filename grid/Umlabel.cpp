@@ -12,12 +12,7 @@ TMemLabel::TMemLabel(QWidget* parent) : QLabel(parent) {
     QFont labelFont("Arial");
     labelFont.setPointSize(8);
     setFont(labelFont);
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, colours.color(QPalette::Active, QPalette::WindowText));
-    setPalette(colours);
+    // Qt has no role for the title bar's text colour; the window text colour stands in for it.
+    setForegroundRole(QPalette::WindowText);
     adjustSize();
-}
-
-int TMemLabel::Created() {
-    return labelCounter;
 }

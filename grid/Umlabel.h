@@ -8,6 +8,4 @@ class TMemLabel : public QLabel {
     Q_OBJECT
 public:
     explicit TMemLabel(QWidget* parent = nullptr);
-    //! Labels created so far in the process.
-    static int Created();
 };

@@ -77,7 +77,6 @@ protected:
     virtual void ColumnResized(int /*column*/, int /*pixels*/) {}
     //! The title click of the base: fires OnTitleClick.
     virtual void TitleClick(int column);
-    bool InLayout() const { return FInLayout; }
     //! Whether the vertical scroll bar may show at all; the tool grid can switch it off.
     virtual bool VerticalBarAllowed() const { return true; }
     //! Applies ScrollBars and VerticalBarAllowed to the view.

@@ -96,10 +96,6 @@ void TLocalStatement::Run() {
     }
 }
 
-int TLocalStatement::ColumnCount() const {
-    return sqlite3_column_count(FStmt.get());
-}
-
 TVariant TLocalStatement::Column(int column) const {
     sqlite3_stmt* stmt = FStmt.get();
     switch (sqlite3_column_type(stmt, column)) {

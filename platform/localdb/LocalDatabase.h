@@ -37,7 +37,6 @@ public:
     bool Step();
     //! Runs to the end (a statement without result).
     void Run();
-    int ColumnCount() const;
     //! The value of a column of the current row in the kind SQLite stored.
     TVariant Column(int column) const;
     long long ColumnInt64(int column) const;

@@ -1,6 +1,7 @@
 // The tool grid as a widget under the offscreen platform: the bar's placement and enabled states,
 // showing and hiding it across two grids, the label, the bounds of client-aligned grids, copying to
 // the clipboard and its Cancel, keys, and a rendering of a grid with its bar into a PNG file.
+#include "grid/GridGlyphs.h"
 #include "grid/GridHooks.h"
 #include "grid/Uddbtn.h"
 #include "grid/Udialog.h"
@@ -18,6 +19,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QHeaderView>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -201,8 +203,14 @@ TEST_F(GridWidgetTest, RendersWithTheBarIntoAPngForReview) {
     const QString file = QString(ZORVEKA_TEST_OUTPUT_DIR) + "/grid_with_toolbar.png";
     const QPixmap shot = window.grab();
     ASSERT_TRUE(shot.save(file));
-    const QPixmap doubled = left->grab(QRect(0, 0, 220, 40)).scaled(440, 80);
-    ASSERT_TRUE(doubled.save(QString(ZORVEKA_TEST_OUTPUT_DIR) + "/grid_toolbar_glyphs.png"));
+    // The glyphs at twice the scale, as a high-density screen shows them.
+    QImage strip(GridButtonCount * 36, 36, QImage::Format_ARGB32);
+    strip.fill(Qt::white);
+    QPainter painter(&strip);
+    for (int i = 0; i < GridButtonCount; ++i)
+        painter.drawPixmap(i * 36 + 2, 2, RenderGlyph(static_cast<TGlyph>(i), 2));
+    painter.end();
+    ASSERT_TRUE(strip.save(QString(ZORVEKA_TEST_OUTPUT_DIR) + "/grid_glyphs_2x.png"));
     EXPECT_GT(QImage(file).width(), 0);
 }
 

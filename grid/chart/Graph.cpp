@@ -1,0 +1,116 @@
+// The chart window; see Graph.h.
+#include "grid/chart/Graph.h"
+
+#include "grid/Ufwgrid.h"
+#include "grid/chart/AxisFields.h"
+#include "grid/chart/Ufcharfx.h"
+#include "grid/chart/Ugraphvi.h"
+#include "platform/dataset/DataSet.h"
+#include "platform/dataset/DataSource.h"
+
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace {
+
+// The toolbar picture: 16 x 16 frames for the axis choice and the bar gap.
+QPixmap ToolPicture() {
+    QPixmap picture(32, 16);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setPen(QPen(QColor(0, 0, 128), 1.5));
+    painter.drawLine(QPointF(3, 2), QPointF(3, 13));
+    painter.drawLine(QPointF(3, 13), QPointF(14, 13));
+    painter.drawLine(QPointF(1, 4), QPointF(3, 2));
+    painter.drawLine(QPointF(5, 4), QPointF(3, 2));
+    painter.drawLine(QPointF(12, 11), QPointF(14, 13));
+    painter.drawLine(QPointF(12, 15), QPointF(14, 13));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(40, 110, 190));
+    painter.drawRect(QRectF(18, 6, 3, 8));
+    painter.drawRect(QRectF(24, 3, 3, 11));
+    painter.drawRect(QRectF(29, 8, 2, 6));
+    return picture;
+}
+
+std::string DisplayLabelOf(const TDataSet& dataSet, const std::string& name) {
+    return dataSet.FieldByName(name).DisplayLabel();
+}
+
+// The dataset a chart can load from: there, and open.
+TDataSet* OpenDataSet(const TFChartFx& chart) {
+    TDataSet* dataSet = chart.dataSource() ? chart.dataSource()->DataSet() : nullptr;
+    return dataSet && dataSet->Active() ? dataSet : nullptr;
+}
+
+} // namespace
+
+Tgraf::Tgraf(QWidget* parent) : QDialog(parent), Fchart(new TFChartFx(this)), FimgTool(ToolPicture()) {
+    setWindowTitle("graf");
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Fchart);
+    Fchart->SetTBBitmap(FimgTool);
+    SetToolbar();
+    connect(Fchart, &TFChartFx::UserCommand, this, &Tgraf::Command);
+}
+
+void Tgraf::SetToolbar() {
+    Fchart->SetToolbarSlot(24, {6, KindSeparator, 1});
+    Fchart->SetToolbarSlot(25, {CommandChooseAxes, KindButton, 1, "Izbira osi"});
+    Fchart->SetToolbarSlot(26, {CommandToggleGap, KindButton | KindToggle, 1, "Razmik med stolpci"});
+    Fchart->RefreshToolbar();
+}
+
+void Tgraf::Prepare(const std::string& xField, const std::string& yField) {
+    TDataSet* dataSet = OpenDataSet(*Fchart);
+    if (!dataSet || xField.empty() || yField.empty())
+        return;
+    Fchart->SetyFieldName({yField});
+    Fchart->SetxFieldName(xField);
+    Fchart->SetgFieldName("");
+    Fchart->SetTitle(TitleCategoryAxis, DisplayLabelOf(*dataSet, xField));
+    Fchart->SetTitle(TitleValueAxis, DisplayLabelOf(*dataSet, yField));
+    Fchart->LoadData();
+}
+
+void Tgraf::Execute(const std::string& xField, const std::string& yField) {
+    Prepare(xField, yField);
+    setWindowState(windowState() | Qt::WindowMaximized);
+    exec();
+}
+
+void Tgraf::Command(int command) {
+    RunGuarded([this, command] {
+        if (command == CommandChooseAxes)
+            ChooseAxes();
+        else if (command == CommandToggleGap)
+            Fchart->SetFixedGap(Fchart->FixedGap() ? 0 : 1);
+    });
+}
+
+void Tgraf::ChooseAxes() {
+    // A window opened without data has nothing to choose from.
+    TDataSet* dataSet = OpenDataSet(*Fchart);
+    if (!dataSet)
+        return;
+    std::string x = Fchart->xFieldName();
+    std::vector<std::string> y = Fchart->yFieldName();
+    std::string group = Fchart->gFieldName();
+    TfGraphView dialog(this);
+    if (!dialog.Execute(*dataSet, x, y, group))
+        return;
+    Fchart->SetxFieldName(x);
+    Fchart->SetyFieldName(y);
+    Fchart->SetgFieldName(group);
+    Fchart->SetTitle(TitleCategoryAxis, DisplayLabelOf(*dataSet, x));
+    Fchart->SetTitle(TitleValueAxis, JoinedDisplayLabels(*dataSet, y));
+    Fchart->LoadData();
+}
+
+void ShowGraph(QWidget* parent, TDataSource* source, const std::string& xField, const std::string& yField) {
+    Tgraf graf(parent ? parent->window() : nullptr);
+    graf.chart().SetdataSource(source);
+    graf.Execute(xField, yField);
+}
