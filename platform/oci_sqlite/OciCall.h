@@ -12,12 +12,15 @@
 namespace ocisqlite {
 
 void RecordError(OCIError* errhp, int code, const std::string& message);
+void ClearError(OCIError* errhp);
 inline void RecordError(OCIError* errhp, const EngineError& error) {
     RecordError(errhp, error.code(), error.what());
 }
 
+// Each call starts with a clean error handle, so a record read after it belongs to it.
 template <class Body> sword OciCall(OCIError* errhp, Body&& body) noexcept {
     try {
+        ClearError(errhp);
         return body();
     } catch (const InvalidHandle&) {
         return OCI_INVALID_HANDLE;

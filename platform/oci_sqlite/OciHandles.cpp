@@ -17,6 +17,10 @@ void RecordError(OCIError* errhp, int code, const std::string& message) {
     error->message = message;
 }
 
+void ClearError(OCIError* errhp) {
+    RecordError(errhp, 0, std::string());
+}
+
 ServerHandle* AttachedServer(SvcCtxHandle* svc) {
     if (!IsLiveHandle(svc->server, OCI_HTYPE_SERVER) || !svc->server->attached)
         throw ora::CannotResolveIdentifier();

@@ -77,13 +77,21 @@ TEST(OciAbi, VersionBannerNamesTheEngineWithReleaseOne) {
     EXPECT_EQ(text.find("Oracle"), std::string::npos) << text;
 }
 
-TEST(OciAbi, ErrorGetHasNoRecordBeforeAnError) {
+TEST(OciAbi, ErrorRecordBelongsToTheLastCall) {
     Client client;
     sb4 code = 0;
     char text[64];
-    EXPECT_EQ(client.oci.OCIErrorGet(client.err, 1, nullptr, &code, reinterpret_cast<OraText*>(text),
-                                     sizeof text, OCI_HTYPE_ERROR),
-              OCI_NO_DATA);
+    const auto record = [&] {
+        return client.oci.OCIErrorGet(client.err, 1, nullptr, &code, reinterpret_cast<OraText*>(text),
+                                      sizeof text, OCI_HTYPE_ERROR);
+    };
+    EXPECT_EQ(record(), OCI_NO_DATA);
+    EXPECT_EQ(client.oci.OCITransCommit(client.svc, client.err, OCI_DEFAULT), OCI_ERROR);
+    ASSERT_EQ(record(), OCI_SUCCESS);
+    EXPECT_EQ(code, 1012);
+    EXPECT_STREQ(text, "ORA-01012: not logged on");
+    EXPECT_EQ(client.oci.OCIBreak(client.svc, client.err), OCI_SUCCESS);
+    EXPECT_EQ(record(), OCI_NO_DATA);
 }
 
 } // namespace
