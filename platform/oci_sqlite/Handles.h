@@ -72,8 +72,6 @@ struct SvcCtxHandle : HandleHeader {
     ub4 statementCacheSize = 0;
 };
 
-struct StmtHandle;
-
 struct BindHandle : HandleHeader {
     BindHandle() : HandleHeader(OCI_HTYPE_BIND) {}
     BindSlot* slot = nullptr;
@@ -104,7 +102,6 @@ struct StmtHandle : HandleHeader {
     int parseErrorOffset = 0;
     ub4 prefetchRows = 1;
     ub4 prefetchMemory = 0;
-    bool fromCache = false; // prepared with OCIStmtPrepare2: freed by OCIStmtRelease
 
     BindSet binds;
     std::map<std::string, std::unique_ptr<BindHandle>> bindHandles; // by upper-case name

@@ -83,7 +83,6 @@ sword OCIStmtPrepare2(OCISvcCtx* svchp, OCIStmt** stmtp, OCIError* errhp, const 
             return OCI_INVALID_HANDLE;
         auto handle = std::make_unique<StmtHandle>();
         handle->env = svc->env;
-        handle->fromCache = true;
         if (SessionHandle* user = UserSessionOf(svc); user && user->session && svc->env)
             svc->env->lastSession = user->session;
         Prepare(handle.get(), Text(stmt, stmt_len));
