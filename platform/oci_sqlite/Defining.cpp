@@ -29,6 +29,34 @@ void SetStatus(const DefineSlot& slot, ub4 row, sb2 indicator, ub2 length, ub2 c
         slot.returnCode[row] = code;
 }
 
+// Oracle's text for a number: no exponent, no zero before the point (".5").
+std::string OracleNumberText(const Value& number) {
+    if (const auto* i = std::get_if<int64_t>(&number))
+        return std::to_string(*i);
+    const double d = std::get<double>(number);
+    if (std::floor(d) == d && std::fabs(d) < 1e15)
+        return std::to_string(static_cast<int64_t>(d));
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.15g", d);
+    if (std::strchr(buffer, 'e')) { // Oracle writes every digit out: 1E20 reads 100000000000000000000
+        const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(d))));
+        std::snprintf(buffer, sizeof buffer, "%.*f", std::max(0, 14 - exponent), d);
+        if (std::strchr(buffer, '.')) {
+            char* end = buffer + std::strlen(buffer) - 1;
+            while (*end == '0')
+                *end-- = '\0';
+            if (*end == '.')
+                *end = '\0';
+        }
+    }
+    std::string text = buffer;
+    if (text.rfind("0.", 0) == 0)
+        text.erase(0, 1);
+    else if (text.rfind("-0.", 0) == 0)
+        text.erase(1, 1);
+    return text;
+}
+
 std::string TextOf(const Value& value, bool isDate, const std::string& nlsDateFormat) {
     if (const auto* text = std::get_if<std::string>(&value)) {
         if (isDate)
@@ -126,33 +154,6 @@ void WriteDate(const Value& value, const DefineSlot& slot, ub4 row) {
 }
 
 } // namespace
-
-std::string OracleNumberText(const Value& number) {
-    if (const auto* i = std::get_if<int64_t>(&number))
-        return std::to_string(*i);
-    const double d = std::get<double>(number);
-    if (std::floor(d) == d && std::fabs(d) < 1e15)
-        return std::to_string(static_cast<int64_t>(d));
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.15g", d);
-    if (std::strchr(buffer, 'e')) { // Oracle writes every digit out: 1E20 reads 100000000000000000000
-        const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(d))));
-        std::snprintf(buffer, sizeof buffer, "%.*f", std::max(0, 14 - exponent), d);
-        if (std::strchr(buffer, '.')) {
-            char* end = buffer + std::strlen(buffer) - 1;
-            while (*end == '0')
-                *end-- = '\0';
-            if (*end == '.')
-                *end = '\0';
-        }
-    }
-    std::string text = buffer;
-    if (text.rfind("0.", 0) == 0)
-        text.erase(0, 1);
-    else if (text.rfind("-0.", 0) == 0)
-        text.erase(1, 1);
-    return text;
-}
 
 WriteOutcome WriteValue(const Value& value, const DefineSlot& slot, ub4 row, bool isDate,
                         const std::string& nlsDateFormat) {

@@ -19,7 +19,4 @@ enum class WriteOutcome { Written, Truncated };
 WriteOutcome WriteValue(const Value& value, const DefineSlot& slot, ub4 row, bool isDate,
                         const std::string& nlsDateFormat);
 
-// Oracle's text for a number: no exponent for ordinary magnitudes, no zero before the point (".5").
-std::string OracleNumberText(const Value& number);
-
 } // namespace ocisqlite

@@ -10,14 +10,11 @@ namespace ocisqlite {
 class EngineError : public std::runtime_error {
 public:
     // message is the full text, starting with "ORA-nnnnn: ".
-    EngineError(int code, const std::string& message, int parseOffset = -1)
-        : std::runtime_error(message), code_(code), parseOffset_(parseOffset) {}
+    EngineError(int code, const std::string& message) : std::runtime_error(message), code_(code) {}
     int code() const { return code_; }
-    int parseOffset() const { return parseOffset_; }
 
 private:
     int code_;
-    int parseOffset_;
 };
 
 // A handle that is null or not of the expected kind; the call answers OCI_INVALID_HANDLE.

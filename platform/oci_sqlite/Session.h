@@ -41,7 +41,6 @@ public:
     Transaction& transaction() { return transaction_; }
     SchemaCatalog& catalog() { return catalog_; }
     UserCatalog& users() { return users_; }
-    Sequences& sequences() { return sequences_; }
     LastChangedRow& lastChangedRow() { return lastChangedRow_; }
     const std::shared_ptr<OpenCursors>& cursors() const { return cursors_; }
 
