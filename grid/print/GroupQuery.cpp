@@ -88,8 +88,8 @@ std::string AggregateItem(const TSumColumn& column) {
     return std::string(AggregateName(column.Kind)) + "(" + name + ") AS " + name;
 }
 
-std::vector<std::string> SortQueryText(const std::vector<TGroupColumn>& groups, const std::vector<TSumColumn>& sums,
-                                       const std::string& table) {
+std::vector<std::string> SortQueryText(const std::vector<TGroupColumn>& groups,
+                                       const std::vector<TSumColumn>& sums, const std::string& table) {
     const std::string g = GroupNames(groups, 0, groups.size());
     std::string s = g;
     std::vector<std::string> placeholders;
@@ -100,7 +100,8 @@ std::vector<std::string> SortQueryText(const std::vector<TGroupColumn>& groups, 
         s += (s.empty() ? "" : ",") + SqlName(sum.Name);
         p += (p.empty() ? "" : ",") + AggregateItem(sum);
     }
-    std::vector<std::string> lines{"SELECT " + s + " FROM " + table, "UNION ALL", "SELECT " + p + " FROM " + table};
+    std::vector<std::string> lines{"SELECT " + s + " FROM " + table, "UNION ALL",
+                                   "SELECT " + p + " FROM " + table};
     if (!g.empty())
         lines.push_back("ORDER BY " + g);
     return lines;

@@ -32,8 +32,8 @@ std::string GroupPlaceholder(const TGroupColumn& column);
 //! "SUM(X) AS X".
 std::string AggregateItem(const TSumColumn& column);
 
-std::vector<std::string> SortQueryText(const std::vector<TGroupColumn>& groups, const std::vector<TSumColumn>& sums,
-                                       const std::string& table);
+std::vector<std::string> SortQueryText(const std::vector<TGroupColumn>& groups,
+                                       const std::vector<TSumColumn>& sums, const std::string& table);
 std::vector<std::string> GroupQueryText(const std::vector<TGroupColumn>& groups,
                                         const std::vector<TSumColumn>& sums, const std::string& table);
 

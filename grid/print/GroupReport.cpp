@@ -1,0 +1,90 @@
+// Preparing the copy and running the two report queries.
+#include "grid/print/GroupReport.h"
+
+#include "grid/print/GroupResult.h"
+#include "grid/print/LocalCopy.h"
+#include "platform/localdb/temp/PrivateDatabase.h"
+#include "platform/settings/Exceptions.h"
+#include "platform/ui/UiGuards.h"
+
+namespace {
+
+std::string InitialMarker() {
+    std::string marker;
+    for (int i = 0; i < 33; ++i)
+        marker += "×";
+    return marker;
+}
+
+} // namespace
+
+TGroupReport::TGroupReport() : TGroupReport(PrivateDatabase(), PrivateDirectory()) {}
+
+TGroupReport::TGroupReport(TLocalDatabase& database, std::string directory)
+    : FDatabase(database), FDirectory(std::move(directory)), FSorted(database, "q"), FGrouped(database, "qG"),
+      FTotalMarker(InitialMarker()) {}
+
+TGroupReport::~TGroupReport() {
+    try {
+        Discard();
+    } catch (...) {
+        // A destructor cannot report; the private database goes with the process.
+    }
+}
+
+TTempTable& TGroupReport::Temp() const {
+    if (!FTemp)
+        throw Exception("No dataset has been prepared for grouping");
+    return *FTemp;
+}
+
+void TGroupReport::Prepare(TDataSet& dataSet) {
+    FCopied = false;
+    FSource = &dataSet;
+    FSorted.Close();
+    FGrouped.Close();
+    FSettings.Clear();
+    FTemp.reset(); // closing deletes the previous table
+    FSettings.SetShowSumOp(true);
+    FTemp = std::make_unique<TTempTable>(FDatabase, FDirectory);
+    DefineLocalFields(dataSet, FTemp->FieldDefs());
+    FTemp->Open();
+    TakeSourcePresentation(dataSet, *FTemp);
+}
+
+void TGroupReport::Discard() {
+    FCopied = false;
+    FGrouped.Close();
+    FSorted.Close();
+    FSettings.Clear();
+    FTemp.reset();
+}
+
+void TGroupReport::CopyOnce() {
+    if (FCopied)
+        return;
+    CopyToLocal(*FSource, Temp());
+    FCopied = true;
+}
+
+void TGroupReport::RunQuery(TLocalQuery& query, std::vector<std::string> text, bool groupQuery) {
+    query.Close();
+    query.SQL() = std::move(text);
+    query.ColumnTypes() = ResultColumnTypes(FSettings);
+    query.Open();
+    FormatResult(query, FSettings, groupQuery, &FTotalMarker);
+}
+
+void TGroupReport::RunSortQuery() {
+    TWaitCursor cursor;
+    CopyOnce();
+    RunQuery(FSorted, SortQueryText(FSettings.GroupColumns(), FSettings.SumColumns(), Temp().QuotedName()),
+             false);
+}
+
+void TGroupReport::RunGroupQuery() {
+    TWaitCursor cursor;
+    CopyOnce();
+    RunQuery(FGrouped, GroupQueryText(FSettings.GroupColumns(), FSettings.SumColumns(), Temp().QuotedName()),
+             true);
+}

@@ -1,0 +1,79 @@
+// Field definitions, presentation and rows of the local copy.
+#include "grid/print/LocalCopy.h"
+
+#include "platform/dataset/DataSetGuards.h"
+#include "platform/ui/UiGuards.h"
+
+#include <cctype>
+
+namespace {
+
+constexpr const char* CountField = "N";
+
+bool IsLot(const std::string& name) {
+    std::string upper;
+    for (char c : name)
+        upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return upper == "LOT";
+}
+
+} // namespace
+
+bool KeepsOwnValue(const TField& field) {
+    return !field.OnGetText() || IsLot(field.FieldName());
+}
+
+void DefineLocalFields(const TDataSet& source, TFieldDefs& defs) {
+    defs.Clear();
+    defs.Add(CountField, TFieldType::ftInteger);
+    for (int i = 0; i < source.FieldCount(); ++i) {
+        const TField& field = source.Fields(i);
+        if (!field.Visible())
+            continue;
+        if (!field.OnGetText())
+            defs.Add(field.FieldName(), field.DataType(), field.Size());
+        else if (IsLot(field.FieldName()))
+            defs.Add(field.FieldName(), field.DataType(), field.Size(), field.Required());
+        else
+            defs.Add(field.FieldName(), TFieldType::ftString, field.DisplayWidth());
+    }
+}
+
+void TakeSourcePresentation(const TDataSet& source, TDataSet& local) {
+    TField& count = local.FieldByName(CountField);
+    count.SetDisplayWidth(1);
+    count.SetTag(1);
+    for (int i = 0; i < local.FieldCount(); ++i) {
+        TField& field = local.Fields(i);
+        const TField* from = &field == &count ? nullptr : source.FindField(field.FieldName());
+        if (!from)
+            continue;
+        field.SetDisplayLabel(from->DisplayLabel());
+        field.SetDisplayWidth(from->DisplayWidth());
+        if (IsNumericType(field.DataType()))
+            field.SetDisplayFormat(from->DisplayFormat());
+    }
+}
+
+void CopyToLocal(TDataSet& source, TDataSet& local) {
+    TDisableControlsGuard sourceControls(source);
+    TDisableControlsGuard localControls(local);
+    TDataSetPositionGuard position(source);
+    TProgressScope progress("Copy to local table", source.RecordCount());
+    for (source.First(); !source.Eof(); source.Next()) {
+        local.Append();
+        local.FieldByName(CountField).SetAsInteger(1);
+        for (int i = 0; i < source.FieldCount(); ++i) {
+            const TField& field = source.Fields(i);
+            if (!field.Visible())
+                continue;
+            TField& target = local.FieldByName(field.FieldName());
+            if (KeepsOwnValue(field))
+                target.SetValue(field.Value());
+            else
+                target.SetAsString(field.DisplayText());
+        }
+        local.Post();
+        progress.Step();
+    }
+}

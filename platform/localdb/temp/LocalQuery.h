@@ -1,0 +1,36 @@
+// A read-only query over the local database: its text as lines, its records read at once. Result
+// columns take the types the caller names for them (else the kind of their first value); in date
+// columns the month/day/year literals of a query text ('03/10/2999', '03/10/2999 10:10:10') read
+// as those dates.
+#pragma once
+
+#include "platform/dataset/MemDataSet.h"
+#include "platform/localdb/LocalDatabase.h"
+
+#include <string>
+#include <vector>
+
+class TLocalQuery : public TMemDataSet {
+public:
+    explicit TLocalQuery(TLocalDatabase& database, std::string name = "q");
+    ~TLocalQuery() override;
+
+    //! The query text, one line per item; joined with line breaks when opened.
+    std::vector<std::string>& SQL() { return FSQL; }
+    const std::vector<std::string>& SQL() const { return FSQL; }
+    std::string Text() const;
+    //! The types of result columns by name.
+    TFieldDefs& ColumnTypes() { return FColumnTypes; }
+
+protected:
+    void InternalOpen() override;
+
+private:
+    TLocalDatabase& FDatabase;
+    std::vector<std::string> FSQL;
+    TFieldDefs FColumnTypes;
+};
+
+//! The date of a month/day/year literal ("MM/DD/YYYY", optionally " HH:MM:SS"); false when text is
+//! none.
+bool ParseMonthDayYear(const std::string& text, TDateTime& value);
