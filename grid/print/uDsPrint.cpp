@@ -1,0 +1,241 @@
+// The grouping form's widgets; the work is TGroupReport's.
+#include "grid/print/uDsPrint.h"
+
+#include "grid/print/Ufprnmsg.h"
+#include "platform/localdb/export/DataSetExport.h"
+#include "platform/ui/UiGuards.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <memory>
+
+namespace {
+
+const QStringList ExportFilters{"DBase (*.dbf)", "Paradox (*.db)", "Text fixed length (*.txt)"};
+const QStringList ExportExtensions{".DBF", ".DB", ".TXT"};
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void FillList(QListWidget* list, const std::vector<std::string>& captions) {
+    list->clear();
+    for (const std::string& caption : captions)
+        list->addItem(Q(caption));
+}
+
+// A result page: its grid and a print button above it.
+QWidget* ResultPage(QTableWidget* grid, const std::function<void()>& print) {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    auto* button = new QPushButton("Tiskaj");
+    QObject::connect(button, &QPushButton::clicked, print);
+    layout->addWidget(button, 0, Qt::AlignLeft);
+    layout->addWidget(grid);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setFont(QFont("Arial CE", 8, QFont::Bold));
+    return page;
+}
+
+} // namespace
+
+TfDataSetPrint::TfDataSetPrint(QWidget* parent)
+    : QDialog(parent), title(new QPlainTextEdit), tabs(new QTabWidget), tabSettings(new QWidget),
+      tabSort(nullptr), tabGroup(nullptr), dbgTemp(new QTableWidget), lbGroup(new QListWidget),
+      eLine(new QLineEdit), lbSum(new QListWidget), cbShowSumOp(new QCheckBox("Pokaži sumarni operator")),
+      btnSort(new QPushButton("Sortiranje")), btnGroup(new QPushButton("Grupiranje")), dbgQ(new QTableWidget),
+      dbgQG(new QTableWidget) {
+    setWindowTitle("fDataSetPrint");
+    title->setMaximumHeight(60);
+    dbgTemp->setFixedHeight(36);
+    dbgTemp->horizontalHeader()->setSectionsMovable(true);
+    dbgTemp->verticalHeader()->hide();
+    eLine->setText(Q(FReport.TotalMarker()));
+
+    auto* settings = new QGridLayout(tabSettings);
+    settings->addWidget(dbgTemp, 0, 0, 1, 3);
+    settings->addWidget(new QLabel("Sortiranje / grupiranje po :"), 1, 0);
+    settings->addWidget(new QLabel("Sumarna polja pri grupiranju :"), 1, 1);
+    settings->addWidget(lbGroup, 2, 0, 3, 1);
+    settings->addWidget(lbSum, 2, 1, 3, 1);
+    settings->addWidget(new QLabel("Oznaka za skupaj :"), 1, 2);
+    settings->addWidget(eLine, 2, 2);
+    settings->addWidget(cbShowSumOp, 3, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnSort);
+    buttons->addWidget(btnGroup);
+    settings->addLayout(buttons, 4, 2);
+
+    tabSort = ResultPage(dbgQ, [this] { PrintResult(FReport.Sorted()); });
+    tabGroup = ResultPage(dbgQG, [this] { PrintResult(FReport.Grouped()); });
+    tabs->addTab(tabSettings, "Nastavitve");
+    tabs->addTab(tabSort, "Sortiranje");
+    tabs->addTab(tabGroup, "Grupiranje");
+    tabs->setTabVisible(1, false);
+    tabs->setTabVisible(2, false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addWidget(tabs);
+
+    connect(dbgTemp->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int logical) { TitleClicked(dbgTemp->horizontalHeader()->visualIndex(logical)); });
+    connect(dbgTemp->horizontalHeader(), &QHeaderView::sectionMoved, this,
+            [this](int, int from, int to) { ColumnMoved(from, to); });
+    connect(lbGroup, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        FReport.Settings().ToggleSubtotal(lbGroup->row(item));
+        ShowLists();
+    });
+    connect(lbSum, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        FReport.Settings().CycleAggregate(lbSum->row(item));
+        ShowLists();
+    });
+    connect(cbShowSumOp, &QCheckBox::toggled, this, [this](bool on) {
+        FReport.Settings().SetShowSumOp(on);
+        ShowLists();
+    });
+    connect(eLine, &QLineEdit::textChanged, this,
+            [this](const QString& text) { FReport.TotalMarker() = text.toStdString(); });
+    connect(btnSort, &QPushButton::clicked, this, &TfDataSetPrint::btnSortClick);
+    connect(btnGroup, &QPushButton::clicked, this, &TfDataSetPrint::btnGroupClick);
+}
+
+void TfDataSetPrint::Prepare(TDataSet& dataSet) {
+    FReport.Prepare(dataSet);
+    const QSignalBlocker blocker(cbShowSumOp);
+    cbShowSumOp->setChecked(true);
+    ShowColumns();
+    ShowLists();
+    tabs->setCurrentWidget(tabSettings);
+}
+
+void TfDataSetPrint::SetTitle(const std::string& text) {
+    title->setPlainText(Q(text));
+}
+
+std::string TfDataSetPrint::Title() const {
+    return title->toPlainText().toStdString();
+}
+
+void TfDataSetPrint::AutoSetup() {
+    FReport.AutoSetup();
+    ShowColumns();
+    ShowLists();
+}
+
+void TfDataSetPrint::ShowColumns() {
+    const QSignalBlocker blocker(dbgTemp->horizontalHeader());
+    TDataSet& temp = FReport.Temp();
+    dbgTemp->clear();
+    dbgTemp->setRowCount(0);
+    dbgTemp->setColumnCount(temp.FieldCount());
+    for (int i = 0; i < temp.FieldCount(); ++i)
+        dbgTemp->setHorizontalHeaderItem(i, new QTableWidgetItem(Q(temp.Fields(i).DisplayLabel())));
+}
+
+void TfDataSetPrint::ShowLists() {
+    FillList(lbGroup, FReport.Settings().GroupCaptions());
+    FillList(lbSum, FReport.Settings().SumCaptions());
+}
+
+void TfDataSetPrint::TitleClicked(int column) {
+    FReport.Settings().TitleClick(FReport.Temp(), column);
+    ShowColumns();
+    ShowLists();
+}
+
+void TfDataSetPrint::ColumnMoved(int fromVisual, int toVisual) {
+    TDataSet& temp = FReport.Temp();
+    temp.Fields(fromVisual).SetIndex(SettledColumnIndex(fromVisual, toVisual));
+    // The header's own move is undone: the field order is the arrangement.
+    const QSignalBlocker blocker(dbgTemp->horizontalHeader());
+    dbgTemp->horizontalHeader()->moveSection(toVisual, fromVisual);
+    ShowColumns();
+}
+
+void TfDataSetPrint::ShowResult(QTableWidget* grid, TDataSet& result) {
+    grid->clear();
+    std::vector<const TField*> fields;
+    for (int i = 0; i < result.FieldCount(); ++i)
+        if (result.Fields(i).Visible())
+            fields.push_back(&result.Fields(i));
+    grid->setColumnCount(static_cast<int>(fields.size()));
+    for (size_t c = 0; c < fields.size(); ++c)
+        grid->setHorizontalHeaderItem(static_cast<int>(c),
+                                      new QTableWidgetItem(Q(fields[c]->DisplayLabel())));
+    grid->setRowCount(0);
+    for (result.First(); !result.Eof(); result.Next()) {
+        const int row = grid->rowCount();
+        grid->insertRow(row);
+        for (size_t c = 0; c < fields.size(); ++c) {
+            auto* item = new QTableWidgetItem(Q(fields[c]->DisplayText()));
+            if (fields[c]->Alignment() == TAlignment::taRightJustify)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grid->setItem(row, static_cast<int>(c), item);
+        }
+    }
+    result.First();
+}
+
+void TfDataSetPrint::btnSortClick() {
+    FReport.RunSortQuery();
+    ShowResult(dbgQ, FReport.Sorted());
+    tabs->setCurrentWidget(tabSort);
+}
+
+void TfDataSetPrint::btnGroupClick() {
+    FReport.RunGroupQuery();
+    ShowResult(dbgQG, FReport.Grouped());
+    tabs->setCurrentWidget(tabGroup);
+}
+
+void TfDataSetPrint::PrintResult(TDataSet& result) {
+    PrintGrid(Title(), QFont("Arial CE", 8, QFont::Bold), result);
+}
+
+void TfDataSetPrint::hideEvent(QHideEvent* event) {
+    FReport.Discard();
+    QDialog::hideEvent(event);
+}
+
+TfDataSetPrint& DataSetPrintForm() {
+    static const std::unique_ptr<TfDataSetPrint> form = std::make_unique<TfDataSetPrint>();
+    return *form;
+}
+
+void PrintGridGrouped(TDataSet& dataSet, const std::string& title) {
+    TWaitCursor cursor;
+    TfDataSetPrint& form = DataSetPrintForm();
+    form.Prepare(dataSet);
+    form.SetTitle(title);
+    form.AutoSetup();
+    form.show();
+}
+
+void ExportDataSet(TDataSet& dataSet) {
+    QFileDialog saveDlg(nullptr);
+    saveDlg.setAcceptMode(QFileDialog::AcceptSave);
+    saveDlg.setNameFilters(ExportFilters);
+    saveDlg.setOption(QFileDialog::ReadOnly, false);
+    if (saveDlg.exec() != QDialog::Accepted || saveDlg.selectedFiles().isEmpty())
+        return;
+    const int filter = static_cast<int>(ExportFilters.indexOf(saveDlg.selectedNameFilter()));
+    QString file = saveDlg.selectedFiles().first();
+    if (QFileInfo(file).suffix().isEmpty())
+        file += ExportExtensions.value(filter, ".TXT").toLower();
+    ExportDataSetToFile(dataSet, file.toStdString(), ExportFormatOfFilter(filter + 1));
+}
