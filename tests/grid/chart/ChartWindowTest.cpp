@@ -1,7 +1,10 @@
 // The chart component on Qt Charts and the chart window: hidden points not drawn, legends, the
 // axes as set, staggered labels on separate lines, the toolbar commands, loading from a grid's
 // fields, a window without data, and a picture of a chart for review.
+#include "grid/GridHooks.h"
+#include "grid/Ufwgrid.h"
 #include "grid/chart/Graph.h"
+#include "grid/chart/GraphButton.h"
 #include "grid/chart/Ufcharfx.h"
 #include "grid/chart/Ugraphvi.h"
 
@@ -218,6 +221,28 @@ TEST_F(ChartWindowTest, AFailedAxisChoiceIsShownAndTheChartKeepsItsData) {
     graf.Command(CommandChooseAxes);
     EXPECT_EQ(RecordingUi.Errors, (std::vector<std::string>{"Limit of 100 series exceeded"}));
     EXPECT_EQ(Bars(graf.chart())->count(), 1);
+}
+
+TEST_F(ChartWindowTest, TheGraphButtonChartsTheGridsFirstTwoDisplayedColumns) {
+    FillChartRows(DataSet, DemoRows);
+    DataSet.FieldByName("REGION").SetVisible(false);
+    TFwwDBGrid grid;
+    grid.SetDataSource(&Source);
+    InstallGraphButton();
+    std::vector<std::string> charted;
+    QTimer::singleShot(0, &grid, [&] {
+        Tgraf* graf = grid.findChild<Tgraf*>();
+        ASSERT_NE(graf, nullptr);
+        EXPECT_TRUE(graf->isVisible());
+        EXPECT_TRUE(graf->windowState() & Qt::WindowMaximized);
+        charted = {graf->chart().xFieldName(), graf->chart().yFieldName().front()};
+        graf->accept();
+    });
+    grid.Graph();
+    GridServices() = {};
+    EXPECT_EQ(charted, (std::vector<std::string>{"PRODUCT", "AMOUNT"}));
+    EXPECT_EQ(grid.findChild<Tgraf*>(), nullptr) << "the window lives for one use";
+    EXPECT_TRUE(RecordingUi.Errors.empty());
 }
 
 TEST_F(ChartWindowTest, RendersAPictureOfDemoLikeDataForReview) {

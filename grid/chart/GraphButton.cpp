@@ -1,0 +1,23 @@
+// The grids' graph button; see GraphButton.h.
+#include "grid/chart/GraphButton.h"
+
+#include "grid/GridHooks.h"
+#include "grid/Ufwgrid.h"
+#include "grid/chart/Graph.h"
+#include "platform/dataset/Field.h"
+
+namespace {
+
+// Empty when the grid shows fewer columns: the window then opens without data.
+std::string ColumnFieldName(const TFwwDBGrid& grid, int column) {
+    const TField* field = column < grid.ColumnCount() ? grid.ColumnField(column) : nullptr;
+    return field ? field->FieldName() : std::string();
+}
+
+} // namespace
+
+void InstallGraphButton() {
+    GridServices().Graph = [](TFwwDBGrid& grid) {
+        ShowGraph(&grid, grid.DataSource(), ColumnFieldName(grid, 0), ColumnFieldName(grid, 1));
+    };
+}
