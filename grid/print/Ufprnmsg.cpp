@@ -16,6 +16,14 @@ struct TPrintout {
     std::unique_ptr<QPrinter> DefaultPrinter;
     std::unique_ptr<TPrinterCanvas> Canvas;
     std::unique_ptr<TfPrintMsg> Window;
+
+    // The application object is gone by the time statics are destroyed, and Qt objects must not
+    // outlive it; the end of the process frees what is left.
+    ~TPrintout() {
+        (void)Window.release();
+        (void)Canvas.release();
+        (void)DefaultPrinter.release();
+    }
 };
 
 TPrintout& Printout() {

@@ -20,7 +20,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <memory>
 
 namespace {
 
@@ -213,7 +212,8 @@ void TfDataSetPrint::hideEvent(QHideEvent* event) {
 }
 
 TfDataSetPrint& DataSetPrintForm() {
-    static const std::unique_ptr<TfDataSetPrint> form = std::make_unique<TfDataSetPrint>();
+    // Kept until the process ends, never deleted after the application object is gone.
+    static TfDataSetPrint* const form = new TfDataSetPrint();
     return *form;
 }
 

@@ -4,9 +4,12 @@
 
 #include "grid/print/Ufprnmsg.h"
 #include "platform/settings/DateTime.h"
+#include "platform/settings/Exceptions.h"
 #include "platform/settings/Locale.h"
 
 #include <QPrinter>
+#include <QPushButton>
+#include <QTimer>
 #include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -83,6 +86,21 @@ TEST_F(PrintPdfTest, FontComesThroughTheSubstitution) {
     const auto list = MakeList(3);
     const std::string pdf = PrintToPdf("fonts.pdf", *list);
     EXPECT_NE(RunCommand("pdffonts '" + pdf + "'").find("LiberationSans"), std::string::npos);
+}
+
+TEST_F(PrintPdfTest, CancelInThePrintWindowDiscardsTheDocument) {
+    const auto list = MakeList(200);
+    const std::string pdf = (folder / "cancelled.pdf").string();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf));
+    BeginPrintOn(printer, "Seznam", QFont("Arial CE", 8, QFont::Bold));
+    QTimer::singleShot(0, [] { PrintMessageWindow().btnCancel->click(); });
+    EXPECT_THROW(PrintDataSet("Seznam", *list), EAbort);
+    EXPECT_FALSE(PrintEngine().Printing()) << "the printout is over";
+    EXPECT_FALSE(PrintMessageWindow().isVisible());
+    EndPrint();
+    EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
 // Demo-like positions for a printout a person looks at: PDF and PNG pages in the build folder.
