@@ -1,0 +1,72 @@
+// The schema scripts are read from the repository's schema folder and cut into statements with the
+// engine's own script splitter, so they run here exactly as the SQL console runs them.
+#include "tools/demo_db/DemoDatabase.h"
+
+#include "platform/oci_sqlite/sql/SqlScript.h"
+#include "platform/settings/Exceptions.h"
+#include "tools/demo_db/DatabaseSink.h"
+#include "tools/demo_db/DemoData.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+constexpr int kProgressFromPositions = 20000;
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        throw Exception("Cannot read " + path.string());
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// A replaced file takes its write-ahead log and shared-memory index with it, or SQLite would
+// replay the old log into the new file.
+void RemoveDatabaseFile(const std::string& path) {
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+        std::filesystem::remove(path + suffix);
+}
+
+void CreateFile(const TEngineLibrary& oci, const TDemoArguments& arguments) {
+    if (std::filesystem::exists(arguments.file)) {
+        if (!arguments.force)
+            throw Exception("The file " + arguments.file + " exists already; --force replaces it");
+        RemoveDatabaseFile(arguments.file);
+    }
+    char message[512] = "";
+    if (oci.createDatabase(arguments.file.c_str(), arguments.user.c_str(), arguments.password.c_str(),
+                           message, sizeof message) != 0)
+        throw Exception(message);
+}
+
+void LoadSchema(TEngineSession& session, const std::filesystem::path& directory) {
+    for (const char* const* script = SchemaScripts(); *script; ++script)
+        for (const std::string& statement : orasql::SplitScript(ReadFile(directory / *script)))
+            session.Execute(statement);
+}
+
+} // namespace
+
+const char* const* SchemaScripts() {
+    static const char* const scripts[] = {"01_source_tables.sql", "02_result_tables.sql", "03_indexes.sql",
+                                          "04_obli_copy.sql", nullptr};
+    return scripts;
+}
+
+TDemoDatabaseResult CreateDemoDatabase(const TDemoArguments& arguments, const std::string& engineLibrary,
+                                       const std::string& schemaDirectory) {
+    const TEngineLibrary oci(engineLibrary);
+    CreateFile(oci, arguments);
+    TEngineSession session(oci, arguments.file, arguments.user, arguments.password);
+    LoadSchema(session, schemaDirectory);
+    TDatabaseSink sink(session, arguments.positions >= kProgressFromPositions);
+    TDemoDatabaseResult result;
+    result.positions = GenerateDemoData({arguments.positions, arguments.day}, sink);
+    sink.Finish();
+    result.rowsPerTable = sink.RowsPerTable();
+    return result;
+}

@@ -1,0 +1,39 @@
+// zorveka-demo-db: creates a demo database for the embedded engine and reports what it wrote.
+// Exit status 0 on success, 1 when the creation failed, 2 on a wrong command line.
+#include "platform/settings/Exceptions.h"
+#include "tools/demo_db/DemoDatabase.h"
+#include "tools/demo_db/EngineLibrary.h"
+
+#include <chrono>
+#include <cstdio>
+
+namespace {
+
+void Report(const TDemoArguments& arguments, const TDemoDatabaseResult& result, double seconds) {
+    std::printf("%s: %d positions in %.1f s\n", arguments.file.c_str(), result.positions, seconds);
+    for (const auto& [table, rows] : result.rowsPerTable)
+        std::printf("  %-14s %9lld\n", table.c_str(), rows);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    TDemoArguments arguments;
+    try {
+        arguments = ParseDemoArguments(argc, argv, Today());
+    } catch (const Exception& e) {
+        std::fprintf(stderr, "%s\n%s\n", e.what(), DemoUsage());
+        return 2;
+    }
+    try {
+        const auto start = std::chrono::steady_clock::now();
+        const TDemoDatabaseResult result =
+            CreateDemoDatabase(arguments, EngineLibraryBesideExecutable(), ZORVEKA_SCHEMA_DIR);
+        Report(arguments, result,
+               std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        return 0;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+}
