@@ -1,14 +1,17 @@
 // How the chart component draws its matrix on Qt Charts: one bar set per series with its legend,
 // hidden points left out, the category axis with the label list in use and the value axis with
-// the range and step it was given, labelled at a readable multiple of the step.
+// the range and step it was given, labelled in the program's number format at a readable
+// multiple of the step.
 #include "grid/chart/Ufcharfx.h"
+
+#include "platform/settings/DisplayFormat.h"
 
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
+#include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
-#include <QtCharts/QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -27,6 +30,12 @@ double LabelInterval(double step, double range) {
     for (int i = 0; range / interval > MostValueLabels; ++i)
         interval = step * std::pow(10.0, i / 3) * (i % 3 == 0 ? 2 : i % 3 == 1 ? 5 : 10);
     return interval;
+}
+
+// Grouped thousands and as many decimals as the interval has.
+std::string ValueFormat(double interval) {
+    const int decimals = std::max(0, -static_cast<int>(std::floor(std::log10(interval) + 1e-9)));
+    return decimals ? "#,##0." + std::string(decimals, '0') : "#,##0";
 }
 
 // A label as rich text: line breaks where the label starts with CRs, the rest escaped. Qt
@@ -89,14 +98,20 @@ void TFChartFx::AddAxes() {
     if (0 <= first && first <= last && last < labels.size())
         categories->setRange(labels[first], labels[last]);
 
-    auto* values = new QValueAxis;
-    const double minimum = AxisSetting(AxisMinimum);
-    const double maximum = std::max(AxisSetting(AxisMaximum), minimum);
+    auto* values = new QCategoryAxis;
+    // Settings from outside the loading logic may be anything; the labels need a finite range.
+    const bool finite = std::isfinite(AxisSetting(AxisMinimum)) && std::isfinite(AxisSetting(AxisMaximum));
+    const double minimum = finite ? AxisSetting(AxisMinimum) : 0.0;
+    const double maximum = finite ? std::max(AxisSetting(AxisMaximum), minimum) : 1.0;
+    const double interval = LabelInterval(AxisSetting(AxisStep), maximum - minimum);
+    const std::string format = ValueFormat(interval);
     values->setRange(minimum, maximum);
-    values->setTickType(QValueAxis::TicksDynamic);
-    values->setTickAnchor(minimum);
-    values->setTickInterval(LabelInterval(AxisSetting(AxisStep), maximum - minimum));
-    values->setLabelFormat("%g");
+    values->setStartValue(minimum);
+    values->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    // Labels at whole multiples of the interval, each computed afresh so no error adds up.
+    const double slack = interval / 1000;
+    for (double k = std::ceil((minimum - slack) / interval); k * interval <= maximum + slack; ++k)
+        values->append(QString::fromStdString(FormatFloat(format, k * interval)), k * interval);
     values->setTitleText(QString::fromStdString(FTitles[TitleValueAxis]));
 
     chart->addAxis(categories, Qt::AlignBottom);

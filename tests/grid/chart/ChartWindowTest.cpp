@@ -13,6 +13,7 @@
 
 #include "platform/dataset/DataSource.h"
 #include "platform/settings/Exceptions.h"
+#include "platform/settings/Locale.h"
 #include "platform/ui/RecordingUi.h"
 #include "platform/ui/UiGuards.h"
 
@@ -26,10 +27,13 @@
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
+#include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QValueAxis>
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace {
 
@@ -66,7 +70,10 @@ const std::vector<TChartRow> DemoRows{
 
 class ChartWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { TestApp(); }
+    void SetUp() override {
+        TestApp();
+        Locale() = TLocale::Slovenian();
+    }
 
     TRecordingUi RecordingUi;
     TScopedUi ScopedUi{RecordingUi};
@@ -103,7 +110,10 @@ TEST_F(ChartWindowTest, TheComponentDrawsOneBarSetPerSeriesWithoutItsHiddenPoint
     ASSERT_NE(ValueAxis(chart), nullptr);
     EXPECT_EQ(ValueAxis(chart)->min(), -10);
     EXPECT_EQ(ValueAxis(chart)->max(), 90);
-    EXPECT_EQ(ValueAxis(chart)->tickInterval(), 5) << "labels at a readable multiple of the step";
+    const QStringList labels = qobject_cast<QCategoryAxis*>(ValueAxis(chart))->categoriesLabels();
+    ASSERT_EQ(labels.size(), 21) << "labels at a readable multiple of the step";
+    EXPECT_EQ(labels.front(), "-10");
+    EXPECT_EQ(labels.back(), "90");
     EXPECT_EQ(ValueAxis(chart)->titleText(), "Znesek");
     EXPECT_EQ(CategoryAxis(chart)->titleText(), "Regija");
     EXPECT_TRUE(chart.Chart()->legend()->isVisible());
@@ -143,6 +153,22 @@ TEST_F(ChartWindowTest, TheWindowLoadsTheGridsTwoFieldsWithTheirLabelsAsTitles) 
     EXPECT_EQ(chart.AxisSetting(AxisMinimum), -300);
     EXPECT_EQ(chart.AxisSetting(AxisMaximum), 1600);
     EXPECT_EQ(chart.AxisSetting(AxisStep), 100);
+    const QStringList labels = qobject_cast<QCategoryAxis*>(ValueAxis(chart))->categoriesLabels();
+    EXPECT_EQ(labels.front(), "-300");
+    EXPECT_EQ(labels.back(), "1.600") << "in the program's number format";
+}
+
+TEST_F(ChartWindowTest, ValueLabelsCarryTheDecimalsOfTheirStepAndAnInfiniteRangeDrawsZeroToOne) {
+    TFChartFx chart;
+    chart.SetAxisSetting(AxisMinimum, 0);
+    chart.SetAxisSetting(AxisMaximum, 1);
+    chart.SetAxisSetting(AxisStep, 0.1);
+    QStringList labels = qobject_cast<QCategoryAxis*>(ValueAxis(chart))->categoriesLabels();
+    EXPECT_EQ(labels,
+              (QStringList{"0,0", "0,1", "0,2", "0,3", "0,4", "0,5", "0,6", "0,7", "0,8", "0,9", "1,0"}));
+    chart.SetAxisSetting(AxisMaximum, std::numeric_limits<double>::infinity());
+    labels = qobject_cast<QCategoryAxis*>(ValueAxis(chart))->categoriesLabels();
+    EXPECT_EQ(labels.back(), "1,0");
 }
 
 TEST_F(ChartWindowTest, WithoutAnOpenDatasetOrTwoColumnsTheWindowHasNoData) {
