@@ -3,24 +3,11 @@
 
 #include "platform/dataset/DatabaseError.h"
 #include "platform/localdb/LocalFieldTypes.h"
+#include "platform/localdb/temp/LocalDates.h"
 
 #include <cstdio>
 #include <memory>
 #include <sqlite3.h>
-
-bool ParseMonthDayYear(const std::string& text, TDateTime& value) {
-    int month = 0, day = 0, year = 0, hour = 0, minute = 0, second = 0, used = 0;
-    const int fields = std::sscanf(text.c_str(), "%2d/%2d/%4d%n %2d:%2d:%2d%n", &month, &day, &year, &used,
-                                   &hour, &minute, &second, &used);
-    if ((fields != 3 && fields != 6) || static_cast<size_t>(used) != text.size())
-        return false;
-    try {
-        value = EncodeDate(year, month, day) + EncodeTime(hour, minute, second, 0);
-    } catch (const std::exception&) {
-        return false;
-    }
-    return true;
-}
 
 namespace {
 
@@ -52,7 +39,7 @@ TFieldType KindType(const TVariant& value) {
 
 TVariant Typed(TFieldType type, const TVariant& stored) {
     TDateTime date;
-    if (IsDateTimeType(type) && stored.Kind() == TVarKind::Text && ParseMonthDayYear(stored.Text(), date))
+    if (IsDateTimeType(type) && stored.Kind() == TVarKind::Text && ParseDateText(stored.Text(), date))
         return TVariant::FromDateTime(date);
     return NativeValue(type, stored);
 }
@@ -77,7 +64,7 @@ std::string TLocalQuery::Text() const {
 
 void TLocalQuery::InternalOpen() {
     TMemDataSet::InternalOpen();
-    const std::string text = Text();
+    const std::string text = WithStoredDateLiterals(Text());
     sqlite3_stmt* raw = nullptr;
     if (sqlite3_prepare_v2(FDatabase.Handle(), text.c_str(), -1, &raw, nullptr) != SQLITE_OK)
         throw EDatabaseError(sqlite3_errmsg(FDatabase.Handle()));

@@ -1,7 +1,7 @@
 // A read-only query over the local database: its text as lines, its records read at once. Result
-// columns take the types the caller names for them (else the kind of their first value); in date
-// columns the month/day/year literals of a query text ('03/10/2999', '03/10/2999 10:10:10') read
-// as those dates.
+// columns take the types the caller names for them (else the kind of their first value). The
+// text's month/day/year literals ('03/10/2999', '03/10/2999 10:10:10') are read as those dates,
+// and date columns read the stored date texts back as dates.
 #pragma once
 
 #include "platform/dataset/MemDataSet.h"
@@ -30,7 +30,3 @@ private:
     std::vector<std::string> FSQL;
     TFieldDefs FColumnTypes;
 };
-
-//! The date of a month/day/year literal ("MM/DD/YYYY", optionally " HH:MM:SS"); false when text is
-//! none.
-bool ParseMonthDayYear(const std::string& text, TDateTime& value);

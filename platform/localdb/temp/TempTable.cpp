@@ -1,6 +1,7 @@
 // Temporary tables: naming, creation on open, deletion on close.
 #include "platform/localdb/temp/TempTable.h"
 
+#include "platform/localdb/temp/LocalDates.h"
 #include "platform/localdb/temp/PrivateDatabase.h"
 #include "platform/ui/UserInterface.h"
 
@@ -56,4 +57,25 @@ void TTempTable::InternalClose() {
     } catch (const std::exception& e) {
         Ui().ShowMessage(e.what());
     }
+}
+
+TRecordBuffer TTempTable::WithDateTexts(const TRecordBuffer& record) const {
+    TRecordBuffer stored = record;
+    for (int i = 0; i < FieldDefs().Count(); ++i) {
+        TVariant& value = stored[static_cast<size_t>(i)];
+        if (StoredAsDateText(FieldDefs()[i].DataType) && value.Kind() == TVarKind::DateTime)
+            value = TVariant::FromText(StoredDateText(FieldDefs()[i].DataType, value.DateTime()));
+    }
+    return stored;
+}
+
+// The table writes the date texts; the records held keep their dates.
+void TTempTable::InternalInsert(int index, const TRecordBuffer& record) {
+    TTable::InternalInsert(index, WithDateTexts(record));
+    TMemDataSet::InternalUpdate(index, record);
+}
+
+void TTempTable::InternalUpdate(int index, const TRecordBuffer& record) {
+    TTable::InternalUpdate(index, WithDateTexts(record));
+    TMemDataSet::InternalUpdate(index, record);
 }

@@ -1,6 +1,7 @@
 // A temporary local table: named "_TMP" and a process-wide counter, prefixed with the private
 // directory, created from its field definitions when opened and deleted when closed. Creation and
-// deletion errors are shown as messages and do not stop the open or close.
+// deletion errors are shown as messages and do not stop the open or close. Dates are stored as
+// the local engine's date texts, so that queries compare them with date literals.
 #pragma once
 
 #include "platform/localdb/Table.h"
@@ -19,6 +20,11 @@ public:
 protected:
     void InternalOpen() override;
     void InternalClose() override;
+    void InternalInsert(int index, const TRecordBuffer& record) override;
+    void InternalUpdate(int index, const TRecordBuffer& record) override;
+
+private:
+    TRecordBuffer WithDateTexts(const TRecordBuffer& record) const;
 };
 
 //! The name of the n-th temporary table in directory.

@@ -4,6 +4,7 @@
 #include "grid/print/GroupReport.h"
 #include "grid/print/GroupResult.h"
 #include "platform/localdb/export/ExportField.h"
+#include "platform/localdb/temp/LocalDates.h"
 #include "platform/localdb/temp/PlaceholderCollation.h"
 #include "platform/settings/Exceptions.h"
 #include "platform/settings/Locale.h"
@@ -185,14 +186,29 @@ TEST(PlaceholderCollation, PlaceholderCharacterSortsAfterEveryOther) {
     EXPECT_EQ(ComparePlaceholderLast("ÿÿ", "ÿÿ"), 0);
 }
 
-TEST(MonthDayYear, LiteralsOfTheQueryTextsReadAsDates) {
+TEST(LocalDates, QueryLiteralsAndStoredTextsReadAsTheSameDates) {
     TDateTime value = 0;
-    ASSERT_TRUE(ParseMonthDayYear("03/10/2999", value));
+    ASSERT_TRUE(ParseDateText("03/10/2999", value));
     EXPECT_DOUBLE_EQ(value, EncodeDate(2999, 3, 10));
-    ASSERT_TRUE(ParseMonthDayYear("03/10/2999 10:10:10", value));
+    ASSERT_TRUE(ParseDateText("2999-03-10 10:10:10", value));
     EXPECT_DOUBLE_EQ(value, EncodeDate(2999, 3, 10) + EncodeTime(10, 10, 10, 0));
-    EXPECT_FALSE(ParseMonthDayYear("13/40/2999", value));
-    EXPECT_FALSE(ParseMonthDayYear("Čebula", value));
+    EXPECT_FALSE(ParseDateText("13/40/2999", value));
+    EXPECT_FALSE(ParseDateText("Čebula", value));
+    EXPECT_EQ(WithStoredDateLiterals("SELECT '03/10/2999' AS D,'03/10/2999 10:10:10' AS T,'x/y' FROM t"),
+              "SELECT '2999-03-10' AS D,'2999-03-10 10:10:10' AS T,'x/y' FROM t");
+    EXPECT_EQ(StoredDateText(TFieldType::ftDate, EncodeDate(2026, 1, 2) + 0.5), "2026-01-02");
+}
+
+TEST_F(GroupReportTest, TemporaryTableStoresDatesAsTextAndKeepsThemAsDates) {
+    GroupBy({"DAN"});
+    report.RunSortQuery();
+    TLocalStatement stored(db,
+                           "SELECT DAN, typeof(DAN) FROM " + report.Temp().QuotedName() + " ORDER BY DAN");
+    ASSERT_TRUE(stored.Step());
+    EXPECT_EQ(stored.ColumnText(0), "2026-01-01");
+    EXPECT_EQ(stored.ColumnText(1), "text");
+    report.Temp().First();
+    EXPECT_DOUBLE_EQ(report.Temp().FieldByName("DAN").AsDateTime(), EncodeDate(2026, 1, 3));
 }
 
 } // namespace
