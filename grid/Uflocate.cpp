@@ -7,37 +7,13 @@
 #include "platform/settings/Exceptions.h"
 #include "platform/ui/UiGuards.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFormLayout>
-#include <QHBoxLayout>
-#include <QLineEdit>
-#include <QPushButton>
-
 namespace {
 // The platform's text for a value its mask does not accept.
 const std::string MaskErrorText = "Invalid input value.  Use escape key to abandon changes";
 } // namespace
 
 TfLocate::TfLocate(QWidget* parent) : TWForm(parent) {
-    setObjectName("fLocate");
-    setWindowTitle("Iskanje");
-    cbFields = new QComboBox(this);
-    meValue = new QLineEdit(this);
-    cbExact = new QCheckBox("Išči točno vrednost", this);
-    btnFindFirst = new QPushButton("1", this);
-    btnFindNext = new QPushButton("...", this);
-    btnOk = new QPushButton("OK", this);
-    auto* form = new QFormLayout(this);
-    form->addRow("Iskanje po", cbFields);
-    form->addRow("Iskana vrednost", meValue);
-    form->addRow(cbExact);
-    auto* buttons = new QHBoxLayout();
-    buttons->addWidget(btnFindFirst);
-    buttons->addWidget(btnFindNext);
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    form->addRow(buttons);
+    setupUi(this);
     connect(cbFields, &QComboBox::currentIndexChanged, this, [this] { cbFieldsChange(); });
     connect(meValue, &QLineEdit::textChanged, this, [this] {
         btnFindFirst->setEnabled(true);

@@ -4,15 +4,12 @@
 #pragma once
 
 #include "grid/Udialog.h"
+#include "ui_Uflocate.h"
 
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
-class QPushButton;
 class TDataSource;
 class TField;
 
-class TfLocate : public TWForm {
+class TfLocate : public TWForm, public Forms::Ui::TfLocate {
     Q_OBJECT
 public:
     explicit TfLocate(QWidget* parent = nullptr);
@@ -22,13 +19,6 @@ public:
     //! Prepares the list for dataSource without showing anything.
     void Prepare(TDataSource* dataSource);
     static TfLocate& Instance();
-
-    QComboBox* cbFields;
-    QLineEdit* meValue;
-    QCheckBox* cbExact;
-    QPushButton* btnFindFirst;
-    QPushButton* btnFindNext;
-    QPushButton* btnOk;
 
     //! The searches of the two buttons; errors and the not-found message go to the ui.
     void btnFindFirstClick() { Search(true); }

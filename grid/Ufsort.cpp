@@ -5,18 +5,8 @@
 #include "platform/dataset/DataSource.h"
 #include "platform/localdb/Table.h"
 
-#include <QListWidget>
-#include <QPushButton>
-#include <QVBoxLayout>
-
 TfSort::TfSort(QWidget* parent) : TDialog(parent) {
-    setObjectName("fSort");
-    setWindowTitle("Sort");
-    lbInx = new QListWidget(this);
-    btnOk = new QPushButton("OK", this);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lbInx);
-    layout->addWidget(btnOk, 0, Qt::AlignRight);
+    setupUi(this);
     connect(lbInx, &QListWidget::currentRowChanged, this, [this](int row) { lbInxClick(row); });
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -4,12 +4,11 @@
 
 #include "grid/SortOrders.h"
 #include "grid/Udialog.h"
+#include "ui_Ufsort.h"
 
-class QListWidget;
-class QPushButton;
 class TDataSource;
 
-class TfSort : public TDialog {
+class TfSort : public TDialog, public Forms::Ui::TfSort {
     Q_OBJECT
 public:
     explicit TfSort(QWidget* parent = nullptr);
@@ -19,9 +18,6 @@ public:
     //! Fills the list without showing the dialog.
     void Prepare(TDataSource* dataSource, TSortInfo* sortInfo, TSortItemCallback callback);
     static TfSort& Instance();
-
-    QListWidget* lbInx;
-    QPushButton* btnOk;
 
 private:
     void lbInxClick(int row);

@@ -5,12 +5,6 @@
 #include "platform/dataset/Field.h"
 #include "platform/ui/UiGuards.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QIntValidator>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -27,41 +21,8 @@ void Fill(QListWidget& list, const std::vector<TColumnEntry>& entries, int selec
 } // namespace
 
 TsortSelect::TsortSelect(QWidget* parent) : TDialog(parent) {
-    setObjectName("sortSelect");
-    lbOn = new QListWidget(this);
-    lbOff = new QListWidget(this);
-    btnUp = new QPushButton("↑", this);
-    btnDown = new QPushButton("↓", this);
-    btnLeft = new QPushButton("<", this);
-    btnRight = new QPushButton(">", this);
-    btnAllLeft = new QPushButton("<<", this);
-    btnAllRight = new QPushButton(">>", this);
-    edDisplayLabel = new QLineEdit(this);
-    edDisplayWidth = new QLineEdit(this);
-    edDisplayWidth->setMaxLength(3);
-    btnDisplayLabel = new QPushButton("OK", this);
+    setupUi(this);
     tmrBtn = new QTimer(this);
-    btnOk = new QPushButton("OK", this);
-    btnOk->setDefault(true);
-    btnCancel = new QPushButton("Cancel", this);
-
-    auto* grid = new QGridLayout(this);
-    auto* moves = new QVBoxLayout();
-    for (QPushButton* button : {btnUp, btnDown, btnLeft, btnRight, btnAllLeft, btnAllRight})
-        moves->addWidget(button);
-    grid->addWidget(lbOn, 0, 0);
-    grid->addLayout(moves, 0, 1);
-    grid->addWidget(lbOff, 0, 2);
-    auto* label = new QHBoxLayout();
-    label->addWidget(edDisplayLabel);
-    label->addWidget(edDisplayWidth);
-    label->addWidget(btnDisplayLabel);
-    grid->addLayout(label, 1, 0, 1, 3);
-    auto* closing = new QHBoxLayout();
-    closing->addStretch();
-    closing->addWidget(btnOk);
-    closing->addWidget(btnCancel);
-    grid->addLayout(closing, 2, 0, 1, 3);
 
     connect(btnUp, &QPushButton::pressed, this, [this] { StartRepeat(&TColumnChooser::MoveUp); });
     connect(btnDown, &QPushButton::pressed, this, [this] { StartRepeat(&TColumnChooser::MoveDown); });

@@ -5,13 +5,11 @@
 
 #include "grid/ColumnChooser.h"
 #include "grid/Udialog.h"
+#include "ui_Usortsel.h"
 
-class QLineEdit;
-class QListWidget;
-class QPushButton;
 class QTimer;
 
-class TsortSelect : public TDialog {
+class TsortSelect : public TDialog, public Forms::Ui::TsortSelect {
     Q_OBJECT
 public:
     explicit TsortSelect(QWidget* parent = nullptr);
@@ -23,20 +21,7 @@ public:
     const TColumnChooser& Chooser() const { return FChooser; }
     static TsortSelect& Instance();
 
-    QListWidget* lbOn;
-    QListWidget* lbOff;
-    QPushButton* btnUp;
-    QPushButton* btnDown;
-    QPushButton* btnLeft;
-    QPushButton* btnRight;
-    QPushButton* btnAllLeft;
-    QPushButton* btnAllRight;
-    QLineEdit* edDisplayLabel;
-    QLineEdit* edDisplayWidth;
-    QPushButton* btnDisplayLabel;
     QTimer* tmrBtn;
-    QPushButton* btnOk;
-    QPushButton* btnCancel;
 
 private:
     void Act(void (TColumnChooser::*move)());

@@ -4,23 +4,10 @@
 #include "platform/settings/Exceptions.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 TfProgress::TfProgress(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-    setObjectName("fProgress");
-    setWindowTitle("fProgress");
-    lblTitle = new QLabel(this);
-    lblTitle->setAlignment(Qt::AlignCenter);
-    pbProgress = new QProgressBar(this);
-    btnCancel = new QPushButton("Cancel", this);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblTitle);
-    layout->addWidget(pbProgress);
-    layout->addWidget(btnCancel, 0, Qt::AlignHCenter);
+    setupUi(this);
     connect(btnCancel, &QPushButton::clicked, this, [this] { FCancelled = true; });
 }
 

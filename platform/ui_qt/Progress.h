@@ -4,14 +4,11 @@
 #pragma once
 
 #include "platform/ui/UserInterface.h"
+#include "ui_Progress.h"
 
 #include <QDialog>
 
-class QLabel;
-class QProgressBar;
-class QPushButton;
-
-class TfProgress : public QDialog, public IProgress {
+class TfProgress : public QDialog, public IProgress, private Forms::Ui::TfProgress {
     Q_OBJECT
 public:
     explicit TfProgress(QWidget* parent = nullptr);
@@ -28,8 +25,5 @@ public:
     QString Title() const;
 
 private:
-    QLabel* lblTitle;
-    QProgressBar* pbProgress;
-    QPushButton* btnCancel;
     bool FCancelled = false;
 };

@@ -17,8 +17,12 @@ QApplication& App() {
     static int argc = 1;
     static char name[] = "test";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // CTest's environment for Qt tests may not arrive; no display is needed either way.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Never destroyed: torn down among the exit handlers it would outlive Qt's own statics.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 TEST(ProgressTest, StepsUntilCancelThenAbortsAndTheNextStartForgetsIt) {
