@@ -22,6 +22,7 @@ public:
     void FreeStatement(OCIStmt* statement);
     void ExecutePrepared(OCIStmt* statement);
     void Commit();
+    OCISvcCtx* Service() const { return service_; }
     // Raises Exception with the error handle's text when status is not a success.
     void Check(sword status, const std::string& what) const;
 

@@ -1,0 +1,20 @@
+// A check that a demo database feeds the transfer run: the day's extraction statement of the
+// source rows run over it, counted by account class. Used by the tests and the benchmark; the
+// program itself builds the statement in its own module.
+#pragma once
+
+#include "platform/settings/DateTime.h"
+#include "tools/demo_db/EngineSession.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+// The extraction statement for a report day; days are written as DD.MM.YYYY.
+std::string ExtractionStatement(TDateTime day);
+
+// Runs a query and returns its rows with every column read as text (NULL as the empty text).
+std::vector<std::vector<std::string>> QueryRows(TEngineSession& session, const std::string& sql);
+
+// Source rows of the day by VKNT; the session's date format is set to DD.MM.YYYY first.
+std::map<std::string, int> ExtractedRowsByClass(TEngineSession& session, TDateTime day);
