@@ -238,7 +238,7 @@ Statement ParserCore::ParseCreate() {
         s.args["user"] = ExpectName();
         ExpectWord("IDENTIFIED", 922, "missing or invalid option");
         ExpectWord("BY", 922, "missing or invalid option");
-        s.args["password"] = ExpectName(988, "missing or invalid password(s)");
+        s.args["password"] = ExpectPassword();
         while (!AtEnd() && !PeekSymbol(";"))
             Advance();
         ExpectEnd();
@@ -290,12 +290,19 @@ Statement ParserCore::ParseAlter() {
         s.args["user"] = ExpectName();
         if (AcceptWord("IDENTIFIED")) {
             ExpectWord("BY", 922, "missing or invalid option");
-            s.args["password"] = ExpectName(988, "missing or invalid password(s)");
+            s.args["password"] = ExpectPassword();
             if (AcceptWord("REPLACE"))
-                s.args["old"] = ExpectName(988, "missing or invalid password(s)");
+                s.args["old"] = ExpectPassword();
         } else if (AcceptWord("PASSWORD")) {
-            ExpectWord("EXPIRE", 922, "missing or invalid option");
-            s.action = Action::AlterUserExpire;
+            if (AcceptWord("GRACE")) {
+                // The engine's own extension: the password expires after a grace of N days (default 7).
+                s.action = Action::AlterUserGrace;
+                if (Peek().kind == TokenKind::Number)
+                    s.args["days"] = Advance().text;
+            } else {
+                ExpectWord("EXPIRE", 922, "missing or invalid option");
+                s.action = Action::AlterUserExpire;
+            }
         } else {
             Fail(922, "missing or invalid option");
         }

@@ -78,6 +78,16 @@ std::string ParserCore::ExpectName(int code, std::string_view text) {
     return Advance().text;
 }
 
+// Passwords keep the case they were typed in, quoted or not: logons compare them case-sensitively.
+std::string ParserCore::ExpectPassword() {
+    if (!PeekName())
+        Fail(988, "missing or invalid password(s)");
+    const Token& t = Advance();
+    if (t.kind != TokenKind::Identifier)
+        return t.text;
+    return std::string(sql_.substr(t.offset, t.text.size()));
+}
+
 void ParserCore::ExpectEnd() {
     AcceptSymbol(";");
     if (!AtEnd())

@@ -49,6 +49,7 @@ public:
     [[noreturn]] void FailAt(int code, std::string_view text, int offset) const;
     std::string ExpectName(int code = 904, std::string_view text = "invalid identifier");
     bool PeekName() const;
+    std::string ExpectPassword();
     bool IsReserved(const Token& t) const;
     void ExpectEnd();
     std::string SourceBetween(size_t firstToken, size_t endToken) const;

@@ -59,7 +59,10 @@ TEST_F(TranslatorActions, UsersSequencesAndProceduresAreEngineActions) {
     EXPECT_EQ(T("alter session set nls_language = 'SLOVENIAN'").sqlFunctionCode, 52u);
     EXPECT_EQ(T("commit").sqlFunctionCode, 54u);
     EXPECT_EQ(user.args.at("user"), "DEMO");
-    EXPECT_EQ(user.args.at("password"), "SECRET");
+    EXPECT_EQ(user.args.at("password"), "secret"); // passwords keep their case, quoted or not
+    const Translation grace = T("alter user demo password grace 3");
+    EXPECT_EQ(grace.action, Action::AlterUserGrace);
+    EXPECT_EQ(grace.args.at("days"), "3");
     EXPECT_EQ(T("alter user demo identified by \"New1\"").args.at("password"), "New1");
     EXPECT_EQ(T("alter user demo password expire").action, Action::AlterUserExpire);
     const Translation seq = T("create sequence s_id start with 10 increment by 5 nocache");

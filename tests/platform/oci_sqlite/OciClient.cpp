@@ -115,9 +115,11 @@ OciStatus Client::Logon(const std::string& path, const std::string& user, const 
     oci.OCIAttrSet(session, OCI_HTYPE_SESSION, const_cast<char*>(password.c_str()),
                    static_cast<ub4>(password.size()), OCI_ATTR_PASSWORD, err);
     status = oci.OCISessionBegin(svc, err, session, OCI_CRED_RDBMS, OCI_DEFAULT);
+    // Read the logon's warning before the next call replaces the error record.
+    const OciStatus result = StatusOf(status);
     if (status == OCI_SUCCESS || status == OCI_SUCCESS_WITH_INFO)
         oci.OCIAttrSet(svc, OCI_HTYPE_SVCCTX, session, 0, OCI_ATTR_SESSION, err);
-    return StatusOf(status);
+    return result;
 }
 
 void Client::Logoff() {
