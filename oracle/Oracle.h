@@ -42,9 +42,13 @@ public:
 //! layer's per-user file (UserConfigDir() + "oracle.ini"), read once per process.
 const std::vector<int>& OracleWarningCodes();
 //! Raises EOracleWarning or EOracleError for the status of a client call on an error handle;
-//! OCI_NO_DATA reads as ORA-01403.
+//! OCI_NO_DATA reads as ORA-01403. Must follow the failed call at once: every client call on the
+//! error handle clears it.
 [[noreturn]] void RaiseOracleError(sword status, OCIError* errorHandle, const void* component,
                                    TOracleSession* session);
+//! Raises EOracleWarning or EOracleError for an error already read from the client.
+[[noreturn]] void RaiseOracleErrorText(int code, const std::string& text, const void* component,
+                                       TOracleSession* session);
 //! The code and text the client reports for a status (code 0 for success).
 std::pair<int, std::string> ReadOracleError(sword status, OCIError* errorHandle);
 

@@ -65,6 +65,10 @@ std::pair<int, std::string> ReadOracleError(sword status, OCIError* errorHandle)
 
 void RaiseOracleError(sword status, OCIError* errorHandle, const void* component, TOracleSession* session) {
     const auto [code, text] = ReadOracleError(status, errorHandle);
+    RaiseOracleErrorText(code, text, component, session);
+}
+
+void RaiseOracleErrorText(int code, const std::string& text, const void* component, TOracleSession* session) {
     const std::vector<int>& warnings = OracleWarningCodes();
     if (std::find(warnings.begin(), warnings.end(), code) != warnings.end())
         throw EOracleWarning(text, code, component, session);

@@ -29,12 +29,6 @@ bool IsStringVariable(int type) {
     return type == otType::otString || type == otType::otChar;
 }
 
-// Truncation and the end of data are not errors of a fetch.
-bool IsFetchSuccess(sword status, int code) {
-    return status == OCI_SUCCESS || status == OCI_SUCCESS_WITH_INFO || status == OCI_NO_DATA ||
-           code == 1403 || code == 1406;
-}
-
 } // namespace
 
 TOracleQuery::TOracleQuery(std::string name) : FName(std::move(name)) {}
@@ -96,6 +90,7 @@ void TOracleQuery::Check(sword status) {
 }
 
 void TOracleQuery::RaiseParseError(sword status) {
+    const auto [code, message] = ReadOracleError(status, FError);
     FPreparedText.clear();
     ub2 offset = 0;
     if (FStmt)
@@ -111,7 +106,7 @@ void TOracleQuery::RaiseParseError(sword status) {
             ++FErrorPosition;
         }
     }
-    RaiseOracleError(status, FError, this, FSession);
+    RaiseOracleErrorText(code, message, this, FSession);
 }
 
 void TOracleQuery::Prepare(bool forDescribe) {
@@ -252,7 +247,7 @@ void TOracleQuery::Describe() {
 void TOracleQuery::ExecuteSelect() {
     const sword status =
         Oci().OCIStmtExecute(FSession->SvcHandle(), FStmt, FError, 0, 0, nullptr, nullptr, OCI_DEFAULT);
-    if (!IsFetchSuccess(status, ReadOracleError(status, FError).first))
+    if (status != OCI_SUCCESS && status != OCI_SUCCESS_WITH_INFO && status != OCI_NO_DATA)
         RaiseParseError(status);
     DescribeColumns();
     DefineColumns();
@@ -286,8 +281,13 @@ void TOracleQuery::FetchBatch() {
     const sword status = oci.OCIStmtFetch2
                              ? oci.OCIStmtFetch2(FStmt, FError, rows, OCI_FETCH_NEXT, 0, OCI_DEFAULT)
                              : oci.OCIStmtFetch(FStmt, FError, rows, OCI_FETCH_NEXT, OCI_DEFAULT);
-    if (!IsFetchSuccess(status, status == OCI_ERROR ? ReadOracleError(status, FError).first : 0))
+    if (status == OCI_ERROR) {
+        const auto [code, text] = ReadOracleError(status, FError);
+        if (code != 1403 && code != 1406) // the end of data and a truncated value are accepted
+            RaiseOracleErrorText(code, text, this, FSession);
+    } else if (status != OCI_SUCCESS && status != OCI_SUCCESS_WITH_INFO && status != OCI_NO_DATA) {
         RaiseOracleError(status, FError, this, FSession);
+    }
     ub4 count = FRowCount;
     Check(oci.OCIAttrGet(FStmt, OCI_HTYPE_STMT, &count, nullptr, OCI_ATTR_ROW_COUNT, FError));
     FRowsInBatch = static_cast<int>(count - FRowCount);

@@ -161,7 +161,7 @@ void TOracleSession::BeginSession() {
     if (IsLogonWarning(code))
         FLogonWarning = text;
     else
-        RaiseOracleError(status, FError, this, this);
+        RaiseOracleErrorText(code, text, this, this);
 }
 
 // A server that names none of the newer releases needs the OCI7 generation.

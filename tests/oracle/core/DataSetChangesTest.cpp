@@ -1,0 +1,172 @@
+// Writing changes back: the statements of an appended row line by line, the nothing-to-apply test,
+// required fields, the savepoint rollback after a refused row, application errors, update and delete.
+#include "EngineFixture.h"
+
+#include "oracle/OracleData.h"
+#include "platform/settings/Locale.h"
+
+using namespace oracletest;
+
+namespace {
+
+class DataSetChangesTest : public EngineTest {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        Locale() = TLocale::Slovenian();
+        LogOn(Session);
+        Run(Session, {"create table oblim (id number(9) not null, name varchar2(10), amount number(12,2), "
+                      "day date, note varchar2(20) default 'none')",
+                      "create unique index oblim_uk on oblim (id)"});
+        DataSet.SetSession(&Session);
+        DataSet.SetSQLText("SELECT OBLIM.*, OBLIM.ROWID FROM OBLIM WHERE ID < 0");
+        DataSet.Open();
+        Record();
+    }
+    void AppendRow(int id, const std::string& name) {
+        DataSet.Append();
+        DataSet.FieldByName("ID").SetAsInteger(id);
+        if (!name.empty())
+            DataSet.FieldByName("NAME").SetAsString(name);
+        DataSet.FieldByName("NOTE").SetAsString("set"); // no server default the record would not know
+        DataSet.Post();
+    }
+    std::string PostError() {
+        try {
+            DataSet.Post();
+        } catch (const Exception& e) {
+            return e.what();
+        }
+        return "posted";
+    }
+    TOracleDataSet DataSet{"OBLIM"};
+};
+
+} // namespace
+
+TEST_F(DataSetChangesTest, EmptySelectionIsModifiableAndAnAppendedRowSendsThreeStatements) {
+    EXPECT_EQ(DataSet.RecordCount(), 0);
+    EXPECT_TRUE(DataSet.CanModify());
+    DataSet.Append();
+    DataSet.FieldByName("ID").SetAsInteger(1);
+    DataSet.FieldByName("AMOUNT").SetAsFloat(12.5);
+    DataSet.Post();
+    EXPECT_EQ(Sent().Statements,
+              (std::vector<std::string>{"savepoint QEL__LOCKPOINT",
+                                        "insert into OBLIM\n  (ID, AMOUNT)\nvalues\n  (:v1, :v3)\n"
+                                        "returning rowid into :qel__rowid",
+                                        "commit"}));
+    EXPECT_EQ(DataSet.RecordCount(), 1);
+    EXPECT_EQ(DataSet.RowId().size(), 18u);
+    EXPECT_EQ(Column(Session, "select id || '/' || amount || '/' || note from oblim where rowid = '" +
+                                  DataSet.RowId() + "'"),
+              (std::vector<std::string>{"1/12.5/none"}));
+}
+
+TEST_F(DataSetChangesTest, RowWithOnlyNullsAndBlanksSendsNothingYetJoinsTheList) {
+    DataSet.FieldByName("ID").SetRequired(false);
+    DataSet.Append();
+    DataSet.FieldByName("NAME").SetAsString("   ");
+    DataSet.Post();
+    EXPECT_TRUE(Sent().Statements.empty());
+    EXPECT_EQ(DataSet.RecordCount(), 1);
+}
+
+TEST_F(DataSetChangesTest, NotNullColumnLeftNullFailsBeforeAnySql) {
+    DataSet.Append();
+    DataSet.FieldByName("NAME").SetAsString("x");
+    EXPECT_EQ(PostError(), "Field 'ID' must have a value");
+    EXPECT_TRUE(Sent().Statements.empty());
+    EXPECT_EQ(DataSet.State(), TDataSetState::dsInsert);
+}
+
+TEST_F(DataSetChangesTest, UniqueConstraintFailureRollsBackToTheSavepointAndKeepsEarlierRows) {
+    AppendRow(1, "first");
+    Sent().Clear();
+    DataSet.Append();
+    DataSet.FieldByName("ID").SetAsInteger(1);
+    const std::string message = PostError();
+    EXPECT_EQ(message.rfind("ORA-00001", 0), 0u) << message;
+    EXPECT_EQ(Sent().Statements.front(), "savepoint QEL__LOCKPOINT");
+    EXPECT_EQ(Sent().Statements.back(), "rollback to savepoint QEL__LOCKPOINT");
+    EXPECT_EQ(DataSet.State(), TDataSetState::dsInsert); // the caller may correct and post again
+    DataSet.FieldByName("ID").SetAsInteger(2);
+    DataSet.Post();
+    Session.Rollback();
+    EXPECT_EQ(Column(Session, "select id from oblim order by id"), (std::vector<std::string>{"1", "2"}));
+}
+
+TEST_F(DataSetChangesTest, ApplicationErrorIsShownWithoutItsCallStack) {
+    Run(Session,
+        {"create procedure refuse as\nbegin\n  raise_application_error(-20001, 'Not today');\nend;"});
+    DataSet.OnApplyRecord = [this](TOracleDataSet&, char action, bool& applied, std::string&) {
+        EXPECT_EQ(action, 'I');
+        Run(Session, {"begin refuse; end;"});
+        applied = true;
+    };
+    DataSet.Append();
+    DataSet.FieldByName("ID").SetAsInteger(5);
+    EXPECT_EQ(PostError(), "ORA-20001: Not today");
+}
+
+TEST_F(DataSetChangesTest, TranslateMessageHasTheLastWord) {
+    AppendRow(1, "");
+    DataSet.OnTranslateMessage = [](TOracleDataSet&, int code, const std::string&, char action,
+                                    std::string& text) { text = std::to_string(code) + action; };
+    DataSet.Append();
+    DataSet.FieldByName("ID").SetAsInteger(1);
+    EXPECT_EQ(PostError(), "1I");
+}
+
+TEST_F(DataSetChangesTest, CommitOnPostOffLeavesTheTransactionOpen) {
+    DataSet.CommitOnPost = false;
+    AppendRow(3, "c");
+    EXPECT_EQ(Sent().Statements.size(), 2u);
+    Session.Rollback();
+    EXPECT_TRUE(Column(Session, "select id from oblim").empty());
+}
+
+TEST_F(DataSetChangesTest, EditedRecordIsVerifiedAndUpdatedByRowId) {
+    AppendRow(1, "old");
+    Sent().Clear();
+    DataSet.Edit();
+    DataSet.FieldByName("NAME").SetAsString("new");
+    DataSet.Post();
+    ASSERT_GE(Sent().Statements.size(), 4u);
+    EXPECT_EQ(Sent().Statements[0], "select * from OBLIM where rowid = :qel__rowid");
+    EXPECT_EQ(Sent().Statements[1], "savepoint QEL__LOCKPOINT");
+    EXPECT_EQ(Sent().Statements[2], "select * from OBLIM where rowid = :qel__rowid\nfor update nowait");
+    EXPECT_EQ(Sent().Statements[3], "update OBLIM\nset NAME = :v2\nwhere rowid = :qel__rowid");
+    EXPECT_EQ(Sent().Statements.back(), "commit");
+    EXPECT_EQ(Column(Session, "select name from oblim"), (std::vector<std::string>{"new"}));
+}
+
+TEST_F(DataSetChangesTest, RecordChangedByAnotherUserIsRefusedAtEdit) {
+    AppendRow(1, "old");
+    Run(Session, {"update oblim set name = 'other'"});
+    Session.Commit();
+    try {
+        DataSet.Edit();
+        FAIL();
+    } catch (const EDatabaseError& e) {
+        EXPECT_STREQ(e.what(), "Record has been changed by another user");
+    }
+    EXPECT_EQ(DataSet.State(), TDataSetState::dsBrowse);
+}
+
+TEST_F(DataSetChangesTest, DeletedRecordLeavesServerAndList) {
+    AppendRow(1, "a");
+    AppendRow(2, "b");
+    DataSet.First();
+    DataSet.Delete();
+    EXPECT_EQ(DataSet.RecordCount(), 1);
+    EXPECT_EQ(Column(Session, "select id from oblim"), (std::vector<std::string>{"2"}));
+    Run(Session, {"delete from oblim"});
+    Session.Commit();
+    try {
+        DataSet.Delete();
+        FAIL();
+    } catch (const EDatabaseError& e) {
+        EXPECT_STREQ(e.what(), "Record has been deleted by another user");
+    }
+}

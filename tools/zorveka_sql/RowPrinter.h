@@ -1,0 +1,13 @@
+// How the console prints query results: a header line of column names and one tab-separated line
+// per row; NULL empty, numbers with "." as decimal point, dates as DD.MM.YYYY [HH:MM:SS].
+#pragma once
+
+#include "oracle/Oracle.h"
+
+#include <ostream>
+#include <string>
+
+//! A column value as the console prints it.
+std::string ConsoleText(const TVariant& value);
+//! Prints the header and every row of an executed query; returns the number of rows.
+int PrintRows(TOracleQuery& query, std::ostream& out);

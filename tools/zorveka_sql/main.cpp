@@ -1,0 +1,62 @@
+// zorveka-sql: the line-oriented SQL console over the data access layer.
+// zorveka-sql user/password@database [OCIDLL=…] [--stop-on-error] [FILE]
+#include "SqlConsole.h"
+
+#include "platform/settings/Exceptions.h"
+
+#include <cctype>
+#include <fstream>
+#include <iostream>
+#include <vector>
+
+namespace {
+
+const char kUsage[] = "Usage: zorveka-sql user/password@database [OCIDLL=...] [--stop-on-error] [FILE]";
+
+// NAME=value arguments are the data access layer's own (OCIDLL=, ORACLEHOME=); a connect string
+// whose password holds "=" is no such argument, as its name part is not a plain name.
+bool IsLayerSetting(const std::string& argument) {
+    const size_t equals = argument.find('=');
+    if (equals == std::string::npos || equals == 0)
+        return false;
+    for (size_t i = 0; i < equals; ++i) {
+        if (!std::isalpha(static_cast<unsigned char>(argument[i])) && argument[i] != '_')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> positional;
+    bool stopOnError = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--stop-on-error")
+            stopOnError = true;
+        else if (!IsLayerSetting(argument))
+            positional.push_back(argument);
+    }
+    if (positional.empty() || positional.size() > 2 || positional[0].rfind("--", 0) == 0) {
+        std::cerr << kUsage << '\n';
+        return TConsoleExit::UsageOrLogon;
+    }
+    std::ifstream file;
+    if (positional.size() == 2) {
+        file.open(positional[1]);
+        if (!file) {
+            std::cerr << "Cannot open " << positional[1] << '\n';
+            return TConsoleExit::UsageOrLogon;
+        }
+    }
+    TSqlConsole console(std::cout, std::cerr);
+    try {
+        if (!console.LogOn(positional[0]))
+            return TConsoleExit::UsageOrLogon;
+        return console.RunScript(file.is_open() ? static_cast<std::istream&>(file) : std::cin, stopOnError);
+    } catch (const Exception& error) {
+        std::cerr << error.what() << '\n';
+        return TConsoleExit::StoppedOnError;
+    }
+}
