@@ -17,6 +17,29 @@ bool IsLot(const std::string& name) {
     return upper == "LOT";
 }
 
+void RemoveAll(TDataSet& local) {
+    if (local.State() != TDataSetState::dsBrowse)
+        local.Cancel();
+    while (!local.IsEmpty())
+        local.Delete();
+}
+
+void AppendCopy(const TDataSet& source, TDataSet& local) {
+    local.Append();
+    local.FieldByName(CountField).SetAsInteger(1);
+    for (int i = 0; i < source.FieldCount(); ++i) {
+        const TField& field = source.Fields(i);
+        if (!field.Visible())
+            continue;
+        TField& target = local.FieldByName(field.FieldName());
+        if (KeepsOwnValue(field))
+            target.SetValue(field.Value());
+        else
+            target.SetAsString(field.DisplayText());
+    }
+    local.Post();
+}
+
 } // namespace
 
 bool KeepsOwnValue(const TField& field) {
@@ -60,20 +83,14 @@ void CopyToLocal(TDataSet& source, TDataSet& local) {
     TDisableControlsGuard localControls(local);
     TDataSetPositionGuard position(source);
     TProgressScope progress("Copy to local table", source.RecordCount());
-    for (source.First(); !source.Eof(); source.Next()) {
-        local.Append();
-        local.FieldByName(CountField).SetAsInteger(1);
-        for (int i = 0; i < source.FieldCount(); ++i) {
-            const TField& field = source.Fields(i);
-            if (!field.Visible())
-                continue;
-            TField& target = local.FieldByName(field.FieldName());
-            if (KeepsOwnValue(field))
-                target.SetValue(field.Value());
-            else
-                target.SetAsString(field.DisplayText());
+    try {
+        for (source.First(); !source.Eof(); source.Next()) {
+            AppendCopy(source, local);
+            progress.Step();
         }
-        local.Post();
-        progress.Step();
+    } catch (...) {
+        // A later copy starts again from the first record: rows of a broken copy would count twice.
+        RemoveAll(local);
+        throw;
     }
 }

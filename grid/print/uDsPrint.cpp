@@ -3,6 +3,7 @@
 
 #include "grid/print/Ufprnmsg.h"
 #include "platform/localdb/export/DataSetExport.h"
+#include "platform/settings/Exceptions.h"
 #include "platform/ui/UiGuards.h"
 
 #include <QCheckBox>
@@ -26,6 +27,16 @@ namespace {
 const QStringList ExportFilters{"DBase (*.dbf)", "Paradox (*.db)", "Text fixed length (*.txt)"};
 const QStringList ExportExtensions{".DBF", ".DB", ".TXT"};
 
+// A button's action: Cancel ends it silently, any other error is shown; nothing escapes into Qt.
+void RunAction(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const EAbort&) {
+    } catch (const std::exception& e) {
+        Ui().ShowError(e.what());
+    }
+}
+
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -41,7 +52,7 @@ QWidget* ResultPage(QTableWidget* grid, const std::function<void()>& print) {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     auto* button = new QPushButton("Tiskaj");
-    QObject::connect(button, &QPushButton::clicked, print);
+    QObject::connect(button, &QPushButton::clicked, [print] { RunAction(print); });
     layout->addWidget(button, 0, Qt::AlignLeft);
     layout->addWidget(grid);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -109,8 +120,8 @@ TfDataSetPrint::TfDataSetPrint(QWidget* parent)
     });
     connect(eLine, &QLineEdit::textChanged, this,
             [this](const QString& text) { FReport.TotalMarker() = text.toStdString(); });
-    connect(btnSort, &QPushButton::clicked, this, &TfDataSetPrint::btnSortClick);
-    connect(btnGroup, &QPushButton::clicked, this, &TfDataSetPrint::btnGroupClick);
+    connect(btnSort, &QPushButton::clicked, this, [this] { RunAction([this] { btnSortClick(); }); });
+    connect(btnGroup, &QPushButton::clicked, this, [this] { RunAction([this] { btnGroupClick(); }); });
 }
 
 void TfDataSetPrint::Prepare(TDataSet& dataSet) {

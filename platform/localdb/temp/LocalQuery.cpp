@@ -84,6 +84,8 @@ void TLocalQuery::InternalOpen() {
     FieldDefs().Clear();
     for (int i = 0; i < columns; ++i) {
         const std::string name = sqlite3_column_name(raw, i);
+        if (FieldDefs().IndexOf(name) >= 0)
+            throw EDatabaseError("Duplicate column name " + name);
         const int known = FColumnTypes.IndexOf(name);
         if (known >= 0) {
             FieldDefs().Add(name, FColumnTypes[known].DataType, FColumnTypes[known].Size);

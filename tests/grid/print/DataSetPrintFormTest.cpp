@@ -6,10 +6,13 @@
 #include "grid/print/uDsPrint.h"
 #include "platform/localdb/temp/PrivateDatabase.h"
 #include "platform/settings/Locale.h"
+#include "platform/ui/RecordingUi.h"
+#include "platform/ui/UiGuards.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <gtest/gtest.h>
@@ -62,6 +65,16 @@ TEST_F(DataSetPrintFormTest, SortButtonShowsRowsAndTheTotalRowOnItsPage) {
     ASSERT_EQ(form.dbgQ->rowCount(), 4);
     EXPECT_EQ(form.dbgQ->item(3, 0)->text().toStdString(), form.Report().TotalMarker());
     EXPECT_EQ(form.dbgQ->horizontalHeaderItem(2)->text(), "SUM ZNESEK");
+}
+
+TEST_F(DataSetPrintFormTest, QueryErrorsFromTheButtonsAreShownNotThrown) {
+    TRecordingUi ui;
+    TScopedUi scopedUi(ui);
+    form.Report().Settings().AddGroup(form.Report().Temp().FieldByName("ZNESEK"), true);
+    form.Report().Settings().AddSum(form.Report().Temp().FieldByName("ZNESEK"), 1); // ZNESEK twice
+    form.btnGroup->click();
+    EXPECT_EQ(ui.Errors, (std::vector<std::string>{"Duplicate column name ZNESEK"}));
+    EXPECT_EQ(ui.WaitCursorDepth, 0);
 }
 
 TEST_F(DataSetPrintFormTest, HidingTheFormDeletesTheTemporaryTable) {

@@ -157,6 +157,13 @@ TEST_F(GroupReportTest, CancelDuringTheCopyLeavesNothingCopiedAndRestoresTheSour
     EXPECT_FALSE(report.Temp().ControlsDisabled());
     EXPECT_EQ(ui.WaitCursorDepth, 0);
     EXPECT_EQ(ui.ProgressCalls.back(), "Stop");
+    EXPECT_TRUE(report.Temp().IsEmpty());
+
+    ui.CancelAtStep = 0;
+    report.RunSortQuery();
+    report.Sorted().Last();
+    EXPECT_EQ(report.Sorted().FieldByName("N").AsInteger(), 4)
+        << "the rows of the broken copy do not count again";
 }
 
 TEST_F(GroupReportTest, TemporaryTableLivesFromPrepareUntilDiscard) {
