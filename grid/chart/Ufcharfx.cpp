@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <QtCharts/QChartView>
 
+#include <algorithm>
 #include <cassert>
 
 namespace {

@@ -36,7 +36,6 @@ QStringList Items(const QListWidget* list) {
 class AxisDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        TestApp();
         const std::vector<std::pair<const char*, TFieldType>> fields{
             {"NAME", TFieldType::ftString},    {"CODE", TFieldType::ftFixedChar},
             {"MEMO", TFieldType::ftMemo},      {"SMALL", TFieldType::ftSmallint},
@@ -62,6 +61,7 @@ protected:
         return Dialog.Execute(DataSet, X, Y, G);
     }
 
+    QApplication& App = TestApp(); // before the dialog
     TRecordingUi RecordingUi;
     TScopedUi ScopedUi{RecordingUi};
     TMemDataSet DataSet;
