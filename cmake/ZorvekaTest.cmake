@@ -10,11 +10,10 @@ function(zorveka_test)
         ZORVEKA_BIN_DIR="${ZORVEKA_BIN_DIR}"
         ZORVEKA_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
         ZORVEKA_TEST_OUTPUT_DIR="${CMAKE_BINARY_DIR}/test-output")
-    set(env "ZORVEKA_BIN_DIR=${ZORVEKA_BIN_DIR}")
+    # The program directory reaches the tests as a compile definition; Qt cases draw offscreen.
+    set(props LABELS ${T_LABEL})
     if(T_QT)
-        list(APPEND env "QT_QPA_PLATFORM=offscreen")
+        list(APPEND props ENVIRONMENT QT_QPA_PLATFORM=offscreen)
     endif()
-    gtest_discover_tests(${T_NAME}
-        PROPERTIES LABELS ${T_LABEL} ENVIRONMENT "${env}"
-        DISCOVERY_TIMEOUT 120)
+    gtest_discover_tests(${T_NAME} PROPERTIES ${props} DISCOVERY_TIMEOUT 120)
 endfunction()
