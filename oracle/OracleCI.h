@@ -92,6 +92,14 @@ std::string OracleClientPath();
 //! The diagnostic log of the last locate and load, lines joined by "\r\n".
 std::string OracleClientLog();
 
+//! The folder of the client's net configuration: TNS_ADMIN, else the home's network/admin.
+std::string NetConfigurationDirectory();
+//! "names.default_domain" of sqlnet.ora, upper-cased, else "WORLD".
+std::string DefaultDomain();
+//! The net service names of tnsnames.ora (and the files its "ifile" entries name), sorted, without
+//! duplicates and without the default domain.
+std::vector<std::string> NetServiceNames();
+
 //! The entry-point table. Mutable so that tests can wrap single entries to observe the calls.
 TOciEntryPoints& Oci();
 //! The library-wide lock guarding initialisation and ThreadSafe logons.

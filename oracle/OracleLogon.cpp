@@ -99,6 +99,8 @@ TLogonDialogSetup TOracleLogon::Setup(const THistoryItems& history) const {
     setup.Texts = LogonTexts();
     setup.ShowDatabase = Has(TLogonOption::ldDatabase);
     setup.DatabaseList = Has(TLogonOption::ldDatabaseList);
+    if (setup.DatabaseList)
+        setup.DatabaseNames = NetServiceNames();
     setup.AliasDropDownCount = AliasDropDownCount;
     setup.ShowConnectAs = Has(TLogonOption::ldConnectAs) && Session->Preferences.UseOCI7() == false &&
                           (!OracleClientLoaded() || Oci().OCI8);

@@ -161,3 +161,19 @@ TEST(CriticalSectionTest, LeavingWithoutEnteringDoesNothingAndEntriesNest) {
     lock.Enter(); // would deadlock or fail if the extra Leave had unbalanced the lock
     lock.Leave();
 }
+
+TEST_F(BindingTest, NetServiceNamesComeFromTnsnamesWithoutTheDefaultDomain) {
+    const std::string admin = NewTestFolder("TnsAdmin");
+    std::ofstream(admin + "/sqlnet.ora") << "names.default_domain = bank.si\n";
+    std::ofstream(admin + "/tnsnames.ora") << "# prod = (not this)\n"
+                                              "PROD.BANK.SI, prod2 =\n"
+                                              "  (DESCRIPTION = (ADDRESS = (HOST = a)(PORT = 1521)))\n"
+                                              "ifile = " +
+                                                  admin +
+                                                  "/more.ora\n"
+                                                  "demo = (DESCRIPTION = (x = y))\n";
+    std::ofstream(admin + "/more.ora") << "test.bank.si = (DESCRIPTION = ())\nprod = (DESCRIPTION = ())\n";
+    TEnvironmentGuard tnsAdmin("TNS_ADMIN", admin.c_str());
+    EXPECT_EQ(DefaultDomain(), "BANK.SI");
+    EXPECT_EQ(NetServiceNames(), (std::vector<std::string>{"DEMO", "PROD", "PROD2", "TEST"}));
+}

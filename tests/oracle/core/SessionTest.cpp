@@ -174,3 +174,12 @@ TEST_F(SessionTest, LiveSessionsAreListedForShutdownUntilFreed) {
     session.reset();
     EXPECT_EQ(live.size(), before);
 }
+
+TEST_F(SessionTest, WaitCursorIsRestoredAfterAFailedLogon) {
+    Session.LogonUsername = "scott";
+    Session.LogonPassword = "wrong";
+    Session.LogonDatabase = Database;
+    EXPECT_THROW(Session.LogOn(), EOracleError);
+    EXPECT_GT(RecordingUi.WaitCursorMaxDepth, 0);
+    EXPECT_EQ(RecordingUi.WaitCursorDepth, 0);
+}
