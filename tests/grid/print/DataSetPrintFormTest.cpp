@@ -36,6 +36,7 @@ protected:
         form.SetTitle("Seznam postavk");
         form.AutoSetup();
     }
+    bool applicationReady = (EnsurePrintApplication(), true); // before the form's widgets
     std::unique_ptr<TMemDataSet> list;
     TfDataSetPrint form;
 };

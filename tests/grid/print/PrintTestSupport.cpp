@@ -74,6 +74,7 @@ void EnsurePrintApplication() {
            "Sans</family></prefer></alias>\n"
            "</fontconfig>\n";
     setenv("FONTCONFIG_FILE", conf.c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 0); // no display needed, whoever runs the test
     static int argc = 1;
     static char name[] = "test_grid_print";
     static char* argv[] = {name, nullptr};

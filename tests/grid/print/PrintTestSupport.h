@@ -60,5 +60,5 @@ public:
 std::unique_ptr<TMemDataSet> MakeList(int rows);
 
 // Points fontconfig at a generated configuration that maps "Arial CE" and "Arial" to Liberation
-// Sans, then creates the one QApplication of the test process.
+// Sans, then creates the one QApplication of the test process (offscreen unless told otherwise).
 void EnsurePrintApplication();
