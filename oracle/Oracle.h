@@ -41,6 +41,9 @@ public:
 //! The codes raised as EOracleWarning: keys "1", "2", ... of section "WarningCodes" in the
 //! layer's per-user file (UserConfigDir() + "oracle.ini"), read once per process.
 const std::vector<int>& OracleWarningCodes();
+//! The codes listed in one such file: values "1", "2", ... until the first missing one; a value
+//! starting with "*" is skipped.
+std::vector<int> ReadOracleWarningCodes(const std::string& fileName);
 //! Raises EOracleWarning or EOracleError for the status of a client call on an error handle;
 //! OCI_NO_DATA reads as ORA-01403. Must follow the failed call at once: every client call on the
 //! error handle clears it.

@@ -12,8 +12,10 @@ namespace {
 
 constexpr size_t kMaxMessageLength = 1023;
 
-std::vector<int> ReadWarningCodes() {
-    const TIniFile file(UserConfigDir() + "oracle.ini");
+} // namespace
+
+std::vector<int> ReadOracleWarningCodes(const std::string& fileName) {
+    const TIniFile file(fileName);
     std::vector<int> codes;
     for (int n = 1;; ++n) {
         const std::string key = std::to_string(n);
@@ -31,15 +33,13 @@ std::vector<int> ReadWarningCodes() {
     return codes;
 }
 
-} // namespace
-
 EOracleError::EOracleError(const std::string& message, int errorCode, const void* component,
                            TOracleSession* session)
     : Exception(message.substr(0, kMaxMessageLength)), FErrorCode(errorCode), FComponent(component),
       FSession(session) {}
 
 const std::vector<int>& OracleWarningCodes() {
-    static const std::vector<int> codes = ReadWarningCodes();
+    static const std::vector<int> codes = ReadOracleWarningCodes(UserConfigDir() + "oracle.ini");
     return codes;
 }
 

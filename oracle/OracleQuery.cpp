@@ -2,6 +2,9 @@
 // for a SELECT describe, define and fetch in batches of ReadBuffer rows until Eof.
 #include "oracle/Oracle.h"
 
+#include "platform/settings/DateText.h"
+#include "platform/settings/FloatText.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -182,10 +185,10 @@ void TOracleQuery::ShowDebug() const {
             shown = std::to_string(value.Integer());
             break;
         case TVarKind::Float:
-            shown = std::to_string(value.Float());
+            shown = FloatToStr(value.Float());
             break;
         case TVarKind::DateTime:
-            shown = std::to_string(value.DateTime());
+            shown = FormatDateTime(value.DateTime());
             break;
         case TVarKind::Text:
             shown = value.Text();
@@ -218,7 +221,8 @@ void TOracleQuery::Execute() {
             ExecuteSelect();
         else
             ExecuteOther();
-    } catch (const EOracleError&) {
+    } catch (const Exception&) {
+        // Server errors and the layer's own refusals alike leave no cursor behind.
         FPreparedText.clear();
         FEof = true;
         CloseCursor();

@@ -177,3 +177,10 @@ TEST_F(BindingTest, NetServiceNamesComeFromTnsnamesWithoutTheDefaultDomain) {
     EXPECT_EQ(DefaultDomain(), "BANK.SI");
     EXPECT_EQ(NetServiceNames(), (std::vector<std::string>{"DEMO", "PROD", "PROD2", "TEST"}));
 }
+
+TEST(OracleErrorTest, WarningCodesAreReadUntilTheFirstMissingNumberSkippingStars) {
+    const std::string file = NewTestFolder("Warnings") + "/oracle.ini";
+    std::ofstream(file) << "[WarningCodes]\n1=24344\n2=*1403\n3=28002\n5=942\n";
+    EXPECT_EQ(ReadOracleWarningCodes(file), (std::vector<int>{24344, 28002}));
+    EXPECT_TRUE(ReadOracleWarningCodes(file + ".missing").empty());
+}
