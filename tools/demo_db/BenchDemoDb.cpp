@@ -37,8 +37,8 @@ void Measure(int positions) {
         rows += count;
     }
     std::printf("  %-14s %9lld\n", "(all)", rows);
-    const TEngineLibrary oci(library);
-    TEngineSession session(oci, arguments.file, arguments.user, arguments.password);
+    TOracleSession session;
+    LogOnEngine(session, library, arguments.file, arguments.user, arguments.password);
     start = std::chrono::steady_clock::now();
     const auto extracted = ExtractedRowsByClass(session, arguments.day);
     std::printf("  extraction of 15.03.2024 in %.2f s:", SecondsSince(start));

@@ -11,7 +11,7 @@
 
 class TDatabaseSink : public TDemoSink {
 public:
-    TDatabaseSink(TEngineSession& session, bool showProgress)
+    TDatabaseSink(TOracleSession& session, bool showProgress)
         : session_(session), showProgress_(showProgress) {}
 
     void Add(const TDemoTable& table, const std::vector<TDemoValue>& values) override;
@@ -20,7 +20,7 @@ public:
     const std::map<std::string, long long>& RowsPerTable() const { return rows_; }
 
 private:
-    TEngineSession& session_;
+    TOracleSession& session_;
     bool showProgress_;
     std::map<std::string, std::unique_ptr<TTableWriter>> writers_;
     std::map<std::string, long long> rows_;

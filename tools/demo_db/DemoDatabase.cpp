@@ -6,6 +6,7 @@
 #include "platform/settings/Exceptions.h"
 #include "tools/demo_db/DatabaseSink.h"
 #include "tools/demo_db/DemoData.h"
+#include "tools/demo_db/EngineLibrary.h"
 
 #include <filesystem>
 #include <fstream>
@@ -31,22 +32,23 @@ void RemoveDatabaseFile(const std::string& path) {
         std::filesystem::remove(path + suffix);
 }
 
-void CreateFile(const TEngineLibrary& oci, const TDemoArguments& arguments) {
+void CreateFile(const std::string& library, const TDemoArguments& arguments) {
     if (std::filesystem::exists(arguments.file)) {
         if (!arguments.force)
             throw Exception("The file " + arguments.file + " exists already; --force replaces it");
         RemoveDatabaseFile(arguments.file);
     }
-    char message[512] = "";
-    if (oci.createDatabase(arguments.file.c_str(), arguments.user.c_str(), arguments.password.c_str(),
-                           message, sizeof message) != 0)
-        throw Exception(message);
+    CreateEngineDatabase(library, arguments.file, arguments.user, arguments.password);
 }
 
-void LoadSchema(TEngineSession& session, const std::filesystem::path& directory) {
+void LoadSchema(TOracleSession& session, const std::filesystem::path& directory) {
+    TOracleQuery query("Schema");
+    query.SetSession(&session);
     for (const char* const* script = SchemaScripts(); *script; ++script)
-        for (const std::string& statement : orasql::SplitScript(ReadFile(directory / *script)))
-            session.Execute(statement);
+        for (const std::string& statement : orasql::SplitScript(ReadFile(directory / *script))) {
+            query.SetSQLText(statement);
+            query.Execute();
+        }
 }
 
 } // namespace
@@ -59,9 +61,9 @@ const char* const* SchemaScripts() {
 
 TDemoDatabaseResult CreateDemoDatabase(const TDemoArguments& arguments, const std::string& engineLibrary,
                                        const std::string& schemaDirectory) {
-    const TEngineLibrary oci(engineLibrary);
-    CreateFile(oci, arguments);
-    TEngineSession session(oci, arguments.file, arguments.user, arguments.password);
+    CreateFile(engineLibrary, arguments);
+    TOracleSession session;
+    LogOnEngine(session, engineLibrary, arguments.file, arguments.user, arguments.password);
     LoadSchema(session, schemaDirectory);
     TDatabaseSink sink(session, arguments.positions >= kProgressFromPositions);
     TDemoDatabaseResult result;

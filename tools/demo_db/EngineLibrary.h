@@ -1,21 +1,19 @@
-// The embedded engine's entry points, loaded from liboci_sqlite.so beside the executable the way the
-// program loads an Oracle client: dlopen, then dlsym of every OCI function and of the engine's
-// create-database function. The library stays loaded for the life of the process.
+// The embedded engine as the demo database sees it: its create-database function, loaded from
+// liboci_sqlite.so beside the executable, and the logon of a data access layer session on a file of
+// it (the layer loads the same library as its Oracle client).
 #pragma once
 
-#include "platform/oci_sqlite/OciApi.h"
+#include "oracle/Oracle.h"
 
 #include <string>
 
-struct TEngineLibrary {
-#define DEMO_MEMBER(ret, name, params) name##_t name = nullptr;
-    OCI_FUNCTIONS(DEMO_MEMBER)
-#undef DEMO_MEMBER
-    ocisqlite_create_database_t createDatabase = nullptr;
-
-    // Raises Exception when the library or one of its functions is missing.
-    explicit TEngineLibrary(const std::string& path);
-};
-
 // liboci_sqlite.so in the directory of the running executable.
 std::string EngineLibraryBesideExecutable();
+
+// Creates the database file with its first user; raises Exception with the engine's message.
+void CreateEngineDatabase(const std::string& library, const std::string& file, const std::string& user,
+                          const std::string& password);
+
+// Points the layer at the engine library and logs session on to the file.
+void LogOnEngine(TOracleSession& session, const std::string& library, const std::string& file,
+                 const std::string& user, const std::string& password);

@@ -2,7 +2,6 @@
 // check sees what the run will see; and a reader of a query's rows as texts for the check.
 #include "tools/demo_db/ExtractionCheck.h"
 
-#include <array>
 #include <cstdio>
 
 namespace {
@@ -13,31 +12,6 @@ std::string DayText(TDateTime day) {
     char text[16];
     std::snprintf(text, sizeof text, "%2.2d.%2.2d.%4.4d", dayOfMonth, month, year);
     return text;
-}
-
-// Fetches every row of an executed query, each column defined as text.
-std::vector<std::vector<std::string>> FetchAll(TEngineSession& session, OCIStmt* statement) {
-    const TEngineLibrary& oci = session.oci;
-    ub4 columns = 0;
-    oci.OCIAttrGet(statement, OCI_HTYPE_STMT, &columns, nullptr, OCI_ATTR_PARAM_COUNT, session.error);
-    std::vector<std::array<char, 256>> buffers(columns);
-    std::vector<sb2> indicators(columns);
-    for (ub4 i = 0; i < columns; ++i) {
-        OCIDefine* define = nullptr;
-        oci.OCIDefineByPos(statement, &define, session.error, i + 1, buffers[i].data(), 256, SQLT_STR,
-                           &indicators[i], nullptr, nullptr, OCI_DEFAULT);
-    }
-    std::vector<std::vector<std::string>> rows;
-    sword status;
-    while ((status = oci.OCIStmtFetch2(statement, session.error, 1, OCI_FETCH_NEXT, 0, OCI_DEFAULT)) ==
-           OCI_SUCCESS) {
-        std::vector<std::string>& row = rows.emplace_back();
-        for (ub4 i = 0; i < columns; ++i)
-            row.push_back(indicators[i] == -1 ? std::string() : std::string(buffers[i].data()));
-    }
-    if (status != OCI_NO_DATA)
-        session.Check(status, "fetch");
-    return rows;
 }
 
 } // namespace
@@ -177,23 +151,22 @@ std::string ExtractionStatement(TDateTime day) {
     return statement;
 }
 
-std::vector<std::vector<std::string>> QueryRows(TEngineSession& session, const std::string& sql) {
-    OCIStmt* statement = session.Prepare(sql);
-    try {
-        session.Check(session.oci.OCIStmtExecute(session.Service(), statement, session.error, 0, 0, nullptr,
-                                                 nullptr, OCI_DEFAULT),
-                      sql);
-        auto rows = FetchAll(session, statement);
-        session.FreeStatement(statement);
-        return rows;
-    } catch (...) {
-        session.FreeStatement(statement);
-        throw;
+std::vector<std::vector<std::string>> QueryRows(TOracleSession& session, const std::string& sql) {
+    TOracleQuery query("Check");
+    query.SetSession(&session);
+    query.SetSQLText(sql);
+    query.Execute();
+    std::vector<std::vector<std::string>> rows;
+    for (; !query.Eof(); query.Next()) {
+        std::vector<std::string>& row = rows.emplace_back();
+        for (int i = 0; i < query.ColumnCount(); ++i)
+            row.push_back(query.ColumnAsString(i));
     }
+    return rows;
 }
 
-std::map<std::string, int> ExtractedRowsByClass(TEngineSession& session, TDateTime day) {
-    session.Execute("ALTER SESSION SET NLS_DATE_FORMAT = 'DD.MM.YYYY'");
+std::map<std::string, int> ExtractedRowsByClass(TOracleSession& session, TDateTime day) {
+    QueryRows(session, "ALTER SESSION SET NLS_DATE_FORMAT = 'DD.MM.YYYY'");
     std::map<std::string, int> counts;
     for (const auto& row : QueryRows(session, ExtractionStatement(day)))
         ++counts[row[47]]; // VKNT is the 48th column of both branches

@@ -3,8 +3,8 @@
 // program itself builds the statement in its own module.
 #pragma once
 
+#include "oracle/Oracle.h"
 #include "platform/settings/DateTime.h"
-#include "tools/demo_db/EngineSession.h"
 
 #include <map>
 #include <string>
@@ -14,7 +14,7 @@
 std::string ExtractionStatement(TDateTime day);
 
 // Runs a query and returns its rows with every column read as text (NULL as the empty text).
-std::vector<std::vector<std::string>> QueryRows(TEngineSession& session, const std::string& sql);
+std::vector<std::vector<std::string>> QueryRows(TOracleSession& session, const std::string& sql);
 
 // Source rows of the day by VKNT; the session's date format is set to DD.MM.YYYY first.
-std::map<std::string, int> ExtractedRowsByClass(TEngineSession& session, TDateTime day);
+std::map<std::string, int> ExtractedRowsByClass(TOracleSession& session, TDateTime day);

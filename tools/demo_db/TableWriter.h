@@ -1,36 +1,24 @@
-// Writes the rows of one table through a single prepared INSERT: prepared once, each row's values
-// bound by column name and executed. The caller commits; the statement is freed with the writer.
+// Writes the rows of one table through one INSERT statement of the data access layer: its
+// variables are declared once, each row's values assigned by column name and the statement executed.
+// The caller commits.
 #pragma once
 
+#include "oracle/Oracle.h"
 #include "tools/demo_db/DemoRows.h"
-#include "tools/demo_db/EngineSession.h"
 
-#include <array>
 #include <vector>
 
 class TTableWriter {
 public:
-    TTableWriter(TEngineSession& session, const TDemoTable& table);
-    ~TTableWriter();
-    TTableWriter(const TTableWriter&) = delete;
-    TTableWriter& operator=(const TTableWriter&) = delete;
+    TTableWriter(TOracleSession& session, const TDemoTable& table);
 
     void Write(const std::vector<TDemoValue>& values);
 
 private:
-    // The buffer one column's value is bound from; it lives until the next row.
-    struct TSlot {
-        std::int64_t integer = 0;
-        double real = 0;
-        std::string text;
-        std::array<ub1, 7> date{};
-        sb2 indicator = 0;
-        std::string name; // ":COLUMN"
-        OCIBind* bind = nullptr;
-    };
-    void Bind(TSlot& slot, const TDemoValue& value);
+    // A variable is declared with the kind of its value; NULL keeps whatever kind it had.
+    void Declare(size_t column, int type);
 
-    TEngineSession& session_;
-    OCIStmt* statement_ = nullptr;
-    std::vector<TSlot> slots_;
+    const TDemoTable& table_;
+    TOracleQuery query_;
+    std::vector<int> types_;
 };

@@ -3,6 +3,7 @@
 // the run will meet them, a New Year's day has rows, and an existing file is kept unless forced.
 #include "tools/demo_db/DemoDatabase.h"
 #include "platform/settings/Exceptions.h"
+#include "tools/demo_db/EngineLibrary.h"
 #include "tools/demo_db/ExtractionCheck.h"
 
 #include <gtest/gtest.h>
@@ -39,6 +40,12 @@ void Remove(const std::string& file) {
         std::filesystem::remove(file + suffix);
 }
 
+// A number as the layer writes it, with the locale's decimal comma.
+double Number(std::string text) {
+    std::replace(text.begin(), text.end(), ',', '.');
+    return std::atof(text.c_str());
+}
+
 TDemoArguments Arguments(const std::string& file, int positions, TDateTime day) {
     TDemoArguments arguments;
     arguments.file = file;
@@ -53,24 +60,22 @@ protected:
         file_ = TestFile("main");
         Remove(file_);
         result_ = CreateDemoDatabase(Arguments(file_, 2000, ReportDay()), kLibrary, kSchema);
-        oci_ = new TEngineLibrary(kLibrary);
-        session_ = new TEngineSession(*oci_, file_, "demo", "demo");
+        session_ = new TOracleSession;
+        LogOnEngine(*session_, kLibrary, file_, "demo", "demo");
         rows_ = Extract();
     }
     static void TearDownTestSuite() {
         delete session_;
-        delete oci_;
         Remove(file_);
     }
     static std::vector<std::vector<std::string>> Extract() {
-        session_->Execute("ALTER SESSION SET NLS_DATE_FORMAT = 'DD.MM.YYYY'");
+        QueryRows(*session_, "ALTER SESSION SET NLS_DATE_FORMAT = 'DD.MM.YYYY'");
         return QueryRows(*session_, ExtractionStatement(ReportDay()));
     }
 
     static inline std::string file_;
     static inline TDemoDatabaseResult result_;
-    static inline TEngineLibrary* oci_ = nullptr;
-    static inline TEngineSession* session_ = nullptr;
+    static inline TOracleSession* session_ = nullptr;
     static inline std::vector<std::vector<std::string>> rows_;
 };
 
@@ -94,7 +99,7 @@ TEST_F(DemoDatabase, TheExtractionFindsPositionsOfBothAccountClasses) {
 TEST_F(DemoDatabase, BalancesBelowACentStayOutAndACentEitherWayComesIn) {
     bool plusCent = false, minusCent = false;
     for (const auto& row : rows_) {
-        const double balance = std::atof(row[kBalance].c_str());
+        const double balance = Number(row[kBalance]);
         EXPECT_GE(std::abs(balance), 0.01 - 1e-9) << row[kCode];
         plusCent |= std::abs(balance - 0.01) < 1e-9;
         minusCent |= std::abs(balance + 0.01) < 1e-9;
@@ -132,9 +137,9 @@ TEST(DemoDatabaseFile, ANewYearsDayHasRowsOfTheDay) {
     Remove(file);
     const TDateTime newYear = EncodeDate(2025, 1, 1);
     CreateDemoDatabase(Arguments(file, 200, newYear), kLibrary, kSchema);
-    const TEngineLibrary oci(kLibrary);
     {
-        TEngineSession session(oci, file, "demo", "demo");
+        TOracleSession session;
+        LogOnEngine(session, kLibrary, file, "demo", "demo");
         EXPECT_GT(ExtractedRowsByClass(session, newYear)["1"], 100);
     }
     Remove(file);
@@ -164,9 +169,10 @@ TEST(DemoDatabaseFile, ALogonWithTheGivenUserWorks) {
     arguments.user = "risk";
     arguments.password = "Secret1";
     CreateDemoDatabase(arguments, kLibrary, kSchema);
-    const TEngineLibrary oci(kLibrary);
-    EXPECT_NO_THROW(TEngineSession(oci, file, "risk", "Secret1"));
-    EXPECT_THROW(TEngineSession(oci, file, "demo", "demo"), Exception);
+    TOracleSession session;
+    EXPECT_NO_THROW(LogOnEngine(session, kLibrary, file, "risk", "Secret1"));
+    session.LogOff();
+    EXPECT_THROW(LogOnEngine(session, kLibrary, file, "demo", "demo"), Exception);
     Remove(file);
 }
 
