@@ -232,6 +232,7 @@ void TOracleSession::CloseAttached() {
 }
 
 void TOracleSession::LogOff() {
+    TScreenCursorGuard cursor(FConnected ? Cursor : TScreenCursor::crDefault);
     sword endStatus = OCI_SUCCESS;
     const bool wasConnected = FConnected;
     if (wasConnected) {

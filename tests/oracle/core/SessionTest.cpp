@@ -2,6 +2,8 @@
 // settings statements, the refusals while connected, the connection check and the password change.
 #include "EngineFixture.h"
 
+#include <cstdio>
+
 using namespace oracletest;
 
 TEST(ConnectStringTest, UserPasswordDatabaseAndRoleAreSplit) {
@@ -182,4 +184,46 @@ TEST_F(SessionTest, WaitCursorIsRestoredAfterAFailedLogon) {
     EXPECT_THROW(Session.LogOn(), EOracleError);
     EXPECT_GT(RecordingUi.WaitCursorMaxDepth, 0);
     EXPECT_EQ(RecordingUi.WaitCursorDepth, 0);
+}
+
+namespace {
+
+OCIServerVersion_t engineServerVersion = nullptr;
+
+sword Oracle7Banner(void*, OCIError*, OraText* buffer, ub4 size, ub1) {
+    std::snprintf(reinterpret_cast<char*>(buffer), size, "Oracle7 Server Release 7.3.4.0.0 - Production");
+    return OCI_SUCCESS;
+}
+
+} // namespace
+
+TEST_F(SessionTest, ServerBannerOfAnOracle7ServerRefusesTheConnection) {
+    InitializeOracleClient();
+    engineServerVersion = Oci().OCIServerVersion;
+    Oci().OCIServerVersion = Oracle7Banner;
+    try {
+        LogOn(Session);
+        FAIL() << "an Oracle7 server was accepted";
+    } catch (const EOracleError&) {
+        FAIL() << "the refusal is the layer's, not the server's";
+    } catch (const Exception& e) {
+        EXPECT_NE(std::string(e.what()).find("OCI7"), std::string::npos);
+    }
+    Oci().OCIServerVersion = engineServerVersion;
+    EXPECT_FALSE(Session.Connected());
+    LogOn(Session); // nothing of the refused attempt stays attached
+    EXPECT_TRUE(Session.Connected());
+}
+
+TEST_F(SessionTest, OptimizerGoalIsSentOnceOrRetriedOnceAfterAFailure) {
+    LogOn(Session);
+    Record();
+    bool failed = false;
+    try {
+        Session.SetOptimizerGoal(TOptimizerGoal::ogFirstRows);
+    } catch (const EOracleError&) {
+        failed = true;
+    }
+    const std::vector<std::string> expected(failed ? 2 : 1, "alter session set optimizer_mode = first_rows");
+    EXPECT_EQ(Sent().Statements, expected);
 }
