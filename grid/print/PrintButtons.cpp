@@ -1,0 +1,40 @@
+// The grids' print, print-group and export buttons; see PrintButtons.h.
+#include "grid/print/PrintButtons.h"
+
+#include "grid/GridHooks.h"
+#include "grid/Ufwgrid.h"
+#include "grid/print/Ufprnmsg.h"
+#include "grid/print/uDsPrint.h"
+#include "platform/dataset/DataSource.h"
+
+namespace {
+
+TDataSet* GridDataSet(TFwwDBGrid& grid) {
+    return grid.DataSource() ? grid.DataSource()->DataSet() : nullptr;
+}
+
+void PrintList(TFwwDBGrid& grid) {
+    TDataSet* dataSet = GridDataSet(grid);
+    if (!dataSet)
+        return;
+    // The notification follows the range dialog, so a cancelled printout is never announced.
+    PrintGrid(grid.labelText(), grid.font(), *dataSet, [dataSet] { NotifyGridAction(dataSet, "P"); });
+}
+
+void PrintGroups(TFwwDBGrid& grid) {
+    if (TDataSet* dataSet = GridDataSet(grid))
+        PrintGridGrouped(*dataSet, grid.labelText());
+}
+
+void Export(TFwwDBGrid& grid) {
+    if (TDataSet* dataSet = GridDataSet(grid))
+        ExportDataSet(*dataSet);
+}
+
+} // namespace
+
+void InstallPrintButtons() {
+    GridServices().PrintList = PrintList;
+    GridServices().PrintGroups = PrintGroups;
+    GridServices().Export = Export;
+}
