@@ -295,7 +295,7 @@ public:
 
 private:
     void CheckReady() const;
-    void Prepare(bool forDescribe);
+    void Prepare();
     void Bind();
     void ExecuteSelect();
     void ExecuteOther();
@@ -321,7 +321,6 @@ private:
     OCIRowid* FRowIdDescriptor = nullptr;
     std::string FPreparedText;
     int FKind = TSQLKind::Other;
-    bool FDescribed = false;
     bool FEof = true;
     int FRowsInBatch = 0;
     int FCurrentRow = 0;
@@ -329,5 +328,4 @@ private:
     std::string FLastRowId;
     int FErrorLine = 0;
     int FErrorPosition = 0;
-    bool FAfterQueryPending = false;
 };

@@ -75,7 +75,7 @@ const std::vector<std::string>& Oci92Names() {
     return names;
 }
 
-// Fills every typed pointer the module has; returns whether a given typed name was found.
+// Fills every typed pointer the module has; missing names stay null.
 void BindTypedEntryPoints(void* module, TOciEntryPoints& table) {
 #define ORACLE_CI_LOOKUP(ret, name, params) table.name = reinterpret_cast<name##_t>(dlsym(module, #name));
     OCI_FUNCTIONS(ORACLE_CI_LOOKUP)

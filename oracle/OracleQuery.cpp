@@ -112,8 +112,7 @@ void TOracleQuery::RaiseParseError(sword status) {
     RaiseOracleErrorText(code, message, this, FSession);
 }
 
-void TOracleQuery::Prepare(bool forDescribe) {
-    (void)forDescribe; // OCI8 parses at execution either way
+void TOracleQuery::Prepare() {
     TOciEntryPoints& oci = Oci();
     OCIEnv* env = FSession->EnvHandle();
     if (!FError) {
@@ -126,7 +125,6 @@ void TOracleQuery::Prepare(bool forDescribe) {
     }
     const std::string text = PreparedText();
     FColumns.clear();
-    FDescribed = false;
     FPreparedText = text;
     FKind = TSQLKind::Other;
     if (FStmt)
@@ -168,7 +166,6 @@ void TOracleQuery::Bind() {
             static_cast<sb4>(variable.Name.size()), variable.Buffer.data(), size, variable.BindType(),
             &variable.Indicator, withLength ? &variable.ActualLength : nullptr, nullptr, 0, nullptr,
             OCI_DEFAULT));
-        variable.BoundBuffer = variable.Buffer.data();
     }
 }
 
@@ -215,7 +212,7 @@ void TOracleQuery::Execute() {
     if (announced)
         BeforeQuery(*this);
     try {
-        Prepare(false);
+        Prepare();
         Bind();
         if (FKind == TSQLKind::Select)
             ExecuteSelect();
@@ -235,7 +232,7 @@ void TOracleQuery::Execute() {
 void TOracleQuery::Describe() {
     CheckReady();
     TScreenCursorGuard cursor(Cursor);
-    Prepare(true);
+    Prepare();
     Bind();
     if (FKind == TSQLKind::Select) {
         const sword status = Oci().OCIStmtExecute(FSession->SvcHandle(), FStmt, FError, 0, 0, nullptr,
@@ -243,7 +240,6 @@ void TOracleQuery::Describe() {
         if (status != OCI_SUCCESS && status != OCI_SUCCESS_WITH_INFO)
             RaiseParseError(status);
         DescribeColumns();
-        FDescribed = true;
     }
     FEof = true;
 }

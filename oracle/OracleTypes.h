@@ -45,7 +45,6 @@ struct TVariableData {
     sb2 Indicator = OCI_IND_NULL;
     ub2 ActualLength = 0; //!< bytes of a LONG, LONG RAW or substitution value
     OCIBind* BindHandle = nullptr;
-    const void* BoundBuffer = nullptr; //!< where the last bind pointed; a moved buffer binds again
 
     //! The type the client is told when binding (a long PL/SQL string binds as a string).
     ub2 BindType() const { return Type == otType::otPLSQLString ? otType::otString : static_cast<ub2>(Type); }
