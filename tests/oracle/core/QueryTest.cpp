@@ -206,3 +206,20 @@ TEST_F(QueryTest, DateFormatLengthIsMeasuredOnceAndStringFieldsOnlyUsesIt) {
     EXPECT_EQ(Query.Column(0).Fetch.Size, length + 1);
     EXPECT_EQ(Query.ColumnType(1), SQLT_STR);
 }
+
+TEST_F(QueryTest, DescribeListsTheColumnsWithoutFetchingAndClearStatementForgetsAll) {
+    Run(Session,
+        {"create table s (id number(9) not null, name varchar2(12))", "insert into s values (1, 'a')"});
+    Query.SetSQLText("select id, name from s");
+    Query.AddVariable("unused", otType::otInteger);
+    Query.Describe();
+    EXPECT_TRUE(Query.Eof());
+    ASSERT_EQ(Query.ColumnCount(), 2);
+    EXPECT_EQ(Query.ColumnName(1), "NAME");
+    EXPECT_EQ(Query.ColumnSize(1), 12);
+    EXPECT_FALSE(Query.Column(0).Nullable);
+    Query.ClearStatement();
+    EXPECT_EQ(Query.ColumnCount(), 0);
+    EXPECT_TRUE(Query.SQL.empty());
+    EXPECT_EQ(Query.Variables().Count(), 0);
+}
