@@ -51,6 +51,20 @@ void LoadSchema(TOracleSession& session, const std::filesystem::path& directory)
         }
 }
 
+// The session ends before the caller may remove the file.
+TDemoDatabaseResult Fill(const TDemoArguments& arguments, const std::string& engineLibrary,
+                         const std::string& schemaDirectory) {
+    TOracleSession session;
+    LogOnEngine(session, engineLibrary, arguments.file, arguments.user, arguments.password);
+    LoadSchema(session, schemaDirectory);
+    TDatabaseSink sink(session, arguments.positions >= kProgressFromPositions);
+    TDemoDatabaseResult result;
+    result.positions = GenerateDemoData({arguments.positions, arguments.day}, sink);
+    sink.Finish();
+    result.rowsPerTable = sink.RowsPerTable();
+    return result;
+}
+
 } // namespace
 
 const char* const* SchemaScripts() {
@@ -62,13 +76,11 @@ const char* const* SchemaScripts() {
 TDemoDatabaseResult CreateDemoDatabase(const TDemoArguments& arguments, const std::string& engineLibrary,
                                        const std::string& schemaDirectory) {
     CreateFile(engineLibrary, arguments);
-    TOracleSession session;
-    LogOnEngine(session, engineLibrary, arguments.file, arguments.user, arguments.password);
-    LoadSchema(session, schemaDirectory);
-    TDatabaseSink sink(session, arguments.positions >= kProgressFromPositions);
-    TDemoDatabaseResult result;
-    result.positions = GenerateDemoData({arguments.positions, arguments.day}, sink);
-    sink.Finish();
-    result.rowsPerTable = sink.RowsPerTable();
-    return result;
+    try {
+        return Fill(arguments, engineLibrary, schemaDirectory);
+    } catch (...) {
+        // A half-filled file would only be refused by the next attempt; it goes.
+        RemoveDatabaseFile(arguments.file);
+        throw;
+    }
 }

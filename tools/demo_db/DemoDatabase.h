@@ -1,6 +1,6 @@
 // Creating a demo database file: the engine's create-database function with the given user, the
 // reporting schema's scripts in their order, then the generated rows. An existing file is refused
-// unless force is set, in which case it is replaced.
+// unless force is set, in which case it is replaced; a file whose filling failed is removed.
 #pragma once
 
 #include "tools/demo_db/DemoArguments.h"

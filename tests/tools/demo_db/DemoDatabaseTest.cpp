@@ -162,6 +162,19 @@ TEST(DemoDatabaseFile, AnExistingFileIsKeptUnlessForced) {
     Remove(file);
 }
 
+TEST(DemoDatabaseFile, AFailedFillingLeavesNoFileBehind) {
+    const std::string file = TestFile("failed");
+    Remove(file);
+    const std::string nowhere = std::string(ZORVEKA_TEST_OUTPUT_DIR) + "/no-schema-here";
+    try {
+        CreateDemoDatabase(Arguments(file, 1, ReportDay()), kLibrary, nowhere);
+        ADD_FAILURE() << "created without a schema";
+    } catch (const Exception& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot read " + nowhere + "/01_source_tables.sql");
+    }
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
 TEST(DemoDatabaseFile, ALogonWithTheGivenUserWorks) {
     const std::string file = TestFile("user");
     Remove(file);
