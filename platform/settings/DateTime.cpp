@@ -13,7 +13,7 @@ namespace {
 constexpr long long MillisecondsPerDay = 86400000;
 
 // Days since 01.03.0000 of a civil date; March-based years put the leap day at the end.
-long long DaysFromCivil(int year, int month, int day) {
+constexpr long long DaysFromCivil(int year, int month, int day) {
     const int y = month <= 2 ? year - 1 : year;
     const int era = y / 400; // y >= 0 for the years we accept
     const int yearOfEra = y - era * 400;
@@ -33,7 +33,8 @@ void CivilFromDays(long long days, int& year, int& month, int& day) {
     year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
 }
 
-const long long DayZero = DaysFromCivil(1899, 12, 30);
+// constexpr, so dates encoded while other files initialise their constants are right too.
+constexpr long long DayZero = DaysFromCivil(1899, 12, 30);
 
 // The time of day of a value in whole milliseconds; before day 0 the fraction still counts forward.
 long long TimeOfDayMilliseconds(TDateTime value) {

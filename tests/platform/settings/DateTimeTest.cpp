@@ -9,6 +9,9 @@
 
 namespace {
 
+// Encoded while this file's constants are initialised, before or after the library's own.
+const TDateTime kEncodedAtStartUp = EncodeDate(2024, 3, 15);
+
 struct TYmd {
     int Year, Month, Day;
     bool operator==(const TYmd&) const = default;
@@ -21,6 +24,10 @@ TYmd Decode(TDateTime value) {
 }
 
 } // namespace
+
+TEST(DayNumbers, DatesEncodedDuringStaticInitialisationAreRight) {
+    EXPECT_EQ(kEncodedAtStartUp, 45366.0);
+}
 
 TEST(DayNumbers, DayZeroIsThe30thOfDecember1899) {
     EXPECT_EQ(EncodeDate(1899, 12, 30), 0.0);
