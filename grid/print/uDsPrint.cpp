@@ -1,7 +1,7 @@
 // The grouping form's widgets; the work is TGroupReport's.
 #include "grid/print/uDsPrint.h"
 
-#include "grid/print/Ufprnmsg.h"
+#include "grid/Ufwgrid.h"
 #include "platform/localdb/export/DataSetExport.h"
 #include "platform/settings/Exceptions.h"
 #include "platform/ui/UiGuards.h"
@@ -27,16 +27,6 @@ namespace {
 const QStringList ExportFilters{"DBase (*.dbf)", "Paradox (*.db)", "Text fixed length (*.txt)"};
 const QStringList ExportExtensions{".DBF", ".DB", ".TXT"};
 
-// A button's action: Cancel ends it silently, any other error is shown; nothing escapes into Qt.
-void RunAction(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const EAbort&) {
-    } catch (const std::exception& e) {
-        Ui().ShowError(e.what());
-    }
-}
-
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -47,18 +37,23 @@ void FillList(QListWidget* list, const std::vector<std::string>& captions) {
         list->addItem(Q(caption));
 }
 
-// A result page: its grid and a print button above it.
-QWidget* ResultPage(QTableWidget* grid, const std::function<void()>& print) {
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    auto* button = new QPushButton("Tiskaj");
-    QObject::connect(button, &QPushButton::clicked, [print] { RunAction(print); });
-    layout->addWidget(button, 0, Qt::AlignLeft);
-    layout->addWidget(grid);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setFont(QFont("Arial CE", 8, QFont::Bold));
-    return page;
+// A report is browsed, printed, charted and copied; it is not re-sorted, re-grouped or exported.
+constexpr TGridButtons ResultButtons =
+    ButtonBit(TGridButton::gbLocate) | ButtonBit(TGridButton::gbPrint) | ButtonBit(TGridButton::gbGraph) |
+    ButtonBit(TGridButton::gbTitleWordWrap) | ButtonBit(TGridButton::gbCopyToClip);
+
+// A result page: a tool grid over source filling the page; the group page also shows the row
+// indicator.
+TFwwDBGrid* ResultGrid(QWidget* page, TDataSource& source, bool rowIndicator) {
+    auto* grid = new TFwwDBGrid(page);
+    grid->SetDataSource(&source);
+    grid->SetgridButtons(ResultButtons);
+    grid->setTabKeyNavigation(true);
+    grid->verticalHeader()->setVisible(rowIndicator);
+    grid->SetShowHorzScrollBar(true);
+    grid->Loaded();
+    grid->SetAlign(TAlign::alClient);
+    return grid;
 }
 
 } // namespace
@@ -67,8 +62,8 @@ TfDataSetPrint::TfDataSetPrint(QWidget* parent)
     : QDialog(parent), title(new QPlainTextEdit), tabs(new QTabWidget), tabSettings(new QWidget),
       tabSort(nullptr), tabGroup(nullptr), dbgTemp(new QTableWidget), lbGroup(new QListWidget),
       eLine(new QLineEdit), lbSum(new QListWidget), cbShowSumOp(new QCheckBox("Pokaži sumarni operator")),
-      btnSort(new QPushButton("Sortiranje")), btnGroup(new QPushButton("Grupiranje")), dbgQ(new QTableWidget),
-      dbgQG(new QTableWidget) {
+      btnSort(new QPushButton("Sortiranje")), btnGroup(new QPushButton("Grupiranje")), dbgQ(nullptr),
+      dbgQG(nullptr), dsQ(&FReport.Sorted()), dsQG(&FReport.Grouped()) {
     setWindowTitle("fDataSetPrint");
     title->setMaximumHeight(60);
     dbgTemp->setFixedHeight(36);
@@ -90,8 +85,10 @@ TfDataSetPrint::TfDataSetPrint(QWidget* parent)
     buttons->addWidget(btnGroup);
     settings->addLayout(buttons, 4, 2);
 
-    tabSort = ResultPage(dbgQ, [this] { PrintResult(FReport.Sorted()); });
-    tabGroup = ResultPage(dbgQG, [this] { PrintResult(FReport.Grouped()); });
+    tabSort = new QWidget;
+    tabGroup = new QWidget;
+    dbgQ = ResultGrid(tabSort, dsQ, false);
+    dbgQG = ResultGrid(tabGroup, dsQG, true);
     tabs->addTab(tabSettings, "Nastavitve");
     tabs->addTab(tabSort, "Sortiranje");
     tabs->addTab(tabGroup, "Grupiranje");
@@ -102,6 +99,11 @@ TfDataSetPrint::TfDataSetPrint(QWidget* parent)
     layout->addWidget(title);
     layout->addWidget(tabs);
 
+    // The result grids print and copy under the form's title.
+    connect(title, &QPlainTextEdit::textChanged, this, [this] {
+        dbgQ->SetlabelText(Title());
+        dbgQG->SetlabelText(Title());
+    });
     connect(dbgTemp->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int logical) { TitleClicked(dbgTemp->horizontalHeader()->visualIndex(logical)); });
     connect(dbgTemp->horizontalHeader(), &QHeaderView::sectionMoved, this,
@@ -120,8 +122,8 @@ TfDataSetPrint::TfDataSetPrint(QWidget* parent)
     });
     connect(eLine, &QLineEdit::textChanged, this,
             [this](const QString& text) { FReport.TotalMarker() = text.toStdString(); });
-    connect(btnSort, &QPushButton::clicked, this, [this] { RunAction([this] { btnSortClick(); }); });
-    connect(btnGroup, &QPushButton::clicked, this, [this] { RunAction([this] { btnGroupClick(); }); });
+    connect(btnSort, &QPushButton::clicked, this, [this] { RunGuarded([this] { btnSortClick(); }); });
+    connect(btnGroup, &QPushButton::clicked, this, [this] { RunGuarded([this] { btnGroupClick(); }); });
 }
 
 void TfDataSetPrint::Prepare(TDataSet& dataSet) {
@@ -177,44 +179,14 @@ void TfDataSetPrint::ColumnMoved(int fromVisual, int toVisual) {
     ShowColumns();
 }
 
-void TfDataSetPrint::ShowResult(QTableWidget* grid, TDataSet& result) {
-    grid->clear();
-    std::vector<const TField*> fields;
-    for (int i = 0; i < result.FieldCount(); ++i)
-        if (result.Fields(i).Visible())
-            fields.push_back(&result.Fields(i));
-    grid->setColumnCount(static_cast<int>(fields.size()));
-    for (size_t c = 0; c < fields.size(); ++c)
-        grid->setHorizontalHeaderItem(static_cast<int>(c),
-                                      new QTableWidgetItem(Q(fields[c]->DisplayLabel())));
-    grid->setRowCount(0);
-    for (result.First(); !result.Eof(); result.Next()) {
-        const int row = grid->rowCount();
-        grid->insertRow(row);
-        for (size_t c = 0; c < fields.size(); ++c) {
-            auto* item = new QTableWidgetItem(Q(fields[c]->DisplayText()));
-            if (fields[c]->Alignment() == TAlignment::taRightJustify)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            grid->setItem(row, static_cast<int>(c), item);
-        }
-    }
-    result.First();
-}
-
 void TfDataSetPrint::btnSortClick() {
     FReport.RunSortQuery();
-    ShowResult(dbgQ, FReport.Sorted());
     tabs->setCurrentWidget(tabSort);
 }
 
 void TfDataSetPrint::btnGroupClick() {
     FReport.RunGroupQuery();
-    ShowResult(dbgQG, FReport.Grouped());
     tabs->setCurrentWidget(tabGroup);
-}
-
-void TfDataSetPrint::PrintResult(TDataSet& result) {
-    PrintGrid(Title(), QFont("Arial CE", 8, QFont::Bold), result);
 }
 
 void TfDataSetPrint::hideEvent(QHideEvent* event) {

@@ -1,10 +1,11 @@
 // The grouping form ("fDataSetPrint") and the grid's print-group and export entry points: the
 // settings page arranges group and summary columns over the temporary copy, "Sortiranje" and
-// "Grupiranje" run the local queries, and the result pages print or copy them. One form per
-// process, created on first use and kept.
+// "Grupiranje" run the local queries, and the result pages show them in tool grids that print or
+// copy them under the form's title. One form per process, created on first use and kept.
 #pragma once
 
 #include "grid/print/GroupReport.h"
+#include "platform/dataset/DataSource.h"
 
 #include <QDialog>
 #include <string>
@@ -17,6 +18,7 @@ class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class QWidget;
+class TFwwDBGrid;
 
 class TfDataSetPrint : public QDialog {
     Q_OBJECT
@@ -31,8 +33,6 @@ public:
 
     void btnSortClick();
     void btnGroupClick();
-    //! Prints a result page's dataset titled with the form's title.
-    void PrintResult(TDataSet& result);
 
     TGroupReport& Report() { return FReport; }
 
@@ -48,8 +48,8 @@ public:
     QCheckBox* cbShowSumOp;
     QPushButton* btnSort;
     QPushButton* btnGroup;
-    QTableWidget* dbgQ;
-    QTableWidget* dbgQG;
+    TFwwDBGrid* dbgQ;
+    TFwwDBGrid* dbgQG;
 
 protected:
     void hideEvent(QHideEvent* event) override;
@@ -59,9 +59,10 @@ private:
     void ShowLists();
     void TitleClicked(int column);
     void ColumnMoved(int fromVisual, int toVisual);
-    static void ShowResult(QTableWidget* grid, TDataSet& result);
 
     TGroupReport FReport;
+    TDataSource dsQ;
+    TDataSource dsQG;
 };
 
 //! The process's grouping form, created on first use.

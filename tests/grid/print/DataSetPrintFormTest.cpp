@@ -1,9 +1,12 @@
 // The grouping form's widgets driving the report: default lists, list clicks and the operator
-// check box recaptioning, a title click, the sort button filling its page, and hiding discarding
-// the temporary table.
+// check box recaptioning, a title click, the result pages as tool grids titled with the form's
+// title and printing through the installed service, and hiding discarding the temporary table.
 #include "PrintTestSupport.h"
 
+#include "grid/GridHooks.h"
+#include "grid/Ufwgrid.h"
 #include "grid/print/uDsPrint.h"
+#include "platform/dataset/DataSource.h"
 #include "platform/localdb/temp/PrivateDatabase.h"
 #include "platform/settings/Locale.h"
 #include "platform/ui/RecordingUi.h"
@@ -12,10 +15,12 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -25,6 +30,23 @@ QStringList Items(const QListWidget* list) {
         items << list->item(i)->text();
     return items;
 }
+
+QString Cell(const TFwwDBGrid* grid, int row, int column) {
+    return grid->model()->index(row, column).data().toString();
+}
+
+QString Title(const TFwwDBGrid* grid, int column) {
+    return grid->model()->headerData(column, Qt::Horizontal).toString();
+}
+
+// Puts the grids' services back as they were, so that no other case sees a recording one.
+class TServicesRestored {
+public:
+    ~TServicesRestored() { GridServices() = FSaved; }
+
+private:
+    TGridServices FSaved = GridServices();
+};
 
 class DataSetPrintFormTest : public ::testing::Test {
 protected:
@@ -63,9 +85,58 @@ TEST_F(DataSetPrintFormTest, TitleClickOnTheLastColumnLeavesOnlyTheCount) {
 TEST_F(DataSetPrintFormTest, SortButtonShowsRowsAndTheTotalRowOnItsPage) {
     form.btnSortClick();
     EXPECT_EQ(form.tabs->currentWidget(), form.tabSort);
-    ASSERT_EQ(form.dbgQ->rowCount(), 4);
-    EXPECT_EQ(form.dbgQ->item(3, 0)->text().toStdString(), form.Report().TotalMarker());
-    EXPECT_EQ(form.dbgQ->horizontalHeaderItem(2)->text(), "SUM ZNESEK");
+    ASSERT_EQ(form.dbgQ->model()->rowCount(), 4);
+    EXPECT_EQ(Cell(form.dbgQ, 1, 1), "Postavka 2");
+    EXPECT_EQ(Cell(form.dbgQ, 3, 0).toStdString(), form.Report().TotalMarker());
+    EXPECT_EQ(Title(form.dbgQ, 2), "SUM ZNESEK");
+}
+
+TEST_F(DataSetPrintFormTest, ResultPagesAreToolGridsWithTheReportButtons) {
+    const TGridButtons expected = ButtonBit(TGridButton::gbLocate) | ButtonBit(TGridButton::gbPrint) |
+                                  ButtonBit(TGridButton::gbGraph) | ButtonBit(TGridButton::gbTitleWordWrap) |
+                                  ButtonBit(TGridButton::gbCopyToClip);
+    for (const TFwwDBGrid* grid : {form.dbgQ, form.dbgQG}) {
+        EXPECT_EQ(grid->gridButtons(), expected);
+        EXPECT_TRUE(grid->tabKeyNavigation());
+        EXPECT_TRUE(grid->ShowHorzScrollBar());
+    }
+    EXPECT_EQ(form.dbgQ->parentWidget(), form.tabSort);
+    EXPECT_EQ(form.dbgQG->parentWidget(), form.tabGroup);
+    EXPECT_FALSE(form.dbgQ->verticalHeader()->isVisibleTo(form.dbgQ));
+    EXPECT_TRUE(form.dbgQG->verticalHeader()->isVisibleTo(form.dbgQG));
+}
+
+TEST_F(DataSetPrintFormTest, GroupButtonShowsSubtotalsAndTheGrandTotalInItsGrid) {
+    form.btnGroupClick();
+    EXPECT_EQ(form.tabs->currentWidget(), form.tabGroup);
+    EXPECT_EQ(form.dbgQG->DataSource()->DataSet(), &form.Report().Grouped());
+    // "#" is empty in every row: three NAZIV rows, their one "#" subtotal, the grand total.
+    const QString marker = QString::fromStdString(form.Report().TotalMarker());
+    ASSERT_EQ(form.dbgQG->model()->rowCount(), 5);
+    EXPECT_EQ(Cell(form.dbgQG, 0, 1), "Postavka 1");
+    EXPECT_EQ(Cell(form.dbgQG, 3, 1), marker);
+    EXPECT_EQ(Cell(form.dbgQG, 4, 0), marker);
+    EXPECT_EQ(Cell(form.dbgQG, 4, 2), "9,00");
+    EXPECT_EQ(Cell(form.dbgQG, 4, 3), "3");
+}
+
+TEST_F(DataSetPrintFormTest, ResultGridsCarryTheTitleAndPrintUnderIt) {
+    EXPECT_EQ(form.dbgQ->labelText(), "Seznam postavk");
+    form.title->setPlainText("Prva vrstica\nDruga vrstica");
+    EXPECT_EQ(form.dbgQG->labelText(), "Prva vrstica\nDruga vrstica");
+
+    TServicesRestored restored;
+    std::vector<std::pair<std::string, TDataSet*>> printed;
+    GridServices().PrintList = [&printed](TFwwDBGrid& grid) {
+        printed.emplace_back(grid.labelText(), grid.DataSource()->DataSet());
+    };
+    form.dbgQ->Print(); // nothing to print before the query ran
+    EXPECT_TRUE(printed.empty());
+    form.btnSortClick();
+    form.dbgQ->Print();
+    ASSERT_EQ(printed.size(), 1u);
+    EXPECT_EQ(printed[0].first, "Prva vrstica\nDruga vrstica");
+    EXPECT_EQ(printed[0].second, &form.Report().Sorted());
 }
 
 TEST_F(DataSetPrintFormTest, QueryErrorsFromTheButtonsAreShownNotThrown) {
