@@ -1,0 +1,18 @@
+// Dates and terms from the coupon schedule, the holdings history and the index table: the span of
+// a security's coupons, the latest purchase date of a holding, the next coupon start after a day
+// and the latest index day on or before a date.
+#pragma once
+
+#include "app/RunContext.h"
+
+#include <string>
+
+//! SteviloDni := days from the first coupon start to the last coupon end, 0 when there are none;
+//! leaves Qkpn2 on the first coupon start (PRVDAN).
+void RacunajSteviloDni(TRunContext& context, int sfvp);
+//! The latest purchase date of the holding on the report day; day 0 when it has none.
+TDateTime RacunajDanNKPMAX(TRunContext& context, int sfvp, int idpog);
+//! The first coupon start strictly after the day, as date text; empty after the last one.
+std::string BeriNaslednjiKupon(TDM& dm, int sfvp, TDateTime day);
+//! The latest day on or before the date with a value of any index, as date text; empty when none.
+std::string BeriPrviDanZaINX(TDM& dm, TDateTime day);

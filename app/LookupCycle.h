@@ -1,0 +1,30 @@
+// The statement cycle every lookup of the valuation follows on its data-module dataset: close, one
+// line of text, variables by name, open; and the guard that shows a failed lookup's message
+// before the error goes on to end the run.
+#pragma once
+
+#include "oracle/OracleData.h"
+#include "platform/settings/DateTime.h"
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+using TLookupVariables = std::initializer_list<std::pair<const char*, TVariant>>;
+
+//! Closes the dataset, sets the text as its one line, assigns the variables and opens it.
+void RunLookup(TOracleDataSet& dataSet, const std::string& text, TLookupVariables variables = {});
+
+//! Runs step; on any error shows message (when not empty) and raises the error again.
+template <typename TStep> auto Reported(const std::string& message, TStep&& step) -> decltype(step());
+
+//! "Napaka:" + CR + the statement: the message of most lookups.
+std::string NapakaMessage(const std::string& statement);
+
+//! The calendar day a short-date text names, as a bound date; raises for an unreadable text.
+TVariant DayOfText(const std::string& dayText);
+//! The calendar day of a date, as a bound date.
+TVariant DayValue(TDateTime day);
+
+#include "app/LookupCycle.inl"

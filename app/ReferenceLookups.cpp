@@ -1,0 +1,76 @@
+// The statements of the reference-data lookups as the valuation sends them, with the message each
+// shows when it fails. Only bound values reach the statements.
+#include "app/ReferenceLookups.h"
+
+#include "app/LookupCycle.h"
+
+double BeriTecaj(TDM& dm, const std::string& currency, const std::string& dayText) {
+    if (currency == "E")
+        return 1.0;
+    const std::string text = std::string("SELECT TCJ FROM VLN ") + " WHERE SFVLT= :SFVLT " +
+                             " AND SFVLN = '0' " + " AND DAN <= :DAN " + " ORDER BY DAN DESC ";
+    return Reported(text, [&] {
+        RunLookup(dm.Qvln, text, {{"SFVLT", TVariant::FromText(currency)}, {"DAN", DayOfText(dayText)}});
+        return dm.Qvln.IsEmpty() ? 0.0 : dm.Qvln.FieldByName("TCJ").AsFloat();
+    });
+}
+
+bool JeDolzniskiVP(TDM& dm, const std::string& sffin) {
+    const std::string text = std::string("SELECT COUNT(SIF.KRT) STEV FROM FIN, SIF ") +
+                             " WHERE FIN.SFFIN= :SFFIN " + " AND FIN.SFLST IN ('D', 'K', 'k') " +
+                             " AND FIN.SFLST=SIF.SIF " + " AND SIF.SSF='LST' ";
+    return Reported(NapakaMessage(text), [&] {
+        RunLookup(dm.Qfin, text, {{"SFFIN", TVariant::FromText(sffin)}});
+        return dm.Qfin.FieldByName("STEV").AsInteger() > 0;
+    });
+}
+
+std::string BeriSflst(TDM& dm, const std::string& sffin) {
+    const std::string text = std::string("SELECT FIN.SFLST SFLST FROM FIN ") + " WHERE FIN.SFFIN= :SFFIN ";
+    return Reported(NapakaMessage(text), [&] {
+        RunLookup(dm.Qfin, text, {{"SFFIN", TVariant::FromText(sffin)}});
+        return dm.Qfin.FieldByName("SFLST").AsString();
+    });
+}
+
+void BeriTekociKupon(TRunContext& context, int sfvp) {
+    const std::string text = std::string("SELECT  MAX(ZDNDAN) ZDNDAN, MAX(SFOBD) SFOBD, MAX(SFINX) SFINX ") +
+                             ", MAX(REFOBM) REFOBM " + ", MAX(GLVOBR) GLVOBR " + ", MAX(SFOBR) SFOBR " +
+                             ", MAX(OBRPRC) OBRPRC, MAX(OBROBR) OBROBR  FROM KPN " + " WHERE SFVP= :SFVP " +
+                             " AND PRVDAN <= :report_date AND ZDNDAN >= :report_date  ";
+    Reported(NapakaMessage(text), [&] {
+        RunLookup(context.DM.Qkpn, text,
+                  {{"SFVP", TVariant::FromInteger(sfvp)}, {"REPORT_DATE", DayValue(context.ReportDay)}});
+    });
+}
+
+double BeriINX(TDM& dm, const std::string& sfinx, const std::string& dayText) {
+    const std::string text = std::string("SELECT INX FROM INX ") + " WHERE SFINX= :SFINX " +
+                             " AND DAN <= :DAN " + " ORDER BY DAN DESC ";
+    return Reported("Napaka: sfvp:\r" + text, [&] {
+        RunLookup(dm.Qinx, text, {{"SFINX", TVariant::FromText(sfinx)}, {"DAN", DayOfText(dayText)}});
+        return dm.Qinx.FieldByName("INX").AsFloat();
+    });
+}
+
+std::string BeriNazivIndeksa(TDM& dm, const std::string& sfinx) {
+    const std::string text = std::string("SELECT NZV FROM SFINX ") + " WHERE SFINX= :SFINX ";
+    return Reported(text, [&] {
+        RunLookup(dm.Qsfinx, text, {{"SFINX", TVariant::FromText(sfinx)}});
+        return dm.Qsfinx.FieldByName("NZV").AsString();
+    });
+}
+
+int BeriEcb014(TDM& dm, double days) {
+    const std::string text = std::string("SELECT  ECB_SIFR_ID  COL14 FROM ECB_SIFRANTI ") +
+                             " WHERE ECB_SEZNAM_ID='014' " + " AND INTERVAL_OD <= :VALUE " +
+                             " AND (INTERVAL_DO>= :VALUE OR INTERVAL_DO IS NULL) ";
+    int code = 0;
+    try {
+        RunLookup(dm.Qecb, text, {{"VALUE", TVariant::FromFloat(days)}});
+        code = dm.Qecb.FieldByName("COL14").AsInteger();
+    } catch (...) {
+        // A missing list must not stop the run: the first code stands in.
+    }
+    return code > 0 ? code : 1;
+}

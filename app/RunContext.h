@@ -1,0 +1,54 @@
+// The values the main window's module works on: the shell values of the start-up, the referent of
+// the run, the report day of the day picker and the valuation's intermediate values. One object per
+// main window (a test makes a fresh one); the window fills it and shows the run's labels.
+#pragma once
+
+#include "app/uDM.h"
+#include "platform/settings/DateTime.h"
+
+#include <string>
+#include <vector>
+
+//! The labels a run writes into; the window shows them, the batch runner and tests may ignore them.
+class IRunLabels {
+public:
+    virtual ~IRunLabels() = default;
+    //! lblSporocilo shown with a progress text.
+    virtual void ShowSporocilo(const std::string& text) = 0;
+    virtual void HideSporocilo() = 0;
+    //! lblStevec: the number of source rows read.
+    virtual void SetStevec(const std::string& text) = 0;
+};
+
+//! Labels nobody sees.
+IRunLabels& NoRunLabels();
+
+class TRunContext {
+public:
+    explicit TRunContext(TDM& dm) : DM(dm) {}
+
+    TDM& DM;
+    IRunLabels* Labels = &NoRunLabels();
+
+    // Shell values.
+    const std::string ProgramName = "ZORVEKA";
+    std::string AppDir; //!< ends in "/" when not empty
+    std::string DatabaseName;
+    std::string AliasName;
+    std::string UserName;
+    std::string UserPassword;
+    //! The positional command-line arguments (alias, user, password, optional user code).
+    std::vector<std::string> Arguments;
+    //! The referent of the run (BeriPodatke).
+    std::string Referent;
+
+    //! The date of the day picker eDan, without time of day.
+    TDateTime ReportDay = 0;
+
+    // Values the lookups leave for the valuation.
+    double SteviloDni = 0;    //!< span of the coupon schedule in days
+    double ZST = 0;           //!< pledged lots of the contract's holding
+    double GLVTCJNKP = 0;     //!< purchase price of the deal's holding
+    double STEVILO_LOTOV = 0; //!< lots from the deals; becomes the output row's value
+    double DOGZST = 0;        //!< pledged lots from the deals
+};
