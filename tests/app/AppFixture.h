@@ -1,0 +1,36 @@
+// A fresh engine database per test with the reporting schema and no rows, a data module logged on
+// to it with the session reading day.month.year, a program directory of the test's own and a
+// recording user interface; rows are put in by hand, each test with its fixed report day.
+#pragma once
+
+#include "app/RunContext.h"
+#include "platform/ui/RecordingUi.h"
+#include "platform/ui/UiGuards.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace apptest {
+
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    //! Runs each statement on the data module's session and commits.
+    void Run(const std::vector<std::string>& statements);
+    //! The text of a file of the test's program directory.
+    std::string ReadAppFile(const std::string& name) const;
+
+    std::string Folder; //!< the program directory, ending in "/"
+    TRecordingUi RecordingUi;
+    std::unique_ptr<TDM> DM;
+    std::unique_ptr<TRunContext> Context;
+
+private:
+    std::unique_ptr<TScopedUi> FUiScope;
+};
+
+} // namespace apptest
