@@ -2,6 +2,7 @@
 #include "grid/print/uDsPrint.h"
 
 #include "grid/Ufwgrid.h"
+#include "grid/print/GroupColumnCells.h"
 #include "platform/localdb/export/DataSetExport.h"
 #include "platform/settings/Exceptions.h"
 #include "platform/ui/UiGuards.h"
@@ -63,7 +64,7 @@ TfDataSetPrint::TfDataSetPrint(QWidget* parent)
       tabSort(nullptr), tabGroup(nullptr), dbgTemp(new QTableWidget), lbGroup(new QListWidget),
       eLine(new QLineEdit), lbSum(new QListWidget), cbShowSumOp(new QCheckBox("Pokaži sumarni operator")),
       btnSort(new QPushButton("Sortiranje")), btnGroup(new QPushButton("Grupiranje")), dbgQ(nullptr),
-      dbgQG(nullptr), dsQ(&FReport.Sorted()), dsQG(&FReport.Grouped()) {
+      dbgQG(nullptr), dsQ(&FReport.Sorted()), dsQG(&FReport.Grouped()), FGroupCells(nullptr) {
     setWindowTitle("fDataSetPrint");
     title->setMaximumHeight(60);
     dbgTemp->setFixedHeight(36);
@@ -89,6 +90,7 @@ TfDataSetPrint::TfDataSetPrint(QWidget* parent)
     tabGroup = new QWidget;
     dbgQ = ResultGrid(tabSort, dsQ, false);
     dbgQG = ResultGrid(tabGroup, dsQG, true);
+    FGroupCells = new TGroupColumnCells(*dbgQG);
     tabs->addTab(tabSettings, "Nastavitve");
     tabs->addTab(tabSort, "Sortiranje");
     tabs->addTab(tabGroup, "Grupiranje");
@@ -186,6 +188,7 @@ void TfDataSetPrint::btnSortClick() {
 
 void TfDataSetPrint::btnGroupClick() {
     FReport.RunGroupQuery();
+    FGroupCells->MarkGroupColumns(static_cast<int>(FReport.Settings().Groups().size()));
     tabs->setCurrentWidget(tabGroup);
 }
 

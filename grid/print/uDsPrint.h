@@ -19,6 +19,7 @@ class QTabWidget;
 class QTableWidget;
 class QWidget;
 class TFwwDBGrid;
+class TGroupColumnCells;
 
 class TfDataSetPrint : public QDialog {
     Q_OBJECT
@@ -63,6 +64,7 @@ private:
     TGroupReport FReport;
     TDataSource dsQ;
     TDataSource dsQG;
+    TGroupColumnCells* FGroupCells;
 };
 
 //! The process's grouping form, created on first use.

@@ -12,6 +12,7 @@
 #include "platform/ui/RecordingUi.h"
 #include "platform/ui/UiGuards.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QListWidget>
@@ -118,6 +119,28 @@ TEST_F(DataSetPrintFormTest, GroupButtonShowsSubtotalsAndTheGrandTotalInItsGrid)
     EXPECT_EQ(Cell(form.dbgQG, 4, 0), marker);
     EXPECT_EQ(Cell(form.dbgQG, 4, 2), "9,00");
     EXPECT_EQ(Cell(form.dbgQG, 4, 3), "3");
+}
+
+TEST_F(DataSetPrintFormTest, GroupColumnsOfTheGroupResultStandApartFromTheSums) {
+    form.resize(700, 400);
+    form.show();
+    const QColor caption = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
+    // Row 1: the current row 0 is drawn selected whatever its column.
+    auto background = [this](int column) {
+        const QImage image = form.dbgQG->viewport()->grab().toImage();
+        const QRect cell = form.dbgQG->visualRect(form.dbgQG->model()->index(1, column));
+        return image.pixelColor(cell.left() + 2, cell.bottom() - 1);
+    };
+    form.btnGroupClick();
+    EXPECT_EQ(background(0), caption);
+    EXPECT_EQ(background(1), caption);
+    EXPECT_NE(background(2), caption);
+
+    // Only "#" groups now; the column after it holds a sum and is drawn as one.
+    form.Report().Settings().TitleClick(form.Report().Temp(), 1);
+    form.btnGroupClick();
+    EXPECT_EQ(background(0), caption);
+    EXPECT_NE(background(1), caption);
 }
 
 TEST_F(DataSetPrintFormTest, ResultGridsCarryTheTitleAndPrintUnderIt) {
