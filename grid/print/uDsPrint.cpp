@@ -51,7 +51,8 @@ TFwwDBGrid* ResultGrid(QWidget* page, TDataSource& source, bool rowIndicator) {
     grid->SetgridButtons(ResultButtons);
     grid->setTabKeyNavigation(true);
     grid->verticalHeader()->setVisible(rowIndicator);
-    grid->SetShowHorzScrollBar(true);
+    // ScrollBars stays at both: the horizontal bar the form wants and the vertical one a long
+    // report needs (setting ShowHorzScrollBar would drop the latter).
     grid->Loaded();
     grid->SetAlign(TAlign::alClient);
     return grid;

@@ -100,6 +100,7 @@ TEST_F(DataSetPrintFormTest, ResultPagesAreToolGridsWithTheReportButtons) {
         EXPECT_EQ(grid->gridButtons(), expected);
         EXPECT_TRUE(grid->tabKeyNavigation());
         EXPECT_TRUE(grid->ShowHorzScrollBar());
+        EXPECT_NE(grid->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     }
     EXPECT_EQ(form.dbgQ->parentWidget(), form.tabSort);
     EXPECT_EQ(form.dbgQG->parentWidget(), form.tabGroup);
