@@ -5,8 +5,8 @@
 
 #include "oracle/OracleData.h"
 #include "platform/settings/DateTime.h"
+#include "platform/ui/UserInterface.h"
 
-#include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -26,5 +26,3 @@ std::string NapakaMessage(const std::string& statement);
 TVariant DayOfText(const std::string& dayText);
 //! The calendar day of a date, as a bound date.
 TVariant DayValue(TDateTime day);
-
-#include "app/LookupCycle.inl"
