@@ -17,7 +17,15 @@ using TLookupVariables = std::initializer_list<std::pair<const char*, TVariant>>
 void RunLookup(TOracleDataSet& dataSet, const std::string& text, TLookupVariables variables = {});
 
 //! Runs step; on any error shows message (when not empty) and raises the error again.
-template <typename TStep> auto Reported(const std::string& message, TStep&& step) -> decltype(step());
+template <typename TStep> auto Reported(const std::string& message, TStep&& step) -> decltype(step()) {
+    try {
+        return step();
+    } catch (...) {
+        if (!message.empty())
+            Ui().ShowMessage(message);
+        throw;
+    }
+}
 
 //! "Napaka:" + CR + the statement: the message of most lookups.
 std::string NapakaMessage(const std::string& statement);
