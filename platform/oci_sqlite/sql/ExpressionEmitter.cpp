@@ -168,7 +168,8 @@ Emitted SqliteEmitter::ColumnRef(const Expr& e, const Scope& scope) {
         if (!column && match->known)
             ThrowOracleError(904, "\"" + e.qualifier + "\".\"" + e.text + "\": invalid identifier", e.offset);
         Emitted out = Make(prefix + Quote(e.text), column ? TypeOf(*column) : SqlType::Unknown);
-        out.column = column;
+        if (column)
+            out.column = *column;
         return out;
     }
     if (e.qualifier.empty() && variables_.count(e.text))

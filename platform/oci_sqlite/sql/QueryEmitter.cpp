@@ -19,6 +19,18 @@ bool IsDual(const TableRef& t) {
     return t.name == "DUAL" && !t.subquery;
 }
 
+// Counts the query blocks under emission, also when one fails.
+class DepthGuard {
+public:
+    explicit DepthGuard(int& depth) : depth_(++depth) {}
+    ~DepthGuard() { --depth_; }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+
+private:
+    int& depth_;
+};
+
 } // namespace
 
 std::optional<TableInfo> SqliteEmitter::FindTable(const std::string& name) const {
@@ -58,6 +70,7 @@ std::vector<std::string> SqliteEmitter::ItemNames(const SelectCore& core) const 
 }
 
 std::string SqliteEmitter::EmitQuery(const Query& q, const Scope* outer, std::vector<Emitted>* itemTypes) {
+    const DepthGuard depth(queryDepth_);
     std::vector<Scope> scopes(q.cores.size());
     std::vector<Emitted> firstItems;
     std::string sql;
@@ -66,7 +79,8 @@ std::string SqliteEmitter::EmitQuery(const Query& q, const Scope* outer, std::ve
         if (i > 0)
             sql += " " + SetOperator(q.setOps[i - 1]) + " ";
         sql += Core(q.cores[i], scopes[i], i == 0 ? &firstItems : nullptr);
-        if (i == 0 && !outer)
+        // Only the statement's own first branch names and types the result.
+        if (i == 0 && queryDepth_ == 1)
             resultColumns_ = ResultColumns(q.cores[0], scopes[0], firstItems);
     }
     if (!q.orderBy.empty())

@@ -7,6 +7,7 @@
 #include "platform/oci_sqlite/sql/Ast.h"
 
 #include <functional>
+#include <optional>
 #include <set>
 
 namespace orasql {
@@ -16,8 +17,10 @@ enum class SqlType { Unknown, Number, Text, Date, Rowid };
 struct Emitted {
     std::string sql;
     SqlType type = SqlType::Unknown;
-    const ColumnInfo* column = nullptr; // set when the expression is a plain table column
-    bool literal = false;               // a string literal whose value is `value`
+    // Set when the expression is a plain table column. A copy, not a pointer into the scope: the
+    // types of a subquery's items outlive the subquery's scope (subquery in FROM, INSERT ... SELECT).
+    std::optional<ColumnInfo> column;
+    bool literal = false; // a string literal whose value is `value`
     std::string value;
 };
 
@@ -112,6 +115,7 @@ private:
     std::set<std::string> variables_;
     std::map<std::string, TableInfo> tableCache_;
     std::vector<ColumnInfo> resultColumns_;
+    int queryDepth_ = 0; // query blocks being emitted; a subquery in FROM has no outer scope either
 };
 
 // `ownerOf` names the table key a column belongs to (empty when unknown).

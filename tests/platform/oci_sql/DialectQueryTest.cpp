@@ -117,6 +117,24 @@ TEST_F(DialectQuery, SubqueriesInExistsScalarAndCorrelated) {
               "ORA-01427: single-row subquery returns more than one row");
 }
 
+// The data access layer counts any query as "select count(*) from (" + sql + ")".
+TEST_F(DialectQuery, SubqueriesInFromWithAndWithoutAlias) {
+    EXPECT_EQ(db.One("select count(*) from (select id from emp)"), "4");
+    EXPECT_EQ(db.One("select count(*) from (select id, name from emp where dept = 10 order by name desc)"),
+              "2");
+    EXPECT_EQ(db.One("select count(*) from (select e.id from emp e where e.salary > 100 order by e.id) x"),
+              "2");
+    EXPECT_EQ(db.Exec("select x.name from (select name, dept from emp where dept is not null) x "
+                      "where x.dept = 20"),
+              (Rows{{"Cene"}}));
+    // A CHAR column keeps its length through the subquery, so a shorter literal is padded to it.
+    EXPECT_EQ(db.Exec("select name from (select name, code from emp) where code = 'A' order by name"),
+              (Rows{{"Ana"}, {"Dora"}}));
+    EXPECT_EQ(db.One("select count(*) from (select count(*) from (select dept from emp where dept = :d))",
+                     {{"D", int64_t{10}}}),
+              "1");
+}
+
 TEST_F(DialectQuery, DualSelectsOneRowAndJoinsAsATable) {
     EXPECT_EQ(db.Exec("select 'x' from dual"), (Rows{{"x"}}));
     EXPECT_EQ(db.Exec("select dummy from dual"), (Rows{{"X"}}));

@@ -117,3 +117,27 @@ TEST_F(TranslatorActions, SelectsDescribeTheirColumnsWithOracleTypes) {
     EXPECT_EQ(t.columns[2].scale, 2);
     EXPECT_EQ(T("select sysdate - 1, trunc(sysdate) from dual").columns[1].oracleType, "DATE");
 }
+
+TEST_F(TranslatorActions, SubqueryInFromPassesItsColumnTypesOut) {
+    db.Exec("create table d (day date not null, code char(2), amount number(9,2))");
+    for (const char* sql :
+         {"select code, amount, day from (select code, amount, day from d where amount > 0 order by day)",
+          "select s.code, s.amount, s.day from (select code, amount, day from d) s"}) {
+        const std::vector<ColumnInfo> columns = T(sql).columns;
+        ASSERT_EQ(columns.size(), 3u) << sql;
+        EXPECT_EQ(columns[0].oracleType, "CHAR") << sql;
+        EXPECT_EQ(columns[0].length, 2) << sql;
+        EXPECT_EQ(columns[1].oracleType, "NUMBER") << sql;
+        EXPECT_EQ(columns[1].precision, 9) << sql;
+        EXPECT_EQ(columns[1].scale, 2) << sql;
+        EXPECT_EQ(columns[2].oracleType, "DATE") << sql;
+        EXPECT_TRUE(columns[2].notNull) << sql;
+    }
+    EXPECT_EQ(T("select count(*) from (select code from d)").columns.at(0).oracleType, "NUMBER");
+    // A later branch's subquery describes nothing: the first branch names and types the result.
+    const std::vector<ColumnInfo> branches =
+        T("select code, day from d union all select code, day from (select day, code from d)").columns;
+    ASSERT_EQ(branches.size(), 2u);
+    EXPECT_EQ(branches[0].name + ":" + branches[0].oracleType, "CODE:CHAR");
+    EXPECT_EQ(branches[1].name + ":" + branches[1].oracleType, "DAY:DATE");
+}

@@ -160,6 +160,50 @@ TEST_F(OciStatement, ExpressionsAreDescribedByTheirValuesAndOracleNames) {
               24334);
 }
 
+// The data access layer counts a query's rows as "select count(*) from (" + sql + ")".
+TEST_F(OciStatement, CountOverASubqueryInFrom) {
+    for (int id = 1; id <= 5; ++id)
+        InsertNamed(id, "n" + std::to_string(id));
+    EXPECT_EQ(client.Query("select count(*) from (select id from emp)"), (Rows{{"5"}}));
+    EXPECT_EQ(
+        client.Query("select count(*) from (select id, name from emp where id > :low order by name desc)",
+                     {{"low", "2"}}),
+        (Rows{{"3"}}));
+    EXPECT_EQ(client.Query("select count(*) from (select e.id from emp e where e.id <= 2) x"), (Rows{{"2"}}));
+    EXPECT_EQ(client.Query("select count(*) from (select emp.*, emp.rowid from emp where name like 'n%')"),
+              (Rows{{"5"}}));
+}
+
+TEST_F(OciStatement, ColumnsOfASubqueryInFromAreDescribedAsTheTableColumns) {
+    InsertNamed(1, "a");
+    for (const char* sql : {"select s.name, s.salary from (select name, salary from emp order by id) s",
+                            "select name, salary from emp union all select name, salary from "
+                            "(select salary, name from emp where id > 0)"}) {
+        Statement query(client, sql);
+        ASSERT_EQ(query.Execute(0), OCI_SUCCESS) << query.Status(OCI_ERROR).text;
+        const struct {
+            ub2 type, size;
+            sb1 scale;
+        } expected[] = {{SQLT_CHR, 30, 0}, {SQLT_NUM, 22, 2}};
+        for (ub4 i = 0; i < 2; ++i) {
+            void* param = nullptr;
+            ASSERT_EQ(client.oci.OCIParamGet(query.stmt, OCI_HTYPE_STMT, client.err, &param, i + 1),
+                      OCI_SUCCESS);
+            ub2 type = 0, size = 0;
+            sb1 scale = -1;
+            client.oci.OCIAttrGet(param, OCI_DTYPE_PARAM, &type, nullptr, OCI_ATTR_DATA_TYPE, client.err);
+            client.oci.OCIAttrGet(param, OCI_DTYPE_PARAM, &size, nullptr, OCI_ATTR_DATA_SIZE, client.err);
+            client.oci.OCIAttrGet(param, OCI_DTYPE_PARAM, &scale, nullptr, OCI_ATTR_SCALE, client.err);
+            EXPECT_EQ(type, expected[i].type) << sql << " column " << i;
+            EXPECT_EQ(size, expected[i].size) << sql << " column " << i;
+            EXPECT_EQ(scale, expected[i].scale) << sql << " column " << i;
+        }
+    }
+    EXPECT_EQ(
+        client.Query("select name, id from emp union all select name, id from (select id, name from emp)"),
+        (Rows{{"a", "1"}, {"a", "1"}}));
+}
+
 TEST_F(OciStatement, DefinesConvertToEveryRequestedType) {
     ASSERT_EQ(client
                   .Run("INSERT INTO emp (id, name, salary, hired, code) VALUES "
