@@ -1,6 +1,6 @@
 // A check that a demo database feeds the transfer run: the day's extraction statement of the
-// source rows run over it, counted by account class. Used by the tests and the benchmark; the
-// program itself builds the statement in its own module.
+// source rows, as the run builds it, run over it and counted by account class. Used by the tests
+// and the benchmark.
 #pragma once
 
 #include "oracle/Oracle.h"
@@ -9,9 +9,6 @@
 #include <map>
 #include <string>
 #include <vector>
-
-// The extraction statement for a report day; days are written as DD.MM.YYYY.
-std::string ExtractionStatement(TDateTime day);
 
 // Runs a query and returns its rows with every column read as text (NULL as the empty text).
 std::vector<std::vector<std::string>> QueryRows(TOracleSession& session, const std::string& sql);

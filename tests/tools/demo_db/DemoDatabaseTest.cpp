@@ -2,6 +2,7 @@
 // extraction finds positions of both account classes with the threshold, "_S" and no-deal cases as
 // the run will meet them, a New Year's day has rows, and an existing file is kept unless forced.
 #include "tools/demo_db/DemoDatabase.h"
+#include "app/SourceExtraction.h"
 #include "platform/settings/Exceptions.h"
 #include "tools/demo_db/EngineLibrary.h"
 #include "tools/demo_db/ExtractionCheck.h"
