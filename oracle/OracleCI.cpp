@@ -3,6 +3,7 @@
 #include "oracle/OracleCI.h"
 
 #include "platform/settings/Exceptions.h"
+#include "platform/settings/TextUtils.h"
 
 #include <dlfcn.h>
 #include <fstream>
@@ -22,12 +23,6 @@ struct TLibraryState {
 TLibraryState& State() {
     static TLibraryState state;
     return state;
-}
-
-std::string Upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
 }
 
 std::vector<std::string> ProcessCommandLine() {
@@ -181,9 +176,9 @@ void SetOracleCommandLine(std::vector<std::string> arguments) {
 }
 
 std::string ArgumentValue(const std::vector<std::string>& arguments, const std::string& key) {
-    const std::string wanted = Upper(key) + "=";
+    const std::string wanted = UpperCase(key) + "=";
     for (const std::string& argument : arguments) {
-        const size_t at = Upper(argument).find(wanted);
+        const size_t at = UpperCase(argument).find(wanted);
         if (at != std::string::npos)
             return argument.substr(at + wanted.size());
     }

@@ -1,6 +1,7 @@
 // The client configuration the logon dialog lists: net service names from tnsnames.ora (following
 // "ifile" entries) without the default domain, which comes from sqlnet.ora or is "WORLD".
 #include "oracle/OracleCI.h"
+#include "platform/settings/TextUtils.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -9,19 +10,6 @@
 #include <sstream>
 
 namespace {
-
-std::string Upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
-std::string Trim(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
 
 // The file without comment lines and without anything inside parentheses.
 std::string TopLevelText(const std::string& fileName) {
@@ -57,7 +45,7 @@ void ReadNames(const std::string& fileName, const std::string& domain, std::set<
         const std::string value = Trim(text.substr(
             equals + 1, valueEnd == std::string::npos ? std::string::npos : valueEnd - equals - 1));
         start = equals + 1;
-        if (Upper(left) == "IFILE") {
+        if (UpperCase(left) == "IFILE") {
             ReadNames(value, domain, names, depth + 1);
             if (valueEnd == std::string::npos)
                 break;
@@ -67,7 +55,7 @@ void ReadNames(const std::string& fileName, const std::string& domain, std::set<
         std::stringstream list(left);
         std::string name;
         while (std::getline(list, name, ',')) {
-            name = Upper(Trim(name));
+            name = UpperCase(Trim(name));
             const std::string suffix = "." + domain;
             if (!domain.empty() && name.size() > suffix.size() &&
                 name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
@@ -97,8 +85,8 @@ std::string DefaultDomain() {
     std::string line;
     while (std::getline(file, line)) {
         const size_t equals = line.find('=');
-        if (equals != std::string::npos && Upper(Trim(line.substr(0, equals))) == "NAMES.DEFAULT_DOMAIN")
-            return Upper(Trim(line.substr(equals + 1)));
+        if (equals != std::string::npos && UpperCase(Trim(line.substr(0, equals))) == "NAMES.DEFAULT_DOMAIN")
+            return UpperCase(Trim(line.substr(equals + 1)));
     }
     return "WORLD";
 }

@@ -1,34 +1,18 @@
 // The connect string "user/password@database as role": split before logging on, built back for
 // messages. Double quotes protect a "/" or "@" inside a quoted name and stay in the text.
 #include "oracle/Oracle.h"
+#include "platform/settings/TextUtils.h"
 
 #include <algorithm>
-
-namespace {
-
-std::string Upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
-std::string Trim(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-} // namespace
 
 TConnectString ParseConnectString(const std::string& text) {
     TConnectString parts;
     std::string rest = text;
     std::replace(rest.begin(), rest.end(), '\t', ' ');
-    const size_t as = Upper(rest).find(" AS ");
+    const size_t as = UpperCase(rest).find(" AS ");
     if (as != std::string::npos) {
-        parts.Role = Trim(rest.substr(as + 4));
-        rest = Trim(rest.substr(0, as));
+        parts.Role = Trim(rest.substr(as + 4), " ");
+        rest = Trim(rest.substr(0, as), " ");
     }
     std::string* target = &parts.Username;
     bool quoted = false;
@@ -51,7 +35,7 @@ TConnectString ParseConnectString(const std::string& text) {
 }
 
 TConnectAs ConnectAsFromText(const std::string& role) {
-    const std::string upper = Upper(role);
+    const std::string upper = UpperCase(role);
     if (upper == "SYSDBA")
         return TConnectAs::caSYSDBA;
     if (upper == "SYSOPER")

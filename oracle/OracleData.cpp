@@ -2,24 +2,10 @@
 // fetching records (all at open, lazily, or block by block when unidirectional), the record count
 // and ExecuteStatement.
 #include "oracle/OracleData.h"
+#include "platform/settings/TextUtils.h"
 
 #include <algorithm>
 #include <cassert>
-
-namespace {
-
-std::string Upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
-std::string TrimRight(const std::string& text) {
-    const size_t end = text.find_last_not_of(' ');
-    return end == std::string::npos ? std::string() : text.substr(0, end + 1);
-}
-
-} // namespace
 
 TOracleDataSet::TOracleDataSet(std::string name) : TDataSet(std::move(name)) {}
 
@@ -176,7 +162,7 @@ TVariant TOracleDataSet::ColumnFieldValue(const TOracleQuery& query, int column,
     case SQLT_LNG: {
         std::string text = query.ColumnAsString(column);
         if (FSession->Preferences.TrimStringFields && info.Fetch.Type == SQLT_STR)
-            text = TrimRight(text);
+            text = TrimRight(text, " ");
         const bool memo = FieldDefs()[FieldDefs().IndexOf(info.FieldName)].DataType == TFieldType::ftMemo;
         return memo && text.empty() ? TVariant() : TVariant::FromText(text);
     }
@@ -278,7 +264,7 @@ void TOracleDataSet::ExecuteStatement() {
 
 std::string TOracleDataSet::UpdatingTableName() const {
     if (!UpdatingTable.empty()) {
-        std::string table = Upper(UpdatingTable);
+        std::string table = UpperCase(UpdatingTable);
         std::erase(table, '"');
         return table;
     }

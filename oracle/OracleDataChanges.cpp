@@ -2,16 +2,12 @@
 // DML query and addressed by ROWID, each under "savepoint QEL__LOCKPOINT" and committed per post;
 // locking and verifying records; re-reading one record; server errors as translated messages.
 #include "oracle/OracleData.h"
+#include "platform/settings/TextUtils.h"
 
 namespace {
 
 const char kRowIdVariable[] = "qel__rowid";
 const char kDeletedByOther[] = "Record has been deleted by another user";
-
-std::string TrimRight(const std::string& text) {
-    const size_t end = text.find_last_not_of(' ');
-    return end == std::string::npos ? std::string() : text.substr(0, end + 1);
-}
 
 } // namespace
 
@@ -86,7 +82,7 @@ bool TOracleDataSet::HasValue(const TVariant& value) const {
     if (value.IsNull())
         return false;
     if (value.Kind() == TVarKind::Text && FSession->Preferences.TrimStringFields)
-        return !TrimRight(value.Text()).empty();
+        return !TrimRight(value.Text(), " ").empty();
     return true;
 }
 

@@ -3,16 +3,11 @@
 #include "oracle/OracleLogon.h"
 
 #include "platform/settings/ConfigPaths.h"
+#include "platform/settings/TextUtils.h"
 
 #include <optional>
 
 namespace {
-
-std::string Upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 class TCancellingDialog : public ILogonDialog {
 public:
@@ -25,7 +20,7 @@ ILogonDialog* installedDialog = nullptr;
 // The first argument containing "UserId=" (any case) from its eighth character on.
 std::optional<std::string> UserIdArgument() {
     for (const std::string& argument : OracleCommandLine()) {
-        if (Upper(argument).find("USERID=") != std::string::npos)
+        if (UpperCase(argument).find("USERID=") != std::string::npos)
             return argument.size() > 7 ? argument.substr(7) : std::string();
     }
     return std::nullopt;
@@ -76,7 +71,7 @@ ILogonDialog* SetDefaultLogonDialog(ILogonDialog* dialog) {
 
 std::string ConfirmPasswordChange(TOracleSession& session, const std::string& newPassword,
                                   const std::string& verification) {
-    if (Upper(newPassword) != Upper(verification))
+    if (UpperCase(newPassword) != UpperCase(verification))
         return LogonTexts()[TLogonText::VerificationFailed];
     try {
         session.ChangePassword(newPassword);

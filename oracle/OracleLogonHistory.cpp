@@ -3,23 +3,14 @@
 #include "oracle/OracleLogon.h"
 
 #include "platform/settings/IniFile.h"
+#include "platform/settings/TextUtils.h"
 
 #include <algorithm>
 
-namespace {
-
-std::string Upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
-} // namespace
-
 std::string THistoryItem::Caption() const {
-    std::string caption = Upper(Username);
+    std::string caption = UpperCase(Username);
     if (!Database.empty())
-        caption += "@" + Upper(Database);
+        caption += "@" + UpperCase(Database);
     if (!Role.empty())
         caption += " AS " + Role;
     return caption;

@@ -4,6 +4,7 @@
 
 #include "platform/settings/DateText.h"
 #include "platform/settings/FloatText.h"
+#include "platform/settings/TextUtils.h"
 
 #include <cmath>
 #include <cstring>
@@ -21,12 +22,6 @@ std::string ParamName(OCIParam* param, OCIError* error) {
     ub4 length = 0;
     Oci().OCIAttrGet(param, OCI_DTYPE_PARAM, &name, &length, OCI_ATTR_NAME, error);
     return name ? std::string(reinterpret_cast<const char*>(name), std::min<ub4>(length, 30)) : std::string();
-}
-
-std::string Upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
 }
 
 // Sizes of LONG values held per row; longer values are cut, as a truncated fetch is accepted.
@@ -121,9 +116,9 @@ void TOracleQuery::DefineColumns() {
 }
 
 int TOracleQuery::ColumnIndex(const std::string& name) const {
-    const std::string wanted = Upper(name);
+    const std::string wanted = UpperCase(name);
     for (size_t i = 0; i < FColumns.size(); ++i) {
-        if (Upper(FColumns[i].Name) == wanted)
+        if (UpperCase(FColumns[i].Name) == wanted)
             return static_cast<int>(i);
     }
     return -1;

@@ -2,6 +2,7 @@
 // change and the registry of live sessions that the library logs off when the process ends.
 #include "oracle/Oracle.h"
 #include "oracle/OracleData.h"
+#include "platform/settings/TextUtils.h"
 
 #include <algorithm>
 #include <cstring>
@@ -36,12 +37,6 @@ TLibraryShutdown& Shutdown() {
 
 bool IsLogonWarning(int code) {
     return code == 28002 || code == 28011;
-}
-
-std::string Upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
 }
 
 template <typename Handle> void AllocateHandle(OCIEnv* env, Handle*& handle, ub4 type) {
@@ -93,8 +88,8 @@ void TOracleSession::SetConnected(bool value) {
 }
 
 bool TOracleSession::OdbcMode() const {
-    return Upper(LogonDatabase).find("ODBC:") != std::string::npos ||
-           Upper(LogonUsername).find("ODBC:") != std::string::npos;
+    return UpperCase(LogonDatabase).find("ODBC:") != std::string::npos ||
+           UpperCase(LogonUsername).find("ODBC:") != std::string::npos;
 }
 
 void TOracleSession::Check(sword status) {
@@ -169,7 +164,7 @@ void TOracleSession::CheckServerBanner() {
     char banner[501] = {};
     Check(Oci().OCIServerVersion(FSvc, FError, reinterpret_cast<OraText*>(banner), sizeof banner,
                                  OCI_HTYPE_SVCCTX));
-    const std::string upper = Upper(banner);
+    const std::string upper = UpperCase(banner);
     if (upper.find("ORACLE8") == std::string::npos && upper.find("ORACLE9") == std::string::npos &&
         upper.find("RELEASE 1") == std::string::npos)
         throw Exception(kNeedsOci7);

@@ -1,6 +1,7 @@
 // Finding the ":name" places of a statement text. Quoted strings, both comment forms and the
 // assignment operator ":=" start no variable; double-quoted identifiers get no special treatment.
 #include "oracle/Oracle.h"
+#include "platform/settings/TextUtils.h"
 
 #include <algorithm>
 
@@ -10,12 +11,6 @@ enum class TScanState { Normal, Name, Quote, BlockComment, LineComment };
 
 bool IsNameCharacter(unsigned char c) {
     return c == '#' || c == '$' || c == '_' || std::isalnum(c) || c > 127;
-}
-
-std::string Upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
 }
 
 } // namespace
@@ -54,7 +49,7 @@ std::vector<std::pair<std::string, int>> TOracleQuery::FindVariables(const std::
             state = TScanState::Normal;
             if (name.empty())
                 break;
-            name = Upper(name);
+            name = UpperCase(name);
             if (!unique ||
                 std::none_of(found.begin(), found.end(), [&](const auto& f) { return f.first == name; }))
                 found.emplace_back(name, colon);

@@ -1,5 +1,6 @@
 // Column declarations of the local tables: one name per field type, the size in brackets for text.
 #include "platform/localdb/LocalFieldTypes.h"
+#include "platform/settings/TextUtils.h"
 
 #include <array>
 #include <cctype>
@@ -23,12 +24,6 @@ constexpr std::array<std::pair<TFieldType, const char*>, 12> TypeNames{{
     {TFieldType::ftBlob, "BLOB"},
 }};
 
-std::string Upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
 } // namespace
 
 std::string ColumnDeclaration(const TFieldDef& def) {
@@ -42,7 +37,7 @@ std::string ColumnDeclaration(const TFieldDef& def) {
 
 TFieldDef FieldDefOfColumn(const std::string& name, const std::string& declaration) {
     const size_t bracket = declaration.find('(');
-    const std::string typeName = Upper(declaration.substr(0, bracket));
+    const std::string typeName = UpperCase(declaration.substr(0, bracket));
     TFieldDef def{name, TFieldType::ftMemo};
     for (const auto& [type, text] : TypeNames)
         if (typeName == text)

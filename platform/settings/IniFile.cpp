@@ -3,6 +3,7 @@
 #include "platform/settings/IniFile.h"
 
 #include "platform/settings/Exceptions.h"
+#include "platform/settings/TextUtils.h"
 
 #include <algorithm>
 #include <cctype>
@@ -16,13 +17,6 @@
 namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-
-std::string Trim(const std::string& text) {
-    const size_t begin = text.find_first_not_of(" \t\r");
-    if (begin == std::string::npos)
-        return "";
-    return text.substr(begin, text.find_last_not_of(" \t\r") - begin + 1);
-}
 
 bool SameName(const std::string& a, const std::string& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -84,7 +78,7 @@ void TIniFile::Load() {
         }
         if (!text.empty() && text.back() == '\r')
             text.pop_back();
-        const std::string trimmed = Trim(text);
+        const std::string trimmed = Trim(text, " \t\r");
         if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']') {
             sections_.push_back(TSection{Trim(trimmed.substr(1, trimmed.size() - 2)), {}});
             continue;
@@ -92,8 +86,8 @@ void TIniFile::Load() {
         TLine line{text, "", ""};
         const size_t equals = trimmed.find('=');
         if (!IsComment(trimmed) && equals != std::string::npos && equals > 0) {
-            line.Key = Trim(trimmed.substr(0, equals));
-            line.Value = Trim(trimmed.substr(equals + 1));
+            line.Key = Trim(trimmed.substr(0, equals), " \t\r");
+            line.Value = Trim(trimmed.substr(equals + 1), " \t\r");
         }
         sections_.back().Lines.push_back(std::move(line));
     }
@@ -164,12 +158,12 @@ void TIniFile::WriteString(const std::string& section, const std::string& key, c
     const size_t keyIndex = KeyIndex(sections_[sectionIndex], key);
     if (keyIndex < lines.size()) {
         lines[keyIndex].Text = lines[keyIndex].Key + "=" + value;
-        lines[keyIndex].Value = Trim(value);
+        lines[keyIndex].Value = Trim(value, " \t\r");
     } else {
         // After the section's last entry, so blank lines separating it from the next section stay there.
         auto last = std::find_if(lines.rbegin(), lines.rend(),
-                                 [](const TLine& line) { return !Trim(line.Text).empty(); });
-        lines.insert(last.base(), TLine{key + "=" + value, key, Trim(value)});
+                                 [](const TLine& line) { return !Trim(line.Text, " \t\r").empty(); });
+        lines.insert(last.base(), TLine{key + "=" + value, key, Trim(value, " \t\r")});
     }
     Save();
 }
