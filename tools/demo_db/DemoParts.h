@@ -17,7 +17,7 @@ void GenerateCoupons(TDemoWorld& world);              // Coupons.cpp: KPN, SFINX
 void GenerateMarketLists(TDemoWorld& world);          // MarketLists.cpp: ECB_SIFRANTI, TRG, KTC
 void GenerateAccounts(TDemoWorld& world);             // Accounts.cpp: MATRIKA, SIFKONT
 void GenerateContracts(TDemoWorld& world);            // Contracts.cpp: ORG, OSB, POG
-int GenerateSpecialCases(TDemoWorld& world);          // SpecialCases.cpp; returns the positions it made
+int GenerateSpecialCases(TDemoWorld& world);          // NamedCases.cpp; returns the positions it made
 void GeneratePositions(TDemoWorld& world, int count); // Positions.cpp
 void GenerateClosings(TDemoWorld& world);             // Holdings.cpp: VPSHST from the holdings, ZDNHST
 
