@@ -1,0 +1,30 @@
+// The call goes through Qp, whose output variables the data module declares as texts.
+#include "app/ClosingProcedure.h"
+
+#include "app/LookupCycle.h"
+#include "platform/settings/DateText.h"
+
+namespace {
+
+std::string VariableText(const TOracleQuery& query, const std::string& name) {
+    const TVariant value = query.VariableValue(name);
+    return value.IsNull() ? std::string() : value.Text();
+}
+
+} // namespace
+
+void PrepissProceduro(TRunContext& context, int otLik) {
+    int year = 0, month = 0, day = 0;
+    DecodeDate(context.ReportDay, year, month, day);
+    const std::string statement = std::string(" begin ") + "OBLI_COPY( " + " '" +
+                                  FormatDayMonthYear(day, month, year) + "', " + " " + std::to_string(otLik) +
+                                  ", " + " :status, " + " :StatusText " + " ) " + " ; end; ";
+    TOracleQuery& qp = context.DM.Qp;
+    Reported("Napaka pri klicu procedure: \r" + statement, [&] {
+        qp.CloseStatement();
+        qp.SetSQLText(statement);
+        qp.Execute();
+        Ui().ShowMessage("Status: " + VariableText(qp, "status") + "\r" +
+                         "StatusText: " + VariableText(qp, "StatusText"));
+    });
+}
