@@ -1,0 +1,22 @@
+// The repayment plan of an amortising position: its coupon periods read from the security's coupon
+// schedule (at most 100) and written as OBLIAM rows of one OBLIM row. The interest of a period is a
+// pure function, so the day-count rules are tested apart from the database.
+#pragma once
+
+#include "app/OblimRow.h"
+#include "app/uDM.h"
+
+#include <string>
+
+//! The most coupon periods one plan holds; later periods are not read.
+constexpr int MaxKuponov = 100;
+
+//! The interest of one period at rate percent a year, for lots of the nominal value, over the days
+//! from PRVDAN to ZDNDAN with the schedule's day basis (SFOBD) and end-day rule (SFOBM).
+double ObrestiObdobja(double rate, double lots, double nominal, double days, const std::string& sfobd,
+                      const std::string& sfobm);
+
+//! Loads the coupon plan of security sfvp and appends one OBLIAM row per period for OBLIM row seq
+//! holding lots; sets the output record's ZNESNOM to the nominal value. Writes nothing without
+//! coupons. A failed coupon read shows "Napaka:", a CR and the statement, and raises again.
+void ZapisVrsticObliam(TDM& dm, TRowOutput& output, int seq, int sfvp, double lots);
