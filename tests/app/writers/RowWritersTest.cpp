@@ -1,6 +1,7 @@
 // OBLIM and OBLIMD1 rows written through the result datasets and read back from the database: the
 // row pair with its columns, the amortisation values, the deal-account rules, the exchange code,
-// the zero day stored as no date, and a rejected row that leaves nothing behind.
+// the zero day stored as no date, and rejected rows (a failed exchange lookup among them) that leave
+// nothing behind.
 #include "WritersFixture.h"
 
 #include "app/RowWriters.h"
@@ -124,6 +125,12 @@ TEST_F(RowWriters, ExchangeCodeOfTheLatestOpenListing) {
     Output.OblimRow.SFVP = 8;
     ZapisVrsticeOblim(*DM, Output, 2);
     EXPECT_EQ(Value("SELECT KODA_BORZE FROM OBLIM WHERE ID_SEQ_OBLIM=2"), "");
+
+    Run({"DROP TABLE TRG"});
+    EXPECT_ANY_THROW(ZapisVrsticeOblim(*DM, Output, 3));
+    ASSERT_EQ(RecordingUi.Messages.size(), 1u);
+    EXPECT_EQ(RecordingUi.Messages[0].rfind("8\rSELECT mic   FROM trg   WHERE sftrg IN ", 0), 0u);
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM OBLIM WHERE ID_SEQ_OBLIM=3"), "0");
 }
 
 TEST_F(RowWriters, ZeroAndEmptyDaysAreStoredAsNoDate) {
