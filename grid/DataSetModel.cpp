@@ -1,6 +1,7 @@
 // The grid's model: columns and rows rebuilt on the dataset's notifications, cells read lazily.
 #include "grid/DataSetModel.h"
 
+#include "grid/FieldAlignment.h"
 #include "platform/dataset/DataSet.h"
 #include "platform/dataset/DataSetGuards.h"
 
@@ -8,17 +9,6 @@ namespace {
 
 // Rows a lazily fetching dataset reads ahead when the view scrolls past what it holds.
 constexpr int FetchBlock = 256;
-
-Qt::Alignment AlignmentOf(TAlignment alignment) {
-    switch (alignment) {
-    case TAlignment::taRightJustify:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    case TAlignment::taCenter:
-        return Qt::AlignCenter;
-    default:
-        return Qt::AlignLeft | Qt::AlignVCenter;
-    }
-}
 
 } // namespace
 
@@ -42,7 +32,7 @@ QVariant TDataSetModel::data(const QModelIndex& index, int role) const {
     if (!field || !Active() || index.row() >= FRows)
         return {};
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(AlignmentOf(field->Alignment()));
+        return QVariant::fromValue(HorizontalAlignment(field->Alignment()) | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return {};
     try {

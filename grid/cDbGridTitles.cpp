@@ -3,6 +3,7 @@
 // an end ellipsis, and word-break when titles wrap.
 #include "grid/cDbGrid.h"
 
+#include "grid/FieldAlignment.h"
 #include "platform/dataset/Field.h"
 
 #include <QMouseEvent>
@@ -17,17 +18,6 @@ void DrawInnerEdge(QPainter& painter, const QRect& rect, const QColor& topLeft, 
     painter.setPen(topLeft);
     painter.drawLine(rect.topLeft(), rect.topRight());
     painter.drawLine(rect.topLeft(), rect.bottomLeft());
-}
-
-int TextAlignment(TAlignment alignment) {
-    switch (alignment) {
-    case TAlignment::taRightJustify:
-        return Qt::AlignRight;
-    case TAlignment::taCenter:
-        return Qt::AlignHCenter;
-    default:
-        return Qt::AlignLeft;
-    }
 }
 
 QString Caption(const QFontMetrics& metrics, const QString& text, const QRect& rect, bool wrap) {
@@ -84,7 +74,7 @@ void TTitleHeader::paintSection(QPainter* painter, const QRect& rect, int logica
     const QString text =
         Caption(QFontMetrics(FGrid.TitleFont()), QString::fromStdString(field->DisplayLabel()), textRect,
                 FGrid.TitleWordwrap());
-    painter->drawText(textRect, TextAlignment(field->Alignment()) | Qt::AlignTop, text);
+    painter->drawText(textRect, HorizontalAlignment(field->Alignment()) | Qt::AlignTop, text);
     painter->restore();
 }
 

@@ -1,6 +1,7 @@
 // Painting the list on a QPrinter. Text is clipped to its cell, as Qt does unless told otherwise.
 #include "grid/print/PrinterCanvas.h"
 
+#include "grid/FieldAlignment.h"
 #include "platform/settings/Exceptions.h"
 
 #include <QFile>
@@ -8,17 +9,6 @@
 #include <climits>
 
 namespace {
-
-int AlignmentFlags(TAlignment alignment) {
-    switch (alignment) {
-    case TAlignment::taRightJustify:
-        return Qt::AlignRight;
-    case TAlignment::taCenter:
-        return Qt::AlignHCenter;
-    default:
-        return Qt::AlignLeft;
-    }
-}
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -84,8 +74,8 @@ int TPrinterCanvas::WrappedHeight(const std::string& text, int width) const {
 
 void TPrinterCanvas::DrawText(const std::string& text, const TPrintRect& rect, TAlignment alignment,
                               bool wordBreak) {
-    const int flags =
-        AlignmentFlags(alignment) | Qt::AlignTop | (wordBreak ? Qt::TextWordWrap : Qt::TextSingleLine);
+    const int flags = int(HorizontalAlignment(alignment) | Qt::AlignTop) |
+                      (wordBreak ? Qt::TextWordWrap : Qt::TextSingleLine);
     FPainter.drawText(QRect(rect.Left, rect.Top, rect.Width, rect.Height), flags, Text(text));
 }
 
