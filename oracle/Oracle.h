@@ -294,6 +294,8 @@ public:
     std::string PreparedText() const;
 
 private:
+    double ColumnAsNumber(int index, double (*parseText)(const std::string&),
+                          const std::string& typeName) const;
     void CheckReady() const;
     void Prepare();
     void Bind();

@@ -225,7 +225,9 @@ int TOracleQuery::ColumnAsInteger(int index) const {
     throw Exception("Cannot convert field " + ColumnName(index) + " to an Integer");
 }
 
-double TOracleQuery::ColumnAsFloat(int index) const {
+// Floats and dates read a value the same way; only a text goes through its own parser.
+double TOracleQuery::ColumnAsNumber(int index, double (*parseText)(const std::string&),
+                                    const std::string& typeName) const {
     const TVariant value = ColumnValue(index);
     switch (value.Kind()) {
     case TVarKind::Null:
@@ -238,35 +240,20 @@ double TOracleQuery::ColumnAsFloat(int index) const {
         return value.DateTime();
     case TVarKind::Text:
         try {
-            return StrToFloat(value.Text());
+            return parseText(value.Text());
         } catch (const Exception&) {
             break;
         }
     case TVarKind::Bytes:
         break;
     }
-    throw Exception("Cannot convert field " + ColumnName(index) + " to a Float");
+    throw Exception("Cannot convert field " + ColumnName(index) + " to a " + typeName);
+}
+
+double TOracleQuery::ColumnAsFloat(int index) const {
+    return ColumnAsNumber(index, StrToFloat, "Float");
 }
 
 TDateTime TOracleQuery::ColumnAsDate(int index) const {
-    const TVariant value = ColumnValue(index);
-    switch (value.Kind()) {
-    case TVarKind::Null:
-        return 0;
-    case TVarKind::Integer:
-        return static_cast<double>(value.Integer());
-    case TVarKind::Float:
-        return value.Float();
-    case TVarKind::DateTime:
-        return value.DateTime();
-    case TVarKind::Text:
-        try {
-            return ParseDateTime(value.Text());
-        } catch (const Exception&) {
-            break;
-        }
-    case TVarKind::Bytes:
-        break;
-    }
-    throw Exception("Cannot convert field " + ColumnName(index) + " to a Date");
+    return ColumnAsNumber(index, ParseDateTime, "Date");
 }
