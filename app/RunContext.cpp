@@ -8,6 +8,9 @@ public:
     void ShowSporocilo(const std::string&) override {}
     void HideSporocilo() override {}
     void SetStevec(const std::string&) override {}
+    void SetStevilo(const std::string&) override {}
+    void SetKorak(const std::string&) override {}
+    void SetGridSource(TDataSource&) override {}
 };
 
 } // namespace

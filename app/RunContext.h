@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/uDM.h"
+#include "platform/dataset/DataSource.h"
 #include "platform/settings/DateTime.h"
 
 #include <string>
@@ -18,6 +19,12 @@ public:
     virtual void HideSporocilo() = 0;
     //! lblStevec: the number of source rows read.
     virtual void SetStevec(const std::string& text) = 0;
+    //! lblStevilo: the number of rows in the main grid.
+    virtual void SetStevilo(const std::string& text) = 0;
+    //! lblKorak: the name of the valuation step under way (the window keeps it hidden).
+    virtual void SetKorak(const std::string& step) = 0;
+    //! The data source the main grid shows.
+    virtual void SetGridSource(TDataSource& source) = 0;
 };
 
 //! Labels nobody sees.

@@ -15,6 +15,21 @@
 
 namespace apptest {
 
+//! The run's labels as a list of calls: "show <text>", "hide", "count <text>", "rows <text>",
+//! "step <name>" and "grid <dataset name or ->", in order.
+class TRecordedLabels : public IRunLabels {
+public:
+    std::vector<std::string> Calls;
+    void ShowSporocilo(const std::string& text) override { Calls.push_back("show " + text); }
+    void HideSporocilo() override { Calls.push_back("hide"); }
+    void SetStevec(const std::string& text) override { Calls.push_back("count " + text); }
+    void SetStevilo(const std::string& text) override { Calls.push_back("rows " + text); }
+    void SetKorak(const std::string& step) override { Calls.push_back("step " + step); }
+    void SetGridSource(TDataSource& source) override {
+        Calls.push_back("grid " + (source.DataSet() ? source.DataSet()->Name() : std::string("-")));
+    }
+};
+
 class AppTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -12,14 +12,7 @@
 namespace {
 
 using apptest::AppTest;
-
-class TRecordedLabels : public IRunLabels {
-public:
-    std::vector<std::string> Calls;
-    void ShowSporocilo(const std::string& text) override { Calls.push_back("show " + text); }
-    void HideSporocilo() override { Calls.push_back("hide"); }
-    void SetStevec(const std::string& text) override { Calls.push_back("count " + text); }
-};
+using apptest::TRecordedLabels;
 
 std::string Booking(int id, int account, int security, const std::string& deal, const std::string& amount,
                     const std::string& day, int idobd = 0) {
