@@ -1,0 +1,33 @@
+// Assembling the program. The window is shown and asked to become active; the activation itself
+// (by the window manager or the X server) starts the logon, as it did on the original desktop.
+#include "app/qt/Program.h"
+
+#include "grid/chart/GraphButton.h"
+#include "grid/print/PrintButtons.h"
+#include "oracle/OracleCI.h"
+
+#include <QApplication>
+
+TProgram::TProgram(const std::vector<std::string>& commandLine, IUserInterface& ui, ILogonDialog& logonDialog)
+    : FUi(ui), FPreviousDialog(SetDefaultLogonDialog(&logonDialog)) {
+    InstallGraphButton();
+    InstallPrintButtons();
+    SetOracleCommandLine(commandLine);
+    FForm = std::make_unique<TForm1>(commandLine);
+    QApplication::setApplicationName(QString::fromStdString(FForm->Context().ProgramName));
+    FForm->show();
+    FForm->activateWindow();
+}
+
+TProgram::~TProgram() {
+    FForm.reset();
+    SetDefaultLogonDialog(FPreviousDialog);
+}
+
+int TProgram::Exec() {
+    return FForm->Terminated() ? 0 : QApplication::exec();
+}
+
+std::vector<std::string> CommandLine(int argc, char** argv) {
+    return std::vector<std::string>(argv, argv + argc);
+}

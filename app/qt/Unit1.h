@@ -1,0 +1,105 @@
+// TForm1, the main window: the day, the risk type and the run's buttons above the result grid, the
+// repayment-plan detail below it and the status area. It starts the program up on the first
+// activation and turns clicks into calls of app_core (run, preview, start-up), showing the run's
+// labels; the work itself is not done here.
+#pragma once
+
+#include "app/OblimRow.h"
+#include "app/RunContext.h"
+#include "app/qt/EditorLauncher.h"
+#include "app/uDM.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QDateEdit;
+class QLabel;
+class QMenu;
+class QPushButton;
+class TFwwDBGrid;
+class TRadioGroup;
+
+class TForm1 : public QMainWindow, public IRunLabels {
+    Q_OBJECT
+public:
+    //! commandLine is the whole command line, the program first. The editor launcher opens the
+    //! referent file.
+    explicit TForm1(std::vector<std::string> commandLine, IEditorLauncher& editor = DetachedEditorLauncher());
+    ~TForm1() override;
+
+    // The components, named as on the form, top to bottom.
+    QWidget* Panel3;
+    QLabel* Label4;
+    QDateEdit* eDan;
+    QPushButton* btnPredogled;
+    QPushButton* btnStart;
+    QLabel* lblStevilo;
+    TRadioGroup* rgRiskType;
+    QLabel* lblStevec;
+    QLabel* lblKorak;
+    QWidget* Panel1;
+    TFwwDBGrid* DBGrid1;
+    QWidget* pnlObliam;
+    TFwwDBGrid* DbGrid2;
+    QWidget* Panel2;
+    QWidget* pnlLogo;
+    QLabel* lblBaza;
+    QLabel* Label1;
+    QLabel* lblSporocilo;
+    QPushButton* btnIzhod;
+    QMenu* Nastavitve1;
+    QAction* ReferentVIni1;
+
+    // Event handlers. Each runs as a user action: an exception ending it goes to the error display.
+    void FormCreate();
+    void AppActivate();
+    void btnIzhodClick();
+    void btnStartClick();
+    void btnPredogledClick();
+    void DBGrid1DblClick();
+    void DbGrid2DblClick();
+    void ReferentVIni1Click();
+
+    //! The item index of rgRiskType: the OT_LIK of the rows shown and written.
+    int RiskType() const;
+    //! Whether the start-up or Izhod ended the application.
+    bool Terminated() const { return FTerminated; }
+    //! Called when the application ends (default: closes the event loop).
+    std::function<void()> OnTerminate;
+
+    TDM& DM() { return FDM; }
+    TRunContext& Context() { return FContext; }
+
+    // The run's labels.
+    void ShowSporocilo(const std::string& text) override;
+    void HideSporocilo() override;
+    void SetStevec(const std::string& text) override;
+    void SetStevilo(const std::string& text) override;
+    void SetKorak(const std::string& step) override;
+    void SetGridSource(TDataSource& source) override;
+
+private:
+    void CreateRunPanel();
+    void CreateGrids();
+    void CreateStatusPanel();
+    void CreateMenu();
+    void Connect();
+    //! The run's day and risk type from eDan and rgRiskType.
+    void TakeControls();
+    //! Runs action with the run's controls disabled, errors to the error display.
+    void RunExclusive(const std::function<void()>& action);
+    void Startup();
+    void Terminate();
+
+    std::vector<std::string> FCommandLine;
+    IEditorLauncher& FEditor;
+    TDM FDM;
+    TRunContext FContext{FDM};
+    TRowOutput FOutput;
+    bool PrvaAktivacija = true;
+    bool FTerminated = false;
+    bool FBusy = false; // an action runs; the grids' double-clicks wait for it
+};

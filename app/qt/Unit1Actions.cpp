@@ -1,0 +1,81 @@
+// The user's actions on the main window: the run, the preview, the repayment-plan detail and the
+// referent file. One action runs at a time: the run lets window messages through, and a second
+// run started inside the first would write the same day's rows twice.
+#include "app/qt/Unit1.h"
+
+#include "app/Preview.h"
+#include "app/ReferentFile.h"
+#include "app/TransferRun.h"
+#include "app/qt/BusyControls.h"
+#include "app/qt/EditorCommand.h"
+#include "app/qt/RadioGroup.h"
+#include "grid/Ufwgrid.h"
+#include "platform/settings/ConfigPaths.h"
+#include "platform/settings/DateTime.h"
+#include "platform/ui/UserInterface.h"
+
+#include <QAction>
+#include <QDateEdit>
+#include <QPushButton>
+
+void TForm1::Connect() {
+    connect(btnStart, &QPushButton::clicked, this, [this] { btnStartClick(); });
+    connect(btnPredogled, &QPushButton::clicked, this, [this] { btnPredogledClick(); });
+    connect(btnIzhod, &QPushButton::clicked, this, [this] { btnIzhodClick(); });
+    connect(ReferentVIni1, &QAction::triggered, this, [this] { ReferentVIni1Click(); });
+    DBGrid1->OnDblClick = [this] { DBGrid1DblClick(); };
+    DbGrid2->OnDblClick = [this] { DbGrid2DblClick(); };
+}
+
+int TForm1::RiskType() const {
+    return rgRiskType->ItemIndex();
+}
+
+void TForm1::TakeControls() {
+    const QDate day = eDan->date();
+    FContext.ReportDay = EncodeDate(day.year(), day.month(), day.day());
+    FOutput.RiskType = RiskType();
+}
+
+void TForm1::RunExclusive(const std::function<void()>& action) {
+    if (FBusy)
+        return;
+    RunGuarded([&] {
+        const TBusyControls busy({btnStart, btnPredogled, eDan, rgRiskType}, FBusy);
+        TakeControls();
+        action();
+    });
+}
+
+void TForm1::btnStartClick() {
+    RunExclusive([this] { StartPrenosa(FContext, FOutput); });
+}
+
+void TForm1::btnPredogledClick() {
+    RunExclusive([this] { Predogled(FContext, RiskType()); });
+}
+
+void TForm1::DBGrid1DblClick() {
+    RunExclusive([this] {
+        Ui().ProcessMessages();
+        const int id = IzbranaPozicija(FDM);
+        if (id <= 0) {
+            pnlObliam->hide();
+            return;
+        }
+        pnlObliam->show();
+        if (!BeriObliam(FContext, RiskType(), id))
+            pnlObliam->hide(); // a position without a plan shows nothing
+    });
+}
+
+void TForm1::DbGrid2DblClick() {
+    if (!FBusy)
+        pnlObliam->hide();
+}
+
+void TForm1::ReferentVIni1Click() {
+    RunGuarded([this] {
+        FEditor.Start(EditorCommand(ReferentFileName(AppDir(), FContext.ProgramName), ProcessEnvironment));
+    });
+}

@@ -1,0 +1,92 @@
+// The main window's life: the start-up on the first activation of the application (command line,
+// alias, logon) and the end through Izhod, which leaves an empty ZORVEKA.conf behind.
+#include "app/qt/Unit1.h"
+
+#include "app/Startup.h"
+#include "grid/Ufwgrid.h"
+#include "platform/settings/ConfigPaths.h"
+#include "platform/ui/UserInterface.h"
+
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QGuiApplication>
+#include <QLabel>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+const std::string kUsage = "ZORVEKA  alias user password ";
+
+//! Replaces the file by an empty one; a file that cannot be written is no reason to stay.
+void RecreateEmpty(const std::string& fileName) {
+    std::error_code ignored;
+    std::filesystem::remove(fileName, ignored);
+    std::ofstream file(fileName, std::ios::trunc);
+}
+
+} // namespace
+
+void TForm1::FormCreate() {
+    OnTerminate = [this] {
+        close();
+        QCoreApplication::exit(0);
+    };
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            AppActivate();
+    });
+    Connect();
+}
+
+void TForm1::AppActivate() {
+    RunGuarded([this] { Startup(); });
+}
+
+void TForm1::Startup() {
+    if (!PrvaAktivacija)
+        return;
+    PrvaAktivacija = false;
+    pnlObliam->hide();
+    FContext.Arguments = PositionalArguments(FCommandLine);
+    if (FContext.Arguments.size() < 3) {
+        Ui().ShowMessage(kUsage);
+        Ui().ProcessMessages();
+        Terminate();
+        return;
+    }
+    Ui().ProcessMessages();
+    eDan->setDate(QDate::currentDate());
+    FContext.AppDir = AppDir();
+    Ui().ProcessMessages();
+    FContext.DatabaseName = "orc1";
+    FContext.AliasName = FContext.Arguments[0];
+    FContext.UserName = FContext.Arguments[1];
+    FContext.UserPassword = FContext.Arguments[2];
+    // An unknown alias is not a failed logon: it goes to the error display and the window stays.
+    FContext.DatabaseName = ResolveAlias(TAliasConfiguration(), FContext.AliasName);
+    try {
+        // A logon refused inside the logon dialog raises nothing: the window then works unconnected.
+        PrijavaVBazo(FContext);
+        setWindowTitle(QString::fromStdString(FContext.ProgramName));
+        lblBaza->setText(QString::fromStdString(FContext.AliasName + " (" + FContext.DatabaseName + ") / " +
+                                                FContext.UserName));
+    } catch (const std::exception&) {
+        Ui().ShowMessage("Prijava v " + FContext.DatabaseName + " ni uspela!");
+        Terminate();
+        Ui().ProcessMessages();
+        return;
+    }
+    Ui().ProcessMessages();
+}
+
+void TForm1::btnIzhodClick() {
+    RecreateEmpty(FContext.AppDir + FContext.ProgramName + ".conf");
+    Terminate();
+}
+
+void TForm1::Terminate() {
+    FTerminated = true;
+    if (OnTerminate)
+        OnTerminate();
+}
