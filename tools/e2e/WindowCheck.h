@@ -1,0 +1,34 @@
+// What the end-to-end check does with the running program: waits for the start-up that the
+// window's activation triggers, clicks "&Start prenosa", checks the grid, its row count and the
+// closing procedure's status message, saves a screenshot of the window and ends the event loop.
+#pragma once
+
+#include "UnattendedUi.h"
+#include "app/qt/Unit1.h"
+
+#include <QObject>
+#include <QTimer>
+#include <string>
+
+class TWindowCheck : public QObject {
+    Q_OBJECT
+public:
+    TWindowCheck(TForm1& window, TUnattendedUi& ui, std::string screenshot);
+    //! Begins once the event loop runs.
+    void Start();
+    //! 0 when every check held.
+    int Result() const { return FResult; }
+
+private:
+    void Poll();
+    void RunAndCheck();
+    void Fail(const std::string& reason);
+    void Finish(int result);
+
+    TForm1& FWindow;
+    TUnattendedUi& FUi;
+    const std::string FScreenshot;
+    QTimer FTimer;
+    int FPolls = 0;
+    int FResult = 1;
+};
