@@ -66,11 +66,13 @@ void TForm1::Startup() {
     // An unknown alias is not a failed logon: it goes to the error display and the window stays.
     FContext.DatabaseName = ResolveAlias(TAliasConfiguration(), FContext.AliasName);
     try {
-        // A logon refused inside the logon dialog raises nothing: the window then works unconnected.
-        PrijavaVBazo(FContext);
+        // A logon refused inside the logon dialog raises nothing: the window then works unconnected,
+        // and lblBaza keeps saying so rather than naming a connection that does not exist.
+        const bool connected = PrijavaVBazo(FContext);
         setWindowTitle(QString::fromStdString(FContext.ProgramName));
-        lblBaza->setText(QString::fromStdString(FContext.AliasName + " (" + FContext.DatabaseName + ") / " +
-                                                FContext.UserName));
+        if (connected)
+            lblBaza->setText(QString::fromStdString(FContext.AliasName + " (" + FContext.DatabaseName +
+                                                    ") / " + FContext.UserName));
     } catch (const std::exception&) {
         Ui().ShowMessage("Prijava v " + FContext.DatabaseName + " ni uspela!");
         Terminate();

@@ -128,6 +128,17 @@ TEST_F(StartupTest, AnUnknownAliasGoesToTheErrorDisplayAndTheWindowStays) {
     EXPECT_EQ(Text(window.lblBaza), "--------");
 }
 
+TEST_F(StartupTest, ARefusedLogonLeavesTheWindowUnconnectedAndSaysSo) {
+    CreateEmptyDatabase();
+    TForm1& window = Window({"DEMO", "demo", "wrong"});
+    window.AppActivate();
+    EXPECT_FALSE(RecordingUi.Messages.empty()); // the logon showed the server's refusal
+    EXPECT_TRUE(RecordingUi.Errors.empty());
+    EXPECT_FALSE(window.Terminated());
+    EXPECT_FALSE(window.DM().OracleSession1.Connected());
+    EXPECT_EQ(Text(window.lblBaza), "--------");
+}
+
 TEST_F(StartupTest, ALogonThatRaisesEndsTheProgramWithItsMessage) {
     CreateEmptyDatabase();
     TFailingLogonDialog dialog;
