@@ -75,6 +75,9 @@ TForm1::TForm1(std::vector<std::string> commandLine, IEditorLauncher& editor)
 }
 
 TForm1::~TForm1() {
+    // The data module goes before the child widgets: the grids let go of its data sources first.
+    DBGrid1->SetDataSource(nullptr);
+    DbGrid2->SetDataSource(nullptr);
     // The shared grid buttons belong to no window and must survive this one's children.
     GridToolBar().DetachFrom(*this);
 }
