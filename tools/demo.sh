@@ -34,7 +34,8 @@ fi
 
 aliases="$appdir/aliases.ini"
 if ! grep -qi '^\[DEMO\]' "$aliases" 2>/dev/null; then
-    printf '\n[DEMO]\nTYPE=ORACLE\nSERVER NAME=%s\n' "$db" >>"$aliases"
+    [ -s "$aliases" ] && echo >>"$aliases" # an earlier last line may lack its line end
+    printf '[DEMO]\nTYPE=ORACLE\nSERVER NAME=%s\n' "$db" >>"$aliases"
 fi
 referent="$appdir/zorveka.ini"
 if [ ! -f "$referent" ]; then
