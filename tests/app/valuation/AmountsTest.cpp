@@ -65,4 +65,137 @@ TEST_F(Amounts, CurrencyWithoutUsableRateIsTakenOverUnconverted) {
     }
 }
 
+// A holding of contract 11 (counterparty kind "H") bought in February (deal 500) of which a sale
+// (deal 501, kind "V") is booked in the report month; both bookings belong to position 100.
+class TurnoverShare : public Amounts {
+protected:
+    void Position(int contract, const std::string& bought, const std::string& sold,
+                  const std::string& currency) {
+        Insert("DOG", {{"IDDOG", "500"},
+                       {"IDVP", "100"},
+                       {"IDPOG", std::to_string(contract)},
+                       {"SFVP", "1"},
+                       {"SFPDG", "'A'"},
+                       {"DAN", "'01.02.2024'"}});
+        Insert("DOG", {{"IDDOG", "501"},
+                       {"IDVP", "100"},
+                       {"IDPOG", std::to_string(contract)},
+                       {"SFVP", "1"},
+                       {"SFPDG", "'V'"},
+                       {"DAN", "'05.03.2024'"}});
+        if (bought != "0")
+            Book({.idpog = contract,
+                  .idmaster = "500",
+                  .credit = bought,
+                  .day = "01.02.2024",
+                  .currency = currency});
+        Book({.idpog = contract, .idmaster = "501", .credit = "0", .debit = sold, .currency = currency});
+    }
+};
+
+TEST_F(TurnoverShare, IsTheTurnoverOverTheTurnoverAndThePosition) {
+    Position(11, "100", "20", "E"); // position -80, turnover 20: 2000 / (80 + 20)
+    EXPECT_EQ(Value().ECB_42, 20);
+}
+
+TEST_F(TurnoverShare, TurnoverIsConvertedLikeTheAmount) {
+    Position(11, "750", "150", "HRK"); // both divided by 7.5: -80 and 20
+    const TOblimRow row = Value();
+    EXPECT_EQ(row.ZNSDOMVAL, -80);
+    EXPECT_EQ(row.ECB_42, 20);
+}
+
+TEST_F(TurnoverShare, ZeroDivisorGivesZero) {
+    Position(11, "0", "20", "E"); // position 20 equals the turnover 20
+    const TOblimRow row = Value();
+    EXPECT_EQ(row.ZNSDOMVAL, 20);
+    EXPECT_EQ(row.ECB_42, 0);
+}
+
+TEST_F(TurnoverShare, OtherCounterpartyKindsGetZeroAlsoAfterAShare) {
+    Position(11, "100", "20", "E");
+    // Security 2 sorts after security 1: its contract 10 is of kind "T" and has a sale too.
+    Security(2);
+    Insert("DOG", {{"IDDOG", "502"},
+                   {"IDVP", "200"},
+                   {"IDPOG", "10"},
+                   {"SFVP", "2"},
+                   {"SFPDG", "'V'"},
+                   {"DAN", "'05.03.2024'"}});
+    Book({.vp = 2, .idvp = "200", .idmaster = "502", .credit = "0", .debit = "30"});
+    const std::vector<TOblimRow> rows = ValueAll();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].ECB_42, 20);
+    EXPECT_EQ(rows[1].ECB_42, 0);
+}
+
+// Lots, pledged lots and price of position 100 of contract 10 (deal row 500, 12 lots dealt).
+class Lots : public Amounts {
+protected:
+    void SetUp() override {
+        Amounts::SetUp();
+        Insert("DOG", {{"IDDOG", "500"},
+                       {"IDVP", "100"},
+                       {"IDPOG", "10"},
+                       {"SFVP", "1"},
+                       {"SFPDG", "'A'"},
+                       {"DAN", "'01.02.2024'"},
+                       {"VP", "12"},
+                       {"REZ", "4"},
+                       {"LOT", "12"},
+                       {"GLVTCJ", "99"}});
+        Book({.idmaster = "500"});
+        Insert("VPSHST",
+               {{"IDPOG", "10"}, {"SFVP", "1"}, {"DAN", "'15.03.2024'"}, {"SFSVP", "'L'"}, {"ZST", "3"}});
+    }
+    void ClosedDay() { Insert("ZDNHST", {{"DAN", "'15.03.2024'"}, {"SFDJV", "'L'"}, {"VRDOK", "'D'"}}); }
+    void Holding(const std::string& lots, const std::string& price) {
+        Insert("VPHST", {{"SFVP", "1"},
+                         {"DAN", "'15.03.2024'"},
+                         {"IDVP", "100"},
+                         {"IDPOG", "10"},
+                         {"SFSVP", "'L'"},
+                         {"LOT", lots},
+                         {"GLVTCJNKP", price}});
+    }
+};
+
+TEST_F(Lots, ClosedDayTakesLotsAndPriceOfTheHoldingAndPledgesOfTheContract) {
+    ClosedDay();
+    Holding("7", "98.5");
+    const TOblimRow row = Value();
+    EXPECT_EQ(row.STEVILO_LOTOV, 7);
+    EXPECT_EQ(row.ZST, 3);
+    EXPECT_EQ(row.ZNSPNC, 98.5);
+}
+
+TEST_F(Lots, UnclosedDayTakesTheDealtLots) {
+    // Only a closing record of another kind: the day counts as not closed.
+    Insert("ZDNHST", {{"DAN", "'15.03.2024'"}, {"SFDJV", "'L'"}, {"VRDOK", "'X'"}});
+    Holding("7", "98.5");
+    const TOblimRow row = Value();
+    EXPECT_EQ(row.STEVILO_LOTOV, 12);
+    EXPECT_EQ(row.ZNSPNC, 98.5);
+    EXPECT_EQ(row.ZST, 3);
+}
+
+TEST_F(Lots, WithoutAHoldingPriceTheDealsGivePriceLotsAndPledges) {
+    ClosedDay();
+    Holding("7", "0");
+    Insert("DOG", {{"IDDOG", "501"},
+                   {"IDVP", "101"},
+                   {"IDPOG", "10"},
+                   {"SFVP", "1"},
+                   {"SFPDG", "'B'"},
+                   {"DAN", "'02.02.2024'"},
+                   {"VP", "3"},
+                   {"REZ", "1"},
+                   {"LOT", "3"},
+                   {"GLVTCJ", "104"}});
+    const TOblimRow row = Value();
+    EXPECT_EQ(row.ZNSPNC, 100); // (12 * 99 + 3 * 104) / 15
+    EXPECT_EQ(row.STEVILO_LOTOV, 15);
+    EXPECT_EQ(row.ZST, 5);
+}
+
 } // namespace

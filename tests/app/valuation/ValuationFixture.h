@@ -55,11 +55,13 @@ protected:
     //! contract 10, unless the columns say otherwise.
     TOblimRow ValueLiteralRow(const TColumns& columns);
 
+    //! Values Q1's current row into Output, with OPKRTBNK and the kind letter set as the run sets them.
+    TOblimRow ValueCurrentRow();
+
     TRowOutput Output;
     apptest::TRecordedLabels Labels;
 
 private:
-    TOblimRow ValueCurrentRow();
 
     int FNextBooking = 1;
 };
