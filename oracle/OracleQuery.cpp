@@ -1,6 +1,7 @@
 // TOracleQuery execution: prepare (always afresh, client prefetch off), bind by name, execute, and
 // for a SELECT describe, define and fetch in batches of ReadBuffer rows until Eof.
 #include "oracle/Oracle.h"
+#include "oracle/OracleCounters.h"
 
 #include "platform/settings/DateText.h"
 #include "platform/settings/FloatText.h"
@@ -235,6 +236,7 @@ void TOracleQuery::Describe() {
     Prepare();
     Bind();
     if (FKind == TSQLKind::Select) {
+        CountOracleStatement(false);
         const sword status = Oci().OCIStmtExecute(FSession->SvcHandle(), FStmt, FError, 0, 0, nullptr,
                                                   nullptr, OCI_DESCRIBE_ONLY);
         if (status != OCI_SUCCESS && status != OCI_SUCCESS_WITH_INFO)
@@ -245,6 +247,7 @@ void TOracleQuery::Describe() {
 }
 
 void TOracleQuery::ExecuteSelect() {
+    CountOracleStatement(false);
     const sword status =
         Oci().OCIStmtExecute(FSession->SvcHandle(), FStmt, FError, 0, 0, nullptr, nullptr, OCI_DEFAULT);
     if (status != OCI_SUCCESS && status != OCI_SUCCESS_WITH_INFO && status != OCI_NO_DATA)
@@ -262,6 +265,7 @@ void TOracleQuery::ExecuteSelect() {
 
 void TOracleQuery::ExecuteOther() {
     const ub4 mode = FSession->AutoCommit() ? OCI_COMMIT_ON_SUCCESS : OCI_DEFAULT;
+    CountOracleStatement(mode == OCI_COMMIT_ON_SUCCESS);
     const sword status =
         Oci().OCIStmtExecute(FSession->SvcHandle(), FStmt, FError, 1, 0, nullptr, nullptr, mode);
     if (status != OCI_SUCCESS && status != OCI_SUCCESS_WITH_INFO)

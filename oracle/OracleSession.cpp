@@ -1,6 +1,7 @@
 // TOracleSession: logging on and off through the OCI8 handles, commit and rollback, the password
 // change and the registry of live sessions that the library logs off when the process ends.
 #include "oracle/Oracle.h"
+#include "oracle/OracleCounters.h"
 #include "oracle/OracleData.h"
 #include "platform/settings/TextUtils.h"
 
@@ -256,6 +257,7 @@ void TOracleSession::LogOff() {
 void TOracleSession::Commit() {
     if (!FConnected)
         return;
+    CountOracleCommit();
     Check(Oci().OCITransCommit(FSvc, FError, OCI_DEFAULT));
 }
 
