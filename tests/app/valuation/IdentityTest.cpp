@@ -42,6 +42,13 @@ TEST_F(Identity, SecurityAccountTakesTheIssuerCodeUntrimmedAndCut) {
     EXPECT_EQ(Value().ID_KOM, "  ISS000");
 }
 
+TEST_F(Identity, IssuerCodeIsCutAtWholeCharacters) {
+    Run({"UPDATE OSB SET KRTBNK = 'ČŽŠČŽŠČŽŠ' WHERE SFOSB = 1"});
+    Security(1);
+    Book({});
+    EXPECT_EQ(Value().ID_KOM, "ČŽŠČŽŠČŽ");
+}
+
 TEST_F(Identity, DealAccountTakesTheCounterpartyCodeTrimmed) {
     Security(1);
     Book({.konto = 601});
