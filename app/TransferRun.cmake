@@ -1,0 +1,9 @@
+# The transfer run and its start, the preview of the results and the start-up's logic.
+target_sources(app_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/TransferRun.h ${CMAKE_CURRENT_LIST_DIR}/TransferRun.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TransferRunSteps.h
+    ${CMAKE_CURRENT_LIST_DIR}/TransferRunTables.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TransferRunPositions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TransferRunPlans.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Preview.h ${CMAKE_CURRENT_LIST_DIR}/Preview.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Startup.h ${CMAKE_CURRENT_LIST_DIR}/Startup.cpp)

@@ -1,0 +1,34 @@
+// The repayment plans come after the clean-up, so that positions it deleted get none and the lot
+// counts are the ones it left. Qoblim is reopened without ROWID: from here on it is only read.
+#include "app/LookupCycle.h"
+#include "app/RepaymentPlan.h"
+#include "app/TransferRunSteps.h"
+
+namespace {
+
+void ZapisNacrtaPozicije(TRunContext& context, TRowOutput& output, const std::string& progress) {
+    TOracleDataSet& oblim = context.DM.Qoblim;
+    const int idSeqOblim = oblim.FieldByName("ID_SEQ_OBLIM").AsInteger();
+    const int sfvp = oblim.FieldByName("SFVP").AsInteger();
+    output.OblimRow.STEVILO_LOTOV = oblim.FieldByName("STEVILO_LOTOV").AsFloat();
+    context.Labels->ShowSporocilo(progress);
+    Ui().ProcessMessages();
+    if (oblim.FieldByName("AMORTIZACIJSKI").AsString() == "1" && output.OblimRow.STEVILO_LOTOV != 0)
+        ZapisVrsticObliam(context.DM, output, idSeqOblim, sfvp, output.OblimRow.STEVILO_LOTOV);
+}
+
+} // namespace
+
+void ZapisAmortizacijskihNacrtov(TRunContext& context, TRowOutput& output) {
+    TOracleDataSet& oblim = context.DM.Qoblim;
+    Reported("Napaka v tabeli OBLIM", [&] {
+        oblim.Close();
+        oblim.SetSQLText("SELECT * FROM OBLIM " +
+                         DayAndRiskCondition(output.OblimRow.DAT_STANJA, output.RiskType));
+        oblim.Open();
+        const std::string ofCount = " / " + std::to_string(oblim.RecordCount()) + "  obliam ";
+        int j = 1;
+        for (oblim.First(); !oblim.Eof(); oblim.Next(), ++j)
+            ZapisNacrtaPozicije(context, output, std::to_string(j) + ofCount);
+    });
+}

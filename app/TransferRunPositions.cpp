@@ -1,0 +1,23 @@
+// The heart of the run: one valued position per source row. The sequence number restarts with every
+// run, so it links a day's OBLIM and OBLIMD1 rows of one risk type and nothing more.
+#include "app/RowWriters.h"
+#include "app/TransferRunSteps.h"
+#include "app/Valuation.h"
+#include "platform/ui/UserInterface.h"
+
+void ZapisPozicij(TRunContext& context, TRowOutput& output, int rowCount) {
+    TOracleDataSet& q1 = context.DM.Q1;
+    const std::string ofCount = " / " + std::to_string(rowCount) + "  oblim ";
+    int seq = 0;
+    q1.First();
+    for (int i = 1; !q1.Eof(); ++i, q1.Next()) {
+        context.Labels->ShowSporocilo(std::to_string(i) + ofCount);
+        Ui().ProcessMessages();
+        const std::string kindLetter = KindLetterFromVknt(q1.FieldByName("VKNT").AsString());
+        output.OblimRow.OPKRTBNK = q1.FieldByName("OPKRTBNK").AsString();
+        PolniPodatke(context, output, kindLetter);
+        ++seq;
+        ZapisVrsticeOblim(context.DM, output, seq);
+        ZapisVrsticeOblimD1(context.DM, output, seq);
+    }
+}
