@@ -19,11 +19,12 @@ void Step(const TValuationRow& row, const char* name) {
     row.Context.Labels->SetKorak(name);
 }
 
-// A blank record, so that no value of the previous row can reach this one; the run sets OPKRTBNK
-// before the call.
+// A blank record, so that no value of the previous row can reach this one; OPKRTBNK and the
+// run's report day are the run's own and stay.
 void StartRow(TOblimRow& out) {
     TOblimRow blank;
     blank.OPKRTBNK = out.OPKRTBNK;
+    blank.DAT_STANJA = out.DAT_STANJA;
     out = blank;
 }
 
