@@ -62,7 +62,6 @@ protected:
     apptest::TRecordedLabels Labels;
 
 private:
-
     int FNextBooking = 1;
 };
 
