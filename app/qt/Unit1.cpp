@@ -145,6 +145,9 @@ void TForm1::CreateStatusPanel() {
     lblSporocilo->setAlignment(Qt::AlignCenter);
     SetTextColour(*lblSporocilo, Qt::red);
     MakeBold(*lblSporocilo);
+    QSizePolicy keepPlace = lblSporocilo->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true); // Izhod stays at the right edge, its size unchanged
+    lblSporocilo->setSizePolicy(keepPlace);
     lblSporocilo->hide();
     btnIzhod = Named<QPushButton>("btnIzhod", "Izhod", Panel2);
     btnIzhod->setMinimumSize(90, 34);
