@@ -1,6 +1,7 @@
 // Runs, previews and the repayment-plan detail started from the window over a small demo database:
-// the grid and its row count, the day and risk type taken from the controls, a day without data,
-// the detail panel opened and closed by double-clicks, and the controls locked while a run lasts.
+// the grid and its row count, the day and risk type taken from the controls by the run and the
+// preview, a day without data, the detail panel opened and closed by double-clicks, and the
+// controls locked while a run lasts.
 #include "WindowFixture.h"
 
 #include "app/qt/RadioGroup.h"
@@ -79,6 +80,25 @@ TEST_F(WindowRunTest, ARunFillsTheGridWithTheChosenDayAndRiskType) {
     EXPECT_EQ(CountOf(RecordingUi.Messages, "Status: 0\rStatusText: Kopirano: OBLIM " + std::to_string(rows)),
               1)
         << Joined(RecordingUi.Messages);
+}
+
+TEST_F(WindowRunTest, ThePreviewShowsTheRowsOfTheChosenDayAndRiskType) {
+    CreateDemoDatabase();
+    TForm1& window = StartedWindow(DemoDay);
+    window.btnStartClick();
+    const std::string rows = Text(window.lblStevilo);
+    window.rgRiskType->SetItemIndex(0);
+    window.btnPredogled->click();
+    EXPECT_EQ(Text(window.lblStevilo), "0");
+    window.rgRiskType->SetItemIndex(1);
+    window.eDan->setDate(QDate(2024, 3, 14));
+    window.btnPredogled->click();
+    EXPECT_EQ(Text(window.lblStevilo), "0");
+    window.eDan->setDate(QDate(2024, 3, 15));
+    window.btnPredogled->click();
+    EXPECT_EQ(Text(window.lblStevilo), rows);
+    EXPECT_EQ(window.DBGrid1->DataSource(), &window.DM().DataSource1);
+    EXPECT_TRUE(RecordingUi.Errors.empty()) << Joined(RecordingUi.Errors);
 }
 
 TEST_F(WindowRunTest, ADayWithoutDataSaysSoAndPreviewsNothing) {
