@@ -1,0 +1,41 @@
+// The batch runner's command line: positional arguments beside the options and the layer's settings,
+// the day in its fixed form, the three risk types, and what makes it a usage error.
+#include "RunArguments.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+TEST(RunArgumentsTest, OptionsAnywhereAndTheUserCodeAsFourthArgument) {
+    const TRunArguments arguments =
+        ParseRunArguments({"zorveka-run", "--risk", "2", "DEMO", "demo", "OCIDLL=/x.so", "demo", "JN",
+                           "--day", "29.02.2024", "--stats"});
+    EXPECT_EQ(arguments.Positional, (Strings{"DEMO", "demo", "demo", "JN"}));
+    EXPECT_EQ(arguments.Day, EncodeDate(2024, 2, 29));
+    EXPECT_EQ(arguments.RiskType, 2);
+    EXPECT_TRUE(arguments.Stats);
+}
+
+TEST(RunArgumentsTest, UnusableCommandLinesAreUsageErrors) {
+    const Strings base{"zorveka-run", "DEMO", "demo", "demo"};
+    const auto with = [&](Strings extra) {
+        Strings line = base;
+        line.insert(line.end(), extra.begin(), extra.end());
+        return line;
+    };
+    EXPECT_THROW(ParseRunArguments({"zorveka-run", "DEMO", "demo", "--day", "15.03.2024", "--risk", "1"}),
+                 EUsageError);
+    EXPECT_THROW(ParseRunArguments(with({"--risk", "1"})), EUsageError);
+    EXPECT_THROW(ParseRunArguments(with({"--day", "15.03.2024"})), EUsageError);
+    EXPECT_THROW(ParseRunArguments(with({"--day", "30.02.2024", "--risk", "1"})), EUsageError);
+    EXPECT_THROW(ParseRunArguments(with({"--day", "2024-03-15", "--risk", "1"})), EUsageError);
+    EXPECT_THROW(ParseRunArguments(with({"--day", "15.03.2024", "--risk", "3"})), EUsageError);
+    EXPECT_THROW(ParseRunArguments(with({"--day", "15.03.2024", "--risk"})), EUsageError);
+    EXPECT_THROW(ParseRunArguments(with({"--day", "15.03.2024", "--risk", "1", "--force"})), EUsageError);
+    EXPECT_THROW(ParseRunArguments(with({"JN", "extra", "--day", "15.03.2024", "--risk", "1"})), EUsageError);
+    EXPECT_NO_THROW(ParseRunArguments(with({"--day", "15.03.2024", "--risk", "0"})));
+}
+
+} // namespace

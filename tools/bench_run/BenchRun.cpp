@@ -1,0 +1,123 @@
+// Times zorveka-run over demo databases (default 2,000 and 20,000 positions) of the demo day: the
+// positions per second, the statements and commits the run sent per position (its --stats line)
+// and the run's peak resident memory. Usage: bench_run [--day DD.MM.YYYY] [positions ...]
+#include "platform/settings/DateText.h"
+#include "tools/demo_db/DemoDatabase.h"
+#include "tools/demo_db/EngineLibrary.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct TRunFigures {
+    int Status = -1;
+    double Seconds = 0;
+    long MaxRssKiB = 0;
+    long long SourceRows = 0, Statements = 0, Commits = 0;
+};
+
+std::string ProgramDirectory() {
+    return std::filesystem::canonical("/proc/self/exe").parent_path().string() + "/";
+}
+
+// The child's own peak memory comes from wait4, the per-child form of RUSAGE_CHILDREN.
+TRunFigures RunBatch(const std::vector<std::string>& arguments, const std::string& errorFile) {
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        std::freopen("/dev/null", "r", stdin);
+        std::freopen(errorFile.c_str(), "w", stderr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    TRunFigures figures;
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    figures.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    figures.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    figures.MaxRssKiB = usage.ru_maxrss;
+    return figures;
+}
+
+void ReadStats(const std::string& errorFile, TRunFigures& figures) {
+    std::ifstream errors(errorFile);
+    const std::regex stats(R"(stats: source rows (\d+), statements (\d+), commits (\d+))");
+    std::smatch match;
+    for (std::string line; std::getline(errors, line);)
+        if (std::regex_search(line, match, stats)) {
+            figures.SourceRows = std::stoll(match[1]);
+            figures.Statements = std::stoll(match[2]);
+            figures.Commits = std::stoll(match[3]);
+        }
+}
+
+void Measure(int positions, TDateTime day, const std::string& folder) {
+    const std::string bin = ProgramDirectory();
+    TDemoArguments arguments;
+    arguments.file = folder + "demo-" + std::to_string(positions) + ".db";
+    arguments.positions = positions;
+    arguments.day = day;
+    arguments.force = true;
+    CreateDemoDatabase(arguments, bin + "liboci_sqlite.so", ZORVEKA_SCHEMA_DIR);
+    std::ofstream(folder + "aliases.ini") << "[BENCH]\nTYPE=ORACLE\nSERVER NAME=" << arguments.file << "\n";
+    const std::string errorFile = folder + "run-" + std::to_string(positions) + ".err";
+    TRunFigures figures =
+        RunBatch({bin + "zorveka-run", "BENCH", "demo", "demo", "OCIDLL=" + bin + "liboci_sqlite.so", "--day",
+                  FormatShortDate(day), "--risk", "1", "--stats"},
+                 errorFile);
+    ReadStats(errorFile, figures);
+    std::printf("%d positions (%lld source rows), exit %d: %.1f s, %.0f positions/s, %.2f statements and "
+                "%.2f commits per position, peak memory %.1f MiB\n",
+                positions, figures.SourceRows, figures.Status, figures.Seconds, positions / figures.Seconds,
+                static_cast<double>(figures.Statements) / positions,
+                static_cast<double>(figures.Commits) / positions, figures.MaxRssKiB / 1024.0);
+    if (figures.Status != 0)
+        std::printf("  the run's messages are in %s\n", errorFile.c_str());
+    else
+        for (const char* suffix : {"", "-wal", "-shm"})
+            std::filesystem::remove(arguments.file + suffix);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    TDateTime day = Today();
+    std::vector<int> scales;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--day" && i + 1 < argc)
+            day = ParseShortDate(argv[++i]);
+        else
+            scales.push_back(std::atoi(argv[i]));
+    }
+    if (scales.empty())
+        scales = {2000, 20000};
+    const std::string folder =
+        (std::filesystem::temp_directory_path() / ("bench_run-" + std::to_string(getpid()))).string() + "/";
+    std::filesystem::create_directories(folder);
+    // The runner reads its aliases and writes its statement files in this folder only.
+    setenv("ZORVEKA_APPDIR", folder.c_str(), 1);
+    unsetenv("ZORVEKA_ALIASES");
+    try {
+        for (int positions : scales)
+            Measure(positions, day, folder);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

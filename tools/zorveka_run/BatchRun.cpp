@@ -1,0 +1,85 @@
+// The logon makes exactly one automatic attempt: Retries 0 ends the loop after it, and the default
+// logon dialog of a console program cancels, so a wrong password can neither hang nor ask. Messages
+// go through the console Ui installed for the whole batch.
+#include "BatchRun.h"
+
+#include "ConsoleLabels.h"
+#include "RunArguments.h"
+
+#include "app/Startup.h"
+#include "app/TransferRun.h"
+#include "oracle/OracleCI.h"
+#include "oracle/OracleCounters.h"
+#include "platform/settings/ConfigPaths.h"
+#include "platform/ui/ConsoleUi.h"
+#include "platform/ui/UiGuards.h"
+
+namespace {
+
+bool LogOn(TRunContext& context, const TRunArguments& arguments) {
+    context.Arguments = arguments.Positional;
+    context.AliasName = arguments.Positional[0];
+    context.UserName = arguments.Positional[1];
+    context.UserPassword = arguments.Positional[2];
+    context.DatabaseName = ResolveAlias(TAliasConfiguration(), context.AliasName);
+    context.DM.OracleLogon1.Retries = 0;
+    try {
+        if (PrijavaVBazo(context))
+            return true;
+    } catch (const std::exception& error) {
+        Ui().ShowError(error.what());
+    }
+    Ui().ShowError("Prijava v " + context.DatabaseName + " ni uspela!");
+    return false;
+}
+
+void PrintStats(std::ostream& err, const TOracleCounters& before, long long sourceRows) {
+    const TOracleCounters after = OracleCounters();
+    err << "stats: source rows " << sourceRows << ", statements " << after.Statements - before.Statements
+        << ", commits " << after.Commits - before.Commits << std::endl;
+}
+
+int Run(TDM& dm, const TRunArguments& arguments, std::ostream& err) {
+    TRunContext context(dm);
+    TConsoleLabels labels(err);
+    context.Labels = &labels;
+    context.AppDir = AppDir();
+    if (!LogOn(context, arguments))
+        return TRunExit::UsageOrLogon;
+    context.ReportDay = arguments.Day;
+    TRowOutput output;
+    output.RiskType = arguments.RiskType;
+    const TOracleCounters before = OracleCounters();
+    try {
+        StartPrenosa(context, output);
+    } catch (const std::exception& error) {
+        Ui().ShowError(error.what());
+        return TRunExit::Stopped;
+    }
+    if (arguments.Stats)
+        PrintStats(err, before, labels.SourceRows());
+    return TRunExit::Completed;
+}
+
+} // namespace
+
+int RunBatch(const std::vector<std::string>& commandLine, std::ostream& err) {
+    TConsoleUi console(err);
+    TScopedUi scope(console);
+    TRunArguments arguments;
+    try {
+        arguments = ParseRunArguments(commandLine);
+    } catch (const EUsageError& error) {
+        err << error.what() << '\n' << kRunUsage << std::endl;
+        return TRunExit::UsageOrLogon;
+    }
+    SetOracleCommandLine(commandLine);
+    try {
+        TDM dm;
+        return Run(dm, arguments, err);
+    } catch (const std::exception& error) {
+        // An unknown alias or an unusable client library: no logon was possible.
+        Ui().ShowError(error.what());
+        return TRunExit::UsageOrLogon;
+    }
+}

@@ -1,0 +1,10 @@
+// Progress lines are flushed at once, so a scheduler's log shows how far a run has come.
+#include "ConsoleLabels.h"
+
+void TConsoleLabels::ShowSporocilo(const std::string& text) {
+    out_ << text << std::endl;
+}
+
+void TConsoleLabels::SetStevec(const std::string& text) {
+    sourceRows_ = std::stoll(text);
+}

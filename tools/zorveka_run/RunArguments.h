@@ -1,0 +1,28 @@
+// The command line of zorveka-run: the start-up's positional arguments (alias, user, password,
+// optional user code), the report day and the risk type, and whether to print the layer's counts.
+// The data access layer's NAME=value arguments are left to the layer.
+#pragma once
+
+#include "platform/settings/DateTime.h"
+#include "platform/settings/Exceptions.h"
+
+#include <string>
+#include <vector>
+
+struct TRunArguments {
+    std::vector<std::string> Positional;
+    TDateTime Day = 0;
+    int RiskType = 0;
+    bool Stats = false; //!< print the statements and commits the run sent
+};
+
+//! Raised for a command line the runner cannot use; the message says what is wrong.
+class EUsageError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+extern const char kRunUsage[];
+
+//! Parses the whole command line (program name first); raises EUsageError.
+TRunArguments ParseRunArguments(const std::vector<std::string>& commandLine);

@@ -1,0 +1,9 @@
+// zorveka-run: the transfer run of one report day and risk type for scheduled batch use.
+// zorveka-run alias user password [usercode] [OCIDLL=…] --day DD.MM.YYYY --risk 0|1|2 [--stats]
+#include "BatchRun.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    return RunBatch(std::vector<std::string>(argv, argv + argc), std::cerr);
+}
