@@ -149,13 +149,17 @@ TEST_F(WindowRunTest, TheControlsAreLockedWhileARunLastsAndNoSecondRunStartsInsi
         if (probes == 1) {
             window.btnStartClick();
             window.btnPredogledClick();
+            window.DBGrid1DblClick(); // would hide the panel: the source rows have no position id
+            window.DbGrid2DblClick();
         }
     };
+    window.pnlObliam->show();
     window.btnStartClick();
     RecordingUi.OnProcessMessages = nullptr;
     EXPECT_GT(probes, 1);
     EXPECT_EQ(unlocked, 0);
     EXPECT_EQ(CountOf(RecordingUi.Messages, "Status: "), 1) << Joined(RecordingUi.Messages);
+    EXPECT_FALSE(window.pnlObliam->isHidden());
     EXPECT_TRUE(window.btnStart->isEnabled() && window.btnPredogled->isEnabled() &&
                 window.eDan->isEnabled() && window.rgRiskType->isEnabled());
 }
