@@ -81,6 +81,12 @@ TEST_F(ZorvekaRunTest, WrongPasswordIsAFailedLogonWithoutWaiting) {
     EXPECT_NE(run.Errors.find("Prijava v " + Folder + "demo.db ni uspela!"), std::string::npos) << run.Errors;
 }
 
+TEST_F(ZorvekaRunTest, UnknownAliasIsAFailedLogon) {
+    const TRun run = RunProgram("NONE demo demo OCIDLL=" + kEngine + " --day " + Day + " --risk 1");
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_NE(run.Errors.find("Unknown alias: NONE"), std::string::npos) << run.Errors;
+}
+
 TEST_F(ZorvekaRunTest, CompletedRunStoresTheDayAndReportsTheClosingStatus) {
     const TRun run = RunProgram(Logon("demo") + " --day " + Day + " --risk 1 --stats");
     ASSERT_EQ(run.Status, 0) << run.Errors;
