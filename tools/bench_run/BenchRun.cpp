@@ -65,7 +65,8 @@ void ReadStats(const std::string& errorFile, TRunFigures& figures) {
         }
 }
 
-void Measure(int positions, TDateTime day, const std::string& folder) {
+// Whether the run completed; a failed run keeps its database and messages for a look.
+bool Measure(int positions, TDateTime day, const std::string& folder) {
     const std::string bin = ProgramDirectory();
     TDemoArguments arguments;
     arguments.file = folder + "demo-" + std::to_string(positions) + ".db";
@@ -85,12 +86,14 @@ void Measure(int positions, TDateTime day, const std::string& folder) {
                 positions, figures.SourceRows, figures.Status, figures.Seconds, positions / figures.Seconds,
                 static_cast<double>(figures.Statements) / positions,
                 static_cast<double>(figures.Commits) / positions, figures.MaxRssKiB / 1024.0);
-    if (figures.Status != 0)
-        std::printf("  the run's messages are in %s\n", errorFile.c_str());
-    else
-        for (const char* suffix : {"", "-wal", "-shm"})
-            std::filesystem::remove(arguments.file + suffix);
     std::fflush(stdout);
+    if (figures.Status != 0) {
+        std::printf("  the run's messages are in %s\n", errorFile.c_str());
+        return false;
+    }
+    for (const char* suffix : {"", "-wal", "-shm"})
+        std::filesystem::remove(arguments.file + suffix);
+    return true;
 }
 
 } // namespace
@@ -112,12 +115,15 @@ int main(int argc, char** argv) {
     // The runner reads its aliases and writes its statement files in this folder only.
     setenv("ZORVEKA_APPDIR", folder.c_str(), 1);
     unsetenv("ZORVEKA_ALIASES");
+    bool completed = true;
     try {
         for (int positions : scales)
-            Measure(positions, day, folder);
+            completed = Measure(positions, day, folder) && completed;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
     }
-    return 0;
+    if (completed)
+        std::filesystem::remove_all(folder);
+    return completed ? 0 : 1;
 }

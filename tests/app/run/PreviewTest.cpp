@@ -30,12 +30,16 @@ TEST_F(Preview, PositionsInSequenceOrderAndTheirPlans) {
     EXPECT_EQ(IzbranaPozicija(*DM), 3);
 }
 
-TEST_F(Preview, NoSequenceColumnIsPositionZero) {
+TEST_F(Preview, NoUsableSequenceNumberIsPositionZero) {
     Run({"CREATE TABLE OTHER (X NUMBER)", "INSERT INTO OTHER (X) VALUES (5)"});
     DM->Q1.Close();
     DM->Q1.SetSQLText("SELECT X FROM OTHER");
     DM->Q1.Open();
     EXPECT_EQ(IzbranaPozicija(*DM), 0);
+    DM->Q1.Close();
+    DM->Q1.SetSQLText("SELECT 'abc' ID_SEQ_OBLIM FROM DUAL");
+    DM->Q1.Open();
+    EXPECT_EQ(IzbranaPozicija(*DM), 0) << "a value that is no integer";
     DM->Q1.Close();
     EXPECT_EQ(IzbranaPozicija(*DM), 0);
 }
