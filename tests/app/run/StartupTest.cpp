@@ -66,7 +66,7 @@ TEST_F(ResolveAliasTest, UnknownAliasRaises) {
 }
 
 // A second data module, not yet logged on, on the fixture's database.
-class LogonTest : public AppTest {
+class PrijavaVBazoTest : public AppTest {
 protected:
     bool LogOn(const std::string& password) {
         SetOracleCommandLine({"zorveka", "OCIDLL=" + std::string(ZORVEKA_BIN_DIR) + "/liboci_sqlite.so"});
@@ -79,7 +79,7 @@ protected:
     TRunContext context_{dm_};
 };
 
-TEST_F(LogonTest, SessionReadsDayMonthYearAfterLogon) {
+TEST_F(PrijavaVBazoTest, SessionReadsDayMonthYearAfterLogon) {
     ASSERT_TRUE(LogOn("demo"));
     EXPECT_TRUE(dm_.OracleSession1.Connected());
     TOracleQuery query;
@@ -89,7 +89,7 @@ TEST_F(LogonTest, SessionReadsDayMonthYearAfterLogon) {
     EXPECT_EQ(query.ColumnAsDate(0), EncodeDate(2024, 3, 5));
 }
 
-TEST_F(LogonTest, WrongPasswordLeavesTheSessionUnconnectedWithoutRaising) {
+TEST_F(PrijavaVBazoTest, WrongPasswordLeavesTheSessionUnconnectedWithoutRaising) {
     EXPECT_FALSE(LogOn("wrong"));
     EXPECT_FALSE(dm_.OracleSession1.Connected());
     EXPECT_FALSE(RecordingUi.Messages.empty());

@@ -99,7 +99,7 @@ TEST_F(TransferRun, FailedDeletionShowsTableAndStatementAndStopsTheStart) {
     EXPECT_EQ(Count("OBLIM", 0), 0);
 }
 
-TEST_F(TransferRun, FailedValuationKeepsTheRowsWrittenBefore) {
+TEST_F(TransferRun, FailedValuationStopsTheRunBeforeItsRowIsWritten) {
     Output.RiskType = 2;
     Prepis(*Context, Output);
     Run({"DROP TABLE SIF"});
