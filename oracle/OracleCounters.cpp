@@ -1,4 +1,5 @@
-// Atomic, because a session of another thread may count at the same time as the reader.
+// The layer's two counters. Atomic, because a session of another thread may count while the batch
+// runner reads them; they only ever grow.
 #include "oracle/OracleCounters.h"
 
 #include <atomic>

@@ -1,4 +1,5 @@
-// Progress lines are flushed at once, so a scheduler's log shows how far a run has come.
+// Progress lines are flushed at once, so that a scheduler's log shows how far a run has come even
+// when it is stopped from outside.
 #include "ConsoleLabels.h"
 
 void TConsoleLabels::ShowSporocilo(const std::string& text) {
