@@ -1,5 +1,5 @@
 // Assembling the program. The window is shown and asked to become active; the activation itself
-// (by the window manager or the X server) starts the logon, as it did on the original desktop.
+// (by the window manager or the X server) starts the logon, so the window paints before it.
 #include "app/qt/Program.h"
 
 #include "grid/chart/GraphButton.h"
