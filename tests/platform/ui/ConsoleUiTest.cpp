@@ -1,4 +1,5 @@
-// The console user interface: texts exactly as given, every question answered No, no Cancel.
+// The console user interface: texts as given with a lone CR as a line break, every question
+// answered No, no Cancel.
 #include "platform/ui/ConsoleUi.h"
 
 #include "platform/ui/UiGuards.h"
@@ -7,14 +8,14 @@
 
 #include <sstream>
 
-TEST(ConsoleUi, MessagesAreWrittenExactlyOnePerLine) {
+TEST(ConsoleUi, MessagesAreWrittenOnePerLineWithALoneCarriageReturnAsALineBreak) {
     std::ostringstream out;
     TConsoleUi console(out);
     console.ShowMessage("Prijava v orc1 ni uspela!");
-    console.ShowMessage("Vrstica 1\rVrstica 2");
-    console.ShowError("ORA-00942: table or view does not exist");
-    EXPECT_EQ(out.str(),
-              "Prijava v orc1 ni uspela!\nVrstica 1\rVrstica 2\nORA-00942: table or view does not exist\n");
+    console.ShowMessage("Status: 0\rStatusText: Kopirano\r");
+    console.ShowError("Napaka:\r\nORA-00942: table or view does not exist");
+    EXPECT_EQ(out.str(), "Prijava v orc1 ni uspela!\nStatus: 0\nStatusText: Kopirano\n\n"
+                         "Napaka:\r\nORA-00942: table or view does not exist\n");
 }
 
 TEST(ConsoleUi, QuestionsAreAnsweredNo) {
