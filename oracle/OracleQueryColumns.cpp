@@ -1,13 +1,14 @@
 // The select list of a TOracleQuery: describing the columns, choosing how each travels (the column
 // mapping and the number rule), defining the batch buffers and reading the current row's values.
 #include "oracle/Oracle.h"
+#include "oracle/OracleExternalValue.h"
 
+#include "platform/dataset/VariantNumber.h"
 #include "platform/settings/DateText.h"
 #include "platform/settings/FloatText.h"
 #include "platform/settings/TextUtils.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -149,33 +150,10 @@ TVariant TOracleQuery::ColumnValue(int index) const {
     if (ColumnIsNull(index))
         return TVariant();
     const TFieldData& column = Column(index);
-    const unsigned char* data = column.Element(FCurrentRow);
-    const size_t length = column.Lengths[static_cast<size_t>(FCurrentRow)];
-    switch (column.Fetch.Type) {
-    case SQLT_INT: {
-        std::int32_t value;
-        std::memcpy(&value, data, sizeof value);
-        return TVariant::FromInteger(value);
-    }
-    case SQLT_FLT: {
-        double value;
-        std::memcpy(&value, data, sizeof value);
-        return TVariant::FromFloat(value);
-    }
-    case SQLT_DAT:
-        return TVariant::FromDateTime(DecodeOracleDate(data));
-    case SQLT_LBI:
-        return TVariant::FromBytes(TBytes(data, data + length));
-    case SQLT_LNG: {
-        const std::string text(reinterpret_cast<const char*>(data), length);
-        return TVariant::FromText(FSession->Preferences.ConvertCRLF ? NormalizeLineBreaks(text) : text);
-    }
-    default: {
-        const char* text = reinterpret_cast<const char*>(data);
-        const std::string value(text, strnlen(text, static_cast<size_t>(column.Fetch.Size)));
-        return TVariant::FromText(FSession->Preferences.ConvertCRLF ? NormalizeLineBreaks(value) : value);
-    }
-    }
+    const TExternalValue element{column.Fetch.Type, column.Element(FCurrentRow),
+                                 column.Lengths[static_cast<size_t>(FCurrentRow)],
+                                 static_cast<size_t>(column.Fetch.Size)};
+    return DecodeExternalValue(element, FSession->Preferences.ConvertCRLF);
 }
 
 std::string TOracleQuery::ColumnAsString(int index) const {
@@ -229,23 +207,13 @@ int TOracleQuery::ColumnAsInteger(int index) const {
 double TOracleQuery::ColumnAsNumber(int index, double (*parseText)(const std::string&),
                                     const std::string& typeName) const {
     const TVariant value = ColumnValue(index);
-    switch (value.Kind()) {
-    case TVarKind::Null:
+    if (value.IsNull())
         return 0;
-    case TVarKind::Integer:
-        return static_cast<double>(value.Integer());
-    case TVarKind::Float:
-        return value.Float();
-    case TVarKind::DateTime:
-        return value.DateTime();
-    case TVarKind::Text:
-        try {
-            return parseText(value.Text());
-        } catch (const Exception&) {
-            break;
-        }
-    case TVarKind::Bytes:
-        break;
+    try {
+        if (const std::optional<double> number = NumericValue(value, parseText))
+            return *number;
+    } catch (const Exception&) {
+        // A text that does not parse is reported like any other value that is no number.
     }
     throw Exception("Cannot convert field " + ColumnName(index) + " to a " + typeName);
 }

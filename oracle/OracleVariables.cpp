@@ -1,7 +1,9 @@
 // Declared bind variables: names, declaration sizes per type, and the conversions of Assign and
 // VariableValue between the dataset framework's values and the client's native buffers.
+#include "oracle/OracleExternalValue.h"
 #include "oracle/OracleTypes.h"
 
+#include "platform/dataset/VariantNumber.h"
 #include "platform/settings/DateText.h"
 #include "platform/settings/Exceptions.h"
 #include "platform/settings/FloatText.h"
@@ -77,18 +79,9 @@ std::string TextOf(const TVariant& value) {
 }
 
 double NumberOf(const TVariant& value) {
-    switch (value.Kind()) {
-    case TVarKind::Integer:
-        return static_cast<double>(value.Integer());
-    case TVarKind::Float:
-        return value.Float();
-    case TVarKind::DateTime:
-        return value.DateTime();
-    case TVarKind::Text:
-        return StrToFloat(value.Text());
-    default:
-        throw Exception("not a number");
-    }
+    if (const std::optional<double> number = NumericValue(value, StrToFloat))
+        return *number;
+    throw Exception("not a number");
 }
 
 std::int32_t IntegerOf(const TVariant& value) {
@@ -214,34 +207,9 @@ void StoreVariableValue(TVariableData& variable, const TVariant& value, const TC
 }
 
 TVariant LoadVariableValue(const TVariableData& variable, const TConversionRules& rules) {
-    using namespace otType;
     if (variable.Indicator == OCI_IND_NULL || variable.Buffer.empty())
         return TVariant();
-    const unsigned char* data = variable.Buffer.data();
-    switch (variable.Type) {
-    case otInteger: {
-        std::int32_t value;
-        std::memcpy(&value, data, sizeof value);
-        return TVariant::FromInteger(value);
-    }
-    case otFloat: {
-        double value;
-        std::memcpy(&value, data, sizeof value);
-        return TVariant::FromFloat(value);
-    }
-    case otDate:
-        return TVariant::FromDateTime(DecodeOracleDate(data));
-    case otLongRaw:
-        return TVariant::FromBytes(TBytes(data, data + variable.ActualLength));
-    case otLong:
-    case otSubst: {
-        const std::string text(reinterpret_cast<const char*>(data), variable.ActualLength);
-        return TVariant::FromText(rules.ConvertCRLF ? NormalizeLineBreaks(text) : text);
-    }
-    default: {
-        const std::string text(reinterpret_cast<const char*>(data),
-                               strnlen(reinterpret_cast<const char*>(data), variable.Buffer.size()));
-        return TVariant::FromText(rules.ConvertCRLF ? NormalizeLineBreaks(text) : text);
-    }
-    }
+    const TExternalValue element{variable.Type, variable.Buffer.data(), variable.ActualLength,
+                                 variable.Buffer.size()};
+    return DecodeExternalValue(element, rules.ConvertCRLF);
 }

@@ -3,6 +3,7 @@
 // stores, so a record never holds a value its field cannot read back.
 #include "platform/dataset/DatabaseError.h"
 #include "platform/dataset/Field.h"
+#include "platform/dataset/VariantNumber.h"
 
 #include "platform/settings/DateText.h"
 #include "platform/settings/DisplayFormat.h"
@@ -130,20 +131,10 @@ std::int64_t TField::IntegerOf(const TVariant& value) const {
 }
 
 double TField::NumberOf(const TVariant& value) const {
-    switch (value.Kind()) {
-    case TVarKind::Null:
+    if (value.IsNull())
         return 0;
-    case TVarKind::Integer:
-        return static_cast<double>(value.Integer());
-    case TVarKind::Float:
-        return value.Float();
-    case TVarKind::DateTime:
-        return value.DateTime();
-    case TVarKind::Text:
-        return StrToFloat(value.Text());
-    case TVarKind::Bytes:
-        break;
-    }
+    if (const std::optional<double> number = NumericValue(value, StrToFloat))
+        return *number;
     throw EDatabaseError(DatabaseErrorText::CannotAccessAs(DisplayLabel(), "Float"));
 }
 

@@ -91,6 +91,24 @@ TEST_F(QueryTest, NullsReadAsEmptyAndZero) {
     EXPECT_TRUE(Query.ColumnValue(2).IsNull());
 }
 
+TEST_F(QueryTest, TextColumnsReadAsFloatOrDateOnlyWhenTheyParse) {
+    Run(Session,
+        {"create table t (s varchar2(20), w varchar2(20))", "insert into t values ('12,5', 'dvanajst')"});
+    Query.SetSQLText("select s, w from t");
+    Query.Execute();
+    EXPECT_DOUBLE_EQ(Query.ColumnAsFloat(0), 12.5);
+    const auto message = [](auto action) {
+        try {
+            action();
+        } catch (const Exception& e) {
+            return std::string(e.what());
+        }
+        return std::string("no error");
+    };
+    EXPECT_EQ(message([&] { Query.ColumnAsFloat(1); }), "Cannot convert field W to a Float");
+    EXPECT_EQ(message([&] { Query.ColumnAsDate(1); }), "Cannot convert field W to a Date");
+}
+
 TEST_F(QueryTest, DateVariableAssignedZeroBindsNull) {
     Run(Session, {"create table d (v date)"});
     Query.SetSQLText("insert into d values (:v)");
