@@ -4,6 +4,7 @@
 #include "oracle/OracleExternalValue.h"
 
 #include "platform/dataset/VariantNumber.h"
+#include "platform/dataset/VariantText.h"
 #include "platform/settings/DateText.h"
 #include "platform/settings/FloatText.h"
 #include "platform/settings/TextUtils.h"
@@ -157,22 +158,7 @@ TVariant TOracleQuery::ColumnValue(int index) const {
 }
 
 std::string TOracleQuery::ColumnAsString(int index) const {
-    const TVariant value = ColumnValue(index);
-    switch (value.Kind()) {
-    case TVarKind::Null:
-        return {};
-    case TVarKind::Integer:
-        return std::to_string(value.Integer());
-    case TVarKind::Float:
-        return FloatToStr(value.Float());
-    case TVarKind::DateTime:
-        return FormatDateTime(value.DateTime());
-    case TVarKind::Text:
-        return value.Text();
-    case TVarKind::Bytes:
-        return std::string(value.Bytes().begin(), value.Bytes().end());
-    }
-    throw Exception("Cannot convert field " + ColumnName(index) + " to a String");
+    return TextValue(ColumnValue(index));
 }
 
 int TOracleQuery::ColumnAsInteger(int index) const {

@@ -4,6 +4,7 @@
 #include "oracle/OracleTypes.h"
 
 #include "platform/dataset/VariantNumber.h"
+#include "platform/dataset/VariantText.h"
 #include "platform/settings/DateText.h"
 #include "platform/settings/Exceptions.h"
 #include "platform/settings/FloatText.h"
@@ -60,24 +61,6 @@ bool IsStringType(int type) {
     return type == otType::otString || type == otType::otPLSQLString || type == otType::otChar;
 }
 
-std::string TextOf(const TVariant& value) {
-    switch (value.Kind()) {
-    case TVarKind::Integer:
-        return std::to_string(value.Integer());
-    case TVarKind::Float:
-        return FloatToStr(value.Float());
-    case TVarKind::Text:
-        return value.Text();
-    case TVarKind::DateTime:
-        return FormatDateTime(value.DateTime());
-    case TVarKind::Bytes:
-        return std::string(value.Bytes().begin(), value.Bytes().end());
-    case TVarKind::Null:
-        return {};
-    }
-    return {};
-}
-
 double NumberOf(const TVariant& value) {
     if (const std::optional<double> number = NumericValue(value, StrToFloat))
         return *number;
@@ -125,7 +108,7 @@ void StoreConverted(TVariableData& variable, const TVariant& value, const TConve
     } else if (type == otFloat) {
         StoreScalar(variable, NumberOf(value));
     } else if (IsStringType(type)) {
-        std::string text = TextOf(value);
+        std::string text = TextValue(value);
         if (rules.ConvertCRLF)
             text = RemoveCarriageReturns(text);
         text.resize(std::min<size_t>(text.size(), static_cast<size_t>(variable.ElementSize - 1)));
@@ -142,7 +125,7 @@ void StoreConverted(TVariableData& variable, const TVariant& value, const TConve
         variable.Buffer.assign(bytes.begin(), bytes.end());
         variable.Indicator = OCI_IND_NOTNULL;
     } else if (type == otLong || type == otSubst) {
-        const std::string text = TextOf(value);
+        const std::string text = TextValue(value);
         StoreWhole(variable, rules.ConvertCRLF ? RemoveCarriageReturns(text) : text);
     }
 }
@@ -196,7 +179,7 @@ void StoreVariableValue(TVariableData& variable, const TVariant& value, const TC
     if (variable.Type == otType::otLongRaw) {
         if (value.Kind() != TVarKind::Bytes && value.Kind() != TVarKind::Text)
             throw Exception("Only one-dimensional array of bytes allowed for " + variable.Name);
-        StoreWhole(variable, TextOf(value));
+        StoreWhole(variable, TextValue(value));
         return;
     }
     try {

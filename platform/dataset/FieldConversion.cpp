@@ -4,6 +4,7 @@
 #include "platform/dataset/DatabaseError.h"
 #include "platform/dataset/Field.h"
 #include "platform/dataset/VariantNumber.h"
+#include "platform/dataset/VariantText.h"
 
 #include "platform/settings/DateText.h"
 #include "platform/settings/DisplayFormat.h"
@@ -89,25 +90,11 @@ TVariant TField::Convert(const TVariant& value) const {
 }
 
 std::string TField::TextOf(const TVariant& value) const {
-    switch (value.Kind()) {
-    case TVarKind::Null:
-        return {};
-    case TVarKind::Integer:
-        return std::to_string(value.Integer());
-    case TVarKind::Float:
-        return FloatToStr(value.Float());
-    case TVarKind::Text:
-        return value.Text();
-    case TVarKind::DateTime:
-        if (DataType() == TFieldType::ftDate)
-            return FormatShortDate(value.DateTime());
-        if (DataType() == TFieldType::ftTime)
-            return FormatLongTime(value.DateTime());
-        return FormatDateTime(value.DateTime());
-    case TVarKind::Bytes:
-        return std::string(value.Bytes().begin(), value.Bytes().end());
-    }
-    return {};
+    if (value.Kind() == TVarKind::DateTime && DataType() == TFieldType::ftDate)
+        return FormatShortDate(value.DateTime());
+    if (value.Kind() == TVarKind::DateTime && DataType() == TFieldType::ftTime)
+        return FormatLongTime(value.DateTime());
+    return TextValue(value);
 }
 
 std::int64_t TField::IntegerOf(const TVariant& value) const {
