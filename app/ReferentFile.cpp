@@ -2,6 +2,7 @@
 #include "app/ReferentFile.h"
 
 #include "platform/settings/IniFile.h"
+#include "platform/settings/TextUtils.h"
 
 #include <algorithm>
 #include <cctype>
@@ -9,7 +10,7 @@
 namespace {
 
 bool IsBlank(const std::string& text) {
-    return std::all_of(text.begin(), text.end(), [](unsigned char c) { return c <= ' '; });
+    return TrimBlanksAndControls(text).empty();
 }
 
 } // namespace

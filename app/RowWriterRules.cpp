@@ -1,6 +1,8 @@
 // The writers' own rules, kept as tables so each reads like its list of codes.
 #include "app/RowWriterRules.h"
 
+#include "platform/settings/TextUtils.h"
+
 #include <algorithm>
 #include <initializer_list>
 
@@ -12,7 +14,7 @@ bool OneOf(int value, std::initializer_list<int> codes) {
 
 // Trimming drops every control character and blank, so such a kind counts as none.
 bool IsBlank(const std::string& text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) <= ' '; });
+    return TrimBlanksAndControls(text).empty();
 }
 
 } // namespace

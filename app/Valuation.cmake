@@ -3,7 +3,6 @@
 target_sources(app_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/Valuation.h ${CMAKE_CURRENT_LIST_DIR}/ValuationFlow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ValuationRow.h ${CMAKE_CURRENT_LIST_DIR}/ValuationRow.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ValuationText.h ${CMAKE_CURRENT_LIST_DIR}/ValuationText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ValuationSteps.h
     ${CMAKE_CURRENT_LIST_DIR}/ValuationIdentity.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ValuationAmounts.cpp

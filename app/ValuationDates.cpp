@@ -2,10 +2,10 @@
 // date texts. A missing day (no purchase recorded, no value date) is the empty text, which the
 // writers store as NULL, rather than the zero day 30.12.1899.
 #include "app/ValuationSteps.h"
-#include "app/ValuationText.h"
 
 #include "app/DateLookups.h"
 #include "platform/settings/DateText.h"
+#include "platform/settings/TextUtils.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ std::string DateTextOrEmpty(TDateTime day) {
 
 // The end of the coupon period holding the report day; empty when there is none.
 std::string CouponEnd(const TValuationRow& row) {
-    return FirstCharacters(Trimmed(row.CouponText("ZDNDAN")), 10);
+    return FirstCharacters(TrimBlanksAndControls(row.CouponText("ZDNDAN")), 10);
 }
 
 } // namespace
@@ -24,7 +24,7 @@ std::string FirstMaturityDate(const TValuationRow& row) {
     // A deal-account row takes its dates from the value date, after the opening date is known.
     if (!row.IsSecurityAccount())
         return "";
-    const std::string maturity = Trimmed(row.SourceText("ZPDVP"));
+    const std::string maturity = TrimBlanksAndControls(row.SourceText("ZPDVP"));
     return maturity.empty() ? CouponEnd(row) : FirstCharacters(maturity, 10);
 }
 
@@ -65,9 +65,9 @@ void FinalMaturityDates(TValuationRow& row) {
 }
 
 std::string RepricingDate(const TValuationRow& row) {
-    if (Trimmed(row.CouponText("REFOBM")).empty())
+    if (TrimBlanksAndControls(row.CouponText("REFOBM")).empty())
         return "";
     const std::string next = BeriNaslednjiKupon(row.Context.DM, row.Row.SFVP, row.Context.ReportDay);
     // In its last period the coupon reprices at the period's end.
-    return Trimmed(next).empty() ? CouponEnd(row) : next;
+    return TrimBlanksAndControls(next).empty() ? CouponEnd(row) : next;
 }

@@ -2,9 +2,9 @@
 // counterparty code, the contract key, the account and currency, the stamp of the run and the
 // maturity type. Three contracts carry fixed codes that the reporting side expects.
 #include "app/ValuationSteps.h"
-#include "app/ValuationText.h"
 
 #include "platform/settings/DateText.h"
+#include "platform/settings/TextUtils.h"
 
 #include <cstdio>
 
@@ -12,7 +12,7 @@ namespace {
 
 // The contract number as text, without blanks.
 std::string ContractText(const TValuationRow& row) {
-    return Trimmed(row.SourceText("IDPOG"));
+    return TrimBlanksAndControls(row.SourceText("IDPOG"));
 }
 
 } // namespace
@@ -36,7 +36,7 @@ std::string CounterpartyCode(const TValuationRow& row) {
     if (row.IsSecurityAccount())
         code = FirstCharacters(row.SourceText("CLIENT_NO"), 8);
     else if (row.IsDealAccount())
-        code = FirstCharacters(Trimmed(row.Row.OPKRTBNK), 8);
+        code = FirstCharacters(TrimBlanksAndControls(row.Row.OPKRTBNK), 8);
     if (row.HasFixedContract()) {
         char fixed[16];
         std::snprintf(fixed, sizeof fixed, "%8.8d", row.Row.IDPOG);
@@ -46,11 +46,11 @@ std::string CounterpartyCode(const TValuationRow& row) {
 }
 
 std::string ContractKey(const TValuationRow& row) {
-    std::string key =
-        row.SourceText("SFFIN") == "G"
-            ? FirstCharacters(ContractText(row), 30)
-            : FirstCharacters(
-                  ContractText(row) + row.SourceText("POSEL") + Trimmed(row.SourceText("SFVPKRT")), 30);
+    std::string key = row.SourceText("SFFIN") == "G"
+                          ? FirstCharacters(ContractText(row), 30)
+                          : FirstCharacters(ContractText(row) + row.SourceText("POSEL") +
+                                                TrimBlanksAndControls(row.SourceText("SFVPKRT")),
+                                            30);
     if (row.Row.IDPOG == 44229 || row.Row.IDPOG == 4790)
         key = std::to_string(row.Row.IDPOG);
     if (row.SourceText("GRUPIRAJ") == "D")
@@ -59,8 +59,8 @@ std::string ContractKey(const TValuationRow& row) {
 }
 
 void FillAccountAndCurrency(TValuationRow& row) {
-    row.Row.ID_KONTO = FirstCharacters(Trimmed(row.SourceText("KONTO")), 8);
-    row.Row.ID_VAL = FirstCharacters(Trimmed(row.SourceText("VLTIDBNK")), 3);
+    row.Row.ID_KONTO = FirstCharacters(TrimBlanksAndControls(row.SourceText("KONTO")), 8);
+    row.Row.ID_VAL = FirstCharacters(TrimBlanksAndControls(row.SourceText("VLTIDBNK")), 3);
 }
 
 void FillReferenceFields(TValuationRow& row) {

@@ -2,9 +2,9 @@
 // percent of nominal only and are emptied (or 0) for the others; codes are compared exactly,
 // case-sensitively.
 #include "app/ValuationSteps.h"
-#include "app/ValuationText.h"
 
 #include "app/ReferenceLookups.h"
+#include "platform/settings/TextUtils.h"
 
 #include <cstdio>
 
@@ -39,7 +39,7 @@ std::string TermCode(const TValuationRow& row) {
             code = "01";
         }
     }
-    if (Trimmed(code).empty())
+    if (TrimBlanksAndControls(code).empty())
         code = "01";
     return row.InPercent() ? code : "";
 }
@@ -54,7 +54,7 @@ std::string IndexKind(const TValuationRow& row) {
         kind = "NOM";
     } else if (row.IsSecurityAccount()) {
         const std::string index = row.CouponText("SFINX");
-        if (Trimmed(index).empty())
+        if (TrimBlanksAndControls(index).empty())
             kind = "NOM";
         else
             kind = BeriNazivIndeksa(row.Context.DM, index).find("TOM") != std::string::npos ? "TOM" : "OST";
@@ -127,7 +127,7 @@ double TotalRate(const TValuationRow& row) {
 }
 
 double ReferenceRateMargin(const TValuationRow& row) {
-    if (!row.InPercent() || Trimmed(row.CouponText("REFOBM")).empty())
+    if (!row.InPercent() || TrimBlanksAndControls(row.CouponText("REFOBM")).empty())
         return 0;
     return row.CouponFloat("OBRPRC") - row.SourceFloat("FIXOBR");
 }

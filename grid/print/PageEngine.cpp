@@ -6,6 +6,7 @@
 #include "platform/dataset/DataSetGuards.h"
 #include "platform/settings/DateText.h"
 #include "platform/settings/Exceptions.h"
+#include "platform/settings/TextUtils.h"
 #include "platform/ui/UiGuards.h"
 
 #include <algorithm>
@@ -17,20 +18,6 @@ namespace {
 constexpr int MaxCellText = 1000;
 constexpr const char* WidthSample = "ABCDEFGHIJKLMNOPRSTUWZXY"; // 24 letters
 constexpr const char* HeightSample = "p^{}[]yq$";
-
-int CharacterCount(const std::string& utf8) {
-    return static_cast<int>(std::count_if(
-        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
-// At most count characters of a UTF-8 text.
-std::string FirstCharacters(const std::string& utf8, int count) {
-    int seen = 0;
-    for (size_t i = 0; i < utf8.size(); ++i)
-        if ((static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80 && ++seen > count)
-            return utf8.substr(0, i);
-    return utf8;
-}
 
 // Hides the print window on every path out of a printout.
 class THideProgress {
@@ -126,7 +113,7 @@ void TPageEngine::PrintPageHeader() {
     const TDateTime now = Now();
     const std::string stamp =
         " " + FormatShortDate(now) + " " + FormatLongTime(now) + ", Stran " + std::to_string(FPageNumber);
-    const int width = FAverageCharWidth * CharacterCount(stamp);
+    const int width = FAverageCharWidth * static_cast<int>(CharacterCount(stamp));
     FY += DrawCell(stamp, PageRight() - width, FY, TAlignment::taRightJustify, false, LineHeight(), width) +
           LineSpacing;
 

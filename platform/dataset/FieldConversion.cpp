@@ -9,6 +9,7 @@
 #include "platform/settings/DateText.h"
 #include "platform/settings/DisplayFormat.h"
 #include "platform/settings/FloatText.h"
+#include "platform/settings/TextUtils.h"
 
 #include <charconv>
 #include <climits>
@@ -49,18 +50,8 @@ TDateTime ParseTime(const std::string& text) {
 }
 
 // Cuts a UTF-8 text after maxChars characters, never inside a character.
-std::string Truncated(std::string text, int maxChars) {
-    if (maxChars <= 0)
-        return text;
-    int chars = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const bool startsChar = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
-        if (startsChar && chars++ == maxChars) {
-            text.resize(i);
-            break;
-        }
-    }
-    return text;
+std::string Truncated(const std::string& text, int maxChars) {
+    return maxChars <= 0 ? text : FirstCharacters(text, static_cast<size_t>(maxChars));
 }
 
 double TimePart(TDateTime value) {

@@ -1,7 +1,20 @@
 // Text helpers; see TextUtils.h.
 #include "platform/settings/TextUtils.h"
 
+#include <algorithm>
 #include <cctype>
+
+namespace {
+
+bool IsBlankOrControl(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+bool StartsCharacter(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+}
+
+} // namespace
 
 std::string UpperCase(std::string text) {
     for (char& c : text)
@@ -19,4 +32,24 @@ std::string Trim(std::string_view text, std::string_view blanks) {
 std::string TrimRight(std::string_view text, std::string_view blanks) {
     const size_t end = text.find_last_not_of(blanks);
     return end == std::string_view::npos ? std::string() : std::string(text.substr(0, end + 1));
+}
+
+std::string TrimBlanksAndControls(std::string_view text) {
+    while (!text.empty() && IsBlankOrControl(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlankOrControl(text.back()))
+        text.remove_suffix(1);
+    return std::string(text);
+}
+
+std::size_t CharacterCount(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), StartsCharacter));
+}
+
+std::string FirstCharacters(std::string_view utf8, std::size_t count) {
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i)
+        if (StartsCharacter(utf8[i]) && seen++ == count)
+            return std::string(utf8.substr(0, i));
+    return std::string(utf8);
 }

@@ -4,6 +4,7 @@
 
 #include "platform/localdb/export/ExportText.h"
 #include "platform/settings/Exceptions.h"
+#include "platform/settings/TextUtils.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -12,23 +13,10 @@ namespace {
 
 constexpr int MaxTextWidth = 255;
 
-size_t CharacterCount(const std::string& utf8) {
-    size_t count = 0;
-    for (unsigned char c : utf8)
-        count += (c & 0xC0) != 0x80;
-    return count;
-}
-
 // The text cut to width characters and blank-padded to it; numbers are padded on the left.
-std::string Fit(std::string text, int width, bool rightAligned) {
-    size_t count = 0;
-    for (size_t i = 0; i < text.size(); ++i)
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && ++count > static_cast<size_t>(width)) {
-            text.resize(i);
-            break;
-        }
-    const std::string padding(static_cast<size_t>(width) - std::min(CharacterCount(text), size_t(width)),
-                              ' ');
+std::string Fit(const std::string& value, int width, bool rightAligned) {
+    const std::string text = FirstCharacters(value, static_cast<size_t>(width));
+    const std::string padding(static_cast<size_t>(width) - CharacterCount(text), ' ');
     return rightAligned ? padding + text : text + padding;
 }
 
