@@ -14,11 +14,9 @@ std::string VariableText(const TOracleQuery& query, const std::string& name) {
 } // namespace
 
 void PrepissProceduro(TRunContext& context, int otLik) {
-    int year = 0, month = 0, day = 0;
-    DecodeDate(context.ReportDay, year, month, day);
-    const std::string statement = std::string(" begin ") + "OBLI_COPY( " + " '" +
-                                  FormatDayMonthYear(day, month, year) + "', " + " " + std::to_string(otLik) +
-                                  ", " + " :status, " + " :StatusText " + " ) " + " ; end; ";
+    const std::string statement =
+        std::string(" begin ") + "OBLI_COPY( " + " '" + FormatDayMonthYear(context.ReportDay) + "', " + " " +
+        std::to_string(otLik) + ", " + " :status, " + " :StatusText " + " ) " + " ; end; ";
     TOracleQuery& qp = context.DM.Qp;
     Reported("Napaka pri klicu procedure: \r" + statement, [&] {
         qp.CloseStatement();

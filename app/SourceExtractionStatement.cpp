@@ -10,7 +10,7 @@ std::string ExtractionStatement(TDateTime reportDay) {
     const std::string yearStart = FormatDayMonthYear(1, 1, year);
     const std::string firstDay = FormatDayMonthYear(1, 1, 2007);
     // The fixed form rather than the locale's: the session reads day.month.year whatever the desktop uses.
-    const std::string reportDayText = FormatDayMonthYear(dayOfMonth, month, year);
+    const std::string reportDayText = FormatDayMonthYear(reportDay);
     const std::string pieces[] = {
         " SELECT ",
         " DECODE(INSTR(MAX(V.KRT), '_S'), 0, MAX(V.KRT), SUBSTR(MAX(V.KRT), 1, Length(MAX(V.KRT))-2)) "

@@ -20,12 +20,6 @@ void Sporocilo(TRunContext& context, const std::string& text) {
     Ui().ProcessMessages();
 }
 
-std::string DanStanja(TDateTime reportDay) {
-    int year = 0, month = 0, day = 0;
-    DecodeDate(reportDay, year, month, day);
-    return FormatDayMonthYear(day, month, year);
-}
-
 void BrisanjeNultihPodatkov(TRunContext& context, int riskType) {
     Ui().ProcessMessages();
     Sporocilo(context, "Brisanje nultih podatkov ...");
@@ -45,11 +39,11 @@ void Prepis(TRunContext& context, TRowOutput& output) {
         Ui().ShowMessage("Za izbrani dan " + FormatShortDate(context.ReportDay) + " ni podatkov!");
         return;
     }
-    output.OblimRow.DAT_STANJA = DanStanja(context.ReportDay);
+    output.OblimRow.DAT_STANJA = FormatDayMonthYear(context.ReportDay);
     BrisanjeStarihRezultatov(context, output);
     OdpriRezultateZaDodajanje(context, output);
     // The valuation of the previous run may have left the system's rendering of the day.
-    output.OblimRow.DAT_STANJA = DanStanja(context.ReportDay);
+    output.OblimRow.DAT_STANJA = FormatDayMonthYear(context.ReportDay);
     ZapisPozicij(context, output, n);
     BrisanjeNultihPodatkov(context, output.RiskType);
     ZapisAmortizacijskihNacrtov(context, output);

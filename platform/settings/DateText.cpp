@@ -143,6 +143,12 @@ std::string FormatDayMonthYear(int day, int month, int year) {
     return buffer;
 }
 
+std::string FormatDayMonthYear(TDateTime value) {
+    int year = 0, month = 0, day = 0;
+    DecodeDate(value, year, month, day);
+    return FormatDayMonthYear(day, month, year);
+}
+
 TDateTime ParseShortDate(const std::string& text) {
     TDateParts parts;
     size_t pos = 0;

@@ -13,6 +13,8 @@ std::string FormatDateTime(TDateTime value);
 
 // "%2.2d.%2.2d.%4.4d" of day, month and year, independent of the locale.
 std::string FormatDayMonthYear(int day, int month, int year);
+// The same of the value's calendar day.
+std::string FormatDayMonthYear(TDateTime value);
 
 // Raise Exception "'<text>' is not a valid date" (resp. "... date and time") when unreadable.
 TDateTime ParseShortDate(const std::string& text);

@@ -37,6 +37,7 @@ TEST_F(DateTexts, FixedDayMonthYearTextIgnoresTheLocale) {
     EXPECT_EQ(FormatDayMonthYear(5, 3, 2023), "05.03.2023");
     EXPECT_EQ(FormatDayMonthYear(1, 1, 2007), "01.01.2007");
     EXPECT_EQ(FormatDayMonthYear(29, 2, 2008), "29.02.2008");
+    EXPECT_EQ(FormatDayMonthYear(EncodeDate(2023, 3, 5) + 0.75), "05.03.2023"); // time of day left out
 }
 
 TEST_F(DateTexts, ShortDateReadsBackAsTheSameDay) {
