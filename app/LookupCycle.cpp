@@ -5,8 +5,7 @@
 
 void RunLookup(TOracleDataSet& dataSet, const std::string& text, TLookupVariables variables) {
     dataSet.Close();
-    dataSet.SQL().clear();
-    dataSet.SQL().push_back(text);
+    dataSet.SetSQLText(text);
     for (const auto& [name, value] : variables)
         dataSet.AssignVariable(name, value);
     dataSet.Open();

@@ -1,6 +1,6 @@
-// The statement cycle every lookup of the valuation follows on its data-module dataset: close, one
-// line of text, variables by name, open; and the guard that shows a failed lookup's message
-// before the error goes on to end the run.
+// The statement cycle the valuation's lookups, the preview and the run's result tables follow on
+// their data-module datasets: close, one line of text, variables by name, open; and the guard that
+// shows a failed step's message before the error goes on to end the run.
 #pragma once
 
 #include "oracle/OracleData.h"

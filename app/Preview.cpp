@@ -25,9 +25,7 @@ void Predogled(TRunContext& context, int riskType) {
     Ui().ProcessMessages();
     const std::string statement = PreviewStatement(context.ReportDay, riskType);
     Reported(statement, [&] {
-        q1.Close();
-        q1.SetSQLText(statement);
-        q1.Open();
+        RunLookup(q1, statement);
         context.Labels->SetStevilo(std::to_string(q1.RecordCount()));
         q1.First();
     });
@@ -47,12 +45,10 @@ int IzbranaPozicija(TDM& dm) {
 bool BeriObliam(TRunContext& context, int riskType, int idSeqOblim) {
     TOracleDataSet& plan = context.DM.Qobliam1;
     return Reported(kPlanStatement, [&] {
-        plan.Close();
-        plan.SetSQLText(kPlanStatement);
-        plan.AssignVariable("OT_LIK", TVariant::FromText(std::to_string(riskType)));
-        plan.AssignVariable("DAT_STANJA", DayValue(context.ReportDay));
-        plan.AssignVariable("ID_SEQ_OBLIM", TVariant::FromInteger(idSeqOblim));
-        plan.Open();
+        RunLookup(plan, kPlanStatement,
+                  {{"OT_LIK", TVariant::FromText(std::to_string(riskType))},
+                   {"DAT_STANJA", DayValue(context.ReportDay)},
+                   {"ID_SEQ_OBLIM", TVariant::FromInteger(idSeqOblim)}});
         return plan.RecordCount() > 0;
     });
 }

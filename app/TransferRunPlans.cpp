@@ -22,10 +22,8 @@ void ZapisNacrtaPozicije(TRunContext& context, TRowOutput& output, const std::st
 void ZapisAmortizacijskihNacrtov(TRunContext& context, TRowOutput& output) {
     TOracleDataSet& oblim = context.DM.Qoblim;
     Reported("Napaka v tabeli OBLIM", [&] {
-        oblim.Close();
-        oblim.SetSQLText("SELECT * FROM OBLIM " +
-                         DayAndRiskCondition(output.OblimRow.DAT_STANJA, output.RiskType));
-        oblim.Open();
+        RunLookup(oblim,
+                  "SELECT * FROM OBLIM " + DayAndRiskCondition(output.OblimRow.DAT_STANJA, output.RiskType));
         const std::string ofCount = " / " + std::to_string(oblim.RecordCount()) + "  obliam ";
         int j = 1;
         for (oblim.First(); !oblim.Eof(); oblim.Next(), ++j)

@@ -48,11 +48,7 @@ void BrisanjeStarihRezultatov(TRunContext& context, const TRowOutput& output) {
 void OdpriRezultateZaDodajanje(TRunContext& context, const TRowOutput& output) {
     for (const TResultTable& table : kResultTables) {
         const std::string statement = AppendStatement(table, output);
-        Reported(std::string("Napaka v tabeli ") + table.Name, [&] {
-            TOracleDataSet& dataSet = context.DM.*table.DataSet;
-            dataSet.Close();
-            dataSet.SetSQLText(statement);
-            dataSet.Open();
-        });
+        Reported(std::string("Napaka v tabeli ") + table.Name,
+                 [&] { RunLookup(context.DM.*table.DataSet, statement); });
     }
 }
