@@ -38,3 +38,6 @@ public:
 IUserInterface& Ui();
 // Installs ui (nullptr: back to the console) and returns the one it replaces. The caller keeps ownership.
 IUserInterface* SetUi(IUserInterface* ui);
+
+//! A lone CR of the system's texts is a line break to the reader; CR LF stays one break.
+std::string DisplayLineBreaks(const std::string& text);

@@ -18,19 +18,6 @@ QWidget* DialogParent() {
 
 } // namespace
 
-std::string DisplayLineBreaks(const std::string& text) {
-    std::string result;
-    result.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        const bool crLf = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
-        if (text[i] == '\r' && !crLf)
-            result += '\n';
-        else if (text[i] != '\r')
-            result += text[i];
-    }
-    return result;
-}
-
 void TQtUserInterface::ShowMessage(const std::string& text) {
     QMessageBox::information(DialogParent(), QApplication::applicationName(), Shown(text));
 }

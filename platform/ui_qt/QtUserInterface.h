@@ -14,6 +14,3 @@ public:
     void EndWaitCursor() override;
     IProgress& Progress() override;
 };
-
-//! A lone CR of the system's texts is a line break to the reader; CR LF stays one break.
-std::string DisplayLineBreaks(const std::string& text);

@@ -15,7 +15,11 @@ TEST(ConsoleUi, MessagesAreWrittenOnePerLineWithALoneCarriageReturnAsALineBreak)
     console.ShowMessage("Status: 0\rStatusText: Kopirano\r");
     console.ShowError("Napaka:\r\nORA-00942: table or view does not exist");
     EXPECT_EQ(out.str(), "Prijava v orc1 ni uspela!\nStatus: 0\nStatusText: Kopirano\n\n"
-                         "Napaka:\r\nORA-00942: table or view does not exist\n");
+                         "Napaka:\nORA-00942: table or view does not exist\n");
+}
+
+TEST(DisplayLineBreaksTest, LoneCarriageReturnBreaksTheLineOnce) {
+    EXPECT_EQ(DisplayLineBreaks("a\rb\r\nc\n"), "a\nb\nc\n");
 }
 
 TEST(ConsoleUi, QuestionsAreAnsweredNo) {

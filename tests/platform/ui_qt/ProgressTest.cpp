@@ -59,8 +59,4 @@ TEST(ProgressTest, WaitCursorIsRestoredByItsGuard) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST(DisplayLineBreaksTest, LoneCarriageReturnBreaksTheLineOnce) {
-    EXPECT_EQ(DisplayLineBreaks("a\rb\r\nc\n"), "a\nb\nc\n");
-}
-
 } // namespace
