@@ -96,6 +96,14 @@ void TLocalStatement::Run() {
     }
 }
 
+int TLocalStatement::ColumnCount() const {
+    return sqlite3_column_count(FStmt.get());
+}
+
+std::string TLocalStatement::ColumnName(int column) const {
+    return sqlite3_column_name(FStmt.get(), column);
+}
+
 TVariant TLocalStatement::Column(int column) const {
     sqlite3_stmt* stmt = FStmt.get();
     switch (sqlite3_column_type(stmt, column)) {

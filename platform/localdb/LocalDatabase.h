@@ -37,6 +37,9 @@ public:
     bool Step();
     //! Runs to the end (a statement without result).
     void Run();
+    //! The columns of the result and the name of one (0-based).
+    int ColumnCount() const;
+    std::string ColumnName(int column) const;
     //! The value of a column of the current row in the kind SQLite stored.
     TVariant Column(int column) const;
     long long ColumnInt64(int column) const;
