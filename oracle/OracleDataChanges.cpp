@@ -9,6 +9,15 @@ namespace {
 const char kRowIdVariable[] = "qel__rowid";
 const char kDeletedByOther[] = "Record has been deleted by another user";
 
+// Runs a change addressed to one row by its ROWID; a row gone meanwhile was deleted by another user.
+void ExecuteOnRowId(TOracleQuery& query, const std::string& rowId) {
+    query.AddVariable(kRowIdVariable, otType::otString);
+    query.AssignVariable(kRowIdVariable, TVariant::FromText(rowId));
+    query.Execute();
+    if (query.ProcessedRows() == 0)
+        throw EDatabaseError(kDeletedByOther);
+}
+
 } // namespace
 
 //! Sets the savepoint for one change; unless Keep() is called, rolls back to it (errors ignored),
@@ -207,11 +216,7 @@ void TOracleDataSet::RunUpdate(int index, const TRecordBuffer& record) {
     }
     query.SQL = {"update " + UpdatingTableName(), "set " + assignments,
                  std::string("where rowid = :") + kRowIdVariable};
-    query.AddVariable(kRowIdVariable, otType::otString);
-    query.AssignVariable(kRowIdVariable, TVariant::FromText(Held(index).RowId));
-    query.Execute();
-    if (query.ProcessedRows() == 0)
-        throw EDatabaseError(kDeletedByOther);
+    ExecuteOnRowId(query, Held(index).RowId);
 }
 
 // ---- Delete ------------------------------------------------------------------------------------
@@ -238,11 +243,7 @@ void TOracleDataSet::ApplyDelete(int index) {
             query.DeleteVariables();
             query.SQL = {"delete from " + UpdatingTableName(),
                          std::string("where rowid = :") + kRowIdVariable};
-            query.AddVariable(kRowIdVariable, otType::otString);
-            query.AssignVariable(kRowIdVariable, TVariant::FromText(Held(index).RowId));
-            query.Execute();
-            if (query.ProcessedRows() == 0)
-                throw EDatabaseError(kDeletedByOther);
+            ExecuteOnRowId(query, Held(index).RowId);
         }
         CommitPost();
         savepoint.Keep();
