@@ -100,7 +100,7 @@ std::vector<ColumnDescription> DescribeColumns(const ColumnSource& source) {
             described = DescribeOracleType(orasql::ParseDeclaredType(declared));
         ColumnDescription d =
             described ? *described : DescribeExpression(source.firstRow ? &(*source.firstRow)[i] : nullptr);
-        d.name = UpperCase(sqlite3_column_name(stmt, i));
+        d.name = sqlite3_column_name(stmt, i); // the translator gives every column Oracle's name
         if (d.name == "ROWID") {
             d.type = SQLT_RID;
             d.dataSize = kRowidTextSize;

@@ -1,9 +1,9 @@
 // Table descriptions from sqlite_schema and PRAGMA table_info; sequences and procedures in the
-// catalog tables. Names are compared without regard to case, as Oracle's unquoted names are.
+// catalog tables. A table is found without regard to case (SQLite cannot hold two that differ only
+// in case); sequences and procedures by their exact name, which is upper case unless quoted.
 #include "platform/oci_sqlite/SchemaCatalog.h"
 
 #include "platform/oci_sqlite/EngineError.h"
-#include "platform/oci_sqlite/SqlText.h"
 #include "platform/oci_sqlite/SqliteStatement.h"
 
 namespace ocisqlite {
@@ -33,35 +33,32 @@ bool SchemaCatalog::SequenceExists(const std::string& upperName) const {
 }
 
 void SchemaCatalog::CreateSequence(const std::string& name, int64_t start, int64_t increment) {
-    const std::string upper = UpperCase(name);
-    if (SequenceExists(upper))
+    if (SequenceExists(name))
         throw ora::NameInUse();
     SqliteStatement(db_, "INSERT INTO ocisqlite_sequences (name, next_value, increment) VALUES (?1, ?2, ?3)")
-        .Bind(1, upper)
+        .Bind(1, name)
         .Bind(2, start)
         .Bind(3, increment)
         .Run();
 }
 
 void SchemaCatalog::DropSequence(const std::string& name) {
-    const std::string upper = UpperCase(name);
-    if (!SequenceExists(upper))
+    if (!SequenceExists(name))
         throw ora::SequenceNotFound();
-    SqliteStatement(db_, "DELETE FROM ocisqlite_sequences WHERE name = ?1").Bind(1, upper).Run();
+    SqliteStatement(db_, "DELETE FROM ocisqlite_sequences WHERE name = ?1").Bind(1, name).Run();
 }
 
 void SchemaCatalog::StoreProcedure(const std::string& name, const std::string& source) {
     SqliteStatement(db_, "INSERT OR REPLACE INTO ocisqlite_procedures (name, source) VALUES (?1, ?2)")
-        .Bind(1, UpperCase(name))
+        .Bind(1, name)
         .Bind(2, source)
         .Run();
 }
 
 void SchemaCatalog::DropProcedure(const std::string& name) {
-    const std::string upper = UpperCase(name);
-    if (!ProcedureSource(upper))
-        throw ora::Make(4043, "object " + upper + " does not exist");
-    SqliteStatement(db_, "DELETE FROM ocisqlite_procedures WHERE name = ?1").Bind(1, upper).Run();
+    if (!ProcedureSource(name))
+        throw ora::Make(4043, "object " + name + " does not exist");
+    SqliteStatement(db_, "DELETE FROM ocisqlite_procedures WHERE name = ?1").Bind(1, name).Run();
 }
 
 std::optional<std::string> SchemaCatalog::ProcedureSource(const std::string& upperName) const {

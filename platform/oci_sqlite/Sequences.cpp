@@ -3,7 +3,6 @@
 #include "platform/oci_sqlite/Sequences.h"
 
 #include "platform/oci_sqlite/EngineError.h"
-#include "platform/oci_sqlite/SqlText.h"
 #include "platform/oci_sqlite/SqliteStatement.h"
 
 #include "platform/oci_sqlite/sql/Translator.h"
@@ -35,24 +34,22 @@ void Sequences::RegisterFunctions() {
 }
 
 int64_t Sequences::Next(const std::string& name) {
-    const std::string upper = UpperCase(name);
     SqliteStatement update(
         db_, "UPDATE ocisqlite_sequences SET next_value = next_value + increment WHERE name = ?1 "
              "RETURNING next_value - increment, next_value");
-    update.Bind(1, upper);
+    update.Bind(1, name);
     if (!update.Step())
         throw ora::SequenceNotFound();
     const int64_t value = update.Int(0);
-    nextAfterHandout_[upper] = update.Int(1);
+    nextAfterHandout_[name] = update.Int(1);
     update.Run();
-    return current_[upper] = value;
+    return current_[name] = value;
 }
 
 int64_t Sequences::Current(const std::string& name) {
-    const std::string upper = UpperCase(name);
-    const auto found = current_.find(upper);
+    const auto found = current_.find(name);
     if (found == current_.end())
-        throw ora::Make(8002, "sequence " + upper + ".CURRVAL is not yet defined in this session");
+        throw ora::Make(8002, "sequence " + name + ".CURRVAL is not yet defined in this session");
     return found->second;
 }
 

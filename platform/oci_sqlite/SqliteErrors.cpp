@@ -1,11 +1,10 @@
 // SQLite result codes and messages to Oracle codes and texts. Constraint names come from the
-// table's indexes, since SQLite's messages name only the columns.
+// table's indexes, since SQLite's messages name only the columns. Names keep the case they are
+// stored in: unquoted ones are upper case already, quoted ones keep theirs.
 #include "platform/oci_sqlite/SqliteErrors.h"
 
 #include "platform/oci_sqlite/EngineError.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <sqlite3.h>
 #include <vector>
@@ -13,11 +12,6 @@
 namespace ocisqlite {
 
 namespace {
-
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-    return text;
-}
 
 bool StartsWith(const std::string& text, const std::string& prefix) {
     return text.rfind(prefix, 0) == 0;
@@ -31,8 +25,8 @@ std::string After(const std::string& text, const std::string& prefix) {
 std::pair<std::string, std::string> TableAndColumn(const std::string& qualified) {
     const auto dot = qualified.find('.');
     if (dot == std::string::npos)
-        return {"", Upper(qualified)};
-    return {Upper(qualified.substr(0, dot)), Upper(qualified.substr(dot + 1))};
+        return {"", qualified};
+    return {qualified.substr(0, dot), qualified.substr(dot + 1)};
 }
 
 std::vector<std::string> IndexColumns(sqlite3* db, const std::string& index) {
@@ -42,7 +36,7 @@ std::vector<std::string> IndexColumns(sqlite3* db, const std::string& index) {
         SQLITE_OK) {
         sqlite3_bind_text(stmt, 1, index.c_str(), -1, SQLITE_TRANSIENT);
         while (sqlite3_step(stmt) == SQLITE_ROW)
-            columns.push_back(Upper(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0))));
+            columns.push_back(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
     }
     sqlite3_finalize(stmt);
     return columns;
@@ -65,7 +59,7 @@ std::string UniqueConstraintName(sqlite3* db, const std::string& table,
             ++keys;
             if (IndexColumns(db, index) != columns)
                 continue;
-            name = origin == "c"    ? Upper(index)
+            name = origin == "c"    ? index
                    : origin == "pk" ? table + "_PK"
                                     : table + "_UK" + std::to_string(keys);
             break;
@@ -102,7 +96,7 @@ EngineError ConstraintError(sqlite3* db, int rc, const std::string& message, con
                                 : ora::CannotInsertNull(context.owner, table, column);
     }
     if (StartsWith(message, "CHECK constraint failed: "))
-        return ora::CheckViolated(context.owner, Upper(After(message, "CHECK constraint failed: ")));
+        return ora::CheckViolated(context.owner, After(message, "CHECK constraint failed: "));
     if (rc == SQLITE_CONSTRAINT_FOREIGNKEY)
         return context.isDelete ? ora::ChildRecordFound(context.owner, "FOREIGN_KEY")
                                 : ora::ParentKeyNotFound(context.owner, "FOREIGN_KEY");
@@ -124,7 +118,7 @@ void ThrowSqliteError(sqlite3* db, int rc, const ErrorContext& context) {
     if (StartsWith(message, "no such table: "))
         throw ora::TableNotFound();
     if (StartsWith(message, "no such column: "))
-        throw ora::InvalidIdentifier(Upper(After(message, "no such column: ")));
+        throw ora::InvalidIdentifier(After(message, "no such column: "));
     if (message.find("already exists") != std::string::npos)
         throw ora::NameInUse();
     if (message.find("syntax error") != std::string::npos || StartsWith(message, "incomplete input"))

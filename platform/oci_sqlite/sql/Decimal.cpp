@@ -240,6 +240,14 @@ int Decimal::IntegerDigits() const {
     return n > 0 ? n : 0;
 }
 
+bool Decimal::FitsPrecision(int precision, int scale) const {
+    return IsZero() || Digits(mantissa_) + exponent_ <= precision - scale;
+}
+
+Decimal Decimal::LargestOf(int precision, int scale) {
+    return Decimal(Pow10(precision) - 1, -scale);
+}
+
 bool Decimal::FitsInt64() const {
     if (exponent_ < 0)
         return false;

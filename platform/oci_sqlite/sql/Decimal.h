@@ -30,6 +30,10 @@ public:
     Decimal Round(int places) const; // half away from zero
     Decimal Trunc(int places) const;
     int IntegerDigits() const; // digits before the decimal point (0 for |x| < 1)
+    // Whether NUMBER(precision, scale) holds this value once rounded to `scale`: |x| < 10^(p - s).
+    bool FitsPrecision(int precision, int scale) const;
+    // The largest value NUMBER(precision, scale) holds: 10^(p - s) - 10^-s.
+    static Decimal LargestOf(int precision, int scale);
 
     bool IsInteger() const { return exponent_ >= 0; }
     bool FitsInt64() const;

@@ -11,6 +11,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -329,8 +330,19 @@ void NumberIn(sqlite3_context* c, int, sqlite3_value** v) {
     if (!IsNull(v[2])) {
         const int scale = sqlite3_value_int(v[2]);
         number = number.Round(scale);
-        if (precision > 0 && number.IntegerDigits() > precision - scale)
+        if (precision > 0 && !number.FitsPrecision(precision, scale)) {
+            // A double stands for every decimal that rounds to it: beyond 15 digits the one that fits
+            // (9999999999999999.99 in NUMBER(18,2) is the double 1e16) is accepted and kept as it came.
+            // A column stores such a whole double as an integer, which must be accepted back as well.
+            const double given = sqlite3_value_double(v[0]);
+            constexpr double kExactDoubleLimit = 9007199254740992.0; // 2^53
+            const int type = sqlite3_value_type(v[0]);
+            const bool fromDouble = type == SQLITE_FLOAT || (type == SQLITE_INTEGER && scale > 0 &&
+                                                             std::fabs(given) > kExactDoubleLimit);
+            if (fromDouble && std::fabs(given) <= Decimal::LargestOf(precision, scale).ToDouble())
+                return sqlite3_result_double(c, given);
             ThrowOracleError(1438, "value larger than specified precision allowed for this column");
+        }
     }
     ResultNumber(c, number);
 }

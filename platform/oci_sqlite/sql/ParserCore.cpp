@@ -2,6 +2,8 @@
 // Oracle's code and text and the offset of the token that did not fit.
 #include "platform/oci_sqlite/sql/ParserCore.h"
 
+#include "platform/oci_sqlite/sql/OracleText.h"
+
 #include <cstdio>
 #include <set>
 
@@ -94,12 +96,15 @@ void ParserCore::ExpectEnd() {
         Fail(933, "SQL command not properly ended");
 }
 
+// Oracle names an expression by its text in upper case; only a quoted name inside keeps its case.
 std::string ParserCore::SourceBetween(size_t firstToken, size_t endToken) const {
     std::string out;
     for (size_t i = firstToken; i < endToken && i < tokens_.size(); ++i) {
         const Token& t = tokens_[i];
         if (t.kind == TokenKind::String)
-            out += "'" + t.text + "'";
+            out += "'" + ChangeCase(t.text, true) + "'";
+        else if (t.kind == TokenKind::QuotedIdentifier)
+            out += "\"" + t.text + "\"";
         else if (t.kind == TokenKind::Bind)
             out += ":" + t.text;
         else
