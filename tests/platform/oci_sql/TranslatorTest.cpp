@@ -113,7 +113,7 @@ TEST_F(TranslatorActions, SelectsDescribeTheirColumnsWithOracleTypes) {
         described.push_back(c.name + ":" + c.oracleType);
     EXPECT_EQ(described,
               (std::vector<std::string>{"DAY:DATE", "CODE:CHAR", "AMOUNT:NUMBER", "LAST_DAY:DATE",
-                                        "TOTAL:NUMBER", "CODE||'x':VARCHAR2", ":B:", "ROWID:ROWID"}));
+                                        "TOTAL:NUMBER", "CODE||'X':VARCHAR2", ":B:", "ROWID:ROWID"}));
     EXPECT_EQ(t.columns[2].scale, 2);
     EXPECT_EQ(T("select sysdate - 1, trunc(sysdate) from dual").columns[1].oracleType, "DATE");
 }
