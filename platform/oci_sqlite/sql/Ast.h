@@ -14,6 +14,7 @@ namespace orasql {
 
 struct Query;
 struct Expr;
+struct Window;
 using ExprPtr = std::unique_ptr<Expr>;
 using QueryPtr = std::unique_ptr<Query>;
 
@@ -26,7 +27,8 @@ enum class ExprKind {
     Star,     // qualifier: table or alias, or empty for *
     Unary,    // text: "-", "+", "NOT"; args[0]
     Binary,   // text: operator ("AND", "OR", "=", "<>", "<", "+", "||", ...); args[0], args[1]
-    Function, // text: upper-case name; args; distinct for aggregates; star for COUNT(*)
+    Function, // text: upper-case name; args; distinct for aggregates; star for COUNT(*); over for an
+              // analytic call; qualifier: TRIM's LEADING/TRAILING/BOTH, EXTRACT's field
     Case,     // args: [operand] then when/then pairs, then [else]; hasOperand, hasElse
     Subquery, // scalar subquery
     Exists,   // subquery; negated
@@ -49,6 +51,7 @@ struct Expr {
     bool outerJoin = false; // a column marked with (+)
     bool hasOperand = false;
     bool hasElse = false;
+    std::unique_ptr<Window> over;
     int offset = 0;
     std::string sourceText; // the words as written, upper case and without blanks (Oracle's column name)
 };
@@ -77,6 +80,13 @@ struct OrderItem {
     NullsOrder nulls = NullsOrder::Default;
 };
 
+// OVER (PARTITION BY ... ORDER BY ... [frame]) of an analytic function.
+struct Window {
+    std::vector<ExprPtr> partitionBy;
+    std::vector<OrderItem> orderBy;
+    std::string frame; // "ROWS BETWEEN UNBOUNDED PRECEDING AND CURRENT ROW", or empty
+};
+
 struct SelectCore {
     bool distinct = false;
     std::vector<SelectItem> items;
@@ -87,10 +97,20 @@ struct SelectCore {
     std::vector<std::string> into; // SELECT ... INTO of the procedure language
 };
 
+// WITH name [(columns)] AS (query)
+struct NamedQuery {
+    std::string name;
+    std::vector<std::string> columns;
+    QueryPtr query;
+};
+
 struct Query {
+    std::vector<NamedQuery> with;
     std::vector<SelectCore> cores;
     std::vector<std::string> setOps; // between cores: "UNION", "UNION ALL", "MINUS", "INTERSECT"
     std::vector<OrderItem> orderBy;
+    ExprPtr offset;     // OFFSET n ROWS
+    ExprPtr fetchFirst; // FETCH FIRST n ROWS ONLY
     bool forUpdate = false;
 };
 

@@ -43,6 +43,27 @@ std::string DumpCore(const SelectCore& c) {
     return out + ")";
 }
 
+std::string DumpOrder(const std::vector<OrderItem>& items) {
+    std::string out = " ORDER BY";
+    for (const OrderItem& o : items) {
+        out += " " + Dump(*o.expr) + (o.descending ? " DESC" : "");
+        if (o.nulls != NullsOrder::Default)
+            out += o.nulls == NullsOrder::First ? " NULLS FIRST" : " NULLS LAST";
+    }
+    return out;
+}
+
+std::string DumpWindow(const Window& w) {
+    std::string out = "OVER(";
+    if (!w.partitionBy.empty())
+        out += "PARTITION BY" + List(w.partitionBy);
+    if (!w.orderBy.empty())
+        out += DumpOrder(w.orderBy);
+    if (!w.frame.empty())
+        out += " " + w.frame;
+    return out + ")";
+}
+
 } // namespace
 
 std::string Dump(const Expr& e) {
@@ -64,7 +85,9 @@ std::string Dump(const Expr& e) {
     case ExprKind::Binary:
         return "(" + e.text + List(e.args) + ")";
     case ExprKind::Function:
-        return "(" + e.text + (e.distinct ? " DISTINCT" : "") + (e.star ? " *" : "") + List(e.args) + ")";
+        return "(" + e.text + (e.qualifier.empty() ? "" : " " + e.qualifier) +
+               (e.distinct ? " DISTINCT" : "") + (e.star ? " *" : "") + List(e.args) +
+               (e.over ? " " + DumpWindow(*e.over) : "") + ")";
     case ExprKind::Case:
         return std::string("(CASE") + (e.hasOperand ? "/op" : "") + (e.hasElse ? "/else" : "") +
                List(e.args) + ")";
@@ -87,17 +110,23 @@ std::string Dump(const Expr& e) {
 }
 
 std::string Dump(const Query& q) {
-    std::string out = DumpCore(q.cores[0]);
+    std::string out;
+    for (const NamedQuery& n : q.with) {
+        out += out.empty() ? "WITH " : ", ";
+        out += n.name;
+        for (size_t i = 0; i < n.columns.size(); ++i)
+            out += (i ? "," : "(") + n.columns[i] + (i + 1 == n.columns.size() ? ")" : "");
+        out += " AS " + Dump(*n.query);
+    }
+    out += (out.empty() ? "" : " ") + DumpCore(q.cores[0]);
     for (size_t i = 1; i < q.cores.size(); ++i)
         out += " " + q.setOps[i - 1] + " " + DumpCore(q.cores[i]);
-    if (!q.orderBy.empty()) {
-        out += " ORDER BY";
-        for (const OrderItem& o : q.orderBy) {
-            out += " " + Dump(*o.expr) + (o.descending ? " DESC" : "");
-            if (o.nulls != NullsOrder::Default)
-                out += o.nulls == NullsOrder::First ? " NULLS FIRST" : " NULLS LAST";
-        }
-    }
+    if (!q.orderBy.empty())
+        out += DumpOrder(q.orderBy);
+    if (q.offset)
+        out += " OFFSET " + Dump(*q.offset);
+    if (q.fetchFirst)
+        out += " FETCH " + Dump(*q.fetchFirst);
     return out + (q.forUpdate ? " FOR UPDATE" : "");
 }
 

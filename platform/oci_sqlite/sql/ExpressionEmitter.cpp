@@ -38,7 +38,7 @@ bool IsAggregateName(const std::string& n) {
 } // namespace
 
 bool ContainsAggregate(const Expr& e) {
-    if (e.kind == ExprKind::Function && IsAggregateName(e.text))
+    if (e.kind == ExprKind::Function && IsAggregateName(e.text) && !e.over)
         return true;
     for (const ExprPtr& a : e.args)
         if (ContainsAggregate(*a))
@@ -138,6 +138,8 @@ Emitted SqliteEmitter::Expression(const Expr& e, const Scope& scope) {
 }
 
 Emitted SqliteEmitter::ColumnRef(const Expr& e, const Scope& scope) {
+    if (e.text == "ROWNUM" && e.qualifier.empty()) // numbers the rows in the order they are read
+        return Make("row_number() OVER ()", SqlType::Number);
     const bool rowid = e.text == "ROWID";
     bool qualifierSeen = false;
     for (const Scope* s = &scope; s; s = s->parent) {
@@ -314,20 +316,29 @@ constexpr PlainFunction kPlainFunctions[] = {
     {"ABS", "abs", 1, 1, SqlType::Number},
     {"MOD", "ora_mod", 2, 2, SqlType::Number},
     {"TO_NUMBER", "ora_to_number", 1, 1, SqlType::Number},
-    {"COALESCE", "coalesce", 2, 255, SqlType::Unknown},
     {"SUM", "ora_sum", 1, 1, SqlType::Number},
     {"AVG", "ora_avg", 1, 1, SqlType::Number},
     {"MAX", "max", 1, 1, SqlType::Unknown},
     {"MIN", "min", 1, 1, SqlType::Unknown},
-    {"GREATEST", "max", 2, 255, SqlType::Unknown},
-    {"LEAST", "min", 2, 255, SqlType::Unknown},
-    {"TRIM", "trim", 1, 2, SqlType::Text},
     {"LTRIM", "ltrim", 1, 2, SqlType::Text},
     {"RTRIM", "rtrim", 1, 2, SqlType::Text},
-    {"REPLACE", "replace", 2, 3, SqlType::Text},
     {"ROUND", "ora_round", 1, 2, SqlType::Unknown},
     {"TRUNC", "ora_trunc", 1, 2, SqlType::Unknown},
+    {"LPAD", "ora_lpad", 2, 3, SqlType::Text},
+    {"RPAD", "ora_rpad", 2, 3, SqlType::Text},
+    {"TRANSLATE", "ora_translate", 3, 3, SqlType::Text},
+    {"INITCAP", "ora_initcap", 1, 1, SqlType::Text},
+    {"SIGN", "ora_sign", 1, 1, SqlType::Number},
+    {"CEIL", "ora_ceil", 1, 1, SqlType::Number},
+    {"FLOOR", "ora_floor", 1, 1, SqlType::Number},
+    {"POWER", "ora_power", 2, 2, SqlType::Number},
+    {"SQRT", "ora_sqrt", 1, 1, SqlType::Number},
 };
+
+// Functions whose own registered version already gives NULL for an empty result.
+bool GivesOracleNull(const std::string& sqliteName) {
+    return sqliteName.rfind("ora_", 0) == 0;
+}
 
 const PlainFunction* FindPlain(const std::string& name) {
     for (const PlainFunction& f : kPlainFunctions)
@@ -354,13 +365,13 @@ Emitted SqliteEmitter::Function(const Expr& e, const Scope& scope) {
         return Make(std::string("count(") + (e.distinct ? "DISTINCT " : "") +
                         (e.star ? "*" : Args(e, scope)) + ")",
                     SqlType::Number);
-    if (n == "REPLACE" && argc == 2) // without a replacement Oracle removes the search text
-        return Make("nullif(replace(" + Args(e, scope) + ", ''), '')", SqlType::Text);
+    if (e.over)
+        return Analytic(e, scope);
     if (const PlainFunction* f = FindPlain(n)) {
         arity(f->minArgs, f->maxArgs);
         std::string sql =
             std::string(f->sqlite) + "(" + (e.distinct ? "DISTINCT " : "") + Args(e, scope) + ")";
-        if (f->result == SqlType::Text && n != "SUBSTR" && n != "UPPER" && n != "LOWER")
+        if (f->result == SqlType::Text && !GivesOracleNull(f->sqlite))
             sql = "nullif(" + sql + ", '')"; // SQLite's own string functions may give '', Oracle's give NULL
         SqlType type = f->result;
         if (type == SqlType::Unknown)
@@ -385,6 +396,8 @@ Emitted SqliteEmitter::Function(const Expr& e, const Scope& scope) {
         arity(3, 255);
         return Decode(e, scope);
     }
+    if (std::optional<Emitted> everyday = EverydayFunction(e, scope))
+        return *everyday;
     if (n == "LENGTH") {
         arity(1, 1);
         const Emitted a = arg(0);

@@ -274,22 +274,108 @@ ExprPtr ParserCore::ParseNameChain(int offset) {
 ExprPtr ParserCore::ParseFunctionCall(std::string name, int offset) {
     Advance(); // (
     auto e = MakeExpr(ExprKind::Function, std::move(name), offset);
-    if (AcceptSymbol(")"))
-        return e;
-    if (AcceptWord("DISTINCT"))
-        e->distinct = true;
-    else
-        AcceptWord("ALL");
-    if (PeekSymbol("*") && PeekSymbol(")", 1)) {
-        Advance();
-        e->star = true;
+    if (e->text == "TRIM") {
+        ParseTrimArguments(*e);
+    } else if (e->text == "EXTRACT") {
+        ParseExtractArguments(*e);
+    } else if (!AcceptSymbol(")")) {
+        if (AcceptWord("DISTINCT"))
+            e->distinct = true;
+        else
+            AcceptWord("ALL");
+        if (PeekSymbol("*") && PeekSymbol(")", 1)) {
+            Advance();
+            e->star = true;
+        } else {
+            do
+                e->args.push_back(ParseExpr());
+            while (AcceptSymbol(","));
+        }
+        ExpectSymbol(")", 907, "missing right parenthesis");
+    }
+    if (PeekWord("OVER") && PeekSymbol("(", 1))
+        e->over = ParseWindow();
+    return e;
+}
+
+// TRIM([[LEADING | TRAILING | BOTH] [char] FROM] source): args are the source, then the char.
+void ParserCore::ParseTrimArguments(Expr& trim) {
+    for (const char* mode : {"LEADING", "TRAILING", "BOTH"})
+        if (AcceptWord(mode))
+            trim.qualifier = mode;
+    ExprPtr first;
+    if (!PeekWord("FROM"))
+        first = ParseExpr();
+    if (AcceptWord("FROM")) {
+        trim.args.push_back(ParseExpr());
+        if (first)
+            trim.args.push_back(std::move(first));
+    } else if (first && trim.qualifier.empty()) {
+        trim.args.push_back(std::move(first));
     } else {
-        do
-            e->args.push_back(ParseExpr());
-        while (AcceptSymbol(","));
+        Fail(905, "missing keyword");
     }
     ExpectSymbol(")", 907, "missing right parenthesis");
-    return e;
+}
+
+// EXTRACT(field FROM source)
+void ParserCore::ParseExtractArguments(Expr& extract) {
+    for (const char* field : {"YEAR", "MONTH", "DAY", "HOUR", "MINUTE", "SECOND"})
+        if (AcceptWord(field))
+            extract.qualifier = field;
+    if (extract.qualifier.empty())
+        Fail(905, "missing keyword");
+    ExpectWord("FROM", 905, "missing keyword");
+    extract.args.push_back(ParseExpr());
+    ExpectSymbol(")", 907, "missing right parenthesis");
+}
+
+// OVER ([PARTITION BY expr, ...] [ORDER BY items [ROWS | RANGE frame]])
+std::unique_ptr<Window> ParserCore::ParseWindow() {
+    Advance(); // OVER
+    Advance(); // (
+    auto window = std::make_unique<Window>();
+    if (AcceptWord("PARTITION")) {
+        ExpectWord("BY", 924, "missing BY keyword");
+        do
+            window->partitionBy.push_back(ParseExpr());
+        while (AcceptSymbol(","));
+    }
+    if (AcceptWord("ORDER")) {
+        ExpectWord("BY", 924, "missing BY keyword");
+        window->orderBy = ParseOrderItems();
+        if (PeekWord("ROWS") || PeekWord("RANGE")) {
+            window->frame = Advance().text;
+            if (AcceptWord("BETWEEN")) {
+                window->frame += " BETWEEN " + ParseFrameBound();
+                ExpectWord("AND", 905, "missing keyword");
+                window->frame += " AND " + ParseFrameBound();
+            } else {
+                window->frame += " " + ParseFrameBound();
+            }
+        }
+    }
+    ExpectSymbol(")", 907, "missing right parenthesis");
+    return window;
+}
+
+// UNBOUNDED PRECEDING | UNBOUNDED FOLLOWING | CURRENT ROW | n PRECEDING | n FOLLOWING
+std::string ParserCore::ParseFrameBound() {
+    std::string bound;
+    if (AcceptWord("CURRENT")) {
+        ExpectWord("ROW", 905, "missing keyword");
+        return "CURRENT ROW";
+    }
+    if (AcceptWord("UNBOUNDED"))
+        bound = "UNBOUNDED";
+    else if (Peek().kind == TokenKind::Number)
+        bound = Advance().text;
+    else
+        Fail(905, "missing keyword");
+    if (AcceptWord("PRECEDING"))
+        return bound + " PRECEDING";
+    ExpectWord("FOLLOWING", 905, "missing keyword");
+    return bound + " FOLLOWING";
 }
 
 } // namespace orasql

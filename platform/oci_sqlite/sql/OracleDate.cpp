@@ -391,6 +391,56 @@ DateTime RoundDate(const DateTime& d, std::string_view unit) {
     return d.second >= 30 ? FromTotalSeconds(TotalSeconds(t) + 60) : t;
 }
 
+DateTime AddMonths(const DateTime& d, const Decimal& months) {
+    const int64_t total = d.year * int64_t{12} + (d.month - 1) + months.ToInt64Clamped();
+    if (total < 12 || total >= 10000 * int64_t{12})
+        ThrowOracleError(1841, "(full) year must be between -4713 and +9999, and not be 0");
+    DateTime result = d;
+    result.year = static_cast<int>(total / 12);
+    result.month = static_cast<int>(total % 12) + 1;
+    const int last = DaysInMonth(result.year, result.month);
+    // The last day of a month stays the last day; a day the shorter month lacks becomes its last.
+    if (d.day == DaysInMonth(d.year, d.month) || d.day > last)
+        result.day = last;
+    return result;
+}
+
+Decimal MonthsBetween(const DateTime& later, const DateTime& earlier) {
+    const int64_t months = (later.year - earlier.year) * int64_t{12} + later.month - earlier.month;
+    const bool bothLast = later.day == DaysInMonth(later.year, later.month) &&
+                          earlier.day == DaysInMonth(earlier.year, earlier.month);
+    if (later.day == earlier.day || bothLast)
+        return Decimal::FromInt(months);
+    // Otherwise the rest counts in months of 31 days, time of day included.
+    const auto secondsOfDay = [](const DateTime& t) { return t.hour * 3600 + t.minute * 60 + t.second; };
+    const int64_t seconds = (months * 31 + later.day - earlier.day) * int64_t{86400} + secondsOfDay(later) -
+                            secondsOfDay(earlier);
+    return Decimal::FromInt(seconds) / Decimal::FromInt(31 * 86400);
+}
+
+DateTime LastDay(const DateTime& d) {
+    DateTime result = d;
+    result.day = DaysInMonth(d.year, d.month);
+    return result;
+}
+
+DateTime NextDay(const DateTime& d, std::string_view weekday) {
+    static const char* const kDays[] = {"SUNDAY",   "MONDAY", "TUESDAY", "WEDNESDAY",
+                                        "THURSDAY", "FRIDAY", "SATURDAY"};
+    std::string name = Upper(weekday);
+    while (!name.empty() && name.back() == ' ')
+        name.pop_back();
+    for (int target = 0; target < 7; ++target) {
+        const std::string full = kDays[target];
+        if (name.size() < 3 || full.compare(0, name.size(), name) != 0)
+            continue;
+        const int today = static_cast<int>((DayNumber(d.year, d.month, d.day) + 1) % 7); // 0 = Sunday
+        const int ahead = (target - today + 6) % 7 + 1;
+        return FromTotalSeconds(TotalSeconds(d) + ahead * int64_t{86400});
+    }
+    ThrowOracleError(1846, "not a valid day of the week");
+}
+
 DateTime LocalNow() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};

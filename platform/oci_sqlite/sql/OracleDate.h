@@ -30,6 +30,12 @@ DateTime AddDays(const DateTime& d, const Decimal& days);
 Decimal DaysBetween(const DateTime& later, const DateTime& earlier);
 DateTime TruncDate(const DateTime& d, std::string_view unit);
 DateTime RoundDate(const DateTime& d, std::string_view unit);
+// ADD_MONTHS: the month's last day stays the last day, and a day the target month lacks becomes its last.
+DateTime AddMonths(const DateTime& d, const Decimal& months);
+Decimal MonthsBetween(const DateTime& later, const DateTime& earlier);
+DateTime LastDay(const DateTime& d);
+// The first later date that falls on the named weekday (English name or its first three letters or more).
+DateTime NextDay(const DateTime& d, std::string_view weekday);
 DateTime LocalNow();
 
 } // namespace orasql

@@ -170,17 +170,18 @@ Decimal LoadSum(const SumState& s) {
     return d;
 }
 
-void SumStep(sqlite3_context* c, int, sqlite3_value** v) {
+// Adds (step) or, leaving a window's frame, takes away (inverse) one value.
+template <int Direction> void SumChange(sqlite3_context* c, int, sqlite3_value** v) {
     try {
         if (IsNull(v[0]))
             return;
         auto* s = static_cast<SumState*>(sqlite3_aggregate_context(c, sizeof(SumState)));
         if (!s)
             return sqlite3_result_error_nomem(c);
-        const Decimal sum = LoadSum(*s) + AsNumber(v[0]);
+        const Decimal sum = Direction > 0 ? LoadSum(*s) + AsNumber(v[0]) : LoadSum(*s) - AsNumber(v[0]);
         std::memcpy(s->sum, static_cast<const void*>(&sum), sizeof sum);
         s->any = true;
-        ++s->count;
+        s->count += Direction;
     } catch (const OracleError& e) {
         sqlite3_result_error(c, e.what(), -1);
     }
@@ -188,14 +189,14 @@ void SumStep(sqlite3_context* c, int, sqlite3_value** v) {
 
 void SumFinal(sqlite3_context* c) {
     auto* s = static_cast<SumState*>(sqlite3_aggregate_context(c, 0));
-    if (!s || !s->any)
+    if (!s || !s->any || s->count == 0)
         return sqlite3_result_null(c);
     ResultNumber(c, LoadSum(*s));
 }
 
 void AvgFinal(sqlite3_context* c) {
     auto* s = static_cast<SumState*>(sqlite3_aggregate_context(c, 0));
-    if (!s || !s->any)
+    if (!s || !s->any || s->count == 0)
         return sqlite3_result_null(c);
     ResultNumber(c, LoadSum(*s) / Decimal::FromInt(s->count));
 }
@@ -369,6 +370,131 @@ void TextIn(sqlite3_context* c, int, sqlite3_value** v) {
     ResultText(c, text);
 }
 
+// ---- everyday functions ----
+
+// A date argument: the emitter hands dates in the stored form, converted from texts already.
+DateTime DateArg(sqlite3_value* v) {
+    if (auto d = AsDate(v))
+        return *d;
+    ThrowOracleError(932, "inconsistent datatypes: expected DATE got NUMBER");
+}
+
+// TRIM(source, char, mode): mode 'L', 'T' or 'B'.
+void Trim(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    const std::vector<char32_t> set = DecodeChars(AsText(v[1]));
+    if (set.size() != 1)
+        ThrowOracleError(30001, "trim set should have only one character");
+    const std::string mode = Text(v[2]);
+    ResultText(c, TrimChar(AsText(v[0]), set[0], mode != "T", mode != "L"));
+}
+
+template <bool Left> void Pad(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    ResultText(c, PadChars(AsText(v[0]), AsNumber(v[1]).ToInt64Clamped(), n > 2 ? AsText(v[2]) : " ", Left));
+}
+
+void Translate(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    ResultText(c, TranslateChars(AsText(v[0]), AsText(v[1]), AsText(v[2])));
+}
+
+void Initcap(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    ResultText(c, InitCap(AsText(v[0])));
+}
+
+void Sign(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    const Decimal x = AsNumber(v[0]);
+    sqlite3_result_int(c, x.IsZero() ? 0 : x.IsNegative() ? -1 : 1);
+}
+
+template <bool Up> void CeilOrFloor(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    const Decimal x = AsNumber(v[0]);
+    const Decimal whole = x.Trunc(0);
+    const int step = Up ? (x.Compare(whole) > 0 ? 1 : 0) : (x.Compare(whole) < 0 ? -1 : 0);
+    ResultNumber(c, whole + Decimal::FromInt(step));
+}
+
+[[noreturn]] void OutOfRange(sqlite3_value* argument) {
+    ThrowOracleError(1428, "argument '" + AsText(argument) + "' is out of range");
+}
+
+void ResultDouble(sqlite3_context* c, double value) {
+    if (!std::isfinite(value))
+        ThrowOracleError(1426, "numeric overflow");
+    ResultNumber(c, Decimal::FromDouble(value));
+}
+
+// A whole exponent multiplies exactly in decimal; any other goes through doubles, as Oracle's does.
+void Power(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    const Decimal base = AsNumber(v[0]), exponent = AsNumber(v[1]);
+    if (exponent.IsInteger() && exponent.FitsInt64() && std::llabs(exponent.ToInt64()) <= 256) {
+        const int64_t e = exponent.ToInt64();
+        if (base.IsZero() && e < 0)
+            OutOfRange(v[0]);
+        Decimal result = Decimal::FromInt(1);
+        for (int64_t i = 0; i < std::llabs(e); ++i)
+            result = result * base;
+        return ResultNumber(c, e < 0 ? Decimal::FromInt(1) / result : result);
+    }
+    if (base.IsNegative())
+        OutOfRange(v[0]);
+    ResultDouble(c, std::pow(base.ToDouble(), exponent.ToDouble()));
+}
+
+void Sqrt(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    const Decimal x = AsNumber(v[0]);
+    if (x.IsNegative())
+        OutOfRange(v[0]);
+    ResultDouble(c, std::sqrt(x.ToDouble()));
+}
+
+void AddMonthsTo(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    ResultDate(c, AddMonths(DateArg(v[0]), AsNumber(v[1])));
+}
+
+void MonthsBetweenDates(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    ResultNumber(c, MonthsBetween(DateArg(v[0]), DateArg(v[1])));
+}
+
+void LastDayOf(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    ResultDate(c, LastDay(DateArg(v[0])));
+}
+
+void NextDayAfter(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    ResultDate(c, NextDay(DateArg(v[0]), AsText(v[1])));
+}
+
+// ora_extract(field, date): the field is YEAR, MONTH or DAY.
+void Extract(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    const DateTime d = DateArg(v[1]);
+    const std::string field = Text(v[0]);
+    sqlite3_result_int(c, field == "YEAR" ? d.year : field == "MONTH" ? d.month : d.day);
+}
+
 struct Scalar {
     const char* name;
     int args;
@@ -406,14 +532,34 @@ void RegisterOracleFunctions(sqlite3* db) {
         {"ora_date_in", 2, Guarded<DateIn>, true},
         {"ora_number_in", 3, Guarded<NumberIn>, true},
         {"ora_text_in", 4, Guarded<TextIn>, true},
+        {"ora_trim", 3, Guarded<Trim>, true},
+        {"ora_lpad", 2, Guarded<Pad<true>>, true},
+        {"ora_lpad", 3, Guarded<Pad<true>>, true},
+        {"ora_rpad", 2, Guarded<Pad<false>>, true},
+        {"ora_rpad", 3, Guarded<Pad<false>>, true},
+        {"ora_translate", 3, Guarded<Translate>, true},
+        {"ora_initcap", 1, Guarded<Initcap>, true},
+        {"ora_sign", 1, Guarded<Sign>, true},
+        {"ora_ceil", 1, Guarded<CeilOrFloor<true>>, true},
+        {"ora_floor", 1, Guarded<CeilOrFloor<false>>, true},
+        {"ora_power", 2, Guarded<Power>, true},
+        {"ora_sqrt", 1, Guarded<Sqrt>, true},
+        {"ora_add_months", 2, Guarded<AddMonthsTo>, true},
+        {"ora_months_between", 2, Guarded<MonthsBetweenDates>, true},
+        {"ora_last_day", 1, Guarded<LastDayOf>, true},
+        {"ora_next_day", 2, Guarded<NextDayAfter>, true},
+        {"ora_extract", 2, Guarded<Extract>, true},
     };
     for (const Scalar& s : kScalars) {
         const int flags = SQLITE_UTF8 | (s.deterministic ? SQLITE_DETERMINISTIC : 0);
         sqlite3_create_function(db, s.name, s.args, flags, nullptr, s.fn, nullptr, nullptr);
     }
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    sqlite3_create_function(db, "ora_sum", 1, flags, nullptr, nullptr, SumStep, SumFinal);
-    sqlite3_create_function(db, "ora_avg", 1, flags, nullptr, nullptr, SumStep, AvgFinal);
+    // SUM and AVG also serve as analytic functions over a moving frame.
+    sqlite3_create_window_function(db, "ora_sum", 1, flags, nullptr, SumChange<1>, SumFinal, SumFinal,
+                                   SumChange<-1>, nullptr);
+    sqlite3_create_window_function(db, "ora_avg", 1, flags, nullptr, SumChange<1>, AvgFinal, AvgFinal,
+                                   SumChange<-1>, nullptr);
     sqlite3_create_function(db, "ora_single", 1, flags, nullptr, nullptr, SingleStep, SingleFinal);
 }
 

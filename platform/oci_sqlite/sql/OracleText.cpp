@@ -2,6 +2,8 @@
 // the letters of the bank's languages; other characters are left as they are.
 #include "platform/oci_sqlite/sql/OracleText.h"
 
+#include "platform/oci_sqlite/sql/Translator.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -75,29 +77,87 @@ std::string SubstrChars(std::string_view text, int64_t position, std::optional<i
     return EncodeChars(std::vector<char32_t>(t.begin() + start, t.begin() + end));
 }
 
+namespace {
+
+char32_t CaseOf(char32_t c, bool upper) {
+    if (c < 0x80)
+        return static_cast<char32_t>(upper ? std::toupper(static_cast<int>(c))
+                                           : std::tolower(static_cast<int>(c)));
+    if (c >= 0xC0 && c <= 0xFE && c != 0xD7 && c != 0xF7) {
+        if (upper && c >= 0xE0)
+            return c - 0x20;
+        if (!upper && c < 0xDF)
+            return c + 0x20;
+    } else if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149) {
+        // Latin Extended-A pairs capital/small on even/odd code points, shifted by one between
+        // U+0139 and U+0148 and from U+0179 on.
+        const bool shifted = (c >= 0x139 && c <= 0x148) || c >= 0x179;
+        const bool isUpper = shifted ? (c % 2 == 1) : (c % 2 == 0);
+        if (upper && !isUpper)
+            return c - 1;
+        if (!upper && isUpper)
+            return c + 1;
+    }
+    return c;
+}
+
+// Letters and digits continue a word for INITCAP; every other character ends one.
+bool IsWordChar(char32_t c) {
+    return c < 0x80 ? std::isalnum(static_cast<int>(c)) != 0 : c >= 0xC0 && c != 0xD7 && c != 0xF7;
+}
+
+} // namespace
+
 std::string ChangeCase(std::string_view text, bool upper) {
     std::vector<char32_t> chars = DecodeChars(text);
+    for (char32_t& c : chars)
+        c = CaseOf(c, upper);
+    return EncodeChars(chars);
+}
+
+std::string InitCap(std::string_view text) {
+    std::vector<char32_t> chars = DecodeChars(text);
+    bool wordStart = true;
     for (char32_t& c : chars) {
-        if (c < 0x80) {
-            c = static_cast<char32_t>(upper ? std::toupper(static_cast<int>(c))
-                                            : std::tolower(static_cast<int>(c)));
-        } else if (c >= 0xC0 && c <= 0xFE && c != 0xD7 && c != 0xF7) {
-            if (upper && c >= 0xE0)
-                c -= 0x20;
-            else if (!upper && c < 0xDF)
-                c += 0x20;
-        } else if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149) {
-            // Latin Extended-A pairs capital/small on even/odd code points, shifted by one between
-            // U+0139 and U+0148 and from U+0179 on.
-            const bool shifted = (c >= 0x139 && c <= 0x148) || c >= 0x179;
-            const bool isUpper = shifted ? (c % 2 == 1) : (c % 2 == 0);
-            if (upper && !isUpper)
-                c -= 1;
-            else if (!upper && isUpper)
-                c += 1;
-        }
+        c = CaseOf(c, wordStart);
+        wordStart = !IsWordChar(c);
     }
     return EncodeChars(chars);
+}
+
+std::string PadChars(std::string_view text, int64_t length, std::string_view pad, bool left) {
+    const std::vector<char32_t> t = DecodeChars(text), p = DecodeChars(pad);
+    if (length <= static_cast<int64_t>(t.size()))
+        return EncodeChars(std::vector<char32_t>(t.begin(), t.begin() + std::max<int64_t>(length, 0)));
+    std::vector<char32_t> fill;
+    while (static_cast<int64_t>(fill.size() + t.size()) < length)
+        fill.push_back(p[fill.size() % p.size()]);
+    std::vector<char32_t> out = left ? fill : t;
+    out.insert(out.end(), left ? t.begin() : fill.begin(), left ? t.end() : fill.end());
+    return EncodeChars(out);
+}
+
+std::string TranslateChars(std::string_view text, std::string_view from, std::string_view to) {
+    const std::vector<char32_t> f = DecodeChars(from), r = DecodeChars(to);
+    std::vector<char32_t> out;
+    for (char32_t c : DecodeChars(text)) {
+        const auto at = std::find(f.begin(), f.end(), c);
+        if (at == f.end())
+            out.push_back(c);
+        else if (static_cast<size_t>(at - f.begin()) < r.size())
+            out.push_back(r[at - f.begin()]);
+    }
+    return EncodeChars(out);
+}
+
+std::string TrimChar(std::string_view text, char32_t c, bool leading, bool trailing) {
+    const std::vector<char32_t> t = DecodeChars(text);
+    size_t begin = 0, end = t.size();
+    while (leading && begin < end && t[begin] == c)
+        ++begin;
+    while (trailing && end > begin && t[end - 1] == c)
+        --end;
+    return EncodeChars(std::vector<char32_t>(t.begin() + begin, t.begin() + end));
 }
 
 namespace {
@@ -141,70 +201,123 @@ bool LikeMatch(std::string_view value, std::string_view pattern, std::optional<c
     return Like(DecodeChars(value), 0, DecodeChars(pattern), 0, escape);
 }
 
-std::string FormatNumber(const Decimal& value, std::string_view format) {
+namespace {
+
+[[noreturn]] void BadNumberFormat() {
+    ThrowOracleError(1481, "invalid number format model");
+}
+
+// A number format model read into its parts: digit positions ('9', '0') and group separators before
+// the decimal point, digit positions after it, and where the sign goes.
+struct NumberModel {
+    bool fill = true; // no FM
+    bool point = false;
+    std::string whole;    // '9', '0', ','
+    std::string decimals; // '9', '0'
+    enum class Sign { Plain, Leading, Trailing, Minus } sign = Sign::Plain;
+};
+
+NumberModel ReadNumberModel(std::string_view format) {
+    NumberModel m;
     std::string f;
-    bool fill = true;
-    for (size_t i = 0; i < format.size(); ++i) {
-        const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(format[i])));
-        if (c == 'F' && i + 1 < format.size() &&
-            std::toupper(static_cast<unsigned char>(format[i + 1])) == 'M') {
-            fill = false;
+    for (char c : format)
+        f += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    size_t i = 0;
+    if (f.compare(0, 2, "FM") == 0) {
+        m.fill = false;
+        i = 2;
+    }
+    if (i < f.size() && f[i] == 'S') {
+        m.sign = NumberModel::Sign::Leading;
+        ++i;
+    }
+    char groupKind = 0; // ',' and '.' or G and D, never mixed
+    for (; i < f.size(); ++i) {
+        const char c = f[i];
+        const bool last = i + 1 == f.size();
+        if (c == '9' || c == '0') {
+            (m.point ? m.decimals : m.whole) += c;
+        } else if (c == ',' || c == 'G') {
+            if (m.point || m.whole.empty() || (groupKind && groupKind != (c == ',' ? 'S' : 'N')))
+                BadNumberFormat();
+            groupKind = c == ',' ? 'S' : 'N';
+            m.whole += ',';
+        } else if (c == '.' || c == 'D') {
+            if (m.point || (groupKind && groupKind != (c == '.' ? 'S' : 'N')))
+                BadNumberFormat();
+            groupKind = c == '.' ? 'S' : 'N';
+            m.point = true;
+        } else if (c == 'S' && last && m.sign == NumberModel::Sign::Plain) {
+            m.sign = NumberModel::Sign::Trailing;
+        } else if (c == 'M' && i + 2 == f.size() && f[i + 1] == 'I' && m.sign == NumberModel::Sign::Plain) {
+            m.sign = NumberModel::Sign::Minus;
             ++i;
         } else {
-            f += c == 'D' ? '.' : c == 'G' ? ',' : c;
+            BadNumberFormat();
         }
     }
-    const size_t point = f.find('.');
-    const std::string intPart = f.substr(0, point);
-    const int decimals = point == std::string::npos ? 0 : static_cast<int>(f.size() - point - 1);
-    const Decimal rounded = value.Round(decimals);
-    std::string digits = (rounded.IsNegative() ? -rounded : rounded).ToOracleText();
-    std::string whole = digits.substr(0, digits.find('.'));
-    std::string fraction = digits.find('.') == std::string::npos ? "" : digits.substr(digits.find('.') + 1);
-    fraction.resize(decimals, '0');
-    const size_t slots = static_cast<size_t>(
-        std::count_if(intPart.begin(), intPart.end(), [](char ch) { return ch == '9' || ch == '0'; }));
-    if (whole.size() > slots || (whole.size() > 0 && whole != "0" && slots == 0))
-        return std::string(f.size() + 1, '#');
-    const size_t zeroAt = intPart.find('0');
+    if (m.whole.empty() && m.decimals.empty())
+        BadNumberFormat();
+    return m;
+}
+
+} // namespace
+
+// Oracle's layout: the integer digits right-aligned in their positions (a '0' shows zeros from there
+// on), the sign just before the first digit, and one position more than the model for the sign.
+std::string FormatNumber(const Decimal& value, std::string_view format) {
+    const NumberModel m = ReadNumberModel(format);
+    const int places = static_cast<int>(m.decimals.size());
+    const Decimal rounded = value.Round(places);
+    const bool negative = rounded.IsNegative();
+    const std::string text = (negative ? -rounded : rounded).ToOracleText();
+    const size_t dot = text.find('.');
+    std::string whole = text.substr(0, dot);
+    std::string fraction = dot == std::string::npos ? "" : text.substr(dot + 1);
+    if (whole == "0")
+        whole.clear();
+    fraction.resize(places, '0');
+    const size_t slots =
+        static_cast<size_t>(std::count_if(m.whole.begin(), m.whole.end(), [](char c) { return c != ','; }));
+    if (whole.size() > slots)
+        return std::string(m.whole.size() + m.decimals.size() + (m.point ? 1 : 0) + 1, '#');
+    const size_t firstZero = m.whole.find('0');
     std::string out;
-    size_t digitIndex = whole.size();
-    for (size_t i = intPart.size(); i-- > 0;) {
-        const char ch = intPart[i];
-        const size_t slotFromRight = static_cast<size_t>(
-            std::count_if(intPart.begin() + i, intPart.end(), [](char x) { return x == '9' || x == '0'; }));
-        const bool forced = zeroAt != std::string::npos && i >= zeroAt;
-        if (ch == '9' || ch == '0') {
-            if (digitIndex > 0)
-                out.insert(out.begin(), whole[--digitIndex]);
-            else if (forced || (slotFromRight == 1 && decimals == 0))
-                out.insert(out.begin(), '0');
-            else if (fill)
-                out.insert(out.begin(), ' ');
-        } else if (ch == ',') {
-            if (digitIndex > 0 || forced)
-                out.insert(out.begin(), ',');
-            else if (fill)
-                out.insert(out.begin(), ' ');
-        }
+    size_t digit = whole.size();
+    for (size_t i = m.whole.size(); i-- > 0;) {
+        const bool forced = firstZero != std::string::npos && i >= firstZero;
+        if (m.whole[i] != ',')
+            out.insert(out.begin(), digit > 0 ? whole[--digit] : forced ? '0' : ' ');
+        else
+            out.insert(out.begin(), digit > 0 || forced ? ',' : ' ');
     }
-    if (whole == "0" && zeroAt == std::string::npos && decimals > 0) {
-        // Oracle leaves the zero before the point out unless a 0 element asks for it.
-        const size_t z = out.find_last_of('0');
-        if (z != std::string::npos && out.find_first_not_of(' ') == z)
-            out[z] = ' ';
+    if (whole.empty() && places == 0 && !out.empty() && out.back() == ' ')
+        out.back() = '0'; // zero shows one digit when nothing else would
+    std::string decimals = fraction;
+    if (!m.fill) // FM drops the zeros of trailing '9' positions
+        for (size_t i = places; i-- > 0 && m.decimals[i] == '9' && decimals.back() == '0';)
+            decimals.pop_back();
+    if (m.point)
+        out += "." + decimals;
+    const size_t first = std::min(out.find_first_not_of(' '), out.size());
+    switch (m.sign) {
+    case NumberModel::Sign::Plain:
+        out.insert(first, negative ? "-" : " ");
+        break;
+    case NumberModel::Sign::Leading:
+        out.insert(first, negative ? "-" : "+");
+        break;
+    case NumberModel::Sign::Trailing:
+        out += negative ? "-" : "+";
+        break;
+    case NumberModel::Sign::Minus:
+        out += negative ? "-" : " ";
+        break;
     }
-    std::string sign = rounded.IsNegative() ? "-" : (fill ? " " : "");
-    const size_t firstNonBlank = out.find_first_not_of(' ');
-    if (firstNonBlank == std::string::npos)
-        out = (fill ? out : "") + sign;
-    else
-        out.insert(firstNonBlank, sign);
-    if (decimals > 0)
-        out += "." + fraction;
-    if (!fill) {
-        const size_t start = out.find_first_not_of(' ');
-        out = start == std::string::npos ? "" : out.substr(start);
+    if (!m.fill) {
+        const size_t begin = out.find_first_not_of(' ');
+        const size_t end = out.find_last_not_of(' ');
+        out = begin == std::string::npos ? "" : out.substr(begin, end - begin + 1);
     }
     return out;
 }

@@ -66,6 +66,10 @@ private:
     ExprPtr ParsePrimary();
     ExprPtr ParseCase(int offset);
     ExprPtr ParseFunctionCall(std::string name, int offset);
+    void ParseTrimArguments(Expr& trim);
+    void ParseExtractArguments(Expr& extract);
+    std::unique_ptr<Window> ParseWindow();
+    std::string ParseFrameBound();
     ExprPtr ParseNameChain(int offset);
     ExprPtr ParseParenthesised(int offset);
 
@@ -74,7 +78,11 @@ private:
     void ParseFrom(SelectCore& core);
     TableRef ParseTableRef();
     std::string ParseAlias();
+    bool PeekAlias() const;
+    void ParseWith(Query& q);
     void ParseOrderBy(Query& q);
+    std::vector<OrderItem> ParseOrderItems();
+    void ParseRowLimit(Query& q);
 
     PlBody ParsePlBody(std::initializer_list<std::string_view> terminators);
     PlStmt ParsePlStatement();

@@ -20,6 +20,24 @@ bool IsDual(const TableRef& t) {
 }
 
 // Counts the query blocks under emission, also when one fails.
+// The WITH queries of a query block are in reach until the block is emitted.
+class NamedQueriesGuard {
+public:
+    explicit NamedQueriesGuard(std::vector<ScopeTable>& named) : named_(named), size_(named.size()) {}
+    ~NamedQueriesGuard() { named_.resize(size_); }
+    NamedQueriesGuard(const NamedQueriesGuard&) = delete;
+    NamedQueriesGuard& operator=(const NamedQueriesGuard&) = delete;
+
+private:
+    std::vector<ScopeTable>& named_;
+    size_t size_;
+};
+
+// LIMIT and OFFSET take whole counts; Oracle truncates a fraction and takes what is below 0 as 0.
+std::string RowCount(const std::string& sql) {
+    return "max(0, coalesce(ora_trunc(" + sql + "), 0))";
+}
+
 class DepthGuard {
 public:
     explicit DepthGuard(int& depth) : depth_(++depth) {}
@@ -71,9 +89,10 @@ std::vector<std::string> SqliteEmitter::ItemNames(const SelectCore& core) const 
 
 std::string SqliteEmitter::EmitQuery(const Query& q, const Scope* outer, std::vector<Emitted>* itemTypes) {
     const DepthGuard depth(queryDepth_);
+    const NamedQueriesGuard named(namedQueries_);
     std::vector<Scope> scopes(q.cores.size());
     std::vector<Emitted> firstItems;
-    std::string sql;
+    std::string sql = WithClause(q);
     for (size_t i = 0; i < q.cores.size(); ++i) {
         scopes[i].parent = outer;
         if (i > 0)
@@ -85,35 +104,79 @@ std::string SqliteEmitter::EmitQuery(const Query& q, const Scope* outer, std::ve
     }
     if (!q.orderBy.empty())
         sql += OrderBy(q, scopes[0], ItemNames(q.cores[0]), firstItems);
+    sql += RowLimit(q);
     if (itemTypes)
         *itemTypes = firstItems;
+    return sql;
+}
+
+// The columns a query in FROM or WITH offers, typed as far as its select list tells.
+void SqliteEmitter::SetQueryColumns(ScopeTable& t, const std::vector<std::string>& names,
+                                    const std::vector<Emitted>& types) const {
+    t.known = true;
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (names[i].empty()) {
+            t.known = false;
+            continue;
+        }
+        ColumnInfo c;
+        c.name = names[i];
+        const Emitted type = i < types.size() ? types[i] : Emitted{};
+        if (type.column)
+            c = *type.column, c.name = names[i];
+        else
+            c.oracleType = type.type == SqlType::Date     ? "DATE"
+                           : type.type == SqlType::Number ? "NUMBER"
+                           : type.type == SqlType::Text   ? "VARCHAR2"
+                                                          : "";
+        t.columns.push_back(c);
+    }
+}
+
+std::string SqliteEmitter::WithClause(const Query& q) {
+    std::string sql;
+    for (const NamedQuery& named : q.with) {
+        std::vector<Emitted> types;
+        ScopeTable t;
+        t.key = named.name;
+        const std::string body = EmitQuery(*named.query, nullptr, &types);
+        const std::vector<std::string> itemNames = ItemNames(named.query->cores[0]);
+        if (!named.columns.empty() && named.columns.size() != itemNames.size())
+            ThrowOracleError(32038, "number of WITH clause column names does not match number of elements in "
+                                    "select list");
+        SetQueryColumns(t, named.columns.empty() ? itemNames : named.columns, types);
+        std::string columns;
+        for (size_t i = 0; i < named.columns.size(); ++i)
+            columns +=
+                (i ? ", " : "(") + Quote(named.columns[i]) + (i + 1 == named.columns.size() ? ")" : "");
+        sql += (sql.empty() ? "WITH " : ", ") + Quote(named.name) + columns + " AS (" + body + ")";
+        namedQueries_.push_back(std::move(t));
+    }
+    return sql.empty() ? sql : sql + " ";
+}
+
+std::string SqliteEmitter::RowLimit(const Query& q) {
+    if (!q.fetchFirst && !q.offset)
+        return "";
+    const Scope none;
+    std::string sql = " LIMIT " + (q.fetchFirst ? RowCount(Expression(*q.fetchFirst, none).sql) : "-1");
+    if (q.offset)
+        sql += " OFFSET " + RowCount(Expression(*q.offset, none).sql);
     return sql;
 }
 
 void SqliteEmitter::AddTable(const TableRef& ref, Scope& scope) {
     ScopeTable t;
     t.key = ref.alias.empty() ? ref.name : ref.alias;
+    const auto named = std::find_if(namedQueries_.rbegin(), namedQueries_.rend(),
+                                    [&](const ScopeTable& n) { return !ref.subquery && n.key == ref.name; });
     if (ref.subquery) {
         std::vector<Emitted> types;
         t.sql = EmitQuery(*ref.subquery, scope.parent, &types);
-        const std::vector<std::string> names = ItemNames(ref.subquery->cores[0]);
-        t.known = true;
-        for (size_t i = 0; i < names.size(); ++i) {
-            if (names[i].empty()) {
-                t.known = false;
-                continue;
-            }
-            ColumnInfo c;
-            c.name = names[i];
-            if (types[i].column)
-                c = *types[i].column, c.name = names[i];
-            else
-                c.oracleType = types[i].type == SqlType::Date     ? "DATE"
-                               : types[i].type == SqlType::Number ? "NUMBER"
-                               : types[i].type == SqlType::Text   ? "VARCHAR2"
-                                                                  : "";
-            t.columns.push_back(c);
-        }
+        SetQueryColumns(t, ItemNames(ref.subquery->cores[0]), types);
+    } else if (named != namedQueries_.rend()) {
+        t.columns = named->columns;
+        t.known = named->known;
     } else if (IsDual(ref) && !FindTable("DUAL")) {
         t.table = "DUAL";
         ColumnInfo dummy;
@@ -237,12 +300,41 @@ std::string SqliteEmitter::Core(const SelectCore& core, Scope& scope, std::vecto
         if (itemTypes)
             itemTypes->push_back(type);
     }
-    sql += From(plan, scope);
-    if (!plan.where.empty()) {
-        sql += " WHERE ";
-        for (size_t k = 0; k < plan.where.size(); ++k)
-            sql += (k ? " AND " : "") + Expression(*plan.where[k], scope).sql;
+    // ROWNUM counts the rows that pass WHERE before they are grouped or sorted: conditions on it
+    // become a LIMIT on those rows.
+    std::vector<const Expr*> where;
+    std::string rownumLimit;
+    for (const Expr* condition : plan.where) {
+        if (ContainsAnalytic(*condition))
+            ThrowOracleError(30483, "window functions are not allowed here", condition->offset);
+        if (std::optional<std::string> limit = RownumLimit(*condition, scope))
+            rownumLimit = rownumLimit.empty() ? *limit : "min(" + rownumLimit + ", " + *limit + ")";
+        else
+            where.push_back(condition);
     }
+    std::string rows = From(plan, scope);
+    if (!where.empty()) {
+        rows += " WHERE ";
+        for (size_t k = 0; k < where.size(); ++k)
+            rows += (k ? " AND " : "") + Expression(*where[k], scope).sql;
+    }
+    if (!rownumLimit.empty()) {
+        const bool grouped = core.distinct || !core.groupBy.empty() || core.having ||
+                             std::any_of(core.items.begin(), core.items.end(), [](const SelectItem& item) {
+                                 return ContainsAggregate(*item.expr);
+                             });
+        if (!grouped) // the rows are counted before an ORDER BY sorts them
+            return "SELECT * FROM (" + sql + rows + " LIMIT " + rownumLimit + ")";
+        if (plan.tables.size() != 1)
+            ThrowOracleError(3001, "unimplemented feature");
+        const TableRef& only = *plan.tables[0].ref;
+        rows = " FROM (SELECT *" + rows + " LIMIT " + rownumLimit + ") AS " +
+               Quote(only.alias.empty() ? only.name : only.alias);
+    }
+    sql += rows;
+    for (const ExprPtr& group : core.groupBy)
+        if (ContainsAnalytic(*group))
+            ThrowOracleError(30483, "window functions are not allowed here", group->offset);
     if (!core.groupBy.empty()) {
         sql += " GROUP BY ";
         for (size_t k = 0; k < core.groupBy.size(); ++k)
@@ -251,6 +343,49 @@ std::string SqliteEmitter::Core(const SelectCore& core, Scope& scope, std::vecto
     if (core.having)
         sql += " HAVING " + Expression(*core.having, scope).sql;
     return sql;
+}
+
+namespace {
+
+bool IsRownum(const Expr& e) {
+    return e.kind == ExprKind::Column && e.text == "ROWNUM" && e.qualifier.empty();
+}
+
+bool MentionsRownum(const Expr& e) {
+    return IsRownum(e) ||
+           std::any_of(e.args.begin(), e.args.end(), [](const ExprPtr& a) { return MentionsRownum(*a); });
+}
+
+std::string Mirrored(const std::string& op) {
+    return op == "<" ? ">" : op == ">" ? "<" : op == "<=" ? ">=" : op == ">=" ? "<=" : op;
+}
+
+} // namespace
+
+// A comparison of ROWNUM with a value as the number of rows it lets through (-1: all of them),
+// since the n-th row only passes when n - 1 rows passed before it.
+std::optional<std::string> SqliteEmitter::RownumLimit(const Expr& condition, const Scope& scope) {
+    if (!MentionsRownum(condition))
+        return std::nullopt;
+    const bool comparison = condition.kind == ExprKind::Binary && condition.args.size() == 2 &&
+                            condition.text != "AND" && condition.text != "OR";
+    const bool left = comparison && IsRownum(*condition.args[0]) && !MentionsRownum(*condition.args[1]);
+    const bool right = comparison && IsRownum(*condition.args[1]) && !MentionsRownum(*condition.args[0]);
+    if (!left && !right)
+        ThrowOracleError(3001, "unimplemented feature", condition.offset);
+    const std::string op = left ? condition.text : Mirrored(condition.text);
+    const std::string n = Expression(*condition.args[left ? 1 : 0], scope).sql;
+    if (op == "<=")
+        return "max(0, coalesce(ora_floor(" + n + "), 0))";
+    if (op == "<")
+        return "max(0, coalesce(ora_ceil(" + n + ") - 1, 0))";
+    if (op == "=")
+        return "CASE WHEN " + n + " = 1 THEN 1 ELSE 0 END";
+    if (op == ">")
+        return "CASE WHEN " + n + " < 1 THEN -1 ELSE 0 END";
+    if (op == ">=")
+        return "CASE WHEN " + n + " <= 1 THEN -1 ELSE 0 END";
+    return "CASE WHEN " + n + " <> 1 THEN 1 ELSE 0 END"; // <>: only the first row passes
 }
 
 namespace {

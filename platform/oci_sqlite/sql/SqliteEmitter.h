@@ -84,6 +84,11 @@ private:
     Emitted Arithmetic(const std::string& op, Emitted l, Emitted r);
     Emitted Function(const Expr& e, const Scope& scope);
     Emitted Decode(const Expr& e, const Scope& scope);
+    // Oracle's everyday single-row functions (FunctionEmitter.cpp); nullopt for an unknown name.
+    std::optional<Emitted> EverydayFunction(const Expr& e, const Scope& scope);
+    // Analytic functions: ROW_NUMBER, RANK, aggregates, LAG, LEAD ... OVER (...).
+    Emitted Analytic(const Expr& e, const Scope& scope);
+    std::string WindowSql(const Window& w, const Scope& scope);
     Emitted CaseExpr(const Expr& e, const Scope& scope);
     Emitted ScalarSubquery(const Expr& e, const Scope& scope);
     Emitted In(const Expr& e, const Scope& scope);
@@ -102,6 +107,11 @@ private:
                               Emitted& type);
     std::string From(const JoinPlan& plan, const Scope& scope);
     void AddTable(const TableRef& ref, Scope& scope);
+    void SetQueryColumns(ScopeTable& t, const std::vector<std::string>& names,
+                         const std::vector<Emitted>& types) const;
+    std::string WithClause(const Query& q);
+    std::string RowLimit(const Query& q);
+    std::optional<std::string> RownumLimit(const Expr& condition, const Scope& scope);
     std::string OrderBy(const Query& q, const Scope& scope, const std::vector<std::string>& names,
                         const std::vector<Emitted>& items);
     std::vector<std::string> ItemNames(const SelectCore& core) const;
@@ -115,6 +125,7 @@ private:
     std::set<std::string> variables_;
     std::map<std::string, TableInfo> tableCache_;
     std::vector<ColumnInfo> resultColumns_;
+    std::vector<ScopeTable> namedQueries_; // the WITH queries in reach, innermost last
     int queryDepth_ = 0; // query blocks being emitted; a subquery in FROM has no outer scope either
 };
 
@@ -122,5 +133,6 @@ private:
 JoinPlan PlanJoins(const SelectCore& core, const std::function<std::string(const Expr&)>& ownerOf);
 
 bool ContainsAggregate(const Expr& e);
+bool ContainsAnalytic(const Expr& e);
 
 } // namespace orasql

@@ -82,6 +82,8 @@ Statement ParserCore::ParseTopLevel() {
 QueryPtr ParserCore::ParseQuery() {
     NestingGuard guard(*this, 1);
     auto q = std::make_unique<Query>();
+    if (AcceptWord("WITH"))
+        ParseWith(*q);
     q->cores.push_back(ParseSelectCore());
     for (;;) {
         std::string op;
@@ -97,6 +99,7 @@ QueryPtr ParserCore::ParseQuery() {
         q->cores.push_back(ParseSelectCore());
     }
     ParseOrderBy(*q);
+    ParseRowLimit(*q);
     if (AcceptWord("FOR")) {
         ExpectWord("UPDATE", 905, "missing keyword");
         q->forUpdate = true;
@@ -165,9 +168,37 @@ void ParserCore::ParseSelectList(SelectCore& core) {
 std::string ParserCore::ParseAlias() {
     if (AcceptWord("AS"))
         return ExpectName(923, "FROM keyword not found where expected");
-    if (PeekName())
+    if (PeekAlias())
         return Advance().text;
     return "";
+}
+
+// OFFSET and FETCH are no reserved words, but where a row limit begins they are no alias either.
+bool ParserCore::PeekAlias() const {
+    if (PeekWord("FETCH") && (PeekWord("FIRST", 1) || PeekWord("NEXT", 1)))
+        return false;
+    if (PeekWord("OFFSET") && (Peek(1).kind == TokenKind::Number || Peek(1).kind == TokenKind::Bind))
+        return false;
+    return PeekName();
+}
+
+// WITH name [(column, ...)] AS (query), ...
+void ParserCore::ParseWith(Query& q) {
+    do {
+        NamedQuery named;
+        named.name = ExpectName();
+        if (AcceptSymbol("(")) {
+            do
+                named.columns.push_back(ExpectName());
+            while (AcceptSymbol(","));
+            ExpectSymbol(")", 907, "missing right parenthesis");
+        }
+        ExpectWord("AS", 905, "missing keyword");
+        ExpectSymbol("(", 906, "missing left parenthesis");
+        named.query = ParseQuery();
+        ExpectSymbol(")", 907, "missing right parenthesis");
+        q.with.push_back(std::move(named));
+    } while (AcceptSymbol(","));
 }
 
 void ParserCore::ParseFrom(SelectCore& core) {
@@ -208,7 +239,7 @@ TableRef ParserCore::ParseTableRef() {
         if (AcceptSymbol("."))
             ref.name = ExpectName(903, "invalid table name"); // schema prefix
     }
-    if (PeekName())
+    if (PeekAlias())
         ref.alias = Advance().text;
     return ref;
 }
@@ -217,6 +248,11 @@ void ParserCore::ParseOrderBy(Query& q) {
     if (!AcceptWord("ORDER"))
         return;
     ExpectWord("BY", 924, "missing BY keyword");
+    q.orderBy = ParseOrderItems();
+}
+
+std::vector<OrderItem> ParserCore::ParseOrderItems() {
+    std::vector<OrderItem> items;
     do {
         OrderItem item;
         item.expr = ParseExpr();
@@ -232,8 +268,31 @@ void ParserCore::ParseOrderBy(Query& q) {
             else
                 Fail(905, "missing keyword");
         }
-        q.orderBy.push_back(std::move(item));
+        items.push_back(std::move(item));
     } while (AcceptSymbol(","));
+    return items;
+}
+
+// [OFFSET n {ROW | ROWS}] [FETCH {FIRST | NEXT} [n] {ROW | ROWS} ONLY]
+void ParserCore::ParseRowLimit(Query& q) {
+    auto expectRows = [&] {
+        if (!AcceptWord("ROW") && !AcceptWord("ROWS"))
+            Fail(905, "missing keyword");
+    };
+    if (PeekWord("OFFSET") && !PeekAlias()) {
+        Advance();
+        q.offset = ParseExpr();
+        expectRows();
+    }
+    if (!PeekWord("FETCH") || PeekAlias())
+        return;
+    Advance();
+    if (!AcceptWord("FIRST"))
+        ExpectWord("NEXT", 905, "missing keyword");
+    q.fetchFirst =
+        PeekWord("ROW") || PeekWord("ROWS") ? MakeExpr(ExprKind::Number, "1", Peek().offset) : ParseExpr();
+    expectRows();
+    ExpectWord("ONLY", 905, "missing keyword");
 }
 
 InsertStmt ParserCore::ParseInsert() {
