@@ -361,12 +361,12 @@ Emitted SqliteEmitter::Function(const Expr& e, const Scope& scope) {
         return Make("ora_sysdate()", SqlType::Date);
     if (n == "USER")
         return Make(Literal(ctx_.user), SqlType::Text);
+    if (e.over)
+        return Analytic(e, scope);
     if (n == "COUNT")
         return Make(std::string("count(") + (e.distinct ? "DISTINCT " : "") +
                         (e.star ? "*" : Args(e, scope)) + ")",
                     SqlType::Number);
-    if (e.over)
-        return Analytic(e, scope);
     if (const PlainFunction* f = FindPlain(n)) {
         arity(f->minArgs, f->maxArgs);
         std::string sql =

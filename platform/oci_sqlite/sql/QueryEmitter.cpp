@@ -323,8 +323,10 @@ std::string SqliteEmitter::Core(const SelectCore& core, Scope& scope, std::vecto
                              std::any_of(core.items.begin(), core.items.end(), [](const SelectItem& item) {
                                  return ContainsAggregate(*item.expr);
                              });
-        if (!grouped) // the rows are counted before an ORDER BY sorts them
-            return "SELECT * FROM (" + sql + rows + " LIMIT " + rownumLimit + ")";
+        // The rows are counted before an ORDER BY sorts them. OFFSET 0 keeps SQLite from taking
+        // the outer sort as leave to pick other rows than the first ones read.
+        if (!grouped)
+            return "SELECT * FROM (" + sql + rows + " LIMIT " + rownumLimit + " OFFSET 0)";
         if (plan.tables.size() != 1)
             ThrowOracleError(3001, "unimplemented feature");
         const TableRef& only = *plan.tables[0].ref;

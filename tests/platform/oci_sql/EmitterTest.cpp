@@ -127,3 +127,30 @@ TEST(Emitter, IdentityColumnBecomesTheRowidKey) {
         "VARCHAR2(4) DEFAULT (ora_text_in('a', 4, 0, '\"DEMO\".\"Z\".\"W\"')), CONSTRAINT \"Z_UK\" UNIQUE "
         "(\"W\"))");
 }
+
+TEST(Emitter, RowLimitsBecomeLimitsOnTheRowsOracleCounts) {
+    EXPECT_EQ(Emit("select n from t where rownum <= 2 order by n"),
+              "SELECT * FROM (SELECT \"N\" AS \"N\" FROM \"T\" LIMIT max(0, coalesce(ora_floor(2), 0)) "
+              "OFFSET 0) ORDER BY "
+              "\"N\" ASC NULLS LAST");
+    EXPECT_EQ(
+        Emit("select count(*) from t x where rownum < :k and n > 0"),
+        "SELECT count(*) AS \"COUNT(*)\" FROM (SELECT * FROM \"T\" AS \"X\" WHERE (\"N\" > 0) LIMIT max(0, "
+        "coalesce(ora_ceil(:K) - 1, 0))) AS \"X\"");
+    EXPECT_EQ(
+        Emit("select n from t order by n offset 1 rows fetch first :k rows only"),
+        "SELECT \"N\" AS \"N\" FROM \"T\" ORDER BY \"N\" ASC NULLS LAST LIMIT max(0, coalesce(ora_trunc(:K), "
+        "0)) OFFSET max(0, coalesce(ora_trunc(1), 0))");
+}
+
+TEST(Emitter, FactoredQueriesAndAnalyticFunctionsKeepOracleNullOrder) {
+    EXPECT_EQ(Emit("with q (k) as (select n from t) select k from q"),
+              "WITH \"Q\"(\"K\") AS (SELECT \"N\" AS \"N\" FROM \"T\") SELECT \"K\" AS \"K\" FROM \"Q\"");
+    EXPECT_EQ(
+        Emit("select sum(a) over (partition by v order by d desc rows 2 preceding) s from t"),
+        "SELECT ora_sum(\"A\") OVER (PARTITION BY \"V\" ORDER BY \"D\" DESC NULLS FIRST ROWS 2 PRECEDING) AS "
+        "\"S\" FROM \"T\"");
+    EXPECT_EQ(Emit("select trim(leading 'x' from v), extract(month from d) from t"),
+              "SELECT ora_trim(\"V\", 'x', 'L') AS \"TRIM(LEADING'X'FROMV)\", ora_extract('MONTH', \"D\") AS "
+              "\"EXTRACT(MONTHFROMD)\" FROM \"T\"");
+}

@@ -154,3 +154,31 @@ TEST(Parser, DeepNestingIsRefusedNotOverflowed) {
     EXPECT_NO_THROW(
         ParseStatement("select " + std::string(50, '(') + "1" + std::string(50, ')') + " from dual"));
 }
+
+TEST(Parser, TrimExtractAndAnalyticForms) {
+    EXPECT_EQ(
+        Tree("select trim(a), trim('x' from a), trim(leading from a), trim(trailing '0' from a) from t"),
+        "(SELECT (TRIM A) (TRIM A 'x') (TRIM LEADING A) (TRIM TRAILING A '0') FROM T)");
+    EXPECT_EQ(Tree("select extract(year from d) from t"), "(SELECT (EXTRACT YEAR D) FROM T)");
+    EXPECT_EQ(
+        Tree("select rank() over (partition by a, b order by c desc nulls last rows between unbounded "
+             "preceding and 1 following), sum(x) over () from t"),
+        "(SELECT (RANK OVER(PARTITION BY A B ORDER BY C DESC NULLS LAST ROWS BETWEEN UNBOUNDED PRECEDING AND "
+        "1 FOLLOWING)) (SUM X OVER()) FROM T)");
+    EXPECT_EQ(ErrorOf("select trim(leading a) from t"),
+              (std::pair<int, std::string>{21, "ORA-00905: missing keyword"}));
+    EXPECT_EQ(ErrorOf("select extract(week from d) from t").second, "ORA-00905: missing keyword");
+    EXPECT_EQ(ErrorOf("select sum(x) over (order by y rows 1) from t").second, "ORA-00905: missing keyword");
+}
+
+TEST(Parser, WithClauseAndRowLimits) {
+    EXPECT_EQ(Tree("with a (x) as (select 1 from dual), b as (select x from a) select x from b"),
+              "WITH A(X) AS (SELECT 1 FROM DUAL), B AS (SELECT X FROM A) (SELECT X FROM B)");
+    EXPECT_EQ(Tree("select a from t fetch first 5 rows only"), "(SELECT A FROM T) FETCH 5");
+    EXPECT_EQ(Tree("select a from t order by a offset :o rows fetch next row only"),
+              "(SELECT A FROM T) ORDER BY A OFFSET :O FETCH 1");
+    EXPECT_EQ(Tree("select a from t fetch, t offset"), "(SELECT A FROM T FETCH T OFFSET)"); // still aliases
+    EXPECT_EQ(ErrorOf("select a from t fetch first 5 rows").second, "ORA-00905: missing keyword");
+    EXPECT_EQ(ErrorOf("with a as select 1 from dual select * from a").second,
+              "ORA-00906: missing left parenthesis");
+}

@@ -34,6 +34,15 @@ TEST(Tokenizer, LiteralsBindsAndOperators) {
     EXPECT_EQ(Kinds(Tokenize("a>=b!=c^=d<=e")), "I(A) Y(>=) I(B) Y(!=) I(C) Y(^=) I(D) Y(<=) I(E) E");
 }
 
+// The words of row limits, TRIM forms and windows are no keywords to the tokenizer: they stay usable
+// as names, and the parser reads them by context.
+TEST(Tokenizer, NewerClauseWordsArePlainWords) {
+    EXPECT_EQ(
+        Kinds(Tokenize("fetch first 1 row only over(partition by \"Mixed\") trim(leading")),
+        "I(FETCH) I(FIRST) N(1) I(ROW) I(ONLY) I(OVER) Y(() I(PARTITION) I(BY) Q(Mixed) Y()) I(TRIM) Y(() "
+        "I(LEADING) E");
+}
+
 TEST(Tokenizer, CommentsAndHintsVanish) {
     EXPECT_EQ(Kinds(Tokenize("select /*+ index(t) */ 1 -- rest\n from dual")),
               "I(SELECT) N(1) I(FROM) I(DUAL) E");
