@@ -105,7 +105,8 @@ std::vector<ColumnDescription> DescribeColumns(const ColumnSource& source) {
             d.type = SQLT_RID;
             d.dataSize = kRowidTextSize;
         }
-        d.nullable = !NotNullColumn(stmt, i);
+        // The translator carries a table column's NOT NULL along; only other columns ask SQLite.
+        d.nullable = known ? !known->notNull : !NotNullColumn(stmt, i);
         columns.push_back(std::move(d));
     }
     return columns;

@@ -18,7 +18,11 @@ void RecordError(OCIError* errhp, int code, const std::string& message) {
 }
 
 void ClearError(OCIError* errhp) {
-    RecordError(errhp, 0, std::string());
+    if (!IsLiveHandle(errhp, OCI_HTYPE_ERROR))
+        return;
+    auto* error = static_cast<ErrorHandle*>(reinterpret_cast<HandleHeader*>(errhp));
+    error->code = 0;
+    error->message.clear();
 }
 
 ServerHandle* AttachedServer(SvcCtxHandle* svc) {

@@ -174,10 +174,15 @@ sword OCIParamGet(const void* hndlp, ub4 htype, OCIError* errhp, void** parmdpp,
         const auto& columns = stmt->cursor->Columns();
         if (pos == 0 || pos > columns.size())
             throw ora::Make(24334, "no descriptor for this position");
-        auto param = std::make_unique<ParamHandle>();
-        param->column = columns[pos - 1];
+        // One descriptor per position serves every call until the cursor closes.
+        if (stmt->params.size() < pos)
+            stmt->params.resize(pos);
+        auto& param = stmt->params[pos - 1];
+        if (!param) {
+            param = std::make_unique<ParamHandle>();
+            param->column = columns[pos - 1];
+        }
         *parmdpp = static_cast<HandleHeader*>(param.get());
-        stmt->params.push_back(std::move(param));
         return OCI_SUCCESS;
     });
 }

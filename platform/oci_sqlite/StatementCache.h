@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 struct sqlite3;
@@ -42,7 +43,8 @@ public:
 private:
     static constexpr size_t kMaxIdle = 256; // texts built with spliced values would otherwise pile up
     sqlite3* db_;
-    std::unordered_multimap<std::string, sqlite3_stmt*> idle_;
+    // Keyed by each statement's own text (sqlite3_sql), which lives as long as the statement.
+    std::unordered_multimap<std::string_view, sqlite3_stmt*> idle_;
 };
 
 } // namespace ocisqlite
