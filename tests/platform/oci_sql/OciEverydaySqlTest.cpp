@@ -189,6 +189,7 @@ TEST_F(OciEverydaySql, NumberFormatModels) {
          "0.5|1.|-0.50"},
         {"select to_char(12, '0000') || '|' || to_char(0, '999') from dual", " 0012|   0"},
         {"select to_char(12345, '999') from dual", "####"},
+        {"select to_char(-1234.5, 'FM9G999D00MI') || '|' || to_char(0.5, '9D9') from dual", "1,234.50-|  .5"},
         {"select to_char(1, '9X9') from dual", "ORA-01481"},
         {"select to_char(1, '9.9.9') from dual", "ORA-01481"},
         {"select to_char(1, '9,9.9') || to_char(1, '9G9.9') from dual", "ORA-01481"},
@@ -216,6 +217,9 @@ TEST_F(OciEverydaySql, RownumRowLimitsAndSubqueryFactoring) {
         {"select (with q as (select 5 v from dual) select v from q) from dual", "5"},
         {"with a (x, y) as (select 1 from dual) select x from a", "ORA-32038"},
         {"with a as (select 1 x from dual) select y from a", "ORA-00904"},
+        {"select * from (select rownum rn, name from emp) where rn between 2 and 3", "2,Bor|3,Cene"},
+        {"insert into emp (id, name) with n as (select 9 x from dual) select x, 'Ivo' from n", ""},
+        {"select name from emp where id = 9", "Ivo"},
     });
 }
 
@@ -239,6 +243,9 @@ TEST_F(OciEverydaySql, AnalyticFunctions) {
         {"select rank() from emp", "ORA-30484"},
         {"select name from emp where row_number() over (order by id) = 1", "ORA-30483"},
         {"select lag() over (order by id) from emp", "ORA-00909"},
+        {"select dept, sum(sum(pay)) over () from emp group by dept order by dept", "10,800|20,800"},
+        {"select name, rank() over (order by pay desc) r from emp order by r, name",
+         "Dana,1|Ana,2|Bor,3|Cene,3|Eva,5"},
     });
 }
 
@@ -253,6 +260,9 @@ TEST_F(OciEverydaySql, QuotedNamesKeepTheirCaseUnquotedOnesFoldToUpperCase) {
     EXPECT_EQ(
         client.Run("select mixedcase from \"Mixed\"").text.rfind("ORA-00904: \"MIXEDCASE\": invalid", 0), 0u);
     EXPECT_EQ(client.Run("select * from mixed").code, 942);
+    EXPECT_EQ(
+        client.Run("select \"Nope\" from \"Mixed\"").text.rfind("ORA-00904: \"Nope\": invalid identifier", 0),
+        0u);
     ASSERT_EQ(client.Run("create table \"Keep\" (\"Id\" number not null)").status, OCI_SUCCESS);
     const OciStatus nullInto = client.Run("insert into \"Keep\" values (null)");
     EXPECT_EQ(nullInto.text.rfind("ORA-01400: cannot insert NULL into (\"SCOTT\".\"Keep\".\"Id\")", 0), 0u)
