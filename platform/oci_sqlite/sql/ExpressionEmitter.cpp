@@ -24,13 +24,6 @@ const ColumnInfo* FindColumn(const ScopeTable& t, const std::string& name) {
     return nullptr;
 }
 
-Emitted Make(std::string sql, SqlType type) {
-    Emitted e;
-    e.sql = std::move(sql);
-    e.type = type;
-    return e;
-}
-
 bool IsAggregateName(const std::string& n) {
     return n == "SUM" || n == "AVG" || n == "COUNT" || n == "MAX" || n == "MIN";
 }
@@ -44,6 +37,18 @@ bool ContainsAggregate(const Expr& e) {
         if (ContainsAggregate(*a))
             return true;
     return false;
+}
+
+Emitted SqliteEmitter::Make(std::string sql, SqlType type) {
+    Emitted e;
+    e.sql = std::move(sql);
+    e.type = type;
+    return e;
+}
+
+void SqliteEmitter::RequireArguments(const Expr& call, size_t least, size_t most) {
+    if (call.args.size() < least || call.args.size() > most)
+        ThrowOracleError(909, "invalid number of arguments", call.offset);
 }
 
 SqliteEmitter::SqliteEmitter(const Context& ctx, std::set<std::string> variables)
@@ -352,10 +357,7 @@ const PlainFunction* FindPlain(const std::string& name) {
 Emitted SqliteEmitter::Function(const Expr& e, const Scope& scope) {
     const std::string& n = e.text;
     const size_t argc = e.args.size();
-    auto arity = [&](size_t lo, size_t hi) {
-        if (argc < lo || argc > hi)
-            ThrowOracleError(909, "invalid number of arguments", e.offset);
-    };
+    auto arity = [&](size_t lo, size_t hi) { RequireArguments(e, lo, hi); };
     auto arg = [&](size_t i) { return Expression(*e.args[i], scope); };
     if (n == "SYSDATE")
         return Make("ora_sysdate()", SqlType::Date);

@@ -7,13 +7,6 @@
 namespace orasql {
 namespace {
 
-Emitted Make(std::string sql, SqlType type) {
-    Emitted e;
-    e.sql = std::move(sql);
-    e.type = type;
-    return e;
-}
-
 bool IsRanking(const std::string& n) {
     return n == "ROW_NUMBER" || n == "RANK" || n == "DENSE_RANK";
 }
@@ -27,10 +20,7 @@ bool NeedsWindowOrder(const std::string& n) {
 std::optional<Emitted> SqliteEmitter::EverydayFunction(const Expr& e, const Scope& scope) {
     const std::string& n = e.text;
     const size_t argc = e.args.size();
-    auto arity = [&](size_t lo, size_t hi) {
-        if (argc < lo || argc > hi)
-            ThrowOracleError(909, "invalid number of arguments", e.offset);
-    };
+    auto arity = [&](size_t lo, size_t hi) { RequireArguments(e, lo, hi); };
     auto arg = [&](size_t i) { return Expression(*e.args[i], scope); };
     // The later arguments read as the first one's type, as Oracle converts them.
     auto likeFirst = [&](const std::string& function) {
@@ -106,10 +96,7 @@ std::optional<Emitted> SqliteEmitter::EverydayFunction(const Expr& e, const Scop
 Emitted SqliteEmitter::Analytic(const Expr& e, const Scope& scope) {
     const std::string& n = e.text;
     const size_t argc = e.args.size();
-    auto arity = [&](size_t lo, size_t hi) {
-        if (argc < lo || argc > hi)
-            ThrowOracleError(909, "invalid number of arguments", e.offset);
-    };
+    auto arity = [&](size_t lo, size_t hi) { RequireArguments(e, lo, hi); };
     if (NeedsWindowOrder(n) && e.over->orderBy.empty())
         ThrowOracleError(30485, "missing ORDER BY expression in the window specification", e.offset);
     const std::string over = " " + WindowSql(*e.over, scope);

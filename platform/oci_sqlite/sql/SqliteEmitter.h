@@ -76,6 +76,10 @@ public:
     static std::string VariableBind(const std::string& name) { return ":V$" + name; }
 
 private:
+    static Emitted Make(std::string sql, SqlType type);
+    // ORA-00909 unless the call has from `least` to `most` arguments.
+    static void RequireArguments(const Expr& call, size_t least, size_t most);
+
     // Expressions (ExpressionEmitter.cpp)
     Emitted Expression(const Expr& e, const Scope& scope);
     Emitted ColumnRef(const Expr& e, const Scope& scope);
