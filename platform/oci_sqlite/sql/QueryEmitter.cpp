@@ -19,7 +19,6 @@ bool IsDual(const TableRef& t) {
     return t.name == "DUAL" && !t.subquery;
 }
 
-// Counts the query blocks under emission, also when one fails.
 // The WITH queries of a query block are in reach until the block is emitted.
 class NamedQueriesGuard {
 public:
@@ -33,11 +32,18 @@ private:
     size_t size_;
 };
 
+// The smaller of two row counts, where -1 stands for all rows.
+std::string FewerRows(const std::string& a, const std::string& b) {
+    return "(SELECT CASE WHEN x < 0 THEN y WHEN y < 0 THEN x ELSE min(x, y) END FROM (SELECT " + a +
+           " AS x, " + b + " AS y))";
+}
+
 // LIMIT and OFFSET take whole counts; Oracle truncates a fraction and takes what is below 0 as 0.
 std::string RowCount(const std::string& sql) {
     return "max(0, coalesce(ora_trunc(" + sql + "), 0))";
 }
 
+// Counts the query blocks under emission, also when one fails.
 class DepthGuard {
 public:
     explicit DepthGuard(int& depth) : depth_(++depth) {}
@@ -308,7 +314,7 @@ std::string SqliteEmitter::Core(const SelectCore& core, Scope& scope, std::vecto
         if (ContainsAnalytic(*condition))
             ThrowOracleError(30483, "window functions are not allowed here", condition->offset);
         if (std::optional<std::string> limit = RownumLimit(*condition, scope))
-            rownumLimit = rownumLimit.empty() ? *limit : "min(" + rownumLimit + ", " + *limit + ")";
+            rownumLimit = rownumLimit.empty() ? *limit : FewerRows(rownumLimit, *limit);
         else
             where.push_back(condition);
     }

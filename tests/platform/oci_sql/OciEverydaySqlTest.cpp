@@ -202,6 +202,7 @@ TEST_F(OciEverydaySql, RownumRowLimitsAndSubqueryFactoring) {
         {"select name from emp where rownum <= 2 order by name desc", "Bor|Ana"},
         {"select count(*) from emp where rownum <= 3", "3"},
         {"select count(*) from emp where rownum > 1", "0"},
+        {"select count(*) from emp where rownum >= 1 and rownum <= 3 and 2 >= rownum", "2"},
         {"select name from emp where rownum = 1 and dept = 20", "Cene"},
         {"select rownum, name from emp where dept = 20 and rownum < 3", "1,Cene|2,Dana"},
         {"select name from (select name from emp order by pay desc nulls last, name) where rownum <= 2",
