@@ -94,9 +94,8 @@ std::vector<ColumnDescription> DescribeColumns(const ColumnSource& source) {
     columns.reserve(count);
     for (int i = 0; i < count; ++i) {
         const orasql::ColumnInfo* known = KnownColumn(source.known, i);
-        const char* declared = sqlite3_column_decltype(stmt, i);
         auto described = known ? DescribeOracleType(*known) : std::nullopt;
-        if (!described && declared)
+        if (const char* declared = described ? nullptr : sqlite3_column_decltype(stmt, i))
             described = DescribeOracleType(orasql::ParseDeclaredType(declared));
         ColumnDescription d =
             described ? *described : DescribeExpression(source.firstRow ? &(*source.firstRow)[i] : nullptr);

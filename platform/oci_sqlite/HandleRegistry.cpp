@@ -6,18 +6,30 @@
 #include <array>
 #include <atomic>
 #include <mutex>
+#include <thread>
 #include <unordered_map>
 
 namespace ocisqlite {
 
 // Never destroyed: a client may free its handles from its own static destructors at exit.
 namespace {
-std::mutex& RegistryMutex() {
-    static auto* mutex = new std::mutex;
-    return *mutex;
-}
+// Held only for a hash probe, so a spin beats a sleeping lock.
+class SpinLock {
+public:
+    void lock() {
+        while (busy_.exchange(true, std::memory_order_acquire))
+            while (busy_.load(std::memory_order_relaxed))
+                std::this_thread::yield();
+    }
+    void unlock() { busy_.store(false, std::memory_order_release); }
+
+private:
+    std::atomic<bool> busy_{false};
+};
+
+SpinLock registryLock; // constant-initialised: usable before and after every static object's life
 std::unordered_map<const void*, ub4>& Registry() {
-    static auto* handles = new std::unordered_map<const void*, ub4>;
+    static auto* handles = new std::unordered_map<const void*, ub4>(256);
     return *handles;
 }
 
@@ -54,12 +66,12 @@ thread_local LiveHandles recentlyLive;
 } // namespace
 
 HandleHeader::HandleHeader(ub4 kind) : type(kind) {
-    std::lock_guard lock(RegistryMutex());
+    std::lock_guard lock(registryLock);
     Registry()[this] = kind;
 }
 
 HandleHeader::~HandleHeader() {
-    std::lock_guard lock(RegistryMutex());
+    std::lock_guard lock(registryLock);
     Registry().erase(this);
     freedHandles.fetch_add(1, std::memory_order_release);
 }
@@ -73,7 +85,7 @@ bool IsLiveHandle(const void* pointer, ub4 type) {
         return true;
     bool live;
     {
-        std::lock_guard lock(RegistryMutex());
+        std::lock_guard lock(registryLock);
         const auto found = Registry().find(pointer);
         live = found != Registry().end() && found->second == type;
     }
