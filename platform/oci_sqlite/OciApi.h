@@ -165,6 +165,7 @@ inline constexpr ub4 OCI_NTV_SYNTAX = 1;
 inline constexpr ub4 OCI_STMT_SCROLLABLE_READONLY = 0x8;
 inline constexpr ub4 OCI_DESCRIBE_ONLY = 0x10;
 inline constexpr ub4 OCI_COMMIT_ON_SUCCESS = 0x20;
+inline constexpr ub4 OCI_BATCH_ERRORS = 0x80; // array DML: try every row, collect the errors
 inline constexpr ub2 OCI_FETCH_NEXT = 0x2;
 
 // LONG values in pieces and national character sets, for the layer's dynamic defines and binds.
@@ -263,6 +264,8 @@ inline constexpr sb2 OCI_IND_NOTNULL = 0;
     X(sword, OCIBindDynamic,                                                                                 \
       (OCIBind * bindp, OCIError * errhp, void* ictxp, OCICallbackInBind icbfp, void* octxp,                 \
        OCICallbackOutBind ocbfp))                                                                            \
+    X(sword, OCIBindArrayOfStruct,                                                                           \
+      (OCIBind * bindp, OCIError * errhp, ub4 pvskip, ub4 indskip, ub4 alskip, ub4 rcskip))                  \
     X(sword, OCIBindObject,                                                                                  \
       (OCIBind * bindp, OCIError * errhp, const OCIType* type, void** pgvpp, ub4* pvszsp, void** indpp,      \
        ub4* indszp))                                                                                         \

@@ -129,6 +129,17 @@ sword OCIBindByPos(OCIStmt* stmtp, OCIBind** bindp, OCIError* errhp, ub4 positio
     });
 }
 
+sword OCIBindArrayOfStruct(OCIBind* bindp, OCIError* errhp, ub4 pvskip, ub4 indskip, ub4 alskip, ub4 rcskip) {
+    return OciCall(errhp, [&] {
+        BindSlot* slot = As<BindHandle>(bindp, OCI_HTYPE_BIND)->slot;
+        slot->valueSkip = pvskip;
+        slot->indicatorSkip = indskip;
+        slot->lengthSkip = alskip;
+        slot->returnCodeSkip = rcskip;
+        return OCI_SUCCESS;
+    });
+}
+
 sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iters, ub4, const OCISnapshot*,
                      OCISnapshot*, ub4 mode) {
     return OciCall(errhp, [&] {
@@ -152,10 +163,10 @@ sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iter
         }
         const orasql::Translation& translation = *stmt->translation;
         const bool query = translation.type == orasql::StatementType::Select;
-        ExecutionResult result = Execute(*session, stmt->translation, stmt->binds, iters, mode);
+        ExecutionResult result =
+            Execute(*session, stmt->translation, stmt->binds, iters, mode, stmt->rowCount);
         stmt->cursor = std::move(result.cursor);
         stmt->describedOnly = (mode & OCI_DESCRIBE_ONLY) != 0;
-        stmt->rowCount = result.rowCount;
         stmt->lastRow = result.lastRow;
         // A query executed with a count fetches that many rows at once.
         if (query && iters > 0 && !(mode & OCI_DESCRIBE_ONLY))
