@@ -250,6 +250,9 @@ public:
     TOracleSession* Session() const { return FSession; }
     void SetSession(TOracleSession* session);
     int ReadBuffer = 25;
+    //! Rows the client brings ahead in each round trip of a query, so that a result of n rows costs
+    //! about n / PrefetchRows fetch round trips whatever ReadBuffer is; 0 sends each batch alone.
+    int PrefetchRows = 500;
     bool Optimize = true; //!< kept; every Execute prepares afresh
     bool Debug = false;
     TScreenCursor Cursor = TScreenCursor::crDefault;

@@ -1,4 +1,4 @@
-// TOracleQuery execution: prepare (always afresh, client prefetch off), bind by name (array
+// TOracleQuery execution: prepare (always afresh, client prefetch of PrefetchRows), bind by name (array
 // variables as element arrays), execute, and for a SELECT describe, define and fetch in batches of
 // ReadBuffer rows until Eof.
 #include "oracle/Oracle.h"
@@ -196,10 +196,11 @@ void TOracleQuery::Prepare() {
                                             static_cast<ub4>(text.size()), OCI_NTV_SYNTAX, OCI_DEFAULT);
     if (status != OCI_SUCCESS)
         RaiseParseError(status);
-    // Only the explicit batches travel, so ReadBuffer alone decides the number of fetch calls.
-    ub4 zero = 0;
-    oci.OCIAttrSet(FStmt, OCI_HTYPE_STMT, &zero, 0, OCI_ATTR_PREFETCH_ROWS, FError);
-    oci.OCIAttrSet(FStmt, OCI_HTYPE_STMT, &zero, 0, OCI_ATTR_PREFETCH_MEMORY, FError);
+    // Rows come ahead by count alone: no memory limit cuts a prefetch short.
+    ub4 prefetch = static_cast<ub4>(std::max(PrefetchRows, 0));
+    ub4 noMemoryLimit = 0;
+    oci.OCIAttrSet(FStmt, OCI_HTYPE_STMT, &prefetch, 0, OCI_ATTR_PREFETCH_ROWS, FError);
+    oci.OCIAttrSet(FStmt, OCI_HTYPE_STMT, &noMemoryLimit, 0, OCI_ATTR_PREFETCH_MEMORY, FError);
     ub2 type = 0;
     Check(oci.OCIAttrGet(FStmt, OCI_HTYPE_STMT, &type, nullptr, OCI_ATTR_STMT_TYPE, FError));
     FKind = KindOfStatementType(type);

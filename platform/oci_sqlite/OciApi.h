@@ -376,6 +376,9 @@ OCI_FUNCTIONS(OCI_DECLARE_FUNCTION)
 // Oracle error code with its message text in `message`. Refuses a file that already exists.
 OCI_API_EXPORT int ocisqlite_create_database(const char* path, const char* user, const char* password,
                                              char* message, size_t message_size);
+// The engine's own count of the round trips an Oracle client would have made in this process so far
+// (the rules are in the engine's README). Oracle's client has no such entry point.
+OCI_API_EXPORT unsigned long long ocisqlite_round_trips(void);
 }
 #undef OCI_DECLARE_FUNCTION
 
@@ -384,3 +387,4 @@ OCI_API_EXPORT int ocisqlite_create_database(const char* path, const char* user,
 OCI_FUNCTIONS(OCI_DECLARE_POINTER_TYPE)
 #undef OCI_DECLARE_POINTER_TYPE
 using ocisqlite_create_database_t = decltype(&ocisqlite_create_database);
+using ocisqlite_round_trips_t = decltype(&ocisqlite_round_trips);

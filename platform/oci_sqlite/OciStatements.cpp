@@ -1,6 +1,7 @@
 // Entry points of statements: prepare, bind, execute, describe, define and release. Translation
 // happens at prepare when a session is known and again at execute only if its context changed.
 #include "platform/oci_sqlite/OciCall.h"
+#include "platform/oci_sqlite/RoundTrips.h"
 #include "platform/oci_sqlite/SqlText.h"
 #include "platform/oci_sqlite/StatementFetch.h"
 
@@ -145,6 +146,7 @@ sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iter
     return OciCall(errhp, [&] {
         StmtHandle* stmt = Stmt(stmtp);
         std::shared_ptr<Session> session = LoggedOn(SvcCtx(svchp));
+        CountRoundTrip();
         stmt->CloseCursor();
         stmt->session = session;
         stmt->rowCount = stmt->rowsFetched = 0;
@@ -168,8 +170,13 @@ sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iter
         stmt->cursor = std::move(result.cursor);
         stmt->describedOnly = (mode & OCI_DESCRIBE_ONLY) != 0;
         stmt->lastRow = result.lastRow;
-        // A query executed with a count fetches that many rows at once.
-        if (query && iters > 0 && !(mode & OCI_DESCRIBE_ONLY))
+        stmt->prefetched = 0;
+        stmt->allReceived = false;
+        if (!query || (mode & OCI_DESCRIBE_ONLY))
+            return OCI_SUCCESS;
+        // The execute's own round trip brings the rows of a count given here and the prefetch rows.
+        ReceiveRows(stmt, iters);
+        if (iters > 0)
             return FetchRows(stmt, errhp, iters);
         return OCI_SUCCESS;
     });
