@@ -25,11 +25,15 @@ public:
     //! The session or statement that raised it.
     const void* Component() const { return FComponent; }
     TOracleSession* Session() const { return FSession; }
+    //! The element of an array execution that failed (0-based), -1 when none is known.
+    int ErrorRow() const { return FErrorRow; }
+    void SetErrorRow(int row) { FErrorRow = row; }
 
 private:
     int FErrorCode;
     const void* FComponent;
     TOracleSession* FSession;
+    int FErrorRow = -1;
 };
 
 //! A server error whose code is in the per-user warning list.
@@ -52,6 +56,11 @@ std::vector<int> ReadOracleWarningCodes(const std::string& fileName);
 //! Raises EOracleWarning or EOracleError for an error already read from the client.
 [[noreturn]] void RaiseOracleErrorText(int code, const std::string& text, const void* component,
                                        TOracleSession* session);
+//! Raises the error of an array execution of `rows` elements. The text is the client's followed by
+//! " [array row N of M]" (N 1-based) and ErrorRow() is N - 1; when the failing element is not known
+//! (row -1) the text ends " [array of M rows, P rows processed]" instead.
+[[noreturn]] void RaiseOracleArrayError(int code, const std::string& text, int row, int rows,
+                                        long long processed, const void* component, TOracleSession* session);
 //! The code and text the client reports for a status (code 0 for success).
 std::pair<int, std::string> ReadOracleError(sword status, OCIError* errorHandle);
 
@@ -241,6 +250,9 @@ public:
     TOracleSession* Session() const { return FSession; }
     void SetSession(TOracleSession* session);
     int ReadBuffer = 25;
+    //! Rows the client brings ahead in each round trip of a query, so that a result of n rows costs
+    //! about n / PrefetchRows fetch round trips whatever ReadBuffer is; 0 sends each batch alone.
+    int PrefetchRows = 500;
     bool Optimize = true; //!< kept; every Execute prepares afresh
     bool Debug = false;
     TScreenCursor Cursor = TScreenCursor::crDefault;
@@ -288,6 +300,32 @@ public:
     TVariables& Variables() { return FVariables; }
     const TVariables& Variables() const { return FVariables; }
 
+    // Array DML: an INSERT, UPDATE or DELETE sent once for many rows. Every bound variable holds
+    // one element per row; Execute binds the elements as arrays and runs the statement with that
+    // many iterations in one client call. Values convert as AssignVariable converts them. On a
+    // failing row the execution stops: the rows before it stay done in the open transaction (roll
+    // back for all or nothing) and the EOracleError names the row (ErrorRow(), and the text).
+    // AssignVariable makes a variable plain again; all variables must have the same element count
+    // ("All arrays must be of equal size for Array DML").
+    //
+    //   insert.SetArraySize(n);
+    //   for (int row = 0; row < n; ++row)
+    //       insert.AssignVariableElement("ID", row, TVariant::FromInteger(ids[row]));
+    //   insert.Execute();
+
+    //! Gives every bound (non-substitution) variable `rows` elements, all NULL; rows >= 1.
+    void SetArraySize(int rows);
+    //! Sets element `row` of an array variable; raises for an undeclared name or a row out of range.
+    void AssignVariableElement(const std::string& name, int row, const TVariant& value);
+    //! Gives one variable one element per value (at least one value).
+    void AssignVariableArray(const std::string& name, const std::vector<TVariant>& values);
+    //! The element count the next Execute sends: 1 without array variables.
+    int ArraySize() const;
+    //! The values the next Execute sends: one line ":NAME = value" per variable, or for array
+    //! variables ":NAME[row] = value" per row and variable, each line after "\r\n". Debug shows it
+    //! after the text; a statement dump can keep it beside the text.
+    std::string VariablesText() const;
+
     //! The ":name" places of a text: names upper-cased without colon, 1-based colon positions.
     static std::vector<std::pair<std::string, int>> FindVariables(const std::string& text, bool unique);
     //! The text as it is sent: lines joined, substitution variables replaced, CRs removed.
@@ -298,9 +336,12 @@ private:
                           const std::string& typeName) const;
     void CheckReady() const;
     void Prepare();
-    void Bind();
+    int Bind();
+    void BindArray(TVariableData& variable, int maxString);
     void ExecuteSelect();
-    void ExecuteOther();
+    void ExecuteOther(int iterations);
+    [[noreturn]] void RaiseArrayError(sword status, int iterations);
+    TVariableData& VariableNamed(const std::string& name);
     void DescribeColumns();
     void DefineColumns();
     void FetchBatch();

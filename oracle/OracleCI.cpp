@@ -75,6 +75,7 @@ void BindTypedEntryPoints(void* module, TOciEntryPoints& table) {
 #define ORACLE_CI_LOOKUP(ret, name, params) table.name = reinterpret_cast<name##_t>(dlsym(module, #name));
     OCI_FUNCTIONS(ORACLE_CI_LOOKUP)
 #undef ORACLE_CI_LOOKUP
+    table.RoundTrips = reinterpret_cast<ocisqlite_round_trips_t>(dlsym(module, "ocisqlite_round_trips"));
 }
 
 void BindGroups(void* module, TOciEntryPoints& table) {

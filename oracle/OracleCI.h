@@ -41,6 +41,8 @@ struct TOciEntryPoints {
 #define ORACLE_CI_MEMBER(ret, name, params) name##_t name = nullptr;
     OCI_FUNCTIONS(ORACLE_CI_MEMBER)
 #undef ORACLE_CI_MEMBER
+    //! The embedded engine's round-trip count; null with Oracle's client, which keeps none.
+    ocisqlite_round_trips_t RoundTrips = nullptr;
     void* olog = nullptr;
     void* opinit = nullptr;
     bool OCI7 = false;  //!< every OCI7 cursor and logon call

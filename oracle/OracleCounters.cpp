@@ -2,6 +2,8 @@
 // runner reads them; they only ever grow.
 #include "oracle/OracleCounters.h"
 
+#include "oracle/OracleCI.h"
+
 #include <atomic>
 
 namespace {
@@ -12,7 +14,10 @@ std::atomic<long long> commits{0};
 } // namespace
 
 TOracleCounters OracleCounters() {
-    return {statements.load(), commits.load()};
+    TOracleCounters counters{statements.load(), commits.load()};
+    if (OracleClientLoaded() && Oci().RoundTrips)
+        counters.RoundTrips = static_cast<long long>(Oci().RoundTrips());
+    return counters;
 }
 
 void CountOracleStatement(bool commitsOnSuccess) {

@@ -68,9 +68,34 @@ void RaiseOracleError(sword status, OCIError* errorHandle, const void* component
     RaiseOracleErrorText(code, text, component, session);
 }
 
-void RaiseOracleErrorText(int code, const std::string& text, const void* component, TOracleSession* session) {
+namespace {
+
+[[noreturn]] void RaiseWithRow(int code, const std::string& text, int row, const void* component,
+                               TOracleSession* session) {
     const std::vector<int>& warnings = OracleWarningCodes();
-    if (std::find(warnings.begin(), warnings.end(), code) != warnings.end())
-        throw EOracleWarning(text, code, component, session);
-    throw EOracleError(text, code, component, session);
+    if (std::find(warnings.begin(), warnings.end(), code) != warnings.end()) {
+        EOracleWarning warning(text, code, component, session);
+        warning.SetErrorRow(row);
+        throw warning;
+    }
+    EOracleError error(text, code, component, session);
+    error.SetErrorRow(row);
+    throw error;
+}
+
+} // namespace
+
+void RaiseOracleErrorText(int code, const std::string& text, const void* component, TOracleSession* session) {
+    RaiseWithRow(code, text, -1, component, session);
+}
+
+void RaiseOracleArrayError(int code, const std::string& text, int row, int rows, long long processed,
+                           const void* component, TOracleSession* session) {
+    const std::string where =
+        row >= 0 ? " [array row " + std::to_string(row + 1) + " of " + std::to_string(rows) + "]"
+                 : " [array of " + std::to_string(rows) + " rows, " + std::to_string(processed) +
+                       " rows processed]";
+    // The row is what the caller needs most, so a long text gives way to it.
+    RaiseWithRow(code, text.substr(0, kMaxMessageLength - std::min(where.size(), kMaxMessageLength)) + where,
+                 row, component, session);
 }

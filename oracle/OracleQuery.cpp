@@ -1,5 +1,6 @@
-// TOracleQuery execution: prepare (always afresh, client prefetch off), bind by name, execute, and
-// for a SELECT describe, define and fetch in batches of ReadBuffer rows until Eof.
+// TOracleQuery execution: prepare (always afresh, client prefetch of PrefetchRows), bind by name (array
+// variables as element arrays), execute, and for a SELECT describe, define and fetch in batches of
+// ReadBuffer rows until Eof.
 #include "oracle/Oracle.h"
 #include "oracle/OracleCounters.h"
 
@@ -31,6 +32,24 @@ int KindOfStatementType(ub2 type) {
 
 bool IsStringVariable(int type) {
     return type == otType::otString || type == otType::otChar;
+}
+
+std::string ShownValue(const TVariant& value) {
+    switch (value.Kind()) {
+    case TVarKind::Null:
+        return "NULL";
+    case TVarKind::Integer:
+        return std::to_string(value.Integer());
+    case TVarKind::Float:
+        return FloatToStr(value.Float());
+    case TVarKind::DateTime:
+        return FormatDateTime(value.DateTime());
+    case TVarKind::Text:
+        return value.Text();
+    case TVarKind::Bytes:
+        return "<bytes>";
+    }
+    return {};
 }
 
 } // namespace
@@ -65,11 +84,49 @@ TConversionRules TOracleQuery::Rules() const {
     return {FSession->Preferences.ConvertCRLF, FSession->Preferences.ZeroDateIsNull};
 }
 
-void TOracleQuery::AssignVariable(const std::string& name, const TVariant& value) {
+TVariableData& TOracleQuery::VariableNamed(const std::string& name) {
     const int index = FVariables.IndexOf(name);
     if (index < 0)
         throw Exception("Variable " + NormalizeVariableName(name) + " not declared");
-    StoreVariableValue(FVariables[index], value, Rules());
+    return FVariables[index];
+}
+
+void TOracleQuery::AssignVariable(const std::string& name, const TVariant& value) {
+    TVariableData& variable = VariableNamed(name);
+    variable.Elements.clear();
+    StoreVariableValue(variable, value, Rules());
+}
+
+void TOracleQuery::SetArraySize(int rows) {
+    if (rows < 1)
+        throw Exception("An array for Array DML needs at least one row");
+    for (int i = 0; i < FVariables.Count(); ++i)
+        if (FVariables[i].Type != otType::otSubst)
+            FVariables[i].Elements.assign(static_cast<size_t>(rows), TVariableElement());
+}
+
+void TOracleQuery::AssignVariableElement(const std::string& name, int row, const TVariant& value) {
+    TVariableData& variable = VariableNamed(name);
+    if (row < 0 || row >= static_cast<int>(variable.Elements.size()))
+        throw Exception("Variable " + variable.Name + " has no array row " + std::to_string(row));
+    StoreVariableElement(variable, row, value, Rules());
+}
+
+void TOracleQuery::AssignVariableArray(const std::string& name, const std::vector<TVariant>& values) {
+    TVariableData& variable = VariableNamed(name);
+    if (values.empty())
+        throw Exception("An array for Array DML needs at least one row");
+    variable.Elements.assign(values.size(), TVariableElement());
+    for (size_t row = 0; row < values.size(); ++row)
+        StoreVariableElement(variable, static_cast<int>(row), values[row], Rules());
+}
+
+int TOracleQuery::ArraySize() const {
+    int rows = 1;
+    for (int i = 0; i < FVariables.Count(); ++i)
+        if (FVariables[i].Type != otType::otSubst)
+            rows = std::max(rows, FVariables[i].ElementCount());
+    return rows;
 }
 
 TVariant TOracleQuery::VariableValue(const std::string& name) const {
@@ -139,21 +196,30 @@ void TOracleQuery::Prepare() {
                                             static_cast<ub4>(text.size()), OCI_NTV_SYNTAX, OCI_DEFAULT);
     if (status != OCI_SUCCESS)
         RaiseParseError(status);
-    // Only the explicit batches travel, so ReadBuffer alone decides the number of fetch calls.
-    ub4 zero = 0;
-    oci.OCIAttrSet(FStmt, OCI_HTYPE_STMT, &zero, 0, OCI_ATTR_PREFETCH_ROWS, FError);
-    oci.OCIAttrSet(FStmt, OCI_HTYPE_STMT, &zero, 0, OCI_ATTR_PREFETCH_MEMORY, FError);
+    // Rows come ahead by count alone: no memory limit cuts a prefetch short.
+    ub4 prefetch = static_cast<ub4>(std::max(PrefetchRows, 0));
+    ub4 noMemoryLimit = 0;
+    oci.OCIAttrSet(FStmt, OCI_HTYPE_STMT, &prefetch, 0, OCI_ATTR_PREFETCH_ROWS, FError);
+    oci.OCIAttrSet(FStmt, OCI_HTYPE_STMT, &noMemoryLimit, 0, OCI_ATTR_PREFETCH_MEMORY, FError);
     ub2 type = 0;
     Check(oci.OCIAttrGet(FStmt, OCI_HTYPE_STMT, &type, nullptr, OCI_ATTR_STMT_TYPE, FError));
     FKind = KindOfStatementType(type);
 }
 
-void TOracleQuery::Bind() {
+int TOracleQuery::Bind() {
     const int maxString = 4000 / std::max(1, static_cast<int>(FSession->BytesPerCharacter)) + 1;
+    int iterations = 0;
     for (int i = 0; i < FVariables.Count(); ++i) {
         TVariableData& variable = FVariables[i];
         if (variable.Type == otType::otSubst)
             continue;
+        if (iterations != 0 && variable.ElementCount() != iterations)
+            throw Exception("All arrays must be of equal size for Array DML");
+        iterations = variable.ElementCount();
+        if (!variable.Elements.empty()) {
+            BindArray(variable, maxString);
+            continue;
+        }
         if (variable.Buffer.empty())
             variable.Buffer.assign(1, 0);
         if (IsStringVariable(variable.Type))
@@ -168,36 +234,40 @@ void TOracleQuery::Bind() {
             &variable.Indicator, withLength ? &variable.ActualLength : nullptr, nullptr, 0, nullptr,
             OCI_DEFAULT));
     }
+    return std::max(iterations, 1);
+}
+
+// The elements travel as one array of equal elements, each as long as the longest one.
+void TOracleQuery::BindArray(TVariableData& variable, int maxString) {
+    PackVariableElements(variable, maxString);
+    TPackedArray& packed = variable.Packed;
+    const bool withLength = variable.Type == otType::otLong || variable.Type == otType::otLongRaw;
+    Check(Oci().OCIBindByName(
+        FStmt, &variable.BindHandle, FError, reinterpret_cast<const OraText*>(variable.Name.data()),
+        static_cast<sb4>(variable.Name.size()), packed.Buffer.data(), packed.ElementSize, variable.BindType(),
+        packed.Indicators.data(), withLength ? packed.Lengths.data() : nullptr, nullptr, 0, nullptr,
+        OCI_DEFAULT));
+}
+
+std::string TOracleQuery::VariablesText() const {
+    const int rows = ArraySize();
+    bool array = false;
+    for (int i = 0; i < FVariables.Count(); ++i)
+        array = array || !FVariables[i].Elements.empty();
+    std::string text;
+    for (int row = 0; row < rows; ++row)
+        for (int i = 0; i < FVariables.Count(); ++i) {
+            const TVariableData& variable = FVariables[i];
+            const bool element = array && variable.Type != otType::otSubst;
+            const TVariant value = LoadVariableElement(variable, element ? row : 0, Rules());
+            text += "\r\n" + variable.Name + (element ? "[" + std::to_string(row) + "]" : "") + " = " +
+                    ShownValue(value);
+        }
+    return text;
 }
 
 void TOracleQuery::ShowDebug() const {
-    std::string text = PreparedText();
-    for (int i = 0; i < FVariables.Count(); ++i) {
-        const TVariant value = LoadVariableValue(FVariables[i], Rules());
-        std::string shown;
-        switch (value.Kind()) {
-        case TVarKind::Null:
-            shown = "NULL";
-            break;
-        case TVarKind::Integer:
-            shown = std::to_string(value.Integer());
-            break;
-        case TVarKind::Float:
-            shown = FloatToStr(value.Float());
-            break;
-        case TVarKind::DateTime:
-            shown = FormatDateTime(value.DateTime());
-            break;
-        case TVarKind::Text:
-            shown = value.Text();
-            break;
-        case TVarKind::Bytes:
-            shown = "<bytes>";
-            break;
-        }
-        text += "\r\n" + FVariables[i].Name + " = " + shown;
-    }
-    ShowOracleMessage(text);
+    ShowOracleMessage(PreparedText() + VariablesText());
 }
 
 void TOracleQuery::Execute() {
@@ -214,11 +284,13 @@ void TOracleQuery::Execute() {
         BeforeQuery(*this);
     try {
         Prepare();
-        Bind();
+        const int iterations = Bind();
+        if (FKind == TSQLKind::Select && iterations > 1)
+            throw Exception("Array DML needs an INSERT, UPDATE or DELETE statement");
         if (FKind == TSQLKind::Select)
             ExecuteSelect();
         else
-            ExecuteOther();
+            ExecuteOther(iterations);
     } catch (const Exception&) {
         // Server errors and the layer's own refusals alike leave no cursor behind.
         FPreparedText.clear();
@@ -263,13 +335,16 @@ void TOracleQuery::ExecuteSelect() {
         AfterStatementDone();
 }
 
-void TOracleQuery::ExecuteOther() {
+void TOracleQuery::ExecuteOther(int iterations) {
     const ub4 mode = FSession->AutoCommit() ? OCI_COMMIT_ON_SUCCESS : OCI_DEFAULT;
     CountOracleStatement(mode == OCI_COMMIT_ON_SUCCESS);
-    const sword status =
-        Oci().OCIStmtExecute(FSession->SvcHandle(), FStmt, FError, 1, 0, nullptr, nullptr, mode);
-    if (status != OCI_SUCCESS && status != OCI_SUCCESS_WITH_INFO)
+    const sword status = Oci().OCIStmtExecute(FSession->SvcHandle(), FStmt, FError,
+                                              static_cast<ub4>(iterations), 0, nullptr, nullptr, mode);
+    if (status != OCI_SUCCESS && status != OCI_SUCCESS_WITH_INFO) {
+        if (iterations > 1)
+            RaiseArrayError(status, iterations);
         RaiseParseError(status);
+    }
     ub2 code = 0;
     if (Oci().OCIAttrGet(FStmt, OCI_HTYPE_STMT, &code, nullptr, OCI_ATTR_SQLFNCODE, FError) == OCI_SUCCESS)
         FKind = code;
@@ -277,6 +352,20 @@ void TOracleQuery::ExecuteOther() {
     FEof = true;
     ReadRowId();
     AfterStatementDone();
+}
+
+// Without batch errors the client stops at the failing row and its row count tells how many rows
+// went in before it. An INSERT adds one row per element, so that count is the failing element; for
+// other statements an element may touch any number of rows, and only the count is told.
+void TOracleQuery::RaiseArrayError(sword status, int iterations) {
+    const auto [code, message] = ReadOracleError(status, FError);
+    FPreparedText.clear();
+    ub4 processed = 0;
+    Oci().OCIAttrGet(FStmt, OCI_HTYPE_STMT, &processed, nullptr, OCI_ATTR_ROW_COUNT, FError);
+    FRowCount = processed;
+    const bool insert = FKind == TSQLKind::Insert && processed < static_cast<ub4>(iterations);
+    RaiseOracleArrayError(code, message, insert ? static_cast<int>(processed) : -1, iterations, processed,
+                          this, FSession);
 }
 
 void TOracleQuery::FetchBatch() {

@@ -36,15 +36,38 @@ inline constexpr int otTimestampLTZ = 232;
 //! Upper-cased, with a leading ":" added when missing.
 std::string NormalizeVariableName(const std::string& name);
 
-//! One declared bind variable. A plain variable holds one element.
+//! One element of an array variable: the bytes a plain value of it would hold (a text only up to
+//! its terminating zero), its indicator and, for LONG and LONG RAW, its length.
+struct TVariableElement {
+    std::vector<unsigned char> Bytes;
+    sb2 Indicator = OCI_IND_NULL;
+    ub2 ActualLength = 0;
+};
+
+//! The elements of an array variable laid out as the client reads them: ElementSize bytes per
+//! element, one indicator and one length per element.
+struct TPackedArray {
+    int ElementSize = 0;
+    std::vector<unsigned char> Buffer;
+    std::vector<sb2> Indicators;
+    std::vector<ub2> Lengths;
+};
+
+//! One declared bind variable. A plain variable holds one element in Buffer; an array variable
+//! (array DML) holds its elements in Elements and sends them packed.
 struct TVariableData {
     std::string Name; //!< normalised
     int Type = 0;
     int ElementSize = 0;
     std::vector<unsigned char> Buffer; //!< the value in the bind type's native form
     sb2 Indicator = OCI_IND_NULL;
-    ub2 ActualLength = 0; //!< bytes of a LONG, LONG RAW or substitution value
+    ub2 ActualLength = 0;                   //!< bytes of a LONG, LONG RAW or substitution value
+    std::vector<TVariableElement> Elements; //!< empty for a plain variable
+    TPackedArray Packed;                    //!< the elements as last bound
     OCIBind* BindHandle = nullptr;
+
+    //! The elements the variable sends: 1 for a plain variable.
+    int ElementCount() const { return Elements.empty() ? 1 : static_cast<int>(Elements.size()); }
 
     //! The type the client is told when binding (a long PL/SQL string binds as a string).
     ub2 BindType() const { return Type == otType::otPLSQLString ? otType::otString : static_cast<ub2>(Type); }
@@ -82,6 +105,16 @@ struct TConversionRules {
 void StoreVariableValue(TVariableData& variable, const TVariant& value, const TConversionRules& rules);
 //! The value of a variable; NULL when its indicator says so.
 TVariant LoadVariableValue(const TVariableData& variable, const TConversionRules& rules);
+
+//! Stores a value into element `index` of an array variable, converted as StoreVariableValue
+//! converts a plain value (and raising the same errors).
+void StoreVariableElement(TVariableData& variable, int index, const TVariant& value,
+                          const TConversionRules& rules);
+//! The value of element `index` of an array variable (element 0 of a plain one).
+TVariant LoadVariableElement(const TVariableData& variable, int index, const TConversionRules& rules);
+//! Lays an array variable's elements out in Packed: element size the longest element (a text cut
+//! to maxText bytes with its zero), or the fixed size of a number or a date.
+void PackVariableElements(TVariableData& variable, int maxText);
 
 //! The 7-byte DATE of a date-time (seconds kept, milliseconds dropped).
 std::array<ub1, 7> EncodeOracleDate(TDateTime value);

@@ -22,20 +22,17 @@ const BindSlot* BindSet::Find(const std::string& upperName) const {
 
 namespace {
 
-const unsigned char* Element(const BindSlot& slot, ub4 iteration) {
-    return static_cast<const unsigned char*>(slot.value) + static_cast<size_t>(slot.size) * iteration;
-}
-
 bool IsNull(const BindSlot& slot, ub4 iteration) {
-    return !slot.value || (slot.indicator && slot.indicator[iteration] == OCI_IND_NULL);
+    const sb2* indicator = slot.IndicatorAt(iteration);
+    return !slot.value || (indicator && *indicator == OCI_IND_NULL);
 }
 
 // The text's length: up to the terminator for STR and AVC, else the actual length or the buffer size.
 size_t TextLength(const BindSlot& slot, ub4 iteration, const char* text) {
     if (slot.type == SQLT_STR || slot.type == SQLT_AVC)
         return strnlen(text, static_cast<size_t>(slot.size));
-    if (slot.length)
-        return slot.length[iteration];
+    if (const ub2* length = slot.LengthAt(iteration))
+        return *length;
     return static_cast<size_t>(slot.size);
 }
 
@@ -116,7 +113,7 @@ void RequireBound(const BindSet& binds, const std::vector<std::string>& names,
 Value ReadBindValue(const BindSlot& slot, ub4 iteration) {
     if (IsNull(slot, iteration))
         return std::monostate{};
-    const unsigned char* data = Element(slot, iteration);
+    const unsigned char* data = slot.ValueAt(iteration);
     switch (slot.type) {
     case SQLT_STR:
     case SQLT_CHR:

@@ -2,6 +2,7 @@
 // end resets its statement at once, so it holds no read snapshot open.
 #include "platform/oci_sqlite/Cursor.h"
 
+#include <algorithm>
 #include <sqlite3.h>
 
 namespace ocisqlite {
@@ -51,6 +52,12 @@ std::optional<Row> Cursor::Next() {
     Row row = std::move(buffered_.front());
     buffered_.pop_front();
     return row;
+}
+
+size_t Cursor::ReadAhead(size_t rows) {
+    while (buffered_.size() < rows && live_)
+        StepInto(buffered_);
+    return std::min(rows, buffered_.size());
 }
 
 void Cursor::Detach() {

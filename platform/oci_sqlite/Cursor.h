@@ -40,6 +40,9 @@ public:
     Cursor& operator=(const Cursor&) = delete;
 
     std::optional<Row> Next();
+    // Reads ahead until `rows` rows wait to be taken by Next, or the rows end; returns how many wait
+    // (at most `rows`). Prefetching a client's rows is reading them ahead.
+    size_t ReadAhead(size_t rows);
     void Detach();
     const std::vector<ColumnDescription>& Columns();
     bool IsDateColumn(int column);

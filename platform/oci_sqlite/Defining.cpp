@@ -17,16 +17,16 @@ namespace ocisqlite {
 namespace {
 
 unsigned char* Element(const DefineSlot& slot, ub4 row) {
-    return static_cast<unsigned char*>(slot.value) + static_cast<size_t>(slot.size) * row;
+    return slot.ValueAt(row);
 }
 
 void SetStatus(const DefineSlot& slot, ub4 row, sb2 indicator, ub2 length, ub2 code) {
-    if (slot.indicator)
-        slot.indicator[row] = indicator;
-    if (slot.length)
-        slot.length[row] = length;
-    if (slot.returnCode)
-        slot.returnCode[row] = code;
+    if (sb2* i = slot.IndicatorAt(row))
+        *i = indicator;
+    if (ub2* l = slot.LengthAt(row))
+        *l = length;
+    if (ub2* c = slot.ReturnCodeAt(row))
+        *c = code;
 }
 
 // Oracle's text for a number: no exponent, no zero before the point (".5").

@@ -38,7 +38,10 @@ ub4 RunOnce(Session& session, const std::string& sql, const BindSet& binds, ub4 
     return sqlite3_stmt_readonly(lease.get()) ? 0 : static_cast<ub4>(sqlite3_changes(session.db()));
 }
 
-ExecutionResult RunChange(Session& session, const Translation& t, const BindSet& binds, ub4 iterations) {
+// An array execution stops at its first failing iteration, as Oracle's does without batch errors:
+// that iteration is undone, the ones before it stay in the transaction and in rowCount.
+ExecutionResult RunChange(Session& session, const Translation& t, const BindSet& binds, ub4 iterations,
+                          ub4& rowCount) {
     if (iterations == 0)
         throw ora::ZeroIterationCount();
     ExecutionResult result;
@@ -49,9 +52,11 @@ ExecutionResult RunChange(Session& session, const Translation& t, const BindSet&
     try {
         for (ub4 iteration = 0; iteration < iterations; ++iteration) {
             StatementAtomicity atomic(session.db(), t.sqlite.size() > 1);
+            ub4 rows = 0;
             for (const std::string& sql : t.sqlite)
-                result.rowCount += RunOnce(session, sql, binds, iteration, t);
+                rows += RunOnce(session, sql, binds, iteration, t);
             atomic.Succeeded();
+            rowCount += rows;
             transaction.MarkChanged();
             const auto row = returnedRowid ? session.lastChangedRow().Get() : std::nullopt;
             if (row)
@@ -151,8 +156,10 @@ void RunAction(Session& session, const Translation& t) {
 } // namespace
 
 ExecutionResult Execute(Session& session, const std::shared_ptr<const Translation>& translation,
-                        const BindSet& binds, ub4 iterations, ub4 mode) {
+                        const BindSet& binds, ub4 iterations, ub4 mode, ub4& rowCount) {
     const Translation& t = *translation;
+    if (mode & OCI_BATCH_ERRORS) // would go on past a failing row; refused rather than ignored
+        throw ora::Unimplemented();
     const bool describeOnly = (mode & OCI_DESCRIBE_ONLY) != 0;
     if (t.action == Action::RunSqlite && t.type == orasql::StatementType::Select)
         return RunQuery(session, translation, binds, describeOnly);
@@ -167,7 +174,7 @@ ExecutionResult Execute(Session& session, const std::shared_ptr<const Translatio
     else if (t.ddl)
         RunDdl(session, t, binds);
     else
-        result = RunChange(session, t, binds, iterations);
+        result = RunChange(session, t, binds, iterations, rowCount);
     if (mode & OCI_COMMIT_ON_SUCCESS)
         session.transaction().Commit();
     return result;

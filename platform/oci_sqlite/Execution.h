@@ -15,12 +15,13 @@
 namespace ocisqlite {
 
 struct ExecutionResult {
-    ub4 rowCount = 0;
     std::optional<RowAddress> lastRow; // the last row a change processed
     std::unique_ptr<Cursor> cursor;    // queries only
 };
 
+// rowCount grows with every row a change processed, so that after a failure it tells how many rows
+// the iterations before the failing one processed.
 ExecutionResult Execute(Session& session, const std::shared_ptr<const orasql::Translation>& translation,
-                        const BindSet& binds, ub4 iterations, ub4 mode);
+                        const BindSet& binds, ub4 iterations, ub4 mode, ub4& rowCount);
 
 } // namespace ocisqlite

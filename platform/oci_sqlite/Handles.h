@@ -114,6 +114,10 @@ struct StmtHandle : HandleHeader {
     bool describedOnly = false; // executed in describe-only mode: columns, but nothing to fetch
     ub4 rowCount = 0;
     ub4 rowsFetched = 0;
+    // What a client holds of a query's rows: received in a round trip but not yet fetched, and
+    // whether the server said that no more rows follow.
+    ub4 prefetched = 0;
+    bool allReceived = false;
     std::optional<RowAddress> lastRow;
 
     void CloseCursor() {

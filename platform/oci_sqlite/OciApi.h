@@ -165,6 +165,7 @@ inline constexpr ub4 OCI_NTV_SYNTAX = 1;
 inline constexpr ub4 OCI_STMT_SCROLLABLE_READONLY = 0x8;
 inline constexpr ub4 OCI_DESCRIBE_ONLY = 0x10;
 inline constexpr ub4 OCI_COMMIT_ON_SUCCESS = 0x20;
+inline constexpr ub4 OCI_BATCH_ERRORS = 0x80; // array DML: try every row, collect the errors
 inline constexpr ub2 OCI_FETCH_NEXT = 0x2;
 
 // LONG values in pieces and national character sets, for the layer's dynamic defines and binds.
@@ -263,6 +264,8 @@ inline constexpr sb2 OCI_IND_NOTNULL = 0;
     X(sword, OCIBindDynamic,                                                                                 \
       (OCIBind * bindp, OCIError * errhp, void* ictxp, OCICallbackInBind icbfp, void* octxp,                 \
        OCICallbackOutBind ocbfp))                                                                            \
+    X(sword, OCIBindArrayOfStruct,                                                                           \
+      (OCIBind * bindp, OCIError * errhp, ub4 pvskip, ub4 indskip, ub4 alskip, ub4 rcskip))                  \
     X(sword, OCIBindObject,                                                                                  \
       (OCIBind * bindp, OCIError * errhp, const OCIType* type, void** pgvpp, ub4* pvszsp, void** indpp,      \
        ub4* indszp))                                                                                         \
@@ -373,6 +376,9 @@ OCI_FUNCTIONS(OCI_DECLARE_FUNCTION)
 // Oracle error code with its message text in `message`. Refuses a file that already exists.
 OCI_API_EXPORT int ocisqlite_create_database(const char* path, const char* user, const char* password,
                                              char* message, size_t message_size);
+// The engine's own count of the round trips an Oracle client would have made in this process so far
+// (the rules are in the engine's README). Oracle's client has no such entry point.
+OCI_API_EXPORT unsigned long long ocisqlite_round_trips(void);
 }
 #undef OCI_DECLARE_FUNCTION
 
@@ -381,3 +387,4 @@ OCI_API_EXPORT int ocisqlite_create_database(const char* path, const char* user,
 OCI_FUNCTIONS(OCI_DECLARE_POINTER_TYPE)
 #undef OCI_DECLARE_POINTER_TYPE
 using ocisqlite_create_database_t = decltype(&ocisqlite_create_database);
+using ocisqlite_round_trips_t = decltype(&ocisqlite_round_trips);

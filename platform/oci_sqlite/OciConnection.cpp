@@ -1,6 +1,7 @@
 // Entry points of attaching to a database file, sessions, passwords, transactions and the version.
 // The database name a client logs on with is the path of the file.
 #include "platform/oci_sqlite/OciCall.h"
+#include "platform/oci_sqlite/RoundTrips.h"
 
 #include <cstring>
 
@@ -23,6 +24,7 @@ extern "C" {
 
 sword OCIServerAttach(OCIServer* srvhp, OCIError* errhp, const OraText* dblink, sb4 dblink_len, ub4) {
     return OciCall(errhp, [&] {
+        CountRoundTrip();
         ServerHandle* server = Server(srvhp);
         const std::string path = Text(dblink, dblink_len);
         OpenDatabase(path); // checks now, so a wrong name fails here as with Oracle
@@ -34,6 +36,7 @@ sword OCIServerAttach(OCIServer* srvhp, OCIError* errhp, const OraText* dblink, 
 
 sword OCIServerDetach(OCIServer* srvhp, OCIError* errhp, ub4) {
     return OciCall(errhp, [&] {
+        CountRoundTrip();
         Server(srvhp)->attached = false;
         return OCI_SUCCESS;
     });
@@ -41,6 +44,7 @@ sword OCIServerDetach(OCIServer* srvhp, OCIError* errhp, ub4) {
 
 sword OCIServerVersion(void* hndlp, OCIError* errhp, OraText* bufp, ub4 bufsz, ub1 hndltype) {
     return OciCall(errhp, [&] {
+        CountRoundTrip();
         As<HandleHeader>(hndlp, hndltype);
         if (!bufp || bufsz == 0)
             return OCI_ERROR;
@@ -53,6 +57,7 @@ sword OCIServerVersion(void* hndlp, OCIError* errhp, OraText* bufp, ub4 bufsz, u
 
 sword OCISessionBegin(OCISvcCtx* svchp, OCIError* errhp, OCISession* usrhp, ub4 credt, ub4) {
     return OciCall(errhp, [&] {
+        CountRoundTrip();
         SvcCtxHandle* svc = SvcCtx(svchp);
         SessionHandle* user = SessionOf(usrhp);
         ServerHandle* server = AttachedServer(svc);
@@ -73,6 +78,7 @@ sword OCISessionBegin(OCISvcCtx* svchp, OCIError* errhp, OCISession* usrhp, ub4 
 
 sword OCISessionEnd(OCISvcCtx* svchp, OCIError* errhp, OCISession* usrhp, ub4) {
     return OciCall(errhp, [&] {
+        CountRoundTrip();
         SvcCtxHandle* svc = SvcCtx(svchp);
         SessionHandle* user = usrhp ? SessionOf(usrhp) : UserSessionOf(svc);
         if (!user || !user->session)
@@ -89,6 +95,7 @@ sword OCIPasswordChange(OCISvcCtx* svchp, OCIError* errhp, const OraText* user, 
                         const OraText* opasswd, ub4 opasswd_len, const OraText* npasswd, ub4 npasswd_len,
                         ub4 mode) {
     return OciCall(errhp, [&] {
+        CountRoundTrip();
         SvcCtxHandle* svc = SvcCtx(svchp);
         const std::string path = AttachedServer(svc)->path;
         const std::string name = Text(user, static_cast<sb4>(user_len));
@@ -127,6 +134,7 @@ sword OCIPasswordChange(OCISvcCtx* svchp, OCIError* errhp, const OraText* user, 
 
 sword OCITransCommit(OCISvcCtx* svchp, OCIError* errhp, ub4) {
     return OciCall(errhp, [&] {
+        CountRoundTrip();
         LoggedOn(SvcCtx(svchp))->transaction().Commit();
         return OCI_SUCCESS;
     });
@@ -134,6 +142,7 @@ sword OCITransCommit(OCISvcCtx* svchp, OCIError* errhp, ub4) {
 
 sword OCITransRollback(OCISvcCtx* svchp, OCIError* errhp, ub4) {
     return OciCall(errhp, [&] {
+        CountRoundTrip();
         LoggedOn(SvcCtx(svchp))->transaction().Rollback();
         return OCI_SUCCESS;
     });

@@ -1,6 +1,7 @@
 // Entry points of statements: prepare, bind, execute, describe, define and release. Translation
 // happens at prepare when a session is known and again at execute only if its context changed.
 #include "platform/oci_sqlite/OciCall.h"
+#include "platform/oci_sqlite/RoundTrips.h"
 #include "platform/oci_sqlite/SqlText.h"
 #include "platform/oci_sqlite/StatementFetch.h"
 
@@ -129,11 +130,23 @@ sword OCIBindByPos(OCIStmt* stmtp, OCIBind** bindp, OCIError* errhp, ub4 positio
     });
 }
 
+sword OCIBindArrayOfStruct(OCIBind* bindp, OCIError* errhp, ub4 pvskip, ub4 indskip, ub4 alskip, ub4 rcskip) {
+    return OciCall(errhp, [&] {
+        BindSlot* slot = As<BindHandle>(bindp, OCI_HTYPE_BIND)->slot;
+        slot->valueSkip = pvskip;
+        slot->indicatorSkip = indskip;
+        slot->lengthSkip = alskip;
+        slot->returnCodeSkip = rcskip;
+        return OCI_SUCCESS;
+    });
+}
+
 sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iters, ub4, const OCISnapshot*,
                      OCISnapshot*, ub4 mode) {
     return OciCall(errhp, [&] {
         StmtHandle* stmt = Stmt(stmtp);
         std::shared_ptr<Session> session = LoggedOn(SvcCtx(svchp));
+        CountRoundTrip();
         stmt->CloseCursor();
         stmt->session = session;
         stmt->rowCount = stmt->rowsFetched = 0;
@@ -152,13 +165,18 @@ sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iter
         }
         const orasql::Translation& translation = *stmt->translation;
         const bool query = translation.type == orasql::StatementType::Select;
-        ExecutionResult result = Execute(*session, stmt->translation, stmt->binds, iters, mode);
+        ExecutionResult result =
+            Execute(*session, stmt->translation, stmt->binds, iters, mode, stmt->rowCount);
         stmt->cursor = std::move(result.cursor);
         stmt->describedOnly = (mode & OCI_DESCRIBE_ONLY) != 0;
-        stmt->rowCount = result.rowCount;
         stmt->lastRow = result.lastRow;
-        // A query executed with a count fetches that many rows at once.
-        if (query && iters > 0 && !(mode & OCI_DESCRIBE_ONLY))
+        stmt->prefetched = 0;
+        stmt->allReceived = false;
+        if (!query || (mode & OCI_DESCRIBE_ONLY))
+            return OCI_SUCCESS;
+        // The execute's own round trip brings the rows of a count given here and the prefetch rows.
+        ReceiveRows(stmt, iters);
+        if (iters > 0)
             return FetchRows(stmt, errhp, iters);
         return OCI_SUCCESS;
     });

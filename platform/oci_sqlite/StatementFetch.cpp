@@ -3,6 +3,9 @@
 #include "platform/oci_sqlite/StatementFetch.h"
 
 #include "platform/oci_sqlite/OciCall.h"
+#include "platform/oci_sqlite/RoundTrips.h"
+
+#include <algorithm>
 
 using namespace ocisqlite;
 
@@ -29,17 +32,31 @@ bool WriteRow(StmtHandle* stmt, const Row& row, ub4 index) {
 
 } // namespace
 
+void ReceiveRows(StmtHandle* stmt, ub4 wanted) {
+    const size_t request =
+        static_cast<size_t>(wanted - std::min(wanted, stmt->prefetched)) + stmt->prefetchRows;
+    const size_t target = stmt->prefetched + request;
+    const size_t held = stmt->cursor->ReadAhead(target);
+    stmt->allReceived = held < target;
+    stmt->prefetched = static_cast<ub4>(held);
+}
+
 sword FetchRows(StmtHandle* stmt, OCIError* errhp, ub4 rows) {
     if (!stmt->cursor)
         throw ora::FetchOutOfSequence();
     if (stmt->describedOnly)
         throw ora::Make(24338, "statement handle not executed");
+    if (stmt->prefetched < rows && !stmt->allReceived) {
+        CountRoundTrip();
+        ReceiveRows(stmt, rows);
+    }
     stmt->rowsFetched = 0;
     bool truncated = false;
-    while (stmt->rowsFetched < rows) {
+    while (stmt->rowsFetched < rows && stmt->prefetched > 0) {
         const std::optional<Row> row = stmt->cursor->Next();
         if (!row)
             break;
+        --stmt->prefetched;
         truncated |= WriteRow(stmt, *row, stmt->rowsFetched);
         ++stmt->rowsFetched;
         ++stmt->rowCount;

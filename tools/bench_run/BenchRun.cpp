@@ -1,6 +1,6 @@
 // Times zorveka-run over demo databases (default 2,000 and 20,000 positions) of the demo day: the
-// positions per second, the statements and commits the run sent per position (its --stats line)
-// and the run's peak resident memory. Usage: bench_run [--day DD.MM.YYYY] [positions ...]
+// positions per second, the statements, round trips and commits of the run per position (its --stats
+// line) and the run's peak resident memory. Usage: bench_run [--day DD.MM.YYYY] [positions ...]
 #include "platform/settings/DateText.h"
 #include "tools/demo_db/DemoDatabase.h"
 #include "tools/demo_db/EngineLibrary.h"
@@ -22,7 +22,7 @@ struct TRunFigures {
     int Status = -1;
     double Seconds = 0;
     long MaxRssKiB = 0;
-    long long SourceRows = 0, Statements = 0, Commits = 0;
+    long long SourceRows = 0, Statements = 0, Commits = 0, RoundTrips = 0;
 };
 
 std::string ProgramDirectory() {
@@ -56,13 +56,17 @@ TRunFigures RunBatch(const std::vector<std::string>& arguments, const std::strin
 void ReadStats(const std::string& errorFile, TRunFigures& figures) {
     std::ifstream errors(errorFile);
     const std::regex stats(R"(stats: source rows (\d+), statements (\d+), commits (\d+))");
+    const std::regex roundTrips(R"(, round trips (\d+))");
     std::smatch match;
-    for (std::string line; std::getline(errors, line);)
+    for (std::string line; std::getline(errors, line);) {
         if (std::regex_search(line, match, stats)) {
             figures.SourceRows = std::stoll(match[1]);
             figures.Statements = std::stoll(match[2]);
             figures.Commits = std::stoll(match[3]);
         }
+        if (std::regex_search(line, match, roundTrips))
+            figures.RoundTrips = std::stoll(match[1]);
+    }
 }
 
 // Whether the run completed; a failed run keeps its database and messages for a look.
@@ -81,10 +85,11 @@ bool Measure(int positions, TDateTime day, const std::string& folder) {
                   FormatShortDate(day), "--risk", "1", "--stats"},
                  errorFile);
     ReadStats(errorFile, figures);
-    std::printf("%d positions (%lld source rows), exit %d: %.1f s, %.0f positions/s, %.2f statements and "
-                "%.2f commits per position, peak memory %.1f MiB\n",
+    std::printf("%d positions (%lld source rows), exit %d: %.1f s, %.0f positions/s, %.2f statements, "
+                "%.2f round trips and %.2f commits per position, peak memory %.1f MiB\n",
                 positions, figures.SourceRows, figures.Status, figures.Seconds, positions / figures.Seconds,
                 static_cast<double>(figures.Statements) / positions,
+                static_cast<double>(figures.RoundTrips) / positions,
                 static_cast<double>(figures.Commits) / positions, figures.MaxRssKiB / 1024.0);
     std::fflush(stdout);
     if (figures.Status != 0) {

@@ -36,7 +36,10 @@ bool LogOn(TRunContext& context, const TRunArguments& arguments) {
 void PrintStats(std::ostream& err, const TOracleCounters& before, long long sourceRows) {
     const TOracleCounters after = OracleCounters();
     err << "stats: source rows " << sourceRows << ", statements " << after.Statements - before.Statements
-        << ", commits " << after.Commits - before.Commits << std::endl;
+        << ", commits " << after.Commits - before.Commits;
+    if (after.RoundTrips >= 0) // only a client library that counts them tells
+        err << ", round trips " << after.RoundTrips - before.RoundTrips;
+    err << std::endl;
 }
 
 int Run(TDM& dm, const TRunArguments& arguments, std::ostream& err) {

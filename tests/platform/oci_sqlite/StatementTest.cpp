@@ -445,6 +445,41 @@ TEST_F(OciStatement, ArrayInsertRunsOncePerElement) {
     EXPECT_EQ(insert.Status(insert.Execute(0)).code, 24333);
 }
 
+// Rows kept as an array of structs; the NULL id of the third row stops the execution there.
+TEST_F(OciStatement, ArrayOfStructsStopsAtTheFailingRowKeepingTheRowsBefore) {
+    struct Row {
+        int id;
+        sb2 idIndicator;
+        char name[8];
+        sb2 nameIndicator;
+    } rows[4] = {{1, 0, "a", 0}, {2, 0, "", OCI_IND_NULL}, {3, OCI_IND_NULL, "c", 0}, {4, 0, "d", 0}};
+    Statement insert(client, "INSERT INTO emp (id, name) VALUES (:id, :name)");
+    OCIBind* id = nullptr;
+    OCIBind* name = nullptr;
+    client.oci.OCIBindByName(insert.stmt, &id, client.err, reinterpret_cast<const OraText*>(":id"), -1,
+                             &rows[0].id, sizeof rows[0].id, SQLT_INT, &rows[0].idIndicator, nullptr, nullptr,
+                             0, nullptr, OCI_DEFAULT);
+    client.oci.OCIBindByName(insert.stmt, &name, client.err, reinterpret_cast<const OraText*>(":name"), -1,
+                             rows[0].name, sizeof rows[0].name, SQLT_STR, &rows[0].nameIndicator, nullptr,
+                             nullptr, 0, nullptr, OCI_DEFAULT);
+    for (OCIBind* bind : {id, name})
+        ASSERT_EQ(client.oci.OCIBindArrayOfStruct(bind, client.err, sizeof(Row), sizeof(Row), 0, 0),
+                  OCI_SUCCESS);
+
+    const sword status = insert.Execute(4);
+    EXPECT_EQ(insert.Status(status).code, 1400) << insert.Status(status).text;
+    EXPECT_EQ(insert.Attr<ub4>(OCI_ATTR_ROW_COUNT), 2u);
+    EXPECT_EQ(client.Query("SELECT id, name FROM emp ORDER BY id"), (Rows{{"1", "a"}, {"2", "<null>"}}));
+    ASSERT_EQ(client.Rollback().status, OCI_SUCCESS);
+    EXPECT_TRUE(client.Query("SELECT id FROM emp").empty());
+
+    rows[2].idIndicator = 0;
+    ASSERT_EQ(insert.Execute(4), OCI_SUCCESS);
+    EXPECT_EQ(insert.Attr<ub4>(OCI_ATTR_ROW_COUNT), 4u);
+    EXPECT_EQ(client.Query("SELECT name FROM emp ORDER BY id"), (Rows{{"a"}, {"<null>"}, {"c"}, {"d"}}));
+    EXPECT_EQ(insert.Status(insert.Execute(2, OCI_BATCH_ERRORS)).code, 3001); // refused, never ignored
+}
+
 TEST_F(OciStatement, RepreparedTextFollowsSchemaChanges) {
     InsertNamed(1, "a");
     EXPECT_EQ(client.Query("SELECT * FROM emp")[0].size(), 5u);

@@ -93,6 +93,7 @@ TEST_F(ZorvekaRunTest, CompletedRunStoresTheDayAndReportsTheClosingStatus) {
     EXPECT_NE(run.Errors.find("1 / "), std::string::npos);
     EXPECT_NE(run.Errors.find("Status: "), std::string::npos) << run.Errors;
     EXPECT_NE(run.Errors.find("stats: source rows "), std::string::npos) << run.Errors;
+    EXPECT_NE(run.Errors.find(", round trips "), std::string::npos) << run.Errors;
     EXPECT_GT(Count("OBLIM"), 0);
     EXPECT_GT(Count("OBLIMD1"), 0);
     EXPECT_GT(Count("OBLIAM"), 0);
