@@ -8,12 +8,15 @@
 TfProgress::TfProgress(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setupUi(this);
+    // Modal while it shows: nothing else in the program can start the loop again meanwhile.
+    setWindowModality(Qt::ApplicationModal);
     connect(btnCancel, &QPushButton::clicked, this, [this] { FCancelled = true; });
 }
 
 void TfProgress::Start(const std::string& title, int maximum) {
     FCancelled = false;
     lblTitle->setText(QString::fromStdString(title));
+    setWindowTitle(lblTitle->text());
     pbProgress->setRange(0, maximum);
     pbProgress->setValue(0);
     show();

@@ -1,6 +1,6 @@
-// The progress window of the grid tools ("fProgress"): a title, a bar and a Cancel button, kept on
-// top while a dataset-wide loop runs. Step lets pending events run, so Cancel is heard, and then
-// raises the silent abort; the loop's own guards undo what it changed.
+// The progress window of the grid tools: a title (also its caption), a bar and a Cancel button,
+// kept on top and modal while a dataset-wide loop runs. Step lets pending events run, so Cancel is heard, and
+// then raises the silent abort; the loop's own guards undo what it changed.
 #pragma once
 
 #include "platform/ui/UserInterface.h"
