@@ -19,13 +19,21 @@ void TfProgress::Start(const std::string& title, int maximum) {
     setWindowTitle(lblTitle->text());
     pbProgress->setRange(0, maximum);
     pbProgress->setValue(0);
+    FPosition = 0;
     show();
     QApplication::processEvents();
+    FSincePump.invalidate();
 }
 
 void TfProgress::Step() {
-    pbProgress->setValue(pbProgress->value() + 1);
+    ++FPosition;
+    // Pumping the events costs more than a row of most loops; a few times a second keeps the bar
+    // moving and Cancel heard.
+    if (!FCancelled && FSincePump.isValid() && FSincePump.elapsed() < PumpIntervalMs)
+        return;
+    pbProgress->setValue(FPosition);
     QApplication::processEvents();
+    FSincePump.start();
     if (FCancelled)
         throw EAbort();
 }

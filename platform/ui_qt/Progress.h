@@ -7,6 +7,7 @@
 #include "ui_Progress.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 class TfProgress : public QDialog, public IProgress, private Forms::Ui::TfProgress {
     Q_OBJECT
@@ -25,5 +26,8 @@ public:
     QString Title() const;
 
 private:
+    static constexpr int PumpIntervalMs = 40;
     bool FCancelled = false;
+    int FPosition = 0;
+    QElapsedTimer FSincePump; // invalid until the first step pumps
 };
