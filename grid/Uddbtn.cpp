@@ -4,6 +4,7 @@
 #include "grid/GridGlyphs.h"
 
 #include <QCoreApplication>
+#include <utility>
 
 namespace {
 
@@ -38,6 +39,38 @@ TGlyph GlyphOf(TGridButton button) {
     return TGlyph::Magnifier;
 }
 
+// What a user reads when pointing at a button.
+const char* HintOf(TGridButton button) {
+    switch (button) {
+    case TGridButton::gbLocate:
+        return "Iskanje";
+    case TGridButton::gbZoom:
+        return "Podrobnosti";
+    case TGridButton::gbView:
+        return "Izbira stolpcev";
+    case TGridButton::gbPrint:
+        return "Tiskanje";
+    case TGridButton::gbPrintGroup:
+        return "Tiskanje z grupiranjem in vsotami";
+    case TGridButton::gbRefresh:
+        return "Osvežitev podatkov";
+    case TGridButton::gbSort:
+        return "Sortiranje";
+    case TGridButton::gbGraph:
+        return "Graf";
+    case TGridButton::gbTitleWordWrap:
+        return "Naslovi stolpcev v več vrsticah";
+    case TGridButton::gbCopyToClip:
+        return "Kopiranje v odložišče";
+    case TGridButton::gbExport:
+        return "Izvoz v datoteko";
+    }
+    return "";
+}
+
+// Behind every glyph: the bar sits on whatever colour the window has, a navy one included.
+const QColor ButtonFace(236, 236, 236);
+
 TGridToolBar* theBar = nullptr;
 
 void DeleteBar() {
@@ -53,6 +86,11 @@ TStdBtn::TStdBtn() {
     setFixedSize(ButtonSide, ButtonSide);
     setIconSize(QSize(16, 16));
     setFocusPolicy(Qt::NoFocus); // a click must not take the focus from the grid that shows the bar
+    QPalette face = palette();
+    face.setColor(QPalette::Window, ButtonFace);
+    face.setColor(QPalette::Button, ButtonFace);
+    setPalette(face);
+    setAutoFillBackground(true);
 }
 
 TGridToolBar::TGridToolBar() {
@@ -62,6 +100,7 @@ TGridToolBar::TGridToolBar() {
         TStdBtn& created = *FButtons[static_cast<size_t>(i)];
         if (button != TGridButton::gbZoom)
             created.setIcon(GridGlyph(GlyphOf(button)));
+        created.setToolTip(QString::fromUtf8(HintOf(button)));
         QObject::connect(&created, &QToolButton::clicked, [this, button] {
             if (FHandler)
                 FHandler(button);
@@ -74,9 +113,13 @@ TGridToolBar::~TGridToolBar() {
         delete button;
 }
 
-void TGridToolBar::Adopt(const void* owner, THandler handler) {
+void TGridToolBar::Adopt(const void* owner, THandler handler, std::function<void()> onTaken) {
+    // The grid that showed the bar so far gives up its strip; its window may keep the focus on it.
+    if (FOwner && FOwner != owner && FOnTaken)
+        std::exchange(FOnTaken, nullptr)();
     FOwner = owner;
     FHandler = std::move(handler);
+    FOnTaken = std::move(onTaken);
     Button(TGridButton::gbZoom).setIcon(GridGlyph(TGlyph::Magnifier));
 }
 
@@ -85,6 +128,7 @@ void TGridToolBar::Release(const void* owner) {
         return;
     FOwner = nullptr;
     FHandler = nullptr;
+    FOnTaken = nullptr;
 }
 
 void TGridToolBar::DetachAll() {

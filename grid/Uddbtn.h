@@ -1,6 +1,7 @@
-// The tool buttons of the grids: the flat 18 x 18 speed button "StdBtn<n>" and the one
-// process-wide bar of eleven of them (GridToolBar). The bar belongs to no window; the grid that
-// shows it adopts the buttons, and windows detach them before they destroy their children.
+// The tool buttons of the grids: the flat 18 x 18 speed button "StdBtn<n>" (a light face, so its
+// glyph reads on any window colour, and a Slovenian tooltip) and the one process-wide bar of eleven
+// of them (GridToolBar). The bar belongs to no window; the grid that shows it adopts the buttons,
+// and windows detach them before they destroy their children.
 #pragma once
 
 #include "grid/GridButtons.h"
@@ -20,8 +21,9 @@ public:
     using THandler = std::function<void(TGridButton button)>;
 
     TStdBtn& Button(TGridButton button) const { return *FButtons[static_cast<size_t>(button)]; }
-    //! The grid that adopted the buttons last (nullptr: none) and its click handler.
-    void Adopt(const void* owner, THandler handler);
+    //! The grid that adopted the buttons last (nullptr: none) and its click handler; onTaken is
+    //! called when another grid adopts them.
+    void Adopt(const void* owner, THandler handler, std::function<void()> onTaken = nullptr);
     //! Forgets the handler when owner still holds it (a grid going away).
     void Release(const void* owner);
     //! Parent of every button := none.
@@ -37,6 +39,7 @@ private:
     std::array<TStdBtn*, GridButtonCount> FButtons{};
     const void* FOwner = nullptr;
     THandler FHandler;
+    std::function<void()> FOnTaken;
 };
 
 //! The one bar of the process, created on first use.

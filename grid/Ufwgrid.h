@@ -97,13 +97,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    bool VerticalBarAllowed() const override { return FShowVertscrollBar; }
+    // The vertical bar follows ShowVertscrollBar alone: a grid with only a horizontal bar set still
+    // scrolls through rows that exceed its view.
+    bool VerticalBarShown() const override { return FShowVertscrollBar; }
     void LayoutChangedHook() override { UpdateLabel(); }
     void ColumnResized(int column, int pixels) override;
     void TitleClick(int column) override;
 
 private:
     void ButtonClick(TGridButton button);
+    void ButtonBarTaken();
     void ApplyBounds();
     void FollowParent(QWidget* previous);
 

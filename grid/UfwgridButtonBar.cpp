@@ -15,7 +15,8 @@ void TFwwDBGrid::ShowButtonBar() {
     UpdateLabel();
     FButtonBarShown = true;
     TGridToolBar& bar = GridToolBar();
-    bar.Adopt(this, [this](TGridButton button) { ButtonClick(button); });
+    bar.Adopt(
+        this, [this](TGridButton button) { ButtonClick(button); }, [this] { ButtonBarTaken(); });
     const int top = FLabel ? FLabel->y() - 1 : -1;
     int left = FirstButtonLeft;
     for (TGridButton kind : BarOrder) {
@@ -37,6 +38,12 @@ void TFwwDBGrid::HideButtonBar() {
     FButtonBarShown = false;
     ApplyBounds();
     GridToolBar().DetachAll();
+}
+
+void TFwwDBGrid::ButtonBarTaken() {
+    // Another grid took the buttons: no strip is left without them.
+    FButtonBarShown = false;
+    ApplyBounds();
 }
 
 void TFwwDBGrid::ButtonClick(TGridButton button) {

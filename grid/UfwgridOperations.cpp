@@ -2,6 +2,7 @@
 #include "grid/Ufwgrid.h"
 
 #include "grid/ClipboardText.h"
+#include "grid/ColumnSort.h"
 #include "grid/GridColumns.h"
 #include "grid/GridHooks.h"
 #include "grid/Uflocate.h"
@@ -9,6 +10,7 @@
 #include "grid/Usortsel.h"
 #include "platform/dataset/DataSet.h"
 #include "platform/dataset/DataSetGuards.h"
+#include "platform/localdb/Table.h"
 #include "platform/ui/UiGuards.h"
 
 #include <QClipboard>
@@ -91,8 +93,21 @@ void TFwwDBGrid::Locate() {
 void TFwwDBGrid::Sort() {
     if (!HasButton(FgridButtons, TGridButton::gbSort))
         return;
-    TfSort::Instance().Execute(DataSource(), &FSortInfo,
-                               [this](TSortInfoItem* item) { SelectSortItem(item); });
+    const bool ownOrders = FSortInfo.Count() > 0 || !IsActive() ||
+                           dynamic_cast<const TTable*>(DataSource()->DataSet()) != nullptr;
+    if (ownOrders) {
+        TfSort::Instance().Execute(DataSource(), &FSortInfo,
+                                   [this](TSortInfoItem* item) { SelectSortItem(item); });
+        return;
+    }
+    // No order of the program's: the user sorts by any column shown.
+    TDataSet& dataSet = *DataSource()->DataSet();
+    TSortInfo columns;
+    FillColumnSortOrders(dataSet, columns);
+    TfSort::Instance().Execute(DataSource(), &columns, [&dataSet](TSortInfoItem* item) {
+        TWaitCursor wait;
+        SortByField(dataSet, item->ColumnInfoList().Items(0).ColumnName);
+    });
 }
 
 void TFwwDBGrid::RefreshData() {

@@ -7,13 +7,17 @@
 
 #include <QApplication>
 #include <QScrollBar>
+#include <QStyle>
 
 namespace {
 
 // Height of the title row while titles wrap.
 constexpr int WrappedTitleHeight = 45;
-// Pixels a column adds to its text: the cell's margins.
-constexpr int ColumnMargin = 4;
+// Pixels a title adds to its caption: the edges and the text inset of TTitleHeader, and one spare.
+constexpr int TitleMargin = 8;
+// A column is never laid out wider than this many digits; a longer value shows its whole text in
+// a tooltip.
+constexpr int MaxColumnCharacters = 48;
 
 } // namespace
 
@@ -85,18 +89,28 @@ void TVoskCustomDbGrid::SetScrollBars(TScrollStyle style) {
 
 void TVoskCustomDbGrid::UpdateScrollBars() {
     const bool horizontal = FScrollBars == TScrollStyle::ssHorizontal || FScrollBars == TScrollStyle::ssBoth;
-    const bool vertical = (FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth) &&
-                          VerticalBarAllowed();
+    const bool vertical = VerticalBarShown();
     setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
-int TVoskCustomDbGrid::ColumnPixels(const TField& field) const {
+int TVoskCustomDbGrid::CharacterPixels() const {
+    // A digit is wider than the average letter of most fonts, and codes and amounts are digits.
     const QFontMetrics metrics(font());
-    const int text = field.DisplayWidth() * metrics.averageCharWidth() + ColumnMargin;
+    return std::max(metrics.averageCharWidth(), metrics.horizontalAdvance(QLatin1Char('0')));
+}
+
+int TVoskCustomDbGrid::CellMargin() const {
+    // The delegate's text inset on both sides, and the grid line.
+    return 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1;
+}
+
+int TVoskCustomDbGrid::ColumnPixels(const TField& field) const {
+    const int character = CharacterPixels();
+    const int text = std::min(field.DisplayWidth(), MaxColumnCharacters) * character + CellMargin();
     const int title =
         QFontMetrics(FTitleFont).horizontalAdvance(QString::fromStdString(field.DisplayLabel()));
-    return std::max(text, title + ColumnMargin);
+    return std::max(text, std::min(title + TitleMargin, MaxColumnCharacters * character));
 }
 
 void TVoskCustomDbGrid::LayoutColumns() {

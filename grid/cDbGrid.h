@@ -67,8 +67,13 @@ public:
 
     //! Column widths from the fields' display widths and the title row height.
     void LayoutColumns();
-    //! Pixels of a field's display width in the grid font.
+    //! Pixels of a column: the field's display width in digits of the grid font, or its title in
+    //! the title font when that is wider, up to a maximum.
     int ColumnPixels(const TField& field) const;
+    //! Pixels of one character of a display width: a digit, or the average letter when wider.
+    int CharacterPixels() const;
+    //! Pixels a cell adds to its text.
+    int CellMargin() const;
 
 protected:
     //! A layout change of the grid: the tool grid refreshes its label.
@@ -77,9 +82,12 @@ protected:
     virtual void ColumnResized(int /*column*/, int /*pixels*/) {}
     //! The title click of the base: fires OnTitleClick.
     virtual void TitleClick(int column);
-    //! Whether the vertical scroll bar may show at all; the tool grid can switch it off.
-    virtual bool VerticalBarAllowed() const { return true; }
-    //! Applies ScrollBars and VerticalBarAllowed to the view.
+    //! Whether the vertical scroll bar shows (when the rows exceed the view): by ScrollBars here;
+    //! the tool grid decides by its own property.
+    virtual bool VerticalBarShown() const {
+        return FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth;
+    }
+    //! Applies ScrollBars and VerticalBarShown to the view.
     void UpdateScrollBars();
 
 private:

@@ -3,7 +3,9 @@
 
 #include "grid/cDbGrid.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 TFocusCellDelegate::TFocusCellDelegate(TVoskCustomDbGrid& grid) : QStyledItemDelegate(&grid), FGrid(grid) {}
 
@@ -20,4 +22,16 @@ void TFocusCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     painter->setBrush(Qt::NoBrush);
     painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
     painter->restore();
+}
+
+bool TFocusCellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                                   const QStyleOptionViewItem& option, const QModelIndex& index) {
+    if (event->type() != QEvent::ToolTip || !index.isValid())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (option.fontMetrics.horizontalAdvance(text) + FGrid.CellMargin() > option.rect.width())
+        QToolTip::showText(event->globalPos(), text, view);
+    else
+        QToolTip::hideText();
+    return true;
 }

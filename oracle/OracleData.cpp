@@ -276,3 +276,14 @@ std::string TOracleDataSet::UpdatingTableName() const {
     }
     return FUpdatingTable;
 }
+
+// The records held, ROWIDs with them, in a grid's chosen order; a block source no longer holds all.
+void TOracleDataSet::InternalReorder(const std::vector<int>& order) {
+    if (FDiscarded > 0)
+        return TDataSet::InternalReorder(order);
+    std::vector<TOracleRecord> sorted;
+    sorted.reserve(order.size());
+    for (int index : order)
+        sorted.push_back(std::move(FRecords[static_cast<size_t>(index)]));
+    FRecords = std::move(sorted);
+}

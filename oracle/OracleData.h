@@ -124,6 +124,7 @@ protected:
     void InternalDelete(int index) override;
     void InternalRefresh() override;
     void InternalEdit(int index) override;
+    void InternalReorder(const std::vector<int>& order) override;
 
 private:
     friend class TSavepointScope;

@@ -5,11 +5,13 @@
 #include "grid/chart/GraphButton.h"
 #include "grid/print/PrintButtons.h"
 #include "oracle/OracleCI.h"
+#include "platform/ui_qt/QtTranslations.h"
 
 #include <QApplication>
 
 TProgram::TProgram(const std::vector<std::string>& commandLine, IUserInterface& ui, ILogonDialog& logonDialog)
     : FUi(ui), FPreviousDialog(SetDefaultLogonDialog(&logonDialog)) {
+    InstallQtTranslations();
     InstallGraphButton();
     InstallPrintButtons();
     SetOracleCommandLine(commandLine);

@@ -89,8 +89,8 @@ private:
     void Connect();
     //! The run's day and risk type from eDan and rgRiskType.
     void TakeControls();
-    //! Runs action with the run's controls disabled, errors to the error display.
-    void RunExclusive(const std::function<void()>& action);
+    //! Runs action with the run's controls (and alsoDisabled) disabled, errors to the error display.
+    void RunExclusive(const std::function<void()>& action, const std::vector<QWidget*>& alsoDisabled = {});
     void Startup();
     void Terminate();
 

@@ -37,18 +37,22 @@ void TForm1::TakeControls() {
     FOutput.RiskType = RiskType();
 }
 
-void TForm1::RunExclusive(const std::function<void()>& action) {
+void TForm1::RunExclusive(const std::function<void()>& action, const std::vector<QWidget*>& alsoDisabled) {
     if (FBusy)
         return;
     RunGuarded([&] {
-        const TBusyControls busy({btnStart, btnPredogled, eDan, rgRiskType}, FBusy);
+        std::vector<QWidget*> controls{btnStart, btnPredogled, eDan, rgRiskType};
+        controls.insert(controls.end(), alsoDisabled.begin(), alsoDisabled.end());
+        const TBusyControls busy(controls, FBusy);
         TakeControls();
         action();
     });
 }
 
 void TForm1::btnStartClick() {
-    RunExclusive([this] { StartPrenosa(FContext, FOutput); });
+    // The grids' tool buttons stay off too: an export or a copy of the rows the run is replacing
+    // would read a half-written day.
+    RunExclusive([this] { StartPrenosa(FContext, FOutput); }, {Panel1, pnlObliam});
 }
 
 void TForm1::btnPredogledClick() {

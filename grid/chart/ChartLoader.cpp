@@ -53,7 +53,7 @@ void TChartLoader::PassMatrix(const TChartMatrix& matrix) {
         FControl.SetSerLeg(series, matrix.SeriesLegends[series]);
     for (int point = 0; point < matrix.Points(); ++point) {
         for (int series = 0; series < matrix.Series(); ++series) {
-            const std::optional<float>& cell = matrix.Cells[point][series];
+            const std::optional<double>& cell = matrix.Cells[point][series];
             FControl.SetThisSerie(series);
             FControl.SetValue(point, cell ? *cell : HiddenPoint);
         }
@@ -66,11 +66,11 @@ void TChartLoader::PassValueAxis(const TChartMatrix& matrix) {
     float maximum = -1e38f;
     bool anyValue = false;
     for (const auto& row : matrix.Cells) {
-        for (const std::optional<float>& cell : row) {
+        for (const std::optional<double>& cell : row) {
             if (!cell)
                 continue;
-            minimum = std::min(minimum, *cell);
-            maximum = std::max(maximum, *cell);
+            minimum = std::min(minimum, static_cast<float>(*cell));
+            maximum = std::max(maximum, static_cast<float>(*cell));
             anyValue = true;
         }
     }

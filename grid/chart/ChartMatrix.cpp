@@ -2,6 +2,7 @@
 #include "grid/chart/ChartMatrix.h"
 
 #include "platform/dataset/DataSet.h"
+#include "platform/settings/DecimalSum.h"
 #include "platform/settings/Exceptions.h"
 
 #include <unordered_map>
@@ -65,10 +66,6 @@ void CheckSeriesLimit(std::size_t series) {
         throw Exception("Limit of " + std::to_string(SeriesLimit) + " series exceeded");
 }
 
-void AddValue(std::optional<float>& cell, float value) {
-    cell = cell ? *cell + value : value;
-}
-
 } // namespace
 
 TChartMatrix AggregateRows(TDataSet& dataSet, const TChartFields& fields) {
@@ -86,8 +83,8 @@ TChartMatrix AggregateRows(TDataSet& dataSet, const TChartFields& fields) {
     const std::size_t yCount = found.Y.size();
     CheckSeriesLimit(groups.Texts().size() * yCount);
     TChartMatrix matrix{categories.Texts(), SeriesLegends(found, groups), {}};
-    matrix.Cells.assign(categories.Texts().size(),
-                        std::vector<std::optional<float>>(matrix.SeriesLegends.size()));
+    std::vector<std::vector<TDecimalSum>> sums(categories.Texts().size(),
+                                               std::vector<TDecimalSum>(matrix.SeriesLegends.size()));
 
     for (dataSet.First(); !dataSet.Eof(); dataSet.Next()) {
         const int group = GroupOf(found, groups, false);
@@ -95,7 +92,12 @@ TChartMatrix AggregateRows(TDataSet& dataSet, const TChartFields& fields) {
         if (point < 0)
             continue;
         for (std::size_t y = 0; y < yCount; ++y)
-            AddValue(matrix.Cells[point][group * yCount + y], static_cast<float>(found.Y[y]->AsFloat()));
+            sums[point][group * yCount + y].Add(found.Y[y]->AsFloat());
+    }
+    for (const std::vector<TDecimalSum>& row : sums) {
+        std::vector<std::optional<double>>& cells = matrix.Cells.emplace_back();
+        for (const TDecimalSum& sum : row)
+            cells.push_back(sum.Count() ? std::optional<double>(sum.Value()) : std::nullopt);
     }
     return matrix;
 }

@@ -1,5 +1,6 @@
 // Aggregation of a dataset's rows into the chart matrix: categories in order of first
-// appearance, one series per group and Y field, each cell the single-precision sum of its rows.
+// appearance, one series per group and Y field, each cell the decimal sum of its rows (an
+// amount's chart value has no binary residue).
 // Reads the dataset from its first record; positions and cursors are the caller's to restore.
 #pragma once
 
@@ -21,7 +22,7 @@ struct TChartMatrix {
     std::vector<std::string> Categories;
     std::vector<std::string> SeriesLegends;
     //! Cells[point][series]; empty = no row filled the cell.
-    std::vector<std::vector<std::optional<float>>> Cells;
+    std::vector<std::vector<std::optional<double>>> Cells;
 
     int Points() const { return static_cast<int>(Categories.size()); }
     int Series() const { return static_cast<int>(SeriesLegends.size()); }

@@ -27,7 +27,7 @@ QStringList Texts(const std::vector<std::string>& texts) {
 TfGraphView::TfGraphView(QWidget* parent)
     : TWForm(parent), FcbX(new QComboBox), FlbY(new QListWidget), FcbG(new QComboBox),
       FbtnClear(new QPushButton("Počisti")), FBitBtn1(nullptr) {
-    setWindowTitle("fGraphView");
+    setWindowTitle("Osi grafa");
     FlbY->setSelectionMode(QAbstractItemView::MultiSelection);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     FBitBtn1 = buttons->button(QDialogButtonBox::Ok);

@@ -16,6 +16,18 @@ std::string InitialMarker() {
     return marker;
 }
 
+// Marks a query as running for its scope, exceptions included.
+class TRunningScope {
+public:
+    explicit TRunningScope(bool& running) : FRunning(running) { FRunning = true; }
+    ~TRunningScope() { FRunning = false; }
+    TRunningScope(const TRunningScope&) = delete;
+    TRunningScope& operator=(const TRunningScope&) = delete;
+
+private:
+    bool& FRunning;
+};
+
 } // namespace
 
 TGroupReport::TGroupReport() : TGroupReport(PrivateDatabase(), PrivateDirectory()) {}
@@ -39,6 +51,8 @@ TTempTable& TGroupReport::Temp() const {
 }
 
 void TGroupReport::Prepare(TDataSet& dataSet) {
+    if (FRunning)
+        return; // the running copy still needs its table
     FCopied = false;
     FSource = &dataSet;
     FSorted.Close();
@@ -76,6 +90,9 @@ void TGroupReport::RunQuery(TLocalQuery& query, std::vector<std::string> text, b
 }
 
 void TGroupReport::RunSortQuery() {
+    if (FRunning)
+        return;
+    TRunningScope running(FRunning);
     TWaitCursor cursor;
     CopyOnce();
     RunQuery(FSorted, SortQueryText(FSettings.GroupColumns(), FSettings.SumColumns(), Temp().QuotedName()),
@@ -83,6 +100,9 @@ void TGroupReport::RunSortQuery() {
 }
 
 void TGroupReport::RunGroupQuery() {
+    if (FRunning)
+        return;
+    TRunningScope running(FRunning);
     TWaitCursor cursor;
     CopyOnce();
     RunQuery(FGrouped, GroupQueryText(FSettings.GroupColumns(), FSettings.SumColumns(), Temp().QuotedName()),

@@ -1,6 +1,8 @@
 // The work of the grouping form without its widgets: the source dataset, its one copy in a
 // temporary table, the group and summary settings, the total marker, and the sort and group
 // queries over the copy. The first query after Prepare copies the source; later ones reuse it.
+// The copy lets window messages through; a query asked for while one runs is ignored, so the
+// source is never copied twice.
 #pragma once
 
 #include "grid/print/GroupSettings.h"
@@ -22,10 +24,12 @@ public:
     void Prepare(TDataSet& dataSet);
     //! The default group and summary choice.
     void AutoSetup() { FSettings.AutoSetup(Temp()); }
-    //! Rows in group order plus one total row, in Sorted().
+    //! Rows in group order plus one total row, in Sorted(). Nothing while a query runs.
     void RunSortQuery();
-    //! Subtotal rows per group level plus the grand total, in Grouped().
+    //! Subtotal rows per group level plus the grand total, in Grouped(). Nothing while a query runs.
     void RunGroupQuery();
+    //! Whether a query (with its copy) is under way.
+    bool Running() const { return FRunning; }
     //! Closes the queries and deletes the temporary table (the form is hidden).
     void Discard();
 
@@ -49,5 +53,6 @@ private:
     TLocalQuery FSorted;
     TLocalQuery FGrouped;
     bool FCopied = false;
+    bool FRunning = false;
     std::string FTotalMarker;
 };

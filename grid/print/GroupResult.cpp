@@ -1,8 +1,10 @@
 // Presentation of the sort and group query results.
 #include "grid/print/GroupResult.h"
 
+#include "platform/dataset/DataSetGuards.h"
 #include "platform/settings/DateTime.h"
 #include "platform/settings/DisplayFormat.h"
+#include "platform/settings/TextUtils.h"
 
 namespace {
 
@@ -14,6 +16,17 @@ bool IsDatePlaceholder(const TField& field) {
                                       ? EncodeDate(2999, 3, 10)
                                       : EncodeDate(2999, 3, 10) + EncodeTime(10, 10, 10, 0);
     return field.AsDateTime() - placeholder < 1e-6 && placeholder - field.AsDateTime() < 1e-6;
+}
+
+// Totals have more digits than the rows they add up: a summary column takes the width of its
+// widest value, so neither the grid nor the printout cuts a total.
+void WidenToValues(TDataSet& result, TField& column) {
+    TDisableControlsGuard controls(result);
+    TDataSetPositionGuard position(result);
+    int widest = column.DisplayWidth();
+    for (result.First(); !result.Eof(); result.Next())
+        widest = std::max(widest, static_cast<int>(CharacterCount(column.DisplayText())));
+    column.SetDisplayWidth(widest);
 }
 
 } // namespace
@@ -73,6 +86,7 @@ void FormatResult(TDataSet& result, const TGroupSettings& settings, bool groupQu
         column->SetDisplayWidth(sum->DisplayWidth());
         if (IsNumericType(column->DataType()))
             column->SetDisplayFormat(sum->DisplayFormat());
+        WidenToValues(result, *column);
     }
     if (TField* count = result.FindField(TGroupSettings::CountField))
         count->SetDisplayWidth(6);

@@ -17,13 +17,6 @@ bool IsLot(const std::string& name) {
     return upper == "LOT";
 }
 
-void RemoveAll(TDataSet& local) {
-    if (local.State() != TDataSetState::dsBrowse)
-        local.Cancel();
-    while (!local.IsEmpty())
-        local.Delete();
-}
-
 void AppendCopy(const TDataSet& source, TDataSet& local) {
     local.Append();
     local.FieldByName(CountField).SetAsInteger(1);
@@ -78,19 +71,25 @@ void TakeSourcePresentation(const TDataSet& source, TDataSet& local) {
     }
 }
 
-void CopyToLocal(TDataSet& source, TDataSet& local) {
+void CopyToLocal(TDataSet& source, TTable& local) {
     TDisableControlsGuard sourceControls(source);
     TDisableControlsGuard localControls(local);
     TDataSetPositionGuard position(source);
     TProgressScope progress("Copy to local table", source.RecordCount());
+    // One transaction, not one per row; a broken copy leaves no rows behind, since a later copy
+    // starts again from the first record and its rows would count twice.
+    TLocalTransaction transaction(local.Database());
     try {
         for (source.First(); !source.Eof(); source.Next()) {
             AppendCopy(source, local);
             progress.Step();
         }
     } catch (...) {
-        // A later copy starts again from the first record: rows of a broken copy would count twice.
-        RemoveAll(local);
+        if (local.State() != TDataSetState::dsBrowse)
+            local.Cancel();
+        transaction.Rollback();
+        local.Refresh(); // the records held follow the table again
         throw;
     }
+    transaction.Commit();
 }

@@ -15,6 +15,8 @@ TfPrintMsg::TfPrintMsg(QWidget* parent)
     : QDialog(parent), gMaster(new QProgressBar(this)), gDetail(new QProgressBar(this)),
       btnCancel(new QPushButton("Cancel", this)) {
     setWindowTitle("Print");
+    // Modal while it shows: a second printout cannot start inside the first.
+    setWindowModality(Qt::ApplicationModal);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(gMaster);
     layout->addWidget(gDetail);

@@ -5,10 +5,17 @@
 #include "platform/settings/Exceptions.h"
 
 #include <QFile>
+#include <QPen>
 #include <QPrinter>
+#include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace {
+
+// Text keeps this many units from its cell's sides: the engine's three-unit gap between columns
+// alone lets a right-aligned number touch the next column's text, and a reader joins the two.
+constexpr int TextInset = 2;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -27,7 +34,16 @@ TPrintFont PrintFontOf(const QFont& font) {
                       font.italic()};
 }
 
-TPrinterCanvas::TPrinterCanvas(QPrinter& printer) : FPrinter(printer) {}
+TPrinterCanvas::TPrinterCanvas(QPrinter& printer)
+    : FPrinter(printer), FDevicePerUnit(static_cast<double>(printer.resolution()) / UnitsPerInch) {}
+
+int TPrinterCanvas::Device(int units) const {
+    return static_cast<int>(std::lround(units * FDevicePerUnit));
+}
+
+int TPrinterCanvas::Units(int device) const {
+    return static_cast<int>(std::lround(device / FDevicePerUnit));
+}
 
 TPrinterCanvas::~TPrinterCanvas() {
     if (FPainter.isActive())
@@ -36,8 +52,10 @@ TPrinterCanvas::~TPrinterCanvas() {
 
 void TPrinterCanvas::BeginDocument(const std::string& documentName) {
     FPrinter.setDocName(Text(documentName));
+    FDevicePerUnit = static_cast<double>(FPrinter.resolution()) / UnitsPerInch;
     if (!FPainter.begin(&FPrinter))
         throw Exception("The printer could not start the document");
+    FPainter.setPen(QPen(Qt::black, FDevicePerUnit)); // rules one unit wide
 }
 
 void TPrinterCanvas::EndDocument() {
@@ -46,11 +64,11 @@ void TPrinterCanvas::EndDocument() {
 }
 
 int TPrinterCanvas::PageWidth() const {
-    return FPrinter.width();
+    return Units(FPrinter.width());
 }
 
 int TPrinterCanvas::PageHeight() const {
-    return FPrinter.height();
+    return Units(FPrinter.height());
 }
 
 void TPrinterCanvas::SetFont(const TPrintFont& font) {
@@ -58,29 +76,34 @@ void TPrinterCanvas::SetFont(const TPrintFont& font) {
 }
 
 int TPrinterCanvas::TextWidth(const std::string& text) const {
-    return FPainter.fontMetrics().horizontalAdvance(Text(text));
+    return Units(FPainter.fontMetrics().horizontalAdvance(Text(text)));
 }
 
 int TPrinterCanvas::TextHeight(const std::string&) const {
     // The font's line height, which holds every sample text's ascenders and descenders.
-    return FPainter.fontMetrics().height();
+    return Units(FPainter.fontMetrics().height());
 }
 
 int TPrinterCanvas::WrappedHeight(const std::string& text, int width) const {
-    return FPainter.fontMetrics()
-        .boundingRect(QRect(0, 0, width, INT_MAX / 2), Qt::TextWordWrap, Text(text))
-        .height();
+    const int inset = std::min(TextInset, std::max(width - 1, 0) / 2);
+    return Units(
+        FPainter.fontMetrics()
+            .boundingRect(QRect(0, 0, Device(width - 2 * inset), INT_MAX / 2), Qt::TextWordWrap, Text(text))
+            .height());
 }
 
 void TPrinterCanvas::DrawText(const std::string& text, const TPrintRect& rect, TAlignment alignment,
                               bool wordBreak) {
     const int flags = int(HorizontalAlignment(alignment) | Qt::AlignTop) |
                       (wordBreak ? Qt::TextWordWrap : Qt::TextSingleLine);
-    FPainter.drawText(QRect(rect.Left, rect.Top, rect.Width, rect.Height), flags, Text(text));
+    const int inset = std::min(TextInset, std::max(rect.Width - 1, 0) / 2);
+    FPainter.drawText(QRect(Device(rect.Left + inset), Device(rect.Top), Device(rect.Width - 2 * inset),
+                            Device(rect.Height)),
+                      flags, Text(text));
 }
 
 void TPrinterCanvas::DrawLine(int x1, int y1, int x2, int y2) {
-    FPainter.drawLine(x1, y1, x2, y2);
+    FPainter.drawLine(Device(x1), Device(y1), Device(x2), Device(y2));
 }
 
 void TPrinterCanvas::NewSheet() {

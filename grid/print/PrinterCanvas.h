@@ -1,5 +1,6 @@
-// The page engine's canvas on a Qt printer: a painter over the printer, in the printer's device
-// units, opened for one document and closed (or aborted) at its end.
+// The page engine's canvas on a Qt printer: a painter over the printer, opened for one document and
+// closed (or aborted) at its end. Its units are dots of a 300-dpi printer whatever the printer's
+// resolution, so margins, gaps and rules keep their physical size; fonts keep their point size.
 #pragma once
 
 #include "grid/print/PrintCanvas.h"
@@ -31,9 +32,16 @@ public:
     void NewSheet() override;
     void Abort() override;
 
+    //! Canvas units per inch.
+    static constexpr int UnitsPerInch = 300;
+
 private:
+    int Device(int units) const;
+    int Units(int device) const;
+
     QPrinter& FPrinter;
     QPainter FPainter;
+    double FDevicePerUnit = 1.0;
 };
 
 //! The Qt font of a print font.

@@ -7,18 +7,19 @@
 #include "platform/settings/Exceptions.h"
 #include "platform/ui/UiGuards.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -26,7 +27,6 @@
 namespace {
 
 const QStringList ExportFilters{"DBase (*.dbf)", "Paradox (*.db)", "Text fixed length (*.txt)"};
-const QStringList ExportExtensions{".DBF", ".DB", ".TXT"};
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -58,6 +58,24 @@ TFwwDBGrid* ResultGrid(QWidget* page, TDataSource& source, bool rowIndicator) {
     return grid;
 }
 
+// Keeps a widget and its children disabled for a scope, exceptions included.
+class TDisabledScope {
+public:
+    explicit TDisabledScope(QWidget* widget) : FWidget(widget), FWasEnabled(widget->isEnabled()) {
+        widget->setEnabled(false);
+    }
+    ~TDisabledScope() {
+        if (FWidget)
+            FWidget->setEnabled(FWasEnabled);
+    }
+    TDisabledScope(const TDisabledScope&) = delete;
+    TDisabledScope& operator=(const TDisabledScope&) = delete;
+
+private:
+    QPointer<QWidget> FWidget;
+    bool FWasEnabled;
+};
+
 } // namespace
 
 TfDataSetPrint::TfDataSetPrint(QWidget* parent)
@@ -66,26 +84,34 @@ TfDataSetPrint::TfDataSetPrint(QWidget* parent)
       eLine(new QLineEdit), lbSum(new QListWidget), cbShowSumOp(new QCheckBox("Pokaži sumarni operator")),
       btnSort(new QPushButton("Sortiranje")), btnGroup(new QPushButton("Grupiranje")), dbgQ(nullptr),
       dbgQG(nullptr), dsQ(&FReport.Sorted()), dsQG(&FReport.Grouped()), FGroupCells(nullptr) {
-    setWindowTitle("fDataSetPrint");
+    setWindowTitle("Izpis z grupiranjem in vsotami");
     title->setMaximumHeight(60);
-    dbgTemp->setFixedHeight(36);
+    resize(760, 480);
     dbgTemp->horizontalHeader()->setSectionsMovable(true);
     dbgTemp->verticalHeader()->hide();
     eLine->setText(Q(FReport.TotalMarker()));
 
-    auto* settings = new QGridLayout(tabSettings);
-    settings->addWidget(dbgTemp, 0, 0, 1, 3);
-    settings->addWidget(new QLabel("Sortiranje / grupiranje po :"), 1, 0);
-    settings->addWidget(new QLabel("Sumarna polja pri grupiranju :"), 1, 1);
-    settings->addWidget(lbGroup, 2, 0, 3, 1);
-    settings->addWidget(lbSum, 2, 1, 3, 1);
-    settings->addWidget(new QLabel("Oznaka za skupaj :"), 1, 2);
-    settings->addWidget(eLine, 2, 2);
-    settings->addWidget(cbShowSumOp, 3, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(btnSort);
-    buttons->addWidget(btnGroup);
-    settings->addLayout(buttons, 4, 2);
+    // Laid out to grow: the lists take the room, the marker and the buttons keep their size.
+    auto* groups = new QVBoxLayout;
+    groups->addWidget(new QLabel("Sortiranje / grupiranje po :"));
+    groups->addWidget(lbGroup, 1);
+    auto* sums = new QVBoxLayout;
+    sums->addWidget(new QLabel("Sumarna polja pri grupiranju :"));
+    sums->addWidget(lbSum, 1);
+    auto* marker = new QVBoxLayout;
+    marker->addWidget(new QLabel("Oznaka za skupaj :"));
+    marker->addWidget(eLine);
+    marker->addWidget(cbShowSumOp);
+    marker->addStretch(1);
+    marker->addWidget(btnSort);
+    marker->addWidget(btnGroup);
+    auto* lists = new QHBoxLayout;
+    lists->addLayout(groups, 1);
+    lists->addLayout(sums, 1);
+    lists->addLayout(marker, 0);
+    auto* settings = new QVBoxLayout(tabSettings);
+    settings->addWidget(dbgTemp);
+    settings->addLayout(lists, 1);
 
     tabSort = new QWidget;
     tabGroup = new QWidget;
@@ -160,6 +186,10 @@ void TfDataSetPrint::ShowColumns() {
     dbgTemp->setColumnCount(temp.FieldCount());
     for (int i = 0; i < temp.FieldCount(); ++i)
         dbgTemp->setHorizontalHeaderItem(i, new QTableWidgetItem(Q(temp.Fields(i).DisplayLabel())));
+    // The titles and, for many columns, the scroll bar under them.
+    dbgTemp->setFixedHeight(dbgTemp->horizontalHeader()->sizeHint().height() +
+                            dbgTemp->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                            2 * dbgTemp->frameWidth());
 }
 
 void TfDataSetPrint::ShowLists() {
@@ -183,11 +213,13 @@ void TfDataSetPrint::ColumnMoved(int fromVisual, int toVisual) {
 }
 
 void TfDataSetPrint::btnSortClick() {
+    const TDisabledScope settings(tabSettings);
     FReport.RunSortQuery();
     tabs->setCurrentWidget(tabSort);
 }
 
 void TfDataSetPrint::btnGroupClick() {
+    const TDisabledScope settings(tabSettings);
     FReport.RunGroupQuery();
     FGroupCells->MarkGroupColumns(static_cast<int>(FReport.Settings().Groups().size()));
     tabs->setCurrentWidget(tabGroup);
@@ -214,15 +246,17 @@ void PrintGridGrouped(TDataSet& dataSet, const std::string& title) {
 }
 
 void ExportDataSet(TDataSet& dataSet) {
-    QFileDialog saveDlg(nullptr);
+    QFileDialog saveDlg(QApplication::activeWindow(), "Izvoz v datoteko");
     saveDlg.setAcceptMode(QFileDialog::AcceptSave);
     saveDlg.setNameFilters(ExportFilters);
     saveDlg.setOption(QFileDialog::ReadOnly, false);
+    // The overwrite question comes once the suffix is on the name (MayWriteExportFile).
+    saveDlg.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (saveDlg.exec() != QDialog::Accepted || saveDlg.selectedFiles().isEmpty())
         return;
-    const int filter = static_cast<int>(ExportFilters.indexOf(saveDlg.selectedNameFilter()));
-    QString file = saveDlg.selectedFiles().first();
-    if (QFileInfo(file).suffix().isEmpty())
-        file += ExportExtensions.value(filter, ".TXT").toLower();
-    ExportDataSetToFile(dataSet, file.toStdString(), ExportFormatOfFilter(filter + 1));
+    const TExportFormat format =
+        ExportFormatOfFilter(static_cast<int>(ExportFilters.indexOf(saveDlg.selectedNameFilter())) + 1);
+    const std::string file = ExportFileName(saveDlg.selectedFiles().first().toStdString(), format);
+    if (MayWriteExportFile(file))
+        ExportDataSetToFile(dataSet, file, format);
 }

@@ -1,7 +1,7 @@
-// The grouping form ("fDataSetPrint") and the grid's print-group and export entry points: the
-// settings page arranges group and summary columns over the temporary copy, "Sortiranje" and
-// "Grupiranje" run the local queries, and the result pages show them in tool grids that print or
-// copy them under the form's title. One form per process, created on first use and kept.
+// The grouping form ("Izpis z grupiranjem in vsotami") and the grid's print-group and export entry points:
+// the settings page arranges group and summary columns over the temporary copy, "Sortiranje" and "Grupiranje"
+// run the local queries, and the result pages show them in tool grids that print or copy them under the
+// form's title. One form per process, created on first use and kept.
 #pragma once
 
 #include "grid/print/GroupReport.h"

@@ -108,6 +108,11 @@ public:
     void Delete();
     //! Has the source re-read its records and moves to the first record.
     void Refresh();
+    //! Whether less puts a record before another (a field's value at its FieldNo()).
+    using TRecordLess = std::function<bool(const TRecordBuffer& a, const TRecordBuffer& b)>;
+    //! Fetches every record and puts them in the order of less (records it ranks equal keep their
+    //! order); moves to the first record. A source that cannot reorder its records raises.
+    void SortRecords(const TRecordLess& less);
     //! Posts a modified edit buffer, cancels an unmodified one; navigation does this first.
     void CheckBrowseMode();
     //! Whether a field was written since Edit / Insert / Append.
@@ -174,6 +179,9 @@ protected:
     virtual void InternalDelete(int index) = 0;
     //! Re-reads the records from the source; the fields stay.
     virtual void InternalRefresh() {}
+    //! Puts the records held in a new order: record order[i] becomes record i. The default
+    //! refuses ("<name>: Records cannot be sorted").
+    virtual void InternalReorder(const std::vector<int>& order);
     //! Edit is about to copy record index into the edit buffer: a source may lock or re-read it
     //! first, or raise to refuse; the dataset then stays in browse state.
     virtual void InternalEdit(int /*index*/) {}

@@ -53,3 +53,12 @@ void TMemDataSet::InternalDelete(int index) {
     assert(index >= 0 && index < RecordsHeld());
     FRecords.erase(FRecords.begin() + index);
 }
+
+void TMemDataSet::InternalReorder(const std::vector<int>& order) {
+    assert(order.size() == FRecords.size());
+    std::vector<TRecordBuffer> sorted;
+    sorted.reserve(order.size());
+    for (int index : order)
+        sorted.push_back(std::move(FRecords[static_cast<size_t>(index)]));
+    FRecords = std::move(sorted);
+}

@@ -30,6 +30,7 @@ protected:
     void InternalInsert(int index, const TRecordBuffer& record) override;
     void InternalUpdate(int index, const TRecordBuffer& record) override;
     void InternalDelete(int index) override;
+    void InternalReorder(const std::vector<int>& order) override;
 
     //! The records in position order, for subclasses that keep their own store in step.
     const std::vector<TRecordBuffer>& Records() const { return FRecords; }

@@ -2,6 +2,7 @@
 #include "platform/localdb/LocalDatabase.h"
 
 #include "platform/dataset/DatabaseError.h"
+#include "platform/localdb/DecimalAggregates.h"
 
 #include <sqlite3.h>
 
@@ -24,7 +25,9 @@ sqlite3* OpenFile(const std::string& fileName) {
 } // namespace
 
 TLocalDatabase::TLocalDatabase(const std::string& fileName)
-    : FFileName(fileName), FHandle(OpenFile(fileName), &sqlite3_close) {}
+    : FFileName(fileName), FHandle(OpenFile(fileName), &sqlite3_close) {
+    InstallDecimalAggregates(FHandle.get());
+}
 
 void TLocalDatabase::Execute(const std::string& sql) {
     char* error = nullptr;
@@ -94,6 +97,31 @@ bool TLocalStatement::Step() {
 void TLocalStatement::Run() {
     while (Step()) {
     }
+}
+
+void TLocalStatement::Reset() {
+    sqlite3_reset(FStmt.get());
+    sqlite3_clear_bindings(FStmt.get());
+}
+
+TLocalTransaction::TLocalTransaction(TLocalDatabase& db) : FDb(db) {
+    FDb.Execute("BEGIN");
+}
+
+TLocalTransaction::~TLocalTransaction() {
+    if (!FDone)
+        Rollback();
+}
+
+void TLocalTransaction::Commit() {
+    FDb.Execute("COMMIT");
+    FDone = true;
+}
+
+void TLocalTransaction::Rollback() {
+    FDone = true;
+    // Statements still pending would keep the transaction open; SQLite rolls them back as well.
+    sqlite3_exec(FDb.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 int TLocalStatement::ColumnCount() const {

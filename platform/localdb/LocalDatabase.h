@@ -37,6 +37,8 @@ public:
     bool Step();
     //! Runs to the end (a statement without result).
     void Run();
+    //! Ready to run again, parameters unbound.
+    void Reset();
     //! The columns of the result and the name of one (0-based).
     int ColumnCount() const;
     std::string ColumnName(int column) const;
@@ -48,6 +50,22 @@ public:
 private:
     TLocalDatabase& FDb;
     std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> FStmt;
+};
+
+//! One transaction on a local database: rolled back when the scope ends without Commit, so a
+//! broken bulk write leaves none of its rows.
+class TLocalTransaction {
+public:
+    explicit TLocalTransaction(TLocalDatabase& db);
+    ~TLocalTransaction();
+    TLocalTransaction(const TLocalTransaction&) = delete;
+    TLocalTransaction& operator=(const TLocalTransaction&) = delete;
+    void Commit();
+    void Rollback();
+
+private:
+    TLocalDatabase& FDb;
+    bool FDone = false;
 };
 
 //! An identifier in double quotes with inner quotes doubled, so no name can end the quoting.

@@ -24,6 +24,7 @@ void TTable::InternalOpen() {
 }
 
 void TTable::InternalClose() {
+    FInsert.reset();
     FRowIds.clear();
     TMemDataSet::InternalClose();
 }

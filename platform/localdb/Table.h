@@ -7,6 +7,7 @@
 #include "platform/localdb/IndexDefs.h"
 #include "platform/localdb/LocalDatabase.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,8 @@ protected:
     void InternalInsert(int index, const TRecordBuffer& record) override;
     void InternalUpdate(int index, const TRecordBuffer& record) override;
     void InternalDelete(int index) override;
+    //! The records held and their rowids; the stored order stays that of the index field names.
+    void InternalReorder(const std::vector<int>& order) override;
 
 private:
     void ReadFieldDefs();
@@ -55,10 +58,12 @@ private:
     std::string OrderByClause() const;
     std::string IndexName(const std::string& name) const;
     void CheckFieldNames(const std::string& names) const;
+    TLocalStatement& InsertStatement();
 
     TLocalDatabase& FDatabase;
     std::string FTableName;
     TIndexDefs FIndexDefs;
     std::string FIndexFieldNames;
-    std::vector<long long> FRowIds; // parallel to the records held
+    std::vector<long long> FRowIds;           // parallel to the records held
+    std::unique_ptr<TLocalStatement> FInsert; // prepared on the first insert after open
 };

@@ -11,18 +11,29 @@ TVariant Stored(const TVariant& value) {
 
 } // namespace
 
-void TTable::InternalInsert(int index, const TRecordBuffer& record) {
-    std::string columns;
-    std::string parameters;
-    for (int i = 0; i < FieldDefs().Count(); ++i) {
-        columns += (i ? ", " : "") + QuoteIdentifier(FieldDefs()[i].Name);
-        parameters += i ? ", ?" : "?";
+TLocalStatement& TTable::InsertStatement() {
+    if (!FInsert) {
+        std::string columns;
+        std::string parameters;
+        for (int i = 0; i < FieldDefs().Count(); ++i) {
+            columns += (i ? ", " : "") + QuoteIdentifier(FieldDefs()[i].Name);
+            parameters += i ? ", ?" : "?";
+        }
+        FInsert =
+            std::make_unique<TLocalStatement>(FDatabase, "INSERT INTO " + QuoteIdentifier(FTableName) + " (" +
+                                                             columns + ") VALUES (" + parameters + ")");
     }
-    TLocalStatement insert(FDatabase, "INSERT INTO " + QuoteIdentifier(FTableName) + " (" + columns +
-                                          ") VALUES (" + parameters + ")");
+    FInsert->Reset();
+    return *FInsert;
+}
+
+void TTable::InternalInsert(int index, const TRecordBuffer& record) {
+    // Prepared once per open: a bulk copy appends many rows through the same statement.
+    TLocalStatement& insert = InsertStatement();
     for (int i = 0; i < FieldDefs().Count(); ++i)
         insert.Bind(i + 1, Stored(record[static_cast<size_t>(i)]));
     insert.Run();
+    insert.Reset(); // a finished statement holds no lock on the table
     FRowIds.insert(FRowIds.begin() + index, FDatabase.LastInsertRowId());
     TMemDataSet::InternalInsert(index, record);
 }
@@ -48,4 +59,13 @@ void TTable::InternalDelete(int index) {
     remove.Run();
     FRowIds.erase(FRowIds.begin() + index);
     TMemDataSet::InternalDelete(index);
+}
+
+void TTable::InternalReorder(const std::vector<int>& order) {
+    std::vector<long long> rowIds;
+    rowIds.reserve(order.size());
+    for (int index : order)
+        rowIds.push_back(FRowIds[static_cast<size_t>(index)]);
+    TMemDataSet::InternalReorder(order);
+    FRowIds = std::move(rowIds);
 }

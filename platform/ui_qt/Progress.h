@@ -1,12 +1,13 @@
-// The progress window of the grid tools ("fProgress"): a title, a bar and a Cancel button, kept on
-// top while a dataset-wide loop runs. Step lets pending events run, so Cancel is heard, and then
-// raises the silent abort; the loop's own guards undo what it changed.
+// The progress window of the grid tools: a title (also its caption), a bar and a Cancel button,
+// kept on top and modal while a dataset-wide loop runs. Step lets pending events run, so Cancel is heard, and
+// then raises the silent abort; the loop's own guards undo what it changed.
 #pragma once
 
 #include "platform/ui/UserInterface.h"
 #include "ui_Progress.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 class TfProgress : public QDialog, public IProgress, private Forms::Ui::TfProgress {
     Q_OBJECT
@@ -25,5 +26,8 @@ public:
     QString Title() const;
 
 private:
+    static constexpr int PumpIntervalMs = 40;
     bool FCancelled = false;
+    int FPosition = 0;
+    QElapsedTimer FSincePump; // invalid until the first step pumps
 };

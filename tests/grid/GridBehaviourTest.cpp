@@ -15,11 +15,14 @@
 #include "platform/ui/UiGuards.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -168,6 +171,54 @@ TEST_F(GridBehaviourTest, ScrollBarProperties) {
     EXPECT_EQ(grid->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     grid->SetShowVertscrollBar(true);
     EXPECT_EQ(grid->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+}
+
+// A main-window grid (horizontal bar only, as the program sets it) over more rows than it shows:
+// the vertical bar appears, an 8-digit code and each title fit their column, an over-long text is
+// cut at the maximum width and shows whole in a tooltip.
+TEST(GridLayoutTest, RowsBeyondTheViewScrollAndColumnsFitCodesAndTitles) {
+    TestApp();
+    TMemDataSet positions("OBLIM");
+    positions.FieldDefs().Add("ID_KOM", TFieldType::ftInteger);
+    positions.FieldDefs().Add("ZNESEK", TFieldType::ftFloat);
+    positions.FieldDefs().Add("OPIS", TFieldType::ftString, 254);
+    positions.Open();
+    positions.FieldByName("ID_KOM").SetDisplayWidth(8);
+    positions.FieldByName("ZNESEK").SetDisplayWidth(4);
+    positions.FieldByName("ZNESEK").SetDisplayLabel("Znesek v domači valuti");
+    const std::string longText(200, 'W');
+    for (int i = 0; i < 200; ++i) {
+        positions.Append();
+        positions.FieldByName("ID_KOM").SetAsInteger(10001234 + i);
+        positions.FieldByName("OPIS").SetAsString(longText);
+        positions.Post();
+    }
+    positions.First();
+    TDataSource source(&positions);
+    QWidget window;
+    window.resize(500, 300);
+    auto* grid = new TFwwDBGrid(&window);
+    grid->SetDataSource(&source);
+    grid->SetAlign(TAlign::alClient);
+    grid->SetShowHorzScrollBar(true);
+    grid->Loaded();
+    window.show();
+    QCoreApplication::processEvents();
+
+    EXPECT_TRUE(grid->verticalScrollBar()->isVisible());
+    const QFontMetrics cells(grid->font());
+    const QFontMetrics titles(grid->TitleFont());
+    EXPECT_GE(grid->columnWidth(0), cells.horizontalAdvance("10001234") + grid->CellMargin());
+    EXPECT_GE(grid->columnWidth(0), titles.horizontalAdvance("ID_KOM") + 7);
+    EXPECT_GE(grid->columnWidth(1), titles.horizontalAdvance("Znesek v domači valuti") + 7);
+    EXPECT_LT(grid->columnWidth(2), cells.horizontalAdvance(QString::fromStdString(longText)));
+
+    grid->scrollTo(grid->model()->index(0, 2), QAbstractItemView::PositionAtTop);
+    const QRect cut = grid->visualRect(grid->model()->index(0, 2));
+    QHelpEvent help(QEvent::ToolTip, cut.center(), grid->viewport()->mapToGlobal(cut.center()));
+    QCoreApplication::sendEvent(grid->viewport(), &help);
+    EXPECT_EQ(QToolTip::text().toStdString(), longText);
+    QToolTip::hideText();
 }
 
 TEST(GridGlyphsTest, EveryGlyphDrawsAtOneAndTwiceTheScale) {

@@ -25,6 +25,7 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -193,6 +194,50 @@ TEST_F(GridWidgetTest, DestroyingAWindowWithTheBarShownKeepsTheButtons) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     ClickTitle(*grid1);
     EXPECT_EQ(sort.parentWidget(), left);
+}
+
+TEST_F(GridWidgetTest, GridOfAnotherWindowTakingTheBarLeavesNoEmptyStrip) {
+    QWidget other;
+    other.resize(300, 300);
+    auto* grid = new TFwwDBGrid(&other);
+    grid->SetDataSource(&source);
+    grid->SetAlign(TAlign::alClient);
+    ClickTitle(*grid1);
+    ASSERT_TRUE(grid1->ButtonBarShown());
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    ClickTitle(*grid);
+    EXPECT_TRUE(grid->ButtonBarShown());
+    EXPECT_FALSE(grid1->ButtonBarShown());
+    EXPECT_EQ(grid1->geometry(), QRect(0, 0, 300, 300));
+}
+
+// On the main window's navy the buttons keep a light face, so every glyph reads; each says in
+// Slovenian what it does.
+TEST_F(GridWidgetTest, ButtonsHaveSlovenianTooltipsAndReadOnNavy) {
+    QPalette navy = left->palette();
+    navy.setColor(QPalette::Window, QColor(0, 0, 128));
+    left->setPalette(navy); // as the main window colours its client area
+    left->setAutoFillBackground(true);
+    ClickTitle(*grid1);
+    std::set<QString> hints;
+    for (TGridButton kind : BarOrder) {
+        TStdBtn& button = GridToolBar().Button(kind);
+        EXPECT_FALSE(button.toolTip().isEmpty());
+        hints.insert(button.toolTip());
+        if (kind == TGridButton::gbZoom)
+            continue;
+        const QImage face = button.grab().toImage();
+        EXPECT_GT(qGray(face.pixel(1, 1)), 200) << button.toolTip().toStdString();
+        int ink = 0;
+        for (int y = 0; y < face.height(); ++y)
+            for (int x = 0; x < face.width(); ++x)
+                ink += qGray(face.pixel(x, y)) < 100 ? 1 : 0;
+        EXPECT_GT(ink, 5) << button.toolTip().toStdString();
+    }
+    EXPECT_EQ(hints.size(), static_cast<size_t>(GridButtonCount));
+    EXPECT_EQ(GridToolBar().Button(TGridButton::gbSort).toolTip(), "Sortiranje");
 }
 
 TEST_F(GridWidgetTest, RendersWithTheBarIntoAPngForReview) {

@@ -9,6 +9,7 @@
 #include "platform/localdb/Table.h"
 
 #include <QListWidget>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -102,6 +103,41 @@ TEST(GridSortItemTest, CallbackPicksTheItemAndADeletedItemIsNoLongerCurrent) {
     dialog.Prepare(&source, &grid.SortInfo(), nullptr); // neither table nor callback: inert
     dialog.lbInx->setCurrentRow(0);
     EXPECT_EQ(picked.size(), 1u);
+}
+
+} // namespace
+
+namespace {
+
+// A grid whose program gave no sort orders: the dialog lists its columns, and clicking one sorts
+// the rows by that column's values (texts in Slovenian order, numbers by value).
+TEST(ColumnSortTest, WithoutOrdersTheDialogOffersTheColumnsAndAClickSortsTheRows) {
+    TestApp();
+    auto people = PeopleDataSet({{"Žan", 10, 3}, {"Cene", 2, 20}, {"Čoh", 7, 100}, {"Ana", 1.5, 4}});
+    people->FieldByName("AMOUNT").SetVisible(false);
+    TDataSource source(people.get());
+    TFwwDBGrid grid;
+    grid.SetDataSource(&source);
+    std::vector<std::string> byName;
+    std::vector<std::string> byCode;
+    QStringList lines;
+    QTimer::singleShot(0, [&] {
+        TfSort& dialog = TfSort::Instance();
+        for (int i = 0; i < dialog.lbInx->count(); ++i)
+            lines << dialog.lbInx->item(i)->text();
+        dialog.lbInx->setCurrentRow(0);
+        for (people->First(); !people->Eof(); people->Next())
+            byName.push_back(CurrentName(*people));
+        dialog.lbInx->setCurrentRow(1);
+        for (people->First(); !people->Eof(); people->Next())
+            byCode.push_back(CurrentName(*people));
+        dialog.accept();
+    });
+    grid.Sort();
+    EXPECT_EQ(lines, (QStringList{"NAME", "CODE"}));
+    EXPECT_EQ(byName, (std::vector<std::string>{"Ana", "Cene", "Čoh", "Žan"}));
+    EXPECT_EQ(byCode, (std::vector<std::string>{"Žan", "Ana", "Cene", "Čoh"}));
+    EXPECT_EQ(grid.model()->index(0, 0).data().toString(), "Žan") << "the grid shows the new order";
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // What the end-to-end check does with the running program: waits for the start-up that the
 // window's activation triggers, clicks "&Start prenosa", checks the grid, its row count and the
-// closing procedure's status message, saves a screenshot of the window and ends the event loop.
+// closing procedure's status message; then shows the grid's tool bar, runs a grouped report over
+// the rows and exports them to a dBase file through the save dialog, saving a screenshot of each
+// step beside the first one, and ends the event loop.
 #pragma once
 
 #include "UnattendedUi.h"
@@ -8,6 +10,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <QWidget>
 #include <string>
 
 class TWindowCheck : public QObject {
@@ -22,6 +25,9 @@ public:
 private:
     void Poll();
     void RunAndCheck();
+    bool CheckGroupedReport(int rows);
+    bool CheckExport(int rows);
+    bool Save(QWidget& widget, const std::string& suffix);
     void Fail(const std::string& reason);
     void Finish(int result);
 

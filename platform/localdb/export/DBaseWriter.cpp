@@ -5,6 +5,10 @@
 #include "platform/localdb/export/ExportText.h"
 #include "platform/settings/Exceptions.h"
 
+#include <algorithm>
+#include <cctype>
+#include <ctime>
+#include <set>
 #include <shapefil.h>
 
 namespace {
@@ -38,6 +42,22 @@ TDBaseColumn ColumnOf(const TExportField& field) {
     }
 }
 
+constexpr size_t MaxNameLength = 10;
+
+std::string Upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+// The header's last-update date: the user's day of the export.
+void DateHeader(DBFHandle dbf) {
+    const std::time_t now = std::time(nullptr);
+    std::tm today{};
+    localtime_r(&now, &today);
+    DBFSetLastModifiedDate(dbf, today.tm_year, today.tm_mon + 1, today.tm_mday);
+}
+
 std::string DateTimeText(TFieldType type, TDateTime value) {
     return type == TFieldType::ftTime ? TimeOfDayText(value) : TimestampText(value);
 }
@@ -56,13 +76,31 @@ TDBaseWriter::TDBaseWriter(const std::string& fileName, const std::vector<TExpor
     if (!dbf)
         throw Exception("Cannot create file " + fileName);
     FHandle = std::make_unique<THandle>(dbf);
-    for (const TExportField& field : FFields) {
-        const TDBaseColumn column = ColumnOf(field);
-        // Names longer than the format allows are cut by shapelib to ten characters.
-        if (DBFAddField(dbf, Utf8ToCp1250(field.Name).c_str(), column.Type, column.Width, column.Decimals) <
-            0)
-            throw Exception("Cannot add field " + field.Name + " to " + fileName);
+    DateHeader(dbf);
+    std::vector<std::string> names;
+    for (const TExportField& field : FFields)
+        names.push_back(Utf8ToCp1250(field.Name));
+    names = DBaseFieldNames(names);
+    for (size_t i = 0; i < FFields.size(); ++i) {
+        const TDBaseColumn column = ColumnOf(FFields[i]);
+        if (DBFAddField(dbf, names[i].c_str(), column.Type, column.Width, column.Decimals) < 0)
+            throw Exception("Cannot add field " + FFields[i].Name + " to " + fileName);
     }
+}
+
+std::vector<std::string> DBaseFieldNames(const std::vector<std::string>& names) {
+    std::vector<std::string> result;
+    std::set<std::string> taken; // upper case: dBase names ignore the letter case
+    for (const std::string& name : names) {
+        std::string candidate = name.substr(0, MaxNameLength);
+        for (int n = 1; taken.count(Upper(candidate)); ++n) {
+            const std::string suffix = "_" + std::to_string(n);
+            candidate = name.substr(0, MaxNameLength - suffix.size()) + suffix;
+        }
+        taken.insert(Upper(candidate));
+        result.push_back(candidate);
+    }
+    return result;
 }
 
 TDBaseWriter::~TDBaseWriter() = default;

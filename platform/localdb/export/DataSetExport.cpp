@@ -4,6 +4,9 @@
 #include "platform/dataset/DataSetGuards.h"
 #include "platform/localdb/export/ExportField.h"
 #include "platform/ui/UiGuards.h"
+#include "platform/ui/UserInterface.h"
+
+#include <filesystem>
 
 TExportFormat ExportFormatOfFilter(int filterIndex) {
     if (filterIndex == 1)
@@ -25,4 +28,24 @@ void ExportDataSetToFile(TDataSet& dataSet, const std::string& fileName, TExport
         writer->Append(values);
         progress.Step();
     }
+}
+
+std::string ExportFileName(const std::string& chosen, TExportFormat format) {
+    if (std::filesystem::path(chosen).has_extension())
+        return chosen;
+    switch (format) {
+    case TExportFormat::efDBase:
+        return chosen + ".dbf";
+    case TExportFormat::efParadox:
+        return chosen + ".db";
+    case TExportFormat::efText:
+        break;
+    }
+    return chosen + ".txt";
+}
+
+bool MayWriteExportFile(const std::string& fileName) {
+    // Asked for the name actually written: the save dialog only saw the name without its suffix.
+    return !std::filesystem::exists(fileName) ||
+           Ui().AskYesNo("Datoteka " + fileName + " že obstaja. Jo želite zamenjati?");
 }

@@ -12,3 +12,10 @@
 TExportFormat ExportFormatOfFilter(int filterIndex);
 
 void ExportDataSetToFile(TDataSet& dataSet, const std::string& fileName, TExportFormat format);
+
+//! The file an export writes: the chosen name, with the format's suffix (".dbf", ".db", ".txt")
+//! added when it has none.
+std::string ExportFileName(const std::string& chosen, TExportFormat format);
+//! Whether the export may write fileName: yes when no such file exists, else the user's answer to
+//! "Datoteka <name> že obstaja. Jo želite zamenjati?".
+bool MayWriteExportFile(const std::string& fileName);

@@ -73,7 +73,7 @@ protected:
 
 TEST_F(AxisDialogTest, OffersTextsIntegersAndDatesForXAndGroupsAndFloatsForYInFieldOrder) {
     Run([this] {
-        EXPECT_EQ(Dialog.windowTitle(), "fGraphView");
+        EXPECT_EQ(Dialog.windowTitle(), "Osi grafa");
         const QStringList categories{"L_NAME", "L_CODE", "L_SMALL", "L_COUNT", "L_DAY", "L_STAMP"};
         EXPECT_EQ(Items(Dialog.cbX()), categories);
         EXPECT_EQ(Items(Dialog.cbG()), categories);

@@ -10,7 +10,7 @@
 
 namespace {
 
-using TCells = std::vector<std::vector<std::optional<float>>>;
+using TCells = std::vector<std::vector<std::optional<double>>>;
 
 const std::vector<TChartRow> SalesRows{
     {"Ljubljana", "A", 10}, {"Maribor", "A", 5}, {"Ljubljana", "A", 2.5},
@@ -35,7 +35,7 @@ TEST(ChartMatrixTest, RowsOfOneCategoryAndGroupAddUpAndCellsWithoutRowsStayEmpty
     EXPECT_EQ(matrix.Categories, (std::vector<std::string>{"Ljubljana", "Maribor", "Koper"}));
     EXPECT_EQ(matrix.SeriesLegends, (std::vector<std::string>{"Znesek: A", "Znesek: B", "Znesek: C"}));
     const TCells expected{
-        {12.5f, 7.0f, std::nullopt}, {5.0f, std::nullopt, std::nullopt}, {std::nullopt, std::nullopt, 1.0f}};
+        {12.5, 7.0, std::nullopt}, {5.0, std::nullopt, std::nullopt}, {std::nullopt, std::nullopt, 1.0}};
     EXPECT_EQ(matrix.Cells, expected);
 }
 
@@ -43,7 +43,7 @@ TEST(ChartMatrixTest, OnlyTheListedGroupsAreChartedAndCategoriesMetOnlyOutsideTh
     const TChartMatrix matrix = Aggregate(SalesRows, {"REGION", {"AMOUNT"}, "PRODUCT", {"C", "B"}});
     EXPECT_EQ(matrix.Categories, (std::vector<std::string>{"Ljubljana", "Koper"}));
     EXPECT_EQ(matrix.SeriesLegends, (std::vector<std::string>{"Znesek: C", "Znesek: B"}));
-    const TCells expected{{std::nullopt, 7.0f}, {1.0f, std::nullopt}};
+    const TCells expected{{std::nullopt, 7.0}, {1.0, std::nullopt}};
     EXPECT_EQ(matrix.Cells, expected);
 }
 
@@ -52,7 +52,7 @@ TEST(ChartMatrixTest, WithoutGroupingEachValueFieldIsOneSeriesLabelledWithAColon
         Aggregate({{"Ljubljana", "A", 10, 1}, {"Maribor", "B", 5, 2}, {"Ljubljana", "C", 1, 3}},
                   {"REGION", {"AMOUNT", "QUANTITY"}, "", {"ignored"}});
     EXPECT_EQ(matrix.SeriesLegends, (std::vector<std::string>{"Znesek: ", "Količina: "}));
-    const TCells expected{{11.0f, 4.0f}, {5.0f, 2.0f}};
+    const TCells expected{{11.0, 4.0}, {5.0, 2.0}};
     EXPECT_EQ(matrix.Cells, expected);
 }
 
@@ -60,13 +60,19 @@ TEST(ChartMatrixTest, ASingleCategoryGivesOnePoint) {
     const TChartMatrix matrix =
         Aggregate({{"Koper", "A", -3}, {"Koper", "A", -4}}, {"REGION", {"AMOUNT"}, "", {}});
     EXPECT_EQ(matrix.Points(), 1);
-    EXPECT_EQ(matrix.Cells, (TCells{{-7.0f}}));
+    EXPECT_EQ(matrix.Cells, (TCells{{-7.0}}));
 }
 
-TEST(ChartMatrixTest, SumsAreKeptInSinglePrecision) {
-    const TChartMatrix matrix = Aggregate({{"Koper", "A", 16777216}, {"Koper", "A", 1}, {"Koper", "A", 1}},
+TEST(ChartMatrixTest, SumsOfAmountsAreExactToTheCent) {
+    const TChartMatrix matrix = Aggregate({{"Koper", "A", 16777216},
+                                           {"Koper", "A", 1},
+                                           {"Koper", "A", 1},
+                                           {"Izola", "A", 0.1},
+                                           {"Izola", "A", 0.2},
+                                           {"Piran", "A", -869771109.22},
+                                           {"Piran", "A", -0.01}},
                                           {"REGION", {"AMOUNT"}, "", {}});
-    EXPECT_EQ(matrix.Cells[0][0], 16777216.0f);
+    EXPECT_EQ(matrix.Cells, (TCells{{16777218.0}, {0.3}, {-869771109.23}}));
 }
 
 TEST(ChartMatrixTest, NinetyNineSeriesLoadAndAHundredFail) {

@@ -181,3 +181,35 @@ TEST_F(DataSetPrintFormTest, HidingTheFormDeletesTheTemporaryTable) {
 }
 
 } // namespace
+
+// The user clicks a report button again while the copy to the local table lets messages through.
+class TClickingProgress : public IProgress {
+public:
+    std::vector<QPushButton*> Buttons;
+    void Start(const std::string&, int) override {}
+    void Step() override {
+        for (QPushButton* button : std::exchange(Buttons, {}))
+            button->click();
+    }
+    void Stop() override {}
+};
+
+class TClickDuringCopy : public TRecordingUi {
+public:
+    TClickingProgress Clicks;
+    ::IProgress& Progress() override { return Clicks; }
+};
+
+TEST_F(DataSetPrintFormTest, ASecondClickDuringTheCopyCopiesNothingTwice) {
+    for (const bool group : {true, false}) {
+        form.Prepare(*list);
+        form.AutoSetup();
+        TClickDuringCopy ui;
+        TScopedUi scopedUi(ui);
+        ui.Clicks.Buttons = {form.btnGroup, form.btnSort};
+        (group ? form.btnGroup : form.btnSort)->click();
+        EXPECT_EQ(form.Report().Temp().RecordCount(), 3) << (group ? "Grupiranje" : "Sortiranje");
+        EXPECT_TRUE(form.btnGroup->isEnabled());
+        EXPECT_TRUE(form.Report().Copied());
+    }
+}

@@ -112,6 +112,22 @@ TEST_F(GroupReportTest, GroupQueryGivesSubtotalsPerLevelAndAGrandTotal) {
               (std::vector<std::string>{"40", "40", "30", "50", "20", "10", "10", "100"}));
 }
 
+TEST_F(GroupReportTest, SumsAndAveragesOfAmountsShowNoBinaryResidueAndFitTheirColumn) {
+    for (double amount : {-605277756.46, 52381396.35, 357096350.03, 158692396.07})
+        Add("Sol", 1, 1, amount, 5);
+    GroupBy({"VRSTA"});
+    report.Settings().AddSum(report.Temp().FieldByName("LOT"), 2);
+    report.RunGroupQuery();
+    report.Grouped().First();
+    EXPECT_EQ(report.Grouped().FieldByName("ZNESEK").DisplayText(), "-37107614,01")
+        << "not -37107614,0100001";
+    EXPECT_EQ(report.Grouped().FieldByName("LOT").DisplayText(), "5");
+    report.RunSortQuery();
+    report.Sorted().Last();
+    EXPECT_EQ(report.Sorted().FieldByName("ZNESEK").DisplayText(), "-37107514,01");
+    EXPECT_EQ(report.Sorted().FieldByName("ZNESEK").DisplayWidth(), 13) << "-605277756,46 is not cut";
+}
+
 TEST_F(GroupReportTest, TwoSortQueriesCopyTheDataOnce) {
     GroupBy({"VRSTA"});
     report.RunSortQuery();

@@ -49,12 +49,12 @@ protected:
     }
 
     std::string PrintToPdf(const std::string& name, TDataSet& dataSet, int first = 1,
-                           int last = TPageEngine::AllPagesLast) {
+                           int last = TPageEngine::AllPagesLast, int dpi = 300) {
         const std::string pdf = (folder / name).string();
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(pdf));
-        printer.setResolution(300);
+        printer.setResolution(dpi);
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageOrientation(QPageLayout::Portrait);
         BeginPrintOn(printer, "Pregled pozicij", QFont("Arial CE", 8, QFont::Bold), first, last);
@@ -80,6 +80,39 @@ TEST_F(PrintPdfTest, RangeTwoToThreeOfAFivePageListGivesTwoSheets) {
     EXPECT_EQ(header.find(", Stran 1"), std::string::npos);
     EXPECT_NE(PdfPageText(pdf, 2).find(", Stran 3"), std::string::npos);
     EXPECT_EQ(first.find("Postavka 1\n"), std::string::npos);
+}
+
+// Adjacent columns, a right-aligned number beside a left-aligned text, at a printer's own
+// resolutions: the gaps are the same on paper, so a reader never joins "7" and "34" into "734".
+TEST_F(PrintPdfTest, ColumnsStayApartAtEveryResolution) {
+    TMemDataSet ds("OBLIM");
+    ds.FieldDefs().Add("ID_KOM", TFieldType::ftInteger);
+    ds.FieldDefs().Add("OZNAKA", TFieldType::ftString, 6);
+    ds.FieldDefs().Add("ZNESEK", TFieldType::ftFloat);
+    ds.Open();
+    ds.FieldByName("ID_KOM").SetDisplayWidth(2);
+    ds.FieldByName("ZNESEK").SetDisplayWidth(15);
+    for (int i = 0; i < 3; ++i) {
+        ds.Append();
+        ds.FieldByName("ID_KOM").SetAsInteger(7);
+        ds.FieldByName("OZNAKA").SetAsString("34");
+        ds.FieldByName("ZNESEK").SetAsFloat(-4234940036.75);
+        ds.Post();
+    }
+    std::vector<double> lefts;
+    for (const int dpi : {300, 600, 1200}) {
+        const std::string pdf = PrintToPdf("apart-" + std::to_string(dpi) + ".pdf", ds, 1, 999, dpi);
+        const std::string text = PdfPageText(pdf, 1);
+        EXPECT_EQ(text.find("734"), std::string::npos) << dpi << " dpi:\n" << text;
+        EXPECT_NE(text.find("-4234940036,75"), std::string::npos) << dpi << " dpi:\n" << text;
+        // Where the text column starts on paper, in points.
+        const std::string box = RunCommand("pdftotext -bbox -f 1 -l 1 '" + pdf + "' -");
+        const size_t word = box.find(">34<");
+        ASSERT_NE(word, std::string::npos) << dpi << " dpi";
+        lefts.push_back(std::stod(box.substr(box.rfind("xMin=\"", word) + 6)));
+    }
+    EXPECT_NEAR(lefts[1], lefts[0], 0.5);
+    EXPECT_NEAR(lefts[2], lefts[0], 0.5);
 }
 
 TEST_F(PrintPdfTest, FontComesThroughTheSubstitution) {

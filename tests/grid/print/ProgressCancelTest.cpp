@@ -24,6 +24,7 @@ TEST(PrintWindow, CancelButtonEndsTheStepsAndHidesTheDetailGaugeWithoutMaximum) 
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(window.gDetail->isVisible());
     EXPECT_EQ(window.windowTitle(), "Print");
+    EXPECT_TRUE(window.isModal()) << "no second printout starts inside the first";
     EXPECT_TRUE(window.StepProgress(1, 0));
     window.btnCancel->click();
     EXPECT_FALSE(window.StepProgress(2, 0));

@@ -6,6 +6,10 @@
 #include "platform/localdb/export/DataSetExport.h"
 #include "platform/localdb/export/ExportField.h"
 #include "platform/localdb/export/FixedTextWriter.h"
+#include "platform/ui/RecordingUi.h"
+#include "platform/ui/UiGuards.h"
+
+#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +45,27 @@ TEST(ExportLayout, FilterIndexChoosesTheFormat) {
     EXPECT_EQ(ExportFormatOfFilter(1), TExportFormat::efDBase);
     EXPECT_EQ(ExportFormatOfFilter(2), TExportFormat::efParadox);
     EXPECT_EQ(ExportFormatOfFilter(3), TExportFormat::efText);
+}
+
+// The overwrite question is asked for the name that is written, the suffix already on it.
+TEST(ExportLayout, TheFinalFileNameCarriesTheSuffixAndAnExistingOneIsAskedFor) {
+    const std::string folder = FreshFolder("export_name").string();
+    EXPECT_EQ(ExportFileName(folder + "/pozicije", TExportFormat::efDBase), folder + "/pozicije.dbf");
+    EXPECT_EQ(ExportFileName(folder + "/pozicije", TExportFormat::efParadox), folder + "/pozicije.db");
+    EXPECT_EQ(ExportFileName(folder + "/pozicije", TExportFormat::efText), folder + "/pozicije.txt");
+    EXPECT_EQ(ExportFileName(folder + "/pozicije.DBF", TExportFormat::efDBase), folder + "/pozicije.DBF");
+
+    const std::string existing = ExportFileName(folder + "/pozicije", TExportFormat::efDBase);
+    std::ofstream(existing) << "x";
+    TRecordingUi ui;
+    TScopedUi scopedUi(ui);
+    EXPECT_TRUE(MayWriteExportFile(folder + "/drugo.dbf"));
+    EXPECT_TRUE(ui.Questions.empty());
+    ui.Answers = {false, true};
+    EXPECT_FALSE(MayWriteExportFile(existing));
+    EXPECT_TRUE(MayWriteExportFile(existing));
+    ASSERT_EQ(ui.Questions.size(), 2u);
+    EXPECT_EQ(ui.Questions[0], "Datoteka " + existing + " že obstaja. Jo želite zamenjati?");
 }
 
 TEST(ExportLayout, Windows1250RoundTripsSloveneAndMarksWhatItLacks) {

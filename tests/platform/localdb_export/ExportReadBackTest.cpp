@@ -10,6 +10,7 @@
 #include "platform/ui/RecordingUi.h"
 #include "platform/ui/UiGuards.h"
 
+#include <ctime>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
@@ -49,6 +50,40 @@ TEST_F(ExportReadBack, DBaseHoldsTheRowsInWindows1250) {
     EXPECT_TRUE(DBFIsAttributeNULL(dbf, 1, 3));
     EXPECT_STREQ(DBFReadStringAttribute(dbf, 1, 4), "10 lot");
     DBFClose(dbf);
+}
+
+TEST_F(ExportReadBack, DBaseNamesStayUniqueWithinTenCharactersAndTheHeaderIsDatedToday) {
+    const std::vector<std::string> names{"DAT_STANJA",     "ID_SEQ_OBLIM", "DAT_STANJA_1",
+                                         "ID_SEQ_OBLIM_1", "dat_stan_1",   "STEVILO_LOTOV"};
+    TMemDataSet wide("OBLIM");
+    for (const std::string& name : names)
+        wide.FieldDefs().Add(name, TFieldType::ftInteger);
+    wide.Open();
+    wide.Append();
+    for (int i = 0; i < wide.FieldCount(); ++i)
+        wide.Fields(i).SetAsInteger(i + 1);
+    wide.Post();
+    const std::string file = (FreshFolder("dbf_names") / "names.dbf").string();
+    ExportDataSetToFile(wide, file, TExportFormat::efDBase);
+
+    DBFHandle dbf = DBFOpen(file.c_str(), "rb");
+    ASSERT_NE(dbf, nullptr);
+    const std::vector<std::string> expected{"DAT_STANJA", "ID_SEQ_OBL", "DAT_STAN_1",
+                                            "ID_SEQ_O_1", "dat_stan_2", "STEVILO_LO"};
+    ASSERT_EQ(DBFGetFieldCount(dbf), static_cast<int>(expected.size()));
+    for (int i = 0; i < DBFGetFieldCount(dbf); ++i) {
+        EXPECT_EQ(DBFGetFieldIndex(dbf, expected[static_cast<size_t>(i)].c_str()), i) << expected[i];
+        EXPECT_EQ(DBFReadIntegerAttribute(dbf, 0, i), i + 1) << expected[i];
+    }
+    DBFClose(dbf);
+
+    std::ifstream raw(file, std::ios::binary);
+    unsigned char header[4] = {};
+    raw.read(reinterpret_cast<char*>(header), sizeof header);
+    const std::time_t now = std::time(nullptr);
+    const std::tm today = *std::localtime(&now);
+    EXPECT_EQ((std::vector<int>{header[1] + 1900, header[2], header[3]}),
+              (std::vector<int>{today.tm_year + 1900, today.tm_mon + 1, today.tm_mday}));
 }
 
 TEST_F(ExportReadBack, ParadoxHoldsTheRowsInWindows1250) {

@@ -1,5 +1,6 @@
 // The progress window's Cancel and the line breaks of shown texts.
 #include "platform/ui_qt/Progress.h"
+#include "platform/ui_qt/QtTranslations.h"
 #include "platform/ui_qt/QtUserInterface.h"
 
 #include "platform/settings/Exceptions.h"
@@ -34,7 +35,8 @@ TEST(ProgressTest, StepsUntilCancelThenAbortsAndTheNextStartForgetsIt) {
     {
         TProgressScope scope("Copy to clipboard", 3);
         EXPECT_TRUE(progress.isVisible());
-        EXPECT_EQ(progress.windowTitle(), "fProgress");
+        EXPECT_EQ(progress.windowTitle(), "Copy to clipboard") << "a caption a user understands";
+        EXPECT_TRUE(progress.isModal()) << "nothing else starts while it runs";
         EXPECT_EQ(progress.Title(), "Copy to clipboard");
         scope.Step();
         EXPECT_EQ(progress.Bar()->value(), 1);
@@ -45,6 +47,15 @@ TEST(ProgressTest, StepsUntilCancelThenAbortsAndTheNextStartForgetsIt) {
     progress.Start("again", 1);
     EXPECT_NO_THROW(progress.Step());
     progress.Stop();
+}
+
+TEST(QtTranslationsTest, QtsOwnButtonsSpeakSlovenian) {
+    App();
+    ASSERT_TRUE(InstallQtTranslations());
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Prekliči");
+    EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
+    EXPECT_NE(QCoreApplication::translate("QFileDialog", "File &name:"), "File &name:");
+    EXPECT_NE(QCoreApplication::translate("QPrintDialog", "Print"), "Print");
 }
 
 TEST(ProgressTest, WaitCursorIsRestoredByItsGuard) {
