@@ -60,7 +60,7 @@ struct TOblimRow {
     std::string VKNT;
     std::string SFGLVENT;
     std::int64_t IDPOG = 0; //!< contract ids pass 2^31
-    double ZST = 0; //!< pledged lots of the holding
+    double ZST = 0;         //!< pledged lots of the holding
     std::string OPKRTBNK;
     double DOGLOT = 0;
 };

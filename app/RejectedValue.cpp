@@ -14,7 +14,8 @@ bool ExceedsColumn(const TField& field, const TOracleQuery& query, int column) {
         return false;
     const TFieldType type = field.DataType();
     if (IsTextType(type))
-        return query.ColumnSize(column) > 0 && field.AsString().size() > static_cast<size_t>(query.ColumnSize(column));
+        return query.ColumnSize(column) > 0 &&
+               field.AsString().size() > static_cast<size_t>(query.ColumnSize(column));
     const int precision = query.ColumnPrecision(column);
     if (!IsNumericType(type) || precision <= 0)
         return false;

@@ -21,5 +21,5 @@ std::string RejectedColumnValue(TOracleDataSet& dataSet);
 
 //! Raises the failure of posting the dataset's row again, with the same code where it has one, its
 //! message on one line after the position, the table's column and the value.
-[[noreturn]] void RaiseRejected(const std::exception& error, TOracleDataSet& dataSet, const std::string& table,
-                                const TPositionRef& position);
+[[noreturn]] void RaiseRejected(const std::exception& error, TOracleDataSet& dataSet,
+                                const std::string& table, const TPositionRef& position);

@@ -57,7 +57,8 @@ void SpremenivBazivknt6(TRunContext& context, int otLik, const TSignSettlement& 
         RunSaved(context, "1.", "_brisioblimd1.sql",
                  std::string("DELETE FROM oblimd1 d ") + " WHERE d.id_seq_oblim in " +
                      "   ( SELECT o.id_seq_oblim FROM oblim o " + "       WHERE o.id in (" + ids + ")  " +
-                     "       AND o.dat_stanja='" + day + "' " + "       AND o.OT_LIK=" + n + "   )" + dayAndRisk);
+                     "       AND o.dat_stanja='" + day + "' " + "       AND o.OT_LIK=" + n + "   )" +
+                     dayAndRisk);
         RunSaved(context, "1.", "_brisi.sql",
                  std::string("DELETE FROM oblim ") + " WHERE oblim.id in (" + ids + ")  " +
                      " AND oblim.dat_stanja='" + day + "' " + " AND oblim.OT_LIK=" + n);

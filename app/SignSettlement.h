@@ -18,11 +18,11 @@ struct TSignRow {
 
 //! What SpremenivBazivknt6 is called with for one positive row outweighed by non-positive rows.
 struct TSignSettlement {
-    std::string Ids;    //!< the consumed rows' OBLIM ids, joined by ","
+    std::string Ids;     //!< the consumed rows' OBLIM ids, joined by ","
     std::int64_t Id = 0; //!< the positive row
-    double Val = 0;     //!< its remaining (negative) amount
-    double Dom = 0;     //!< its remaining domestic amount
-    TDateTime Date = 0; //!< maturity of the row that tipped the balance
+    double Val = 0;      //!< its remaining (negative) amount
+    double Dom = 0;      //!< its remaining domestic amount
+    TDateTime Date = 0;  //!< maturity of the row that tipped the balance
 };
 
 //! The settlements of one group in the order they are to be written.

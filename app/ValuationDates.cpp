@@ -1,6 +1,7 @@
 // The dates of a position: opening, maturity, maturity of the deal and the next repricing, all as
-// date texts of the day alone: a source date with a time of day is taken by its day. A missing day (no purchase recorded, no value date) is the empty text, which the
-// writers store as NULL, rather than the zero day 30.12.1899.
+// date texts of the day alone: a source date with a time of day is taken by its day. A missing day (no
+// purchase recorded, no value date) is the empty text, which the writers store as NULL, rather than the zero
+// day 30.12.1899.
 #include "app/ValuationSteps.h"
 
 #include "app/DateColumn.h"

@@ -49,8 +49,8 @@ std::string ContractKey(const TValuationRow& row) {
     std::string key = row.SourceText("SFFIN") == "G"
                           ? FirstBytes(ContractText(row), 30)
                           : FirstBytes(ContractText(row) + row.SourceText("POSEL") +
-                                                TrimBlanksAndControls(row.SourceText("SFVPKRT")),
-                                            30);
+                                           TrimBlanksAndControls(row.SourceText("SFVPKRT")),
+                                       30);
     if (row.Row.IDPOG == 44229 || row.Row.IDPOG == 4790)
         key = std::to_string(row.Row.IDPOG);
     if (row.SourceText("GRUPIRAJ") == "D")

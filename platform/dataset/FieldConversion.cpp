@@ -143,7 +143,8 @@ std::int64_t TField::CheckedRange(std::int64_t value) const {
     if (DataType() != TFieldType::ftSmallint)
         return value;
     if (value < SHRT_MIN || value > SHRT_MAX)
-        throw EDatabaseError(DatabaseErrorText::OutOfRange(std::to_string(value), DisplayLabel(), SHRT_MIN, SHRT_MAX));
+        throw EDatabaseError(
+            DatabaseErrorText::OutOfRange(std::to_string(value), DisplayLabel(), SHRT_MIN, SHRT_MAX));
     return value;
 }
 

@@ -91,12 +91,11 @@ TDemoSecurity MakeSecurity(TDemoWorld& world, const TInstrument& instrument) {
 // fraction: a fixed bond half a percent more, a floating one its fixed part of the coupon. Taken
 // from the security id, so the random sequence, and with it every other row, stays as it was.
 double FixedRate(TDemoRandom& r, const TDemoSecurity& s) {
-    const bool fraction = s.percent && s.sfvp % 3 == 0;
     if (s.floating)
-        return fraction ? (s.sfvp % 2 == 0 ? 0.25 : 0.75) : 0;
+        return s.percent && s.sfvp % 3 == 0 ? (s.sfvp % 2 == 0 ? 0.25 : 0.75) : 0;
     if (!r.Chance(0.2))
         return 0;
-    return r.Between(1, 6) + (fraction ? 0.5 : 0);
+    return r.Between(1, 6) + (s.percent && s.sfvp % 2 == 1 ? 0.5 : 0);
 }
 
 void EmitSecurity(TDemoWorld& world, const TDemoSecurity& s) {

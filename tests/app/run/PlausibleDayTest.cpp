@@ -24,7 +24,8 @@ protected:
              "INSERT INTO VLT (SFVLT, KRT, IDBNK) VALUES ('999', 'ŠK', 'Šk')",
              "UPDATE ORG SET KNTORG = 'ŠČŽŠČ'",
              // An identity never reuses its values: this day's rows come after an old one past 2^31.
-             "INSERT INTO OBLIM (ID, ID_SEQ_OBLIM, DAT_STANJA, OT_LIK) VALUES (2147483653, 1, '01.01.2020', 0)"});
+             "INSERT INTO OBLIM (ID, ID_SEQ_OBLIM, DAT_STANJA, OT_LIK) VALUES (2147483653, 1, '01.01.2020', "
+             "0)"});
         SaleInTheReportMonth();
         TextsAndIds();
         DatesAndRates();
@@ -46,12 +47,22 @@ protected:
     void SaleInTheReportMonth() {
         Security(11, {{"SFVLTNMN", "'191'"}});
         Deal(1101, 11, "1100", 11, "V", "'05.03.2024'");
-        Book({.vp = 11, .idvp = "1100", .idpog = 11, .idmaster = "1101", .credit = "0", .debit = "10000.01",
+        Book({.vp = 11,
+              .idvp = "1100",
+              .idpog = 11,
+              .idmaster = "1101",
+              .credit = "0",
+              .debit = "10000.01",
               .currency = "HRK"});
         Security(12);
         Deal(1201, 12, "1200", 11, "A", "'01.02.2024'");
         Deal(1202, 12, "1200", 11, "V", "'05.03.2024'");
-        Book({.vp = 12, .idvp = "1200", .idpog = 11, .idmaster = "1201", .credit = "0.01", .day = "01.02.2024"});
+        Book({.vp = 12,
+              .idvp = "1200",
+              .idpog = 11,
+              .idmaster = "1201",
+              .credit = "0.01",
+              .day = "01.02.2024"});
         Book({.vp = 12, .idvp = "1200", .idpog = 11, .idmaster = "1202", .credit = "0", .debit = "68000"});
     }
 
@@ -90,16 +101,20 @@ protected:
         Security(17);
         for (int i = 0; i <= SignRows; ++i) {
             Deal(20000 + i, 17, "1700", 10, "A", "'05.03.2024'");
-            Book({.konto = 601, .vp = 17, .idvp = "1700", .idmaster = std::to_string(20000 + i),
-                  .credit = i == 0 ? "0" : "2", .debit = i == 0 ? "2000" : "0"});
+            Book({.konto = 601,
+                  .vp = 17,
+                  .idvp = "1700",
+                  .idmaster = std::to_string(20000 + i),
+                  .credit = i == 0 ? "0" : "2",
+                  .debit = i == 0 ? "2000" : "0"});
         }
     }
 
     std::string Of(int sfvp, const std::string& columns, int riskType) {
-        const Strings values =
-            Column("SELECT " + columns + " FROM OBLIM O, OBLIMD1 D WHERE O.ID_SEQ_OBLIM = D.ID_SEQ_OBLIM " +
-                   "AND O.OT_LIK = D.OT_LIK AND O.DAT_STANJA = D.DAT_STANJA AND O.SFVP = " +
-                   std::to_string(sfvp) + " AND O.OT_LIK = " + std::to_string(riskType));
+        const Strings values = Column(
+            "SELECT " + columns + " FROM OBLIM O, OBLIMD1 D WHERE O.ID_SEQ_OBLIM = D.ID_SEQ_OBLIM " +
+            "AND O.OT_LIK = D.OT_LIK AND O.DAT_STANJA = D.DAT_STANJA AND O.SFVP = " + std::to_string(sfvp) +
+            " AND O.OT_LIK = " + std::to_string(riskType));
         return values.size() == 1 ? values.front() : "rows: " + std::to_string(values.size());
     }
 
@@ -118,14 +133,16 @@ TEST_F(PlausibleDay, RunCompletesOnEveryRiskTypeWithTheValuesTheRulesGive) {
         EXPECT_EQ(Count("OBLIMD1", riskType), 10);
         EXPECT_EQ(Of(11, "D.ZNSDOMVAL || ':' || D.ECB_42", riskType), "1333.33:0");
         EXPECT_EQ(Of(12, "ROUND(D.ECB_42 / 1000000)", riskType), "680");
-        EXPECT_EQ(Of(13, "O.ID_KOM || '|' || O.POGODBA || '|' || O.VP_BORZNAOZN || '|' || D.ID_VAL || '|' || "
-                         "O.ID_REFE || '|' || O.SM",
+        EXPECT_EQ(Of(13,
+                     "O.ID_KOM || '|' || O.POGODBA || '|' || O.VP_BORZNAOZN || '|' || D.ID_VAL || '|' || "
+                     "O.ID_REFE || '|' || O.SM",
                      riskType),
                   "ABCDEFG|103000000000ČČČČČČČČČ|ČČČČČČČČČČČČČČČ|Šk|Služba za|ŠČŽŠČ");
         EXPECT_EQ(Of(14, "TO_CHAR(O.DAT_OTVORITVE, 'DD.MM.YYYY HH24:MI')", riskType), "01.02.2024 00:00");
-        EXPECT_EQ(Of(15, "TO_CHAR(O.DAT_OTVORITVE, 'DD.MM.YYYY HH24:MI') || '|' || "
-                         "TO_CHAR(O.DAT_ZAPADLOSTI, 'DD.MM.YYYY') || '|' || TO_CHAR(D.DAT_REPR, 'DD.MM.YYYY') || "
-                         "'|' || D.ECB_24 || '|' || D.REAL_OBRM || '|' || D.REFER_OBRM",
+        EXPECT_EQ(Of(15,
+                     "TO_CHAR(O.DAT_OTVORITVE, 'DD.MM.YYYY HH24:MI') || '|' || "
+                     "TO_CHAR(O.DAT_ZAPADLOSTI, 'DD.MM.YYYY') || '|' || TO_CHAR(D.DAT_REPR, 'DD.MM.YYYY') || "
+                     "'|' || D.ECB_24 || '|' || D.REAL_OBRM || '|' || D.REFER_OBRM",
                      riskType),
                   "01.01.2023 00:00|15.03.2030|01.01.2025|Č|.25|3.25");
         EXPECT_EQ(Of(16, "D.REAL_OBRM || '|' || D.REFER_OBRM", riskType), "2.75|0");

@@ -54,8 +54,8 @@ TEST_F(Dates, DebtSecurityWithoutCouponsHasNoDates) {
 TEST_F(Dates, DatesWithATimeOfDayAreTakenByTheirDay) {
     Bond({{"ZPDVP", "'15.03.2030'"}}, {{"REFOBM", "'6M EURIB'"}});
     Book({.idmaster = "500"});
-    Run({"UPDATE KPN SET PRVDAN = PRVDAN + 0.4375, ZDNDAN = ZDNDAN + 0.75", "UPDATE DOG SET DAN = DAN + 0.4375",
-         "UPDATE SFVP SET ZPDVP = ZPDVP + 0.4375"});
+    Run({"UPDATE KPN SET PRVDAN = PRVDAN + 0.4375, ZDNDAN = ZDNDAN + 0.75",
+         "UPDATE DOG SET DAN = DAN + 0.4375", "UPDATE SFVP SET ZPDVP = ZPDVP + 0.4375"});
     TOblimRow row = Value();
     Expect(row, "01.01.2023", "15.03.2030", "15.03.2030");
     EXPECT_EQ(row.DAT_REPR, "01.01.2025");

@@ -58,8 +58,13 @@ TEST_F(Identity, DealIdsPast32BitsReachTheContractKeyAndTheHoldingLookup) {
     for (const char* deal : {"2147483647", "2147483648", "999999999999"}) {
         Run({"DELETE FROM KNJIZBE", "DELETE FROM VPHST"});
         Book({.idvp = deal});
-        Insert("VPHST", {{"SFVP", "1"}, {"DAN", "'15.03.2024'"}, {"IDVP", deal}, {"IDPOG", "10"},
-                         {"SFSVP", "'L'"}, {"LOT", "7"}, {"GLVTCJNKP", "98.5"}});
+        Insert("VPHST", {{"SFVP", "1"},
+                         {"DAN", "'15.03.2024'"},
+                         {"IDVP", deal},
+                         {"IDPOG", "10"},
+                         {"SFSVP", "'L'"},
+                         {"LOT", "7"},
+                         {"GLVTCJNKP", "98.5"}});
         const TOblimRow row = Value();
         EXPECT_EQ(row.POGODBA, std::string("10") + deal + "OBV1");
         EXPECT_EQ(row.ZNSPNC, 98.5) << deal;

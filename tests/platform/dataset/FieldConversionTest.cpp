@@ -51,19 +51,22 @@ TEST_F(FieldConversion, IntegerTextMustBeADecimalNumberWithinRange) {
 }
 
 TEST_F(FieldConversion, IntegerFieldsHoldIdsOf64BitsAndNeverWrap) {
-    const std::pair<const char*, std::int64_t> fits[] = {
-        {"2147483648", 2147483648LL}, {"9223372036854775807", INT64_MAX}, {"-9223372036854775808", INT64_MIN}};
+    const std::pair<const char*, std::int64_t> fits[] = {{"2147483648", 2147483648LL},
+                                                         {"9223372036854775807", INT64_MAX},
+                                                         {"-9223372036854775808", INT64_MIN}};
     for (const auto& [text, value] : fits) {
         F("I").SetAsString(text);
         EXPECT_EQ(F("I").AsLargeInt(), value);
         EXPECT_EQ(F("I").AsString(), text);
     }
     F("I").SetAsLargeInt(2147483648LL);
-    EXPECT_EQ(ErrorOf<Exception>([&] { (void)F("I").AsInteger(); }), "'2147483648' is not a valid integer value");
+    EXPECT_EQ(ErrorOf<Exception>([&] { (void)F("I").AsInteger(); }),
+              "'2147483648' is not a valid integer value");
     F("F").SetAsFloat(3e9);
     EXPECT_EQ(F("F").AsLargeInt(), 3000000000LL);
     F("F").SetAsFloat(9223372036854775807.0); // the double is 2^63
-    EXPECT_EQ(ErrorOf<Exception>([&] { (void)F("F").AsLargeInt(); }), "'9,22337203685478E18' is not a valid integer value");
+    EXPECT_EQ(ErrorOf<Exception>([&] { (void)F("F").AsLargeInt(); }),
+              "'9,22337203685478E18' is not a valid integer value");
 }
 
 TEST_F(FieldConversion, FloatsFollowTheLocaleAndRoundTiesToEvenAsIntegers) {
