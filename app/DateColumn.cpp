@@ -3,6 +3,12 @@
 
 #include "platform/settings/DateText.h"
 
+#include <cmath>
+
+std::string DayText(const TField& field) {
+    return field.IsNull() ? std::string() : FormatShortDate(std::trunc(field.AsDateTime()));
+}
+
 void SetDateColumn(TField& field, const std::string& dayText) {
     const TDateTime day = dayText.empty() ? 0 : ParseShortDate(dayText);
     if (day == 0)

@@ -2,6 +2,7 @@
 // as the run always did; it is an integer, so no text from data reaches the statement.
 #include "app/DateLookups.h"
 
+#include "app/DateColumn.h"
 #include "app/LookupCycle.h"
 #include "platform/settings/DateText.h"
 #include "platform/settings/Exceptions.h"
@@ -11,7 +12,7 @@ namespace {
 std::string CouponBound(TOracleDataSet& dataSet, const std::string& text, int sfvp, const char* column) {
     return Reported(NapakaMessage(text), [&] {
         RunLookup(dataSet, text, {{"SFVP", TVariant::FromInteger(sfvp)}});
-        return dataSet.FieldByName(column).AsString();
+        return DayText(dataSet.FieldByName(column));
     });
 }
 
@@ -33,7 +34,7 @@ void RacunajSteviloDni(TRunContext& context, int sfvp) {
     }
 }
 
-TDateTime RacunajDanNKPMAX(TRunContext& context, int sfvp, int idpog) {
+TDateTime RacunajDanNKPMAX(TRunContext& context, int sfvp, std::int64_t idpog) {
     TOracleDataSet& qvphst = context.DM.Qvphst;
     const std::string text = std::string(" SELECT MAX(dannkp) DANNKP FROM VPHST ") + " WHERE DAN = :DAN " +
                              " AND SFVP= :SFVP " + " AND IDPOG = " + std::to_string(idpog);
@@ -49,7 +50,7 @@ std::string BeriNaslednjiKupon(TDM& dm, int sfvp, TDateTime day) {
                              " AND PRVDAN > :report_date   " + " ORDER BY PRVDAN ";
     return Reported(NapakaMessage(text), [&] {
         RunLookup(dm.Qkpn6, text, {{"SFVP", TVariant::FromInteger(sfvp)}, {"REPORT_DATE", DayValue(day)}});
-        return dm.Qkpn6.RecordCount() > 0 ? dm.Qkpn6.FieldByName("PRVDAN").AsString() : std::string();
+        return dm.Qkpn6.RecordCount() > 0 ? DayText(dm.Qkpn6.FieldByName("PRVDAN")) : std::string();
     });
 }
 
@@ -57,6 +58,6 @@ std::string BeriPrviDanZaINX(TDM& dm, TDateTime day) {
     const std::string text = std::string(" SELECT MAX(dan) DAN ") + " FROM inx " + " WHERE dan <= :PRVDAN ";
     return Reported(text, [&] {
         RunLookup(dm.INX1, text, {{"PRVDAN", TVariant::FromDateTime(day)}});
-        return dm.INX1.FieldByName("DAN").AsString();
+        return DayText(dm.INX1.FieldByName("DAN"));
     });
 }

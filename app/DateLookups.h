@@ -5,13 +5,14 @@
 
 #include "app/RunContext.h"
 
+#include <cstdint>
 #include <string>
 
 //! SteviloDni := days from the first coupon start to the last coupon end, 0 when there are none;
 //! leaves Qkpn2 on the first coupon start (PRVDAN).
 void RacunajSteviloDni(TRunContext& context, int sfvp);
 //! The latest purchase date of the holding on the report day; day 0 when it has none.
-TDateTime RacunajDanNKPMAX(TRunContext& context, int sfvp, int idpog);
+TDateTime RacunajDanNKPMAX(TRunContext& context, int sfvp, std::int64_t idpog);
 //! The first coupon start strictly after the day, as date text; empty after the last one.
 std::string BeriNaslednjiKupon(TDM& dm, int sfvp, TDateTime day);
 //! The latest day on or before the date with a value of any index, as date text; empty when none.

@@ -3,7 +3,7 @@
 
 #include "app/LookupCycle.h"
 
-double BeriLote(TRunContext& context, int sfvp, int idpog, int posel) {
+double BeriLote(TRunContext& context, int sfvp, std::int64_t idpog, std::int64_t posel) {
     TDM& dm = context.DM;
     const TVariant day = DayValue(context.ReportDay);
     context.GLVTCJNKP = 0;
@@ -38,7 +38,7 @@ bool JeVZdnhst(TDM& dm, const std::string& dayText, const std::string& sfdjv) {
     });
 }
 
-double BeriPNC(TRunContext& context, int idpog, int sfvp) {
+double BeriPNC(TRunContext& context, std::int64_t idpog, int sfvp) {
     TOracleDataSet& qdog = context.DM.Qdog;
     const TLookupVariables keys = {{"IDPOG", TVariant::FromInteger(idpog)},
                                    {"SFVP", TVariant::FromInteger(sfvp)}};

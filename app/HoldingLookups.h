@@ -5,16 +5,17 @@
 
 #include "app/RunContext.h"
 
+#include <cstdint>
 #include <string>
 
 //! Lots of the deal's holding on the report day (VPHST by deal); ZST := pledged lots of the
 //! contract's holding (VPSHST by contract), GLVTCJNKP := the deal holding's price; 0 when none.
-double BeriLote(TRunContext& context, int sfvp, int idpog, int posel);
+double BeriLote(TRunContext& context, int sfvp, std::int64_t idpog, std::int64_t posel);
 //! Whether the day has a closing record of kind "D" for the code.
 bool JeVZdnhst(TDM& dm, const std::string& dayText, const std::string& sfdjv);
 //! The average price of the contract's purchase deals; STEVILO_LOTOV and DOGZST := the deals'
 //! lots and pledged lots.
-double BeriPNC(TRunContext& context, int idpog, int sfvp);
+double BeriPNC(TRunContext& context, std::int64_t idpog, int sfvp);
 //! The report month's turnover of the current source row's deals of types "V" and "x" booked on
 //! the account labelled konto; 0 when none. The statement goes to A.SQL first.
-double BeriPodatke_V(TRunContext& context, int idpog, int vp1, const std::string& konto);
+double BeriPodatke_V(TRunContext& context, std::int64_t idpog, int vp1, const std::string& konto);

@@ -3,6 +3,7 @@
 // TRowOutput lives beside the window's TRunContext, so each window (and each test) has its own.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 //! One field per result-table column the valuation fills, named after that column, plus the
@@ -58,8 +59,8 @@ struct TOblimRow {
     // Auxiliary values of the source row.
     std::string VKNT;
     std::string SFGLVENT;
-    int IDPOG = 0;
-    double ZST = 0; //!< pledged lots of the holding
+    std::int64_t IDPOG = 0; //!< contract ids pass 2^31
+    double ZST = 0;         //!< pledged lots of the holding
     std::string OPKRTBNK;
     double DOGLOT = 0;
 };

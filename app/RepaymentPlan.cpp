@@ -72,12 +72,12 @@ TPlan LoadPlan(TDM& dm, TOblimRow& row, int sfvp, double lots) {
     });
 }
 
-void AppendPeriod(TDM& dm, const TRowOutput& output, int seq, const TPlan& plan, std::size_t k) {
+void AppendPeriod(TDM& dm, const TRowOutput& output, std::int64_t seq, const TPlan& plan, std::size_t k) {
     const TKupon& period = plan.Periods[k];
     const double outstandingAfter = k + 1 < plan.Periods.size() ? plan.Periods[k + 1].Outstanding : 0;
     TDataSet& q = dm.Qobliam;
     TNewRowGuard newRow(q);
-    q.FieldByName("ID_SEQ_OBLIM").SetAsInteger(seq);
+    q.FieldByName("ID_SEQ_OBLIM").SetAsLargeInt(seq);
     q.FieldByName("ID_VAL").SetAsString(plan.Currency);
     q.FieldByName("DATZAP").SetAsDateTime(period.DueDate);
     q.FieldByName("ZNSGL").SetAsFloat(RoundToCents(period.Principal));
@@ -99,7 +99,7 @@ double ObrestiObdobja(double rate, double lots, double nominal, double days, con
     return rate * lots * nominal * 0.01 * ((days + adjustment) / yearBasis);
 }
 
-void ZapisVrsticObliam(TDM& dm, TRowOutput& output, int seq, int sfvp, double lots) {
+void ZapisVrsticObliam(TDM& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots) {
     const TPlan plan = LoadPlan(dm, output.OblimRow, sfvp, lots);
     for (std::size_t k = 0; k < plan.Periods.size(); ++k)
         AppendPeriod(dm, output, seq, plan, k);

@@ -19,4 +19,4 @@ double ObrestiObdobja(double rate, double lots, double nominal, double days, con
 //! Loads the coupon plan of security sfvp and appends one OBLIAM row per period for OBLIM row seq
 //! holding lots; sets the output record's ZNESNOM to the nominal value. Writes nothing without
 //! coupons. A failed coupon read shows "Napaka:", a CR and the statement, and raises again.
-void ZapisVrsticObliam(TDM& dm, TRowOutput& output, int seq, int sfvp, double lots);
+void ZapisVrsticObliam(TDM& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots);

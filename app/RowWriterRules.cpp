@@ -8,7 +8,7 @@
 
 namespace {
 
-bool OneOf(int value, std::initializer_list<int> codes) {
+bool OneOf(std::int64_t value, std::initializer_list<std::int64_t> codes) {
     return std::find(codes.begin(), codes.end(), value) != codes.end();
 }
 
@@ -34,7 +34,7 @@ std::string LinKon(const std::string& sfglvent, const std::string& sfobr) {
     return isLinear ? "1" : "2";
 }
 
-std::string BanTrg(int idpog, const std::string& vknt, const std::string& sftpf) {
+std::string BanTrg(std::int64_t idpog, const std::string& vknt, const std::string& sftpf) {
     std::string code;
     if (OneOf(idpog, {60390, 60391, 64415, 64416, 66367}))
         code = "1";

@@ -5,6 +5,7 @@
 #include "app/DateColumn.h"
 #include "app/ExchangeCode.h"
 #include "app/NewRowGuard.h"
+#include "app/RejectedValue.h"
 #include "app/RowWriterRules.h"
 
 namespace {
@@ -21,11 +22,20 @@ void SetFloat(TDataSet& dataSet, const char* column, double value) {
     dataSet.FieldByName(column).SetAsFloat(value);
 }
 
-void SetInteger(TDataSet& dataSet, const char* column, int value) {
-    dataSet.FieldByName(column).SetAsInteger(value);
+void SetInteger(TDataSet& dataSet, const char* column, std::int64_t value) {
+    dataSet.FieldByName(column).SetAsLargeInt(value);
 }
 
-void SetOblimIdentity(TDataSet& q, const TOblimRow& row, int seq) {
+void PostRow(TNewRowGuard& newRow, TOracleDataSet& dataSet, const char* table, const TOblimRow& row,
+             std::int64_t seq) {
+    try {
+        newRow.Post();
+    } catch (const std::exception& error) {
+        RaiseRejected(error, dataSet, table, {seq, row.ID_KONTO, row.POGODBA});
+    }
+}
+
+void SetOblimIdentity(TDataSet& q, const TOblimRow& row, std::int64_t seq) {
     SetInteger(q, "ID_SEQ_OBLIM", seq);
     SetText(q, "ID_APLI", row.ID_APLI);
     SetDate(q, "DAT_STANJA", row.DAT_STANJA);
@@ -117,7 +127,7 @@ void SetD1Lots(TDataSet& q, TOblimRow& row, int riskType) {
 
 } // namespace
 
-void ZapisVrsticeOblim(TDM& dm, TRowOutput& output, int seq) {
+void ZapisVrsticeOblim(TDM& dm, TRowOutput& output, std::int64_t seq) {
     TOblimRow& row = output.OblimRow;
     TNewRowGuard newRow(dm.Qoblim);
     SetOblimIdentity(dm.Qoblim, row, seq);
@@ -128,10 +138,10 @@ void ZapisVrsticeOblim(TDM& dm, TRowOutput& output, int seq) {
     if (row.VKNT == "6")
         row.KODA_BORZE = "XXXX";
     SetText(dm.Qoblim, "KODA_BORZE", row.KODA_BORZE);
-    newRow.Post();
+    PostRow(newRow, dm.Qoblim, "OBLIM", row, seq);
 }
 
-void ZapisVrsticeOblimD1(TDM& dm, TRowOutput& output, int seq) {
+void ZapisVrsticeOblimD1(TDM& dm, TRowOutput& output, std::int64_t seq) {
     TOblimRow& row = output.OblimRow;
     TNewRowGuard newRow(dm.QOblimD1);
     SetInteger(dm.QOblimD1, "ID_SEQ_OBLIM", seq);
@@ -141,5 +151,5 @@ void ZapisVrsticeOblimD1(TDM& dm, TRowOutput& output, int seq) {
     SetD1Amounts(dm.QOblimD1, row);
     SetD1Classes(dm, row);
     SetD1Lots(dm.QOblimD1, row, output.RiskType);
-    newRow.Post();
+    PostRow(newRow, dm.QOblimD1, "OBLIMD1", row, seq);
 }

@@ -7,7 +7,7 @@
 #include "app/uDM.h"
 
 //! Appends and posts the OBLIM row of the output record, numbered seq.
-void ZapisVrsticeOblim(TDM& dm, TRowOutput& output, int seq);
+void ZapisVrsticeOblim(TDM& dm, TRowOutput& output, std::int64_t seq);
 
 //! Appends and posts the matching OBLIMD1 row, numbered seq.
-void ZapisVrsticeOblimD1(TDM& dm, TRowOutput& output, int seq);
+void ZapisVrsticeOblimD1(TDM& dm, TRowOutput& output, std::int64_t seq);

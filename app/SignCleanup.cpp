@@ -39,7 +39,7 @@ private:
 };
 
 TSignRow CurrentRow(TOracleDataSet& scan) {
-    return {scan.FieldByName("id").AsInteger(), scan.FieldByName("znsval").AsFloat(),
+    return {scan.FieldByName("id").AsLargeInt(), scan.FieldByName("znsval").AsFloat(),
             scan.FieldByName("znsdomval").AsFloat(), scan.FieldByName("dat_zapadlosti").AsDateTime()};
 }
 

@@ -8,10 +8,31 @@
 #include "platform/settings/DateText.h"
 #include "platform/settings/FloatText.h"
 
+#include <vector>
+
 namespace {
 
 std::string NumberText(double value) {
     return CommaToPoint(FloatToStr(value));
+}
+
+// The server takes at most 1,000 expressions in a list, so a long id list goes in several
+// statements of at most that many ids each; together they delete the same rows.
+constexpr std::size_t MaxListItems = 1000;
+
+std::vector<std::string> IdChunks(const std::string& ids) {
+    std::vector<std::string> chunks;
+    std::size_t start = 0, items = 0;
+    for (std::size_t i = 0; i <= ids.size(); ++i) {
+        if (i < ids.size() && ids[i] != ',')
+            continue;
+        if (++items == MaxListItems || i == ids.size()) {
+            chunks.push_back(ids.substr(start, i - start));
+            start = i + 1;
+            items = 0;
+        }
+    }
+    return chunks;
 }
 
 void RunSaved(TRunContext& context, const std::string& errorPrefix, const std::string& fileName,
@@ -32,14 +53,16 @@ void SpremenivBazivknt6(TRunContext& context, int otLik, const TSignSettlement& 
     const std::string day = FormatShortDate(context.ReportDay);
     const std::string n = std::to_string(otLik);
     const std::string dayAndRisk = "   AND d.dat_stanja='" + day + "' " + "   AND d.OT_LIK=" + n;
-    RunSaved(context, "1.", "_brisioblimd1.sql",
-             std::string("DELETE FROM oblimd1 d ") + " WHERE d.id_seq_oblim in " +
-                 "   ( SELECT o.id_seq_oblim FROM oblim o " + "       WHERE o.id in (" + settlement.Ids +
-                 ")  " + "       AND o.dat_stanja='" + day + "' " + "       AND o.OT_LIK=" + n + "   )" +
-                 dayAndRisk);
-    RunSaved(context, "1.", "_brisi.sql",
-             std::string("DELETE FROM oblim ") + " WHERE oblim.id in (" + settlement.Ids + ")  " +
-                 " AND oblim.dat_stanja='" + day + "' " + " AND oblim.OT_LIK=" + n);
+    for (const std::string& ids : IdChunks(settlement.Ids)) {
+        RunSaved(context, "1.", "_brisioblimd1.sql",
+                 std::string("DELETE FROM oblimd1 d ") + " WHERE d.id_seq_oblim in " +
+                     "   ( SELECT o.id_seq_oblim FROM oblim o " + "       WHERE o.id in (" + ids + ")  " +
+                     "       AND o.dat_stanja='" + day + "' " + "       AND o.OT_LIK=" + n + "   )" +
+                     dayAndRisk);
+        RunSaved(context, "1.", "_brisi.sql",
+                 std::string("DELETE FROM oblim ") + " WHERE oblim.id in (" + ids + ")  " +
+                     " AND oblim.dat_stanja='" + day + "' " + " AND oblim.OT_LIK=" + n);
+    }
     RunSaved(context, "2.", "_spremenioblimd1.sql",
              std::string("UPDATE oblimd1 d ") + " SET d.znsval=" + NumberText(settlement.Val) +
                  " ,   d.znsdomval=" + NumberText(settlement.Dom) + " ,   d.stevilo_lotov=" +

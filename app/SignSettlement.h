@@ -5,11 +5,12 @@
 
 #include "platform/settings/DateTime.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 struct TSignRow {
-    int Id = 0; //!< OBLIM.ID
+    std::int64_t Id = 0; //!< OBLIM.ID; the identity passes 2^31 in time
     double Znsval = 0;
     double Znsdomval = 0;
     TDateTime DatZapadlosti = 0;
@@ -17,11 +18,11 @@ struct TSignRow {
 
 //! What SpremenivBazivknt6 is called with for one positive row outweighed by non-positive rows.
 struct TSignSettlement {
-    std::string Ids;    //!< the consumed rows' OBLIM ids, joined by ","
-    int Id = 0;         //!< the positive row
-    double Val = 0;     //!< its remaining (negative) amount
-    double Dom = 0;     //!< its remaining domestic amount
-    TDateTime Date = 0; //!< maturity of the row that tipped the balance
+    std::string Ids;     //!< the consumed rows' OBLIM ids, joined by ","
+    std::int64_t Id = 0; //!< the positive row
+    double Val = 0;      //!< its remaining (negative) amount
+    double Dom = 0;      //!< its remaining domestic amount
+    TDateTime Date = 0;  //!< maturity of the row that tipped the balance
 };
 
 //! The settlements of one group in the order they are to be written.

@@ -8,7 +8,7 @@ namespace {
 
 void ZapisNacrtaPozicije(TRunContext& context, TRowOutput& output, const std::string& progress) {
     TOracleDataSet& oblim = context.DM.Qoblim;
-    const int idSeqOblim = oblim.FieldByName("ID_SEQ_OBLIM").AsInteger();
+    const std::int64_t idSeqOblim = oblim.FieldByName("ID_SEQ_OBLIM").AsLargeInt();
     const int sfvp = oblim.FieldByName("SFVP").AsInteger();
     output.OblimRow.STEVILO_LOTOV = oblim.FieldByName("STEVILO_LOTOV").AsFloat();
     context.Labels->ShowSporocilo(progress);

@@ -8,7 +8,7 @@
 void ZapisPozicij(TRunContext& context, TRowOutput& output, int rowCount) {
     TOracleDataSet& q1 = context.DM.Q1;
     const std::string ofCount = " / " + std::to_string(rowCount) + "  oblim ";
-    int seq = 0;
+    std::int64_t seq = 0;
     q1.First();
     for (int i = 1; !q1.Eof(); ++i, q1.Next()) {
         context.Labels->ShowSporocilo(std::to_string(i) + ofCount);

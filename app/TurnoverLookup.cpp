@@ -57,7 +57,7 @@ TVariant DealOfSourceRow(TDM& dm) {
 
 } // namespace
 
-double BeriPodatke_V(TRunContext& context, int idpog, int vp1, const std::string& konto) {
+double BeriPodatke_V(TRunContext& context, std::int64_t idpog, int vp1, const std::string& konto) {
     TDM& dm = context.DM;
     const std::string text = TurnoverStatement(context.ReportDay);
     return Reported(text, [&] {

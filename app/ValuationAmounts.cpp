@@ -9,6 +9,12 @@
 
 #include <cmath>
 
+namespace {
+
+constexpr double HalfCent = 0.005;
+
+} // namespace
+
 void ValueAmounts(TValuationRow& row) {
     TOblimRow& out = row.Row;
     // The source balance is credit minus debit; the position is its opposite.
@@ -29,7 +35,7 @@ void ValueAmounts(TValuationRow& row) {
 
 void CountLots(TValuationRow& row) {
     TOblimRow& out = row.Row;
-    out.STEVILO_LOTOV = BeriLote(row.Context, out.SFVP, out.IDPOG, row.SourceInteger("POSEL"));
+    out.STEVILO_LOTOV = BeriLote(row.Context, out.SFVP, out.IDPOG, row.SourceId("POSEL"));
     out.ZST = row.Context.ZST;
     // An unclosed day has no holdings of its own yet: the deals' lot sum stands in.
     if (!JeVZdnhst(row.Context.DM, row.ReportDayText(), "L"))
@@ -40,7 +46,9 @@ double TurnoverShare(const TValuationRow& row) {
     if (!row.IsSecurityAccount() || row.SourceText("SFTPF") != "H")
         return 0;
     const double divisor = row.Row.ZNSDOMVAL * (-1) + row.MesecniPromet;
-    if (divisor == 0)
+    // The domestic amount is rounded to cents and the converted turnover is not: a divisor under
+    // half a cent is a zero amount left as a residue, not a share worth millions of percent.
+    if (std::fabs(divisor) < HalfCent)
         return 0;
     const double share = (row.MesecniPromet * 100) / divisor;
     return std::isfinite(share) ? share : 0;

@@ -1,8 +1,10 @@
 // The dates of a position: opening, maturity, maturity of the deal and the next repricing, all as
-// date texts. A missing day (no purchase recorded, no value date) is the empty text, which the
-// writers store as NULL, rather than the zero day 30.12.1899.
+// date texts of the day alone: a source date with a time of day is taken by its day. A missing day (no
+// purchase recorded, no value date) is the empty text, which the writers store as NULL, rather than the zero
+// day 30.12.1899.
 #include "app/ValuationSteps.h"
 
+#include "app/DateColumn.h"
 #include "app/DateLookups.h"
 #include "platform/settings/DateText.h"
 #include "platform/settings/TextUtils.h"
@@ -15,7 +17,7 @@ std::string DateTextOrEmpty(TDateTime day) {
 
 // The end of the coupon period holding the report day; empty when there is none.
 std::string CouponEnd(const TValuationRow& row) {
-    return FirstCharacters(TrimBlanksAndControls(row.CouponText("ZDNDAN")), 10);
+    return row.CouponDay("ZDNDAN");
 }
 
 } // namespace
@@ -24,17 +26,16 @@ std::string FirstMaturityDate(const TValuationRow& row) {
     // A deal-account row takes its dates from the value date, after the opening date is known.
     if (!row.IsSecurityAccount())
         return "";
-    const std::string maturity = TrimBlanksAndControls(row.SourceText("ZPDVP"));
-    return maturity.empty() ? CouponEnd(row) : FirstCharacters(maturity, 10);
+    const std::string maturity = row.SourceDay("ZPDVP");
+    return maturity.empty() ? CouponEnd(row) : maturity;
 }
 
 std::string OpeningDate(const TValuationRow& row) {
     std::string day;
     if (row.IsSecurityAccount())
-        day = row.DolzniskiVP ? row.Context.DM.Qkpn2.FieldByName("PRVDAN").AsString()
-                              : row.SourceText("DOGDAN");
+        day = row.DolzniskiVP ? DayText(row.Context.DM.Qkpn2.FieldByName("PRVDAN")) : row.SourceDay("DOGDAN");
     else if (row.IsDealAccount())
-        day = row.SourceText("DOGDAN");
+        day = row.SourceDay("DOGDAN");
     if (row.HasFixedContract())
         day = row.ReportDayText();
     if (row.SFLST == "L" && row.IsSecurityAccount())

@@ -23,7 +23,7 @@ void CopySourceValues(TValuationRow& row) {
     out.SFVP = row.SourceInteger("SFVP");
     out.ISIN = row.SourceText("ISIN");
     out.SFGLVENT = row.SourceText("SFGLVENT");
-    out.IDPOG = row.SourceInteger("IDPOG");
+    out.IDPOG = row.SourceId("IDPOG");
     out.ZNESNOM = row.SourceFloat("GLVNMN");
     out.VP_BORZNAOZN = row.SourceText("SFVPKRT");
     out.ID_STO = row.SourceText("TIPPST");
@@ -34,12 +34,12 @@ std::string CounterpartyCode(const TValuationRow& row) {
     std::string code;
     // The issuer's code keeps its blanks: the reporting side matches it as stored.
     if (row.IsSecurityAccount())
-        code = FirstCharacters(row.SourceText("CLIENT_NO"), 8);
+        code = FirstBytes(row.SourceText("CLIENT_NO"), 8);
     else if (row.IsDealAccount())
-        code = FirstCharacters(TrimBlanksAndControls(row.Row.OPKRTBNK), 8);
+        code = FirstBytes(TrimBlanksAndControls(row.Row.OPKRTBNK), 8);
     if (row.HasFixedContract()) {
         char fixed[16];
-        std::snprintf(fixed, sizeof fixed, "%8.8d", row.Row.IDPOG);
+        std::snprintf(fixed, sizeof fixed, "%8.8lld", static_cast<long long>(row.Row.IDPOG));
         code = fixed;
     }
     return code;
@@ -47,20 +47,20 @@ std::string CounterpartyCode(const TValuationRow& row) {
 
 std::string ContractKey(const TValuationRow& row) {
     std::string key = row.SourceText("SFFIN") == "G"
-                          ? FirstCharacters(ContractText(row), 30)
-                          : FirstCharacters(ContractText(row) + row.SourceText("POSEL") +
-                                                TrimBlanksAndControls(row.SourceText("SFVPKRT")),
-                                            30);
+                          ? FirstBytes(ContractText(row), 30)
+                          : FirstBytes(ContractText(row) + row.SourceText("POSEL") +
+                                           TrimBlanksAndControls(row.SourceText("SFVPKRT")),
+                                       30);
     if (row.Row.IDPOG == 44229 || row.Row.IDPOG == 4790)
         key = std::to_string(row.Row.IDPOG);
     if (row.SourceText("GRUPIRAJ") == "D")
-        key = FirstCharacters(ContractText(row), 30);
+        key = FirstBytes(ContractText(row), 30);
     return key;
 }
 
 void FillAccountAndCurrency(TValuationRow& row) {
-    row.Row.ID_KONTO = FirstCharacters(TrimBlanksAndControls(row.SourceText("KONTO")), 8);
-    row.Row.ID_VAL = FirstCharacters(TrimBlanksAndControls(row.SourceText("VLTIDBNK")), 3);
+    row.Row.ID_KONTO = FirstBytes(TrimBlanksAndControls(row.SourceText("KONTO")), 8);
+    row.Row.ID_VAL = FirstBytes(TrimBlanksAndControls(row.SourceText("VLTIDBNK")), 3);
 }
 
 void FillReferenceFields(TValuationRow& row) {
@@ -68,7 +68,7 @@ void FillReferenceFields(TValuationRow& row) {
     out.DAT_STANJA = row.ReportDayText();
     out.SM = row.SourceText("KNTORG");
     out.ID_APLI = "34";
-    out.ID_REFE = FirstCharacters(row.Context.Referent, 10);
+    out.ID_REFE = FirstBytes(row.Context.Referent, 10);
     out.DAT_VPISA = FormatShortDate(Today());
 }
 

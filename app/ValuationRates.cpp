@@ -34,7 +34,7 @@ std::string TermCode(const TValuationRow& row) {
         if (days >= 0) {
             char text[16];
             std::snprintf(text, sizeof text, "%2.2d", BeriEcb014(row.Context.DM, days));
-            code = FirstCharacters(text, 2);
+            code = FirstBytes(text, 2);
         } else {
             code = "01";
         }
@@ -80,7 +80,7 @@ std::string TermBandCode(const TValuationRow& row) {
 }
 
 std::string ReferenceRateCode(const TValuationRow& row) {
-    return row.IsSecurityAccount() ? FirstCharacters(row.CouponText("REFOBM"), 2) : "";
+    return row.IsSecurityAccount() ? FirstBytes(row.CouponText("REFOBM"), 2) : "";
 }
 
 std::string DebtCode(const TValuationRow& row) {

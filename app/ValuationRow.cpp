@@ -2,6 +2,7 @@
 // the datasets, so the extraction's lower-case second branch reads the same.
 #include "app/ValuationRow.h"
 
+#include "app/DateColumn.h"
 #include "platform/settings/DateText.h"
 
 std::string TValuationRow::SourceText(const char* column) const {
@@ -12,12 +13,24 @@ int TValuationRow::SourceInteger(const char* column) const {
     return Context.DM.Q1.FieldByName(column).AsInteger();
 }
 
+std::int64_t TValuationRow::SourceId(const char* column) const {
+    return Context.DM.Q1.FieldByName(column).AsLargeInt();
+}
+
 double TValuationRow::SourceFloat(const char* column) const {
     return Context.DM.Q1.FieldByName(column).AsFloat();
 }
 
 TDateTime TValuationRow::SourceDate(const char* column) const {
     return Context.DM.Q1.FieldByName(column).AsDateTime();
+}
+
+std::string TValuationRow::SourceDay(const char* column) const {
+    return DayText(Context.DM.Q1.FieldByName(column));
+}
+
+std::string TValuationRow::CouponDay(const char* column) const {
+    return DayText(Context.DM.Qkpn.FieldByName(column));
 }
 
 std::string TValuationRow::CouponText(const char* column) const {

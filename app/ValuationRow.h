@@ -6,6 +6,7 @@
 #include "app/OblimRow.h"
 #include "app/RunContext.h"
 
+#include <cstdint>
 #include <string>
 
 class TValuationRow {
@@ -24,13 +25,18 @@ public:
     // Columns of the source row (Q1), NULL read as "", 0 or day 0.
     std::string SourceText(const char* column) const;
     int SourceInteger(const char* column) const;
+    //! An id or count: 64 bits, a value beyond them raises the conversion error naming it.
+    std::int64_t SourceId(const char* column) const;
     double SourceFloat(const char* column) const;
     TDateTime SourceDate(const char* column) const;
+    //! A date column as the day's short-date text, whatever time of day it carries; "" when NULL.
+    std::string SourceDay(const char* column) const;
 
     // Columns of the current coupon period (Qkpn), NULL read as "" or 0.
     std::string CouponText(const char* column) const;
     int CouponInteger(const char* column) const;
     double CouponFloat(const char* column) const;
+    std::string CouponDay(const char* column) const;
 
     //! The report day as the locale's short date.
     std::string ReportDayText() const;

@@ -30,6 +30,12 @@ inline TVariant DecodeExternalValue(const TExternalValue& value, bool convertCRL
     const char* chars = reinterpret_cast<const char*>(value.Data);
     switch (value.Type) {
     case SQLT_INT: {
+        // Columns fetch 4 bytes, integer variables hold 8.
+        if (value.Capacity >= sizeof(std::int64_t)) {
+            std::int64_t number;
+            std::memcpy(&number, value.Data, sizeof number);
+            return TVariant::FromInteger(number);
+        }
         std::int32_t number;
         std::memcpy(&number, value.Data, sizeof number);
         return TVariant::FromInteger(number);

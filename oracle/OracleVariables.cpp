@@ -8,7 +8,9 @@
 #include "platform/settings/DateText.h"
 #include "platform/settings/Exceptions.h"
 #include "platform/settings/FloatText.h"
+#include "platform/settings/TextUtils.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -41,7 +43,7 @@ int DeclaredElementSize(const std::string& name, int type) {
     case otLongRaw:
         return 0;
     case otInteger:
-        return 4;
+        return 8; // ids and counts pass 2^31
     case otFloat:
         return 8;
     case otString:
@@ -67,19 +69,28 @@ double NumberOf(const TVariant& value) {
     throw Exception("not a number");
 }
 
-std::int32_t IntegerOf(const TVariant& value) {
+// A number that does not fit an integer variable; the message names it.
+struct EIntegerRange : std::exception {};
+
+// A number beyond 64 bits is refused, never wrapped.
+std::int64_t IntegerOf(const TVariant& value) {
+    if (value.Kind() == TVarKind::Integer)
+        return value.Integer();
     if (value.Kind() == TVarKind::Text) {
-        size_t used = 0;
-        const long long parsed = std::stoll(value.Text(), &used);
-        if (used != value.Text().size())
+        std::int64_t parsed = 0;
+        const std::string& text = value.Text();
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+        if (error == std::errc::result_out_of_range)
+            throw EIntegerRange();
+        if (text.empty() || error != std::errc() || end != text.data() + text.size())
             throw Exception("not an integer");
-        return static_cast<std::int32_t>(parsed);
+        return parsed;
     }
-    const double number = std::nearbyint(NumberOf(value)); // ties to even, as variant conversion does
-    if (number < std::numeric_limits<std::int32_t>::min() ||
-        number > std::numeric_limits<std::int32_t>::max())
-        throw Exception("out of range");
-    return static_cast<std::int32_t>(number);
+    // Ties to even, as variant conversion does; 2^63 is the first double beyond the range.
+    const double number = std::nearbyint(NumberOf(value));
+    if (!(number >= -9223372036854775808.0 && number < 9223372036854775808.0))
+        throw EIntegerRange();
+    return static_cast<std::int64_t>(number);
 }
 
 TDateTime DateOf(const TVariant& value) {
@@ -111,7 +122,7 @@ void StoreConverted(TVariableData& variable, const TVariant& value, const TConve
         std::string text = TextValue(value);
         if (rules.ConvertCRLF)
             text = RemoveCarriageReturns(text);
-        text.resize(std::min<size_t>(text.size(), static_cast<size_t>(variable.ElementSize - 1)));
+        text = FirstBytes(text, static_cast<size_t>(variable.ElementSize - 1));
         variable.Buffer.assign(static_cast<size_t>(variable.ElementSize), 0);
         std::memcpy(variable.Buffer.data(), text.data(), text.size());
         variable.Indicator = OCI_IND_NOTNULL;
@@ -182,10 +193,13 @@ void StoreVariableValue(TVariableData& variable, const TVariant& value, const TC
         StoreWhole(variable, TextValue(value));
         return;
     }
+    const std::string error = "Variant conversion error for variable " + variable.Name;
     try {
         StoreConverted(variable, value, rules);
+    } catch (const EIntegerRange&) {
+        throw Exception(error + ": " + TextValue(value) + " does not fit a 64-bit integer");
     } catch (const std::exception&) {
-        throw Exception("Variant conversion error for variable " + variable.Name);
+        throw Exception(error);
     }
 }
 

@@ -87,7 +87,7 @@ CREATE TABLE SFVP (
     ZPDVP            DATE,
     SFVLP            VARCHAR2(10),
     SFVLTNMN         VARCHAR2(3),
-    FIXOBR           VARCHAR2(1),
+    FIXOBR           NUMBER,
     SFODP            VARCHAR2(10),
     DANODP           DATE,
     TIPPST           VARCHAR2(10),

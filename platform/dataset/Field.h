@@ -94,9 +94,14 @@ public:
     //! (Exception "'abc' is not a valid integer value" and the like); a value outside a small
     //! integer's range raises EDatabaseError.
     void SetAsString(std::string_view text);
-    //! The value as integer (floats rounded, ties to even); NULL gives 0.
+    //! The value as integer (floats rounded, ties to even); NULL gives 0. A value beyond 32 bits
+    //! raises the conversion error naming it.
     int AsInteger() const;
     void SetAsInteger(int value);
+    //! The value as 64-bit integer, for ids and counts; a value beyond 64 bits raises the
+    //! conversion error naming it.
+    std::int64_t AsLargeInt() const;
+    void SetAsLargeInt(std::int64_t value);
     //! The value as float; NULL gives 0.
     double AsFloat() const;
     void SetAsFloat(double value);

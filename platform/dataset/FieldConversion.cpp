@@ -18,8 +18,8 @@
 namespace {
 
 constexpr std::string_view CurrencyFormat = "#,##0.00";
-// Doubles beyond this cannot be converted to a 64-bit integer.
-constexpr double IntegerLimit = 9.2e18;
+// 2^63: the first double beyond a 64-bit integer.
+constexpr double IntegerLimit = 9223372036854775808.0;
 
 std::string_view TrimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
@@ -28,12 +28,13 @@ std::string_view TrimBlanks(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// A decimal 32-bit integer with optional sign and surrounding blanks.
+// A decimal 64-bit integer with optional sign and surrounding blanks; a number beyond the range
+// is refused, never wrapped.
 std::int64_t ParseInteger(std::string_view text) {
     std::string_view digits = TrimBlanks(text);
     if (!digits.empty() && digits.front() == '+')
         digits.remove_prefix(1);
-    std::int32_t value = 0;
+    std::int64_t value = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (digits.empty() || error != std::errc() || end != digits.data() + digits.size())
         throw Exception(DatabaseErrorText::InvalidInteger(text));
@@ -49,9 +50,9 @@ TDateTime ParseTime(const std::string& text) {
     }
 }
 
-// Cuts a UTF-8 text after maxChars characters, never inside a character.
-std::string Truncated(const std::string& text, int maxChars) {
-    return maxChars <= 0 ? text : FirstCharacters(text, static_cast<size_t>(maxChars));
+// A field's size counts bytes, as the column it stands for does; the cut never splits a character.
+std::string Truncated(const std::string& text, int maxBytes) {
+    return maxBytes <= 0 ? text : FirstBytes(text, static_cast<size_t>(maxBytes));
 }
 
 double TimePart(TDateTime value) {
@@ -101,7 +102,7 @@ std::int64_t TField::IntegerOf(const TVariant& value) const {
     default: {
         // Ties go to even, as the platform's rounding of amounts does.
         const double rounded = std::nearbyint(NumberOf(value));
-        if (!(std::fabs(rounded) < IntegerLimit))
+        if (!(rounded >= -IntegerLimit && rounded < IntegerLimit))
             throw Exception(DatabaseErrorText::InvalidInteger(TextOf(value)));
         return static_cast<std::int64_t>(rounded);
     }
@@ -139,11 +140,11 @@ TBytes TField::BytesOf(const TVariant& value) const {
 }
 
 std::int64_t TField::CheckedRange(std::int64_t value) const {
-    const bool small = DataType() == TFieldType::ftSmallint;
-    const long long min = small ? SHRT_MIN : INT_MIN;
-    const long long max = small ? SHRT_MAX : INT_MAX;
-    if (value < min || value > max)
-        throw EDatabaseError(DatabaseErrorText::OutOfRange(std::to_string(value), DisplayLabel(), min, max));
+    if (DataType() != TFieldType::ftSmallint)
+        return value;
+    if (value < SHRT_MIN || value > SHRT_MAX)
+        throw EDatabaseError(
+            DatabaseErrorText::OutOfRange(std::to_string(value), DisplayLabel(), SHRT_MIN, SHRT_MAX));
     return value;
 }
 
@@ -163,6 +164,14 @@ int TField::AsInteger() const {
 }
 
 void TField::SetAsInteger(int value) {
+    SetValue(TVariant::FromInteger(value));
+}
+
+std::int64_t TField::AsLargeInt() const {
+    return IntegerOf(Value());
+}
+
+void TField::SetAsLargeInt(std::int64_t value) {
     SetValue(TVariant::FromInteger(value));
 }
 

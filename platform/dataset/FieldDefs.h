@@ -12,7 +12,7 @@
 struct TFieldDef {
     std::string Name;      //!< field name, unique within the dataset (case-insensitive)
     TFieldType DataType;   //!< data type
-    int Size = 0;          //!< characters of a text type; 0 = unlimited
+    int Size = 0;          //!< bytes of a text type; 0 = unlimited
     bool Required = false; //!< Post refuses the record while this field is NULL
 };
 

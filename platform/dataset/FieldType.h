@@ -4,11 +4,11 @@
 
 //! The data type of a field; decides how its value is stored and converted.
 enum class TFieldType {
-    ftString,     //!< text up to Size characters
-    ftFixedChar,  //!< blank-padded text of Size characters
-    ftWideString, //!< national-character text up to Size characters
+    ftString,     //!< text up to Size bytes, cut at a whole character
+    ftFixedChar,  //!< blank-padded text of Size bytes
+    ftWideString, //!< national-character text up to Size bytes
     ftSmallint,   //!< 16-bit integer
-    ftInteger,    //!< 32-bit integer
+    ftInteger,    //!< 64-bit integer (ids and counts may pass 2^31)
     ftFloat,      //!< double
     ftCurrency,   //!< double shown as money
     ftDate,       //!< TDateTime, date part only

@@ -53,3 +53,12 @@ std::string FirstCharacters(std::string_view utf8, std::size_t count) {
             return std::string(utf8.substr(0, i));
     return std::string(utf8);
 }
+
+std::string FirstBytes(std::string_view utf8, std::size_t maxBytes) {
+    if (utf8.size() <= maxBytes)
+        return std::string(utf8);
+    std::size_t end = maxBytes;
+    while (end > 0 && !StartsCharacter(utf8[end]))
+        --end;
+    return std::string(utf8.substr(0, end));
+}

@@ -16,3 +16,6 @@ std::string TrimBlanksAndControls(std::string_view text);
 std::size_t CharacterCount(std::string_view utf8);
 //! The first count characters of a UTF-8 text, never half a character; the whole text when shorter.
 std::string FirstCharacters(std::string_view utf8, std::size_t count);
+//! The longest start of a UTF-8 text that fits in maxBytes bytes without cutting a character: a
+//! column of n bytes takes it whole.
+std::string FirstBytes(std::string_view utf8, std::size_t maxBytes);

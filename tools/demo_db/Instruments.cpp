@@ -87,13 +87,21 @@ TDemoSecurity MakeSecurity(TDemoWorld& world, const TInstrument& instrument) {
     return s;
 }
 
+// FIXOBR: a fixed rate the back office set by hand, else 0. Some bonds quoted in percent carry a
+// fraction: a fixed bond half a percent more, a floating one its fixed part of the coupon. Taken
+// from the security id, so the random sequence, and with it every other row, stays as it was.
+double FixedRate(TDemoRandom& r, const TDemoSecurity& s) {
+    if (s.floating)
+        return s.percent && s.sfvp % 3 == 0 ? (s.sfvp % 2 == 0 ? 0.25 : 0.75) : 0;
+    if (!r.Chance(0.2))
+        return 0;
+    return r.Between(1, 6) + (s.percent && s.sfvp % 2 == 1 ? 0.5 : 0);
+}
+
 void EmitSecurity(TDemoWorld& world, const TDemoSecurity& s) {
     TDemoRandom& r = world.random;
     const bool callable = s.IsDebt() && r.Chance(0.1);
-    // FIXOBR holds one digit: a fixed rate the back office set by hand in whole percent, else "0".
-    const TDemoValue fixobr =
-        !s.IsDebt() ? TDemoValue{}
-                    : Text(!s.floating && r.Chance(0.2) ? std::to_string(r.Between(1, 6)) : "0");
+    const TDemoValue fixobr = s.IsDebt() ? Amount(FixedRate(r, s)) : TDemoValue{};
     const TDemoValue maturity =
         s.maturity > 0 && !(s.lst == 'D' && r.Chance(0.08)) ? Day(s.maturity) : TDemoValue{};
     world.Emit("SFVP",

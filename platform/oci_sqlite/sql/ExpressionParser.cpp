@@ -6,6 +6,9 @@
 namespace orasql {
 namespace {
 
+// The tested operand comes first in an IN expression's arguments, then the list.
+constexpr std::size_t MaxInListExpressions = 1000;
+
 ExprPtr MakeBinary(std::string op, ExprPtr left, ExprPtr right) {
     auto e = MakeExpr(ExprKind::Binary, std::move(op), left->offset);
     e->args.push_back(std::move(left));
@@ -96,9 +99,13 @@ ExprPtr ParserCore::ParseComparison() {
             if (PeekWord("SELECT") || PeekWord("WITH")) {
                 e->subquery = ParseQuery();
             } else {
-                do
+                do {
+                    // Oracle refuses a list longer than 1,000 expressions; so does the engine, so
+                    // that no statement works here that the server would refuse.
+                    if (e->args.size() > MaxInListExpressions)
+                        Fail(1795, "maximum number of expressions in a list is 1000");
                     e->args.push_back(ParseExpr());
-                while (AcceptSymbol(","));
+                } while (AcceptSymbol(","));
             }
             ExpectSymbol(")", 907, "missing right parenthesis");
             left = std::move(e);

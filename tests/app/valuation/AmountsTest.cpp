@@ -3,6 +3,8 @@
 // without a rate, and the share of the month's sale turnover.
 #include "ValuationFixture.h"
 
+#include "app/ValuationSteps.h"
+
 namespace {
 
 using valuationtest::TBooking;
@@ -110,6 +112,21 @@ TEST_F(TurnoverShare, ZeroDivisorGivesZero) {
     const TOblimRow row = Value();
     EXPECT_EQ(row.ZNSDOMVAL, 20);
     EXPECT_EQ(row.ECB_42, 0);
+}
+
+TEST_F(TurnoverShare, DivisorUnderHalfACentIsAZeroAmount) {
+    ValueLiteralRow({{"SFTPF", "'H'"}});
+    const struct {
+        double turnover, domestic, share;
+    } cases[] = {{0.0049, 0, 0}, {-0.0049, 0, 0}, {0.005, 0, 100}, {-0.005, 0, 100}, {20, -80, 20}};
+    for (const auto& c : cases) {
+        TOblimRow out;
+        out.VKNT = "1";
+        out.ZNSDOMVAL = c.domestic;
+        TValuationRow row(*Context, out);
+        row.MesecniPromet = c.turnover;
+        EXPECT_DOUBLE_EQ(::TurnoverShare(row), c.share) << c.turnover;
+    }
 }
 
 TEST_F(TurnoverShare, OtherCounterpartyKindsGetZeroAlsoAfterAShare) {

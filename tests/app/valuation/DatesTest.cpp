@@ -51,6 +51,19 @@ TEST_F(Dates, DebtSecurityWithoutCouponsHasNoDates) {
     Expect(Value(), "", "", "");
 }
 
+TEST_F(Dates, DatesWithATimeOfDayAreTakenByTheirDay) {
+    Bond({{"ZPDVP", "'15.03.2030'"}}, {{"REFOBM", "'6M EURIB'"}});
+    Book({.idmaster = "500"});
+    Run({"UPDATE KPN SET PRVDAN = PRVDAN + 0.4375, ZDNDAN = ZDNDAN + 0.75",
+         "UPDATE DOG SET DAN = DAN + 0.4375", "UPDATE SFVP SET ZPDVP = ZPDVP + 0.4375"});
+    TOblimRow row = Value();
+    Expect(row, "01.01.2023", "15.03.2030", "15.03.2030");
+    EXPECT_EQ(row.DAT_REPR, "01.01.2025");
+    EXPECT_EQ(row.ECB_22, "1");
+    Run({"DELETE FROM SIF WHERE SIF = 'D'", "UPDATE SFVP SET ZPDVP = NULL"});
+    Expect(Value(), "01.02.2024", "31.12.2024", "31.12.2024");
+}
+
 TEST_F(Dates, UnregisteredDebtClassOpensOnItsDealDate) {
     Run({"DELETE FROM SIF WHERE SIF = 'D'"});
     Bond({{"ZPDVP", "'15.03.2030'"}});

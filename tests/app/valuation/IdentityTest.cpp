@@ -42,11 +42,33 @@ TEST_F(Identity, SecurityAccountTakesTheIssuerCodeUntrimmedAndCut) {
     EXPECT_EQ(Value().ID_KOM, "  ISS000");
 }
 
-TEST_F(Identity, IssuerCodeIsCutAtWholeCharacters) {
-    Run({"UPDATE OSB SET KRTBNK = 'ČŽŠČŽŠČŽŠ' WHERE SFOSB = 1"});
+TEST_F(Identity, IssuerCodeIsCutToWholeCharactersWithinTheColumnsEightBytes) {
     Security(1);
     Book({});
-    EXPECT_EQ(Value().ID_KOM, "ČŽŠČŽŠČŽ");
+    const std::pair<const char*, const char*> cases[] = {
+        {"ČŽŠČŽŠČŽŠ", "ČŽŠČ"}, {"ABCDEFGČX", "ABCDEFG"}, {"ABCDEFGHČ", "ABCDEFGH"}, {"ABCDEFČ", "ABCDEFČ"}};
+    for (const auto& [issuer, code] : cases) {
+        Run({std::string("UPDATE OSB SET KRTBNK = '") + issuer + "' WHERE SFOSB = 1"});
+        EXPECT_EQ(Value().ID_KOM, code) << issuer;
+    }
+}
+
+TEST_F(Identity, DealIdsPast32BitsReachTheContractKeyAndTheHoldingLookup) {
+    Security(1);
+    for (const char* deal : {"2147483647", "2147483648", "999999999999"}) {
+        Run({"DELETE FROM KNJIZBE", "DELETE FROM VPHST"});
+        Book({.idvp = deal});
+        Insert("VPHST", {{"SFVP", "1"},
+                         {"DAN", "'15.03.2024'"},
+                         {"IDVP", deal},
+                         {"IDPOG", "10"},
+                         {"SFSVP", "'L'"},
+                         {"LOT", "7"},
+                         {"GLVTCJNKP", "98.5"}});
+        const TOblimRow row = Value();
+        EXPECT_EQ(row.POGODBA, std::string("10") + deal + "OBV1");
+        EXPECT_EQ(row.ZNSPNC, 98.5) << deal;
+    }
 }
 
 TEST_F(Identity, DealAccountTakesTheCounterpartyCodeTrimmed) {

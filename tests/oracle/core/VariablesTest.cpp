@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <utility>
+
 namespace {
 
 using TPlaces = std::vector<std::pair<std::string, int>>;
@@ -138,6 +141,31 @@ TEST(VariableConversionTest, NumbersConvertToTheVariableType) {
     EXPECT_EQ(query.VariableValue("f").Float(), 3.0);
     query.AssignVariable("i", TVariant::FromText("42"));
     EXPECT_EQ(query.VariableValue("i").Integer(), 42);
+}
+
+TEST(VariableConversionTest, IntegerVariablesHold64BitIdsAndRefuseWhatDoesNotFit) {
+    TOracleQuery query;
+    query.AddVariable("i", otType::otInteger);
+    const std::pair<TVariant, std::int64_t> fits[] = {{TVariant::FromText("4294967297"), 4294967297LL},
+                                                      {TVariant::FromText("2147483648"), 2147483648LL},
+                                                      {TVariant::FromInteger(INT64_MAX), INT64_MAX},
+                                                      {TVariant::FromFloat(3e9), 3000000000LL}};
+    for (const auto& [value, stored] : fits) {
+        query.AssignVariable("i", value);
+        EXPECT_EQ(query.VariableValue("i").Integer(), stored);
+    }
+    const auto message = [&](const TVariant& value) {
+        try {
+            query.AssignVariable("i", value);
+        } catch (const Exception& e) {
+            return std::string(e.what());
+        }
+        return std::string();
+    };
+    EXPECT_EQ(message(TVariant::FromText("9223372036854775808")),
+              "Variant conversion error for variable :I: 9223372036854775808 does not fit a 64-bit integer");
+    EXPECT_EQ(message(TVariant::FromFloat(1e19)),
+              "Variant conversion error for variable :I: 1E19 does not fit a 64-bit integer");
 }
 
 TEST(VariableConversionTest, LongRawTakesBytesOnly) {

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <utility>
+
 namespace {
 
 class FieldConversion : public ::testing::Test {
@@ -38,13 +41,32 @@ TEST_F(FieldConversion, IntegerTextMustBeADecimalNumberWithinRange) {
 
     EXPECT_EQ(ErrorOf<Exception>([&] { F("I").SetAsString("12a"); }), "'12a' is not a valid integer value");
     EXPECT_EQ(ErrorOf<Exception>([&] { F("I").SetAsString("1,5"); }), "'1,5' is not a valid integer value");
-    EXPECT_EQ(ErrorOf<Exception>([&] { F("I").SetAsString("99999999999"); }),
-              "'99999999999' is not a valid integer value");
+    EXPECT_EQ(ErrorOf<Exception>([&] { F("I").SetAsString("9223372036854775808"); }),
+              "'9223372036854775808' is not a valid integer value");
     EXPECT_EQ(F("I").AsInteger(), -42) << "a failed conversion keeps the value";
 
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { F("SI").SetAsInteger(40000); }),
               "40000 is not a valid value for field 'SI'. The allowed range is -32768 to 32767");
     EXPECT_TRUE(F("SI").IsNull());
+}
+
+TEST_F(FieldConversion, IntegerFieldsHoldIdsOf64BitsAndNeverWrap) {
+    const std::pair<const char*, std::int64_t> fits[] = {{"2147483648", 2147483648LL},
+                                                         {"9223372036854775807", INT64_MAX},
+                                                         {"-9223372036854775808", INT64_MIN}};
+    for (const auto& [text, value] : fits) {
+        F("I").SetAsString(text);
+        EXPECT_EQ(F("I").AsLargeInt(), value);
+        EXPECT_EQ(F("I").AsString(), text);
+    }
+    F("I").SetAsLargeInt(2147483648LL);
+    EXPECT_EQ(ErrorOf<Exception>([&] { (void)F("I").AsInteger(); }),
+              "'2147483648' is not a valid integer value");
+    F("F").SetAsFloat(3e9);
+    EXPECT_EQ(F("F").AsLargeInt(), 3000000000LL);
+    F("F").SetAsFloat(9223372036854775807.0); // the double is 2^63
+    EXPECT_EQ(ErrorOf<Exception>([&] { (void)F("F").AsLargeInt(); }),
+              "'9,22337203685478E18' is not a valid integer value");
 }
 
 TEST_F(FieldConversion, FloatsFollowTheLocaleAndRoundTiesToEvenAsIntegers) {
@@ -109,9 +131,13 @@ TEST_F(FieldConversion, EmptyTextAndClearStoreNull) {
     EXPECT_EQ(F("D").DisplayText(), "");
 }
 
-TEST_F(FieldConversion, TextLongerThanTheSizeIsCutAtACharacter) {
-    F("S").SetAsString("ČŠŽabcd");
-    EXPECT_EQ(F("S").AsString(), "ČŠŽab");
+TEST_F(FieldConversion, TextLongerThanTheSizeIsCutToWholeCharactersWithinItsBytes) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"ČŠŽabcd", "ČŠ"}, {"abcdČ", "abcd"}, {"abcŽ", "abcŽ"}, {"abcdef", "abcde"}};
+    for (const auto& [text, stored] : cases) {
+        F("S").SetAsString(text);
+        EXPECT_EQ(F("S").AsString(), stored) << text;
+    }
 }
 
 TEST_F(FieldConversion, BlobsHoldBytesAndRefuseNumbers) {

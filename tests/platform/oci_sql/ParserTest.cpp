@@ -182,3 +182,15 @@ TEST(Parser, WithClauseAndRowLimits) {
     EXPECT_EQ(ErrorOf("with a as select 1 from dual select * from a").second,
               "ORA-00906: missing left parenthesis");
 }
+
+TEST(Parser, InListsTakeAtMostAThousandExpressions) {
+    const auto statement = [](int items) {
+        std::string sql = "delete from t where id in (1";
+        for (int i = 2; i <= items; ++i)
+            sql += "," + std::to_string(i);
+        return sql + ")";
+    };
+    EXPECT_NO_THROW(ParseStatement(statement(1000)));
+    EXPECT_EQ(ErrorOf(statement(1001)).second, "ORA-01795: maximum number of expressions in a list is 1000");
+    EXPECT_NO_THROW(ParseStatement("delete from t where id in (select id from u)"));
+}

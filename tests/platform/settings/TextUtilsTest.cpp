@@ -23,3 +23,27 @@ TEST(TextUtils, CutCountsWholeCharacters) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(TextUtils, ByteCutKeepsWholeCharactersWithinTheLimit) {
+    const struct {
+        const char* text;
+        std::size_t bytes;
+        const char* cut;
+    } cases[] = {
+        {"ABCDEFGH", 8, "ABCDEFGH"},
+        {"ABCDEFGHI", 8, "ABCDEFGH"},
+        {"ABCDEFGČ", 8, "ABCDEFG"}, // Č takes bytes 8 and 9
+        {"ABCDEFČ", 8, "ABCDEFČ"},  // Č ends on byte 8
+        {"ČŽŠČŽŠČŽŠČ", 8, "ČŽŠČ"},
+        {"A€𝄞", 5, "A€"},
+        {"A€𝄞", 8, "A€𝄞"},
+        {"Č", 1, ""},
+        {"", 3, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FirstBytes(c.text, c.bytes), c.cut) << c.text << " in " << c.bytes;
+}
+
+} // namespace

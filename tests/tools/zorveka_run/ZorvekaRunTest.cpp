@@ -120,4 +120,24 @@ TEST_F(ZorvekaRunTest, ErrorInTheRunStopsItWithItsText) {
     EXPECT_EQ(run.Errors.find("Status: "), std::string::npos) << run.Errors;
 }
 
+TEST_F(ZorvekaRunTest, ValueNoColumnCanHoldEndsTheRunNamingPositionColumnAndValue) {
+    {
+        TOracleSession session;
+        LogOnEngine(session, kEngine, Folder + "demo.db", "demo", "demo");
+        TOracleQuery update;
+        update.SetSession(&session);
+        // REAL_OBRM holds six integer digits; a percent-quoted bond takes its fixed rate from FIXOBR.
+        update.SetSQLText("UPDATE SFVP SET FIXOBR = 1234567");
+        update.Execute();
+        session.Commit();
+    }
+    const TRun run = RunProgram(Logon("demo") + " --day " + Day + " --risk 1");
+    ASSERT_EQ(run.Status, 1) << run.Errors;
+    std::string lastLine = run.Errors.substr(0, run.Errors.find_last_not_of('\n') + 1);
+    lastLine = lastLine.substr(lastLine.find_last_of('\n') + 1);
+    EXPECT_EQ(lastLine.rfind("Pozicija ", 0), 0u) << run.Errors;
+    for (const char* part : {", konto ", ", pogodba ", ": OBLIMD1.REAL_OBRM = 1234567: ORA-01438: "})
+        EXPECT_NE(lastLine.find(part), std::string::npos) << part << " in " << lastLine;
+}
+
 } // namespace
