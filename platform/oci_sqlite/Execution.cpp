@@ -59,8 +59,7 @@ ExecutionResult RunChange(Session& session, const Translation& t, const BindSet&
         }
         result.lastRow = session.lastChangedRow().Get();
     } catch (...) {
-        transaction.AfterFailedStatement();
-        throw;
+        transaction.RethrowFailure();
     }
     return result;
 }

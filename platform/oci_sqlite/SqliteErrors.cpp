@@ -109,6 +109,11 @@ EngineError ConstraintError(sqlite3* db, int rc, const std::string& message, con
     return ora::Internal(message);
 }
 
+std::string FileName(sqlite3* db) {
+    const char* name = db ? sqlite3_db_filename(db, "main") : nullptr;
+    return name ? name : "";
+}
+
 } // namespace
 
 void ThrowSqliteError(sqlite3* db, int rc, const ErrorContext& context) {
@@ -119,6 +124,10 @@ void ThrowSqliteError(sqlite3* db, int rc, const ErrorContext& context) {
         throw EngineError(std::atoi(message.c_str() + 4), message);
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
         throw ora::ResourceBusy();
+    if (rc == SQLITE_IOERR_READ || rc == SQLITE_IOERR_SHORT_READ)
+        throw ora::ReadFailed(FileName(db), sqlite3_errstr(rc));
+    if (primary == SQLITE_FULL || primary == SQLITE_IOERR)
+        throw ora::WriteFailed(FileName(db), sqlite3_errstr(rc));
     if (primary == SQLITE_CONSTRAINT)
         throw ConstraintError(db, rc, message, context);
     if (StartsWith(message, "no such table: "))

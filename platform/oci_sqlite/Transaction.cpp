@@ -21,7 +21,35 @@ std::string SqliteSavepointName(const std::string& upperName) {
 }
 } // namespace
 
+bool Transaction::LostBySqlite() const {
+    return active_ && sqlite3_get_autocommit(db_);
+}
+
+void Transaction::ForgetLost() {
+    active_ = false;
+    changed_ = false;
+    savepoints_.clear();
+    afterRollback_();
+}
+
+void Transaction::RethrowFailure() {
+    if (LostBySqlite()) {
+        ForgetLost();
+        try {
+            throw;
+        } catch (const EngineError& e) {
+            throw ora::TransactionRolledBack(e.what());
+        }
+    }
+    EndIfNothingChanged();
+    throw;
+}
+
 void Transaction::BeginIfNeeded() {
+    if (LostBySqlite()) { // never go on outside a transaction as if inside one
+        ForgetLost();
+        throw ora::TransactionRolledBack("");
+    }
     if (active_)
         return;
     cursors_->DetachAll();
@@ -34,14 +62,40 @@ void Transaction::EndSqliteTransaction(const char* sql) {
     if (!active_)
         return;
     cursors_->DetachAll();
-    Exec(db_, sql);
+    if (!sqlite3_get_autocommit(db_)) // SQLite may have rolled back already after a failed write
+        Exec(db_, sql);
     active_ = false;
     changed_ = false;
 }
 
 void Transaction::Commit() {
-    EndSqliteTransaction("COMMIT");
+    if (LostBySqlite()) {
+        ForgetLost();
+        throw ora::TransactionRolledBack("");
+    }
+    try {
+        EndSqliteTransaction("COMMIT");
+    } catch (...) {
+        RethrowFailure(); // a commit that did not happen leaves the transaction open, or says it is gone
+    }
     savepoints_.clear();
+}
+
+void Transaction::Lock(int waitMs) {
+    if (active_) {
+        changed_ = true; // holds the lock it has until the transaction ends
+        return;
+    }
+    if (waitMs >= 0)
+        sqlite3_busy_timeout(db_, waitMs);
+    try {
+        BeginIfNeeded();
+    } catch (...) {
+        sqlite3_busy_timeout(db_, BusyTimeoutMs());
+        throw;
+    }
+    sqlite3_busy_timeout(db_, BusyTimeoutMs());
+    changed_ = true;
 }
 
 void Transaction::Rollback() {

@@ -28,8 +28,13 @@ public:
     void Rollback();
     void Savepoint(const std::string& name);
     void RollbackTo(const std::string& name);
-    // After a failed statement: a transaction that changed nothing yet ends, releasing the lock.
-    void AfterFailedStatement() { EndIfNothingChanged(); }
+    // Called in the catch block of a failed statement; rethrows. A transaction that changed nothing
+    // yet ends, releasing the lock. When SQLite undid the whole transaction under the statement (a
+    // full disk, an I/O error), the session's transaction ends too and the error says so (ORA-02091).
+    [[noreturn]] void RethrowFailure();
+    // Takes the write lock now and keeps it until commit or rollback, as SELECT ... FOR UPDATE does.
+    // waitMs < 0 waits as long as any writer waits; 0 does not wait (NOWAIT).
+    void Lock(int waitMs);
     // A transaction that changed nothing ends; its savepoints stay valid, since they all stand at
     // its start, where the next change begins again.
     void EndIfNothingChanged();
@@ -42,6 +47,8 @@ private:
         bool afterChanges = false;
     };
     void EndSqliteTransaction(const char* sql);
+    bool LostBySqlite() const;
+    void ForgetLost();
     sqlite3* db_;
     std::shared_ptr<OpenCursors> cursors_;
     std::function<void()> afterRollback_;
