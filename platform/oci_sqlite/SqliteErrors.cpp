@@ -136,6 +136,11 @@ void ThrowSqliteError(sqlite3* db, int rc, const ErrorContext& context) {
         throw ora::InvalidIdentifier(Upper(After(message, "no such column: ")));
     if (message.find("already exists") != std::string::npos)
         throw ora::NameInUse();
+    // SQLite parses less nesting than the engine's own parser lets through.
+    if (message == "parser stack overflow" || StartsWith(message, "Expression tree is too large"))
+        throw ora::NestingTooDeep();
+    if (primary == SQLITE_TOOBIG)
+        throw ora::ConcatenationTooLong();
     if (message.find("syntax error") != std::string::npos || StartsWith(message, "incomplete input"))
         throw ora::InvalidSql();
     throw ora::Internal(message);

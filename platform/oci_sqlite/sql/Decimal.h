@@ -14,7 +14,7 @@ class Decimal {
 public:
     Decimal() = default;
     static Decimal FromInt(int64_t v);
-    static Decimal FromDouble(double v);
+    static Decimal FromDouble(double v); // ORA-01426 for infinity, NaN and Overflows()
     // Oracle's implicit conversion of text: blanks around, sign, digits, point, exponent.
     static std::optional<Decimal> Parse(std::string_view text);
 
@@ -30,6 +30,8 @@ public:
     Decimal Round(int places) const; // half away from zero
     Decimal Trunc(int places) const;
     int IntegerDigits() const; // digits before the decimal point (0 for |x| < 1)
+    bool Overflows() const { return IntegerDigits() > 126; } // beyond NUMBER's range: |x| >= 1e126
+    const Decimal& InRange() const;                         // ORA-01426 when it Overflows()
 
     bool IsInteger() const { return exponent_ >= 0; }
     bool FitsInt64() const;
