@@ -69,6 +69,8 @@ ExecutionResult RunQuery(Session& session, const std::shared_ptr<const Translati
     const Translation& t = *translation;
     if (t.sqlite.size() != 1)
         throw ora::InvalidSql();
+    if (t.forUpdate && !describeOnly)
+        session.transaction().Lock(t.lockWaitSeconds < 0 ? -1 : t.lockWaitSeconds * 1000);
     StatementLease lease = session.statements().Borrow(t.sqlite.front());
     if (!describeOnly)
         BindParameters(lease.get(), binds, 0, t.returningRowidBind);

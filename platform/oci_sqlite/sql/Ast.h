@@ -92,6 +92,7 @@ struct Query {
     std::vector<std::string> setOps; // between cores: "UNION", "UNION ALL", "MINUS", "INTERSECT"
     std::vector<OrderItem> orderBy;
     bool forUpdate = false;
+    int lockWaitSeconds = -1; // FOR UPDATE: -1 waits as long as writers do, 0 NOWAIT, n WAIT n
 };
 
 struct InsertStmt {

@@ -105,7 +105,15 @@ QueryPtr ParserCore::ParseQuery() {
                 ParseExpr();
             while (AcceptSymbol(","));
         }
-        AcceptWord("NOWAIT");
+        if (AcceptWord("NOWAIT")) {
+            q->lockWaitSeconds = 0;
+        } else if (AcceptWord("WAIT")) {
+            const Token& t = Peek();
+            if (t.kind != TokenKind::Number || t.text.size() > 6 ||
+                t.text.find_first_not_of("0123456789") != std::string::npos)
+                Fail(30005, "missing or invalid WAIT interval");
+            q->lockWaitSeconds = std::stoi(Advance().text);
+        }
     }
     return q;
 }

@@ -57,6 +57,8 @@ void TranslateInto(Translation& t, Statement& statement, std::string_view text, 
                        Set(t, StatementType::Select, kSelect);
                        t.sqlite.push_back(emitter.EmitQuery(*q));
                        t.columns = emitter.ResultColumns();
+                       t.forUpdate = q->forUpdate;
+                       t.lockWaitSeconds = q->lockWaitSeconds;
                    },
                    [&](InsertStmt& s) {
                        Set(t, StatementType::Insert, kInsert);
