@@ -137,4 +137,8 @@ EngineError NestingTooDeep() {
     return Make(36, "maximum number of recursive SQL levels (32) exceeded");
 }
 
+EngineError NotADatabase(const std::string& path) {
+    return Make(1122, "database file " + path + " failed verification check");
+}
+
 } // namespace ocisqlite::ora

@@ -61,6 +61,7 @@ EngineError AccountLocked();
 EngineError NumericOverflow();
 EngineError ConcatenationTooLong();
 EngineError NestingTooDeep();
+EngineError NotADatabase(const std::string& path);
 } // namespace ora
 
 } // namespace ocisqlite

@@ -96,6 +96,31 @@ void RunDdl(Session& session, const Translation& t, const BindSet& binds) {
     transaction.Commit();
 }
 
+// Users other than oneself are the administrator's to manage, as with Oracle's ALTER USER privilege.
+void RequireAdministrator(Session& session) {
+    if (!session.users().IsAdministrator(session.user()))
+        throw ora::InsufficientPrivileges();
+}
+
+void RunUserAction(Session& session, const Translation& t) {
+    UserCatalog& users = session.users();
+    const std::string user = Arg(t, "user");
+    if (t.action != Action::AlterUserPassword || UpperCase(user) != session.user())
+        RequireAdministrator(session);
+    switch (t.action) {
+    case Action::CreateUser:
+        return users.CreateUser(user, Arg(t, "password"));
+    case Action::AlterUserPassword:
+        return users.SetPassword(user, Arg(t, "password"));
+    case Action::AlterUserExpire:
+        return users.Expire(user);
+    case Action::AlterUserGrace:
+        return users.StartGrace(user, static_cast<int>(IntArg(t, "days", kDefaultGraceDays)));
+    default:
+        return users.SetLocked(user, Arg(t, "lock") == "1");
+    }
+}
+
 void RunAction(Session& session, const Translation& t) {
     Transaction& transaction = session.transaction();
     switch (t.action) {
@@ -121,17 +146,13 @@ void RunAction(Session& session, const Translation& t) {
     transaction.Commit(); // the rest are DDL
     switch (t.action) {
     case Action::CreateUser:
-        session.users().CreateUser(Arg(t, "user"), Arg(t, "password"));
-        return;
     case Action::AlterUserPassword:
-        session.users().SetPassword(Arg(t, "user"), Arg(t, "password"));
-        return;
     case Action::AlterUserExpire:
-        session.users().Expire(Arg(t, "user"));
-        return;
     case Action::AlterUserGrace:
-        session.users().StartGrace(Arg(t, "user"), static_cast<int>(IntArg(t, "days", kDefaultGraceDays)));
-        return;
+    case Action::AlterUserAccount:
+        return RunUserAction(session, t);
+    case Action::Grant: // the engine keeps no privileges; ignoring a REVOKE would mislead
+        throw ora::Unimplemented();
     case Action::CreateSequence:
         session.catalog().CreateSequence(Arg(t, "name"), IntArg(t, "start", 1), IntArg(t, "increment", 1));
         return;

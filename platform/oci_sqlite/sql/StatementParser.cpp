@@ -71,10 +71,9 @@ Statement ParserCore::ParseTopLevel() {
         return s;
     }
     if (AcceptWord("GRANT") || AcceptWord("REVOKE")) {
-        // Privileges have no meaning in a one-user file; accepted so that schema scripts run as they are.
         while (!AtEnd())
             Advance();
-        return MakeEngine(Action::RunSqlite, StatementType::Unknown, 0);
+        return MakeEngine(Action::Grant, StatementType::Unknown, 0);
     }
     Fail(900, "invalid SQL statement");
 }

@@ -106,7 +106,8 @@ void TranslateInto(Translation& t, Statement& statement, std::string_view text, 
                        const bool ddl = s.action == Action::CreateUser ||
                                         s.action == Action::AlterUserPassword ||
                                         s.action == Action::AlterUserExpire ||
-                                        s.action == Action::AlterUserGrace || s.functionCode == 0;
+                                        s.action == Action::AlterUserGrace ||
+                                        s.action == Action::AlterUserAccount || s.action == Action::Grant;
                        Set(t, s.type, s.functionCode == 0 ? kGrant : s.functionCode, s.action, ddl);
                        t.args = s.args;
                    },

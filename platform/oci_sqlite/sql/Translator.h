@@ -38,6 +38,8 @@ enum class Action {
     AlterUserPassword,
     AlterUserExpire,
     AlterUserGrace,
+    AlterUserAccount, // args "lock": "1" locks, "0" unlocks
+    Grant,            // GRANT and REVOKE
     CreateSequence,
     DropSequence,
     CreateProcedure,
