@@ -30,8 +30,17 @@ void Exec(sqlite3* db, const char* sql) {
 
 int BusyTimeoutMs() {
     const char* text = std::getenv("OCISQLITE_BUSY_TIMEOUT_MS");
-    const int value = text ? std::atoi(text) : 0;
-    return value > 0 ? value : 5000;
+    if (!text)
+        return 5000;
+    // A wait of 0 or less, or a typo, must not quietly become the default wait.
+    char* end = nullptr;
+    errno = 0;
+    const long value = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || errno != 0 || value <= 0 || value > 3600000)
+        throw ora::Make(2097, std::string("parameter cannot be modified because specified value is invalid\n"
+                                          "OCISQLITE_BUSY_TIMEOUT_MS=") +
+                                  text + ": milliseconds from 1 to 3600000 are needed");
+    return static_cast<int>(value);
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include "OciClient.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -96,3 +97,15 @@ TEST(OciDatabaseFiles, DatabaseFilesAreTheOwnersAlone) {
 }
 
 } // namespace
+
+TEST(OciDatabaseFiles, UnusableLockWaitIsRefusedWithAMessage) {
+    const std::string path = CreateTestDatabase("wait");
+    for (const char* value : {"0", "-1", "soon", "5s"}) {
+        setenv("OCISQLITE_BUSY_TIMEOUT_MS", value, 1);
+        Client client;
+        const OciStatus status = client.Logon(path);
+        EXPECT_EQ(status.code, 2097) << value;
+        EXPECT_NE(status.text.find(std::string("OCISQLITE_BUSY_TIMEOUT_MS=") + value), std::string::npos);
+    }
+    unsetenv("OCISQLITE_BUSY_TIMEOUT_MS");
+}
