@@ -107,3 +107,23 @@ TEST_F(ConsoleRunTest, FailedLogonAndMissingArgumentsEndWithStatusTwo) {
     const int usage = std::system((std::string(ZORVEKA_SQL_EXE) + " 2>/dev/null").c_str());
     EXPECT_EQ(WEXITSTATUS(usage), 2);
 }
+
+TEST_F(ConsoleRunTest, ControlCharactersInValuesAreEscaped) {
+    const TRun run = RunScript("select 'a\tb' as t, 'line\none' as n, '\x1b[31mred\\' as e from dual;\n");
+    EXPECT_EQ(run.Out, "T\tN\tE\na\\tb\tline\\r\\none\t\\x1b[31mred\\\\\n") << run.Errors;
+}
+
+TEST_F(ConsoleRunTest, UnknownOrRepeatedSettingsAreUsageErrors) {
+    for (const std::string& settings : {std::string("OCIDL=/x.so"), std::string("OCIDLL=/y.so")}) {
+        const TRun run = RunScript("select 1 as one from dual;\n", settings);
+        EXPECT_EQ(run.Status, 2) << settings;
+        EXPECT_EQ(run.Out, "") << settings;
+    }
+}
+
+TEST_F(ConsoleRunTest, ExpiredPasswordIsReportedWithItsText) {
+    RunScript("create user clerk identified by pw;\nalter user clerk password expire;\n");
+    const TRun run = RunScript("select 1 as one from dual;\n", "", "clerk/pw@" + Database);
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_NE(run.Errors.find("ORA-28001: the password has expired"), std::string::npos) << run.Errors;
+}
