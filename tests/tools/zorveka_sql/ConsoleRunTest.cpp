@@ -127,3 +127,14 @@ TEST_F(ConsoleRunTest, ExpiredPasswordIsReportedWithItsText) {
     EXPECT_EQ(run.Status, 2);
     EXPECT_NE(run.Errors.find("ORA-28001: the password has expired"), std::string::npos) << run.Errors;
 }
+
+TEST_F(ConsoleRunTest, ConfigurationFolderThatCannotBeExaminedDoesNotHideTheError) {
+    const char* saved = std::getenv("XDG_CONFIG_HOME");
+    const std::string before = saved ? saved : "";
+    setenv("XDG_CONFIG_HOME", (Folder + "/" + std::string(300, 'n')).c_str(), 1);
+    const TRun run = RunScript("select * from missing;\nselect 1 as one from dual;\n");
+    saved ? setenv("XDG_CONFIG_HOME", before.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Errors.rfind("ORA-00942: ", 0), 0u) << run.Errors;
+    EXPECT_EQ(run.Out, "ONE\n1\n");
+}
