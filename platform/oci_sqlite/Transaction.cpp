@@ -82,20 +82,18 @@ void Transaction::Commit() {
 }
 
 void Transaction::Lock(int waitMs) {
-    if (active_) {
-        changed_ = true; // holds the lock it has until the transaction ends
-        return;
+    if (!active_) {
+        const int usual = BusyTimeoutMs();
+        sqlite3_busy_timeout(db_, waitMs >= 0 ? waitMs : usual);
+        try {
+            BeginIfNeeded();
+        } catch (...) {
+            sqlite3_busy_timeout(db_, usual);
+            throw;
+        }
+        sqlite3_busy_timeout(db_, usual);
     }
-    if (waitMs >= 0)
-        sqlite3_busy_timeout(db_, waitMs);
-    try {
-        BeginIfNeeded();
-    } catch (...) {
-        sqlite3_busy_timeout(db_, BusyTimeoutMs());
-        throw;
-    }
-    sqlite3_busy_timeout(db_, BusyTimeoutMs());
-    changed_ = true;
+    changed_ = true; // the lock stays until the transaction ends, changes or not
 }
 
 void Transaction::Rollback() {
