@@ -75,7 +75,8 @@ void UserCatalog::StartGrace(const std::string& user, int days) {
 }
 
 void UserCatalog::AddAccountColumns() {
-    if (SqliteStatement(db_, "SELECT 1 FROM pragma_table_info('ocisqlite_users') WHERE name = 'locked'").Step())
+    if (SqliteStatement(db_, "SELECT 1 FROM pragma_table_info('ocisqlite_users') WHERE name = 'locked'")
+            .Step())
         return;
     Exec(db_, "BEGIN IMMEDIATE");
     try {
@@ -117,6 +118,16 @@ void UserCatalog::CountFailedLogon(const std::string& name) {
     }
 }
 
+// Not written while another session holds the lock long: the logon goes on, the count with it.
+void UserCatalog::ForgetFailedLogons(const std::string& name) {
+    try {
+        SqliteStatement(db_, "UPDATE ocisqlite_users SET failed_logons = 0 WHERE name = ?1")
+            .Bind(1, name)
+            .Run();
+    } catch (const EngineError&) {
+    }
+}
+
 LogonResult UserCatalog::CheckLogon(const std::string& user, const std::string& password) {
     AddAccountColumns();
     const std::string name = UpperCase(user);
@@ -138,7 +149,7 @@ LogonResult UserCatalog::CheckLogon(const std::string& user, const std::string& 
         throw ora::InvalidLogon();
     }
     if (query.Int(6) != 0)
-        SqliteStatement(db_, "UPDATE ocisqlite_users SET failed_logons = 0 WHERE name = ?1").Bind(1, name).Run();
+        ForgetFailedLogons(name);
     if (query.Int(3) != 0)
         throw ora::PasswordExpired();
     LogonResult result;

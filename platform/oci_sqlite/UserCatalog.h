@@ -34,6 +34,7 @@ public:
 private:
     void AddAccountColumns(); // files made before accounts could lock
     void CountFailedLogon(const std::string& name);
+    void ForgetFailedLogons(const std::string& name);
     void RequireUser(const std::string& user) const;
     sqlite3* db_;
 };

@@ -31,7 +31,7 @@ public:
     Decimal Trunc(int places) const;
     int IntegerDigits() const; // digits before the decimal point (0 for |x| < 1)
     bool Overflows() const { return IntegerDigits() > 126; } // beyond NUMBER's range: |x| >= 1e126
-    const Decimal& InRange() const;                         // ORA-01426 when it Overflows()
+    const Decimal& InRange() const;                          // ORA-01426 when it Overflows()
 
     bool IsInteger() const { return exponent_ >= 0; }
     bool FitsInt64() const;

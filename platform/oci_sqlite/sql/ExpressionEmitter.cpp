@@ -284,7 +284,8 @@ SqlType AdditiveType(const std::string& op, SqlType l, SqlType r) {
 } // namespace
 
 Emitted SqliteEmitter::Arithmetic(const std::string& op, const Emitted& l, const Emitted& r) {
-    return Make(std::string(op == "*" ? "ora_mul(" : "ora_div(") + l.sql + ", " + r.sql + ")", SqlType::Number);
+    return Make(std::string(op == "*" ? "ora_mul(" : "ora_div(") + l.sql + ", " + r.sql + ")",
+                SqlType::Number);
 }
 
 // a + b - c + ... is a left-deep tree. Each run of one operator becomes one call of the left-folding

@@ -130,7 +130,8 @@ void ResultAddend(sqlite3_context* c, const Addend& a) {
     ResultNumber(c, std::get<Decimal>(a));
 }
 
-template <Addend (*Op)(const Addend&, const Addend&)> void Fold(sqlite3_context* c, int n, sqlite3_value** v) {
+template <Addend (*Op)(const Addend&, const Addend&)>
+void Fold(sqlite3_context* c, int n, sqlite3_value** v) {
     if (AnyNull(n, v))
         return sqlite3_result_null(c);
     Addend result = AsAddend(v[0]);

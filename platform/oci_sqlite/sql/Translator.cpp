@@ -103,11 +103,10 @@ void TranslateInto(Translation& t, Statement& statement, std::string_view text, 
                        t.args = {{"name", s.name}, {"start", s.startWith}, {"increment", s.incrementBy}};
                    },
                    [&](EngineStmt& s) {
-                       const bool ddl = s.action == Action::CreateUser ||
-                                        s.action == Action::AlterUserPassword ||
-                                        s.action == Action::AlterUserExpire ||
-                                        s.action == Action::AlterUserGrace ||
-                                        s.action == Action::AlterUserAccount || s.action == Action::Grant;
+                       const bool ddl =
+                           s.action == Action::CreateUser || s.action == Action::AlterUserPassword ||
+                           s.action == Action::AlterUserExpire || s.action == Action::AlterUserGrace ||
+                           s.action == Action::AlterUserAccount || s.action == Action::Grant;
                        Set(t, s.type, s.functionCode == 0 ? kGrant : s.functionCode, s.action, ddl);
                        t.args = s.args;
                    },

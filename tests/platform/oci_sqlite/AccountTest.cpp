@@ -32,14 +32,10 @@ protected:
 
 TEST_F(OciAccounts, OnlyTheAdministratorManagesOtherUsers) {
     const std::pair<const char*, int> cases[] = {
-        {"ALTER USER scott IDENTIFIED BY mine", 1031},
-        {"ALTER USER scott PASSWORD EXPIRE", 1031},
-        {"ALTER USER clerk PASSWORD EXPIRE", 1031},
-        {"ALTER USER scott ACCOUNT LOCK", 1031},
-        {"CREATE USER intruder IDENTIFIED BY x", 1031},
-        {"GRANT SELECT ON t TO clerk", 3001},
-        {"REVOKE SELECT ON t FROM clerk", 3001},
-        {"ALTER USER clerk IDENTIFIED BY own", 0},
+        {"ALTER USER scott IDENTIFIED BY mine", 1031},  {"ALTER USER scott PASSWORD EXPIRE", 1031},
+        {"ALTER USER clerk PASSWORD EXPIRE", 1031},     {"ALTER USER scott ACCOUNT LOCK", 1031},
+        {"CREATE USER intruder IDENTIFIED BY x", 1031}, {"GRANT SELECT ON t TO clerk", 3001},
+        {"REVOKE SELECT ON t FROM clerk", 3001},        {"ALTER USER clerk IDENTIFIED BY own", 0},
     };
     for (const auto& [sql, code] : cases)
         EXPECT_EQ(clerk.Run(sql).code, code) << sql;

@@ -66,7 +66,9 @@ struct FailingVfs {
                 return Inner(g)->pMethods->xShmLock(Inner(g), o, n, fl);
             };
             methods.xShmBarrier = [](sqlite3_file* g) { Inner(g)->pMethods->xShmBarrier(Inner(g)); };
-            methods.xShmUnmap = [](sqlite3_file* g, int d) { return Inner(g)->pMethods->xShmUnmap(Inner(g), d); };
+            methods.xShmUnmap = [](sqlite3_file* g, int d) {
+                return Inner(g)->pMethods->xShmUnmap(Inner(g), d);
+            };
             methods.xFetch = [](sqlite3_file* g, sqlite3_int64 o, int n, void** p) {
                 return Inner(g)->pMethods->xFetch(Inner(g), o, n, p);
             };
@@ -99,7 +101,8 @@ protected:
                   OCI_SUCCESS);
         ASSERT_EQ(session.Run("CREATE TABLE src (n NUMBER(9))").status, OCI_SUCCESS);
         for (int n = 1; n <= 40; ++n)
-            ASSERT_EQ(session.Run("INSERT INTO src (n) VALUES (" + std::to_string(n) + ")").status, OCI_SUCCESS);
+            ASSERT_EQ(session.Run("INSERT INTO src (n) VALUES (" + std::to_string(n) + ")").status,
+                      OCI_SUCCESS);
         ASSERT_EQ(Insert(1).status, OCI_SUCCESS);
         ASSERT_EQ(session.Commit().status, OCI_SUCCESS);
         ASSERT_EQ(Insert(2).status, OCI_SUCCESS); // uncommitted when the disk fills
@@ -108,8 +111,8 @@ protected:
     OciStatus Insert(int id) { return session.Run("INSERT INTO t (id) VALUES (" + std::to_string(id) + ")"); }
     // A statement large enough that SQLite must write pages before the commit.
     OciStatus BigInsert() {
-        return session.Run("INSERT INTO t (id, pad) SELECT 1000 + a.n * 100 + b.n, '" + std::string(3000, 'x') +
-                           "' FROM src a, src b");
+        return session.Run("INSERT INTO t (id, pad) SELECT 1000 + a.n * 100 + b.n, '" +
+                           std::string(3000, 'x') + "' FROM src a, src b");
     }
     Rows Ids() {
         Client other;

@@ -37,7 +37,9 @@ public:
 
 private:
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
-    template <size_t N> const char* From(const char* const (&items)[N]) { return items[Pick(static_cast<int>(N))]; }
+    template <size_t N> const char* From(const char* const (&items)[N]) {
+        return items[Pick(static_cast<int>(N))];
+    }
 
     std::string Chain(const char* op, int terms) {
         std::string out = Expression(0);
@@ -47,20 +49,23 @@ private:
     }
 
     std::string Expression(int depth) {
-        static const char* const leaves[] = {"n", "s", "d", "1", "0", "-7.25", "'x'", "''", "'12.5'",
-                                             "'it''s'", "NULL", "sysdate", "'01.02.2024'", "n", "1"};
+        static const char* const leaves[] = {
+            "n",  "s",      "d",       "1",    "0",       "-7.25",        "'x'",
+            "''", "'12.5'", "'it''s'", "NULL", "sysdate", "'01.02.2024'", "n",
+            "1"};
         static const char* const hostile[] = {"1e125", "1e309", "-1e400", "9.99e125", ":b", "rownum"};
         if (depth <= 0 || Pick(4) == 0)
             return Pick(20) == 0 ? From(hostile) : From(leaves);
-        static const char* const unary[] = {"abs", "upper", "lower", "length", "to_number", "to_char",
-                                            "trunc", "round", "ltrim", "rtrim"};
+        static const char* const unary[] = {"abs",     "upper", "lower", "length", "to_number",
+                                            "to_char", "trunc", "round", "ltrim",  "rtrim"};
         static const char* const binary[] = {"nvl", "mod", "substr", "instr", "round", "to_date", "to_char"};
         static const char* const ops[] = {"+", "-", "*", "/", "||"};
         switch (Pick(9)) {
         case 0:
             return std::string(From(unary)) + "(" + Expression(depth - 1) + ")";
         case 1:
-            return std::string(From(binary)) + "(" + Expression(depth - 1) + ", " + Expression(depth - 1) + ")";
+            return std::string(From(binary)) + "(" + Expression(depth - 1) + ", " + Expression(depth - 1) +
+                   ")";
         case 2:
             return "decode(" + Expression(depth - 1) + ", " + Expression(0) + ", " + Expression(depth - 1) +
                    ", " + Expression(0) + ")";
@@ -68,7 +73,8 @@ private:
             return "CASE WHEN " + Condition(depth - 1) + " THEN " + Expression(depth - 1) + " ELSE " +
                    Expression(0) + " END";
         case 4:
-            return "replace(" + Expression(depth - 1) + ", " + Expression(0) + ", " + Expression(depth - 1) + ")";
+            return "replace(" + Expression(depth - 1) + ", " + Expression(0) + ", " + Expression(depth - 1) +
+                   ")";
         case 5:
             return Chain(From(ops), 1 + Pick(Pick(10) == 0 ? 1500 : 20));
         case 6: {
@@ -100,11 +106,12 @@ private:
     }
 
     std::string TokenSoup() {
-        static const char* const tokens[] = {"SELECT", "FROM", "WHERE", "dual", "t", "n", "(", ")", ",", "+",
-                                             "||", "=", "AND", "OR", "NOT", "NULL", "IN", "BETWEEN", "'a",
-                                             "'b'", "1", "1e999", ":x", "nvl", "decode", "CASE", "WHEN",
-                                             "END", "UNION", "ORDER", "BY", "GROUP", "FOR", "UPDATE",
-                                             "INSERT", "INTO", "VALUES", "\"q", ";", "--", "/*", "*"};
+        static const char* const tokens[] = {
+            "SELECT", "FROM",  "WHERE", "dual",  "t",     "n",   "(",      ")",      ",",
+            "+",      "||",    "=",     "AND",   "OR",    "NOT", "NULL",   "IN",     "BETWEEN",
+            "'a",     "'b'",   "1",     "1e999", ":x",    "nvl", "decode", "CASE",   "WHEN",
+            "END",    "UNION", "ORDER", "BY",    "GROUP", "FOR", "UPDATE", "INSERT", "INTO",
+            "VALUES", "\"q",   ";",     "--",    "/*",    "*"};
         std::string out;
         for (int i = 0, n = 1 + Pick(40); i < n; ++i)
             out += std::string(From(tokens)) + " ";
@@ -124,8 +131,7 @@ TEST(OciGeneratedSql, ThousandsOfTextsGetAnAnswerNeverACrashOrAHang) {
         const std::string sql = generator.Statement();
         const auto start = std::chrono::steady_clock::now();
         const OciStatus status = client.Run(sql);
-        const auto seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         EXPECT_LT(seconds, 10.0) << sql.substr(0, 200);
         EXPECT_NE(status.code, 600) << sql.substr(0, 200) << "\n" << status.text;
         if (i % 50 == 0)

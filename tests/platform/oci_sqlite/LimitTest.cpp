@@ -34,8 +34,8 @@ protected:
 };
 
 TEST_F(OciLimits, OracleRangesAndLimitsHold) {
-    const std::string nestedReplace = Repeat("replace(", "replace(", 12) + "'ab'" +
-                                      Repeat(", 'a', 'aaaaaaaa')", ", 'a', 'aaaaaaaa')", 12);
+    const std::string nestedReplace =
+        Repeat("replace(", "replace(", 12) + "'ab'" + Repeat(", 'a', 'aaaaaaaa')", ", 'a', 'aaaaaaaa')", 12);
     const LimitCase cases[] = {
         {"INSERT INTO n (v) VALUES (1e309)", 1426},
         {"INSERT INTO n (v) VALUES (-1e400)", 1426},

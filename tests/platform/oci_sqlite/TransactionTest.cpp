@@ -174,7 +174,8 @@ TEST_F(OciTransaction, SelectForUpdateLocksUntilTheTransactionEnds) {
     ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
     const std::string lock = "SELECT name FROM t WHERE id = 1 FOR UPDATE";
     ASSERT_EQ(first.Run(lock + " NOWAIT").status, OCI_SUCCESS);
-    for (const std::string& blocked : {lock + " NOWAIT", lock, lock + " WAIT 0", std::string("DELETE FROM t")})
+    for (const std::string& blocked :
+         {lock + " NOWAIT", lock, lock + " WAIT 0", std::string("DELETE FROM t")})
         EXPECT_EQ(second.Run(blocked).code, 54) << blocked;
     EXPECT_EQ(Count(second), 1u); // plain reads go on
     ASSERT_EQ(first.Run("UPDATE t SET name = 'first' WHERE id = 1").status, OCI_SUCCESS);

@@ -193,8 +193,8 @@ TEST(DemoDatabaseFile, AFailedReplacementKeepsTheOldFileAndLeavesNoPartialOne) {
 TEST(DemoDatabaseFile, AFileSizeLimitIsReportedNotFatal) {
     const std::string file = TestFile("limited");
     Remove(file);
-    const std::string command =
-        "ulimit -f 64; " + std::string(ZORVEKA_DEMO_DB_EXE) + " " + file + " --positions 2000 >/dev/null 2>&1";
+    const std::string command = "ulimit -f 64; " + std::string(ZORVEKA_DEMO_DB_EXE) + " " + file +
+                                " --positions 2000 >/dev/null 2>&1";
     const int status = std::system(("sh -c '" + command + "'").c_str());
     ASSERT_TRUE(WIFEXITED(status)) << "ended by a signal";
     EXPECT_EQ(WEXITSTATUS(status), 1);
