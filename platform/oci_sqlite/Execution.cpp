@@ -45,8 +45,9 @@ ExecutionResult RunChange(Session& session, const Translation& t, const BindSet&
     session.lastChangedRow().Forget();
     const BindSlot* returnedRowid = t.returningRowidBind.empty() ? nullptr : binds.Find(t.returningRowidBind);
     Transaction& transaction = session.transaction();
-    transaction.BeginIfNeeded();
     try {
+        transaction.LockTables(t.lockTables, -1, false);
+        transaction.BeginIfNeeded();
         for (ub4 iteration = 0; iteration < iterations; ++iteration) {
             StatementAtomicity atomic(session.db(), t.sqlite.size() > 1);
             for (const std::string& sql : t.sqlite)
@@ -70,7 +71,8 @@ ExecutionResult RunQuery(Session& session, const std::shared_ptr<const Translati
     if (t.sqlite.size() != 1)
         throw ora::InvalidSql();
     if (t.forUpdate && !describeOnly)
-        session.transaction().Lock(t.lockWaitSeconds < 0 ? -1 : t.lockWaitSeconds * 1000);
+        session.transaction().LockTables(t.lockTables, t.lockWaitSeconds < 0 ? -1 : t.lockWaitSeconds * 1000,
+                                         true);
     StatementLease lease = session.statements().Borrow(t.sqlite.front());
     if (!describeOnly)
         BindParameters(lease.get(), binds, 0, t.returningRowidBind);

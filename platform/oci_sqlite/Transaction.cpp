@@ -29,6 +29,7 @@ void Transaction::ForgetLost() {
     active_ = false;
     changed_ = false;
     savepoints_.clear();
+    ReleaseLocks();
     afterRollback_();
 }
 
@@ -79,36 +80,38 @@ void Transaction::Commit() {
         RethrowFailure(); // a commit that did not happen leaves the transaction open, or says it is gone
     }
     savepoints_.clear();
+    ReleaseLocks();
 }
 
-void Transaction::Lock(int waitMs) {
-    if (!active_) {
-        const int usual = BusyTimeoutMs();
-        sqlite3_busy_timeout(db_, waitMs >= 0 ? waitMs : usual);
-        try {
-            BeginIfNeeded();
-        } catch (...) {
-            sqlite3_busy_timeout(db_, usual);
-            throw;
-        }
-        sqlite3_busy_timeout(db_, usual);
-    }
-    changed_ = true; // the lock stays until the transaction ends, changes or not
+void Transaction::LockTables(const std::vector<std::string>& tables, int waitMs, bool forUpdate) {
+    const int wait = waitMs < 0 ? BusyTimeoutMs() : waitMs;
+    for (const std::string& table : tables)
+        locks_.Acquire(table, wait);
+    lockedForUpdate_ = lockedForUpdate_ || forUpdate;
+}
+
+void Transaction::ReleaseLocks() {
+    locks_.ReleaseAll();
+    lockedForUpdate_ = false;
 }
 
 void Transaction::Rollback() {
     const bool wasActive = active_;
     EndSqliteTransaction("ROLLBACK");
     savepoints_.clear();
+    ReleaseLocks();
     if (wasActive)
         afterRollback_();
 }
 
 void Transaction::EndIfNothingChanged() {
-    if (!active_ || changed_)
+    if ((active_ && changed_) || lockedForUpdate_)
         return;
-    EndSqliteTransaction("ROLLBACK");
-    afterRollback_();
+    if (active_) {
+        EndSqliteTransaction("ROLLBACK");
+        afterRollback_();
+    }
+    ReleaseLocks();
 }
 
 void Transaction::Savepoint(const std::string& name) {

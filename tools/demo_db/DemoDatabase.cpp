@@ -28,7 +28,7 @@ std::string ReadFile(const std::filesystem::path& path) {
 // A replaced file takes its write-ahead log and shared-memory index with it, or SQLite would
 // replay the old log into the new file.
 void RemoveDatabaseFile(const std::string& path) {
-    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+    for (const char* suffix : {"", "-wal", "-shm", "-journal", "-locks"})
         std::filesystem::remove(path + suffix);
 }
 

@@ -59,19 +59,27 @@ void TranslateInto(Translation& t, Statement& statement, std::string_view text, 
                        t.columns = emitter.ResultColumns();
                        t.forUpdate = q->forUpdate;
                        t.lockWaitSeconds = q->lockWaitSeconds;
+                       if (q->forUpdate)
+                           for (const SelectCore& core : q->cores)
+                               for (const TableRef& table : core.from)
+                                   if (!table.name.empty())
+                                       t.lockTables.push_back(table.name);
                    },
                    [&](InsertStmt& s) {
                        Set(t, StatementType::Insert, kInsert);
                        t.sqlite.push_back(emitter.EmitInsert(s));
+                       t.lockTables = {s.table};
                        t.returningRowidBind = s.returningRowidBind;
                    },
                    [&](UpdateStmt& s) {
                        Set(t, StatementType::Update, kUpdate);
                        t.sqlite.push_back(emitter.EmitUpdate(s));
+                       t.lockTables = {s.table};
                    },
                    [&](DeleteStmt& s) {
                        Set(t, StatementType::Delete, kDelete);
                        t.sqlite.push_back(emitter.EmitDelete(s));
+                       t.lockTables = {s.table};
                    },
                    [&](CreateTableStmt& s) {
                        Set(t, StatementType::Create, kCreateTable, Action::RunSqlite, true);

@@ -177,7 +177,9 @@ TEST_F(OciTransaction, SelectForUpdateLocksUntilTheTransactionEnds) {
     for (const std::string& blocked :
          {lock + " NOWAIT", lock, lock + " WAIT 0", std::string("DELETE FROM t")})
         EXPECT_EQ(second.Run(blocked).code, 54) << blocked;
-    EXPECT_EQ(Count(second), 1u); // plain reads go on
+    EXPECT_EQ(Count(second), 1u); // plain reads go on, and so do changes of other tables
+    ASSERT_EQ(second.Run("CREATE TABLE other (n NUMBER)").status, OCI_SUCCESS);
+    EXPECT_EQ(second.Run("INSERT INTO other (n) VALUES (1)", {}, OCI_COMMIT_ON_SUCCESS).status, OCI_SUCCESS);
     ASSERT_EQ(first.Run("UPDATE t SET name = 'first' WHERE id = 1").status, OCI_SUCCESS);
     ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
 
