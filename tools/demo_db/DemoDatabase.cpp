@@ -93,6 +93,7 @@ TDemoDatabaseResult CreateDemoDatabase(const TDemoArguments& arguments, const st
     try {
         const TDemoDatabaseResult result = Fill(arguments, building, engineLibrary, schemaDirectory);
         PutInPlace(building, arguments.file);
+        RemoveDatabaseFile(building); // what is left beside it: the lock file
         return result;
     } catch (...) {
         RemoveDatabaseFile(building);
