@@ -138,7 +138,7 @@ void TOracleLogon::Attempt(ILogonDialog& dialog, THistoryItems& history, bool re
     } catch (const EOracleError& error) {
         if (error.ErrorCode() == 28001 && Oci().OCI8)
             dialog.ShowPasswordChange(*Session);
-        else
+        if (!Session->Connected()) // a password left unchanged still says why the logon failed
             ShowOracleMessage(error.what());
     } catch (const Exception& error) {
         ShowOracleMessage(error.what());

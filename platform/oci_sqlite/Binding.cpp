@@ -6,6 +6,7 @@
 #include "platform/oci_sqlite/OracleDate.h"
 #include "platform/oci_sqlite/SqlText.h"
 
+#include <cmath>
 #include <cstring>
 #include <sqlite3.h>
 
@@ -61,17 +62,19 @@ int64_t ReadInteger(const unsigned char* data, sb4 size) {
 }
 
 double ReadFloat(const unsigned char* data, sb4 size) {
+    double v;
     if (size == sizeof(float)) {
-        float v;
+        float f;
+        std::memcpy(&f, data, sizeof f);
+        v = f;
+    } else if (size == sizeof(double)) {
         std::memcpy(&v, data, sizeof v);
-        return v;
+    } else {
+        throw ora::InvalidNumber();
     }
-    if (size == sizeof(double)) {
-        double v;
-        std::memcpy(&v, data, sizeof v);
-        return v;
-    }
-    throw ora::InvalidNumber();
+    if (!std::isfinite(v) || std::fabs(v) >= 1e126) // NUMBER holds neither
+        throw ora::NumericOverflow();
+    return v;
 }
 
 } // namespace

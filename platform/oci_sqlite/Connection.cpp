@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <unistd.h>
@@ -29,11 +30,48 @@ void Exec(sqlite3* db, const char* sql) {
 
 int BusyTimeoutMs() {
     const char* text = std::getenv("OCISQLITE_BUSY_TIMEOUT_MS");
-    const int value = text ? std::atoi(text) : 0;
-    return value > 0 ? value : 5000;
+    if (!text)
+        return 5000;
+    // A wait of 0 or less, or a typo, must not quietly become the default wait.
+    char* end = nullptr;
+    errno = 0;
+    const long value = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || errno != 0 || value <= 0 || value > 3600000)
+        throw ora::Make(2097, std::string("parameter cannot be modified because specified value is invalid\n"
+                                          "OCISQLITE_BUSY_TIMEOUT_MS=") +
+                                  text + ": milliseconds from 1 to 3600000 are needed");
+    return static_cast<int>(value);
 }
 
-static Connection Open(const std::string& path, int flags) {
+namespace {
+
+bool HasSqliteHeader(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    char header[16] = {};
+    const ssize_t got = ::read(fd, header, sizeof header);
+    ::close(fd);
+    return got == static_cast<ssize_t>(sizeof header) && std::memcmp(header, "SQLite format 3", 16) == 0;
+}
+
+// Only a file of this engine is set up; anything else is refused before a byte of it changes.
+void RequireEngineFile(sqlite3* db, const std::string& path) {
+    sqlite3_stmt* stmt = nullptr;
+    bool found = false;
+    if (sqlite3_prepare_v2(db, "SELECT 1 FROM sqlite_master WHERE name = 'ocisqlite_users'", -1, &stmt,
+                           nullptr) == SQLITE_OK)
+        found = sqlite3_step(stmt) == SQLITE_ROW;
+    sqlite3_finalize(stmt);
+    if (!found)
+        throw ora::NotADatabase(path);
+}
+
+} // namespace
+
+static Connection Open(const std::string& path, int flags, bool existing) {
+    if (existing && !HasSqliteHeader(path))
+        throw ora::NotADatabase(path);
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(path.c_str(), &raw, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     Connection db(raw);
@@ -41,6 +79,8 @@ static Connection Open(const std::string& path, int flags) {
         throw ora::CannotResolveIdentifier();
     sqlite3_extended_result_codes(raw, 1);
     sqlite3_busy_timeout(raw, BusyTimeoutMs());
+    if (existing)
+        RequireEngineFile(raw, path);
     Exec(raw, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON");
     RegisterRowidFunctions(raw);
     orasql::RegisterOracleFunctions(raw);
@@ -50,18 +90,19 @@ static Connection Open(const std::string& path, int flags) {
 Connection OpenDatabase(const std::string& path) {
     if (path.empty() || access(path.c_str(), F_OK) != 0)
         throw ora::CannotResolveIdentifier();
-    return Open(path, SQLITE_OPEN_READWRITE);
+    return Open(path, SQLITE_OPEN_READWRITE, true);
 }
 
 void CreateDatabase(const std::string& path, const std::string& user, const std::string& password) {
     // O_EXCL makes the existence check and the creation one step.
-    const int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0644);
+    // Readable by its owner only: the file holds the password hashes and the bank's data.
+    const int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
     if (fd < 0)
         throw ora::Make(1501,
                         errno == EEXIST ? "CREATE DATABASE failed: file exists" : "CREATE DATABASE failed");
     ::close(fd);
     try {
-        Connection db = Open(path, SQLITE_OPEN_READWRITE);
+        Connection db = Open(path, SQLITE_OPEN_READWRITE, false);
         UserCatalog users(db.get());
         users.CreateTables();
         users.CreateUser(user, password);

@@ -25,6 +25,7 @@ void CreateDatabase(const std::string& path, const std::string& user, const std:
 void Exec(sqlite3* db, const char* sql);
 
 // How long a writer waits for another session's lock; OCISQLITE_BUSY_TIMEOUT_MS overrides 5000 ms.
+// A value that is no positive number of milliseconds is refused (ORA-02097) rather than ignored.
 int BusyTimeoutMs();
 
 } // namespace ocisqlite

@@ -112,4 +112,33 @@ EngineError Internal(const std::string& detail) {
     return Make(600, "internal error code, arguments: [ocisqlite], [" + detail + "]");
 }
 
+EngineError TransactionRolledBack(const std::string& cause) {
+    return Make(2091, cause.empty() ? "transaction rolled back" : "transaction rolled back\n" + cause);
+}
+EngineError WriteFailed(const std::string& file, const std::string& reason) {
+    return Make(1114, "IO error writing block to file " + file + " (" + reason + ")");
+}
+EngineError ReadFailed(const std::string& file, const std::string& reason) {
+    return Make(1115, "IO error reading block from file " + file + " (" + reason + ")");
+}
+EngineError InsufficientPrivileges() {
+    return Make(1031, "insufficient privileges");
+}
+EngineError AccountLocked() {
+    return Make(28000, "the account is locked");
+}
+EngineError NumericOverflow() {
+    return Make(1426, "numeric overflow");
+}
+EngineError ConcatenationTooLong() {
+    return Make(1489, "result of string concatenation is too long");
+}
+EngineError NestingTooDeep() {
+    return Make(36, "maximum number of recursive SQL levels (32) exceeded");
+}
+
+EngineError NotADatabase(const std::string& path) {
+    return Make(1122, "database file " + path + " failed verification check");
+}
+
 } // namespace ocisqlite::ora

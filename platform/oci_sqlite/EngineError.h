@@ -52,6 +52,16 @@ EngineError ZeroIterationCount();
 EngineError InvalidDate();
 EngineError SequenceNotFound();
 EngineError Internal(const std::string& detail);
+// The whole transaction was undone under the statement; cause is the full text of why.
+EngineError TransactionRolledBack(const std::string& cause);
+EngineError WriteFailed(const std::string& file, const std::string& reason);
+EngineError ReadFailed(const std::string& file, const std::string& reason);
+EngineError InsufficientPrivileges();
+EngineError AccountLocked();
+EngineError NumericOverflow();
+EngineError ConcatenationTooLong();
+EngineError NestingTooDeep();
+EngineError NotADatabase(const std::string& path);
 } // namespace ora
 
 } // namespace ocisqlite

@@ -48,8 +48,9 @@ ExecutionResult RunChange(Session& session, const Translation& t, const BindSet&
     session.lastChangedRow().Forget();
     const BindSlot* returnedRowid = t.returningRowidBind.empty() ? nullptr : binds.Find(t.returningRowidBind);
     Transaction& transaction = session.transaction();
-    transaction.BeginIfNeeded();
     try {
+        transaction.LockTables(t.lockTables, -1, false);
+        transaction.BeginIfNeeded();
         for (ub4 iteration = 0; iteration < iterations; ++iteration) {
             StatementAtomicity atomic(session.db(), t.sqlite.size() > 1);
             ub4 rows = 0;
@@ -64,8 +65,7 @@ ExecutionResult RunChange(Session& session, const Translation& t, const BindSet&
         }
         result.lastRow = session.lastChangedRow().Get();
     } catch (...) {
-        transaction.AfterFailedStatement();
-        throw;
+        transaction.RethrowFailure();
     }
     return result;
 }
@@ -75,6 +75,9 @@ ExecutionResult RunQuery(Session& session, const std::shared_ptr<const Translati
     const Translation& t = *translation;
     if (t.sqlite.size() != 1)
         throw ora::InvalidSql();
+    if (t.forUpdate && !describeOnly)
+        session.transaction().LockTables(t.lockTables, t.lockWaitSeconds < 0 ? -1 : t.lockWaitSeconds * 1000,
+                                         true);
     StatementLease lease = session.statements().Borrow(t.sqlite.front());
     if (!describeOnly)
         BindParameters(lease.get(), binds, 0, t.returningRowidBind);
@@ -98,6 +101,31 @@ void RunDdl(Session& session, const Translation& t, const BindSet& binds) {
         throw;
     }
     transaction.Commit();
+}
+
+// Users other than oneself are the administrator's to manage, as with Oracle's ALTER USER privilege.
+void RequireAdministrator(Session& session) {
+    if (!session.users().IsAdministrator(session.user()))
+        throw ora::InsufficientPrivileges();
+}
+
+void RunUserAction(Session& session, const Translation& t) {
+    UserCatalog& users = session.users();
+    const std::string user = Arg(t, "user");
+    if (t.action != Action::AlterUserPassword || UpperCase(user) != session.user())
+        RequireAdministrator(session);
+    switch (t.action) {
+    case Action::CreateUser:
+        return users.CreateUser(user, Arg(t, "password"));
+    case Action::AlterUserPassword:
+        return users.SetPassword(user, Arg(t, "password"));
+    case Action::AlterUserExpire:
+        return users.Expire(user);
+    case Action::AlterUserGrace:
+        return users.StartGrace(user, static_cast<int>(IntArg(t, "days", kDefaultGraceDays)));
+    default:
+        return users.SetLocked(user, Arg(t, "lock") == "1");
+    }
 }
 
 void RunAction(Session& session, const Translation& t) {
@@ -125,17 +153,13 @@ void RunAction(Session& session, const Translation& t) {
     transaction.Commit(); // the rest are DDL
     switch (t.action) {
     case Action::CreateUser:
-        session.users().CreateUser(Arg(t, "user"), Arg(t, "password"));
-        return;
     case Action::AlterUserPassword:
-        session.users().SetPassword(Arg(t, "user"), Arg(t, "password"));
-        return;
     case Action::AlterUserExpire:
-        session.users().Expire(Arg(t, "user"));
-        return;
     case Action::AlterUserGrace:
-        session.users().StartGrace(Arg(t, "user"), static_cast<int>(IntArg(t, "days", kDefaultGraceDays)));
-        return;
+    case Action::AlterUserAccount:
+        return RunUserAction(session, t);
+    case Action::Grant: // the engine keeps no privileges; ignoring a REVOKE would mislead
+        throw ora::Unimplemented();
     case Action::CreateSequence:
         session.catalog().CreateSequence(Arg(t, "name"), IntArg(t, "start", 1), IntArg(t, "increment", 1));
         return;

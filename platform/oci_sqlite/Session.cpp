@@ -22,8 +22,9 @@ uint64_t NextGeneration() {
 Session::Session(Connection db, std::string user)
     : db_(std::move(db)), user_(std::move(user)), cursors_(std::make_shared<OpenCursors>()),
       statements_(db_.get()), sequences_(db_.get()), lastChangedRow_(db_.get()),
-      transaction_(db_.get(), cursors_, [this] { sequences_.AfterRollback(); }), catalog_(db_.get()),
-      users_(db_.get()) {
+      tableLocks_(sqlite3_db_filename(db_.get(), "main")),
+      transaction_(db_.get(), cursors_, tableLocks_, [this] { sequences_.AfterRollback(); }),
+      catalog_(db_.get()), users_(db_.get()) {
     sequences_.RegisterFunctions();
 }
 

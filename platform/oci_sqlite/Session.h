@@ -59,6 +59,7 @@ private:
     StatementCache statements_;
     Sequences sequences_;
     LastChangedRow lastChangedRow_;
+    TableLocks tableLocks_;
     Transaction transaction_;
     SchemaCatalog catalog_;
     UserCatalog users_;

@@ -103,6 +103,11 @@ EngineError ConstraintError(sqlite3* db, int rc, const std::string& message, con
     return ora::Internal(message);
 }
 
+std::string FileName(sqlite3* db) {
+    const char* name = db ? sqlite3_db_filename(db, "main") : nullptr;
+    return name ? name : "";
+}
+
 } // namespace
 
 void ThrowSqliteError(sqlite3* db, int rc, const ErrorContext& context) {
@@ -113,6 +118,10 @@ void ThrowSqliteError(sqlite3* db, int rc, const ErrorContext& context) {
         throw EngineError(std::atoi(message.c_str() + 4), message);
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
         throw ora::ResourceBusy();
+    if (rc == SQLITE_IOERR_READ || rc == SQLITE_IOERR_SHORT_READ)
+        throw ora::ReadFailed(FileName(db), sqlite3_errstr(rc));
+    if (primary == SQLITE_FULL || primary == SQLITE_IOERR)
+        throw ora::WriteFailed(FileName(db), sqlite3_errstr(rc));
     if (primary == SQLITE_CONSTRAINT)
         throw ConstraintError(db, rc, message, context);
     if (StartsWith(message, "no such table: "))
@@ -121,6 +130,11 @@ void ThrowSqliteError(sqlite3* db, int rc, const ErrorContext& context) {
         throw ora::InvalidIdentifier(After(message, "no such column: "));
     if (message.find("already exists") != std::string::npos)
         throw ora::NameInUse();
+    // SQLite parses less nesting than the engine's own parser lets through.
+    if (message == "parser stack overflow" || StartsWith(message, "Expression tree is too large"))
+        throw ora::NestingTooDeep();
+    if (primary == SQLITE_TOOBIG)
+        throw ora::ConcatenationTooLong();
     if (message.find("syntax error") != std::string::npos || StartsWith(message, "incomplete input"))
         throw ora::InvalidSql();
     throw ora::Internal(message);

@@ -21,7 +21,36 @@ std::string SqliteSavepointName(const std::string& upperName) {
 }
 } // namespace
 
+bool Transaction::LostBySqlite() const {
+    return active_ && sqlite3_get_autocommit(db_);
+}
+
+void Transaction::ForgetLost() {
+    active_ = false;
+    changed_ = false;
+    savepoints_.clear();
+    ReleaseLocks();
+    afterRollback_();
+}
+
+void Transaction::RethrowFailure() {
+    if (LostBySqlite()) {
+        ForgetLost();
+        try {
+            throw;
+        } catch (const EngineError& e) {
+            throw ora::TransactionRolledBack(e.what());
+        }
+    }
+    EndIfNothingChanged();
+    throw;
+}
+
 void Transaction::BeginIfNeeded() {
+    if (LostBySqlite()) { // never go on outside a transaction as if inside one
+        ForgetLost();
+        throw ora::TransactionRolledBack("");
+    }
     if (active_)
         return;
     cursors_->DetachAll();
@@ -34,29 +63,55 @@ void Transaction::EndSqliteTransaction(const char* sql) {
     if (!active_)
         return;
     cursors_->DetachAll();
-    Exec(db_, sql);
+    if (!sqlite3_get_autocommit(db_)) // SQLite may have rolled back already after a failed write
+        Exec(db_, sql);
     active_ = false;
     changed_ = false;
 }
 
 void Transaction::Commit() {
-    EndSqliteTransaction("COMMIT");
+    if (LostBySqlite()) {
+        ForgetLost();
+        throw ora::TransactionRolledBack("");
+    }
+    try {
+        EndSqliteTransaction("COMMIT");
+    } catch (...) {
+        RethrowFailure(); // a commit that did not happen leaves the transaction open, or says it is gone
+    }
     savepoints_.clear();
+    ReleaseLocks();
+}
+
+void Transaction::LockTables(const std::vector<std::string>& tables, int waitMs, bool forUpdate) {
+    const int wait = waitMs < 0 ? BusyTimeoutMs() : waitMs;
+    for (const std::string& table : tables)
+        locks_.Acquire(table, wait);
+    lockedForUpdate_ = lockedForUpdate_ || forUpdate;
+}
+
+void Transaction::ReleaseLocks() {
+    locks_.ReleaseAll();
+    lockedForUpdate_ = false;
 }
 
 void Transaction::Rollback() {
     const bool wasActive = active_;
     EndSqliteTransaction("ROLLBACK");
     savepoints_.clear();
+    ReleaseLocks();
     if (wasActive)
         afterRollback_();
 }
 
 void Transaction::EndIfNothingChanged() {
-    if (!active_ || changed_)
+    if ((active_ && changed_) || lockedForUpdate_)
         return;
-    EndSqliteTransaction("ROLLBACK");
-    afterRollback_();
+    if (active_) {
+        EndSqliteTransaction("ROLLBACK");
+        afterRollback_();
+    }
+    ReleaseLocks();
 }
 
 void Transaction::Savepoint(const std::string& name) {

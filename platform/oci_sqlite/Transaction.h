@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/oci_sqlite/Cursor.h"
+#include "platform/oci_sqlite/TableLocks.h"
 
 #include <functional>
 #include <memory>
@@ -18,8 +19,9 @@ namespace ocisqlite {
 class Transaction {
 public:
     // afterRollback runs after every rollback, whole or to a savepoint (sequences re-apply their values).
-    Transaction(sqlite3* db, std::shared_ptr<OpenCursors> cursors, std::function<void()> afterRollback)
-        : db_(db), cursors_(std::move(cursors)), afterRollback_(std::move(afterRollback)) {}
+    Transaction(sqlite3* db, std::shared_ptr<OpenCursors> cursors, TableLocks& locks,
+                std::function<void()> afterRollback)
+        : db_(db), cursors_(std::move(cursors)), locks_(locks), afterRollback_(std::move(afterRollback)) {}
 
     bool Active() const { return active_; }
     void BeginIfNeeded();
@@ -28,8 +30,13 @@ public:
     void Rollback();
     void Savepoint(const std::string& name);
     void RollbackTo(const std::string& name);
-    // After a failed statement: a transaction that changed nothing yet ends, releasing the lock.
-    void AfterFailedStatement() { EndIfNothingChanged(); }
+    // Called in the catch block of a failed statement; rethrows. A transaction that changed nothing
+    // yet ends, releasing the lock. When SQLite undid the whole transaction under the statement (a
+    // full disk, an I/O error), the session's transaction ends too and the error says so (ORA-02091).
+    [[noreturn]] void RethrowFailure();
+    // Locks the tables until commit or rollback; forUpdate locks stay even when nothing changes.
+    // waitMs < 0 waits as long as any writer waits; 0 does not wait (NOWAIT).
+    void LockTables(const std::vector<std::string>& tables, int waitMs, bool forUpdate);
     // A transaction that changed nothing ends; its savepoints stay valid, since they all stand at
     // its start, where the next change begins again.
     void EndIfNothingChanged();
@@ -42,12 +49,17 @@ private:
         bool afterChanges = false;
     };
     void EndSqliteTransaction(const char* sql);
+    void ReleaseLocks();
+    bool LostBySqlite() const;
+    void ForgetLost();
     sqlite3* db_;
     std::shared_ptr<OpenCursors> cursors_;
+    TableLocks& locks_;
     std::function<void()> afterRollback_;
     std::vector<UserSavepoint> savepoints_;
     bool active_ = false;
     bool changed_ = false;
+    bool lockedForUpdate_ = false;
 };
 
 // Makes a statement of several SQLite statements undo alone when one of them fails.

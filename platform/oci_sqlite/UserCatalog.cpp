@@ -18,7 +18,7 @@ void UserCatalog::CreateTables() {
         db_,
         "CREATE TABLE IF NOT EXISTS ocisqlite_users (name TEXT PRIMARY KEY, salt BLOB NOT NULL, "
         "digest BLOB NOT NULL, iterations INTEGER NOT NULL, expired INTEGER NOT NULL DEFAULT 0, "
-        "grace_until REAL);"
+        "grace_until REAL, failed_logons INTEGER NOT NULL DEFAULT 0, locked INTEGER NOT NULL DEFAULT 0);"
         "CREATE TABLE IF NOT EXISTS ocisqlite_sequences (name TEXT PRIMARY KEY, next_value INTEGER NOT NULL, "
         "increment INTEGER NOT NULL);"
         "CREATE TABLE IF NOT EXISTS ocisqlite_procedures (name TEXT PRIMARY KEY, source TEXT NOT NULL);");
@@ -74,15 +74,82 @@ void UserCatalog::StartGrace(const std::string& user, int days) {
         .Run();
 }
 
-LogonResult UserCatalog::CheckLogon(const std::string& user, const std::string& password) const {
-    SqliteStatement query(db_, "SELECT salt, digest, iterations, expired, grace_until - julianday('now') "
-                               "FROM ocisqlite_users WHERE name = ?1");
-    query.Bind(1, UpperCase(user));
-    if (!query.Step())
+void UserCatalog::AddAccountColumns() {
+    if (SqliteStatement(db_, "SELECT 1 FROM pragma_table_info('ocisqlite_users') WHERE name = 'locked'")
+            .Step())
+        return;
+    Exec(db_, "BEGIN IMMEDIATE");
+    try {
+        if (!SqliteStatement(db_, "SELECT 1 FROM pragma_table_info('ocisqlite_users') WHERE name = 'locked'")
+                 .Step())
+            Exec(db_, "ALTER TABLE ocisqlite_users ADD COLUMN failed_logons INTEGER NOT NULL DEFAULT 0;"
+                      "ALTER TABLE ocisqlite_users ADD COLUMN locked INTEGER NOT NULL DEFAULT 0");
+        Exec(db_, "COMMIT");
+    } catch (...) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+void UserCatalog::SetLocked(const std::string& user, bool locked) {
+    const std::string name = UpperCase(user);
+    RequireUser(name);
+    AddAccountColumns();
+    SqliteStatement(db_, "UPDATE ocisqlite_users SET locked = ?2, failed_logons = 0 WHERE name = ?1")
+        .Bind(1, name)
+        .Bind(2, locked ? 1 : 0)
+        .Run();
+}
+
+bool UserCatalog::IsAdministrator(const std::string& user) const {
+    SqliteStatement first(db_, "SELECT name FROM ocisqlite_users ORDER BY rowid LIMIT 1");
+    return first.Step() && first.Text(0) == UpperCase(user);
+}
+
+// A count that cannot be written (another session holds the lock too long) leaves the refusal as it is.
+void UserCatalog::CountFailedLogon(const std::string& name) {
+    try {
+        SqliteStatement(db_, "UPDATE ocisqlite_users SET failed_logons = failed_logons + 1, "
+                             "locked = locked OR failed_logons + 1 >= ?2 WHERE name = ?1")
+            .Bind(1, name)
+            .Bind(2, kMaxFailedLogons)
+            .Run();
+    } catch (const EngineError&) {
+    }
+}
+
+// Not written while another session holds the lock long: the logon goes on, the count with it.
+void UserCatalog::ForgetFailedLogons(const std::string& name) {
+    try {
+        SqliteStatement(db_, "UPDATE ocisqlite_users SET failed_logons = 0 WHERE name = ?1")
+            .Bind(1, name)
+            .Run();
+    } catch (const EngineError&) {
+    }
+}
+
+LogonResult UserCatalog::CheckLogon(const std::string& user, const std::string& password) {
+    AddAccountColumns();
+    const std::string name = UpperCase(user);
+    SqliteStatement query(db_, "SELECT salt, digest, iterations, expired, grace_until - julianday('now'), "
+                               "locked, failed_logons FROM ocisqlite_users WHERE name = ?1");
+    query.Bind(1, name);
+    if (!query.Step()) {
+        // The same work as for a known user, so that the time taken does not tell users apart.
+        VerifyPassword(password, PasswordHash{std::vector<unsigned char>(16), std::vector<unsigned char>(32),
+                                              kPasswordIterations});
         throw ora::InvalidLogon();
+    }
     const PasswordHash stored{query.Blob(0), query.Blob(1), static_cast<int>(query.Int(2))};
-    if (!VerifyPassword(password, stored))
+    const bool verified = VerifyPassword(password, stored);
+    if (query.Int(5) != 0)
+        throw ora::AccountLocked();
+    if (!verified) {
+        CountFailedLogon(name);
         throw ora::InvalidLogon();
+    }
+    if (query.Int(6) != 0)
+        ForgetFailedLogons(name);
     if (query.Int(3) != 0)
         throw ora::PasswordExpired();
     LogonResult result;

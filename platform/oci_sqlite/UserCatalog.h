@@ -1,6 +1,7 @@
-// The engine's users, kept in a table of the database file itself: name, salted password hash and
-// password state (open, expired, or in grace until a date). Names are kept in upper case, as Oracle
-// folds unquoted identifiers; passwords are compared as given.
+// The engine's users, kept in a table of the database file itself: name, salted password hash,
+// password state (open, expired, or in grace until a date) and account state (failed logons in a
+// row, locked). Names are kept in upper case, as Oracle folds unquoted identifiers; passwords are
+// compared as given. The user the file was created with is the engine's administrator.
 #pragma once
 
 #include <string>
@@ -23,14 +24,22 @@ public:
     void SetPassword(const std::string& user, const std::string& password);
     void Expire(const std::string& user);
     void StartGrace(const std::string& user, int days);
-    // ORA-01017 for a wrong pair, ORA-28001 when expired.
-    LogonResult CheckLogon(const std::string& user, const std::string& password) const;
+    // Unlocking also forgets the failed logons.
+    void SetLocked(const std::string& user, bool locked);
+    bool IsAdministrator(const std::string& user) const;
+    // ORA-01017 for a wrong pair, ORA-28000 when locked, ORA-28001 when expired. Takes as long for
+    // an unknown user as for a known one; the kMaxFailedLogons-th wrong password in a row locks.
+    LogonResult CheckLogon(const std::string& user, const std::string& password);
 
 private:
+    void AddAccountColumns(); // files made before accounts could lock
+    void CountFailedLogon(const std::string& name);
+    void ForgetFailedLogons(const std::string& name);
     void RequireUser(const std::string& user) const;
     sqlite3* db_;
 };
 
 inline constexpr int kDefaultGraceDays = 7;
+inline constexpr int kMaxFailedLogons = 10;
 
 } // namespace ocisqlite

@@ -44,5 +44,6 @@ std::string AliasFileName() {
     if (!overridden.empty())
         return overridden;
     const std::string beside = AppDir() + "aliases.ini";
-    return std::filesystem::exists(beside) ? beside : UserConfigDir() + "aliases.ini";
+    std::error_code unknown; // a program folder that cannot be examined has no alias file to offer
+    return std::filesystem::exists(beside, unknown) ? beside : UserConfigDir() + "aliases.ini";
 }

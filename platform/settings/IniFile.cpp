@@ -68,7 +68,9 @@ void TIniFile::Load() {
     sections_.assign(1, TSection{});
     std::ifstream in(fileName_, std::ios::binary);
     // A file that exists but cannot be read must not be replaced by what little we know of it.
-    unreadable_ = !in && std::filesystem::exists(fileName_);
+    // A folder that cannot be examined counts as unreadable too, and must not end the program.
+    std::error_code unknown;
+    unreadable_ = !in && (std::filesystem::exists(fileName_, unknown) || unknown);
     std::string text;
     for (bool firstLine = true; std::getline(in, text); firstLine = false) {
         // Editors may start the file with a byte order mark; it must not hide the first section header.

@@ -28,17 +28,28 @@ std::string ReadFile(const std::filesystem::path& path) {
 // A replaced file takes its write-ahead log and shared-memory index with it, or SQLite would
 // replay the old log into the new file.
 void RemoveDatabaseFile(const std::string& path) {
-    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+    for (const char* suffix : {"", "-wal", "-shm", "-journal", "-locks"})
         std::filesystem::remove(path + suffix);
 }
 
-void CreateFile(const std::string& library, const TDemoArguments& arguments) {
-    if (std::filesystem::exists(arguments.file)) {
-        if (!arguments.force)
-            throw Exception("The file " + arguments.file + " exists already; --force replaces it");
-        RemoveDatabaseFile(arguments.file);
-    }
-    CreateEngineDatabase(library, arguments.file, arguments.user, arguments.password);
+// The file is built under this name and takes its own only when complete, so a killed run never
+// leaves a file that looks like a demo database.
+std::string BuildingName(const std::string& file) {
+    return file + ".building";
+}
+
+void RequireFreeOrForced(const TDemoArguments& arguments) {
+    std::error_code unknown;
+    if (std::filesystem::exists(arguments.file, unknown) && !arguments.force)
+        throw Exception("The file " + arguments.file + " exists already; --force replaces it");
+}
+
+void PutInPlace(const std::string& building, const std::string& file) {
+    RemoveDatabaseFile(file);
+    std::error_code failed;
+    std::filesystem::rename(building, file, failed);
+    if (failed)
+        throw Exception("Cannot rename " + building + " to " + file + ": " + failed.message());
 }
 
 void LoadSchema(TOracleSession& session, const std::filesystem::path& directory) {
@@ -52,10 +63,10 @@ void LoadSchema(TOracleSession& session, const std::filesystem::path& directory)
 }
 
 // The session ends before the caller may remove the file.
-TDemoDatabaseResult Fill(const TDemoArguments& arguments, const std::string& engineLibrary,
-                         const std::string& schemaDirectory) {
+TDemoDatabaseResult Fill(const TDemoArguments& arguments, const std::string& file,
+                         const std::string& engineLibrary, const std::string& schemaDirectory) {
     TOracleSession session;
-    LogOnEngine(session, engineLibrary, arguments.file, arguments.user, arguments.password);
+    LogOnEngine(session, engineLibrary, file, arguments.user, arguments.password);
     LoadSchema(session, schemaDirectory);
     TDatabaseSink sink(session, arguments.positions >= kProgressFromPositions);
     TDemoDatabaseResult result;
@@ -75,12 +86,17 @@ const char* const* SchemaScripts() {
 
 TDemoDatabaseResult CreateDemoDatabase(const TDemoArguments& arguments, const std::string& engineLibrary,
                                        const std::string& schemaDirectory) {
-    CreateFile(engineLibrary, arguments);
+    RequireFreeOrForced(arguments);
+    const std::string building = BuildingName(arguments.file);
+    RemoveDatabaseFile(building); // left by a run that was killed
+    CreateEngineDatabase(engineLibrary, building, arguments.user, arguments.password);
     try {
-        return Fill(arguments, engineLibrary, schemaDirectory);
+        const TDemoDatabaseResult result = Fill(arguments, building, engineLibrary, schemaDirectory);
+        PutInPlace(building, arguments.file);
+        RemoveDatabaseFile(building); // what is left beside it: the lock file
+        return result;
     } catch (...) {
-        // A half-filled file would only be refused by the next attempt; it goes.
-        RemoveDatabaseFile(arguments.file);
+        RemoveDatabaseFile(building);
         throw;
     }
 }

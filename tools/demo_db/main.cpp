@@ -5,6 +5,7 @@
 #include "tools/demo_db/EngineLibrary.h"
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -18,6 +19,7 @@ void Report(const TDemoArguments& arguments, const TDemoDatabaseResult& result, 
 } // namespace
 
 int main(int argc, char** argv) {
+    std::signal(SIGXFSZ, SIG_IGN); // past a file-size limit a write fails with an error to report
     TDemoArguments arguments;
     try {
         arguments = ParseDemoArguments(argc, argv, Today());

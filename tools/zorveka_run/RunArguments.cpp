@@ -4,7 +4,11 @@
 
 #include "app/Startup.h"
 
+#include "platform/settings/TextUtils.h"
+
+#include <cctype>
 #include <regex>
+#include <set>
 
 const char kRunUsage[] =
     "Usage: zorveka-run alias user password [usercode] [OCIDLL=...] --day DD.MM.YYYY --risk 0|1|2 [--stats]";
@@ -30,6 +34,36 @@ int ParseRiskType(const std::string& text) {
     return text[0] - '0';
 }
 
+// NAME=value with a plain name: a setting, of the layer or a mistyped one; only a password may
+// look like that and still be meant as it is.
+bool LooksLikeSetting(const std::string& argument) {
+    const size_t equals = argument.find('=');
+    if (equals == std::string::npos || equals == 0)
+        return false;
+    for (size_t i = 0; i < equals; ++i)
+        if (!std::isalpha(static_cast<unsigned char>(argument[i])) && argument[i] != '_')
+            return false;
+    return true;
+}
+
+bool IsLayerSetting(const std::string& argument) {
+    const std::string name = UpperCase(argument.substr(0, argument.find('=')));
+    return LooksLikeSetting(argument) && (name == "OCIDLL" || name == "ORACLEHOME" || name == "USERID");
+}
+
+// A typo (OCIDL=) would otherwise become the user code, and of two values the layer takes one unseen.
+void RequireKnownSettingsOnce(const std::vector<std::string>& commandLine,
+                              const std::vector<std::string>& positional) {
+    std::set<std::string> seen;
+    for (std::size_t i = 1; i < commandLine.size(); ++i)
+        if (IsLayerSetting(commandLine[i]) &&
+            !seen.insert(UpperCase(commandLine[i].substr(0, commandLine[i].find('=')))).second)
+            throw EUsageError("Setting given twice: " + commandLine[i]);
+    for (std::size_t i = 0; i < positional.size(); ++i)
+        if (i != 2 && LooksLikeSetting(positional[i]))
+            throw EUsageError("Unknown setting " + positional[i]);
+}
+
 } // namespace
 
 TRunArguments ParseRunArguments(const std::vector<std::string>& commandLine) {
@@ -42,6 +76,8 @@ TRunArguments ParseRunArguments(const std::vector<std::string>& commandLine) {
         } else if (argument == "--day" || argument == "--risk") {
             if (i + 1 >= commandLine.size())
                 throw EUsageError(argument + " needs a value");
+            if ((argument == "--day" && hasDay) || (argument == "--risk" && hasRisk))
+                throw EUsageError(argument + " given twice");
             const std::string& value = commandLine[++i];
             if (argument == "--day") {
                 arguments.Day = ParseDay(value);
@@ -57,6 +93,7 @@ TRunArguments ParseRunArguments(const std::vector<std::string>& commandLine) {
     if (!hasDay || !hasRisk)
         throw EUsageError("--day and --risk are required");
     arguments.Positional = PositionalArguments(commandLine, kOptionsWithValue);
+    RequireKnownSettingsOnce(commandLine, arguments.Positional);
     if (arguments.Positional.size() < 3 || arguments.Positional.size() > 4)
         throw EUsageError("alias, user and password are required, a user code may follow");
     return arguments;

@@ -2,8 +2,10 @@
 // zorveka-run alias user password [usercode] [OCIDLL=…] --day DD.MM.YYYY --risk 0|1|2 [--stats]
 #include "BatchRun.h"
 
+#include <csignal>
 #include <iostream>
 
 int main(int argc, char** argv) {
+    std::signal(SIGXFSZ, SIG_IGN); // past a file-size limit a write fails with an error to report
     return RunBatch(std::vector<std::string>(argv, argv + argc), std::cerr);
 }

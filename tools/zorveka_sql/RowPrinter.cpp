@@ -36,14 +36,35 @@ std::string ConsoleText(const TVariant& value) {
     return {};
 }
 
+std::string EscapedText(const std::string& text) {
+    std::string out;
+    for (const unsigned char c : text) {
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\t')
+            out += "\\t";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else if (c < 0x20 || c == 0x7f) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02x", c);
+            out += hex;
+        } else
+            out += static_cast<char>(c);
+    }
+    return out;
+}
+
 int PrintRows(TOracleQuery& query, std::ostream& out) {
     for (int i = 0; i < query.ColumnCount(); ++i)
-        out << (i ? "\t" : "") << query.ColumnName(i);
+        out << (i ? "\t" : "") << EscapedText(query.ColumnName(i));
     out << '\n';
     int rows = 0;
     for (; !query.Eof(); query.Next(), ++rows) {
         for (int i = 0; i < query.ColumnCount(); ++i)
-            out << (i ? "\t" : "") << ConsoleText(query.ColumnValue(i));
+            out << (i ? "\t" : "") << EscapedText(ConsoleText(query.ColumnValue(i)));
         out << '\n';
     }
     return rows;

@@ -4,9 +4,12 @@
 
 #include "platform/settings/Exceptions.h"
 
+#include <algorithm>
 #include <cctype>
+#include <csignal>
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <vector>
 
 namespace {
@@ -26,17 +29,36 @@ bool IsLayerSetting(const std::string& argument) {
     return true;
 }
 
+// The layer reads these; a typo (OCIDL=) or a second value it would take unseen is a usage error.
+std::string SettingProblem(const std::string& argument, std::set<std::string>& seen) {
+    std::string name = argument.substr(0, argument.find('='));
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::toupper(c); });
+    if (name != "OCIDLL" && name != "ORACLEHOME" && name != "USERID")
+        return "Unknown setting " + argument;
+    if (!seen.insert(name).second)
+        return "Setting given twice: " + argument;
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    std::signal(SIGXFSZ, SIG_IGN); // past a file-size limit a write fails with an error to report
     std::vector<std::string> positional;
+    std::set<std::string> settings;
     bool stopOnError = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        if (argument == "--stop-on-error")
+        if (argument == "--stop-on-error") {
             stopOnError = true;
-        else if (!IsLayerSetting(argument))
+        } else if (IsLayerSetting(argument)) {
+            if (const std::string problem = SettingProblem(argument, settings); !problem.empty()) {
+                std::cerr << problem << '\n' << kUsage << '\n';
+                return TConsoleExit::UsageOrLogon;
+            }
+        } else {
             positional.push_back(argument);
+        }
     }
     if (positional.empty() || positional.size() > 2 || positional[0].rfind("--", 0) == 0) {
         std::cerr << kUsage << '\n';

@@ -112,6 +112,7 @@ struct Query {
     ExprPtr offset;     // OFFSET n ROWS
     ExprPtr fetchFirst; // FETCH FIRST n ROWS ONLY
     bool forUpdate = false;
+    int lockWaitSeconds = -1; // FOR UPDATE: -1 waits as long as writers do, 0 NOWAIT, n WAIT n
 };
 
 struct InsertStmt {

@@ -303,6 +303,12 @@ Statement ParserCore::ParseAlter() {
                 ExpectWord("EXPIRE", 922, "missing or invalid option");
                 s.action = Action::AlterUserExpire;
             }
+        } else if (AcceptWord("ACCOUNT")) {
+            s.action = Action::AlterUserAccount;
+            const bool lock = AcceptWord("LOCK");
+            if (!lock)
+                ExpectWord("UNLOCK", 922, "missing or invalid option");
+            s.args["lock"] = lock ? "1" : "0";
         } else {
             Fail(922, "missing or invalid option");
         }

@@ -2,6 +2,8 @@
 // operation would need more, the least significant digits are rounded away first.
 #include "platform/oci_sqlite/sql/Decimal.h"
 
+#include "platform/oci_sqlite/sql/Translator.h"
+
 #include <cassert>
 #include <cctype>
 #include <cmath>
@@ -85,7 +87,15 @@ Decimal Decimal::FromInt(int64_t v) {
     return Decimal(v, 0);
 }
 
+const Decimal& Decimal::InRange() const {
+    if (Overflows())
+        ThrowOracleError(1426, "numeric overflow");
+    return *this;
+}
+
 Decimal Decimal::FromDouble(double v) {
+    if (!std::isfinite(v) || std::fabs(v) >= 1e126)
+        ThrowOracleError(1426, "numeric overflow");
     if (std::isfinite(v) && v == std::trunc(v) && std::fabs(v) < 9.2e18)
         return FromInt(static_cast<int64_t>(v));
     // Amounts have few decimals: the first scale at which v is the double nearest m / 10^k gives
@@ -104,7 +114,7 @@ Decimal Decimal::FromDouble(double v) {
         if (std::strtod(buf, nullptr) == v)
             break;
     }
-    return *Parse(buf);
+    return Parse(buf).value(); // %g of a finite double always parses
 }
 
 std::optional<Decimal> Decimal::Parse(std::string_view text) {

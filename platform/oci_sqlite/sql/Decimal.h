@@ -14,7 +14,7 @@ class Decimal {
 public:
     Decimal() = default;
     static Decimal FromInt(int64_t v);
-    static Decimal FromDouble(double v);
+    static Decimal FromDouble(double v); // ORA-01426 for infinity, NaN and Overflows()
     // Oracle's implicit conversion of text: blanks around, sign, digits, point, exponent.
     static std::optional<Decimal> Parse(std::string_view text);
 
@@ -34,6 +34,8 @@ public:
     bool FitsPrecision(int precision, int scale) const;
     // The largest value NUMBER(precision, scale) holds: 10^(p - s) - 10^-s.
     static Decimal LargestOf(int precision, int scale);
+    bool Overflows() const { return IntegerDigits() > 126; } // beyond NUMBER's range: |x| >= 1e126
+    const Decimal& InRange() const;                          // ORA-01426 when it Overflows()
 
     bool IsInteger() const { return exponent_ >= 0; }
     bool FitsInt64() const;

@@ -1,9 +1,11 @@
 // Expressions to SQLite: names resolved to typed columns, Oracle's implicit conversions made
 // explicit where SQLite would differ (dates from texts, CHAR padding, numbers from texts), and
 // arithmetic, concatenation and Oracle's functions routed to the registered ora_* functions.
+#include "platform/oci_sqlite/sql/Decimal.h"
 #include "platform/oci_sqlite/sql/OracleDate.h"
 #include "platform/oci_sqlite/sql/SqliteEmitter.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace orasql {
@@ -79,6 +81,8 @@ std::string SqliteEmitter::EmitCondition(const Expr& e) {
 Emitted SqliteEmitter::Expression(const Expr& e, const Scope& scope) {
     switch (e.kind) {
     case ExprKind::Number:
+        if (const auto literal = Decimal::Parse(e.text); literal && literal->Overflows())
+            ThrowOracleError(1426, "numeric overflow");
         return Make(e.text, SqlType::Number);
     case ExprKind::String: {
         Emitted out = Make(Literal(e.text), SqlType::Text);
@@ -252,20 +256,73 @@ Emitted SqliteEmitter::Comparison(const std::string& op, const Emitted& l, const
     return Make("(" + ls + " " + op + " " + rs + ")", SqlType::Number);
 }
 
-Emitted SqliteEmitter::Arithmetic(const std::string& op, Emitted l, Emitted r) {
-    if (op == "*" || op == "/")
-        return Make(std::string(op == "*" ? "ora_mul(" : "ora_div(") + l.sql + ", " + r.sql + ")",
-                    SqlType::Number);
-    if (op == "-" && l.type == SqlType::Date && r.literal)
-        r = Make(AsDate(r), SqlType::Date);
-    SqlType type = SqlType::Number;
-    if (op == "+" && (l.type == SqlType::Date || r.type == SqlType::Date))
-        type = SqlType::Date;
-    if (op == "-" && l.type == SqlType::Date && r.type != SqlType::Date)
-        type = SqlType::Date;
-    if (l.type == SqlType::Unknown && r.type == SqlType::Unknown)
-        type = SqlType::Unknown; // binds: the values decide at run time
-    return Make(std::string(op == "+" ? "ora_add(" : "ora_sub(") + l.sql + ", " + r.sql + ")", type);
+namespace {
+
+// SQLite takes at most 127 arguments a call and parses calls nested some 30 deep, so a long sum or
+// concatenation goes into calls of this many terms.
+constexpr size_t kMaxCallTerms = 100;
+
+// f(a, b, ..., z) for any number of terms, as f(f(a, ...), f(...), ...) when they are many: for
+// functions where grouping does not change the result.
+std::string GroupedCall(const std::string& function, std::vector<std::string> terms) {
+    do {
+        std::vector<std::string> calls;
+        for (size_t i = 0; i < terms.size(); i += kMaxCallTerms) {
+            std::string call = function + "(";
+            for (size_t j = i; j < std::min(terms.size(), i + kMaxCallTerms); ++j)
+                call += (j > i ? ", " : "") + terms[j];
+            calls.push_back(call + ")");
+        }
+        terms = std::move(calls);
+    } while (terms.size() > 1);
+    return terms.front();
+}
+
+SqlType AdditiveType(const std::string& op, SqlType l, SqlType r) {
+    if (l == SqlType::Unknown && r == SqlType::Unknown)
+        return SqlType::Unknown; // binds: the values decide at run time
+    if (op == "+" && (l == SqlType::Date || r == SqlType::Date))
+        return SqlType::Date;
+    if (op == "-" && l == SqlType::Date && r != SqlType::Date)
+        return SqlType::Date;
+    return SqlType::Number;
+}
+
+} // namespace
+
+Emitted SqliteEmitter::Arithmetic(const std::string& op, const Emitted& l, const Emitted& r) {
+    return Make(std::string(op == "*" ? "ora_mul(" : "ora_div(") + l.sql + ", " + r.sql + ")",
+                SqlType::Number);
+}
+
+// a + b - c + ... is a left-deep tree. Each run of one operator becomes one call of the left-folding
+// ora_add or ora_sub (a new call every kMaxCallTerms terms), so a sum nests only as deep as its runs.
+Emitted SqliteEmitter::AdditiveChain(const Expr& e, const Scope& scope) {
+    std::vector<const Expr*> terms;
+    std::vector<std::string> ops;
+    const Expr* x = &e;
+    for (; x->kind == ExprKind::Binary && (x->text == "+" || x->text == "-"); x = x->args[0].get()) {
+        ops.push_back(x->text);
+        terms.push_back(x->args[1].get());
+    }
+    terms.push_back(x);
+    std::reverse(terms.begin(), terms.end());
+    std::reverse(ops.begin(), ops.end());
+    Emitted result = Expression(*terms[0], scope);
+    for (size_t i = 0; i < ops.size();) {
+        const std::string op = ops[i];
+        std::string sql = std::string(op == "+" ? "ora_add(" : "ora_sub(") + result.sql;
+        SqlType type = result.type;
+        for (size_t n = 1; i < ops.size() && ops[i] == op && n < kMaxCallTerms; ++i, ++n) {
+            Emitted r = Expression(*terms[i + 1], scope);
+            if (op == "-" && type == SqlType::Date && r.literal)
+                r = Make(AsDate(r), SqlType::Date);
+            type = AdditiveType(op, type, r.type);
+            sql += ", " + r.sql;
+        }
+        result = Make(sql + ")", type);
+    }
+    return result;
 }
 
 Emitted SqliteEmitter::Binary(const Expr& e, const Scope& scope) {
@@ -274,6 +331,8 @@ Emitted SqliteEmitter::Binary(const Expr& e, const Scope& scope) {
         return Make("(" + Expression(*e.args[0], scope).sql + " " + op + " " +
                         Expression(*e.args[1], scope).sql + ")",
                     SqlType::Number);
+    if (op == "+" || op == "-")
+        return AdditiveChain(e, scope);
     if (op == "||") {
         std::vector<const Expr*> parts;
         std::function<void(const Expr&)> flatten = [&](const Expr& x) {
@@ -285,13 +344,13 @@ Emitted SqliteEmitter::Binary(const Expr& e, const Scope& scope) {
             }
         };
         flatten(e);
-        std::string sql = "ora_concat(";
-        for (size_t i = 0; i < parts.size(); ++i)
-            sql += (i ? ", " : "") + AsText(Expression(*parts[i], scope));
-        return Make(sql + ")", SqlType::Text);
+        std::vector<std::string> texts;
+        for (const Expr* part : parts)
+            texts.push_back(AsText(Expression(*part, scope)));
+        return Make(GroupedCall("ora_concat", std::move(texts)), SqlType::Text);
     }
     const Emitted l = Expression(*e.args[0], scope), r = Expression(*e.args[1], scope);
-    if (op == "+" || op == "-" || op == "*" || op == "/")
+    if (op == "*" || op == "/")
         return Arithmetic(op, l, r);
     return Comparison(op, l, r);
 }

@@ -132,10 +132,13 @@ ExprPtr ParserCore::ParseComparison() {
 }
 
 ExprPtr ParserCore::ParseAdditive() {
+    // A sum or concatenation is emitted flat, so it costs depth only for its length's sake.
+    constexpr int kTermsPerLevel = 8;
     NestingGuard chain(*this, 0);
     ExprPtr left = ParseMultiplicative();
-    while (PeekSymbol("+") || PeekSymbol("-") || PeekSymbol("||")) {
-        chain.Deepen();
+    for (int terms = 1; PeekSymbol("+") || PeekSymbol("-") || PeekSymbol("||"); ++terms) {
+        if (terms % kTermsPerLevel == 0)
+            chain.Deepen();
         std::string op = Advance().text;
         left = MakeBinary(op, std::move(left), ParseMultiplicative());
     }

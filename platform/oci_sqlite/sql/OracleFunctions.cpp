@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <variant>
 
 namespace orasql {
 namespace {
@@ -52,7 +53,8 @@ std::string AsText(sqlite3_value* v) {
     return Text(v);
 }
 
-void ResultNumber(sqlite3_context* c, const Decimal& d) {
+void ResultNumber(sqlite3_context* c, const Decimal& value) {
+    const Decimal& d = value.InRange();
     if (d.IsInteger() && d.FitsInt64())
         sqlite3_result_int64(c, d.ToInt64());
     else
@@ -89,25 +91,54 @@ template <Body F> void Guarded(sqlite3_context* c, int n, sqlite3_value** v) {
 
 // ---- arithmetic ----
 
-void Add(sqlite3_context* c, int n, sqlite3_value** v) {
-    if (AnyNull(n, v))
-        return sqlite3_result_null(c);
-    if (auto d = AsDate(v[0]))
-        return ResultDate(c, AddDays(*d, AsNumber(v[1])));
-    if (auto d = AsDate(v[1]))
-        return ResultDate(c, AddDays(*d, AsNumber(v[0])));
-    ResultNumber(c, AsNumber(v[0]) + AsNumber(v[1]));
+// ora_add(a, b, c, ...) is a + b + c + ..., ora_sub(a, b, c, ...) is a - b - c - ..., folded from the
+// left, so that a long sum is one call instead of calls nested as deep as it is long.
+using Addend = std::variant<Decimal, DateTime>;
+
+Addend AsAddend(sqlite3_value* v) {
+    if (auto d = AsDate(v))
+        return *d;
+    return AsNumber(v);
 }
 
-void Subtract(sqlite3_context* c, int n, sqlite3_value** v) {
+// A date where a number belongs reads as text that is no number, as in Oracle's implicit conversion.
+const Decimal& NumberOf(const Addend& a) {
+    if (!std::holds_alternative<Decimal>(a))
+        ThrowOracleError(1722, "invalid number");
+    return std::get<Decimal>(a);
+}
+
+Addend Plus(const Addend& l, const Addend& r) {
+    if (const auto* d = std::get_if<DateTime>(&l))
+        return AddDays(*d, NumberOf(r));
+    if (const auto* d = std::get_if<DateTime>(&r))
+        return AddDays(*d, NumberOf(l));
+    return NumberOf(l) + NumberOf(r);
+}
+
+Addend Minus(const Addend& l, const Addend& r) {
+    if (const auto* d = std::get_if<DateTime>(&l)) {
+        if (const auto* e = std::get_if<DateTime>(&r))
+            return DaysBetween(*d, *e);
+        return AddDays(*d, -NumberOf(r));
+    }
+    return NumberOf(l) - NumberOf(r);
+}
+
+void ResultAddend(sqlite3_context* c, const Addend& a) {
+    if (const auto* d = std::get_if<DateTime>(&a))
+        return ResultDate(c, *d);
+    ResultNumber(c, std::get<Decimal>(a));
+}
+
+template <Addend (*Op)(const Addend&, const Addend&)>
+void Fold(sqlite3_context* c, int n, sqlite3_value** v) {
     if (AnyNull(n, v))
         return sqlite3_result_null(c);
-    if (auto d = AsDate(v[0])) {
-        if (auto e = AsDate(v[1]))
-            return ResultNumber(c, DaysBetween(*d, *e));
-        return ResultDate(c, AddDays(*d, -AsNumber(v[1])));
-    }
-    ResultNumber(c, AsNumber(v[0]) - AsNumber(v[1]));
+    Addend result = AsAddend(v[0]);
+    for (int i = 1; i < n; ++i)
+        result = Op(result, AsAddend(v[i]));
+    ResultAddend(c, result);
 }
 
 void Multiply(sqlite3_context* c, int n, sqlite3_value** v) {
@@ -227,12 +258,40 @@ void SingleFinal(sqlite3_context* c) {
 
 // ---- text ----
 
+// Oracle's longest string in SQL; a longer result is an error, never a string that grows on.
+constexpr size_t kMaxTextBytes = 4000;
+
+void RequireTextLength(size_t bytes) {
+    if (bytes > kMaxTextBytes)
+        ThrowOracleError(1489, "result of string concatenation is too long");
+}
+
 void Concat(sqlite3_context* c, int n, sqlite3_value** v) {
     std::string out;
     for (int i = 0; i < n; ++i)
-        if (!IsNull(v[i]))
+        if (!IsNull(v[i])) {
             out += AsDate(v[i]) ? Text(v[i]) : AsText(v[i]);
+            RequireTextLength(out.size());
+        }
     ResultText(c, out);
+}
+
+// SQLite's replace(X, Y, Z), bounded like every string of the dialect.
+void Replace(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (AnyNull(n, v))
+        return sqlite3_result_null(c);
+    const std::string text = Text(v[0]), search = Text(v[1]), replacement = Text(v[2]);
+    if (search.empty())
+        return sqlite3_result_value(c, v[0]);
+    std::string out;
+    size_t from = 0;
+    for (size_t at; (at = text.find(search, from)) != std::string::npos; from = at + search.size()) {
+        out.append(text, from, at - from).append(replacement);
+        RequireTextLength(out.size());
+    }
+    out.append(text, from, std::string::npos);
+    RequireTextLength(out.size());
+    sqlite3_result_text(c, out.data(), static_cast<int>(out.size()), SQLITE_TRANSIENT);
 }
 
 void Instr(sqlite3_context* c, int n, sqlite3_value** v) {
@@ -506,8 +565,8 @@ struct Scalar {
 
 void RegisterOracleFunctions(sqlite3* db) {
     static const Scalar kScalars[] = {
-        {"ora_add", 2, Guarded<Add>, true},
-        {"ora_sub", 2, Guarded<Subtract>, true},
+        {"ora_add", -1, Guarded<Fold<Plus>>, true},
+        {"ora_sub", -1, Guarded<Fold<Minus>>, true},
         {"ora_mul", 2, Guarded<Multiply>, true},
         {"ora_div", 2, Guarded<Divide>, true},
         {"ora_mod", 2, Guarded<Mod>, true},
@@ -516,6 +575,7 @@ void RegisterOracleFunctions(sqlite3* db) {
         {"ora_trunc", 1, Guarded<Trunc>, true},
         {"ora_trunc", 2, Guarded<Trunc>, true},
         {"ora_concat", -1, Guarded<Concat>, true},
+        {"replace", 3, Guarded<Replace>, true},
         {"ora_instr", 2, Guarded<Instr>, true},
         {"ora_instr", 3, Guarded<Instr>, true},
         {"ora_instr", 4, Guarded<Instr>, true},

@@ -85,7 +85,8 @@ private:
     Emitted ColumnRef(const Expr& e, const Scope& scope);
     Emitted Binary(const Expr& e, const Scope& scope);
     Emitted Comparison(const std::string& op, const Emitted& l, const Emitted& r);
-    Emitted Arithmetic(const std::string& op, Emitted l, Emitted r);
+    Emitted Arithmetic(const std::string& op, const Emitted& l, const Emitted& r); // * and /
+    Emitted AdditiveChain(const Expr& e, const Scope& scope);
     Emitted Function(const Expr& e, const Scope& scope);
     Emitted Decode(const Expr& e, const Scope& scope);
     // Oracle's everyday single-row functions (FunctionEmitter.cpp); nullopt for an unknown name.

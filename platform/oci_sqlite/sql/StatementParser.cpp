@@ -71,10 +71,9 @@ Statement ParserCore::ParseTopLevel() {
         return s;
     }
     if (AcceptWord("GRANT") || AcceptWord("REVOKE")) {
-        // Privileges have no meaning in a one-user file; accepted so that schema scripts run as they are.
         while (!AtEnd())
             Advance();
-        return MakeEngine(Action::RunSqlite, StatementType::Unknown, 0);
+        return MakeEngine(Action::Grant, StatementType::Unknown, 0);
     }
     Fail(900, "invalid SQL statement");
 }
@@ -108,7 +107,15 @@ QueryPtr ParserCore::ParseQuery() {
                 ParseExpr();
             while (AcceptSymbol(","));
         }
-        AcceptWord("NOWAIT");
+        if (AcceptWord("NOWAIT")) {
+            q->lockWaitSeconds = 0;
+        } else if (AcceptWord("WAIT")) {
+            const Token& t = Peek();
+            if (t.kind != TokenKind::Number || t.text.size() > 6 ||
+                t.text.find_first_not_of("0123456789") != std::string::npos)
+                Fail(30005, "missing or invalid WAIT interval");
+            q->lockWaitSeconds = std::stoi(Advance().text);
+        }
     }
     return q;
 }

@@ -57,19 +57,29 @@ void TranslateInto(Translation& t, Statement& statement, std::string_view text, 
                        Set(t, StatementType::Select, kSelect);
                        t.sqlite.push_back(emitter.EmitQuery(*q));
                        t.columns = emitter.ResultColumns();
+                       t.forUpdate = q->forUpdate;
+                       t.lockWaitSeconds = q->lockWaitSeconds;
+                       if (q->forUpdate)
+                           for (const SelectCore& core : q->cores)
+                               for (const TableRef& table : core.from)
+                                   if (!table.name.empty())
+                                       t.lockTables.push_back(table.name);
                    },
                    [&](InsertStmt& s) {
                        Set(t, StatementType::Insert, kInsert);
                        t.sqlite.push_back(emitter.EmitInsert(s));
+                       t.lockTables = {s.table};
                        t.returningRowidBind = s.returningRowidBind;
                    },
                    [&](UpdateStmt& s) {
                        Set(t, StatementType::Update, kUpdate);
                        t.sqlite.push_back(emitter.EmitUpdate(s));
+                       t.lockTables = {s.table};
                    },
                    [&](DeleteStmt& s) {
                        Set(t, StatementType::Delete, kDelete);
                        t.sqlite.push_back(emitter.EmitDelete(s));
+                       t.lockTables = {s.table};
                    },
                    [&](CreateTableStmt& s) {
                        Set(t, StatementType::Create, kCreateTable, Action::RunSqlite, true);
@@ -101,10 +111,10 @@ void TranslateInto(Translation& t, Statement& statement, std::string_view text, 
                        t.args = {{"name", s.name}, {"start", s.startWith}, {"increment", s.incrementBy}};
                    },
                    [&](EngineStmt& s) {
-                       const bool ddl = s.action == Action::CreateUser ||
-                                        s.action == Action::AlterUserPassword ||
-                                        s.action == Action::AlterUserExpire ||
-                                        s.action == Action::AlterUserGrace || s.functionCode == 0;
+                       const bool ddl =
+                           s.action == Action::CreateUser || s.action == Action::AlterUserPassword ||
+                           s.action == Action::AlterUserExpire || s.action == Action::AlterUserGrace ||
+                           s.action == Action::AlterUserAccount || s.action == Action::Grant;
                        Set(t, s.type, s.functionCode == 0 ? kGrant : s.functionCode, s.action, ddl);
                        t.args = s.args;
                    },

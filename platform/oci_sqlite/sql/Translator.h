@@ -38,6 +38,8 @@ enum class Action {
     AlterUserPassword,
     AlterUserExpire,
     AlterUserGrace,
+    AlterUserAccount, // args "lock": "1" locks, "0" unlocks
+    Grant,            // GRANT and REVOKE
     CreateSequence,
     DropSequence,
     CreateProcedure,
@@ -87,6 +89,10 @@ struct Translation {
     // SELECT: the result columns with their Oracle types as far as the translator knows them
     // (oracleType "DATE", "NUMBER", "VARCHAR2", "CHAR", "INTEGER", "ROWID", or "" when unknown).
     std::vector<ColumnInfo> columns;
+    bool forUpdate = false;   // SELECT ... FOR UPDATE: locks lockTables until the transaction ends
+    int lockWaitSeconds = -1; // -1 waits as long as writers do, 0 NOWAIT, n WAIT n
+    // The tables a FOR UPDATE or a change locks until the transaction ends (names as written).
+    std::vector<std::string> lockTables;
 };
 
 // Error with Oracle's code and full message text ("ORA-00942: table or view does not exist") and the

@@ -98,9 +98,9 @@ TEST_F(TranslatorActions, ReturningRowidNamesItsBindAndLeavesTheInsertPlain) {
     EXPECT_EQ(db.One("select a from t where rowid = :r", {{"R", db.lastBinds.at("R")}}), "7");
 }
 
-TEST_F(TranslatorActions, GrantsAreAcceptedAsNoOperation) {
+TEST_F(TranslatorActions, GrantsAreLeftToTheEngine) {
     const Translation t = T("grant select, insert on t to public");
-    EXPECT_EQ(t.action, Action::RunSqlite);
+    EXPECT_EQ(t.action, Action::Grant);
     EXPECT_TRUE(t.sqlite.empty());
 }
 

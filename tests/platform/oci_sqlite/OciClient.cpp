@@ -44,7 +44,7 @@ class RemoveDatabases : public testing::Environment {
 public:
     void TearDown() override {
         for (const std::string& path : CreatedPaths())
-            for (const char* suffix : {"", "-wal", "-shm"})
+            for (const char* suffix : {"", "-wal", "-shm", "-locks"})
                 std::filesystem::remove(path + suffix);
     }
 };

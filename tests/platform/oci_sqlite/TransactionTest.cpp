@@ -3,8 +3,10 @@
 // lock waits ending in ORA-00054, and cursors that outlive a commit or rollback.
 #include "OciClient.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace ocitest;
 
@@ -164,3 +166,43 @@ TEST_F(OciTransaction, OpenCursorKeepsFetchingAfterCommitAndRollback) {
 }
 
 } // namespace
+
+// Two sessions that read a row to change it: the second to lock waits or, with NOWAIT, is refused,
+// until the first commits or rolls back; so neither overwrites what the other wrote.
+TEST_F(OciTransaction, SelectForUpdateLocksUntilTheTransactionEnds) {
+    ASSERT_EQ(Insert(first, 1).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
+    const std::string lock = "SELECT name FROM t WHERE id = 1 FOR UPDATE";
+    ASSERT_EQ(first.Run(lock + " NOWAIT").status, OCI_SUCCESS);
+    for (const std::string& blocked :
+         {lock + " NOWAIT", lock, lock + " WAIT 0", std::string("DELETE FROM t")})
+        EXPECT_EQ(second.Run(blocked).code, 54) << blocked;
+    EXPECT_EQ(Count(second), 1u); // plain reads go on, and so do changes of other tables
+    ASSERT_EQ(second.Run("CREATE TABLE other (n NUMBER)").status, OCI_SUCCESS);
+    EXPECT_EQ(second.Run("INSERT INTO other (n) VALUES (1)", {}, OCI_COMMIT_ON_SUCCESS).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Run("UPDATE t SET name = 'first' WHERE id = 1").status, OCI_SUCCESS);
+    ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
+
+    ASSERT_EQ(second.Run(lock + " NOWAIT").status, OCI_SUCCESS);
+    EXPECT_EQ(second.Query(lock), (Rows{{"first"}})); // what the first committed, to build on
+    EXPECT_EQ(first.Run(lock + " NOWAIT").code, 54);
+    ASSERT_EQ(second.Rollback().status, OCI_SUCCESS);
+    EXPECT_EQ(first.Run(lock + " NOWAIT").status, OCI_SUCCESS);
+}
+
+TEST_F(OciTransaction, WaitingForUpdateGetsTheLockWhenTheHolderCommits) {
+    setenv("OCISQLITE_BUSY_TIMEOUT_MS", "10000", 1);
+    Client holder, waiter;
+    ASSERT_EQ(holder.Logon(path).status, OCI_SUCCESS);
+    ASSERT_EQ(waiter.Logon(path).status, OCI_SUCCESS);
+    setenv("OCISQLITE_BUSY_TIMEOUT_MS", "300", 1);
+    ASSERT_EQ(Insert(holder, 1).status, OCI_SUCCESS);
+    ASSERT_EQ(holder.Commit().status, OCI_SUCCESS);
+    ASSERT_EQ(holder.Run("SELECT id FROM t FOR UPDATE").status, OCI_SUCCESS);
+    OciStatus waited;
+    std::thread thread([&] { waited = waiter.Run("SELECT id FROM t FOR UPDATE"); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    ASSERT_EQ(holder.Commit().status, OCI_SUCCESS);
+    thread.join();
+    EXPECT_EQ(waited.status, OCI_SUCCESS) << waited.text;
+}

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -142,4 +143,13 @@ TEST(IniWriting, UnreadableFileIsNotOverwritten) {
     EXPECT_THROW(ini.WriteString("A", "y", "2"), Exception);
     chmod(path.c_str(), 0644);
     EXPECT_EQ(ReadText(path), "[A]\nx=1\n");
+}
+
+TEST(IniReading, FolderThatCannotBeExaminedGivesTheDefaults) {
+    // A name too long to look up fails as an unreadable folder does: defaults, and no overwrite.
+    const auto path = CaseDir() / std::string(300, 'n') / "WIN.INI";
+    std::unique_ptr<TIniFile> ini;
+    ASSERT_NO_THROW(ini = std::make_unique<TIniFile>(path.string()));
+    EXPECT_EQ(ini->ReadInteger("KESTRA", "FontSize", 8), 8);
+    EXPECT_THROW(ini->WriteString("KESTRA", "FontSize", "9"), Exception);
 }

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -174,6 +175,31 @@ TEST(DemoDatabaseFile, AFailedFillingLeavesNoFileBehind) {
         EXPECT_EQ(std::string(e.what()), "Cannot read " + nowhere + "/01_source_tables.sql");
     }
     EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+TEST(DemoDatabaseFile, AFailedReplacementKeepsTheOldFileAndLeavesNoPartialOne) {
+    const std::string file = TestFile("replaced");
+    Remove(file);
+    std::ofstream(file) << "not a database";
+    TDemoArguments arguments = Arguments(file, 1, ReportDay());
+    arguments.force = true;
+    EXPECT_THROW(CreateDemoDatabase(arguments, kLibrary, std::string(ZORVEKA_TEST_OUTPUT_DIR) + "/no-schema"),
+                 Exception);
+    EXPECT_EQ(std::filesystem::file_size(file), 14u);
+    EXPECT_FALSE(std::filesystem::exists(file + ".building"));
+    Remove(file);
+}
+
+TEST(DemoDatabaseFile, AFileSizeLimitIsReportedNotFatal) {
+    const std::string file = TestFile("limited");
+    Remove(file);
+    const std::string command = "ulimit -f 64; " + std::string(ZORVEKA_DEMO_DB_EXE) + " " + file +
+                                " --positions 2000 >/dev/null 2>&1";
+    const int status = std::system(("sh -c '" + command + "'").c_str());
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by a signal";
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_FALSE(std::filesystem::exists(file));
+    Remove(file + ".building");
 }
 
 TEST(DemoDatabaseFile, ALogonWithTheGivenUserWorks) {

@@ -35,7 +35,16 @@ TEST(RunArgumentsTest, UnusableCommandLinesAreUsageErrors) {
     EXPECT_THROW(ParseRunArguments(with({"--day", "15.03.2024", "--risk"})), EUsageError);
     EXPECT_THROW(ParseRunArguments(with({"--day", "15.03.2024", "--risk", "1", "--force"})), EUsageError);
     EXPECT_THROW(ParseRunArguments(with({"JN", "extra", "--day", "15.03.2024", "--risk", "1"})), EUsageError);
+    for (const Strings& mistaken :
+         {Strings{"--day", "15.03.2024", "--day", "16.03.2024", "--risk", "1"},
+          Strings{"--day", "15.03.2024", "--risk", "1", "--risk", "2"},
+          Strings{"OCIDL=/x.so", "--day", "15.03.2024", "--risk", "1"},
+          Strings{"OCIDLL=/x.so", "ocidll=/y.so", "--day", "15.03.2024", "--risk", "1"}})
+        EXPECT_THROW(ParseRunArguments(with(mistaken)), EUsageError) << mistaken[0] << mistaken[1];
     EXPECT_NO_THROW(ParseRunArguments(with({"--day", "15.03.2024", "--risk", "0"})));
+    EXPECT_NO_THROW(
+        ParseRunArguments({"zorveka-run", "DEMO", "demo", "pass=word", "OCIDLL=/x.so", "ORACLEHOME=/o",
+                           "UserId=a/b@c", "--day", "15.03.2024", "--risk", "0"}));
 }
 
 } // namespace

@@ -107,3 +107,34 @@ TEST_F(ConsoleRunTest, FailedLogonAndMissingArgumentsEndWithStatusTwo) {
     const int usage = std::system((std::string(ZORVEKA_SQL_EXE) + " 2>/dev/null").c_str());
     EXPECT_EQ(WEXITSTATUS(usage), 2);
 }
+
+TEST_F(ConsoleRunTest, ControlCharactersInValuesAreEscaped) {
+    const TRun run = RunScript("select 'a\tb' as t, 'line\none' as n, '\x1b[31mred\\' as e from dual;\n");
+    EXPECT_EQ(run.Out, "T\tN\tE\na\\tb\tline\\r\\none\t\\x1b[31mred\\\\\n") << run.Errors;
+}
+
+TEST_F(ConsoleRunTest, UnknownOrRepeatedSettingsAreUsageErrors) {
+    for (const std::string& settings : {std::string("OCIDL=/x.so"), std::string("OCIDLL=/y.so")}) {
+        const TRun run = RunScript("select 1 as one from dual;\n", settings);
+        EXPECT_EQ(run.Status, 2) << settings;
+        EXPECT_EQ(run.Out, "") << settings;
+    }
+}
+
+TEST_F(ConsoleRunTest, ExpiredPasswordIsReportedWithItsText) {
+    RunScript("create user clerk identified by pw;\nalter user clerk password expire;\n");
+    const TRun run = RunScript("select 1 as one from dual;\n", "", "clerk/pw@" + Database);
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_NE(run.Errors.find("ORA-28001: the password has expired"), std::string::npos) << run.Errors;
+}
+
+TEST_F(ConsoleRunTest, ConfigurationFolderThatCannotBeExaminedDoesNotHideTheError) {
+    const char* saved = std::getenv("XDG_CONFIG_HOME");
+    const std::string before = saved ? saved : "";
+    setenv("XDG_CONFIG_HOME", (Folder + "/" + std::string(300, 'n')).c_str(), 1);
+    const TRun run = RunScript("select * from missing;\nselect 1 as one from dual;\n");
+    saved ? setenv("XDG_CONFIG_HOME", before.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Errors.rfind("ORA-00942: ", 0), 0u) << run.Errors;
+    EXPECT_EQ(run.Out, "ONE\n1\n");
+}
