@@ -68,7 +68,7 @@ void TOracleDataSet::BuildFieldInfos() {
             type = TFieldType::ftFloat;
             break;
         case SQLT_STR:
-            size = std::max(column.Fetch.Size - 1, 1);
+            size = std::max(column.CharSize > 0 ? column.CharSize : column.Fetch.Size - 1, 1); // characters
             type = preferences.MaxStringFieldSize != 0 && preferences.MaxStringFieldSize < size
                        ? TFieldType::ftMemo
                    : preferences.ForceWideStringFields ? TFieldType::ftWideString

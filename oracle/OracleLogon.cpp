@@ -71,7 +71,7 @@ ILogonDialog* SetDefaultLogonDialog(ILogonDialog* dialog) {
 
 std::string ConfirmPasswordChange(TOracleSession& session, const std::string& newPassword,
                                   const std::string& verification) {
-    if (UpperCase(newPassword) != UpperCase(verification))
+    if (newPassword != verification) // passwords are case-sensitive
         return LogonTexts()[TLogonText::VerificationFailed];
     try {
         session.ChangePassword(newPassword);

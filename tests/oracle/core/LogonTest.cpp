@@ -138,6 +138,7 @@ TEST_F(LogonTest, ExpiredPasswordOpensThePasswordChangeWhichLogsOn) {
 TEST(PasswordChangeTest, MismatchedVerificationIsRefusedBeforeTheServer) {
     TOracleSession session;
     EXPECT_EQ(ConfirmPasswordChange(session, "Lion", "tiger"), "Verification failed");
+    EXPECT_EQ(ConfirmPasswordChange(session, "Lion", "LION"), "Verification failed"); // Caps Lock slip
 }
 
 TEST(LogonHistoryTest, AddingReplacesTheSameCaptionKeepsFixedEntriesAndTheSize) {

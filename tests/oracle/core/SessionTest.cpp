@@ -189,29 +189,51 @@ TEST_F(SessionTest, WaitCursorIsRestoredAfterAFailedLogon) {
 namespace {
 
 OCIServerVersion_t engineServerVersion = nullptr;
+const char* bannerShown = "";
 
-sword Oracle7Banner(void*, OCIError*, OraText* buffer, ub4 size, ub1) {
-    std::snprintf(reinterpret_cast<char*>(buffer), size, "Oracle7 Server Release 7.3.4.0.0 - Production");
+sword ShowBanner(void*, OCIError*, OraText* buffer, ub4 size, ub1) {
+    std::snprintf(reinterpret_cast<char*>(buffer), size, "%s", bannerShown);
     return OCI_SUCCESS;
 }
 
+struct TBannerCase {
+    const char* Banner;
+    bool LogsOn;
+};
+
+const TBannerCase kBanners[] = {
+    {"Oracle7 Server Release 7.3.4.0.0 - Production", false},
+    {"Oracle8i Enterprise Edition Release 8.1.7.0.0 - Production", true},
+    {"Oracle Database 11g Enterprise Edition Release 11.2.0.4.0 - 64bit Production", true},
+    {"Oracle Database 12c Enterprise Edition Release 12.2.0.1.0 - 64bit Production", true},
+    {"Oracle Database 19c Enterprise Edition Release 19.0.0.0.0 - Production", true},
+    {"Oracle Database 21c Enterprise Edition Release 21.0.0.0.0 - Production", true},
+    {"Oracle Database 23ai Free Release 23.0.0.0.0 - Develop, Learn, and Run for Free", true},
+};
+
 } // namespace
 
-TEST_F(SessionTest, ServerBannerOfAnOracle7ServerRefusesTheConnection) {
+TEST_F(SessionTest, OnlyAnOracle7ServerBannerRefusesTheConnection) {
     InitializeOracleClient();
     engineServerVersion = Oci().OCIServerVersion;
-    Oci().OCIServerVersion = Oracle7Banner;
-    try {
-        LogOn(Session);
-        FAIL() << "an Oracle7 server was accepted";
-    } catch (const EOracleError&) {
-        FAIL() << "the refusal is the layer's, not the server's";
-    } catch (const Exception& e) {
-        EXPECT_NE(std::string(e.what()).find("OCI7"), std::string::npos);
+    Oci().OCIServerVersion = ShowBanner;
+    for (const TBannerCase& banner : kBanners) {
+        SCOPED_TRACE(banner.Banner);
+        bannerShown = banner.Banner;
+        try {
+            LogOn(Session);
+            EXPECT_TRUE(banner.LogsOn);
+        } catch (const EOracleError&) {
+            ADD_FAILURE() << "the refusal is the layer's, not the server's";
+        } catch (const Exception& e) {
+            EXPECT_FALSE(banner.LogsOn);
+            EXPECT_NE(std::string(e.what()).find("OCI7"), std::string::npos);
+        }
+        EXPECT_EQ(Session.Connected(), banner.LogsOn);
+        Session.LogOff();
     }
     Oci().OCIServerVersion = engineServerVersion;
-    EXPECT_FALSE(Session.Connected());
-    LogOn(Session); // nothing of the refused attempt stays attached
+    LogOn(Session); // nothing of a refused attempt stays attached
     EXPECT_TRUE(Session.Connected());
 }
 
