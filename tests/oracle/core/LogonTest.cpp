@@ -95,7 +95,7 @@ TEST_F(LogonTest, CancelAtOnceMakesNoAttempt) {
 }
 
 TEST_F(LogonTest, UserIdArgumentReplacesTheCredentialsForTheAutomaticAttempt) {
-    UseArguments({std::string("OCIDLL=") + ORACLE_TEST_ENGINE, "userid=scott/tiger@" + Database});
+    UseArguments({"OCIDLL=" + ClientLibrary(), "userid=scott/tiger@" + Database});
     Session.LogonUsername = "nobody";
     EXPECT_TRUE(Logon.Execute());
     EXPECT_TRUE(Session.Connected());

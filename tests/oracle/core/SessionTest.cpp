@@ -1,8 +1,10 @@
 // Sessions: the connect string, logging on and off against the engine, commit and rollback, the
 // settings statements, the refusals while connected, the connection check and the password change.
 #include "EngineFixture.h"
+#include "oracle/OracleData.h"
 
 #include <cstdio>
+#include <memory>
 
 using namespace oracletest;
 
@@ -248,4 +250,49 @@ TEST_F(SessionTest, OptimizerGoalIsSentOnceOrRetriedOnceAfterAFailure) {
     }
     const std::vector<std::string> expected(failed ? 2 : 1, "alter session set optimizer_mode = first_rows");
     EXPECT_EQ(Sent().Statements, expected);
+}
+
+namespace {
+
+OCIEnvNlsCreate_t clientEnvNlsCreate = nullptr;
+
+sword RefuseEnvironment(OCIEnv**, ub4, void*, OCIMallocFn, OCIReallocFn, OCIFreeFn, size_t, void**, ub2, ub2) {
+    return OCI_ERROR;
+}
+
+} // namespace
+
+TEST_F(SessionTest, EnvironmentIsCreatedForUtf8AndItsFailureSaysWhichCallAndLibrary) {
+    InitializeOracleClient();
+    ASSERT_NE(Oci().OCIEnvNlsCreate, nullptr);
+    clientEnvNlsCreate = Oci().OCIEnvNlsCreate;
+    Oci().OCIEnvNlsCreate = RefuseEnvironment;
+    try {
+        LogOn(Session);
+        ADD_FAILURE() << "logged on without an environment";
+    } catch (const Exception& e) {
+        EXPECT_EQ(std::string(e.what()), std::string("Could not create the OCI environment: OCIEnvNlsCreate returned -1 in ") +
+                                             OracleClientPath());
+    }
+    Oci().OCIEnvNlsCreate = clientEnvNlsCreate;
+    LogOn(Session);
+    EXPECT_EQ(Session.MaxBytesPerCharacter(), 4);
+}
+
+TEST_F(SessionTest, FreedSessionLeavesItsQueriesAndDataSetsWithoutASession) {
+    auto session = std::make_unique<TOracleSession>();
+    TOracleQuery query;
+    TOracleDataSet dataSet;
+    query.SetSession(session.get());
+    dataSet.SetSession(session.get());
+    LogOn(*session);
+    dataSet.SQL() = {"select 1 n from dual"};
+    dataSet.Open();
+    query.SetSQLText("select 1 from dual");
+    query.Execute();
+    session.reset();
+    EXPECT_EQ(query.Session(), nullptr);
+    EXPECT_EQ(dataSet.Session(), nullptr);
+    EXPECT_FALSE(dataSet.Active());
+    EXPECT_THROW(query.Execute(), Exception); // "Session undefined", not a freed session
 }
