@@ -71,7 +71,7 @@ void TOracleDataSet::BuildFieldInfos() {
             size = std::max(column.CharSize > 0 ? column.CharSize : column.Fetch.Size - 1, 1); // characters
             type = preferences.MaxStringFieldSize != 0 && preferences.MaxStringFieldSize < size
                        ? TFieldType::ftMemo
-                   : preferences.ForceWideStringFields ? TFieldType::ftWideString
+                   : preferences.ForceWideStringFields || column.National ? TFieldType::ftWideString
                                                        : TFieldType::ftString;
             if (type == TFieldType::ftMemo)
                 size = 0;

@@ -152,6 +152,9 @@ private:
     void RefreshRecord(int index);
     bool ReadRowById(const std::string& rowId, bool forUpdate);
     void CheckRowId(int index, const std::string& what) const;
+    //! Whether OnApplyRecord took the action ('L', 'R', 'C') on the record itself.
+    bool AppliedByOwner(int index, char action);
+    void InitNewRecord(TRecordBuffer& record) override;
     void Savepoint();
     void RollbackToSavepoint();
     bool UsesSavepoint() const;

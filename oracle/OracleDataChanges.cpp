@@ -183,7 +183,8 @@ void TOracleDataSet::ApplyUpdate(int index, const TRecordBuffer& record) {
         return; // nothing was modified
     try {
         TSavepointScope savepoint(*this);
-        if (LockingMode == TLockingMode::lmCheckImmediate || LockingMode == TLockingMode::lmLockDelayed)
+        if ((LockingMode == TLockingMode::lmCheckImmediate || LockingMode == TLockingMode::lmLockDelayed) &&
+            !AppliedByOwner(index, 'L'))
             LockAndVerify(index, true);
         bool applied = false;
         std::string rowId = Held(index).RowId;
@@ -232,7 +233,7 @@ void TOracleDataSet::ApplyDelete(int index) {
     CheckRowId(index, "A delete");
     try {
         TSavepointScope savepoint(*this);
-        if (LockingMode != TLockingMode::lmNone)
+        if (LockingMode != TLockingMode::lmNone && !AppliedByOwner(index, 'L'))
             LockAndVerify(index, true);
         bool applied = false;
         std::string rowId = Held(index).RowId;
@@ -263,18 +264,34 @@ void TOracleDataSet::InternalEdit(int index) {
         CheckRowId(index, "A lock, refresh or check");
         try {
             TSavepointScope savepoint(*this);
-            LockAndVerify(index, true);
+            if (!AppliedByOwner(index, 'L'))
+                LockAndVerify(index, true);
             savepoint.Keep(); // the lock holds until the post commits
         } catch (const EOracleError& error) {
             RaiseTranslated(error, 'L');
         }
     } else if (LockingMode == TLockingMode::lmCheckImmediate) {
         try {
-            LockAndVerify(index, false);
+            if (!AppliedByOwner(index, 'C'))
+                LockAndVerify(index, false);
         } catch (const EOracleError& error) {
             RaiseTranslated(error, 'C');
         }
     }
+}
+
+bool TOracleDataSet::AppliedByOwner(int index, char action) {
+    bool applied = false;
+    std::string rowId = Held(index).RowId;
+    if (OnApplyRecord)
+        OnApplyRecord(*this, action, applied, rowId);
+    return applied;
+}
+
+// A record lock taken at edit time is released with the transaction when a new record starts.
+void TOracleDataSet::InitNewRecord(TRecordBuffer&) {
+    if (LockingMode == TLockingMode::lmLockImmediate && CommitOnPost && FSession)
+        FSession->Rollback();
 }
 
 bool TOracleDataSet::ReadRowById(const std::string& rowId, bool forUpdate) {
@@ -315,6 +332,8 @@ void TOracleDataSet::LockAndVerify(int index, bool forUpdate) {
 
 void TOracleDataSet::RefreshRecord(int index) {
     CheckRowId(index, "A lock, refresh or check");
+    if (AppliedByOwner(index, 'R'))
+        return;
     if (!ReadRowById(Held(index).RowId, false))
         throw EDatabaseError(kDeletedByOther);
     const TOracleQuery& query = DMLQuery();

@@ -53,8 +53,10 @@ void TOracleQuery::DescribeColumns() {
         column.Precision = ParamAttribute<sb2>(param, OCI_ATTR_PRECISION, FError);
         column.Scale = ParamAttribute<sb1>(param, OCI_ATTR_SCALE, FError);
         column.Nullable = ParamAttribute<ub1>(param, OCI_ATTR_IS_NULL, FError) != 0;
-        if (IsCharacterType(column.InternalType))
+        if (IsCharacterType(column.InternalType)) {
             column.CharSize = ParamAttribute<ub2>(param, OCI_ATTR_CHAR_SIZE, FError);
+            column.National = ParamAttribute<ub1>(param, OCI_ATTR_CHARSET_FORM, FError) == SQLCS_NCHAR;
+        }
         oci.OCIDescriptorFree(param, OCI_DTYPE_PARAM);
         switch (column.InternalType) {
         case 2:

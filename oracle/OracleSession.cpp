@@ -6,6 +6,7 @@
 #include "platform/settings/TextUtils.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 
@@ -161,8 +162,14 @@ void TOracleSession::AllocateHandles() {
         FClientBytesPerCharacter = maxBytes;
 }
 
+// A client too old to be asked for UTF-8 converts to the character set NLS_LANG names.
 int TOracleSession::MaxBytesPerCharacter() const {
-    return FClientBytesPerCharacter > 0 ? FClientBytesPerCharacter : std::max(1, static_cast<int>(BytesPerCharacter));
+    if (FClientBytesPerCharacter > 0)
+        return FClientBytesPerCharacter;
+    const char* nlsLang = std::getenv("NLS_LANG");
+    if (nlsLang && UpperCase(nlsLang).find("UTF8") != std::string::npos)
+        return 4;
+    return std::max(1, static_cast<int>(BytesPerCharacter));
 }
 
 void TOracleSession::FreeHandles() {

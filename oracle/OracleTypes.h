@@ -123,6 +123,7 @@ struct TFieldData {
     ub2 InternalType = 0;
     int DataSize = 0;
     int CharSize = 0; //!< characters a character column holds, 0 for other columns
+    bool National = false; //!< NCHAR, NVARCHAR2
     int Precision = 0;
     int Scale = 0;
     bool Nullable = true;

@@ -170,3 +170,31 @@ TEST_F(DataSetChangesTest, DeletedRecordLeavesServerAndList) {
         EXPECT_STREQ(e.what(), "Record has been deleted by another user");
     }
 }
+
+TEST_F(DataSetChangesTest, OwnerMayLockCheckAndRefreshARecordItself) {
+    AppendRow(1, "a");
+    std::string actions;
+    DataSet.OnApplyRecord = [&actions](TOracleDataSet&, char action, bool& applied, std::string&) {
+        actions += action;
+        applied = action != 'U';
+    };
+    DataSet.RefreshOptions.AfterUpdate = true;
+    for (const TLockingMode mode : {TLockingMode::lmLockImmediate, TLockingMode::lmCheckImmediate}) {
+        DataSet.LockingMode = mode;
+        Sent().Clear();
+        DataSet.Edit();
+        DataSet.FieldByName("NAME").SetAsString(mode == TLockingMode::lmLockImmediate ? "b" : "c");
+        DataSet.Post();
+        for (const std::string& sent : Sent().Statements)
+            EXPECT_EQ(sent.find("select * from"), std::string::npos) << sent; // no read of its own
+    }
+    EXPECT_EQ(actions, "LURCLUR"); // a checked record is locked at post
+}
+
+TEST_F(DataSetChangesTest, AppendWithImmediateLockingRollsBackTheLockFirst) {
+    DataSet.LockingMode = TLockingMode::lmLockImmediate;
+    Sent().Clear();
+    DataSet.Append();
+    DataSet.Cancel();
+    EXPECT_EQ(Sent().Statements, (std::vector<std::string>{"rollback"}));
+}
