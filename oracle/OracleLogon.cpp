@@ -28,6 +28,11 @@ std::optional<std::string> UserIdArgument() {
 
 } // namespace
 
+TLogonDialogLook& LogonDialogLook() {
+    static TLogonDialogLook look;
+    return look;
+}
+
 std::array<std::string, 16>& LogonTexts() {
     static std::array<std::string, 16> texts{"Oracle Logon",
                                              "Change password",
