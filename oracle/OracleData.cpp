@@ -56,7 +56,10 @@ void TOracleDataSet::BuildFieldInfos() {
         info.Position = static_cast<int>(FFieldInfos.size()) + 1;
         info.Fetch = column.Fetch;
         info.Precision = column.Precision;
-        info.Required = OracleDictionary.RequiredFields && !column.Nullable;
+        // A field the sequence fills at post or on the server may be left empty until then.
+        const bool filledLater = info.FieldName == SequenceField.Field &&
+                                 SequenceField.ApplyMoment != TSequenceApplyMoment::amOnNewRecord;
+        info.Required = OracleDictionary.RequiredFields && !column.Nullable && !filledLater;
         TFieldType type;
         int size = 0;
         switch (column.Fetch.Type) {

@@ -198,3 +198,23 @@ TEST_F(DataSetChangesTest, AppendWithImmediateLockingRollsBackTheLockFirst) {
     DataSet.Cancel();
     EXPECT_EQ(Sent().Statements, (std::vector<std::string>{"rollback"}));
 }
+
+TEST_F(DataSetChangesTest, SequenceFieldIsFilledAtItsMoment) {
+    Run(Session, {"create sequence oblim_seq start with 7"});
+    DataSet.Close();
+    DataSet.SequenceField = {"ID", "oblim_seq", TSequenceApplyMoment::amOnPost};
+    DataSet.Open(); // ID, though NOT NULL, may stay empty until the post
+    DataSet.SequenceField.ApplyMoment = TSequenceApplyMoment::amOnNewRecord;
+    DataSet.Append();
+    EXPECT_EQ(DataSet.FieldByName("ID").AsInteger(), 7); // at once
+    DataSet.Post();
+    for (const TSequenceApplyMoment moment : {TSequenceApplyMoment::amOnPost, TSequenceApplyMoment::amOnServer}) {
+        DataSet.SequenceField.ApplyMoment = moment;
+        DataSet.Append();
+        EXPECT_TRUE(DataSet.FieldByName("ID").IsNull());
+        DataSet.FieldByName("NAME").SetAsString("x");
+        DataSet.Post();
+    }
+    EXPECT_EQ(DataSet.FieldByName("ID").AsInteger(), 9); // re-read after the server filled it
+    EXPECT_EQ(Column(Session, "select id from oblim order by id"), (std::vector<std::string>{"7", "8", "9"}));
+}
