@@ -119,7 +119,8 @@ void BindGroups(void* module, TOciEntryPoints& table) {
 
 // The loader looks for a library's needs only on the paths fixed at process start, so the client's
 // neighbours in its own folder (as in an unpacked Instant Client) are loaded first, needs first.
-void LoadNeighbours(const fs::path& folder, const std::vector<std::string>& needed, std::set<std::string>& seen) {
+void LoadNeighbours(const fs::path& folder, const std::vector<std::string>& needed,
+                    std::set<std::string>& seen) {
     TLibraryState& state = State();
     for (const std::string& name : needed) {
         const fs::path path = folder / name;

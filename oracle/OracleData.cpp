@@ -75,7 +75,7 @@ void TOracleDataSet::BuildFieldInfos() {
             type = preferences.MaxStringFieldSize != 0 && preferences.MaxStringFieldSize < size
                        ? TFieldType::ftMemo
                    : preferences.ForceWideStringFields || column.National ? TFieldType::ftWideString
-                                                       : TFieldType::ftString;
+                                                                          : TFieldType::ftString;
             if (type == TFieldType::ftMemo)
                 size = 0;
             break;

@@ -115,8 +115,9 @@ void TOracleDataSet::CheckRowId(int index, const std::string& what) const {
 void TOracleDataSet::InternalInsert(int index, const TRecordBuffer& posted) {
     TRecordBuffer record = posted;
     ApplySequence(record, TSequenceApplyMoment::amOnPost);
-    const bool anyValue = SequenceOnServer() || std::any_of(record.begin(), record.end(),
-                                                            [this](const TVariant& v) { return HasValue(v); });
+    const bool anyValue =
+        SequenceOnServer() ||
+        std::any_of(record.begin(), record.end(), [this](const TVariant& v) { return HasValue(v); });
     TOracleRecord added;
     added.Values = record;
     if (anyValue)

@@ -3,8 +3,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -14,6 +12,7 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -236,7 +235,8 @@ void TLogOnForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     const QList<QScreen*> screens = QGuiApplication::screens();
     const int monitor = LogonDialogLook().MonitorIndex;
-    QScreen* screen = monitor >= 0 && monitor < screens.size() ? screens[monitor] : QGuiApplication::primaryScreen();
+    QScreen* screen =
+        monitor >= 0 && monitor < screens.size() ? screens[monitor] : QGuiApplication::primaryScreen();
     if (screen)
         move(screen->availableGeometry().center() - rect().center());
     if (UsernameEdit->isEnabled() && UsernameEdit->text().isEmpty())

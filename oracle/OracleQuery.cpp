@@ -154,7 +154,8 @@ void TOracleQuery::Bind() {
     // for other texts of the same query stays unbound.
     const std::vector<std::pair<std::string, int>> places = FindVariables(FPreparedText, true);
     const auto named = [&places](const std::string& name) {
-        return std::any_of(places.begin(), places.end(), [&](const auto& place) { return ":" + place.first == name; });
+        return std::any_of(places.begin(), places.end(),
+                           [&](const auto& place) { return ":" + place.first == name; });
     };
     for (int i = 0; i < FVariables.Count(); ++i) {
         TVariableData& variable = FVariables[i];
@@ -169,8 +170,8 @@ void TOracleQuery::Bind() {
         const bool isLong = variable.Type == otType::otLong || variable.Type == otType::otLongRaw;
         const sb4 longSize = static_cast<sb4>(variable.Buffer.size() - 1);
         const bool withLength = isLong && longSize <= 0xFFFF;
-        const sb4 size = isLong ? longSize
-                                : std::min<sb4>(variable.ElementSize, static_cast<sb4>(variable.Buffer.size()));
+        const sb4 size =
+            isLong ? longSize : std::min<sb4>(variable.ElementSize, static_cast<sb4>(variable.Buffer.size()));
         Check(Oci().OCIBindByName(
             FStmt, &variable.BindHandle, FError, reinterpret_cast<const OraText*>(variable.Name.data()),
             static_cast<sb4>(variable.Name.size()), variable.Buffer.data(), size, variable.BindType(),

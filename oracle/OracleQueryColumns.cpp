@@ -28,6 +28,7 @@ std::string ParamName(OCIParam* param, OCIError* error) {
 
 // Bytes of a LONG value held per row; a longer value fails the fetch as truncated.
 constexpr int kLongPieceSize = 32768;
+constexpr int kMaxElementBytes = 65534;
 
 bool IsCharacterType(ub2 type) {
     return type == SQLT_CHR || type == SQLT_AFC || type == SQLT_VCS || type == SQLT_AVC;
@@ -107,9 +108,10 @@ void TOracleQuery::DescribeColumns() {
                             std::to_string(column.InternalType) + " are not supported");
         default:
             // DATA_SIZE counts the database's bytes; in the client's character set a character may
-            // take more of them.
-            column.Fetch = {SQLT_STR, (column.CharSize > 0 ? column.CharSize : column.DataSize) *
-                                              bytesPerCharacter +
+            // take more of them. The returned length of an element is 16 bits wide.
+            column.Fetch = {SQLT_STR, std::min((column.CharSize > 0 ? column.CharSize : column.DataSize) *
+                                                   bytesPerCharacter,
+                                               kMaxElementBytes) +
                                           1};
             break;
         }
@@ -135,8 +137,9 @@ void TOracleQuery::CheckTruncation(const std::string& clientText) {
     for (const TFieldData& column : FColumns) {
         for (int row = 0; row < FRowsInBatch; ++row) {
             if (column.ReturnCodes[static_cast<size_t>(row)] == 1406)
-                RaiseOracleErrorText(1406, "ORA-01406: fetched column value was truncated (column " + column.Name + ")",
-                                     this, FSession);
+                RaiseOracleErrorText(
+                    1406, "ORA-01406: fetched column value was truncated (column " + column.Name + ")", this,
+                    FSession);
         }
     }
     if (!clientText.empty())

@@ -56,7 +56,8 @@ template <typename Handle> void AllocateHandle(OCIEnv* env, Handle*& handle, ub4
 // Why the client could not make an environment: its own error when it left one to ask, and the
 // library, since a wrong or incomplete client installation is the usual cause.
 std::string EnvironmentFailure(OCIEnv* env, const std::string& call, sword status) {
-    std::string text = "Could not create the OCI environment: " + call + " returned " + std::to_string(status);
+    std::string text =
+        "Could not create the OCI environment: " + call + " returned " + std::to_string(status);
     if (env) {
         char message[1024] = {};
         sb4 code = 0;
@@ -131,8 +132,8 @@ sword TOracleSession::CreateEnvironment(OCIEnv** env, std::string& call) const {
     const ub4 mode = OCI_OBJECT | (FThreadSafe ? OCI_THREADED : 0);
     if (oci.OCIEnvNlsCreate) {
         call = "OCIEnvNlsCreate";
-        return oci.OCIEnvNlsCreate(env, mode, nullptr, nullptr, nullptr, nullptr, 0, nullptr, OCI_CHARSET_AL32UTF8,
-                                   OCI_CHARSET_AL32UTF8);
+        return oci.OCIEnvNlsCreate(env, mode, nullptr, nullptr, nullptr, nullptr, 0, nullptr,
+                                   OCI_CHARSET_AL32UTF8, OCI_CHARSET_AL32UTF8);
     }
     if (oci.OCI81) {
         call = "OCIEnvCreate";

@@ -122,7 +122,7 @@ struct TFieldData {
     std::string Name;
     ub2 InternalType = 0;
     int DataSize = 0;
-    int CharSize = 0; //!< characters a character column holds, 0 for other columns
+    int CharSize = 0;      //!< characters a character column holds, 0 for other columns
     bool National = false; //!< NCHAR, NVARCHAR2
     int Precision = 0;
     int Scale = 0;

@@ -93,9 +93,11 @@ sword OCIEnvCreate(OCIEnv** envp, ub4, void*, OCIMallocFn, OCIReallocFn, OCIFree
 }
 
 // Every text here is UTF-8: a client asking for another character set gets none.
-sword OCIEnvNlsCreate(OCIEnv** envp, ub4, void*, OCIMallocFn, OCIReallocFn, OCIFreeFn, size_t, void**, ub2 charset,
-                      ub2 ncharset) {
-    const auto unicode = [](ub2 id) { return id == 0 || id == OCI_CHARSET_AL32UTF8 || id == OCI_CHARSET_UTF8; };
+sword OCIEnvNlsCreate(OCIEnv** envp, ub4, void*, OCIMallocFn, OCIReallocFn, OCIFreeFn, size_t, void**,
+                      ub2 charset, ub2 ncharset) {
+    const auto unicode = [](ub2 id) {
+        return id == 0 || id == OCI_CHARSET_AL32UTF8 || id == OCI_CHARSET_UTF8;
+    };
     if (!unicode(charset) || !unicode(ncharset))
         return OCI_ERROR;
     return OciCall(nullptr, [&] { return NewEnvironment(envp); });

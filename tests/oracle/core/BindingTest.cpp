@@ -121,7 +121,8 @@ TEST_F(BindingTest, TruncatedLibraryIsAnInitializationErrorNotACrash) {
     for (const size_t kept : {size_t{64}, size_t{1000}, bytes.size() / 2, bytes.size() * 3 / 4}) {
         SCOPED_TRACE(kept);
         const std::string cut = folder + "/libclntsh.so";
-        std::ofstream(cut, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(kept));
+        std::ofstream(cut, std::ios::binary | std::ios::trunc)
+            .write(bytes.data(), static_cast<std::streamsize>(kept));
         UseArguments({"OCIDLL=" + cut});
         const std::string message = InitializationError();
         EXPECT_EQ(message.rfind("Initialization error\r\nCould not load", 0), 0u) << message;
@@ -135,8 +136,9 @@ TEST_F(BindingTest, InstantClientFolderLoadsThroughOracleHomeWithTheNeighbourItN
     UseArguments({std::string("ORACLEHOME=") + ORACLE_TEST_INSTANT_CLIENT});
     EXPECT_EQ(InitializationError(), "");
     EXPECT_EQ(OracleClientPath(), std::string(ORACLE_TEST_INSTANT_CLIENT) + "/libclntsh.so");
-    EXPECT_NE(OracleClientLog().find("Loaded: " + std::string(ORACLE_TEST_INSTANT_CLIENT) + "/libclntshcore.so"),
-              std::string::npos)
+    EXPECT_NE(
+        OracleClientLog().find("Loaded: " + std::string(ORACLE_TEST_INSTANT_CLIENT) + "/libclntshcore.so"),
+        std::string::npos)
         << OracleClientLog();
 }
 

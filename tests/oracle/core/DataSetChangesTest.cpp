@@ -208,7 +208,8 @@ TEST_F(DataSetChangesTest, SequenceFieldIsFilledAtItsMoment) {
     DataSet.Append();
     EXPECT_EQ(DataSet.FieldByName("ID").AsInteger(), 7); // at once
     DataSet.Post();
-    for (const TSequenceApplyMoment moment : {TSequenceApplyMoment::amOnPost, TSequenceApplyMoment::amOnServer}) {
+    for (const TSequenceApplyMoment moment :
+         {TSequenceApplyMoment::amOnPost, TSequenceApplyMoment::amOnServer}) {
         DataSet.SequenceField.ApplyMoment = moment;
         DataSet.Append();
         EXPECT_TRUE(DataSet.FieldByName("ID").IsNull());

@@ -256,7 +256,8 @@ namespace {
 
 OCIEnvNlsCreate_t clientEnvNlsCreate = nullptr;
 
-sword RefuseEnvironment(OCIEnv**, ub4, void*, OCIMallocFn, OCIReallocFn, OCIFreeFn, size_t, void**, ub2, ub2) {
+sword RefuseEnvironment(OCIEnv**, ub4, void*, OCIMallocFn, OCIReallocFn, OCIFreeFn, size_t, void**, ub2,
+                        ub2) {
     return OCI_ERROR;
 }
 
@@ -271,8 +272,9 @@ TEST_F(SessionTest, EnvironmentIsCreatedForUtf8AndItsFailureSaysWhichCallAndLibr
         LogOn(Session);
         ADD_FAILURE() << "logged on without an environment";
     } catch (const Exception& e) {
-        EXPECT_EQ(std::string(e.what()), std::string("Could not create the OCI environment: OCIEnvNlsCreate returned -1 in ") +
-                                             OracleClientPath());
+        EXPECT_EQ(std::string(e.what()),
+                  std::string("Could not create the OCI environment: OCIEnvNlsCreate returned -1 in ") +
+                      OracleClientPath());
     }
     Oci().OCIEnvNlsCreate = clientEnvNlsCreate;
     LogOn(Session);

@@ -162,7 +162,8 @@ void SendBind(TBind& bind, ub4 rows) {
     for (ub4 row = 0; row < rows; ++row) {
         if (bind.IsNull(row))
             continue;
-        const std::string text(reinterpret_cast<const char*>(bind.ClientElement(row)), ClientLength(bind, row));
+        const std::string text(reinterpret_cast<const char*>(bind.ClientElement(row)),
+                               ClientLength(bind, row));
         const std::string converted = Utf8ToCp1250(text); // never longer than the UTF-8 text
         std::memcpy(bind.Element(row), converted.data(), converted.size());
         if (Terminated(bind.Type))
@@ -179,9 +180,10 @@ void ReturnBind(TBind& bind, ub4 rows) {
     for (ub4 row = 0; row < rows; ++row) {
         if (bind.IsNull(row))
             continue;
-        const size_t length = Terminated(bind.Type) ? strnlen(reinterpret_cast<const char*>(bind.Element(row)),
-                                                               static_cast<size_t>(bind.Size))
-                                                     : bind.EngineLengths[row];
+        const size_t length =
+            Terminated(bind.Type)
+                ? strnlen(reinterpret_cast<const char*>(bind.Element(row)), static_cast<size_t>(bind.Size))
+                : bind.EngineLengths[row];
         const std::string text = WholeCharacters(
             Cp1250ToUtf8(std::string(reinterpret_cast<const char*>(bind.Element(row)), length)),
             static_cast<size_t>(bind.Size) - (Terminated(bind.Type) ? 1 : 0));
@@ -197,11 +199,13 @@ sword BindToEngine(OCIStmt* stmt, OCIError* error, TBind& bind, ub4 capacity) {
     bind.Reserve(capacity);
     ub2* lengths = bind.Lengths ? bind.EngineLengths.data() : nullptr;
     if (bind.Name.empty())
-        return ENGINE(OCIBindByPos)(stmt, bind.Handle, error, bind.Position, bind.Bytes.data(), bind.EngineSize, bind.Type,
-                                    bind.Indicators, lengths, bind.ReturnCodes, 0, nullptr, OCI_DEFAULT);
+        return ENGINE(OCIBindByPos)(stmt, bind.Handle, error, bind.Position, bind.Bytes.data(),
+                                    bind.EngineSize, bind.Type, bind.Indicators, lengths, bind.ReturnCodes, 0,
+                                    nullptr, OCI_DEFAULT);
     return ENGINE(OCIBindByName)(stmt, bind.Handle, error, reinterpret_cast<const OraText*>(bind.Name.data()),
-                                 static_cast<sb4>(bind.Name.size()), bind.Bytes.data(), bind.EngineSize, bind.Type,
-                                 bind.Indicators, lengths, bind.ReturnCodes, 0, nullptr, OCI_DEFAULT);
+                                 static_cast<sb4>(bind.Name.size()), bind.Bytes.data(), bind.EngineSize,
+                                 bind.Type, bind.Indicators, lengths, bind.ReturnCodes, 0, nullptr,
+                                 OCI_DEFAULT);
 }
 
 // Without a length array the engine takes the buffer size as the length of a non-terminated text, so
@@ -219,8 +223,8 @@ sword FitWholeText(OCIStmt* stmt, OCIError* error, TBind& bind) {
 
 sword DefineToEngine(OCIStmt* stmt, OCIError* error, TDefine& define, ub4 capacity) {
     define.Reserve(capacity);
-    return ENGINE(OCIDefineByPos)(stmt, define.Handle, error, define.Position, define.Bytes.data(), define.Size,
-                                  define.Type, define.Indicators, define.EngineLengths.data(),
+    return ENGINE(OCIDefineByPos)(stmt, define.Handle, error, define.Position, define.Bytes.data(),
+                                  define.Size, define.Type, define.Indicators, define.EngineLengths.data(),
                                   define.EngineCodes.data(), OCI_DEFAULT);
 }
 
@@ -243,8 +247,8 @@ sword DeliverRows(OCIStmt* stmt, OCIError* error, sword status) {
             ub2 code = 0;
             size_t length = 0;
             if (!define->IsNull(row)) {
-                const std::string full = Cp1250ToUtf8(
-                    std::string(reinterpret_cast<const char*>(define->Element(row)), define->EngineLengths[row]));
+                const std::string full = Cp1250ToUtf8(std::string(
+                    reinterpret_cast<const char*>(define->Element(row)), define->EngineLengths[row]));
                 const size_t room = static_cast<size_t>(define->Size) - (Terminated(define->Type) ? 1 : 0);
                 const std::string text = WholeCharacters(full, room);
                 if (text.size() < full.size() || define->EngineCodes[row] == 1406) {
@@ -299,7 +303,8 @@ sword OCIServerVersion(void* hndlp, OCIError* errhp, OraText* bufp, ub4 bufsz, u
     return status;
 }
 
-sword OCIStmtPrepare(OCIStmt* stmtp, OCIError* errhp, const OraText* stmt, ub4 stmt_len, ub4 language, ub4 mode) {
+sword OCIStmtPrepare(OCIStmt* stmtp, OCIError* errhp, const OraText* stmt, ub4 stmt_len, ub4 language,
+                     ub4 mode) {
     Raised().erase(errhp);
     TStatement& statement = Statements()[stmtp] = TStatement{};
     statement.Text = Utf8ToCp1250(std::string(reinterpret_cast<const char*>(stmt), stmt_len));
@@ -315,13 +320,13 @@ sword OCIHandleFree(void* hndlp, ub4 type) {
     return ENGINE(OCIHandleFree)(hndlp, type);
 }
 
-sword OCIBindByName(OCIStmt* stmtp, OCIBind** bindp, OCIError* errhp, const OraText* placeholder, sb4 placeh_len,
-                    void* valuep, sb4 value_sz, ub2 dty, void* indp, ub2* alenp, ub2* rcodep, ub4 maxarr_len,
-                    ub4* curelep, ub4 mode) {
+sword OCIBindByName(OCIStmt* stmtp, OCIBind** bindp, OCIError* errhp, const OraText* placeholder,
+                    sb4 placeh_len, void* valuep, sb4 value_sz, ub2 dty, void* indp, ub2* alenp, ub2* rcodep,
+                    ub4 maxarr_len, ub4* curelep, ub4 mode) {
     Raised().erase(errhp);
     if (!IsText(dty) || mode != OCI_DEFAULT)
-        return ENGINE(OCIBindByName)(stmtp, bindp, errhp, placeholder, placeh_len, valuep, value_sz, dty, indp,
-                                     alenp, rcodep, maxarr_len, curelep, mode);
+        return ENGINE(OCIBindByName)(stmtp, bindp, errhp, placeholder, placeh_len, valuep, value_sz, dty,
+                                     indp, alenp, rcodep, maxarr_len, curelep, mode);
     auto bind = std::make_unique<TBind>();
     bind->Name = placeh_len < 0 ? std::string(reinterpret_cast<const char*>(placeholder))
                                 : std::string(reinterpret_cast<const char*>(placeholder), placeh_len);
@@ -342,11 +347,12 @@ sword OCIBindByName(OCIStmt* stmtp, OCIBind** bindp, OCIError* errhp, const OraT
     return status;
 }
 
-sword OCIDefineByPos(OCIStmt* stmtp, OCIDefine** defnp, OCIError* errhp, ub4 position, void* valuep, sb4 value_sz,
-                     ub2 dty, void* indp, ub2* rlenp, ub2* rcodep, ub4 mode) {
+sword OCIDefineByPos(OCIStmt* stmtp, OCIDefine** defnp, OCIError* errhp, ub4 position, void* valuep,
+                     sb4 value_sz, ub2 dty, void* indp, ub2* rlenp, ub2* rcodep, ub4 mode) {
     Raised().erase(errhp);
     if (!IsText(dty) || mode != OCI_DEFAULT)
-        return ENGINE(OCIDefineByPos)(stmtp, defnp, errhp, position, valuep, value_sz, dty, indp, rlenp, rcodep, mode);
+        return ENGINE(OCIDefineByPos)(stmtp, defnp, errhp, position, valuep, value_sz, dty, indp, rlenp,
+                                      rcodep, mode);
     auto define = std::make_unique<TDefine>();
     define->Position = position;
     define->Client = static_cast<unsigned char*>(valuep);
@@ -371,8 +377,8 @@ sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iter
     const ub4 rows = std::max<ub4>(iters, 1);
     for (const auto& bind : statement.Binds) {
         const sword status = bind->Capacity < rows ? BindToEngine(stmtp, errhp, *bind, rows)
-                             : rows == 1          ? FitWholeText(stmtp, errhp, *bind)
-                                                  : OCI_SUCCESS;
+                             : rows == 1           ? FitWholeText(stmtp, errhp, *bind)
+                                                   : OCI_SUCCESS;
         if (status != OCI_SUCCESS)
             return status;
         SendBind(*bind, rows);
@@ -386,7 +392,8 @@ sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iter
 }
 
 sword OCIStmtFetch(OCIStmt* stmtp, OCIError* errhp, ub4 nrows, ub2 orientation, ub4 mode) {
-    return Fetch(stmtp, errhp, nrows, [&] { return ENGINE(OCIStmtFetch)(stmtp, errhp, nrows, orientation, mode); });
+    return Fetch(stmtp, errhp, nrows,
+                 [&] { return ENGINE(OCIStmtFetch)(stmtp, errhp, nrows, orientation, mode); });
 }
 
 sword OCIStmtFetch2(OCIStmt* stmtp, OCIError* errhp, ub4 nrows, ub2 orientation, sb4 fetchOffset, ub4 mode) {
@@ -397,7 +404,8 @@ sword OCIStmtFetch2(OCIStmt* stmtp, OCIError* errhp, ub4 nrows, ub2 orientation,
 sword OCIAttrGet(const void* trgthndlp, ub4 trghndltyp, void* attributep, ub4* sizep, ub4 attrtype,
                  OCIError* errhp) {
     if (trghndltyp == OCI_HTYPE_STMT && attrtype == OCI_ATTR_PREFETCH_ROWS) {
-        *static_cast<ub4*>(attributep) = Statements()[static_cast<OCIStmt*>(const_cast<void*>(trgthndlp))].Prefetch;
+        *static_cast<ub4*>(attributep) =
+            Statements()[static_cast<OCIStmt*>(const_cast<void*>(trgthndlp))].Prefetch;
         return OCI_SUCCESS;
     }
     const sword status = ENGINE(OCIAttrGet)(trgthndlp, trghndltyp, attributep, sizep, attrtype, errhp);
@@ -412,7 +420,8 @@ sword OCIAttrSet(void* trgthndlp, ub4 trghndltyp, void* attributep, ub4 size, ub
     return ENGINE(OCIAttrSet)(trgthndlp, trghndltyp, attributep, size, attrtype, errhp);
 }
 
-sword OCIErrorGet(void* hndlp, ub4 recordno, OraText* sqlstate, sb4* errcodep, OraText* bufp, ub4 bufsiz, ub4 type) {
+sword OCIErrorGet(void* hndlp, ub4 recordno, OraText* sqlstate, sb4* errcodep, OraText* bufp, ub4 bufsiz,
+                  ub4 type) {
     const auto raised = Raised().find(hndlp);
     if (raised != Raised().end() && recordno == 1) {
         if (errcodep)
@@ -425,7 +434,8 @@ sword OCIErrorGet(void* hndlp, ub4 recordno, OraText* sqlstate, sb4* errcodep, O
     }
     const sword status = ENGINE(OCIErrorGet)(hndlp, recordno, sqlstate, errcodep, bufp, bufsiz, type);
     if (status == OCI_SUCCESS && bufp && bufsiz > 0) {
-        const std::string text = WholeCharacters(Cp1250ToUtf8(reinterpret_cast<const char*>(bufp)), bufsiz - 1);
+        const std::string text =
+            WholeCharacters(Cp1250ToUtf8(reinterpret_cast<const char*>(bufp)), bufsiz - 1);
         std::memcpy(bufp, text.c_str(), text.size() + 1);
     }
     return status;
