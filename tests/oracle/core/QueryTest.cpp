@@ -295,6 +295,7 @@ TEST_F(QueryTest, LongValueOver64KBindsWhole) {
     Query.SetSQLText("select length(:t) from dual");
     Query.AddVariable("t", otType::otLong);
     Query.AssignVariable("t", TVariant::FromText(std::string(70000, 'x')));
+    EXPECT_EQ(Query.VariableValue("t").Text().size(), 70000u);
     Query.Execute();
     EXPECT_EQ(Query.ColumnAsInteger(0), 70000);
 }
