@@ -55,6 +55,15 @@ struct TShadow {
     std::vector<unsigned char> Bytes, Sent;
     std::vector<ub2> EngineLengths, EngineCodes;
 
+    //! The client's buffers of one bind or define.
+    void Take(void* value, sb4 size, ub2 type, void* indicators, ub2* lengths, ub2* codes) {
+        Client = static_cast<unsigned char*>(value);
+        Size = size;
+        Type = type;
+        Indicators = static_cast<sb2*>(indicators);
+        Lengths = lengths;
+        ReturnCodes = codes;
+    }
     void Reserve(ub4 count) {
         Capacity = std::max<ub4>(count, 1);
         Bytes.assign(static_cast<size_t>(Size) * Capacity, 0);
@@ -330,13 +339,8 @@ sword OCIBindByName(OCIStmt* stmtp, OCIBind** bindp, OCIError* errhp, const OraT
     auto bind = std::make_unique<TBind>();
     bind->Name = placeh_len < 0 ? std::string(reinterpret_cast<const char*>(placeholder))
                                 : std::string(reinterpret_cast<const char*>(placeholder), placeh_len);
-    bind->Client = static_cast<unsigned char*>(valuep);
-    bind->Size = value_sz;
+    bind->Take(valuep, value_sz, dty, indp, alenp, rcodep);
     bind->EngineSize = value_sz;
-    bind->Type = dty;
-    bind->Indicators = static_cast<sb2*>(indp);
-    bind->Lengths = alenp;
-    bind->ReturnCodes = rcodep;
     bind->Handle = bindp;
     const sword status = BindToEngine(stmtp, errhp, *bind, 1);
     if (status == OCI_SUCCESS) {
@@ -354,13 +358,8 @@ sword OCIDefineByPos(OCIStmt* stmtp, OCIDefine** defnp, OCIError* errhp, ub4 pos
         return ENGINE(OCIDefineByPos)(stmtp, defnp, errhp, position, valuep, value_sz, dty, indp, rlenp,
                                       rcodep, mode);
     auto define = std::make_unique<TDefine>();
+    define->Take(valuep, value_sz, dty, indp, rlenp, rcodep);
     define->Position = position;
-    define->Client = static_cast<unsigned char*>(valuep);
-    define->Size = value_sz;
-    define->Type = dty;
-    define->Indicators = static_cast<sb2*>(indp);
-    define->Lengths = rlenp;
-    define->ReturnCodes = rcodep;
     define->Handle = defnp;
     const sword status = DefineToEngine(stmtp, errhp, *define, 1);
     if (status == OCI_SUCCESS)
