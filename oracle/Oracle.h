@@ -179,6 +179,9 @@ public:
     bool OdbcMode() const;
     //! The session's date text length, measured once per connection by "DateFormatLengthQuery".
     int DateFormatLength();
+    //! Most bytes a character takes in the client's character set: the environment's answer when
+    //! the client gives one (4 with AL32UTF8), else BytesPerCharacter.
+    int MaxBytesPerCharacter() const;
 
     // Handles lent to statements; valid while connected.
     OCIEnv* EnvHandle() const { return FEnv; }
@@ -188,6 +191,7 @@ public:
 private:
     friend class TOracleQuery;
     friend class TOracleDataSet;
+    sword CreateEnvironment(OCIEnv** env, std::string& call) const;
     void AllocateHandles();
     void FreeHandles();
     void BeginSession();
@@ -207,6 +211,7 @@ private:
     TIsolationLevel FIsolationLevel = TIsolationLevel::ilUnchanged;
     std::string FLogonWarning;
     int FDateFormatLength = 0;
+    int FClientBytesPerCharacter = 0; // 0 when the client does not say
     OCIEnv* FEnv = nullptr;
     OCISvcCtx* FSvc = nullptr;
     OCIServer* FServer = nullptr;
@@ -345,6 +350,8 @@ private:
     void DescribeColumns();
     void DefineColumns();
     void FetchBatch();
+    //! Raises ORA-01406 naming the first column a value of the batch did not fit.
+    void CheckTruncation(const std::string& clientText);
     void ReadRowId();
     void AfterStatementDone();
     void CloseCursor();

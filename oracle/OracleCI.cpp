@@ -6,14 +6,19 @@
 #include "platform/settings/TextUtils.h"
 
 #include <dlfcn.h>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <set>
+
+namespace fs = std::filesystem;
 
 namespace {
 
 struct TLibraryState {
     void* Module = nullptr;
+    std::vector<void*> Neighbours; // in load order
     std::string Path;
     std::vector<std::string> Log;
     TOciEntryPoints EntryPoints;
@@ -113,12 +118,45 @@ void BindGroups(void* module, TOciEntryPoints& table) {
     throw Exception(message);
 }
 
+// The loader looks for a library's needs only on the paths fixed at process start, so the client's
+// neighbours in its own folder (as in an unpacked Instant Client) are loaded first, needs first.
+void LoadNeighbours(const fs::path& folder, const std::vector<std::string>& needed,
+                    std::set<std::string>& seen) {
+    TLibraryState& state = State();
+    for (const std::string& name : needed) {
+        const fs::path path = folder / name;
+        std::error_code error;
+        if (!seen.insert(name).second || !fs::is_regular_file(path, error))
+            continue;
+        const TElfImage image = ReadElfImage(path.string());
+        if (!image.Valid) {
+            state.Log.push_back(path.string() + " " + image.Problem);
+            continue;
+        }
+        LoadNeighbours(folder, image.Needed, seen);
+        if (void* neighbour = dlopen(path.c_str(), RTLD_NOW | RTLD_GLOBAL)) {
+            state.Neighbours.push_back(neighbour);
+            state.Log.push_back("Loaded: " + path.string());
+        } else {
+            const char* reason = dlerror();
+            state.Log.push_back("LoadLibrary(" + path.string() + ") returned " + (reason ? reason : "NULL"));
+        }
+    }
+}
+
 void LoadAndBind() {
     TLibraryState& state = State();
     TClientLocation location = LocateClientLibrary(OracleCommandLine());
     state.Log = location.Log;
     if (location.FailureCode != 0)
         Fail(location.FailureCode, location.Path);
+    const TElfImage image = ReadElfImage(location.Path);
+    if (!image.Valid) {
+        state.Log.push_back(location.Path + " " + image.Problem);
+        Fail(1, location.Path);
+    }
+    std::set<std::string> seen{fs::path(location.Path).filename().string()};
+    LoadNeighbours(fs::path(location.Path).parent_path(), image.Needed, seen);
     void* module = dlopen(location.Path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!module) {
         const char* reason = dlerror();
@@ -207,6 +245,9 @@ void ResetOracleClient() {
     TLibraryState& state = State();
     if (state.Module)
         dlclose(state.Module);
+    for (auto neighbour = state.Neighbours.rbegin(); neighbour != state.Neighbours.rend(); ++neighbour)
+        dlclose(*neighbour);
+    state.Neighbours.clear();
     state.Module = nullptr;
     state.Path.clear();
     state.EntryPoints = TOciEntryPoints{};

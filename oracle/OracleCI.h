@@ -71,6 +71,15 @@ struct TClientLocation {
 //! LD_LIBRARY_PATH, logging each step. Pure apart from reading the environment and directories.
 TClientLocation LocateClientLibrary(const std::vector<std::string>& commandLine);
 
+//! What a library file's ELF headers say: whether the loader can map it safely (headers and every
+//! segment within the file), why not, and the libraries it needs (DT_NEEDED).
+struct TElfImage {
+    bool Valid = false;
+    std::string Problem;
+    std::vector<std::string> Needed;
+};
+TElfImage ReadElfImage(const std::string& path);
+
 //! The command line the layer reads its keys from: the process's own (/proc/self/cmdline) unless
 //! SetOracleCommandLine replaced it.
 std::vector<std::string> OracleCommandLine();

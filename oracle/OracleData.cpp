@@ -56,7 +56,10 @@ void TOracleDataSet::BuildFieldInfos() {
         info.Position = static_cast<int>(FFieldInfos.size()) + 1;
         info.Fetch = column.Fetch;
         info.Precision = column.Precision;
-        info.Required = OracleDictionary.RequiredFields && !column.Nullable;
+        // A field the sequence fills at post or on the server may be left empty until then.
+        const bool filledLater = info.FieldName == SequenceField.Field &&
+                                 SequenceField.ApplyMoment != TSequenceApplyMoment::amOnNewRecord;
+        info.Required = OracleDictionary.RequiredFields && !column.Nullable && !filledLater;
         TFieldType type;
         int size = 0;
         switch (column.Fetch.Type) {
@@ -68,11 +71,11 @@ void TOracleDataSet::BuildFieldInfos() {
             type = TFieldType::ftFloat;
             break;
         case SQLT_STR:
-            size = std::max(column.Fetch.Size - 1, 1);
+            size = std::max(column.CharSize > 0 ? column.CharSize : column.Fetch.Size - 1, 1); // characters
             type = preferences.MaxStringFieldSize != 0 && preferences.MaxStringFieldSize < size
                        ? TFieldType::ftMemo
-                   : preferences.ForceWideStringFields ? TFieldType::ftWideString
-                                                       : TFieldType::ftString;
+                   : preferences.ForceWideStringFields || column.National ? TFieldType::ftWideString
+                                                                          : TFieldType::ftString;
             if (type == TFieldType::ftMemo)
                 size = 0;
             break;

@@ -13,6 +13,14 @@
 
 enum class TLockingMode { lmLockImmediate, lmCheckImmediate, lmLockDelayed, lmNone };
 
+//! A field filled from a sequence: when a record starts, when it is posted (if still empty), or by
+//! the server in the INSERT itself (the record is then re-read).
+enum class TSequenceApplyMoment { amOnNewRecord, amOnPost, amOnServer };
+struct TSequenceField {
+    std::string Field, Sequence;
+    TSequenceApplyMoment ApplyMoment = TSequenceApplyMoment::amOnPost;
+};
+
 //! Which records are re-read from the server.
 struct TRefreshOptions {
     bool BeforeEdit = false;
@@ -88,6 +96,7 @@ public:
     TLockingMode LockingMode = TLockingMode::lmCheckImmediate;
     TRefreshOptions RefreshOptions;
     bool CommitOnPost = true;
+    TSequenceField SequenceField;
     std::string UpdatingTable;
     std::string UniqueFields;   //!< refused on modification in this build
     bool CachedUpdates = false; //!< refused on open in this build
@@ -153,6 +162,12 @@ private:
     void RefreshRecord(int index);
     bool ReadRowById(const std::string& rowId, bool forUpdate);
     void CheckRowId(int index, const std::string& what) const;
+    //! Whether OnApplyRecord took the action ('L', 'R', 'C') on the record itself.
+    bool AppliedByOwner(int index, char action);
+    void InitNewRecord(TRecordBuffer& record) override;
+    //! Fills the sequence field at the given moment when it is still empty.
+    void ApplySequence(TRecordBuffer& record, TSequenceApplyMoment moment);
+    bool SequenceOnServer() const;
     void Savepoint();
     void RollbackToSavepoint();
     bool UsesSavepoint() const;

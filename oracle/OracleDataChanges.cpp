@@ -112,8 +112,11 @@ void TOracleDataSet::CheckRowId(int index, const std::string& what) const {
 
 // ---- Insert ------------------------------------------------------------------------------------
 
-void TOracleDataSet::InternalInsert(int index, const TRecordBuffer& record) {
+void TOracleDataSet::InternalInsert(int index, const TRecordBuffer& posted) {
+    TRecordBuffer record = posted;
+    ApplySequence(record, TSequenceApplyMoment::amOnPost);
     const bool anyValue =
+        SequenceOnServer() ||
         std::any_of(record.begin(), record.end(), [this](const TVariant& v) { return HasValue(v); });
     TOracleRecord added;
     added.Values = record;
@@ -124,8 +127,25 @@ void TOracleDataSet::InternalInsert(int index, const TRecordBuffer& record) {
     FRecords.insert(FRecords.begin() + std::min<size_t>(static_cast<size_t>(position), FRecords.size()),
                     added);
     ++FInserted;
-    if (anyValue && RefreshOptions.AfterInsert)
+    if (anyValue && (RefreshOptions.AfterInsert || SequenceOnServer()))
         RefreshRecord(index);
+}
+
+bool TOracleDataSet::SequenceOnServer() const {
+    return !SequenceField.Field.empty() && SequenceField.ApplyMoment == TSequenceApplyMoment::amOnServer;
+}
+
+void TOracleDataSet::ApplySequence(TRecordBuffer& record, TSequenceApplyMoment moment) {
+    if (SequenceField.Field.empty() || SequenceField.ApplyMoment != moment)
+        return;
+    const int field = FieldDefs().IndexOf(SequenceField.Field);
+    if (field < 0 || HasValue(record[static_cast<size_t>(field)]))
+        return;
+    TOracleQuery query("SequenceQuery");
+    query.SetSession(FSession);
+    query.SetSQLText("select " + SequenceField.Sequence + ".nextval from dual");
+    query.Execute();
+    record[static_cast<size_t>(field)] = query.ColumnValue(0);
 }
 
 std::string TOracleDataSet::ApplyInsert(const TRecordBuffer& record) {
@@ -152,6 +172,11 @@ std::string TOracleDataSet::RunInsert(const TRecordBuffer& record) {
     std::string columns, values;
     for (const TOracleFieldInfo& info : FFieldInfos) {
         const TVariant& value = record[static_cast<size_t>(FieldDefs().IndexOf(info.FieldName))];
+        if (SequenceOnServer() && info.FieldName == SequenceField.Field && !HasValue(value)) {
+            columns += (columns.empty() ? "" : ", ") + info.ColumnName;
+            values += (values.empty() ? "" : ", ") + SequenceField.Sequence + ".nextval";
+            continue;
+        }
         if (!HasValue(value))
             continue; // the server's own column default applies
         const std::string variable = "v" + std::to_string(info.Position);
@@ -183,7 +208,8 @@ void TOracleDataSet::ApplyUpdate(int index, const TRecordBuffer& record) {
         return; // nothing was modified
     try {
         TSavepointScope savepoint(*this);
-        if (LockingMode == TLockingMode::lmCheckImmediate || LockingMode == TLockingMode::lmLockDelayed)
+        if ((LockingMode == TLockingMode::lmCheckImmediate || LockingMode == TLockingMode::lmLockDelayed) &&
+            !AppliedByOwner(index, 'L'))
             LockAndVerify(index, true);
         bool applied = false;
         std::string rowId = Held(index).RowId;
@@ -232,7 +258,7 @@ void TOracleDataSet::ApplyDelete(int index) {
     CheckRowId(index, "A delete");
     try {
         TSavepointScope savepoint(*this);
-        if (LockingMode != TLockingMode::lmNone)
+        if (LockingMode != TLockingMode::lmNone && !AppliedByOwner(index, 'L'))
             LockAndVerify(index, true);
         bool applied = false;
         std::string rowId = Held(index).RowId;
@@ -263,18 +289,35 @@ void TOracleDataSet::InternalEdit(int index) {
         CheckRowId(index, "A lock, refresh or check");
         try {
             TSavepointScope savepoint(*this);
-            LockAndVerify(index, true);
+            if (!AppliedByOwner(index, 'L'))
+                LockAndVerify(index, true);
             savepoint.Keep(); // the lock holds until the post commits
         } catch (const EOracleError& error) {
             RaiseTranslated(error, 'L');
         }
     } else if (LockingMode == TLockingMode::lmCheckImmediate) {
         try {
-            LockAndVerify(index, false);
+            if (!AppliedByOwner(index, 'C'))
+                LockAndVerify(index, false);
         } catch (const EOracleError& error) {
             RaiseTranslated(error, 'C');
         }
     }
+}
+
+bool TOracleDataSet::AppliedByOwner(int index, char action) {
+    bool applied = false;
+    std::string rowId = Held(index).RowId;
+    if (OnApplyRecord)
+        OnApplyRecord(*this, action, applied, rowId);
+    return applied;
+}
+
+// A record lock taken at edit time is released with the transaction when a new record starts.
+void TOracleDataSet::InitNewRecord(TRecordBuffer& record) {
+    if (LockingMode == TLockingMode::lmLockImmediate && CommitOnPost && FSession)
+        FSession->Rollback();
+    ApplySequence(record, TSequenceApplyMoment::amOnNewRecord);
 }
 
 bool TOracleDataSet::ReadRowById(const std::string& rowId, bool forUpdate) {
@@ -315,6 +358,8 @@ void TOracleDataSet::LockAndVerify(int index, bool forUpdate) {
 
 void TOracleDataSet::RefreshRecord(int index) {
     CheckRowId(index, "A lock, refresh or check");
+    if (AppliedByOwner(index, 'R'))
+        return;
     if (!ReadRowById(Held(index).RowId, false))
         throw EDatabaseError(kDeletedByOther);
     const TOracleQuery& query = DMLQuery();

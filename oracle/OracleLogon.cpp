@@ -28,6 +28,11 @@ std::optional<std::string> UserIdArgument() {
 
 } // namespace
 
+TLogonDialogLook& LogonDialogLook() {
+    static TLogonDialogLook look;
+    return look;
+}
+
 std::array<std::string, 16>& LogonTexts() {
     static std::array<std::string, 16> texts{"Oracle Logon",
                                              "Change password",
@@ -71,7 +76,7 @@ ILogonDialog* SetDefaultLogonDialog(ILogonDialog* dialog) {
 
 std::string ConfirmPasswordChange(TOracleSession& session, const std::string& newPassword,
                                   const std::string& verification) {
-    if (UpperCase(newPassword) != UpperCase(verification))
+    if (newPassword != verification) // passwords are case-sensitive
         return LogonTexts()[TLogonText::VerificationFailed];
     try {
         session.ChangePassword(newPassword);

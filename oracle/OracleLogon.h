@@ -27,6 +27,17 @@ int& FailedLogonCount();
 //! When set, a "UserId=" argument is not searched for.
 bool& IgnoreUserIdArgument();
 
+//! What the dialogs share beside their texts: a font (no name: the form's own) and its style, the
+//! alias box's completion of what is typed, and the screen to centre on (-1: the primary one).
+struct TLogonDialogLook {
+    std::string FontName;
+    int FontSize = 0;
+    bool Bold = false, Italic = false;
+    bool AutoComplete = true;
+    int MonitorIndex = -1;
+};
+TLogonDialogLook& LogonDialogLook();
+
 //! One remembered logon.
 struct THistoryItem {
     std::string Username, Password, Database, Role;

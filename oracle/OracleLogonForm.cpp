@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -105,6 +106,7 @@ TLogOnForm::TLogOnForm(QWidget* parent) : QDialog(parent) {
     layout->addLayout(right);
     // 358 x 215 client pixels at 120 dpi.
     resize(286, 172);
+    ApplyLook(LogonDialogLook());
 
     for (const QKeySequence& keys :
          {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)})
@@ -218,8 +220,25 @@ void TLogOnForm::accept() {
     QDialog::accept();
 }
 
+void TLogOnForm::ApplyLook(const TLogonDialogLook& look) {
+    if (!look.FontName.empty()) {
+        QFont shared(Q(look.FontName), look.FontSize > 0 ? look.FontSize : font().pointSize());
+        shared.setBold(look.Bold);
+        shared.setItalic(look.Italic);
+        setFont(shared);
+    }
+    if (!look.AutoComplete)
+        AliasList->setCompleter(nullptr);
+}
+
 void TLogOnForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const int monitor = LogonDialogLook().MonitorIndex;
+    QScreen* screen =
+        monitor >= 0 && monitor < screens.size() ? screens[monitor] : QGuiApplication::primaryScreen();
+    if (screen)
+        move(screen->availableGeometry().center() - rect().center());
     if (UsernameEdit->isEnabled() && UsernameEdit->text().isEmpty())
         UsernameEdit->setFocus();
     else

@@ -45,6 +45,7 @@ protected:
 
 private:
     void FillFromHistory(const THistoryItem& item, bool withPassword);
+    void ApplyLook(const TLogonDialogLook& look);
 
     TOracleSession* FPasswordSession = nullptr; // set while the form changes a password
     bool FUseAliasList = false;

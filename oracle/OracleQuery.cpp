@@ -208,10 +208,17 @@ void TOracleQuery::Prepare() {
 
 int TOracleQuery::Bind() {
     const int maxString = 4000 / std::max(1, static_cast<int>(FSession->BytesPerCharacter)) + 1;
+    // The server refuses a bind name its statement does not have (ORA-01036), so a variable declared
+    // for other texts of the same query stays unbound.
+    const std::vector<std::pair<std::string, int>> places = FindVariables(FPreparedText, true);
+    const auto named = [&places](const std::string& name) {
+        return std::any_of(places.begin(), places.end(),
+                           [&](const auto& place) { return ":" + place.first == name; });
+    };
     int iterations = 0;
     for (int i = 0; i < FVariables.Count(); ++i) {
         TVariableData& variable = FVariables[i];
-        if (variable.Type == otType::otSubst)
+        if (variable.Type == otType::otSubst || !named(variable.Name))
             continue;
         if (iterations != 0 && variable.ElementCount() != iterations)
             throw Exception("All arrays must be of equal size for Array DML");
@@ -224,10 +231,13 @@ int TOracleQuery::Bind() {
             variable.Buffer.assign(1, 0);
         if (IsStringVariable(variable.Type))
             variable.ElementSize = std::min(variable.ElementSize, maxString);
-        const bool withLength = variable.Type == otType::otLong || variable.Type == otType::otLongRaw;
-        const sb4 size = withLength
-                             ? static_cast<sb4>(variable.ActualLength)
-                             : std::min<sb4>(variable.ElementSize, static_cast<sb4>(variable.Buffer.size()));
+        // A LONG value is bound whole: its length travels in the actual-length field up to 65,535
+        // bytes and as the buffer size beyond.
+        const bool isLong = variable.Type == otType::otLong || variable.Type == otType::otLongRaw;
+        const sb4 longSize = static_cast<sb4>(variable.Buffer.size() - 1);
+        const bool withLength = isLong && longSize <= 0xFFFF;
+        const sb4 size =
+            isLong ? longSize : std::min<sb4>(variable.ElementSize, static_cast<sb4>(variable.Buffer.size()));
         Check(Oci().OCIBindByName(
             FStmt, &variable.BindHandle, FError, reinterpret_cast<const OraText*>(variable.Name.data()),
             static_cast<sb4>(variable.Name.size()), variable.Buffer.data(), size, variable.BindType(),
@@ -374,9 +384,12 @@ void TOracleQuery::FetchBatch() {
     const sword status = oci.OCIStmtFetch2
                              ? oci.OCIStmtFetch2(FStmt, FError, rows, OCI_FETCH_NEXT, 0, OCI_DEFAULT)
                              : oci.OCIStmtFetch(FStmt, FError, rows, OCI_FETCH_NEXT, OCI_DEFAULT);
+    std::string truncation; // a client without return codes reports the cut as ORA-01406
     if (status == OCI_ERROR) {
         const auto [code, text] = ReadOracleError(status, FError);
-        if (code != 1403 && code != 1406) // the end of data and a truncated value are accepted
+        if (code == 1406)
+            truncation = text;
+        else if (code != 1403)
             RaiseOracleErrorText(code, text, this, FSession);
     } else if (status != OCI_SUCCESS && status != OCI_SUCCESS_WITH_INFO && status != OCI_NO_DATA) {
         RaiseOracleError(status, FError, this, FSession);
@@ -385,6 +398,7 @@ void TOracleQuery::FetchBatch() {
     Check(oci.OCIAttrGet(FStmt, OCI_HTYPE_STMT, &count, nullptr, OCI_ATTR_ROW_COUNT, FError));
     FRowsInBatch = static_cast<int>(count - FRowCount);
     FRowCount = count;
+    CheckTruncation(truncation);
 }
 
 void TOracleQuery::Next() {

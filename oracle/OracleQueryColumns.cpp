@@ -26,8 +26,13 @@ std::string ParamName(OCIParam* param, OCIError* error) {
     return name ? std::string(reinterpret_cast<const char*>(name), std::min<ub4>(length, 30)) : std::string();
 }
 
-// Sizes of LONG values held per row; longer values are cut, as a truncated fetch is accepted.
+// Bytes of a LONG value held per row; a longer value fails the fetch as truncated.
 constexpr int kLongPieceSize = 32768;
+constexpr int kMaxElementBytes = 65534;
+
+bool IsCharacterType(ub2 type) {
+    return type == SQLT_CHR || type == SQLT_AFC || type == SQLT_VCS || type == SQLT_AVC;
+}
 
 } // namespace
 
@@ -37,7 +42,7 @@ void TOracleQuery::DescribeColumns() {
     Check(oci.OCIAttrGet(FStmt, OCI_HTYPE_STMT, &count, nullptr, OCI_ATTR_PARAM_COUNT, FError));
     FColumns.assign(count, TFieldData{});
     const TSessionPreferences& preferences = FSession->Preferences;
-    const int bytesPerCharacter = std::max(1, static_cast<int>(FSession->BytesPerCharacter));
+    const int bytesPerCharacter = FSession->MaxBytesPerCharacter();
     for (ub4 position = 1; position <= count; ++position) {
         void* parameter = nullptr;
         Check(oci.OCIParamGet(FStmt, OCI_HTYPE_STMT, FError, &parameter, position));
@@ -49,6 +54,10 @@ void TOracleQuery::DescribeColumns() {
         column.Precision = ParamAttribute<sb2>(param, OCI_ATTR_PRECISION, FError);
         column.Scale = ParamAttribute<sb1>(param, OCI_ATTR_SCALE, FError);
         column.Nullable = ParamAttribute<ub1>(param, OCI_ATTR_IS_NULL, FError) != 0;
+        if (IsCharacterType(column.InternalType)) {
+            column.CharSize = ParamAttribute<ub2>(param, OCI_ATTR_CHAR_SIZE, FError);
+            column.National = ParamAttribute<ub1>(param, OCI_ATTR_CHARSET_FORM, FError) == SQLCS_NCHAR;
+        }
         oci.OCIDescriptorFree(param, OCI_DTYPE_PARAM);
         switch (column.InternalType) {
         case 2:
@@ -98,7 +107,12 @@ void TOracleQuery::DescribeColumns() {
             throw Exception("Column " + column.Name + ": columns of type " +
                             std::to_string(column.InternalType) + " are not supported");
         default:
-            column.Fetch = {SQLT_STR, column.DataSize + 1};
+            // DATA_SIZE counts the database's bytes; in the client's character set a character may
+            // take more of them. The returned length of an element is 16 bits wide.
+            column.Fetch = {SQLT_STR, std::min((column.CharSize > 0 ? column.CharSize : column.DataSize) *
+                                                   bytesPerCharacter,
+                                               kMaxElementBytes) +
+                                          1};
             break;
         }
     }
@@ -111,10 +125,25 @@ void TOracleQuery::DefineColumns() {
         column.Buffer.assign(rows * static_cast<size_t>(column.Fetch.Size), 0);
         column.Indicators.assign(rows, OCI_IND_NULL);
         column.Lengths.assign(rows, 0);
+        column.ReturnCodes.assign(rows, 0);
         Check(Oci().OCIDefineByPos(FStmt, &column.DefineHandle, FError, static_cast<ub4>(i + 1),
                                    column.Buffer.data(), column.Fetch.Size, column.Fetch.Type,
-                                   column.Indicators.data(), column.Lengths.data(), nullptr, OCI_DEFAULT));
+                                   column.Indicators.data(), column.Lengths.data(), column.ReturnCodes.data(),
+                                   OCI_DEFAULT));
     }
+}
+
+void TOracleQuery::CheckTruncation(const std::string& clientText) {
+    for (const TFieldData& column : FColumns) {
+        for (int row = 0; row < FRowsInBatch; ++row) {
+            if (column.ReturnCodes[static_cast<size_t>(row)] == 1406)
+                RaiseOracleErrorText(
+                    1406, "ORA-01406: fetched column value was truncated (column " + column.Name + ")", this,
+                    FSession);
+        }
+    }
+    if (!clientText.empty())
+        RaiseOracleErrorText(1406, clientText, this, FSession);
 }
 
 int TOracleQuery::ColumnIndex(const std::string& name) const {

@@ -6,6 +6,7 @@
 #include "platform/settings/TextUtils.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 
@@ -36,6 +37,11 @@ TLibraryShutdown& Shutdown() {
     return shutdown;
 }
 
+bool IsOracle7Banner(const std::string& banner) {
+    const std::string upper = UpperCase(banner);
+    return upper.find("ORACLE7") != std::string::npos || upper.find("RELEASE 7.") != std::string::npos;
+}
+
 bool IsLogonWarning(int code) {
     return code == 28002 || code == 28011;
 }
@@ -45,6 +51,23 @@ template <typename Handle> void AllocateHandle(OCIEnv* env, Handle*& handle, ub4
     if (Oci().OCIHandleAlloc(env, &allocated, type, 0, nullptr) != OCI_SUCCESS)
         throw Exception("Could not allocate an OCI handle of type " + std::to_string(type));
     handle = static_cast<Handle*>(allocated);
+}
+
+// Why the client could not make an environment: its own error when it left one to ask, and the
+// library, since a wrong or incomplete client installation is the usual cause.
+std::string EnvironmentFailure(OCIEnv* env, const std::string& call, sword status) {
+    std::string text =
+        "Could not create the OCI environment: " + call + " returned " + std::to_string(status);
+    if (env) {
+        char message[1024] = {};
+        sb4 code = 0;
+        if (Oci().OCIErrorGet(env, 1, nullptr, &code, reinterpret_cast<OraText*>(message), sizeof message,
+                              OCI_HTYPE_ENV) == OCI_SUCCESS &&
+            message[0])
+            text += " (" + TrimRight(std::string(message)) + ")";
+        Oci().OCIHandleFree(env, OCI_HTYPE_ENV);
+    }
+    return text + " in " + OracleClientPath();
 }
 
 template <typename Handle> void FreeHandle(Handle*& handle, ub4 type) {
@@ -69,6 +92,11 @@ TOracleSession::~TOracleSession() {
     } catch (...) {
         // A destructor cannot report; the handles are freed either way.
     }
+    // Queries and datasets may outlive their session: they must not keep pointing at it.
+    for (TOracleDataSet* dataSet : std::vector<TOracleDataSet*>(FDataSets))
+        dataSet->SetSession(nullptr);
+    for (TOracleQuery* query : std::vector<TOracleQuery*>(FQueries))
+        query->SetSession(nullptr);
     std::vector<TOracleSession*>& sessions = LiveOracleSessions();
     sessions.erase(std::remove(sessions.begin(), sessions.end(), this), sessions.end());
 }
@@ -98,22 +126,51 @@ void TOracleSession::Check(sword status) {
         RaiseOracleError(status, FError, this, this);
 }
 
+// Texts travel as UTF-8 whatever NLS_LANG says, where the client can be told so.
+sword TOracleSession::CreateEnvironment(OCIEnv** env, std::string& call) const {
+    TOciEntryPoints& oci = Oci();
+    const ub4 mode = OCI_OBJECT | (FThreadSafe ? OCI_THREADED : 0);
+    if (oci.OCIEnvNlsCreate) {
+        call = "OCIEnvNlsCreate";
+        return oci.OCIEnvNlsCreate(env, mode, nullptr, nullptr, nullptr, nullptr, 0, nullptr,
+                                   OCI_CHARSET_AL32UTF8, OCI_CHARSET_AL32UTF8);
+    }
+    if (oci.OCI81) {
+        call = "OCIEnvCreate";
+        return oci.OCIEnvCreate(env, mode, nullptr, nullptr, nullptr, nullptr, 0, nullptr);
+    }
+    call = "OCIEnvInit";
+    return oci.OCIEnvInit(env, FThreadSafe ? OCI_DEFAULT : OCI_NO_MUTEX, 0, nullptr);
+}
+
 void TOracleSession::AllocateHandles() {
     TOciEntryPoints& oci = Oci();
-    void* env = nullptr;
-    const sword status = oci.OCI81 ? oci.OCIEnvCreate(reinterpret_cast<OCIEnv**>(&env),
-                                                      OCI_OBJECT | (FThreadSafe ? OCI_THREADED : 0), nullptr,
-                                                      nullptr, nullptr, nullptr, 0, nullptr)
-                                   : oci.OCIEnvInit(reinterpret_cast<OCIEnv**>(&env),
-                                                    FThreadSafe ? OCI_DEFAULT : OCI_NO_MUTEX, 0, nullptr);
+    OCIEnv* env = nullptr;
+    std::string call;
+    const sword status = CreateEnvironment(&env, call);
     if (status != OCI_SUCCESS || !env)
-        throw Exception("Could not create the OCI environment");
-    FEnv = static_cast<OCIEnv*>(env);
+        throw Exception(EnvironmentFailure(env, call, status));
+    FEnv = env;
     AllocateHandle(FEnv, FSvc, OCI_HTYPE_SVCCTX);
     AllocateHandle(FEnv, FServer, OCI_HTYPE_SERVER);
     AllocateHandle(FEnv, FError, OCI_HTYPE_ERROR);
     AllocateHandle(FEnv, FError2, OCI_HTYPE_ERROR);
     AllocateHandle(FEnv, FUser, OCI_HTYPE_SESSION);
+    sb4 maxBytes = 0;
+    FClientBytesPerCharacter = 0;
+    if (oci.OCINlsNumericInfoGet &&
+        oci.OCINlsNumericInfoGet(FEnv, FError, &maxBytes, OCI_NLS_CHARSET_MAXBYTESZ) == OCI_SUCCESS)
+        FClientBytesPerCharacter = maxBytes;
+}
+
+// A client too old to be asked for UTF-8 converts to the character set NLS_LANG names.
+int TOracleSession::MaxBytesPerCharacter() const {
+    if (FClientBytesPerCharacter > 0)
+        return FClientBytesPerCharacter;
+    const char* nlsLang = std::getenv("NLS_LANG");
+    if (nlsLang && UpperCase(nlsLang).find("UTF8") != std::string::npos)
+        return 4;
+    return std::max(1, static_cast<int>(BytesPerCharacter));
 }
 
 void TOracleSession::FreeHandles() {
@@ -160,14 +217,13 @@ void TOracleSession::BeginSession() {
         RaiseOracleErrorText(code, text, this, this);
 }
 
-// A server that names none of the newer releases needs the OCI7 generation.
+// Only an Oracle7 server needs the OCI7 generation; every later release (8i to 23ai and on) logs on.
+// Testing for the newer names instead would refuse every release whose number does not start with 1.
 void TOracleSession::CheckServerBanner() {
     char banner[501] = {};
     Check(Oci().OCIServerVersion(FSvc, FError, reinterpret_cast<OraText*>(banner), sizeof banner,
                                  OCI_HTYPE_SVCCTX));
-    const std::string upper = UpperCase(banner);
-    if (upper.find("ORACLE8") == std::string::npos && upper.find("ORACLE9") == std::string::npos &&
-        upper.find("RELEASE 1") == std::string::npos)
+    if (IsOracle7Banner(banner))
         throw Exception(kNeedsOci7);
 }
 

@@ -155,6 +155,8 @@ struct TFieldData {
     std::string Name;
     ub2 InternalType = 0;
     int DataSize = 0;
+    int CharSize = 0;      //!< characters a character column holds, 0 for other columns
+    bool National = false; //!< NCHAR, NVARCHAR2
     int Precision = 0;
     int Scale = 0;
     bool Nullable = true;
@@ -162,6 +164,7 @@ struct TFieldData {
     std::vector<unsigned char> Buffer; //!< Fetch.Size bytes per row of the batch
     std::vector<sb2> Indicators;
     std::vector<ub2> Lengths;
+    std::vector<ub2> ReturnCodes; //!< 1406 where a value did not fit its element
     OCIDefine* DefineHandle = nullptr;
 
     const unsigned char* Element(int row) const {

@@ -206,7 +206,10 @@ void StoreVariableValue(TVariableData& variable, const TVariant& value, const TC
 TVariant LoadVariableValue(const TVariableData& variable, const TConversionRules& rules) {
     if (variable.Indicator == OCI_IND_NULL || variable.Buffer.empty())
         return TVariant();
-    const TExternalValue element{variable.Type, variable.Buffer.data(), variable.ActualLength,
-                                 variable.Buffer.size()};
+    // A LONG value is held whole, beyond what the 16-bit actual length can say.
+    const bool whole = variable.Type == otType::otLong || variable.Type == otType::otLongRaw ||
+                       variable.Type == otType::otSubst;
+    const size_t length = whole ? variable.Buffer.size() - 1 : variable.ActualLength;
+    const TExternalValue element{variable.Type, variable.Buffer.data(), length, variable.Buffer.size()};
     return DecodeExternalValue(element, rules.ConvertCRLF);
 }

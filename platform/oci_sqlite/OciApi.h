@@ -109,6 +109,12 @@ inline constexpr ub4 OCI_ATTR_STMTCACHESIZE = 176;
 inline constexpr ub4 OCI_ATTR_ROWS_FETCHED = 197; // ub4
 inline constexpr ub4 OCI_ATTR_CHAR_SIZE = 286;    // ub2
 
+// Character sets and what OCINlsNumericInfoGet answers.
+inline constexpr ub2 OCI_CHARSET_AL32UTF8 = 873;
+inline constexpr ub2 OCI_CHARSET_UTF8 = 871;
+inline constexpr ub2 OCI_CHARSET_EE8MSWIN1250 = 170;
+inline constexpr ub2 OCI_NLS_CHARSET_MAXBYTESZ = 91;
+
 // External data types.
 inline constexpr ub2 SQLT_CHR = 1;
 inline constexpr ub2 SQLT_NUM = 2;
@@ -366,7 +372,12 @@ inline constexpr sb2 OCI_IND_NOTNULL = 0;
     X(sword, OCIStmtPrepare2,                                                                                \
       (OCISvcCtx * svchp, OCIStmt * *stmtp, OCIError * errhp, const OraText* stmt, ub4 stmt_len,             \
        const OraText* key, ub4 key_len, ub4 language, ub4 mode))                                             \
-    X(sword, OCIStmtRelease, (OCIStmt * stmtp, OCIError * errhp, const OraText* key, ub4 key_len, ub4 mode))
+    X(sword, OCIStmtRelease, (OCIStmt * stmtp, OCIError * errhp, const OraText* key, ub4 key_len, ub4 mode)) \
+    /* character sets (9.2 and later), each looked up alone */                                               \
+    X(sword, OCIEnvNlsCreate,                                                                                \
+      (OCIEnv * *envp, ub4 mode, void* ctxp, OCIMallocFn malocfp, OCIReallocFn ralocfp, OCIFreeFn mfreefp,   \
+       size_t xtramem_sz, void** usrmempp, ub2 charset, ub2 ncharset))                                       \
+    X(sword, OCINlsNumericInfoGet, (OCIEnv * envhp, OCIError * errhp, sb4 * val, ub2 item))
 
 #define OCI_DECLARE_FUNCTION(ret, name, params) OCI_API_EXPORT ret name params;
 extern "C" {

@@ -96,6 +96,27 @@ sword OCIEnvCreate(OCIEnv** envp, ub4, void*, OCIMallocFn, OCIReallocFn, OCIFree
     return OciCall(nullptr, [&] { return NewEnvironment(envp); });
 }
 
+// Every text here is UTF-8: a client asking for another character set gets none.
+sword OCIEnvNlsCreate(OCIEnv** envp, ub4, void*, OCIMallocFn, OCIReallocFn, OCIFreeFn, size_t, void**,
+                      ub2 charset, ub2 ncharset) {
+    const auto unicode = [](ub2 id) {
+        return id == 0 || id == OCI_CHARSET_AL32UTF8 || id == OCI_CHARSET_UTF8;
+    };
+    if (!unicode(charset) || !unicode(ncharset))
+        return OCI_ERROR;
+    return OciCall(nullptr, [&] { return NewEnvironment(envp); });
+}
+
+sword OCINlsNumericInfoGet(OCIEnv* envhp, OCIError* errhp, sb4* val, ub2 item) {
+    return OciCall(errhp, [&] {
+        Env(envhp);
+        if (!val || item != OCI_NLS_CHARSET_MAXBYTESZ)
+            throw ora::Unimplemented();
+        *val = 4; // AL32UTF8
+        return OCI_SUCCESS;
+    });
+}
+
 sword OCIHandleAlloc(const void* parenth, void** hndlpp, ub4 type, size_t, void**) {
     return OciCall(nullptr, [&] {
         EnvHandle* env = Env(parenth);

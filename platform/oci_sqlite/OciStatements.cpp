@@ -5,6 +5,8 @@
 #include "platform/oci_sqlite/SqlText.h"
 #include "platform/oci_sqlite/StatementFetch.h"
 
+#include <algorithm>
+
 using namespace ocisqlite;
 
 namespace {
@@ -59,6 +61,14 @@ BindHandle* AddBind(StmtHandle* stmt, const std::string& name, const BindSlot& s
     return handle.get();
 }
 
+// A text the translator could not read fails at execute; until then every name is taken.
+bool NamedInStatement(const StmtHandle* stmt, const std::string& name) {
+    if (!stmt->translation || stmt->translation == UntranslatedText())
+        return true;
+    const std::vector<std::string>& names = stmt->translation->binds;
+    return std::find(names.begin(), names.end(), UpperCase(name)) != names.end();
+}
+
 std::string NameOfPosition(StmtHandle* stmt, ub4 position) {
     if (!stmt->translation || position == 0 || position > stmt->translation->binds.size())
         throw ora::Make(1036, "illegal variable name/number");
@@ -108,7 +118,7 @@ sword OCIBindByName(OCIStmt* stmtp, OCIBind** bindp, OCIError* errhp, const OraT
                                           : Text(placeholder, static_cast<ub4>(placeh_len));
         if (!name.empty() && name.front() == ':')
             name.erase(0, 1);
-        if (name.empty())
+        if (name.empty() || !NamedInStatement(stmt, name))
             throw ora::Make(1036, "illegal variable name/number");
         BindHandle* bind =
             AddBind(stmt, name, {valuep, value_sz, dty, static_cast<sb2*>(indp), alenp, rcodep});

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 
 using namespace oracletest;
@@ -104,13 +105,41 @@ TEST_F(BindingTest, ForcedLibraryIsLoggedAndBindsEveryGroupOfTheEngine) {
 
 TEST_F(BindingTest, LibraryThatCannotBeLoadedLogsTheLoaderResult) {
     const std::string folder = NewTestFolder("NotALibrary");
-    Touch(folder + "/libclntsh.so");
-    UseArguments({"OCIDLL=" + folder + "/libclntsh.so"});
+    const std::string text = folder + "/libclntsh.so";
+    std::ofstream(text) << "not a library";
+    UseArguments({"OCIDLL=" + text});
     const std::string message = InitializationError();
-    EXPECT_EQ(
-        message.rfind("Initialization error\r\nCould not load \"" + folder + "/libclntsh.so\"\r\n\r\n", 0),
-        0u);
-    EXPECT_NE(message.find("LoadLibrary(" + folder + "/libclntsh.so) returned "), std::string::npos);
+    EXPECT_EQ(message.rfind("Initialization error\r\nCould not load \"" + text + "\"\r\n\r\n", 0), 0u);
+    EXPECT_NE(message.find(text + " is not a shared library"), std::string::npos) << message;
+}
+
+// The loader would map the missing part and die of SIGBUS on first touch.
+TEST_F(BindingTest, TruncatedLibraryIsAnInitializationErrorNotACrash) {
+    const std::string folder = NewTestFolder("TruncatedLibrary");
+    std::ifstream engine(ORACLE_TEST_ENGINE, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(engine)), std::istreambuf_iterator<char>());
+    for (const size_t kept : {size_t{64}, size_t{1000}, bytes.size() / 2, bytes.size() * 3 / 4}) {
+        SCOPED_TRACE(kept);
+        const std::string cut = folder + "/libclntsh.so";
+        std::ofstream(cut, std::ios::binary | std::ios::trunc)
+            .write(bytes.data(), static_cast<std::streamsize>(kept));
+        UseArguments({"OCIDLL=" + cut});
+        const std::string message = InitializationError();
+        EXPECT_EQ(message.rfind("Initialization error\r\nCould not load", 0), 0u) << message;
+        EXPECT_NE(message.find("truncated or damaged"), std::string::npos) << message;
+        EXPECT_FALSE(OracleClientLoaded());
+    }
+}
+
+TEST_F(BindingTest, InstantClientFolderLoadsThroughOracleHomeWithTheNeighbourItNeeds) {
+    TEnvironmentGuard path("LD_LIBRARY_PATH", nullptr);
+    UseArguments({std::string("ORACLEHOME=") + ORACLE_TEST_INSTANT_CLIENT});
+    EXPECT_EQ(InitializationError(), "");
+    EXPECT_EQ(OracleClientPath(), std::string(ORACLE_TEST_INSTANT_CLIENT) + "/libclntsh.so");
+    EXPECT_NE(
+        OracleClientLog().find("Loaded: " + std::string(ORACLE_TEST_INSTANT_CLIENT) + "/libclntshcore.so"),
+        std::string::npos)
+        << OracleClientLog();
 }
 
 TEST_F(BindingTest, ClientLackingOneOci8EntryAndEveryOci7OneCannotInitialize) {

@@ -170,3 +170,52 @@ TEST_F(DataSetChangesTest, DeletedRecordLeavesServerAndList) {
         EXPECT_STREQ(e.what(), "Record has been deleted by another user");
     }
 }
+
+TEST_F(DataSetChangesTest, OwnerMayLockCheckAndRefreshARecordItself) {
+    AppendRow(1, "a");
+    std::string actions;
+    DataSet.OnApplyRecord = [&actions](TOracleDataSet&, char action, bool& applied, std::string&) {
+        actions += action;
+        applied = action != 'U';
+    };
+    DataSet.RefreshOptions.AfterUpdate = true;
+    for (const TLockingMode mode : {TLockingMode::lmLockImmediate, TLockingMode::lmCheckImmediate}) {
+        DataSet.LockingMode = mode;
+        Sent().Clear();
+        DataSet.Edit();
+        DataSet.FieldByName("NAME").SetAsString(mode == TLockingMode::lmLockImmediate ? "b" : "c");
+        DataSet.Post();
+        for (const std::string& sent : Sent().Statements)
+            EXPECT_EQ(sent.find("select * from"), std::string::npos) << sent; // no read of its own
+    }
+    EXPECT_EQ(actions, "LURCLUR"); // a checked record is locked at post
+}
+
+TEST_F(DataSetChangesTest, AppendWithImmediateLockingRollsBackTheLockFirst) {
+    DataSet.LockingMode = TLockingMode::lmLockImmediate;
+    Sent().Clear();
+    DataSet.Append();
+    DataSet.Cancel();
+    EXPECT_EQ(Sent().Statements, (std::vector<std::string>{"rollback"}));
+}
+
+TEST_F(DataSetChangesTest, SequenceFieldIsFilledAtItsMoment) {
+    Run(Session, {"create sequence oblim_seq start with 7"});
+    DataSet.Close();
+    DataSet.SequenceField = {"ID", "oblim_seq", TSequenceApplyMoment::amOnPost};
+    DataSet.Open(); // ID, though NOT NULL, may stay empty until the post
+    DataSet.SequenceField.ApplyMoment = TSequenceApplyMoment::amOnNewRecord;
+    DataSet.Append();
+    EXPECT_EQ(DataSet.FieldByName("ID").AsInteger(), 7); // at once
+    DataSet.Post();
+    for (const TSequenceApplyMoment moment :
+         {TSequenceApplyMoment::amOnPost, TSequenceApplyMoment::amOnServer}) {
+        DataSet.SequenceField.ApplyMoment = moment;
+        DataSet.Append();
+        EXPECT_TRUE(DataSet.FieldByName("ID").IsNull());
+        DataSet.FieldByName("NAME").SetAsString("x");
+        DataSet.Post();
+    }
+    EXPECT_EQ(DataSet.FieldByName("ID").AsInteger(), 9); // re-read after the server filled it
+    EXPECT_EQ(Column(Session, "select id from oblim order by id"), (std::vector<std::string>{"7", "8", "9"}));
+}

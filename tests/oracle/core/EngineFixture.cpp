@@ -1,6 +1,7 @@
 // The engine database and the statement recorder shared by the layer's tests.
 #include "EngineFixture.h"
 
+#include <cstdlib>
 #include <dlfcn.h>
 #include <filesystem>
 
@@ -56,6 +57,15 @@ std::string NewTestFolder(const std::string& name) {
     return folder.string();
 }
 
+bool UsingClientDouble() {
+    const char* client = std::getenv("ORACLE_TEST_CLIENT");
+    return client && std::string(client) == "double";
+}
+
+std::string ClientLibrary() {
+    return UsingClientDouble() ? ORACLE_TEST_DOUBLE : ORACLE_TEST_ENGINE;
+}
+
 void UseArguments(const std::vector<std::string>& arguments) {
     std::vector<std::string> commandLine{"test_oracle_core"};
     commandLine.insert(commandLine.end(), arguments.begin(), arguments.end());
@@ -68,7 +78,7 @@ void EngineTest::SetUp() {
     Database = Folder + "/test.db";
     CreateDatabase(Database);
     ResetOracleClient();
-    UseArguments({std::string("OCIDLL=") + ORACLE_TEST_ENGINE});
+    UseArguments({"OCIDLL=" + ClientLibrary()});
     Sent().Clear();
     FUiScope = new TScopedUi(RecordingUi);
 }

@@ -48,6 +48,12 @@ private:
     TScopedUi* FUiScope = nullptr;
 };
 
+//! Whether the suite runs through the client double (ORACLE_TEST_CLIENT=double) instead of the
+//! engine itself.
+bool UsingClientDouble();
+//! The library the layer loads: the engine, or the double in front of it.
+std::string ClientLibrary();
+
 //! A fresh empty folder for one test.
 std::string NewTestFolder(const std::string& name);
 //! Sets the layer's command line to the program name plus the given arguments.

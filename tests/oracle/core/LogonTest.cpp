@@ -95,7 +95,7 @@ TEST_F(LogonTest, CancelAtOnceMakesNoAttempt) {
 }
 
 TEST_F(LogonTest, UserIdArgumentReplacesTheCredentialsForTheAutomaticAttempt) {
-    UseArguments({std::string("OCIDLL=") + ORACLE_TEST_ENGINE, "userid=scott/tiger@" + Database});
+    UseArguments({"OCIDLL=" + ClientLibrary(), "userid=scott/tiger@" + Database});
     Session.LogonUsername = "nobody";
     EXPECT_TRUE(Logon.Execute());
     EXPECT_TRUE(Session.Connected());
@@ -138,6 +138,7 @@ TEST_F(LogonTest, ExpiredPasswordOpensThePasswordChangeWhichLogsOn) {
 TEST(PasswordChangeTest, MismatchedVerificationIsRefusedBeforeTheServer) {
     TOracleSession session;
     EXPECT_EQ(ConfirmPasswordChange(session, "Lion", "tiger"), "Verification failed");
+    EXPECT_EQ(ConfirmPasswordChange(session, "Lion", "LION"), "Verification failed"); // Caps Lock slip
 }
 
 TEST(LogonHistoryTest, AddingReplacesTheSameCaptionKeepsFixedEntriesAndTheSize) {

@@ -1,6 +1,7 @@
 // A stand-in client library for the binding's tests: it exports every OCI8 name but OCIBreak (so
 // the OCI8 group is incomplete) and, built with OCI_DOUBLE_WITH_OCI7, the OCI7 names as well.
-// Nothing is ever called successfully: every entry point fails.
+// Nothing is ever called successfully: every entry point fails. Built with OCI_DOUBLE_NEEDS_CORE it
+// needs a neighbour library, as Oracle's client needs its core library.
 #define OCI_DOUBLE_STUB(name)                                                                                \
     extern "C" __attribute__((visibility("default"))) int name() {                                           \
         return -1;                                                                                           \
@@ -55,4 +56,11 @@ OCI_DOUBLE_STUB(ocof)
 OCI_DOUBLE_STUB(obreak)
 OCI_DOUBLE_STUB(obndra)
 OCI_DOUBLE_STUB(odessp)
+#endif
+
+#ifdef OCI_DOUBLE_NEEDS_CORE
+extern "C" int oci_double_core_version();
+extern "C" __attribute__((visibility("default"))) int oci_double_version() {
+    return oci_double_core_version();
+}
 #endif

@@ -241,3 +241,70 @@ TEST_F(QueryTest, DescribeListsTheColumnsWithoutFetchingAndClearStatementForgets
     EXPECT_TRUE(Query.SQL.empty());
     EXPECT_EQ(Query.Variables().Count(), 0);
 }
+
+namespace {
+
+OCINlsNumericInfoGet_t clientNumericInfo = nullptr;
+
+// A client that answers one byte per character, as one set up for a single-byte NLS_LANG would.
+sword OneBytePerCharacter(OCIEnv*, OCIError*, sb4* value, ub2) {
+    *value = 1;
+    return OCI_SUCCESS;
+}
+
+int TruncatedErrorCode(TOracleQuery& query, std::string& message) {
+    try {
+        for (query.Execute(); !query.Eof(); query.Next()) {
+        }
+    } catch (const EOracleError& e) {
+        message = e.what();
+        return e.ErrorCode();
+    }
+    return 0;
+}
+
+} // namespace
+
+// Over a single-byte database a column's DATA_SIZE counts one byte per character, while the
+// client's UTF-8 text of Slovenian letters takes two.
+TEST_F(QueryTest, SlovenianTextRoundTripsAndATooShortBufferIsAnErrorNamingItsColumn) {
+    if (!UsingClientDouble())
+        GTEST_SKIP() << "the engine's database is AL32UTF8";
+    Run(Session, {"create table s (naziv varchar2(10), kratko varchar2(4))"});
+    Query.SetSQLText("insert into s values (:v, :k)");
+    Query.AddVariable("v", otType::otString);
+    Query.AddVariable("k", otType::otString);
+    Query.AssignVariable("v", TVariant::FromText("čššžćđčšžć"));
+    Query.AssignVariable("k", TVariant::FromText("čšžć"));
+    Query.Execute();
+    EXPECT_EQ(Column(Session, "select naziv from s"), (std::vector<std::string>{"čššžćđčšžć"}));
+
+    Session.Commit();
+    Session.LogOff();
+    clientNumericInfo = Oci().OCINlsNumericInfoGet;
+    Oci().OCINlsNumericInfoGet = OneBytePerCharacter;
+    LogOn(Session);
+    Oci().OCINlsNumericInfoGet = clientNumericInfo;
+    Query.SetSQLText("select kratko from s"); // a 5-byte buffer for 8 bytes of text
+    std::string message;
+    EXPECT_EQ(TruncatedErrorCode(Query, message), 1406);
+    EXPECT_NE(message.find("(column KRATKO)"), std::string::npos) << message;
+}
+
+TEST_F(QueryTest, LongValueOver64KBindsWhole) {
+    Query.SetSQLText("select length(:t) from dual");
+    Query.AddVariable("t", otType::otLong);
+    Query.AssignVariable("t", TVariant::FromText(std::string(70000, 'x')));
+    EXPECT_EQ(Query.VariableValue("t").Text().size(), 70000u);
+    Query.Execute();
+    EXPECT_EQ(Query.ColumnAsInteger(0), 70000);
+}
+
+TEST_F(QueryTest, VariableTheTextDoesNotNameStaysUnbound) {
+    Query.SetSQLText("select 1 from dual where 1 = :a");
+    Query.AddVariable("a", otType::otInteger);
+    Query.AddVariable("unused", otType::otInteger);
+    Query.AssignVariable("a", TVariant::FromInteger(1));
+    Query.Execute();
+    EXPECT_FALSE(Query.Eof());
+}

@@ -1,8 +1,10 @@
 // Sessions: the connect string, logging on and off against the engine, commit and rollback, the
 // settings statements, the refusals while connected, the connection check and the password change.
 #include "EngineFixture.h"
+#include "oracle/OracleData.h"
 
 #include <cstdio>
+#include <memory>
 
 using namespace oracletest;
 
@@ -189,29 +191,51 @@ TEST_F(SessionTest, WaitCursorIsRestoredAfterAFailedLogon) {
 namespace {
 
 OCIServerVersion_t engineServerVersion = nullptr;
+const char* bannerShown = "";
 
-sword Oracle7Banner(void*, OCIError*, OraText* buffer, ub4 size, ub1) {
-    std::snprintf(reinterpret_cast<char*>(buffer), size, "Oracle7 Server Release 7.3.4.0.0 - Production");
+sword ShowBanner(void*, OCIError*, OraText* buffer, ub4 size, ub1) {
+    std::snprintf(reinterpret_cast<char*>(buffer), size, "%s", bannerShown);
     return OCI_SUCCESS;
 }
 
+struct TBannerCase {
+    const char* Banner;
+    bool LogsOn;
+};
+
+const TBannerCase kBanners[] = {
+    {"Oracle7 Server Release 7.3.4.0.0 - Production", false},
+    {"Oracle8i Enterprise Edition Release 8.1.7.0.0 - Production", true},
+    {"Oracle Database 11g Enterprise Edition Release 11.2.0.4.0 - 64bit Production", true},
+    {"Oracle Database 12c Enterprise Edition Release 12.2.0.1.0 - 64bit Production", true},
+    {"Oracle Database 19c Enterprise Edition Release 19.0.0.0.0 - Production", true},
+    {"Oracle Database 21c Enterprise Edition Release 21.0.0.0.0 - Production", true},
+    {"Oracle Database 23ai Free Release 23.0.0.0.0 - Develop, Learn, and Run for Free", true},
+};
+
 } // namespace
 
-TEST_F(SessionTest, ServerBannerOfAnOracle7ServerRefusesTheConnection) {
+TEST_F(SessionTest, OnlyAnOracle7ServerBannerRefusesTheConnection) {
     InitializeOracleClient();
     engineServerVersion = Oci().OCIServerVersion;
-    Oci().OCIServerVersion = Oracle7Banner;
-    try {
-        LogOn(Session);
-        FAIL() << "an Oracle7 server was accepted";
-    } catch (const EOracleError&) {
-        FAIL() << "the refusal is the layer's, not the server's";
-    } catch (const Exception& e) {
-        EXPECT_NE(std::string(e.what()).find("OCI7"), std::string::npos);
+    Oci().OCIServerVersion = ShowBanner;
+    for (const TBannerCase& banner : kBanners) {
+        SCOPED_TRACE(banner.Banner);
+        bannerShown = banner.Banner;
+        try {
+            LogOn(Session);
+            EXPECT_TRUE(banner.LogsOn);
+        } catch (const EOracleError&) {
+            ADD_FAILURE() << "the refusal is the layer's, not the server's";
+        } catch (const Exception& e) {
+            EXPECT_FALSE(banner.LogsOn);
+            EXPECT_NE(std::string(e.what()).find("OCI7"), std::string::npos);
+        }
+        EXPECT_EQ(Session.Connected(), banner.LogsOn);
+        Session.LogOff();
     }
     Oci().OCIServerVersion = engineServerVersion;
-    EXPECT_FALSE(Session.Connected());
-    LogOn(Session); // nothing of the refused attempt stays attached
+    LogOn(Session); // nothing of a refused attempt stays attached
     EXPECT_TRUE(Session.Connected());
 }
 
@@ -226,4 +250,51 @@ TEST_F(SessionTest, OptimizerGoalIsSentOnceOrRetriedOnceAfterAFailure) {
     }
     const std::vector<std::string> expected(failed ? 2 : 1, "alter session set optimizer_mode = first_rows");
     EXPECT_EQ(Sent().Statements, expected);
+}
+
+namespace {
+
+OCIEnvNlsCreate_t clientEnvNlsCreate = nullptr;
+
+sword RefuseEnvironment(OCIEnv**, ub4, void*, OCIMallocFn, OCIReallocFn, OCIFreeFn, size_t, void**, ub2,
+                        ub2) {
+    return OCI_ERROR;
+}
+
+} // namespace
+
+TEST_F(SessionTest, EnvironmentIsCreatedForUtf8AndItsFailureSaysWhichCallAndLibrary) {
+    InitializeOracleClient();
+    ASSERT_NE(Oci().OCIEnvNlsCreate, nullptr);
+    clientEnvNlsCreate = Oci().OCIEnvNlsCreate;
+    Oci().OCIEnvNlsCreate = RefuseEnvironment;
+    try {
+        LogOn(Session);
+        ADD_FAILURE() << "logged on without an environment";
+    } catch (const Exception& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  std::string("Could not create the OCI environment: OCIEnvNlsCreate returned -1 in ") +
+                      OracleClientPath());
+    }
+    Oci().OCIEnvNlsCreate = clientEnvNlsCreate;
+    LogOn(Session);
+    EXPECT_EQ(Session.MaxBytesPerCharacter(), 4);
+}
+
+TEST_F(SessionTest, FreedSessionLeavesItsQueriesAndDataSetsWithoutASession) {
+    auto session = std::make_unique<TOracleSession>();
+    TOracleQuery query;
+    TOracleDataSet dataSet;
+    query.SetSession(session.get());
+    dataSet.SetSession(session.get());
+    LogOn(*session);
+    dataSet.SQL() = {"select 1 n from dual"};
+    dataSet.Open();
+    query.SetSQLText("select 1 from dual");
+    query.Execute();
+    session.reset();
+    EXPECT_EQ(query.Session(), nullptr);
+    EXPECT_EQ(dataSet.Session(), nullptr);
+    EXPECT_FALSE(dataSet.Active());
+    EXPECT_THROW(query.Execute(), Exception); // "Session undefined", not a freed session
 }

@@ -112,3 +112,19 @@ TEST(LogonFormTest, PasswordChangeWithMismatchStaysOpenWithVerificationFailed) {
     EXPECT_TRUE(form.isVisible());
     EXPECT_NE(form.result(), QDialog::Accepted);
 }
+
+TEST(LogonFormTest, SharedFontAndCompletionSwitchApplyToEveryForm) {
+    App();
+    const TLogonDialogLook saved = LogonDialogLook();
+    LogonDialogLook().FontName = "DejaVu Sans";
+    LogonDialogLook().FontSize = 13;
+    LogonDialogLook().Bold = true;
+    LogonDialogLook().AutoComplete = false;
+    TLogOnForm form;
+    LogonDialogLook() = saved;
+    EXPECT_EQ(form.font().family(), "DejaVu Sans");
+    EXPECT_EQ(form.font().pointSize(), 13);
+    EXPECT_TRUE(form.font().bold());
+    EXPECT_EQ(form.AliasList->completer(), nullptr);
+    EXPECT_NE(TLogOnForm().AliasList->completer(), nullptr);
+}

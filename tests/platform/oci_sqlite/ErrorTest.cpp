@@ -55,3 +55,12 @@ TEST_F(OciErrors, TheFailedStatementLeavesNoTrace) {
 }
 
 } // namespace
+
+TEST_F(OciErrors, BindNameTheStatementLacksIsIllegal) {
+    Statement stmt(client, "UPDATE t SET name = :name WHERE id = 1");
+    std::string known = "x", unknown = "y";
+    EXPECT_EQ(stmt.BindText("name", known), OCI_SUCCESS);
+    const OciStatus status = stmt.Status(stmt.BindText("nobody", unknown));
+    EXPECT_EQ(status.code, 1036);
+    EXPECT_EQ(status.text, "ORA-01036: illegal variable name/number");
+}
