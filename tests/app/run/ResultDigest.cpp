@@ -11,7 +11,7 @@ namespace runtest {
 namespace {
 
 std::vector<std::string> RowTexts(TOracleSession& session, const std::string& table, const std::string& day,
-                                  int riskType) {
+                                  int riskType, bool everyColumn) {
     TOracleQuery query("Digest");
     query.SetSession(&session);
     query.SetSQLText("SELECT * FROM " + table + " WHERE DAT_STANJA='" + day +
@@ -21,7 +21,7 @@ std::vector<std::string> RowTexts(TOracleSession& session, const std::string& ta
         std::string text;
         for (int column = 0; column < query.ColumnCount(); ++column) {
             const std::string name = query.ColumnName(column);
-            if (name == "ID" || name == "DAT_VPISA")
+            if (!everyColumn && (name == "ID" || name == "DAT_VPISA"))
                 continue;
             text += name + "=" + (query.ColumnIsNull(column) ? "NULL" : query.ColumnAsString(column)) + "\t";
         }
@@ -43,10 +43,18 @@ std::uint64_t Fnv1a(const std::vector<std::string>& rows) {
 
 } // namespace
 
+std::vector<std::string> StoredRows(TOracleSession& session, const std::string& day, int riskType) {
+    std::vector<std::string> rows;
+    for (const char* table : {"OBLIM", "OBLIMD1", "OBLIAM"})
+        for (const std::string& row : RowTexts(session, table, day, riskType, true))
+            rows.push_back(std::string(table) + "\t" + row);
+    return rows;
+}
+
 std::string ResultDigests(TOracleSession& session, const std::string& day, int riskType) {
     std::string lines;
     for (const char* table : {"OBLIM", "OBLIMD1", "OBLIAM"}) {
-        const std::vector<std::string> rows = RowTexts(session, table, day, riskType);
+        const std::vector<std::string> rows = RowTexts(session, table, day, riskType, false);
         char line[96];
         std::snprintf(line, sizeof line, "%s %d %zu %016" PRIx64 "\n", table, riskType, rows.size(),
                       Fnv1a(rows));

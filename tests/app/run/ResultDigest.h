@@ -6,8 +6,13 @@
 #include "oracle/Oracle.h"
 
 #include <string>
+#include <vector>
 
 namespace runtest {
+
+//! Every field of every stored row of the day and risk type, the identity and entry date included,
+//! one text per row prefixed by its table, sorted within each table.
+std::vector<std::string> StoredRows(TOracleSession& session, const std::string& day, int riskType);
 
 //! "<table> <risk type> <rows> <digest>" for each of the three tables, one per line.
 std::string ResultDigests(TOracleSession& session, const std::string& day, int riskType);
