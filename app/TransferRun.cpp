@@ -95,6 +95,7 @@ void Prepis(TRunContext& context, TRowOutput& output) {
     }
     output.OblimRow.DAT_STANJA = FormatDayMonthYear(context.ReportDay);
     TRunTransaction transaction(context, output.RiskType);
+    const TLookupCacheScope lookups(context.DM.Lookups);
     TKorak korak = TKorak::Brisanje;
     try {
         Koraki(context, output, n, korak);
