@@ -48,16 +48,22 @@ TDateTime RacunajDanNKPMAX(TRunContext& context, int sfvp, std::int64_t idpog) {
 std::string BeriNaslednjiKupon(TDM& dm, int sfvp, TDateTime day) {
     const std::string text = std::string("SELECT  PRVDAN ") + "   FROM KPN " + " WHERE SFVP= :SFVP " +
                              " AND PRVDAN > :report_date   " + " ORDER BY PRVDAN ";
-    return Reported(NapakaMessage(text), [&] {
-        RunLookup(dm.Qkpn6, text, {{"SFVP", TVariant::FromInteger(sfvp)}, {"REPORT_DATE", DayValue(day)}});
-        return dm.Qkpn6.RecordCount() > 0 ? DayText(dm.Qkpn6.FieldByName("PRVDAN")) : std::string();
-    });
+    return dm.Lookups.Value<std::string>(
+        TLookupCache::Key({"KPN>", std::to_string(sfvp), FormatDateTime(day)}), [&] {
+            return Reported(NapakaMessage(text), [&] {
+                RunLookup(dm.Qkpn6, text,
+                          {{"SFVP", TVariant::FromInteger(sfvp)}, {"REPORT_DATE", DayValue(day)}});
+                return dm.Qkpn6.RecordCount() > 0 ? DayText(dm.Qkpn6.FieldByName("PRVDAN")) : std::string();
+            });
+        });
 }
 
 std::string BeriPrviDanZaINX(TDM& dm, TDateTime day) {
     const std::string text = std::string(" SELECT MAX(dan) DAN ") + " FROM inx " + " WHERE dan <= :PRVDAN ";
-    return Reported(text, [&] {
-        RunLookup(dm.INX1, text, {{"PRVDAN", TVariant::FromDateTime(day)}});
-        return DayText(dm.INX1.FieldByName("DAN"));
+    return dm.Lookups.Value<std::string>(TLookupCache::Key({"INX<=", FormatDateTime(day)}), [&] {
+        return Reported(text, [&] {
+            RunLookup(dm.INX1, text, {{"PRVDAN", TVariant::FromDateTime(day)}});
+            return DayText(dm.INX1.FieldByName("DAN"));
+        });
     });
 }

@@ -9,8 +9,10 @@ std::string BeriKodaBorze(TDM& dm, int sfvp) {
         "             FROM ktc " + "            WHERE danprk IS NULL " + "              AND sfvp = :SFVP " +
         "              AND dan = (SELECT MAX (dan) " + "                       FROM ktc " +
         "                          WHERE danprk IS NULL AND sfvp = :SFVP)) ";
-    return Reported(std::to_string(sfvp) + "\r" + text, [&] {
-        RunLookup(dm.Qtrg, text, {{"SFVP", TVariant::FromInteger(sfvp)}});
-        return dm.Qtrg.IsEmpty() ? std::string() : dm.Qtrg.FieldByName("mic").AsString();
+    return dm.Lookups.Value<std::string>(TLookupCache::Key({"KTC", std::to_string(sfvp)}), [&] {
+        return Reported(std::to_string(sfvp) + "\r" + text, [&] {
+            RunLookup(dm.Qtrg, text, {{"SFVP", TVariant::FromInteger(sfvp)}});
+            return dm.Qtrg.IsEmpty() ? std::string() : dm.Qtrg.FieldByName("mic").AsString();
+        });
     });
 }

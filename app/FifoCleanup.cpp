@@ -1,5 +1,5 @@
-// Both passes scan first and delete afterwards, one committed delete per cut, so a failure leaves
-// the cuts made so far in place. Each failure shows the statement that failed and raises again.
+// Both passes scan first and delete afterwards, one delete per cut, in the run's transaction. Each
+// failure shows the statement that failed and raises again.
 #include "app/FifoCleanup.h"
 
 #include "app/FifoCuts.h"
@@ -62,14 +62,13 @@ std::vector<TFifoCut> ScanCuts(TRunContext& context, const TFifoPass& pass, cons
     });
 }
 
-void ExecuteCommitted(TRunContext& context, const std::string& statement) {
+void ExecuteCut(TRunContext& context, const std::string& statement) {
     TOracleDataSet& query = context.DM.Qoblim_fifo;
     Reported(statement, [&] {
         query.Close();
         query.SetSQLText(statement);
         query.ExecuteStatement();
         query.Close();
-        context.DM.OracleSession1.Commit();
     });
 }
 
@@ -78,11 +77,10 @@ void RunPass(TRunContext& context, const TFifoPass& pass, const std::string& day
         // A group whose sum never returned to zero between two dates has no date: nothing is closed.
         if (cut.Date.empty())
             continue;
-        ExecuteCommitted(context, "DELETE FROM oblim " + std::string(pass.DeleteKey) + cut.Date + "' " +
-                                      "     AND oblim.id_konto='" + DoubleQuotes(cut.Konto) + "' " +
-                                      "     AND oblim.pogodba='" + DoubleQuotes(cut.Pogodba) + "' " +
-                                      "     AND oblim.dat_stanja='" + day + "' " +
-                                      "     AND oblim.OT_LIK=" + n);
+        ExecuteCut(context, "DELETE FROM oblim " + std::string(pass.DeleteKey) + cut.Date + "' " +
+                                "     AND oblim.id_konto='" + DoubleQuotes(cut.Konto) + "' " +
+                                "     AND oblim.pogodba='" + DoubleQuotes(cut.Pogodba) + "' " +
+                                "     AND oblim.dat_stanja='" + day + "' " + "     AND oblim.OT_LIK=" + n);
     }
 }
 
@@ -96,8 +94,8 @@ void FIFOBrisanje2(TRunContext& context, int otLik) {
     const std::string day = FormatShortDate(context.ReportDay);
     const std::string n = std::to_string(otLik);
     RunPass(context, kByMaturity, day, n);
-    ExecuteCommitted(context, std::string(" delete from oblimd1 ") + " where dat_stanja='" + day + "' " +
-                                  " and ot_lik=" + n + " and id_seq_oblim not in ( " +
-                                  " select id_seq_oblim  from oblim " + " where dat_stanja='" + day + "' " +
-                                  " and ot_lik=" + n + " ) ");
+    ExecuteCut(context, std::string(" delete from oblimd1 ") + " where dat_stanja='" + day + "' " +
+                            " and ot_lik=" + n + " and id_seq_oblim not in ( " +
+                            " select id_seq_oblim  from oblim " + " where dat_stanja='" + day + "' " +
+                            " and ot_lik=" + n + " ) ");
 }

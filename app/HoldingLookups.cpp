@@ -32,9 +32,11 @@ double BeriLote(TRunContext& context, int sfvp, std::int64_t idpog, std::int64_t
 bool JeVZdnhst(TDM& dm, const std::string& dayText, const std::string& sfdjv) {
     const std::string text = std::string("SELECT count(*) stev from ZDNHST ") + " WHERE DAN = :DAN " +
                              " AND SFDJV= :SFDJV " + " AND VRDOK= 'D' ";
-    return Reported("2.\r" + text, [&] {
-        RunLookup(dm.Qzdnhst, text, {{"SFDJV", TVariant::FromText(sfdjv)}, {"DAN", DayOfText(dayText)}});
-        return dm.Qzdnhst.FieldByName("stev").AsInteger() > 0;
+    return dm.Lookups.Value<bool>(TLookupCache::Key({"ZDNHST", dayText, sfdjv}), [&] {
+        return Reported("2.\r" + text, [&] {
+            RunLookup(dm.Qzdnhst, text, {{"SFDJV", TVariant::FromText(sfdjv)}, {"DAN", DayOfText(dayText)}});
+            return dm.Qzdnhst.FieldByName("stev").AsInteger() > 0;
+        });
     });
 }
 

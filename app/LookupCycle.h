@@ -16,10 +16,13 @@ using TLookupVariables = std::initializer_list<std::pair<const char*, TVariant>>
 //! Closes the dataset, sets the text as its one line, assigns the variables and opens it.
 void RunLookup(TOracleDataSet& dataSet, const std::string& text, TLookupVariables variables = {});
 
-//! Runs step; on any error shows message (when not empty) and raises the error again.
+//! Runs step; on any error shows message (when not empty) and raises the error again. A Cancel is
+//! no error and passes on without a message.
 template <typename TStep> auto Reported(const std::string& message, TStep&& step) -> decltype(step()) {
     try {
         return step();
+    } catch (const EAbort&) {
+        throw;
     } catch (...) {
         if (!message.empty())
             Ui().ShowMessage(message);

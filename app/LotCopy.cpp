@@ -1,4 +1,5 @@
-// One committed UPDATE; a position without detail row gets NULL, as the subquery finds nothing.
+// One UPDATE in the run's transaction; a position without detail row gets NULL, as the subquery finds
+// nothing.
 #include "app/LotCopy.h"
 
 #include "app/LookupCycle.h"
@@ -17,6 +18,5 @@ void RedundancnoFilanjeStevilaLotov(TRunContext& context, int otLik) {
         query.SetSQLText(statement);
         query.ExecuteStatement();
         query.Close();
-        context.DM.OracleSession1.Commit();
     });
 }

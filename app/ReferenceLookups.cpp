@@ -4,14 +4,18 @@
 
 #include "app/LookupCycle.h"
 
+#include <cstdio>
+
 double BeriTecaj(TDM& dm, const std::string& currency, const std::string& dayText) {
     if (currency == "E")
         return 1.0;
     const std::string text = std::string("SELECT TCJ FROM VLN ") + " WHERE SFVLT= :SFVLT " +
                              " AND SFVLN = '0' " + " AND DAN <= :DAN " + " ORDER BY DAN DESC ";
-    return Reported(text, [&] {
-        RunLookup(dm.Qvln, text, {{"SFVLT", TVariant::FromText(currency)}, {"DAN", DayOfText(dayText)}});
-        return dm.Qvln.IsEmpty() ? 0.0 : dm.Qvln.FieldByName("TCJ").AsFloat();
+    return dm.Lookups.Value<double>(TLookupCache::Key({"VLN", currency, dayText}), [&] {
+        return Reported(text, [&] {
+            RunLookup(dm.Qvln, text, {{"SFVLT", TVariant::FromText(currency)}, {"DAN", DayOfText(dayText)}});
+            return dm.Qvln.IsEmpty() ? 0.0 : dm.Qvln.FieldByName("TCJ").AsFloat();
+        });
     });
 }
 
@@ -19,17 +23,21 @@ bool JeDolzniskiVP(TDM& dm, const std::string& sffin) {
     const std::string text = std::string("SELECT COUNT(SIF.KRT) STEV FROM FIN, SIF ") +
                              " WHERE FIN.SFFIN= :SFFIN " + " AND FIN.SFLST IN ('D', 'K', 'k') " +
                              " AND FIN.SFLST=SIF.SIF " + " AND SIF.SSF='LST' ";
-    return Reported(NapakaMessage(text), [&] {
-        RunLookup(dm.Qfin, text, {{"SFFIN", TVariant::FromText(sffin)}});
-        return dm.Qfin.FieldByName("STEV").AsInteger() > 0;
+    return dm.Lookups.Value<bool>(TLookupCache::Key({"FIN,SIF", sffin}), [&] {
+        return Reported(NapakaMessage(text), [&] {
+            RunLookup(dm.Qfin, text, {{"SFFIN", TVariant::FromText(sffin)}});
+            return dm.Qfin.FieldByName("STEV").AsInteger() > 0;
+        });
     });
 }
 
 std::string BeriSflst(TDM& dm, const std::string& sffin) {
     const std::string text = std::string("SELECT FIN.SFLST SFLST FROM FIN ") + " WHERE FIN.SFFIN= :SFFIN ";
-    return Reported(NapakaMessage(text), [&] {
-        RunLookup(dm.Qfin, text, {{"SFFIN", TVariant::FromText(sffin)}});
-        return dm.Qfin.FieldByName("SFLST").AsString();
+    return dm.Lookups.Value<std::string>(TLookupCache::Key({"FIN", sffin}), [&] {
+        return Reported(NapakaMessage(text), [&] {
+            RunLookup(dm.Qfin, text, {{"SFFIN", TVariant::FromText(sffin)}});
+            return dm.Qfin.FieldByName("SFLST").AsString();
+        });
     });
 }
 
@@ -47,17 +55,21 @@ void BeriTekociKupon(TRunContext& context, int sfvp) {
 double BeriINX(TDM& dm, const std::string& sfinx, const std::string& dayText) {
     const std::string text = std::string("SELECT INX FROM INX ") + " WHERE SFINX= :SFINX " +
                              " AND DAN <= :DAN " + " ORDER BY DAN DESC ";
-    return Reported("Napaka: sfvp:\r" + text, [&] {
-        RunLookup(dm.Qinx, text, {{"SFINX", TVariant::FromText(sfinx)}, {"DAN", DayOfText(dayText)}});
-        return dm.Qinx.FieldByName("INX").AsFloat();
+    return dm.Lookups.Value<double>(TLookupCache::Key({"INX", sfinx, dayText}), [&] {
+        return Reported("Napaka: sfvp:\r" + text, [&] {
+            RunLookup(dm.Qinx, text, {{"SFINX", TVariant::FromText(sfinx)}, {"DAN", DayOfText(dayText)}});
+            return dm.Qinx.FieldByName("INX").AsFloat();
+        });
     });
 }
 
 std::string BeriNazivIndeksa(TDM& dm, const std::string& sfinx) {
     const std::string text = std::string("SELECT NZV FROM SFINX ") + " WHERE SFINX= :SFINX ";
-    return Reported(text, [&] {
-        RunLookup(dm.Qsfinx, text, {{"SFINX", TVariant::FromText(sfinx)}});
-        return dm.Qsfinx.FieldByName("NZV").AsString();
+    return dm.Lookups.Value<std::string>(TLookupCache::Key({"SFINX", sfinx}), [&] {
+        return Reported(text, [&] {
+            RunLookup(dm.Qsfinx, text, {{"SFINX", TVariant::FromText(sfinx)}});
+            return dm.Qsfinx.FieldByName("NZV").AsString();
+        });
     });
 }
 
@@ -65,12 +77,16 @@ int BeriEcb014(TDM& dm, double days) {
     const std::string text = std::string("SELECT  ECB_SIFR_ID  COL14 FROM ECB_SIFRANTI ") +
                              " WHERE ECB_SEZNAM_ID='014' " + " AND INTERVAL_OD <= :VALUE " +
                              " AND (INTERVAL_DO>= :VALUE OR INTERVAL_DO IS NULL) ";
-    int code = 0;
-    try {
-        RunLookup(dm.Qecb, text, {{"VALUE", TVariant::FromFloat(days)}});
-        code = dm.Qecb.FieldByName("COL14").AsInteger();
-    } catch (...) {
-        // A missing list must not stop the run: the first code stands in.
-    }
-    return code > 0 ? code : 1;
+    char daysText[32];
+    std::snprintf(daysText, sizeof daysText, "%.17g", days);
+    return dm.Lookups.Value<int>(TLookupCache::Key({"ECB014", daysText}), [&] {
+        int code = 0;
+        try {
+            RunLookup(dm.Qecb, text, {{"VALUE", TVariant::FromFloat(days)}});
+            code = dm.Qecb.FieldByName("COL14").AsInteger();
+        } catch (...) {
+            // A missing list must not stop the run: the first code stands in.
+        }
+        return code > 0 ? code : 1;
+    });
 }

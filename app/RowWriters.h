@@ -1,6 +1,7 @@
 // The writers of one position's OBLIM row and its OBLIMD1 detail row. They expect the run to have
 // Qoblim and QOblimD1 open for appending, Q1 on the source row and Qkpn on the security's current
-// coupon period; each posts (and so commits) its row and leaves failures to the run.
+// coupon period; each posts its row (committed when the dataset commits per post) and leaves failures to the
+// run.
 #pragma once
 
 #include "app/OblimRow.h"

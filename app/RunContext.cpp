@@ -1,6 +1,8 @@
 // The labels of a run when no window shows them.
 #include "app/RunContext.h"
 
+#include "platform/ui/UserInterface.h"
+
 namespace {
 
 class TNoRunLabels : public IRunLabels {
@@ -18,4 +20,11 @@ public:
 IRunLabels& NoRunLabels() {
     static TNoRunLabels labels;
     return labels;
+}
+
+void ShowProgress(TRunContext& context, const std::string& text) {
+    context.Labels->ShowSporocilo(text);
+    Ui().ProcessMessages();
+    if (context.CancelRequested)
+        throw ERunCancelled();
 }

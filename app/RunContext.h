@@ -30,12 +30,17 @@ public:
 //! Labels nobody sees.
 IRunLabels& NoRunLabels();
 
+//! Raised at a progress point of the run once its cancel has been asked for.
+class ERunCancelled : public EAbort {};
+
 class TRunContext {
 public:
     explicit TRunContext(TDM& dm) : DM(dm) {}
 
     TDM& DM;
     IRunLabels* Labels = &NoRunLabels();
+    //! Set by the window's Cancel while a run lets pending window messages through.
+    bool CancelRequested = false;
 
     // Shell values.
     const std::string ProgramName = "ZORVEKA";
@@ -59,3 +64,7 @@ public:
     double STEVILO_LOTOV = 0; //!< lots from the deals; becomes the output row's value
     double DOGZST = 0;        //!< pledged lots from the deals
 };
+
+//! Shows a progress text of the run, lets pending window messages through and then raises
+//! ERunCancelled when the run's cancel was asked for.
+void ShowProgress(TRunContext& context, const std::string& text);

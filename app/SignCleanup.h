@@ -10,6 +10,6 @@
 void BrisanjePoPredznakih(TRunContext& context, int otLik);
 
 //! Deletes the consumed rows of one settlement (OBLIM and OBLIMD1), rewrites the positive row's
-//! detail with the remaining balance, resets the details' maturity to their OBLIM row's and commits.
+//! detail with the remaining balance, resets the details' maturity to their OBLIM row's.
 //! Each statement is saved to its file in the program directory before it runs.
 void SpremenivBazivknt6(TRunContext& context, int otLik, const TSignSettlement& settlement);

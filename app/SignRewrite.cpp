@@ -76,5 +76,4 @@ void SpremenivBazivknt6(TRunContext& context, int otLik, const TSignSettlement& 
                  "   where o.dat_stanja=   d.dat_stanja " + "   AND   o.ot_lik=       d.ot_lik " +
                  "   AND   o.id_seq_oblim= d.id_seq_oblim " + " ) " + "   WHERE d.dat_stanja='" + day + "' " +
                  "   AND d.ot_lik=" + n);
-    context.DM.OracleSession1.Commit();
 }

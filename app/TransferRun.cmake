@@ -5,5 +5,7 @@ target_sources(app_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TransferRunTables.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TransferRunPositions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TransferRunPlans.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RunTransaction.h ${CMAKE_CURRENT_LIST_DIR}/RunTransaction.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RunClaim.h ${CMAKE_CURRENT_LIST_DIR}/RunClaim.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Preview.h ${CMAKE_CURRENT_LIST_DIR}/Preview.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Startup.h ${CMAKE_CURRENT_LIST_DIR}/Startup.cpp)

@@ -1,6 +1,6 @@
-// Prepis strings the run's steps together in their fixed order; StartPrenosa wraps it the way the
-// start button does. Pending window messages are processed only at the listed points, as the
-// run has no thread of its own.
+// Prepis strings the run's steps together in their fixed order, inside one transaction; StartPrenosa
+// wraps it the way the start button does. Pending window messages are processed only at the listed
+// points, as the run has no thread of its own.
 #include "app/TransferRun.h"
 
 #include "app/ClosingProcedure.h"
@@ -8,6 +8,7 @@
 #include "app/LookupCycle.h"
 #include "app/LotCopy.h"
 #include "app/Preview.h"
+#include "app/RunTransaction.h"
 #include "app/SignCleanup.h"
 #include "app/SourceExtraction.h"
 #include "app/TransferRunSteps.h"
@@ -15,23 +16,76 @@
 
 namespace {
 
+// The steps a failure or a cancel is reported at. The deletions and the opening of the result
+// tables name their table in their own message.
+enum class TKorak { Brisanje, Pozicije, Fifo1, Fifo2, Predznaki, Loti, Nacrti };
+
 void Sporocilo(TRunContext& context, const std::string& text) {
     context.Labels->ShowSporocilo(text);
     Ui().ProcessMessages();
 }
 
-void BrisanjeNultihPodatkov(TRunContext& context, int riskType) {
-    Ui().ProcessMessages();
-    Sporocilo(context, "Brisanje nultih podatkov ...");
-    FIFOBrisanje1(context, riskType);
-    FIFOBrisanje2(context, riskType);
-    BrisanjePoPredznakih(context, riskType);
-    RedundancnoFilanjeStevilaLotov(context, riskType);
+// The position of a failed step: its sequence number, account and contract as the dataset holds them.
+std::string Pozicija(TOracleDataSet& dataSet, int seq, const char* konto, const char* pogodba) {
+    return std::to_string(seq) + " (konto " + dataSet.FieldByName(konto).AsString() + ", pogodba " +
+           dataSet.FieldByName(pogodba).AsString() + ")";
 }
+
+std::string KjeKorak(TRunContext& context, TKorak korak) {
+    TDM& dm = context.DM;
+    switch (korak) {
+    case TKorak::Pozicije:
+        if (dm.Q1.Active() && !dm.Q1.Eof())
+            return "poziciji " + Pozicija(dm.Q1, dm.Q1.RecNo(), "KONTO", "IDPOG");
+        return "zapisu pozicij";
+    case TKorak::Fifo1:
+        return "brisanju FIFO po datumu otvoritve";
+    case TKorak::Fifo2:
+        return "brisanju FIFO po datumu zapadlosti";
+    case TKorak::Predznaki:
+        return "brisanju po predznakih";
+    case TKorak::Loti:
+        return "prepisu števila lotov";
+    case TKorak::Nacrti:
+        if (dm.Qoblim.Active() && !dm.Qoblim.Eof())
+            return "amortizacijskem načrtu pozicije " +
+                   Pozicija(dm.Qoblim, dm.Qoblim.FieldByName("ID_SEQ_OBLIM").AsInteger(), "ID_KONTO",
+                            "POGODBA");
+        return "amortizacijskih načrtih";
+    case TKorak::Brisanje:
+        break;
+    }
+    return {};
+}
+
+// Everything from the deletions to the plans; korak follows the step under way.
+void Koraki(TRunContext& context, TRowOutput& output, int n, TKorak& korak) {
+    BrisanjeStarihRezultatov(context, output);
+    OdpriRezultateZaDodajanje(context, output);
+    // The valuation of the previous run may have left the system's rendering of the day.
+    output.OblimRow.DAT_STANJA = FormatDayMonthYear(context.ReportDay);
+    korak = TKorak::Pozicije;
+    ZapisPozicij(context, output, n);
+    Ui().ProcessMessages();
+    ShowProgress(context, "Brisanje nultih podatkov ...");
+    korak = TKorak::Fifo1;
+    FIFOBrisanje1(context, output.RiskType);
+    korak = TKorak::Fifo2;
+    FIFOBrisanje2(context, output.RiskType);
+    korak = TKorak::Predznaki;
+    BrisanjePoPredznakih(context, output.RiskType);
+    korak = TKorak::Loti;
+    RedundancnoFilanjeStevilaLotov(context, output.RiskType);
+    korak = TKorak::Nacrti;
+    ZapisAmortizacijskihNacrtov(context, output);
+}
+
+const char* const kOstajajo = ". Prejšnji rezultati dneva so ostali nespremenjeni.";
 
 } // namespace
 
 void Prepis(TRunContext& context, TRowOutput& output) {
+    context.CancelRequested = false;
     BeriPodatke(context);
     Sporocilo(context, "Prepis podatkov ...");
     const int n = Reported("Napaka pri izvajanju :\r", [&] { return context.DM.Q1.RecordCount(); });
@@ -40,13 +94,24 @@ void Prepis(TRunContext& context, TRowOutput& output) {
         return;
     }
     output.OblimRow.DAT_STANJA = FormatDayMonthYear(context.ReportDay);
-    BrisanjeStarihRezultatov(context, output);
-    OdpriRezultateZaDodajanje(context, output);
-    // The valuation of the previous run may have left the system's rendering of the day.
-    output.OblimRow.DAT_STANJA = FormatDayMonthYear(context.ReportDay);
-    ZapisPozicij(context, output, n);
-    BrisanjeNultihPodatkov(context, output.RiskType);
-    ZapisAmortizacijskihNacrtov(context, output);
+    TRunTransaction transaction(context, output.RiskType);
+    const TLookupCacheScope lookups(context.DM.Lookups);
+    TKorak korak = TKorak::Brisanje;
+    try {
+        Koraki(context, output, n, korak);
+        transaction.Commit();
+    } catch (const ERunCancelled&) {
+        const std::string kje = KjeKorak(context, korak);
+        transaction.Rollback();
+        Ui().ShowMessage("Prenos je preklican pri " + kje + kOstajajo);
+        throw;
+    } catch (...) {
+        const std::string kje = KjeKorak(context, korak);
+        transaction.Rollback();
+        if (!kje.empty())
+            Ui().ShowMessage("Prenos ni uspel pri " + kje + kOstajajo);
+        throw;
+    }
     Sporocilo(context, "Branje podatkov v grid  ...");
     Predogled(context, output.RiskType);
     context.Labels->HideSporocilo();

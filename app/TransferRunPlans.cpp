@@ -11,8 +11,7 @@ void ZapisNacrtaPozicije(TRunContext& context, TRowOutput& output, const std::st
     const std::int64_t idSeqOblim = oblim.FieldByName("ID_SEQ_OBLIM").AsLargeInt();
     const int sfvp = oblim.FieldByName("SFVP").AsInteger();
     output.OblimRow.STEVILO_LOTOV = oblim.FieldByName("STEVILO_LOTOV").AsFloat();
-    context.Labels->ShowSporocilo(progress);
-    Ui().ProcessMessages();
+    ShowProgress(context, progress);
     if (oblim.FieldByName("AMORTIZACIJSKI").AsString() == "1" && output.OblimRow.STEVILO_LOTOV != 0)
         ZapisVrsticObliam(context.DM, output, idSeqOblim, sfvp, output.OblimRow.STEVILO_LOTOV);
 }

@@ -3,7 +3,6 @@
 #include "app/RowWriters.h"
 #include "app/TransferRunSteps.h"
 #include "app/Valuation.h"
-#include "platform/ui/UserInterface.h"
 
 void ZapisPozicij(TRunContext& context, TRowOutput& output, int rowCount) {
     TOracleDataSet& q1 = context.DM.Q1;
@@ -11,8 +10,7 @@ void ZapisPozicij(TRunContext& context, TRowOutput& output, int rowCount) {
     std::int64_t seq = 0;
     q1.First();
     for (int i = 1; !q1.Eof(); ++i, q1.Next()) {
-        context.Labels->ShowSporocilo(std::to_string(i) + ofCount);
-        Ui().ProcessMessages();
+        ShowProgress(context, std::to_string(i) + ofCount);
         const std::string kindLetter = KindLetterFromVknt(q1.FieldByName("VKNT").AsString());
         output.OblimRow.OPKRTBNK = q1.FieldByName("OPKRTBNK").AsString();
         PolniPodatke(context, output, kindLetter);

@@ -75,4 +75,9 @@ void TDM::SetReadOnly() {
         ReadOnly(*dataSet);
     for (TOracleDataSet* dataSet : {&Qtrg, &Qzdnhst, &INX1})
         ReadOnly(*dataSet, true);
+    // The latest row on or before a day is the first of a descending order: only it is fetched.
+    for (TOracleDataSet* dataSet : {&Qvln, &Qinx}) {
+        dataSet->QueryAllRecords = false;
+        dataSet->SetReadBuffer(1);
+    }
 }

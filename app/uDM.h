@@ -3,6 +3,7 @@
 // statement texts are set by the routines that use the datasets, every time before use.
 #pragma once
 
+#include "app/LookupCache.h"
 #include "oracle/Oracle.h"
 #include "oracle/OracleData.h"
 #include "oracle/OracleLogon.h"
@@ -49,6 +50,9 @@ public:
     TDataSource DSecb{&Qoblim};
     TDataSource dsNull;
     TDataSource dsObliam{&Qobliam1};
+
+    //! The reference lookups a run has read, remembered while it lasts.
+    TLookupCache Lookups;
 
     //! Every TOracleDataSet above, in declaration order.
     std::vector<TOracleDataSet*> DataSets();

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QDateEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 void TForm1::Connect() {
     connect(btnStart, &QPushButton::clicked, this, [this] { btnStartClick(); });
@@ -25,6 +26,9 @@ void TForm1::Connect() {
     connect(ReferentVIni1, &QAction::triggered, this, [this] { ReferentVIni1Click(); });
     DBGrid1->OnDblClick = [this] { DBGrid1DblClick(); };
     DbGrid2->OnDblClick = [this] { DbGrid2DblClick(); };
+    // Escape asks a run in progress to stop at its next progress point; it then undoes all it wrote.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            [this] { FContext.CancelRequested = FBusy; });
 }
 
 int TForm1::RiskType() const {

@@ -116,7 +116,12 @@ void Transaction::EndIfNothingChanged() {
 
 void Transaction::Savepoint(const std::string& name) {
     UserSavepoint savepoint{UpperCase(name), active_ && changed_};
-    // Oracle moves a savepoint whose name is used again.
+    // Oracle moves a savepoint whose name is used again. When it is the latest, its SQLite savepoint
+    // goes first, so that one set again for every posted row does not nest ever deeper (each level
+    // keeps its own copy of the pages changed under it). A savepoint SQLite no longer has is gone.
+    if (!savepoints_.empty() && savepoints_.back().name == savepoint.name && savepoints_.back().afterChanges)
+        sqlite3_exec(db_, ("RELEASE " + SqliteSavepointName(savepoint.name)).c_str(), nullptr, nullptr,
+                     nullptr);
     std::erase_if(savepoints_, [&](const UserSavepoint& s) { return s.name == savepoint.name; });
     if (savepoint.afterChanges)
         Exec(db_, ("SAVEPOINT " + SqliteSavepointName(savepoint.name)).c_str());

@@ -80,7 +80,7 @@ TDemoDatabaseResult Fill(const TDemoArguments& arguments, const std::string& fil
 
 const char* const* SchemaScripts() {
     static const char* const scripts[] = {"01_source_tables.sql", "02_result_tables.sql", "03_indexes.sql",
-                                          "04_obli_copy.sql", nullptr};
+                                          "04_obli_copy.sql",     "05_run_claims.sql",    nullptr};
     return scripts;
 }
 

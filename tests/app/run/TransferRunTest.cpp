@@ -1,6 +1,7 @@
 // The transfer run over a day of three positions: the progress texts in their order, one set of
 // rows per day and risk type numbered from 1, plans only for amortising positions that still hold
-// lots, a day without source rows that keeps the earlier results, and a failed deletion.
+// lots, a day without source rows that keeps the earlier results, a failed deletion and a failed
+// valuation that leave them too.
 #include "RunFixture.h"
 
 #include "app/TransferRun.h"
@@ -104,12 +105,14 @@ TEST_F(TransferRun, FailedValuationStopsTheRunBeforeItsRowIsWritten) {
     Prepis(*Context, Output);
     Run({"DROP TABLE SIF"});
     EXPECT_THROW(Prepis(*Context, Output), EOracleError);
-    ASSERT_EQ(RecordingUi.Messages.size(), 1u);
+    ASSERT_EQ(RecordingUi.Messages.size(), 2u);
     EXPECT_NE(RecordingUi.Messages[0].find("FROM FIN, SIF"), std::string::npos);
+    EXPECT_EQ(RecordingUi.Messages[1].rfind("Prenos ni uspel pri poziciji 1 (konto ", 0), 0u)
+        << RecordingUi.Messages[1];
     EXPECT_EQ(ProgressCalls().back(), "show 1 / 3  oblim ");
-    // Past the deletions the day's earlier results are gone, and the failed row was not written.
-    EXPECT_EQ(Count("OBLIM", 2), 0);
-    EXPECT_EQ(Count("OBLIAM", 2), 0);
+    // The run is undone as a whole: the day's earlier results stay.
+    EXPECT_EQ(Count("OBLIM", 2), 3);
+    EXPECT_EQ(Count("OBLIAM", 2), 2);
 }
 
 } // namespace

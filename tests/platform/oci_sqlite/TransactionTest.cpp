@@ -81,6 +81,21 @@ TEST_F(OciTransaction, SavepointsRollBackPartOfATransaction) {
     EXPECT_EQ(second.Query("SELECT id FROM t"), (Rows{{"1"}}));
 }
 
+TEST_F(OciTransaction, SavepointSetAgainMovesAndKeepsWhatCameBefore) {
+    ASSERT_EQ(Insert(first, 1).status, OCI_SUCCESS);
+    for (int id = 2; id <= 4; ++id) {
+        ASSERT_EQ(first.Run("SAVEPOINT a").status, OCI_SUCCESS);
+        ASSERT_EQ(Insert(first, id).status, OCI_SUCCESS);
+    }
+    ASSERT_EQ(first.Run("SAVEPOINT b").status, OCI_SUCCESS);
+    ASSERT_EQ(first.Run("SAVEPOINT a").status, OCI_SUCCESS);
+    ASSERT_EQ(Insert(first, 5).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Run("ROLLBACK TO a").status, OCI_SUCCESS);
+    ASSERT_EQ(first.Run("ROLLBACK TO b").status, OCI_SUCCESS);
+    ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
+    EXPECT_EQ(second.Query("SELECT id FROM t ORDER BY id"), (Rows{{"1"}, {"2"}, {"3"}, {"4"}}));
+}
+
 TEST_F(OciTransaction, SavepointNamesDoNotSurviveCommit) {
     ASSERT_EQ(first.Run("SAVEPOINT QEL__LOCKPOINT").status, OCI_SUCCESS);
     ASSERT_EQ(Insert(first, 1).status, OCI_SUCCESS);

@@ -1,6 +1,9 @@
 // zorveka-run as a scheduler starts it, over a small demo database of today: the exit status of a
 // usage error, a refused logon (which must not wait for anyone), a completed run with its rows and
-// the closing procedure's status, and a run an error stops.
+// the closing procedure's status, a run an error stops, two runs of one day and risk type started
+// together, and a run killed at any point, which leaves the previous results field for field.
+#include "tests/app/run/ResultDigest.h"
+
 #include "oracle/Oracle.h"
 #include "platform/settings/DateText.h"
 #include "tools/demo_db/DemoDatabase.h"
@@ -8,10 +11,15 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -20,6 +28,11 @@ const std::string kEngine = std::string(ZORVEKA_BIN_DIR) + "/liboci_sqlite.so";
 struct TRun {
     int Status = -1;
     std::string Errors;
+};
+
+struct TChild {
+    pid_t Pid = -1;
+    std::string ErrorFile;
 };
 
 class ZorvekaRunTest : public ::testing::Test {
@@ -64,6 +77,71 @@ protected:
         query.SetSQLText("SELECT COUNT(*) FROM " + table + " WHERE OT_LIK=1");
         query.Execute();
         return query.ColumnAsInteger(0);
+    }
+
+    TChild Start(const std::string& name) {
+        TChild child{-1, Folder + name + ".err"};
+        const std::vector<std::string> arguments{std::string(ZORVEKA_BIN_DIR) + "/zorveka-run",
+                                                 "DEMO",
+                                                 "demo",
+                                                 "demo",
+                                                 "OCIDLL=" + kEngine,
+                                                 "--day",
+                                                 Day,
+                                                 "--risk",
+                                                 "1"};
+        child.Pid = fork();
+        if (child.Pid == 0) {
+            std::vector<char*> argv;
+            for (const std::string& argument : arguments)
+                argv.push_back(const_cast<char*>(argument.c_str()));
+            argv.push_back(nullptr);
+            std::freopen("/dev/null", "r", stdin);
+            std::freopen("/dev/null", "w", stdout);
+            std::freopen(child.ErrorFile.c_str(), "w", stderr);
+            execv(argv[0], argv.data());
+            _exit(127);
+        }
+        return child;
+    }
+
+    static int Wait(const TChild& child) {
+        int status = 0;
+        waitpid(child.Pid, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    static std::string Errors(const TChild& child) {
+        std::ifstream file(child.ErrorFile);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+
+    // Waits until the run's progress shows the text (or it has long ended).
+    static void WaitFor(const TChild& child, const std::string& text) {
+        for (int tries = 0; tries < 60000 && Errors(child).find(text) == std::string::npos; ++tries)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+
+    // Kills the run with SIGKILL as soon as its progress shows the text.
+    static void KillAt(const TChild& child, const std::string& text) {
+        WaitFor(child, text);
+        kill(child.Pid, SIGKILL);
+        int status = 0;
+        waitpid(child.Pid, &status, 0);
+    }
+
+    template <typename TRead> auto Read(TRead read) {
+        TOracleSession session;
+        LogOnEngine(session, kEngine, Folder + "demo.db", "demo", "demo");
+        return read(session);
+    }
+    std::vector<std::string> Stored() {
+        return Read(
+            [&](TOracleSession& s) { return runtest::StoredRows(s, FormatDayMonthYear(Today()), 1); });
+    }
+    std::string Digests() {
+        return Read(
+            [&](TOracleSession& s) { return runtest::ResultDigests(s, FormatDayMonthYear(Today()), 1); });
     }
 
     std::string Folder, Day;
@@ -138,6 +216,40 @@ TEST_F(ZorvekaRunTest, ValueNoColumnCanHoldEndsTheRunNamingPositionColumnAndValu
     EXPECT_EQ(lastLine.rfind("Pozicija ", 0), 0u) << run.Errors;
     for (const char* part : {", konto ", ", pogodba ", ": OBLIMD1.REAL_OBRM = 1234567: ORA-01438: "})
         EXPECT_NE(lastLine.find(part), std::string::npos) << part << " in " << lastLine;
+}
+
+TEST_F(ZorvekaRunTest, SecondRunOfTheDayAndRiskTypeIsRefusedNamingTheRunInProgress) {
+    // A short wait for the engine's writer lock; the first run is held still while it holds its claim.
+    setenv("OCISQLITE_BUSY_TIMEOUT_MS", "300", 1);
+    const TChild first = Start("first");
+    WaitFor(first, "1 / ");
+    kill(first.Pid, SIGSTOP);
+    const TChild second = Start("second");
+    const int secondStatus = Wait(second);
+    kill(first.Pid, SIGCONT);
+    unsetenv("OCISQLITE_BUSY_TIMEOUT_MS");
+    EXPECT_EQ(Wait(first), 0);
+    EXPECT_EQ(secondStatus, 1);
+    const std::regex refusal(
+        "Prenos dneva \\d\\d\\.\\d\\d\\.\\d{4} za vrsto tveganja 1 že teče: uporabnik demo, "
+        "računalnik [^,]+, začetek \\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d\\.");
+    EXPECT_TRUE(std::regex_search(Errors(second), refusal)) << Errors(second);
+    const std::string afterBoth = Digests();
+    ASSERT_EQ(Wait(Start("alone")), 0);
+    EXPECT_EQ(afterBoth, Digests());
+}
+
+TEST_F(ZorvekaRunTest, KilledRunLeavesThePreviousResultsAndARerunGivesACleanRunsRows) {
+    ASSERT_EQ(Wait(Start("clean")), 0);
+    const std::vector<std::string> previous = Stored();
+    const std::string clean = Digests();
+    for (const char* point : {"1 / ", "20 / ", "Brisanje nultih podatkov", "obliam"}) {
+        SCOPED_TRACE(point);
+        KillAt(Start("killed"), point);
+        EXPECT_EQ(Stored(), previous);
+    }
+    ASSERT_EQ(Wait(Start("rerun")), 0);
+    EXPECT_EQ(Digests(), clean);
 }
 
 } // namespace

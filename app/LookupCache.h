@@ -1,0 +1,45 @@
+// The run's memory of its reference lookups: the tables behind them do not change during a run, so
+// each distinct key is read once per run. Outside a run nothing is remembered and every lookup
+// reads afresh, as the lookups of the preview and of a single valuation expect.
+#pragma once
+
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <variant>
+
+class TLookupCache {
+public:
+    //! The value remembered under key, or read()'s value, remembered while a run lasts.
+    template <typename T, typename TRead> T Value(const std::string& key, TRead&& read) {
+        if (!FOn)
+            return read();
+        if (const auto found = FValues.find(key); found != FValues.end())
+            return std::get<T>(found->second);
+        T value = read();
+        FValues.emplace(key, value);
+        return value;
+    }
+
+    //! The key of a lookup and its values; the separator cannot occur in a key's text.
+    static std::string Key(std::initializer_list<std::string> parts);
+
+    void Start();
+    void Stop();
+
+private:
+    bool FOn = false;
+    std::map<std::string, std::variant<bool, int, double, std::string>> FValues;
+};
+
+//! Remembers lookups from construction to destruction.
+class TLookupCacheScope {
+public:
+    explicit TLookupCacheScope(TLookupCache& cache) : FCache(cache) { FCache.Start(); }
+    ~TLookupCacheScope() { FCache.Stop(); }
+    TLookupCacheScope(const TLookupCacheScope&) = delete;
+    TLookupCacheScope& operator=(const TLookupCacheScope&) = delete;
+
+private:
+    TLookupCache& FCache;
+};

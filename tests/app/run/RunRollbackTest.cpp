@@ -1,0 +1,112 @@
+// A run that fails or is cancelled anywhere after the deletions leaves the day's previous results
+// exactly as they were, field for field, and its message names the step and, for a position, its
+// sequence number, account and contract.
+#include "ResultDigest.h"
+#include "RunFixture.h"
+
+#include "app/TransferRun.h"
+
+#include <filesystem>
+#include <functional>
+
+namespace {
+
+using runtest::RunTest;
+
+// Recorded labels that trip once the run shows a given progress text.
+class TTrippingLabels : public apptest::TRecordedLabels {
+public:
+    std::string At;
+    std::function<void()> Trip;
+    void ShowSporocilo(const std::string& text) override {
+        TRecordedLabels::ShowSporocilo(text);
+        if (text == At)
+            Trip();
+    }
+};
+
+struct TBreak {
+    const char* Name;
+    const char* ProgressText; //!< where the labels trip, or nullptr
+    const char* DumpFile;     //!< a dump file made unwritable, or nullptr
+    const char* Reported;     //!< the start of the run's message, after "Prenos ni uspel pri "
+};
+
+const TBreak kBreaks[] = {
+    {"first position", "1 / 3  oblim ", nullptr, "poziciji 1 (konto 2010, pogodba 10)"},
+    {"middle position", "2 / 3  oblim ", nullptr, "poziciji 2 (konto 2010, pogodba 10)"},
+    {"FIFO by opening", nullptr, "fifo1.SQL", "brisanju FIFO po datumu otvoritve"},
+    {"FIFO by maturity", nullptr, "fifo2.SQL", "brisanju FIFO po datumu zapadlosti"},
+    {"sign-based pass", nullptr, "popredznakihvknt6.SQL", "brisanju po predznakih"},
+    {"repayment plan", "1 / 3  obliam ", nullptr, "amortizacijskem načrtu pozicije 1 (konto 2010, pogodba "},
+};
+
+const std::string kKept = ". Prejšnji rezultati dneva so ostali nespremenjeni.";
+
+class RunRollback : public RunTest {
+protected:
+    std::vector<std::string> Stored() { return runtest::StoredRows(DM->OracleSession1, kDay, 0); }
+
+    // A completed run first, so that there are previous results to keep.
+    std::vector<std::string> PreviousResults() {
+        Prepis(*Context, Output);
+        RecordingUi.Messages.clear();
+        Context->Labels = &Tripping;
+        return Stored();
+    }
+
+    TTrippingLabels Tripping;
+};
+
+TEST_F(RunRollback, FailureAnywhereKeepsThePreviousResultsAndNamesTheStep) {
+    for (const TBreak& at : kBreaks) {
+        SCOPED_TRACE(at.Name);
+        const std::vector<std::string> previous = PreviousResults();
+        Tripping.At = at.ProgressText ? at.ProgressText : "";
+        Tripping.Trip = [] { throw Exception("failure"); };
+        if (at.DumpFile) {
+            std::filesystem::remove(Folder + at.DumpFile);
+            std::filesystem::create_directory(Folder + at.DumpFile);
+        }
+        EXPECT_ANY_THROW(Prepis(*Context, Output));
+        if (at.DumpFile)
+            std::filesystem::remove(Folder + at.DumpFile);
+        EXPECT_EQ(Stored(), previous);
+        ASSERT_FALSE(RecordingUi.Messages.empty());
+        EXPECT_EQ(RecordingUi.Messages.back().rfind(std::string("Prenos ni uspel pri ") + at.Reported, 0), 0u)
+            << RecordingUi.Messages.back();
+        EXPECT_EQ(RecordingUi.Messages.back().substr(RecordingUi.Messages.back().size() - kKept.size()),
+                  kKept);
+        Context->Labels = &Labels;
+    }
+}
+
+TEST_F(RunRollback, CancelKeepsThePreviousResultsAndNamesWhereItStopped) {
+    for (const TBreak& at : kBreaks) {
+        if (!at.ProgressText)
+            continue;
+        SCOPED_TRACE(at.Name);
+        const std::vector<std::string> previous = PreviousResults();
+        Tripping.At = at.ProgressText;
+        Tripping.Trip = [&] { Context->CancelRequested = true; };
+        EXPECT_THROW(Prepis(*Context, Output), EAbort);
+        EXPECT_EQ(Stored(), previous);
+        ASSERT_EQ(RecordingUi.Messages.size(), 1u) << RecordingUi.Messages.back();
+        EXPECT_EQ(RecordingUi.Messages[0].rfind(std::string("Prenos je preklican pri ") + at.Reported, 0), 0u)
+            << RecordingUi.Messages[0];
+        Context->Labels = &Labels;
+    }
+}
+
+TEST_F(RunRollback, RunAfterAFailureGivesTheRowsOfACleanRun) {
+    const std::vector<std::string> previous = PreviousResults();
+    const std::string clean = runtest::ResultDigests(DM->OracleSession1, kDay, 0);
+    Tripping.At = "2 / 3  oblim ";
+    Tripping.Trip = [] { throw Exception("failure"); };
+    EXPECT_ANY_THROW(Prepis(*Context, Output));
+    Context->Labels = &Labels;
+    Prepis(*Context, Output);
+    EXPECT_EQ(runtest::ResultDigests(DM->OracleSession1, kDay, 0), clean);
+}
+
+} // namespace
