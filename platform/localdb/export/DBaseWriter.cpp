@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <ctime>
 #include <set>
 #include <shapefil.h>
@@ -111,6 +112,17 @@ void TDBaseWriter::Append(const TRecordBuffer& values) {
     ++FRecords;
 }
 
+// The column's digits as dBase keeps them, right-aligned; shapelib's integer writer takes an int only.
+void TDBaseWriter::WriteInteger(int record, int column, const TVariant& value) {
+    const TExportField& field = FFields[static_cast<size_t>(column)];
+    const int width = ColumnOf(field).Width;
+    const std::int64_t highest = static_cast<std::int64_t>(std::pow(10.0, width)) - 1;
+    const std::int64_t number = ExportIntegerOf(field, value, -(highest / 10), highest);
+    std::string text = std::to_string(number);
+    text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
+    DBFWriteAttributeDirectly(FHandle->Dbf, record, column, text.data());
+}
+
 void TDBaseWriter::WriteValue(int record, int column, const TVariant& value) {
     // shapelib reports a text cut to the column width as a failure although it writes the record;
     // the column widths follow the field sizes, so only over-long display texts are cut.
@@ -118,7 +130,7 @@ void TDBaseWriter::WriteValue(int record, int column, const TVariant& value) {
     if (value.IsNull())
         DBFWriteNULLAttribute(FHandle->Dbf, record, column);
     else if (IsIntegerType(type))
-        DBFWriteIntegerAttribute(FHandle->Dbf, record, column, static_cast<int>(value.Integer()));
+        WriteInteger(record, column, value);
     else if (IsFloatType(type))
         DBFWriteDoubleAttribute(FHandle->Dbf, record, column, value.Float());
     else if (type == TFieldType::ftDate) // shapelib's string writer reads a D column's value as a double

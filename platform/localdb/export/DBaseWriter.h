@@ -15,6 +15,7 @@ public:
 
 private:
     void WriteValue(int record, int column, const TVariant& value);
+    void WriteInteger(int record, int column, const TVariant& value);
 
     struct THandle; // shapelib's handle, whose type has no name to declare here
     std::unique_ptr<THandle> FHandle;

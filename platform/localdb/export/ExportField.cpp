@@ -1,6 +1,8 @@
 // Export columns and values of a dataset's visible fields.
 #include "platform/localdb/export/ExportField.h"
 
+#include "platform/settings/Exceptions.h"
+
 std::vector<TExportField> ExportFieldsOf(const TDataSet& dataSet) {
     std::vector<TExportField> fields;
     for (int i = 0; i < dataSet.FieldCount(); ++i) {
@@ -17,4 +19,13 @@ std::vector<TExportField> ExportFieldsOf(const TDataSet& dataSet) {
 
 TVariant ExportValueOf(const TField& field) {
     return field.OnGetText() ? TVariant::FromText(field.DisplayText()) : field.Value();
+}
+
+std::int64_t ExportIntegerOf(const TExportField& field, const TVariant& value, std::int64_t lowest,
+                             std::int64_t highest) {
+    const std::int64_t number = value.Integer();
+    if (number < lowest || number > highest)
+        throw Exception("Value " + std::to_string(number) + " of field " + field.Name +
+                        " does not fit the export file's integer column");
+    return number;
 }

@@ -4,6 +4,7 @@
 
 #include "platform/dataset/DataSet.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,3 +20,7 @@ std::vector<TExportField> ExportFieldsOf(const TDataSet& dataSet);
 //! The value a visible field writes for the current record: its display text when it has a
 //! display-text handler, else its value.
 TVariant ExportValueOf(const TField& field);
+//! An integer value checked against the range its file's column holds: a value outside it is an
+//! error naming the field and the value, never a wrapped number.
+std::int64_t ExportIntegerOf(const TExportField& field, const TVariant& value, std::int64_t lowest,
+                             std::int64_t highest);

@@ -58,6 +58,15 @@ pxfield_t* FieldArray(px_doc* doc, const std::vector<TExportField>& fields) {
     return array;
 }
 
+// Paradox keeps the most negative value of a short or long column as its NULL.
+std::int64_t ParadoxHighest(TFieldType type) {
+    return type == TFieldType::ftSmallint ? 32767 : 2147483647;
+}
+
+std::int64_t ParadoxLowest(TFieldType type) {
+    return -ParadoxHighest(type);
+}
+
 long MillisecondsOfDay(TDateTime value) {
     return std::lround((value - std::floor(value)) * MillisecondsPerDay);
 }
@@ -100,7 +109,8 @@ void TParadoxWriter::Append(const TRecordBuffer& values) {
         if (cell.isnull)
             continue;
         if (IsIntegerType(type))
-            cell.value.lval = static_cast<long>(value.Integer());
+            cell.value.lval = static_cast<long>(ExportIntegerOf(FFields[i], value, ParadoxLowest(type),
+                                                                ParadoxHighest(type)));
         else if (IsFloatType(type))
             cell.value.dval = value.Float();
         else if (type == TFieldType::ftDate)

@@ -183,3 +183,43 @@ TEST_F(ExportReadBack, CancelKeepsTheRecordsWrittenAndRestoresTheDataSet) {
 }
 
 } // namespace
+
+// Ids pass 2^31: a column holds them whole or the export says which value it cannot hold.
+TEST_F(ExportReadBack, IntegersPast32BitsAreWrittenWholeOrRefusedNamingTheValue) {
+    struct Case {
+        TExportFormat Format;
+        std::int64_t Value;
+        bool Fits;
+    };
+    for (const Case& c : {Case{TExportFormat::efDBase, 3000000000, true},
+                          Case{TExportFormat::efDBase, 99999999999, true},
+                          Case{TExportFormat::efDBase, 100000000000, false},
+                          Case{TExportFormat::efParadox, 2147483647, true},
+                          Case{TExportFormat::efParadox, 2147483648, false}}) {
+        SCOPED_TRACE(c.Value);
+        TMemDataSet ids("IDS");
+        ids.FieldDefs().Add("ID", TFieldType::ftInteger);
+        ids.Open();
+        ids.Append();
+        ids.FieldByName("ID").SetAsLargeInt(c.Value);
+        ids.Post();
+        const char* suffix = c.Format == TExportFormat::efDBase ? "ids.dbf" : "ids.db";
+        const std::string file = (FreshFolder("ids") / suffix).string();
+        if (!c.Fits) {
+            try {
+                ExportDataSetToFile(ids, file, c.Format);
+                ADD_FAILURE() << "no error";
+            } catch (const Exception& e) {
+                EXPECT_NE(std::string(e.what()).find(std::to_string(c.Value)), std::string::npos) << e.what();
+            }
+            continue;
+        }
+        ExportDataSetToFile(ids, file, c.Format);
+        if (c.Format == TExportFormat::efDBase) {
+            DBFHandle dbf = DBFOpen(file.c_str(), "rb");
+            ASSERT_NE(dbf, nullptr);
+            EXPECT_EQ(std::stoll(DBFReadStringAttribute(dbf, 0, 0)), c.Value);
+            DBFClose(dbf);
+        }
+    }
+}
