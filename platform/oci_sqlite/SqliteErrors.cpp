@@ -133,6 +133,10 @@ void ThrowSqliteError(sqlite3* db, int rc, const ErrorContext& context) {
     // SQLite parses less nesting than the engine's own parser lets through.
     if (message == "parser stack overflow" || StartsWith(message, "Expression tree is too large"))
         throw ora::NestingTooDeep();
+    // ROWNUM outside a query's own rows (in a DELETE or UPDATE, say) becomes a window function SQLite
+    // cannot place there.
+    if (StartsWith(message, "misuse of window function"))
+        throw ora::Unimplemented();
     if (primary == SQLITE_TOOBIG)
         throw ora::ConcatenationTooLong();
     if (message.find("syntax error") != std::string::npos || StartsWith(message, "incomplete input"))
