@@ -320,10 +320,16 @@ void TOracleDataSet::InitNewRecord(TRecordBuffer& record) {
     ApplySequence(record, TSequenceApplyMoment::amOnNewRecord);
 }
 
-bool TOracleDataSet::ReadRowById(const std::string& rowId, bool forUpdate) {
+bool TOracleDataSet::ReadRowById(const std::string& rowId, bool forUpdate, bool allFields) {
     TOracleQuery& query = DMLQuery();
     query.DeleteVariables();
-    query.SQL = {"select * from " + UpdatingTableName() + std::string(" where rowid = :") + kRowIdVariable};
+    if (allFields) {
+        query.SetSQLText(RestrictedToRowId(MainSQLText(), kRowIdVariable));
+        CopyMainVariablesTo(query);
+    } else {
+        query.SQL = {"select * from " + UpdatingTableName() + std::string(" where rowid = :") +
+                     kRowIdVariable};
+    }
     if (forUpdate)
         query.SQL.push_back("for update nowait");
     query.AddVariable(kRowIdVariable, otType::otString);
@@ -360,7 +366,7 @@ void TOracleDataSet::RefreshRecord(int index) {
     CheckRowId(index, "A lock, refresh or check");
     if (AppliedByOwner(index, 'R'))
         return;
-    if (!ReadRowById(Held(index).RowId, false))
+    if (!ReadRowById(Held(index).RowId, false, RefreshOptions.AllFields))
         throw EDatabaseError(kDeletedByOther);
     const TOracleQuery& query = DMLQuery();
     TOracleRecord& record = Held(index);

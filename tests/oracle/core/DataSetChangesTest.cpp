@@ -191,6 +191,23 @@ TEST_F(DataSetChangesTest, OwnerMayLockCheckAndRefreshARecordItself) {
     EXPECT_EQ(actions, "LURCLUR"); // a checked record is locked at post
 }
 
+TEST_F(DataSetChangesTest, AllFieldsReReadsThroughTheDataSetsOwnQuery) {
+    TOracleDataSet computed;
+    computed.SetSession(&Session);
+    computed.SetSQLText("select o.*, o.amount * 2 doubled, o.rowid from oblim o where o.id > :low");
+    computed.DeclareVariable("low", otType::otInteger);
+    computed.AssignVariable("low", TVariant::FromInteger(0));
+    computed.RefreshOptions.AfterInsert = true;
+    computed.RefreshOptions.AllFields = true;
+    computed.Open();
+    computed.Append();
+    computed.FieldByName("ID").SetAsInteger(7);
+    computed.FieldByName("AMOUNT").SetAsFloat(2.5);
+    computed.Post();
+    EXPECT_EQ(computed.FieldByName("DOUBLED").AsFloat(), 5.0);
+    EXPECT_EQ(computed.FieldByName("NOTE").AsString(), "none"); // the server's default, read back
+}
+
 TEST_F(DataSetChangesTest, AppendWithImmediateLockingRollsBackTheLockFirst) {
     DataSet.LockingMode = TLockingMode::lmLockImmediate;
     Sent().Clear();
