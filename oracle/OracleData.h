@@ -159,7 +159,8 @@ private:
     std::string ApplyInsert(const TRecordBuffer& record);
     std::string RunInsert(const TRecordBuffer& record);
     void ApplyUpdate(int index, const TRecordBuffer& record);
-    void RunUpdate(int index, const TRecordBuffer& record);
+    //! The row identifier the server returned ("" when none).
+    std::string RunUpdate(int index, const TRecordBuffer& record);
     void ApplyDelete(int index);
     void LockAndVerify(int index, bool forUpdate);
     void RefreshRecord(int index);

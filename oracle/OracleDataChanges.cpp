@@ -18,6 +18,15 @@ void ExecuteOnRowId(TOracleQuery& query, const std::string& rowId) {
         throw EDatabaseError(kDeletedByOther);
 }
 
+std::string ReturningRowIdLine() {
+    return std::string("returning rowid into :") + kRowIdVariable;
+}
+
+std::string ReturnedRowId(const TOracleQuery& query) {
+    const TVariant rowId = query.VariableValue(kRowIdVariable);
+    return rowId.IsNull() ? std::string() : rowId.Text();
+}
+
 } // namespace
 
 //! Sets the savepoint for one change; unless Keep() is called, rolls back to it (errors ignored),
@@ -186,11 +195,10 @@ std::string TOracleDataSet::RunInsert(const TRecordBuffer& record) {
         query.AssignVariable(variable, value);
     }
     query.SQL = {"insert into " + UpdatingTableName(), "  (" + columns + ")", "values", "  (" + values + ")",
-                 std::string("returning rowid into :") + kRowIdVariable};
+                 ReturningRowIdLine()};
     query.AddVariable(kRowIdVariable, otType::otString);
     query.Execute();
-    const TVariant rowId = query.VariableValue(kRowIdVariable);
-    return rowId.IsNull() ? std::string() : rowId.Text();
+    return ReturnedRowId(query);
 }
 
 // ---- Update ------------------------------------------------------------------------------------
@@ -216,7 +224,7 @@ void TOracleDataSet::ApplyUpdate(int index, const TRecordBuffer& record) {
         if (OnApplyRecord)
             OnApplyRecord(*this, 'U', applied, rowId);
         if (!applied)
-            RunUpdate(index, record);
+            rowId = RunUpdate(index, record);
         Held(index).RowId = rowId.empty() ? Held(index).RowId : rowId;
         CommitPost();
         savepoint.Keep();
@@ -225,7 +233,7 @@ void TOracleDataSet::ApplyUpdate(int index, const TRecordBuffer& record) {
     }
 }
 
-void TOracleDataSet::RunUpdate(int index, const TRecordBuffer& record) {
+std::string TOracleDataSet::RunUpdate(int index, const TRecordBuffer& record) {
     CheckRowId(index, "An update");
     TOracleQuery& query = DMLQuery();
     query.DeleteVariables();
@@ -241,8 +249,9 @@ void TOracleDataSet::RunUpdate(int index, const TRecordBuffer& record) {
         query.AssignVariable(variable, record[field]);
     }
     query.SQL = {"update " + UpdatingTableName(), "set " + assignments,
-                 std::string("where rowid = :") + kRowIdVariable};
+                 std::string("where rowid = :") + kRowIdVariable, ReturningRowIdLine()};
     ExecuteOnRowId(query, Held(index).RowId);
+    return ReturnedRowId(query);
 }
 
 // ---- Delete ------------------------------------------------------------------------------------

@@ -128,15 +128,18 @@ TEST_F(DataSetChangesTest, CommitOnPostOffLeavesTheTransactionOpen) {
 
 TEST_F(DataSetChangesTest, EditedRecordIsVerifiedAndUpdatedByRowId) {
     AppendRow(1, "old");
+    const std::string rowId = DataSet.RowId();
     Sent().Clear();
     DataSet.Edit();
     DataSet.FieldByName("NAME").SetAsString("new");
     DataSet.Post();
+    EXPECT_EQ(DataSet.RowId(), rowId); // as the update returned it
     ASSERT_GE(Sent().Statements.size(), 4u);
     EXPECT_EQ(Sent().Statements[0], "select * from OBLIM where rowid = :qel__rowid");
     EXPECT_EQ(Sent().Statements[1], "savepoint QEL__LOCKPOINT");
     EXPECT_EQ(Sent().Statements[2], "select * from OBLIM where rowid = :qel__rowid\nfor update nowait");
-    EXPECT_EQ(Sent().Statements[3], "update OBLIM\nset NAME = :v2\nwhere rowid = :qel__rowid");
+    EXPECT_EQ(Sent().Statements[3],
+              "update OBLIM\nset NAME = :v2\nwhere rowid = :qel__rowid\nreturning rowid into :qel__rowid");
     EXPECT_EQ(Sent().Statements.back(), "commit");
     EXPECT_EQ(Column(Session, "select name from oblim"), (std::vector<std::string>{"new"}));
 }
