@@ -54,7 +54,7 @@ TVariant LoadVariableElement(const TVariableData& variable, int index, const TCo
         return LoadVariableValue(variable, rules);
     const TVariableElement& element = variable.Elements.at(static_cast<size_t>(index));
     if (element.Indicator == OCI_IND_NULL || element.Bytes.empty())
-        return TVariant();
+        return rules.NullReadsUnassigned ? TVariant::Unassigned() : TVariant();
     const TExternalValue external{variable.Type, element.Bytes.data(), element.ActualLength,
                                   element.Bytes.size()};
     return DecodeExternalValue(external, rules.ConvertCRLF);

@@ -241,19 +241,27 @@ int TOracleDataSet::RecordCount() const {
     if (FServerCount < 0) {
         TOracleQuery count("CountQuery");
         count.SetSession(FSession);
-        for (int i = 0; i < FMainQuery.Variables().Count(); ++i) {
-            const TVariableData& variable = FMainQuery.Variables()[i];
-            count.AddVariable(variable.Name, variable.Type);
-            count.AssignVariable(variable.Name, FMainQuery.VariableValue(variable.Name));
-        }
-        std::string text;
-        for (const std::string& line : FMainQuery.SQL)
-            text += (text.empty() ? "" : "\r\n") + line;
-        count.SetSQLText("select count(*) from (" + text + ")");
+        CopyMainVariablesTo(count);
+        count.SetSQLText("select count(*) from (" + MainSQLText() + ")");
         count.Execute();
         FServerCount = count.ColumnAsInteger(0);
     }
     return FServerCount + FInserted - FDeleted;
+}
+
+std::string TOracleDataSet::MainSQLText() const {
+    std::string text;
+    for (const std::string& line : FMainQuery.SQL)
+        text += (text.empty() ? "" : "\r\n") + line;
+    return text;
+}
+
+void TOracleDataSet::CopyMainVariablesTo(TOracleQuery& query) const {
+    for (int i = 0; i < FMainQuery.Variables().Count(); ++i) {
+        const TVariableData& variable = FMainQuery.Variables()[i];
+        query.AddVariable(variable.Name, variable.Type);
+        query.AssignVariable(variable.Name, FMainQuery.VariableValue(variable.Name));
+    }
 }
 
 bool TOracleDataSet::CanModify() const {

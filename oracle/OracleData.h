@@ -64,6 +64,9 @@ struct TOracleFieldInfo {
 
 //! The table name of a SELECT text: the first name after " FROM ", sub-queries skipped.
 std::string UpdatingTableFromSQL(const std::string& sql);
+//! The SELECT narrowed to the row whose ROWID the named variable holds: the first table's alias (or
+//! name) + ".rowid = :" + variable, added to the outer WHERE condition or as a new one.
+std::string RestrictedToRowId(const std::string& sql, const std::string& variable);
 //! An Oracle message as shown for a failed change: codes 20000-20999 lose their "ORA-06512" stack;
 //! for constraint errors (1, 2290, 2291, 2292) constraintName receives the constraint's name.
 std::string TranslateOracleMessage(const std::string& message, int code, std::string& constraintName);
@@ -156,11 +159,16 @@ private:
     std::string ApplyInsert(const TRecordBuffer& record);
     std::string RunInsert(const TRecordBuffer& record);
     void ApplyUpdate(int index, const TRecordBuffer& record);
-    void RunUpdate(int index, const TRecordBuffer& record);
+    //! The row identifier the server returned ("" when none).
+    std::string RunUpdate(int index, const TRecordBuffer& record);
     void ApplyDelete(int index);
     void LockAndVerify(int index, bool forUpdate);
     void RefreshRecord(int index);
-    bool ReadRowById(const std::string& rowId, bool forUpdate);
+    //! allFields reads through the dataset's own SELECT rather than the table's columns.
+    bool ReadRowById(const std::string& rowId, bool forUpdate, bool allFields = false);
+    std::string MainSQLText() const;
+    //! Declares the main query's variables in query with their current values.
+    void CopyMainVariablesTo(TOracleQuery& query) const;
     void CheckRowId(int index, const std::string& what) const;
     //! Whether OnApplyRecord took the action ('L', 'R', 'C') on the record itself.
     bool AppliedByOwner(int index, char action);

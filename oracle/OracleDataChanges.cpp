@@ -18,6 +18,15 @@ void ExecuteOnRowId(TOracleQuery& query, const std::string& rowId) {
         throw EDatabaseError(kDeletedByOther);
 }
 
+std::string ReturningRowIdLine() {
+    return std::string("returning rowid into :") + kRowIdVariable;
+}
+
+std::string ReturnedRowId(const TOracleQuery& query) {
+    const TVariant rowId = query.VariableValue(kRowIdVariable);
+    return rowId.IsNull() ? std::string() : rowId.Text();
+}
+
 } // namespace
 
 //! Sets the savepoint for one change; unless Keep() is called, rolls back to it (errors ignored),
@@ -186,11 +195,10 @@ std::string TOracleDataSet::RunInsert(const TRecordBuffer& record) {
         query.AssignVariable(variable, value);
     }
     query.SQL = {"insert into " + UpdatingTableName(), "  (" + columns + ")", "values", "  (" + values + ")",
-                 std::string("returning rowid into :") + kRowIdVariable};
+                 ReturningRowIdLine()};
     query.AddVariable(kRowIdVariable, otType::otString);
     query.Execute();
-    const TVariant rowId = query.VariableValue(kRowIdVariable);
-    return rowId.IsNull() ? std::string() : rowId.Text();
+    return ReturnedRowId(query);
 }
 
 // ---- Update ------------------------------------------------------------------------------------
@@ -216,7 +224,7 @@ void TOracleDataSet::ApplyUpdate(int index, const TRecordBuffer& record) {
         if (OnApplyRecord)
             OnApplyRecord(*this, 'U', applied, rowId);
         if (!applied)
-            RunUpdate(index, record);
+            rowId = RunUpdate(index, record);
         Held(index).RowId = rowId.empty() ? Held(index).RowId : rowId;
         CommitPost();
         savepoint.Keep();
@@ -225,7 +233,7 @@ void TOracleDataSet::ApplyUpdate(int index, const TRecordBuffer& record) {
     }
 }
 
-void TOracleDataSet::RunUpdate(int index, const TRecordBuffer& record) {
+std::string TOracleDataSet::RunUpdate(int index, const TRecordBuffer& record) {
     CheckRowId(index, "An update");
     TOracleQuery& query = DMLQuery();
     query.DeleteVariables();
@@ -241,8 +249,9 @@ void TOracleDataSet::RunUpdate(int index, const TRecordBuffer& record) {
         query.AssignVariable(variable, record[field]);
     }
     query.SQL = {"update " + UpdatingTableName(), "set " + assignments,
-                 std::string("where rowid = :") + kRowIdVariable};
+                 std::string("where rowid = :") + kRowIdVariable, ReturningRowIdLine()};
     ExecuteOnRowId(query, Held(index).RowId);
+    return ReturnedRowId(query);
 }
 
 // ---- Delete ------------------------------------------------------------------------------------
@@ -320,10 +329,16 @@ void TOracleDataSet::InitNewRecord(TRecordBuffer& record) {
     ApplySequence(record, TSequenceApplyMoment::amOnNewRecord);
 }
 
-bool TOracleDataSet::ReadRowById(const std::string& rowId, bool forUpdate) {
+bool TOracleDataSet::ReadRowById(const std::string& rowId, bool forUpdate, bool allFields) {
     TOracleQuery& query = DMLQuery();
     query.DeleteVariables();
-    query.SQL = {"select * from " + UpdatingTableName() + std::string(" where rowid = :") + kRowIdVariable};
+    if (allFields) {
+        query.SetSQLText(RestrictedToRowId(MainSQLText(), kRowIdVariable));
+        CopyMainVariablesTo(query);
+    } else {
+        query.SQL = {"select * from " + UpdatingTableName() + std::string(" where rowid = :") +
+                     kRowIdVariable};
+    }
     if (forUpdate)
         query.SQL.push_back("for update nowait");
     query.AddVariable(kRowIdVariable, otType::otString);
@@ -360,7 +375,7 @@ void TOracleDataSet::RefreshRecord(int index) {
     CheckRowId(index, "A lock, refresh or check");
     if (AppliedByOwner(index, 'R'))
         return;
-    if (!ReadRowById(Held(index).RowId, false))
+    if (!ReadRowById(Held(index).RowId, false, RefreshOptions.AllFields))
         throw EDatabaseError(kDeletedByOther);
     const TOracleQuery& query = DMLQuery();
     TOracleRecord& record = Held(index);

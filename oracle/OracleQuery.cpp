@@ -81,7 +81,8 @@ void TOracleQuery::RemoveVariable(const std::string& name) {
 TConversionRules TOracleQuery::Rules() const {
     if (!FSession)
         return {};
-    return {FSession->Preferences.ConvertCRLF, FSession->Preferences.ZeroDateIsNull};
+    return {FSession->Preferences.ConvertCRLF, FSession->Preferences.ZeroDateIsNull,
+            FSession->NullValue == TNullValue::nvUnAssigned};
 }
 
 TVariableData& TOracleQuery::VariableNamed(const std::string& name) {

@@ -97,13 +97,14 @@ private:
 struct TConversionRules {
     bool ConvertCRLF = true;
     bool ZeroDateIsNull = true;
+    bool NullReadsUnassigned = true; //!< a NULL variable reads back unassigned rather than NULL
 };
 
 //! Stores a value into a variable (one element); raises "Variant conversion error for variable "
 //! + name when the value does not convert, "Only one-dimensional array of bytes allowed for " +
 //! name for a LONG RAW given something else.
 void StoreVariableValue(TVariableData& variable, const TVariant& value, const TConversionRules& rules);
-//! The value of a variable; NULL when its indicator says so.
+//! The value of a variable; NULL (or unassigned, per the rules) when its indicator says so.
 TVariant LoadVariableValue(const TVariableData& variable, const TConversionRules& rules);
 
 //! Stores a value into element `index` of an array variable, converted as StoreVariableValue

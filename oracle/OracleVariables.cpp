@@ -205,7 +205,7 @@ void StoreVariableValue(TVariableData& variable, const TVariant& value, const TC
 
 TVariant LoadVariableValue(const TVariableData& variable, const TConversionRules& rules) {
     if (variable.Indicator == OCI_IND_NULL || variable.Buffer.empty())
-        return TVariant();
+        return rules.NullReadsUnassigned ? TVariant::Unassigned() : TVariant();
     // A LONG value is held whole, beyond what the 16-bit actual length can say.
     const bool whole = variable.Type == otType::otLong || variable.Type == otType::otLongRaw ||
                        variable.Type == otType::otSubst;

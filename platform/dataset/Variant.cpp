@@ -33,6 +33,12 @@ TVariant TVariant::FromBytes(TBytes value) {
     return v;
 }
 
+TVariant TVariant::Unassigned() {
+    TVariant v;
+    v.FUnassigned = true;
+    return v;
+}
+
 // The alternatives of FValue are declared in the order of TVarKind.
 TVarKind TVariant::Kind() const {
     return static_cast<TVarKind>(FValue.index());

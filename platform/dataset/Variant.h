@@ -25,10 +25,13 @@ public:
     static TVariant FromText(std::string value);
     static TVariant FromDateTime(TDateTime value);
     static TVariant FromBytes(TBytes value);
+    //! No value, like NULL, but marked as never given one; it compares unequal to NULL.
+    static TVariant Unassigned();
 
     //! The alternative held.
     TVarKind Kind() const;
     bool IsNull() const { return Kind() == TVarKind::Null; }
+    bool IsUnassigned() const { return FUnassigned; }
 
     //! The held value; the kind must match (asserted).
     std::int64_t Integer() const;
@@ -46,6 +49,7 @@ private:
         bool operator==(const DateTimeBox&) const = default;
     };
     std::variant<std::monostate, std::int64_t, double, std::string, DateTimeBox, TBytes> FValue;
+    bool FUnassigned = false;
 };
 
 //! One value per field, indexed by TField::FieldNo().

@@ -97,12 +97,13 @@ void BindParameters(sqlite3_stmt* stmt, const BindSet& binds, ub4 iteration,
         const char* name = sqlite3_bind_parameter_name(stmt, index);
         const std::string upper = name ? UpperCase(name + 1) : std::string();
         const BindSlot* slot = binds.Find(upper);
-        if (upper == returningBind)
-            sqlite3_bind_null(stmt, index);
-        else if (!slot)
-            throw ora::NotAllVariablesBound();
-        else
+        // A returning bind may also be read, as in "where rowid = :r returning rowid into :r".
+        if (slot)
             BindValue(stmt, index, ReadBindValue(*slot, iteration));
+        else if (upper == returningBind)
+            sqlite3_bind_null(stmt, index);
+        else
+            throw ora::NotAllVariablesBound();
     }
 }
 

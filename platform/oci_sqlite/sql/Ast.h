@@ -133,6 +133,7 @@ struct UpdateStmt {
     std::string alias;
     std::vector<Assignment> sets;
     ExprPtr where;
+    std::string returningRowidBind;
 };
 
 struct DeleteStmt {

@@ -18,6 +18,8 @@ public:
     QueryPtr ParseQuery();
     InsertStmt ParseInsert();
     UpdateStmt ParseUpdate();
+    // RETURNING ROWID INTO :bind after an INSERT or UPDATE: the bind's name, empty without one.
+    std::string ParseReturningRowid();
     DeleteStmt ParseDelete();
 
     // Expressions (ExpressionParser.cpp)

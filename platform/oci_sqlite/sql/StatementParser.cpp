@@ -332,15 +332,19 @@ InsertStmt ParserCore::ParseInsert() {
     } else {
         Fail(926, "missing VALUES keyword");
     }
-    if (AcceptWord("RETURNING") || AcceptWord("RETURN")) {
-        if (!AcceptWord("ROWID"))
-            Fail(905, "missing keyword");
-        ExpectWord("INTO", 925, "missing INTO keyword");
-        if (Peek().kind != TokenKind::Bind)
-            Fail(905, "missing keyword");
-        s.returningRowidBind = Advance().text;
-    }
+    s.returningRowidBind = ParseReturningRowid();
     return s;
+}
+
+std::string ParserCore::ParseReturningRowid() {
+    if (!AcceptWord("RETURNING") && !AcceptWord("RETURN"))
+        return {};
+    if (!AcceptWord("ROWID"))
+        Fail(905, "missing keyword");
+    ExpectWord("INTO", 925, "missing INTO keyword");
+    if (Peek().kind != TokenKind::Bind)
+        Fail(905, "missing keyword");
+    return Advance().text;
 }
 
 UpdateStmt ParserCore::ParseUpdate() {
@@ -363,6 +367,7 @@ UpdateStmt ParserCore::ParseUpdate() {
     } while (AcceptSymbol(","));
     if (AcceptWord("WHERE"))
         s.where = ParseExpr();
+    s.returningRowidBind = ParseReturningRowid();
     return s;
 }
 

@@ -75,6 +75,7 @@ void TranslateInto(Translation& t, Statement& statement, std::string_view text, 
                        Set(t, StatementType::Update, kUpdate);
                        t.sqlite.push_back(emitter.EmitUpdate(s));
                        t.lockTables = {s.table};
+                       t.returningRowidBind = s.returningRowidBind;
                    },
                    [&](DeleteStmt& s) {
                        Set(t, StatementType::Delete, kDelete);

@@ -85,7 +85,7 @@ struct Translation {
     std::vector<std::string>
         binds; // Oracle bind names (upper case, without ':'), each once, in first-use order
     std::map<std::string, std::string> args; // operands of engine actions: "name", "user", "password", ...
-    std::string returningRowidBind;          // INSERT ... RETURNING rowid INTO :v -> "V"
+    std::string returningRowidBind;          // INSERT/UPDATE ... RETURNING rowid INTO :v -> "V"
     // SELECT: the result columns with their Oracle types as far as the translator knows them
     // (oracleType "DATE", "NUMBER", "VARCHAR2", "CHAR", "INTEGER", "ROWID", or "" when unknown).
     std::vector<ColumnInfo> columns;

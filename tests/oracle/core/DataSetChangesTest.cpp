@@ -128,15 +128,18 @@ TEST_F(DataSetChangesTest, CommitOnPostOffLeavesTheTransactionOpen) {
 
 TEST_F(DataSetChangesTest, EditedRecordIsVerifiedAndUpdatedByRowId) {
     AppendRow(1, "old");
+    const std::string rowId = DataSet.RowId();
     Sent().Clear();
     DataSet.Edit();
     DataSet.FieldByName("NAME").SetAsString("new");
     DataSet.Post();
+    EXPECT_EQ(DataSet.RowId(), rowId); // as the update returned it
     ASSERT_GE(Sent().Statements.size(), 4u);
     EXPECT_EQ(Sent().Statements[0], "select * from OBLIM where rowid = :qel__rowid");
     EXPECT_EQ(Sent().Statements[1], "savepoint QEL__LOCKPOINT");
     EXPECT_EQ(Sent().Statements[2], "select * from OBLIM where rowid = :qel__rowid\nfor update nowait");
-    EXPECT_EQ(Sent().Statements[3], "update OBLIM\nset NAME = :v2\nwhere rowid = :qel__rowid");
+    EXPECT_EQ(Sent().Statements[3],
+              "update OBLIM\nset NAME = :v2\nwhere rowid = :qel__rowid\nreturning rowid into :qel__rowid");
     EXPECT_EQ(Sent().Statements.back(), "commit");
     EXPECT_EQ(Column(Session, "select name from oblim"), (std::vector<std::string>{"new"}));
 }
@@ -189,6 +192,23 @@ TEST_F(DataSetChangesTest, OwnerMayLockCheckAndRefreshARecordItself) {
             EXPECT_EQ(sent.find("select * from"), std::string::npos) << sent; // no read of its own
     }
     EXPECT_EQ(actions, "LURCLUR"); // a checked record is locked at post
+}
+
+TEST_F(DataSetChangesTest, AllFieldsReReadsThroughTheDataSetsOwnQuery) {
+    TOracleDataSet computed;
+    computed.SetSession(&Session);
+    computed.SetSQLText("select o.*, o.amount * 2 doubled, o.rowid from oblim o where o.id > :low");
+    computed.DeclareVariable("low", otType::otInteger);
+    computed.AssignVariable("low", TVariant::FromInteger(0));
+    computed.RefreshOptions.AfterInsert = true;
+    computed.RefreshOptions.AllFields = true;
+    computed.Open();
+    computed.Append();
+    computed.FieldByName("ID").SetAsInteger(7);
+    computed.FieldByName("AMOUNT").SetAsFloat(2.5);
+    computed.Post();
+    EXPECT_EQ(computed.FieldByName("DOUBLED").AsFloat(), 5.0);
+    EXPECT_EQ(computed.FieldByName("NOTE").AsString(), "none"); // the server's default, read back
 }
 
 TEST_F(DataSetChangesTest, AppendWithImmediateLockingRollsBackTheLockFirst) {

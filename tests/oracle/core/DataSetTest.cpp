@@ -170,6 +170,22 @@ TEST(UpdatingTableTest, TableNameComesFromTheFirstFromOutsideSubQueries) {
     EXPECT_EQ(UpdatingTableFromSQL("select 1"), "");
 }
 
+TEST(RowIdRestrictionTest, TheOuterConditionIsKeptWholeAndTheAliasNamesTheRow) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"SELECT OBLIM.*, OBLIM.ROWID FROM OBLIM WHERE A = 1 OR B = 2",
+         "SELECT OBLIM.*, OBLIM.ROWID FROM OBLIM WHERE OBLIM.rowid = :r and (A = 1 OR B = 2)"},
+        {"select o.*, o.rowid from oblim o order by id",
+         "select o.*, o.rowid from oblim o where o.rowid = :r order by id"},
+        {"select t.* from oblim t where x in (select y from z where w = ') order') order by 1",
+         "select t.* from oblim t where t.rowid = :r and (x in (select y from z where w = ') order')) "
+         "order by 1"},
+        {"select a.*, a.rowid from oblim a, day d where d.x = a.x",
+         "select a.*, a.rowid from oblim a, day d where a.rowid = :r and (d.x = a.x)"},
+    };
+    for (const auto& [sql, restricted] : cases)
+        EXPECT_EQ(RestrictedToRowId(sql, "r"), restricted);
+}
+
 TEST(MessageTranslationTest, ApplicationErrorsLoseTheirCallStack) {
     std::string constraint;
     EXPECT_EQ(TranslateOracleMessage("ORA-20001: Not today\nORA-06512: at \"SCOTT.REFUSE\", line 3", 20001,

@@ -131,6 +131,19 @@ TEST(VariableConversionTest, StringsLoseCarriageReturnsAndAreCutToTheirSize) {
     EXPECT_TRUE(query.VariableValue("s").IsNull());
 }
 
+TEST(VariableConversionTest, ANullVariableReadsAsTheSessionsNullValue) {
+    TOracleSession session;
+    TOracleQuery query;
+    query.SetSession(&session);
+    query.AddVariable("s", otType::otString);
+    query.AssignVariable("s", TVariant());
+    EXPECT_TRUE(query.VariableValue("s").IsUnassigned());
+    EXPECT_TRUE(query.VariableValue("s").IsNull());
+    session.NullValue = TNullValue::nvNull;
+    EXPECT_FALSE(query.VariableValue("s").IsUnassigned());
+    EXPECT_EQ(query.VariableValue("s"), TVariant());
+}
+
 TEST(VariableConversionTest, NumbersConvertToTheVariableType) {
     TOracleQuery query;
     query.AddVariable("i", otType::otInteger);

@@ -98,6 +98,13 @@ TEST_F(TranslatorActions, ReturningRowidNamesItsBindAndLeavesTheInsertPlain) {
     EXPECT_EQ(db.One("select a from t where rowid = :r", {{"R", db.lastBinds.at("R")}}), "7");
 }
 
+TEST_F(TranslatorActions, UpdateReturningRowidNamesItsBindAndMayReadItToo) {
+    const Translation t = T("update t set a = 2 where rowid = :r returning rowid into :r");
+    EXPECT_EQ(t.returningRowidBind, "R");
+    EXPECT_EQ(t.sqlite.at(0).find("RETURNING"), std::string::npos);
+    EXPECT_EQ(t.binds, (std::vector<std::string>{"R"}));
+}
+
 TEST_F(TranslatorActions, GrantsAreLeftToTheEngine) {
     const Translation t = T("grant select, insert on t to public");
     EXPECT_EQ(t.action, Action::Grant);
