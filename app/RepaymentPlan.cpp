@@ -2,14 +2,16 @@
 // principal is the next period's: after the last period nothing is outstanding.
 #include "app/RepaymentPlan.h"
 
-#include "app/DateColumn.h"
 #include "app/DateLookups.h"
 #include "app/LookupCycle.h"
-#include "app/NewRowGuard.h"
 #include "app/ReferenceLookups.h"
+#include "app/StatementDump.h"
+#include "oracle/OracleData.h"
+#include "platform/dataset/DatabaseError.h"
 #include "platform/settings/DateText.h"
 #include "platform/settings/Rounding.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -72,22 +74,72 @@ TPlan LoadPlan(TDM& dm, TOblimRow& row, int sfvp, double lots) {
     });
 }
 
-void AppendPeriod(TDM& dm, const TRowOutput& output, std::int64_t seq, const TPlan& plan, std::size_t k) {
-    const TKupon& period = plan.Periods[k];
-    const double outstandingAfter = k + 1 < plan.Periods.size() ? plan.Periods[k + 1].Outstanding : 0;
-    TDataSet& q = dm.Qobliam;
-    TNewRowGuard newRow(q);
-    q.FieldByName("ID_SEQ_OBLIM").SetAsLargeInt(seq);
-    q.FieldByName("ID_VAL").SetAsString(plan.Currency);
-    q.FieldByName("DATZAP").SetAsDateTime(period.DueDate);
-    q.FieldByName("ZNSGL").SetAsFloat(RoundToCents(period.Principal));
-    q.FieldByName("ZNSOBRS").SetAsFloat(RoundToCents(period.Interest));
-    q.FieldByName("ZNSGLOST").SetAsFloat(RoundToCents(outstandingAfter));
-    q.FieldByName("AM_STT").SetAsString("A");
-    q.FieldByName("DATZAPVAL").SetAsString("");
-    SetDateColumn(q.FieldByName("DAT_STANJA"), output.OblimRow.DAT_STANJA);
-    q.FieldByName("OT_LIK").SetAsInteger(output.RiskType);
-    newRow.Post();
+// One column of the plan's INSERT: every period's value, bound as one array.
+struct TColumn {
+    const char* Name;
+    int Type;
+    std::vector<TVariant> Values;
+};
+
+std::vector<TColumn> PlanColumns(const TRowOutput& output, std::int64_t seq, const TPlan& plan) {
+    const std::size_t n = plan.Periods.size();
+    std::vector<TColumn> columns = {
+        {"ID_SEQ_OBLIM", otType::otInteger, {}}, {"ID_VAL", otType::otString, {}},
+        {"DATZAP", otType::otDate, {}},          {"ZNSGL", otType::otFloat, {}},
+        {"ZNSOBRS", otType::otFloat, {}},        {"ZNSGLOST", otType::otFloat, {}},
+        {"AM_STT", otType::otString, {}},        {"DAT_STANJA", otType::otDate, {}},
+        {"OT_LIK", otType::otInteger, {}}};
+    const std::string& day = output.OblimRow.DAT_STANJA;
+    const TDateTime datStanja = day.empty() ? 0 : ParseShortDate(day);
+    for (std::size_t k = 0; k < n; ++k) {
+        const TKupon& period = plan.Periods[k];
+        const double outstandingAfter = k + 1 < n ? plan.Periods[k + 1].Outstanding : 0;
+        columns[0].Values.push_back(TVariant::FromInteger(seq));
+        columns[1].Values.push_back(TVariant::FromText(plan.Currency));
+        columns[2].Values.push_back(TVariant::FromDateTime(period.DueDate));
+        columns[3].Values.push_back(TVariant::FromFloat(RoundToCents(period.Principal)));
+        columns[4].Values.push_back(TVariant::FromFloat(RoundToCents(period.Interest)));
+        columns[5].Values.push_back(TVariant::FromFloat(RoundToCents(outstandingAfter)));
+        columns[6].Values.push_back(TVariant::FromText("A"));
+        columns[7].Values.push_back(TVariant::FromDateTime(datStanja));
+        columns[8].Values.push_back(TVariant::FromInteger(output.RiskType));
+    }
+    // A blank currency and the zero day are left out, as a posted row leaves out empty fields,
+    // so the columns take NULL; DATZAPVAL is always left out.
+    const bool noCurrency = plan.Currency.find_first_not_of(' ') == std::string::npos;
+    columns.erase(std::remove_if(columns.begin(), columns.end(),
+                                 [&](const TColumn& column) {
+                                     const std::string name = column.Name;
+                                     return (name == "ID_VAL" && noCurrency) ||
+                                            (name == "DAT_STANJA" && datStanja == 0);
+                                 }),
+                  columns.end());
+    return columns;
+}
+
+// All periods go in one array INSERT: one round trip per plan instead of a savepoint and an
+// INSERT per period.
+void InsertPlan(TDM& dm, const TRowOutput& output, std::int64_t seq, const TPlan& plan,
+                const std::string& dumpFile) {
+    TOracleQuery insert("ObliamInsert");
+    insert.SetSession(dm.Qobliam.Session());
+    std::string names, places;
+    const std::vector<TColumn> columns = PlanColumns(output, seq, plan);
+    for (const TColumn& column : columns) {
+        names += (names.empty() ? "" : ", ") + std::string(column.Name);
+        places += (places.empty() ? ":" : ", :") + std::string(column.Name);
+        insert.AddVariable(column.Name, column.Type);
+        insert.AssignVariableArray(column.Name, column.Values);
+    }
+    insert.SetSQLText("INSERT INTO OBLIAM (" + names + ") VALUES (" + places + ")");
+    if (!dumpFile.empty())
+        SaveStatementText(dumpFile, insert.PreparedText() + insert.VariablesText());
+    try {
+        insert.Execute();
+    } catch (const EOracleError& error) {
+        std::string constraint;
+        throw EDatabaseError(TranslateOracleMessage(error.what(), error.ErrorCode(), constraint));
+    }
 }
 
 } // namespace
@@ -99,8 +151,9 @@ double ObrestiObdobja(double rate, double lots, double nominal, double days, con
     return rate * lots * nominal * 0.01 * ((days + adjustment) / yearBasis);
 }
 
-void ZapisVrsticObliam(TDM& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots) {
+void ZapisVrsticObliam(TDM& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots,
+                       const std::string& dumpFile) {
     const TPlan plan = LoadPlan(dm, output.OblimRow, sfvp, lots);
-    for (std::size_t k = 0; k < plan.Periods.size(); ++k)
-        AppendPeriod(dm, output, seq, plan, k);
+    if (!plan.Periods.empty())
+        InsertPlan(dm, output, seq, plan, dumpFile);
 }

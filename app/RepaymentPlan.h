@@ -18,5 +18,7 @@ double ObrestiObdobja(double rate, double lots, double nominal, double days, con
 
 //! Loads the coupon plan of security sfvp and appends one OBLIAM row per period for OBLIM row seq
 //! holding lots; sets the output record's ZNESNOM to the nominal value. Writes nothing without
-//! coupons. A failed coupon read shows "Napaka:", a CR and the statement, and raises again.
-void ZapisVrsticObliam(TDM& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots);
+//! coupons. A failed coupon read shows "Napaka:", a CR and the statement, and raises again. The rows
+//! go in one array INSERT; given a dumpFile, its text and values are saved there before it is sent.
+void ZapisVrsticObliam(TDM& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots,
+                       const std::string& dumpFile = {});

@@ -1,5 +1,6 @@
 // The repayment plans come after the clean-up, so that positions it deleted get none and the lot
 // counts are the ones it left. Qoblim is reopened without ROWID: from here on it is only read.
+// obliam.SQL holds the last plan's INSERT with its values.
 #include "app/LookupCycle.h"
 #include "app/RepaymentPlan.h"
 #include "app/TransferRunSteps.h"
@@ -13,7 +14,8 @@ void ZapisNacrtaPozicije(TRunContext& context, TRowOutput& output, const std::st
     output.OblimRow.STEVILO_LOTOV = oblim.FieldByName("STEVILO_LOTOV").AsFloat();
     ShowProgress(context, progress);
     if (oblim.FieldByName("AMORTIZACIJSKI").AsString() == "1" && output.OblimRow.STEVILO_LOTOV != 0)
-        ZapisVrsticObliam(context.DM, output, idSeqOblim, sfvp, output.OblimRow.STEVILO_LOTOV);
+        ZapisVrsticObliam(context.DM, output, idSeqOblim, sfvp, output.OblimRow.STEVILO_LOTOV,
+                          context.AppDir + "obliam.SQL");
 }
 
 } // namespace
