@@ -74,71 +74,36 @@ TPlan LoadPlan(TDM& dm, TOblimRow& row, int sfvp, double lots) {
     });
 }
 
-// One column of the plan's INSERT: every period's value, bound as one array.
-struct TColumn {
-    const char* Name;
-    int Type;
-    std::vector<TVariant> Values;
-};
+// The plan's INSERT sends these columns; DATZAPVAL is left NULL.
+const char* const kNames[] = {"ID_SEQ_OBLIM", "ID_VAL", "DATZAP",     "ZNSGL", "ZNSOBRS",
+                              "ZNSGLOST",     "AM_STT", "DAT_STANJA", "OT_LIK"};
+const int kTypes[] = {otType::otInteger, otType::otString, otType::otDate, otType::otFloat,  otType::otFloat,
+                      otType::otFloat,   otType::otString, otType::otDate, otType::otInteger};
+static_assert(std::size(kNames) == std::size(kTypes));
 
-std::vector<TColumn> PlanColumns(const TRowOutput& output, std::int64_t seq, const TPlan& plan) {
+// A blank text or the zero day goes in as NULL, as a posted row leaves such fields out.
+TVariant TextOrNull(const std::string& text) {
+    return text.find_first_not_of(' ') == std::string::npos ? TVariant() : TVariant::FromText(text);
+}
+
+TVariant DayOrNull(const std::string& dayText) {
+    const TDateTime day = dayText.empty() ? 0 : ParseShortDate(dayText);
+    return day == 0 ? TVariant() : TVariant::FromDateTime(day);
+}
+
+void AddPlan(TObliamBlock& block, const TRowOutput& output, std::int64_t seq, const TPlan& plan, int tag) {
     const std::size_t n = plan.Periods.size();
-    std::vector<TColumn> columns = {
-        {"ID_SEQ_OBLIM", otType::otInteger, {}}, {"ID_VAL", otType::otString, {}},
-        {"DATZAP", otType::otDate, {}},          {"ZNSGL", otType::otFloat, {}},
-        {"ZNSOBRS", otType::otFloat, {}},        {"ZNSGLOST", otType::otFloat, {}},
-        {"AM_STT", otType::otString, {}},        {"DAT_STANJA", otType::otDate, {}},
-        {"OT_LIK", otType::otInteger, {}}};
-    const std::string& day = output.OblimRow.DAT_STANJA;
-    const TDateTime datStanja = day.empty() ? 0 : ParseShortDate(day);
+    const TVariant datStanja = DayOrNull(output.OblimRow.DAT_STANJA);
     for (std::size_t k = 0; k < n; ++k) {
         const TKupon& period = plan.Periods[k];
         const double outstandingAfter = k + 1 < n ? plan.Periods[k + 1].Outstanding : 0;
-        columns[0].Values.push_back(TVariant::FromInteger(seq));
-        columns[1].Values.push_back(TVariant::FromText(plan.Currency));
-        columns[2].Values.push_back(TVariant::FromDateTime(period.DueDate));
-        columns[3].Values.push_back(TVariant::FromFloat(RoundToCents(period.Principal)));
-        columns[4].Values.push_back(TVariant::FromFloat(RoundToCents(period.Interest)));
-        columns[5].Values.push_back(TVariant::FromFloat(RoundToCents(outstandingAfter)));
-        columns[6].Values.push_back(TVariant::FromText("A"));
-        columns[7].Values.push_back(TVariant::FromDateTime(datStanja));
-        columns[8].Values.push_back(TVariant::FromInteger(output.RiskType));
-    }
-    // A blank currency and the zero day are left out, as a posted row leaves out empty fields,
-    // so the columns take NULL; DATZAPVAL is always left out.
-    const bool noCurrency = plan.Currency.find_first_not_of(' ') == std::string::npos;
-    columns.erase(std::remove_if(columns.begin(), columns.end(),
-                                 [&](const TColumn& column) {
-                                     const std::string name = column.Name;
-                                     return (name == "ID_VAL" && noCurrency) ||
-                                            (name == "DAT_STANJA" && datStanja == 0);
-                                 }),
-                  columns.end());
-    return columns;
-}
-
-// All periods go in one array INSERT: one round trip per plan instead of a savepoint and an
-// INSERT per period.
-void InsertPlan(TDM& dm, const TRowOutput& output, std::int64_t seq, const TPlan& plan,
-                const std::string& dumpFile) {
-    TOracleQuery insert("ObliamInsert");
-    insert.SetSession(dm.Qobliam.Session());
-    std::string names, places;
-    const std::vector<TColumn> columns = PlanColumns(output, seq, plan);
-    for (const TColumn& column : columns) {
-        names += (names.empty() ? "" : ", ") + std::string(column.Name);
-        places += (places.empty() ? ":" : ", :") + std::string(column.Name);
-        insert.AddVariable(column.Name, column.Type);
-        insert.AssignVariableArray(column.Name, column.Values);
-    }
-    insert.SetSQLText("INSERT INTO OBLIAM (" + names + ") VALUES (" + places + ")");
-    if (!dumpFile.empty())
-        SaveStatementText(dumpFile, insert.PreparedText() + insert.VariablesText());
-    try {
-        insert.Execute();
-    } catch (const EOracleError& error) {
-        std::string constraint;
-        throw EDatabaseError(TranslateOracleMessage(error.what(), error.ErrorCode(), constraint));
+        block.AddRow({TVariant::FromInteger(seq), TextOrNull(plan.Currency),
+                      TVariant::FromDateTime(period.DueDate),
+                      TVariant::FromFloat(RoundToCents(period.Principal)),
+                      TVariant::FromFloat(RoundToCents(period.Interest)),
+                      TVariant::FromFloat(RoundToCents(outstandingAfter)), TVariant::FromText("A"), datStanja,
+                      TVariant::FromInteger(output.RiskType)},
+                     tag);
     }
 }
 
@@ -151,9 +116,55 @@ double ObrestiObdobja(double rate, double lots, double nominal, double days, con
     return rate * lots * nominal * 0.01 * ((days + adjustment) / yearBasis);
 }
 
+TObliamBlock::TObliamBlock(TDM& dm, std::string dumpFile, std::function<void(int)> onFailedRow)
+    : FDM(dm), FDumpFile(std::move(dumpFile)), FOnFailedRow(std::move(onFailedRow)),
+      FColumns(std::size(kTypes)) {}
+
+void TObliamBlock::AddRow(std::vector<TVariant> values, int tag) {
+    for (std::size_t c = 0; c < FColumns.size(); ++c)
+        FColumns[c].push_back(std::move(values[c]));
+    FTags.push_back(tag);
+    if (FTags.size() >= ObliamBlockRows)
+        Flush();
+}
+
+void TObliamBlock::Flush() {
+    if (FTags.empty())
+        return;
+    TOracleQuery insert("ObliamInsert");
+    insert.SetSession(FDM.Qobliam.Session());
+    std::string names, places;
+    for (std::size_t c = 0; c < FColumns.size(); ++c) {
+        const std::string name = kNames[c];
+        names += (names.empty() ? "" : ", ") + name;
+        places += (places.empty() ? ":" : ", :") + name;
+        insert.AddVariable(name, kTypes[c]);
+        insert.AssignVariableArray(name, FColumns[c]);
+    }
+    insert.SetSQLText("INSERT INTO OBLIAM (" + names + ") VALUES (" + places + ")");
+    if (!FDumpFile.empty())
+        SaveStatementText(FDumpFile, insert.PreparedText() + insert.VariablesText());
+    const std::vector<int> tags = std::move(FTags);
+    FTags.clear();
+    for (std::vector<TVariant>& column : FColumns)
+        column.clear();
+    try {
+        insert.Execute();
+    } catch (const EOracleError& error) {
+        if (FOnFailedRow && error.ErrorRow() >= 0 && static_cast<std::size_t>(error.ErrorRow()) < tags.size())
+            FOnFailedRow(tags[static_cast<std::size_t>(error.ErrorRow())]);
+        std::string constraint;
+        throw EDatabaseError(TranslateOracleMessage(error.what(), error.ErrorCode(), constraint));
+    }
+}
+
 void ZapisVrsticObliam(TDM& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots,
-                       const std::string& dumpFile) {
-    const TPlan plan = LoadPlan(dm, output.OblimRow, sfvp, lots);
-    if (!plan.Periods.empty())
-        InsertPlan(dm, output, seq, plan, dumpFile);
+                       TObliamBlock& block, int tag) {
+    AddPlan(block, output, seq, LoadPlan(dm, output.OblimRow, sfvp, lots), tag);
+}
+
+void ZapisVrsticObliam(TDM& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots) {
+    TObliamBlock block(dm, {});
+    ZapisVrsticObliam(dm, output, seq, sfvp, lots, block, 0);
+    block.Flush();
 }
