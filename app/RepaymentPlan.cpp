@@ -2,14 +2,16 @@
 // principal is the next period's: after the last period nothing is outstanding.
 #include "app/RepaymentPlan.h"
 
-#include "app/DateColumn.h"
 #include "app/DateLookups.h"
 #include "app/LookupCycle.h"
-#include "app/NewRowGuard.h"
 #include "app/ReferenceLookups.h"
+#include "app/StatementDump.h"
+#include "oracle/OracleData.h"
+#include "platform/dataset/DatabaseError.h"
 #include "platform/settings/DateText.h"
 #include "platform/settings/Rounding.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -72,22 +74,37 @@ TPlan LoadPlan(TDM& dm, TOblimRow& row, int sfvp, double lots) {
     });
 }
 
-void AppendPeriod(TDM& dm, const TRowOutput& output, std::int64_t seq, const TPlan& plan, std::size_t k) {
-    const TKupon& period = plan.Periods[k];
-    const double outstandingAfter = k + 1 < plan.Periods.size() ? plan.Periods[k + 1].Outstanding : 0;
-    TDataSet& q = dm.Qobliam;
-    TNewRowGuard newRow(q);
-    q.FieldByName("ID_SEQ_OBLIM").SetAsLargeInt(seq);
-    q.FieldByName("ID_VAL").SetAsString(plan.Currency);
-    q.FieldByName("DATZAP").SetAsDateTime(period.DueDate);
-    q.FieldByName("ZNSGL").SetAsFloat(RoundToCents(period.Principal));
-    q.FieldByName("ZNSOBRS").SetAsFloat(RoundToCents(period.Interest));
-    q.FieldByName("ZNSGLOST").SetAsFloat(RoundToCents(outstandingAfter));
-    q.FieldByName("AM_STT").SetAsString("A");
-    q.FieldByName("DATZAPVAL").SetAsString("");
-    SetDateColumn(q.FieldByName("DAT_STANJA"), output.OblimRow.DAT_STANJA);
-    q.FieldByName("OT_LIK").SetAsInteger(output.RiskType);
-    newRow.Post();
+// The plan's INSERT sends these columns; DATZAPVAL is left NULL.
+const char* const kNames[] = {"ID_SEQ_OBLIM", "ID_VAL", "DATZAP",     "ZNSGL", "ZNSOBRS",
+                              "ZNSGLOST",     "AM_STT", "DAT_STANJA", "OT_LIK"};
+const int kTypes[] = {otType::otInteger, otType::otString, otType::otDate, otType::otFloat,  otType::otFloat,
+                      otType::otFloat,   otType::otString, otType::otDate, otType::otInteger};
+static_assert(std::size(kNames) == std::size(kTypes));
+
+// A blank text or the zero day goes in as NULL, as a posted row leaves such fields out.
+TVariant TextOrNull(const std::string& text) {
+    return text.find_first_not_of(' ') == std::string::npos ? TVariant() : TVariant::FromText(text);
+}
+
+TVariant DayOrNull(const std::string& dayText) {
+    const TDateTime day = dayText.empty() ? 0 : ParseShortDate(dayText);
+    return day == 0 ? TVariant() : TVariant::FromDateTime(day);
+}
+
+void AddPlan(TObliamBlock& block, const TRowOutput& output, std::int64_t seq, const TPlan& plan, int tag) {
+    const std::size_t n = plan.Periods.size();
+    const TVariant datStanja = DayOrNull(output.OblimRow.DAT_STANJA);
+    for (std::size_t k = 0; k < n; ++k) {
+        const TKupon& period = plan.Periods[k];
+        const double outstandingAfter = k + 1 < n ? plan.Periods[k + 1].Outstanding : 0;
+        block.AddRow({TVariant::FromInteger(seq), TextOrNull(plan.Currency),
+                      TVariant::FromDateTime(period.DueDate),
+                      TVariant::FromFloat(RoundToCents(period.Principal)),
+                      TVariant::FromFloat(RoundToCents(period.Interest)),
+                      TVariant::FromFloat(RoundToCents(outstandingAfter)), TVariant::FromText("A"), datStanja,
+                      TVariant::FromInteger(output.RiskType)},
+                     tag);
+    }
 }
 
 } // namespace
@@ -99,8 +116,55 @@ double ObrestiObdobja(double rate, double lots, double nominal, double days, con
     return rate * lots * nominal * 0.01 * ((days + adjustment) / yearBasis);
 }
 
+TObliamBlock::TObliamBlock(TDM& dm, std::string dumpFile, std::function<void(int)> onFailedRow)
+    : FDM(dm), FDumpFile(std::move(dumpFile)), FOnFailedRow(std::move(onFailedRow)),
+      FColumns(std::size(kTypes)) {}
+
+void TObliamBlock::AddRow(std::vector<TVariant> values, int tag) {
+    for (std::size_t c = 0; c < FColumns.size(); ++c)
+        FColumns[c].push_back(std::move(values[c]));
+    FTags.push_back(tag);
+    if (FTags.size() >= ObliamBlockRows)
+        Flush();
+}
+
+void TObliamBlock::Flush() {
+    if (FTags.empty())
+        return;
+    TOracleQuery insert("ObliamInsert");
+    insert.SetSession(FDM.Qobliam.Session());
+    std::string names, places;
+    for (std::size_t c = 0; c < FColumns.size(); ++c) {
+        const std::string name = kNames[c];
+        names += (names.empty() ? "" : ", ") + name;
+        places += (places.empty() ? ":" : ", :") + name;
+        insert.AddVariable(name, kTypes[c]);
+        insert.AssignVariableArray(name, FColumns[c]);
+    }
+    insert.SetSQLText("INSERT INTO OBLIAM (" + names + ") VALUES (" + places + ")");
+    if (!FDumpFile.empty())
+        SaveStatementText(FDumpFile, insert.PreparedText() + insert.VariablesText());
+    const std::vector<int> tags = std::move(FTags);
+    FTags.clear();
+    for (std::vector<TVariant>& column : FColumns)
+        column.clear();
+    try {
+        insert.Execute();
+    } catch (const EOracleError& error) {
+        if (FOnFailedRow && error.ErrorRow() >= 0 && static_cast<std::size_t>(error.ErrorRow()) < tags.size())
+            FOnFailedRow(tags[static_cast<std::size_t>(error.ErrorRow())]);
+        std::string constraint;
+        throw EDatabaseError(TranslateOracleMessage(error.what(), error.ErrorCode(), constraint));
+    }
+}
+
+void ZapisVrsticObliam(TDM& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots,
+                       TObliamBlock& block, int tag) {
+    AddPlan(block, output, seq, LoadPlan(dm, output.OblimRow, sfvp, lots), tag);
+}
+
 void ZapisVrsticObliam(TDM& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots) {
-    const TPlan plan = LoadPlan(dm, output.OblimRow, sfvp, lots);
-    for (std::size_t k = 0; k < plan.Periods.size(); ++k)
-        AppendPeriod(dm, output, seq, plan, k);
+    TObliamBlock block(dm, {});
+    ZapisVrsticObliam(dm, output, seq, sfvp, lots, block, 0);
+    block.Flush();
 }

@@ -1,19 +1,23 @@
 // The repayment plans come after the clean-up, so that positions it deleted get none and the lot
 // counts are the ones it left. Qoblim is reopened without ROWID: from here on it is only read.
+// The plans' rows go out in blocks; a failing row moves Qoblim back to its position, so the
+// failure names it. obliam.SQL holds the last block's INSERT with its values.
 #include "app/LookupCycle.h"
 #include "app/RepaymentPlan.h"
 #include "app/TransferRunSteps.h"
 
 namespace {
 
-void ZapisNacrtaPozicije(TRunContext& context, TRowOutput& output, const std::string& progress) {
+void ZapisNacrtaPozicije(TRunContext& context, TRowOutput& output, TObliamBlock& block,
+                         const std::string& progress) {
     TOracleDataSet& oblim = context.DM.Qoblim;
     const std::int64_t idSeqOblim = oblim.FieldByName("ID_SEQ_OBLIM").AsLargeInt();
     const int sfvp = oblim.FieldByName("SFVP").AsInteger();
     output.OblimRow.STEVILO_LOTOV = oblim.FieldByName("STEVILO_LOTOV").AsFloat();
     ShowProgress(context, progress);
     if (oblim.FieldByName("AMORTIZACIJSKI").AsString() == "1" && output.OblimRow.STEVILO_LOTOV != 0)
-        ZapisVrsticObliam(context.DM, output, idSeqOblim, sfvp, output.OblimRow.STEVILO_LOTOV);
+        ZapisVrsticObliam(context.DM, output, idSeqOblim, sfvp, output.OblimRow.STEVILO_LOTOV, block,
+                          oblim.RecNo());
 }
 
 } // namespace
@@ -23,9 +27,12 @@ void ZapisAmortizacijskihNacrtov(TRunContext& context, TRowOutput& output) {
     Reported("Napaka v tabeli OBLIM", [&] {
         RunLookup(oblim,
                   "SELECT * FROM OBLIM " + DayAndRiskCondition(output.OblimRow.DAT_STANJA, output.RiskType));
+        TObliamBlock block(context.DM, context.AppDir + "obliam.SQL",
+                           [&](int recNo) { oblim.SetRecNo(recNo); });
         const std::string ofCount = " / " + std::to_string(oblim.RecordCount()) + "  obliam ";
         int j = 1;
         for (oblim.First(); !oblim.Eof(); oblim.Next(), ++j)
-            ZapisNacrtaPozicije(context, output, std::to_string(j) + ofCount);
+            ZapisNacrtaPozicije(context, output, block, std::to_string(j) + ofCount);
+        block.Flush();
     });
 }

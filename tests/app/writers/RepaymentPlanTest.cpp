@@ -1,6 +1,7 @@
 // Repayment plans written into OBLIAM from hand-made coupon schedules: the 100-period cap with
 // nothing outstanding after the last row, the day-count interest, amounts per coupon and indexed
-// rates, the plan's currency and nominal value, no rows without coupons, and a failed read.
+// rates, the plan's currency and nominal value, no rows without coupons, a failed read, and a
+// failing row of a block of plans reported with the tag of its position.
 #include "WritersFixture.h"
 
 #include "app/RepaymentPlan.h"
@@ -81,6 +82,28 @@ TEST_F(RepaymentPlan, FailedCouponReadShowsTheStatement) {
                   "Napaka:\r SELECT kpn.*, sfvp.glvnmn glvnmn, vlt.idbnk idbnk FROM KPN", 0),
               0u);
     EXPECT_EQ(Value("SELECT COUNT(*) FROM OBLIAM"), "0");
+}
+
+TEST_F(RepaymentPlan, FailingPlanRowNamesItsTagAndSendsNothingAfterIt) {
+    int failedTag = -1;
+    TObliamBlock block(*DM, {}, [&](int tag) { failedTag = tag; });
+    const auto row = [](TVariant seq) {
+        return std::vector<TVariant>{seq,
+                                     TVariant::FromText("978"),
+                                     TVariant::FromDateTime(45000),
+                                     TVariant::FromFloat(1),
+                                     TVariant::FromFloat(2),
+                                     TVariant::FromFloat(3),
+                                     TVariant::FromText("A"),
+                                     TVariant::FromDateTime(45366),
+                                     TVariant::FromInteger(0)};
+    };
+    block.AddRow(row(TVariant::FromInteger(1)), 7);
+    block.AddRow(row(TVariant()), 8); // ID_SEQ_OBLIM is NOT NULL
+    block.AddRow(row(TVariant::FromInteger(3)), 9);
+    EXPECT_ANY_THROW(block.Flush());
+    EXPECT_EQ(failedTag, 8);
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM OBLIAM WHERE ID_SEQ_OBLIM=3"), "0");
 }
 
 } // namespace
