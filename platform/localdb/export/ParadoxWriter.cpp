@@ -109,8 +109,8 @@ void TParadoxWriter::Append(const TRecordBuffer& values) {
         if (cell.isnull)
             continue;
         if (IsIntegerType(type))
-            cell.value.lval = static_cast<long>(ExportIntegerOf(FFields[i], value, ParadoxLowest(type),
-                                                                ParadoxHighest(type)));
+            cell.value.lval = static_cast<long>(
+                ExportIntegerOf(FFields[i], value, ParadoxLowest(type), ParadoxHighest(type)));
         else if (IsFloatType(type))
             cell.value.dval = value.Float();
         else if (type == TFieldType::ftDate)
