@@ -1,40 +1,70 @@
 // The date lookups' statements and messages. The contract is spliced into RacunajDanNKPMAX's text
-// as the run always did; it is an integer, so no text from data reaches the statement.
+// as the run always did; it is an integer, so no text from data reaches the statement. Inside a run
+// the coupon span is remembered by security, and the purchase dates of the day's holdings come
+// from one grouped statement.
 #include "app/DateLookups.h"
 
 #include "app/DateColumn.h"
 #include "app/LookupCycle.h"
+#include "app/SetWiseRead.h"
 #include "platform/settings/DateText.h"
 #include "platform/settings/Exceptions.h"
 
+#include <utility>
+
 namespace {
 
-std::string CouponBound(TOracleDataSet& dataSet, const std::string& text, int sfvp, const char* column) {
-    return Reported(NapakaMessage(text), [&] {
-        RunLookup(dataSet, text, {{"SFVP", TVariant::FromInteger(sfvp)}});
-        return DayText(dataSet.FieldByName(column));
+std::string CouponBound(TDM& dm, const std::string& text, int sfvp, const char* column) {
+    return dm.Lookups.Value<std::string>(TLookupCache::Key({"KPN", column, std::to_string(sfvp)}), [&] {
+        return Reported(NapakaMessage(text), [&] {
+            RunLookup(dm.Qkpn2, text, {{"SFVP", TVariant::FromInteger(sfvp)}});
+            return DayText(dm.Qkpn2.FieldByName(column));
+        });
     });
+}
+
+// The latest purchase date by security and contract (VPHST) on the report day.
+struct TPurchaseDays : TKeyedValues<std::pair<std::int64_t, std::int64_t>, TDateTime> {};
+
+TDateTime PurchaseDayOfRun(TRunContext& context, int sfvp, std::int64_t idpog) {
+    TDM& dm = context.DM;
+    const std::string text = std::string(" SELECT SFVP, IDPOG, MAX(dannkp) DANNKP FROM VPHST ") +
+                             " WHERE DAN = :DAN " + " GROUP BY SFVP, IDPOG ";
+    return dm.Lookups
+        .Table<TPurchaseDays>([&](TPurchaseDays& table) {
+            Reported(NapakaMessage(text), [&] {
+                ReadEveryRow(dm.Qvphst, text, {{"DAN", DayValue(context.ReportDay)}}, [&](TOracleDataSet& q) {
+                    if (!AnyNull(q, {"SFVP", "IDPOG"}))
+                        table.Add({q.FieldByName("SFVP").AsLargeInt(), q.FieldByName("IDPOG").AsLargeInt()},
+                                  q.FieldByName("DANNKP").AsDateTime());
+                });
+            });
+            table.Seal();
+        })
+        .Find({sfvp, idpog}, 0);
 }
 
 } // namespace
 
-void RacunajSteviloDni(TRunContext& context, int sfvp) {
-    TOracleDataSet& qkpn2 = context.DM.Qkpn2;
+std::string RacunajSteviloDni(TRunContext& context, int sfvp) {
+    TDM& dm = context.DM;
     const std::string lastEnd = CouponBound(
-        qkpn2,
-        std::string("SELECT  MAX(ZDNDAN) ZDNDAN,  max(GLVOBR) GLVOBR  FROM KPN ") + " WHERE SFVP= :SFVP ",
+        dm, std::string("SELECT  MAX(ZDNDAN) ZDNDAN,  max(GLVOBR) GLVOBR  FROM KPN ") + " WHERE SFVP= :SFVP ",
         sfvp, "ZDNDAN");
     const std::string firstStart = CouponBound(
-        qkpn2, std::string("SELECT  MIN(PRVDAN) PRVDAN  FROM KPN ") + " WHERE SFVP= :SFVP ", sfvp, "PRVDAN");
+        dm, std::string("SELECT  MIN(PRVDAN) PRVDAN  FROM KPN ") + " WHERE SFVP= :SFVP ", sfvp, "PRVDAN");
     context.SteviloDni = 0;
     try {
         context.SteviloDni = ParseShortDate(lastEnd) - ParseShortDate(firstStart);
     } catch (const Exception&) {
         // A security without coupons has no span; the valuation reads 0.
     }
+    return firstStart;
 }
 
 TDateTime RacunajDanNKPMAX(TRunContext& context, int sfvp, std::int64_t idpog) {
+    if (context.DM.Lookups.On())
+        return PurchaseDayOfRun(context, sfvp, idpog);
     TOracleDataSet& qvphst = context.DM.Qvphst;
     const std::string text = std::string(" SELECT MAX(dannkp) DANNKP FROM VPHST ") + " WHERE DAN = :DAN " +
                              " AND SFVP= :SFVP " + " AND IDPOG = " + std::to_string(idpog);

@@ -9,8 +9,9 @@
 #include <string>
 
 //! SteviloDni := days from the first coupon start to the last coupon end, 0 when there are none;
-//! leaves Qkpn2 on the first coupon start (PRVDAN).
-void RacunajSteviloDni(TRunContext& context, int sfvp);
+//! returns the first coupon start as date text, empty when none. Outside a run it leaves Qkpn2 on
+//! that start (PRVDAN).
+std::string RacunajSteviloDni(TRunContext& context, int sfvp);
 //! The latest purchase date of the holding on the report day; day 0 when it has none.
 TDateTime RacunajDanNKPMAX(TRunContext& context, int sfvp, std::int64_t idpog);
 //! The first coupon start strictly after the day, as date text; empty after the last one.

@@ -1,32 +1,158 @@
-// The holdings and deal lookups: every value is bound, the statements are the run's own.
+// The holdings and deal lookups: every value is bound, the statements are the run's own. Inside a
+// run each is one set-wise statement per run, grouped by the keys the per-key statement binds; the
+// engine and the server sum NUMBERs exactly, so a group's sum is the per-key statement's sum.
 #include "app/HoldingLookups.h"
 
 #include "app/LookupCycle.h"
+#include "app/SetWiseRead.h"
 
-double BeriLote(TRunContext& context, int sfvp, std::int64_t idpog, std::int64_t posel) {
+#include <cstdint>
+#include <utility>
+
+namespace {
+
+using TKeyPair = std::pair<std::int64_t, std::int64_t>;
+
+std::int64_t KeyOf(const TOracleDataSet& q, const char* column) {
+    return q.FieldByName(column).AsLargeInt();
+}
+
+// Pledged lots by contract and security (VPSHST).
+struct TPledgedLots : TKeyedValues<TKeyPair, double> {};
+// Lots and purchase price by security and deal (VPHST).
+struct THoldingLots : TKeyedValues<TKeyPair, std::pair<double, double>> {};
+// Lots and pledged lots by contract and security (DOG).
+struct TDealLots : TKeyedValues<TKeyPair, std::pair<double, double>> {};
+// Purchase value by contract and security (DOG).
+struct TDealValues : TKeyedValues<TKeyPair, double> {};
+
+double PledgedLots(TRunContext& context, int sfvp, std::int64_t idpog) {
     TDM& dm = context.DM;
     const TVariant day = DayValue(context.ReportDay);
-    context.GLVTCJNKP = 0;
-    const std::string pledged =
+    if (dm.Lookups.On()) {
+        const std::string text = std::string(" SELECT IDPOG, SFVP, SUM (zst) zst FROM VPSHST  ") +
+                                 " WHERE DAN= :DAN " + " AND SFSVP='L' " + " GROUP BY IDPOG, SFVP ";
+        return dm.Lookups
+            .Table<TPledgedLots>([&](TPledgedLots& table) {
+                Reported(NapakaMessage(text), [&] {
+                    ReadEveryRow(dm.Qvpshst, text, {{"DAN", day}}, [&](TOracleDataSet& q) {
+                        if (!AnyNull(q, {"IDPOG", "SFVP"}))
+                            table.Add({KeyOf(q, "IDPOG"), KeyOf(q, "SFVP")}, q.FieldByName("ZST").AsFloat());
+                    });
+                });
+                table.Seal();
+            })
+            .Find({idpog, sfvp}, 0.0);
+    }
+    const std::string text =
         std::string(" SELECT SUM(LOT) LOT, MAX(GLVTCJNKP) GLVTCJNKP, SUM (zst) zst FROM VPSHST  ") +
         " WHERE IDPOG= :IDPOG " + "  AND SFVP= :SFVP " + "  AND DAN= :DAN " + " AND SFSVP='L' ";
-    context.ZST = Reported(NapakaMessage(pledged), [&] {
+    return Reported(NapakaMessage(text), [&] {
         RunLookup(
-            dm.Qvpshst, pledged,
+            dm.Qvpshst, text,
             {{"SFVP", TVariant::FromInteger(sfvp)}, {"DAN", day}, {"IDPOG", TVariant::FromInteger(idpog)}});
         return dm.Qvpshst.FieldByName("ZST").AsFloat();
     });
-    context.GLVTCJNKP = 0;
-    const std::string lots = std::string(" SELECT SUM(LOT) LOT, MAX(GLVTCJNKP) GLVTCJNKP FROM VPHST  ") +
+}
+
+// The lots and the purchase price of the deal's holding.
+std::pair<double, double> HoldingLots(TRunContext& context, int sfvp, std::int64_t posel) {
+    TDM& dm = context.DM;
+    const TVariant day = DayValue(context.ReportDay);
+    if (dm.Lookups.On()) {
+        const std::string text =
+            std::string(" SELECT SFVP, IDVP, SUM(LOT) LOT, MAX(GLVTCJNKP) GLVTCJNKP FROM VPHST  ") +
+            " WHERE " + "  DAN= :DAN " + " AND SFSVP='L' " + " GROUP BY SFVP, IDVP ";
+        return dm.Lookups
+            .Table<THoldingLots>([&](THoldingLots& table) {
+                Reported(NapakaMessage(text), [&] {
+                    ReadEveryRow(dm.Qvphst3, text, {{"DAN", day}}, [&](TOracleDataSet& q) {
+                        if (!AnyNull(q, {"SFVP", "IDVP"}))
+                            table.Add({KeyOf(q, "SFVP"), KeyOf(q, "IDVP")},
+                                      {q.FieldByName("LOT").AsFloat(), q.FieldByName("GLVTCJNKP").AsFloat()});
+                    });
+                });
+                table.Seal();
+            })
+            .Find({sfvp, posel}, {0.0, 0.0});
+    }
+    const std::string text = std::string(" SELECT SUM(LOT) LOT, MAX(GLVTCJNKP) GLVTCJNKP FROM VPHST  ") +
                              " WHERE " + "  SFVP= :SFVP " + "  AND DAN= :DAN " + "  AND IDVP = :IDVP " +
                              " AND SFSVP='L' ";
-    return Reported(NapakaMessage(lots), [&] {
+    return Reported(NapakaMessage(text), [&] {
         RunLookup(
-            dm.Qvphst3, lots,
+            dm.Qvphst3, text,
             {{"SFVP", TVariant::FromInteger(sfvp)}, {"DAN", day}, {"IDVP", TVariant::FromInteger(posel)}});
-        context.GLVTCJNKP = dm.Qvphst3.FieldByName("GLVTCJNKP").AsFloat();
-        return dm.Qvphst3.FieldByName("LOT").AsFloat();
+        return std::pair(dm.Qvphst3.FieldByName("LOT").AsFloat(),
+                         dm.Qvphst3.FieldByName("GLVTCJNKP").AsFloat());
     });
+}
+
+std::pair<double, double> DealLots(TDM& dm, std::int64_t idpog, int sfvp) {
+    if (dm.Lookups.On()) {
+        const std::string text =
+            std::string("select  d.idpog, d.sfvp, sum(d.vp) as doglot, SUM (d.rez) AS dogzst ") +
+            " from DOG D" + " GROUP BY D.IDPOG, D.SFVP ";
+        return dm.Lookups
+            .Table<TDealLots>([&](TDealLots& table) {
+                Reported(text, [&] {
+                    ReadEveryRow(dm.Qdog, text, {}, [&](TOracleDataSet& q) {
+                        if (!AnyNull(q, {"IDPOG", "SFVP"}))
+                            table.Add({KeyOf(q, "IDPOG"), KeyOf(q, "SFVP")},
+                                      {q.FieldByName("DOGLOT").AsFloat(), q.FieldByName("DOGZST").AsFloat()});
+                    });
+                });
+                table.Seal();
+            })
+            .Find({idpog, sfvp}, {0.0, 0.0});
+    }
+    const std::string text = std::string("select  sum(d.vp) as doglot, SUM (d.rez) AS dogzst ") +
+                             " from DOG D" + " WHERE D.IDPOG= :IDPOG " + " AND D.SFVP = :SFVP ";
+    return Reported(text, [&] {
+        RunLookup(dm.Qdog, text,
+                  {{"IDPOG", TVariant::FromInteger(idpog)}, {"SFVP", TVariant::FromInteger(sfvp)}});
+        return std::pair(dm.Qdog.FieldByName("DOGLOT").AsFloat(), dm.Qdog.FieldByName("DOGZST").AsFloat());
+    });
+}
+
+// The purchase deals: their kinds, and the opening balances booked as kind 3 on 01.01.2006.
+const char* const kPurchaseDeals = " (  (SFPDG IN ('}', 'A', 'B', 'N', 'W','+'))  "
+                                   "          OR (sfpdg IN ('3') AND (dan = '01.01.2006') )   ) ";
+
+double DealValue(TDM& dm, std::int64_t idpog, int sfvp) {
+    if (dm.Lookups.On()) {
+        const std::string text = std::string("SELECT IDPOG, SFVP, SUM(LOT*GLVTCJ) PNC  FROM DOG ") +
+                                 " WHERE " + kPurchaseDeals + " GROUP BY IDPOG, SFVP ";
+        return dm.Lookups
+            .Table<TDealValues>([&](TDealValues& table) {
+                Reported(text, [&] {
+                    ReadEveryRow(dm.Qdog, text, {}, [&](TOracleDataSet& q) {
+                        if (!AnyNull(q, {"IDPOG", "SFVP"}))
+                            table.Add({KeyOf(q, "IDPOG"), KeyOf(q, "SFVP")}, q.FieldByName("PNC").AsFloat());
+                    });
+                });
+                table.Seal();
+            })
+            .Find({idpog, sfvp}, 0.0);
+    }
+    const std::string text = std::string("SELECT SUM(LOT*GLVTCJ) PNC  FROM DOG ") + " WHERE IDPOG= :IDPOG " +
+                             " AND SFVP = :SFVP " + " AND" + kPurchaseDeals;
+    return Reported(text, [&] {
+        RunLookup(dm.Qdog, text,
+                  {{"IDPOG", TVariant::FromInteger(idpog)}, {"SFVP", TVariant::FromInteger(sfvp)}});
+        return dm.Qdog.FieldByName("PNC").AsFloat();
+    });
+}
+
+} // namespace
+
+double BeriLote(TRunContext& context, int sfvp, std::int64_t idpog, std::int64_t posel) {
+    context.GLVTCJNKP = 0;
+    context.ZST = PledgedLots(context, sfvp, idpog);
+    context.GLVTCJNKP = 0;
+    const auto [lots, price] = HoldingLots(context, sfvp, posel);
+    context.GLVTCJNKP = price;
+    return lots;
 }
 
 bool JeVZdnhst(TDM& dm, const std::string& dayText, const std::string& sfdjv) {
@@ -41,23 +167,9 @@ bool JeVZdnhst(TDM& dm, const std::string& dayText, const std::string& sfdjv) {
 }
 
 double BeriPNC(TRunContext& context, std::int64_t idpog, int sfvp) {
-    TOracleDataSet& qdog = context.DM.Qdog;
-    const TLookupVariables keys = {{"IDPOG", TVariant::FromInteger(idpog)},
-                                   {"SFVP", TVariant::FromInteger(sfvp)}};
-    const std::string sums = std::string("select  sum(d.vp) as doglot, SUM (d.rez) AS dogzst ") +
-                             " from DOG D" + " WHERE D.IDPOG= :IDPOG " + " AND D.SFVP = :SFVP ";
-    const double lots = Reported(sums, [&] {
-        RunLookup(qdog, sums, keys);
-        context.DOGZST = qdog.FieldByName("DOGZST").AsFloat();
-        return qdog.FieldByName("DOGLOT").AsFloat();
-    });
+    const auto [lots, pledged] = DealLots(context.DM, idpog, sfvp);
+    context.DOGZST = pledged;
     context.STEVILO_LOTOV = lots;
-    const std::string value = std::string("SELECT SUM(LOT*GLVTCJ) PNC  FROM DOG ") + " WHERE IDPOG= :IDPOG " +
-                              " AND SFVP = :SFVP " + " AND (  (SFPDG IN ('}', 'A', 'B', 'N', 'W','+'))  " +
-                              "          OR (sfpdg IN ('3') AND (dan = '01.01.2006') )   ) ";
-    const double pnc = Reported(value, [&] {
-        RunLookup(qdog, value, keys);
-        return qdog.FieldByName("PNC").AsFloat();
-    });
+    const double pnc = DealValue(context.DM, idpog, sfvp);
     return lots != 0 ? pnc / lots : 0.0;
 }

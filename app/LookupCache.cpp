@@ -10,10 +10,12 @@ std::string TLookupCache::Key(std::initializer_list<std::string> parts) {
 
 void TLookupCache::Start() {
     FValues.clear();
+    FTables.clear();
     FOn = true;
 }
 
 void TLookupCache::Stop() {
     FValues.clear();
+    FTables.clear();
     FOn = false;
 }

@@ -1,11 +1,14 @@
 // The run's memory of its reference lookups: the tables behind them do not change during a run, so
-// each distinct key is read once per run. Outside a run nothing is remembered and every lookup
-// reads afresh, as the lookups of the preview and of a single valuation expect.
+// each distinct key is read once per run, and the per-position reads come from one set-wise read
+// per run. Outside a run nothing is remembered and every lookup reads afresh, as the lookups of
+// the preview and of a single valuation expect.
 #pragma once
 
 #include <initializer_list>
 #include <map>
+#include <memory>
 #include <string>
+#include <typeindex>
 #include <variant>
 
 class TLookupCache {
@@ -21,6 +24,21 @@ public:
         return value;
     }
 
+    //! The run's one table of type TTable, filled by load(table) at its first use in the run; a
+    //! failed load leaves no table behind. Only inside a run.
+    template <typename TTable, typename TLoad> const TTable& Table(TLoad&& load) {
+        std::shared_ptr<void>& slot = FTables[std::type_index(typeid(TTable))];
+        if (!slot) {
+            auto table = std::make_shared<TTable>();
+            load(*table);
+            slot = std::move(table);
+        }
+        return *static_cast<const TTable*>(slot.get());
+    }
+
+    //! Whether a run is under way, so that lookups may read set-wise.
+    bool On() const { return FOn; }
+
     //! The key of a lookup and its values; the separator cannot occur in a key's text.
     static std::string Key(std::initializer_list<std::string> parts);
 
@@ -30,6 +48,7 @@ public:
 private:
     bool FOn = false;
     std::map<std::string, std::variant<bool, int, double, std::string>> FValues;
+    std::map<std::type_index, std::shared_ptr<void>> FTables;
 };
 
 //! Remembers lookups from construction to destruction.

@@ -3,7 +3,9 @@
 #include "app/ReferenceLookups.h"
 
 #include "app/LookupCycle.h"
+#include "app/SetWiseRead.h"
 
+#include <cstdint>
 #include <cstdio>
 
 double BeriTecaj(TDM& dm, const std::string& currency, const std::string& dayText) {
@@ -41,13 +43,51 @@ std::string BeriSflst(TDM& dm, const std::string& sffin) {
     });
 }
 
+namespace {
+
+const char* const kCouponColumns =
+    " MAX(ZDNDAN) ZDNDAN, MAX(SFOBD) SFOBD, MAX(SFINX) SFINX , MAX(REFOBM) REFOBM "
+    ", MAX(GLVOBR) GLVOBR , MAX(SFOBR) SFOBR , MAX(OBRPRC) OBRPRC, MAX(OBROBR) OBROBR ";
+
+// Qkpn's records by security after the run's one read of every current coupon period; the last
+// record is all NULLs and stands for a security without one.
+struct TCouponRecords {
+    TKeyedValues<std::int64_t, int> BySecurity;
+    int NoPeriod = 0;
+};
+
+void LoadCouponRecords(TRunContext& context, TCouponRecords& records) {
+    TOracleDataSet& qkpn = context.DM.Qkpn;
+    const std::string text =
+        std::string("SELECT SFVP, ") + kCouponColumns + " FROM KPN " +
+        " WHERE PRVDAN <= :report_date AND ZDNDAN >= :report_date  " + " GROUP BY SFVP " +
+        " UNION ALL SELECT NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL FROM DUAL ";
+    Reported(NapakaMessage(text), [&] {
+        RunLookup(qkpn, text, {{"REPORT_DATE", DayValue(context.ReportDay)}});
+        for (qkpn.First(); !qkpn.Eof(); qkpn.Next()) {
+            if (qkpn.FieldByName("SFVP").IsNull())
+                records.NoPeriod = qkpn.RecNo();
+            else
+                records.BySecurity.Add(qkpn.FieldByName("SFVP").AsLargeInt(), qkpn.RecNo());
+        }
+    });
+    records.BySecurity.Seal();
+}
+
+} // namespace
+
 void BeriTekociKupon(TRunContext& context, int sfvp) {
-    const std::string text = std::string("SELECT  MAX(ZDNDAN) ZDNDAN, MAX(SFOBD) SFOBD, MAX(SFINX) SFINX ") +
-                             ", MAX(REFOBM) REFOBM " + ", MAX(GLVOBR) GLVOBR " + ", MAX(SFOBR) SFOBR " +
-                             ", MAX(OBRPRC) OBRPRC, MAX(OBROBR) OBROBR  FROM KPN " + " WHERE SFVP= :SFVP " +
+    TDM& dm = context.DM;
+    if (dm.Lookups.On()) {
+        const TCouponRecords& records = dm.Lookups.Table<TCouponRecords>(
+            [&](TCouponRecords& table) { LoadCouponRecords(context, table); });
+        dm.Qkpn.SetRecNo(records.BySecurity.Find(sfvp, records.NoPeriod));
+        return;
+    }
+    const std::string text = std::string("SELECT ") + kCouponColumns + " FROM KPN " + " WHERE SFVP= :SFVP " +
                              " AND PRVDAN <= :report_date AND ZDNDAN >= :report_date  ";
     Reported(NapakaMessage(text), [&] {
-        RunLookup(context.DM.Qkpn, text,
+        RunLookup(dm.Qkpn, text,
                   {{"SFVP", TVariant::FromInteger(sfvp)}, {"REPORT_DATE", DayValue(context.ReportDay)}});
     });
 }

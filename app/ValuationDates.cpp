@@ -4,7 +4,6 @@
 // day 30.12.1899.
 #include "app/ValuationSteps.h"
 
-#include "app/DateColumn.h"
 #include "app/DateLookups.h"
 #include "platform/settings/DateText.h"
 #include "platform/settings/TextUtils.h"
@@ -33,7 +32,7 @@ std::string FirstMaturityDate(const TValuationRow& row) {
 std::string OpeningDate(const TValuationRow& row) {
     std::string day;
     if (row.IsSecurityAccount())
-        day = row.DolzniskiVP ? DayText(row.Context.DM.Qkpn2.FieldByName("PRVDAN")) : row.SourceDay("DOGDAN");
+        day = row.DolzniskiVP ? row.PrviDanKupona : row.SourceDay("DOGDAN");
     else if (row.IsDealAccount())
         day = row.SourceDay("DOGDAN");
     if (row.HasFixedContract())

@@ -48,7 +48,7 @@ void ClassifyAndValueAmounts(TValuationRow& row) {
 void OpenAndClassifyTerm(TValuationRow& row) {
     TOblimRow& out = row.Row;
     FillReferenceFields(row);
-    RacunajSteviloDni(row.Context, out.SFVP);
+    row.PrviDanKupona = RacunajSteviloDni(row.Context, out.SFVP);
     out.DAT_OTVORITVE = OpeningDate(row);
     Step(row, "ECB_14");
     out.ECB_14 = TermCode(row);

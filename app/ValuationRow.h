@@ -17,10 +17,11 @@ public:
     TOblimRow& Row;
 
     // Classification values of this row; a new valuation starts them afresh.
-    bool DolzniskiVP = false; //!< the security's class is D, K or k (registered in LST)
-    std::string SFLST;        //!< the instrument class code
-    double TecajValute = 0;   //!< units of the booking currency per unit of domestic currency
-    double MesecniPromet = 0; //!< the month's sale turnover of a security-account row
+    bool DolzniskiVP = false;  //!< the security's class is D, K or k (registered in LST)
+    std::string SFLST;         //!< the instrument class code
+    double TecajValute = 0;    //!< units of the booking currency per unit of domestic currency
+    double MesecniPromet = 0;  //!< the month's sale turnover of a security-account row
+    std::string PrviDanKupona; //!< the security's first coupon start as date text, "" when none
 
     // Columns of the source row (Q1), NULL read as "", 0 or day 0.
     std::string SourceText(const char* column) const;

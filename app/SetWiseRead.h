@@ -1,0 +1,42 @@
+// The per-position reads of a run, read set-wise: one statement per run gives the values of every
+// key, held sorted in memory. A key the statement gave no row keeps the value its per-key statement
+// gives for no rows (a sum or maximum of nothing is NULL, read as 0 or "").
+#pragma once
+
+#include "app/LookupCycle.h"
+
+#include <algorithm>
+#include <functional>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+//! Values by key, filled once by a set-wise read and then only looked up.
+template <typename TKey, typename TValue> class TKeyedValues {
+public:
+    void Add(TKey key, TValue value) { FRows.emplace_back(std::move(key), std::move(value)); }
+
+    //! Orders the rows for Find; called once after the last Add.
+    void Seal() {
+        FRows.shrink_to_fit();
+        std::sort(FRows.begin(), FRows.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    }
+
+    //! The key's value, or absent when the read had no row for it.
+    const TValue& Find(const TKey& key, const TValue& absent) const {
+        const auto found = std::lower_bound(FRows.begin(), FRows.end(), key,
+                                            [](const auto& row, const TKey& k) { return row.first < k; });
+        return found != FRows.end() && found->first == key ? found->second : absent;
+    }
+
+private:
+    std::vector<std::pair<TKey, TValue>> FRows;
+};
+
+//! Runs text on the dataset reading forward only and calls eachRow with the dataset on every row;
+//! the dataset is closed afterwards, so only what eachRow keeps stays in memory.
+void ReadEveryRow(TOracleDataSet& dataSet, const std::string& text, TLookupVariables variables,
+                  const std::function<void(TOracleDataSet&)>& eachRow);
+
+//! Whether any of the columns is NULL in the current row: such a group matches no bound key.
+bool AnyNull(const TOracleDataSet& dataSet, std::initializer_list<const char*> columns);
