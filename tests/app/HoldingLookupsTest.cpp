@@ -1,11 +1,15 @@
 // Holdings, deals and turnover against hand-made rows: pledged lots by contract but lots and price
 // by deal, closing records of kind "D" only, the deals' average price, and the month's sale
 // turnover with inclusive bounds, a quoted account label, a booking without deal id and a
-// February whose spliced 29th the database refuses.
+// February whose spliced 29th the database refuses. Inside a run the same values come from one
+// grouped statement per lookup.
 #include "AppFixture.h"
 
+#include "app/DateLookups.h"
 #include "app/HoldingLookups.h"
 #include "oracle/Oracle.h"
+
+#include <vector>
 
 namespace {
 
@@ -131,6 +135,59 @@ TEST_F(Turnover, FebruaryHasNoCenturyRule) {
     EXPECT_THROW(BeriPodatke_V(*Context, 10, 7, "2010"), EOracleError);
     ASSERT_EQ(RecordingUi.Messages.size(), 1u);
     EXPECT_NE(RecordingUi.Messages[0].find("K.DATUMV<='29.02.1900' "), std::string::npos);
+}
+
+// Several rows of one key, amounts whose binary sums drift, a NULL contract and keys without rows.
+TEST_F(Turnover, RunReadsEachKeyAsTheKeyAloneReads) {
+    Run({"INSERT INTO VPSHST VALUES (10, 7, '15.03.2024', 'L', 80, 99, 0.1)",
+         "INSERT INTO VPSHST VALUES (10, 7, '15.03.2024', 'L', 1, 1, 0.2)",
+         "INSERT INTO VPSHST VALUES (11, 7, '15.03.2024', 'L', 30, 98, 9)",
+         "INSERT INTO VPHST VALUES (7, '15.03.2024', 100, 10, 'L', 0.1, 101.5, '01.02.2024')",
+         "INSERT INTO VPHST VALUES (7, '15.03.2024', 100, 10, 'L', 0.2, 99, '05.02.2024')",
+         "INSERT INTO VPHST VALUES (7, '15.03.2024', 101, NULL, 'L', 20, 97, '06.02.2024')",
+         "INSERT INTO VPHST VALUES (7, '14.03.2024', 100, 11, 'L', 60, 96, '07.02.2024')",
+         "INSERT INTO DOG (IDDOG, IDPOG, SFVP, SFPDG, DAN, VP, LOT, REZ, GLVTCJ) VALUES (11, 10, 7, 'A', "
+         "'02.02.2020', 0.1, 0.1, 0.7, 100.3)",
+         "INSERT INTO DOG (IDDOG, IDPOG, SFVP, SFPDG, DAN, VP, LOT, REZ, GLVTCJ) VALUES (12, 10, 7, '3', "
+         "'01.01.2006', 0.2, 0.2, 0.1, 90.1)",
+         Booking(21, 201, 100, 100, "0.1", "02.03.2024"), Booking(22, 201, 100, 100, "0.2", "03.03.2024")});
+    struct TCase {
+        int Sfvp;
+        std::int64_t Idpog, Posel;
+        int Booking;
+        const char* Konto;
+    };
+    const auto readAll = [&](const TCase& c) {
+        SourceRowOfBooking(c.Booking);
+        std::vector<double> values = {BeriLote(*Context, c.Sfvp, c.Idpog, c.Posel), Context->ZST,
+                                      Context->GLVTCJNKP};
+        values.push_back(BeriPNC(*Context, c.Idpog, c.Sfvp));
+        values.insert(values.end(), {Context->STEVILO_LOTOV, Context->DOGZST});
+        values.push_back(BeriPodatke_V(*Context, c.Idpog, c.Sfvp, c.Konto));
+        values.push_back(RacunajDanNKPMAX(*Context, c.Sfvp, c.Idpog));
+        return values;
+    };
+    for (const TCase& c :
+         {TCase{7, 10, 100, 1, "2010"}, TCase{7, 11, 100, 7, "O'X"}, TCase{7, 12, 101, 9, "2010"},
+          TCase{8, 10, 100, 1, "2010"}, TCase{7, 0, 101, 1, "none"}}) {
+        SCOPED_TRACE(std::to_string(c.Sfvp) + "/" + std::to_string(c.Idpog) + "/" + std::to_string(c.Posel));
+        const std::vector<double> alone = readAll(c);
+        const TLookupCacheScope run(DM->Lookups);
+        EXPECT_EQ(readAll(c), alone);
+    }
+    EXPECT_NE(readAll({7, 10, 100, 1, "2010"}), std::vector<double>(8, 0.0));
+    EXPECT_TRUE(RecordingUi.Messages.empty());
+}
+
+TEST_F(Turnover, FailedReadOfARunShowsItsGroupedStatement) {
+    SourceRowOfBooking(1);
+    Context->ReportDay = EncodeDate(1900, 2, 17);
+    const TLookupCacheScope run(DM->Lookups);
+    EXPECT_THROW(BeriPodatke_V(*Context, 10, 7, "2010"), EOracleError);
+    ASSERT_EQ(RecordingUi.Messages.size(), 1u);
+    EXPECT_NE(RecordingUi.Messages[0].find(" GROUP BY K.VP, K.IDVP, K.IDPOG, SIFKONT.OZNAKA "),
+              std::string::npos);
+    EXPECT_EQ(ReadAppFile("A.SQL"), RecordingUi.Messages[0] + "\n");
 }
 
 } // namespace

@@ -1,10 +1,14 @@
 // The reference-data lookups against hand-made rows: rates on or before the day and never after,
 // LST classes, the coupon period containing the day at either edge, index values and names, the
-// ECB term code with its fallbacks, and the messages shown on failure.
+// ECB term code with its fallbacks, and the messages shown on failure; inside a run the coupon
+// periods of every security as each reads alone.
 #include "AppFixture.h"
 
+#include "app/DateLookups.h"
 #include "app/ReferenceLookups.h"
 #include "oracle/Oracle.h"
+
+#include <vector>
 
 namespace {
 
@@ -100,6 +104,40 @@ TEST_F(ReferenceLookups, EcbTermCodeByIntervalWithOneAsFallback) {
     EXPECT_EQ(BeriEcb014(*DM, -4), 1);
     Run({"DROP TABLE ECB_SIFRANTI"});
     EXPECT_EQ(BeriEcb014(*DM, 365), 1);
+    EXPECT_TRUE(RecordingUi.Messages.empty());
+}
+
+// Positions of a run go back and forth between securities, with and without a current period, and
+// a day-count code that is no number fails where it is read.
+TEST_F(ReferenceLookups, RunReadsEachCouponPeriodAsTheSecurityAloneReads) {
+    Run({"INSERT INTO KPN (SFVP, STKPN, PRVDAN, ZDNDAN, SFOBD, SFINX, OBRPRC, REFOBM, SFOBR) "
+         "VALUES (7, 1, '15.09.2023', '15.03.2024', '360', 'E6M', 3.5, 'R1', 'F')",
+         "INSERT INTO KPN (SFVP, STKPN, PRVDAN, ZDNDAN, SFOBD, SFINX, OBRPRC, REFOBM, SFOBR) "
+         "VALUES (7, 2, '16.03.2024', '15.09.2024', '365', 'E3M', 4.25, 'R2', 'G')",
+         "INSERT INTO KPN (SFVP, STKPN, PRVDAN, ZDNDAN, SFOBD) VALUES (9, 1, '01.01.2024', '31.12.2024', "
+         "'abc')"});
+    Context->ReportDay = EncodeDate(2024, 3, 20);
+    const auto period = [&](int sfvp) {
+        BeriTekociKupon(*Context, sfvp);
+        std::vector<std::string> values;
+        for (const char* column : {"ZDNDAN", "SFINX", "REFOBM", "SFOBR", "OBRPRC"})
+            values.push_back(DM->Qkpn.FieldByName(column).AsString());
+        try {
+            values.push_back(std::to_string(DM->Qkpn.FieldByName("SFOBD").AsInteger()));
+        } catch (const Exception& e) {
+            values.push_back(e.Message());
+        }
+        values.push_back(RacunajSteviloDni(*Context, sfvp) + " " + std::to_string(Context->SteviloDni));
+        return values;
+    };
+    const std::vector<int> securities = {7, 8, 9, 7, 8};
+    std::vector<std::vector<std::string>> alone;
+    for (int sfvp : securities)
+        alone.push_back(period(sfvp));
+    EXPECT_EQ(alone[0][0], "15.09.2024");
+    const TLookupCacheScope run(DM->Lookups);
+    for (size_t i = 0; i < securities.size(); ++i)
+        EXPECT_EQ(period(securities[i]), alone[i]) << securities[i];
     EXPECT_TRUE(RecordingUi.Messages.empty());
 }
 
