@@ -1,7 +1,7 @@
 // The date lookups' statements and messages. The contract is spliced into RacunajDanNKPMAX's text
 // as the run always did; it is an integer, so no text from data reaches the statement. Inside a run
-// the coupon span is remembered by security, and the purchase dates of the day's holdings come
-// from one grouped statement.
+// the coupon spans of all securities and the purchase dates of the day's holdings come from one
+// grouped statement each.
 #include "app/DateLookups.h"
 
 #include "app/DateColumn.h"
@@ -15,12 +15,41 @@
 namespace {
 
 std::string CouponBound(TDM& dm, const std::string& text, int sfvp, const char* column) {
-    return dm.Lookups.Value<std::string>(TLookupCache::Key({"KPN", column, std::to_string(sfvp)}), [&] {
-        return Reported(NapakaMessage(text), [&] {
-            RunLookup(dm.Qkpn2, text, {{"SFVP", TVariant::FromInteger(sfvp)}});
-            return DayText(dm.Qkpn2.FieldByName(column));
-        });
+    return Reported(NapakaMessage(text), [&] {
+        RunLookup(dm.Qkpn2, text, {{"SFVP", TVariant::FromInteger(sfvp)}});
+        return DayText(dm.Qkpn2.FieldByName(column));
     });
+}
+
+// The first coupon start and the last coupon end by security, as date texts.
+struct TCouponSpans : TKeyedValues<std::int64_t, std::pair<std::string, std::string>> {};
+
+std::pair<std::string, std::string> CouponSpanOfRun(TDM& dm, int sfvp) {
+    const std::string text =
+        std::string("SELECT  SFVP, MIN(PRVDAN) PRVDAN, MAX(ZDNDAN) ZDNDAN  FROM KPN ") + " GROUP BY SFVP ";
+    return dm.Lookups
+        .Table<TCouponSpans>([&](TCouponSpans& table) {
+            Reported(NapakaMessage(text), [&] {
+                ReadEveryRow(dm.Qkpn2, text, {}, [&](TOracleDataSet& q) {
+                    table.Add(q.FieldByName("SFVP").AsLargeInt(),
+                              {DayText(q.FieldByName("PRVDAN")), DayText(q.FieldByName("ZDNDAN"))});
+                });
+            });
+            table.Seal();
+        })
+        .Find(sfvp, {});
+}
+
+// The first coupon start and the last coupon end of the security; empty texts when it has none.
+std::pair<std::string, std::string> CouponSpan(TDM& dm, int sfvp) {
+    if (dm.Lookups.On())
+        return CouponSpanOfRun(dm, sfvp);
+    const std::string lastEnd = CouponBound(
+        dm, std::string("SELECT  MAX(ZDNDAN) ZDNDAN,  max(GLVOBR) GLVOBR  FROM KPN ") + " WHERE SFVP= :SFVP ",
+        sfvp, "ZDNDAN");
+    return {CouponBound(dm, std::string("SELECT  MIN(PRVDAN) PRVDAN  FROM KPN ") + " WHERE SFVP= :SFVP ",
+                        sfvp, "PRVDAN"),
+            lastEnd};
 }
 
 // The latest purchase date by security and contract (VPHST) on the report day.
@@ -47,12 +76,7 @@ TDateTime PurchaseDayOfRun(TRunContext& context, int sfvp, std::int64_t idpog) {
 } // namespace
 
 std::string RacunajSteviloDni(TRunContext& context, int sfvp) {
-    TDM& dm = context.DM;
-    const std::string lastEnd = CouponBound(
-        dm, std::string("SELECT  MAX(ZDNDAN) ZDNDAN,  max(GLVOBR) GLVOBR  FROM KPN ") + " WHERE SFVP= :SFVP ",
-        sfvp, "ZDNDAN");
-    const std::string firstStart = CouponBound(
-        dm, std::string("SELECT  MIN(PRVDAN) PRVDAN  FROM KPN ") + " WHERE SFVP= :SFVP ", sfvp, "PRVDAN");
+    const auto [firstStart, lastEnd] = CouponSpan(context.DM, sfvp);
     context.SteviloDni = 0;
     try {
         context.SteviloDni = ParseShortDate(lastEnd) - ParseShortDate(firstStart);
