@@ -17,5 +17,6 @@ bool JeVZdnhst(TDM& dm, const std::string& dayText, const std::string& sfdjv);
 //! lots and pledged lots.
 double BeriPNC(TRunContext& context, std::int64_t idpog, int sfvp);
 //! The report month's turnover of the current source row's deals of types "V" and "x" booked on
-//! the account labelled konto; 0 when none. The statement goes to A.SQL first.
+//! the account labelled konto; 0 when none. The statement goes to A.SQL first; inside a run the
+//! grouped statement of all positions, once.
 double BeriPodatke_V(TRunContext& context, std::int64_t idpog, int vp1, const std::string& konto);

@@ -14,7 +14,8 @@ bool JeDolzniskiVP(TDM& dm, const std::string& sffin);
 //! The instrument's class code, empty when none.
 std::string BeriSflst(TDM& dm, const std::string& sffin);
 //! Leaves Qkpn on one row: the coupon period of the security containing the report day, or NULLs.
-//! The valuation and the row writers read that row until the next source row.
+//! The valuation and the row writers read that row until the next source row. Inside a run Qkpn
+//! holds the periods of every security, read once, and moves to this security's row.
 void BeriTekociKupon(TRunContext& context, int sfvp);
 //! The index value on or before the day, 0 when none.
 double BeriINX(TDM& dm, const std::string& sfinx, const std::string& dayText);
