@@ -27,16 +27,12 @@ struct TCouponSpans : TKeyedValues<std::int64_t, std::pair<std::string, std::str
 std::pair<std::string, std::string> CouponSpanOfRun(TDM& dm, int sfvp) {
     const std::string text =
         std::string("SELECT  SFVP, MIN(PRVDAN) PRVDAN, MAX(ZDNDAN) ZDNDAN  FROM KPN ") + " GROUP BY SFVP ";
-    return dm.Lookups
-        .Table<TCouponSpans>([&](TCouponSpans& table) {
-            Reported(NapakaMessage(text), [&] {
-                ReadEveryRow(dm.Qkpn2, text, {}, [&](TOracleDataSet& q) {
-                    table.Add(q.FieldByName("SFVP").AsLargeInt(),
-                              {DayText(q.FieldByName("PRVDAN")), DayText(q.FieldByName("ZDNDAN"))});
-                });
-            });
-            table.Seal();
-        })
+    return RunTable<TCouponSpans>(
+               dm.Lookups, dm.Qkpn2, NapakaMessage(text), text, {},
+               [](TCouponSpans& table, const TOracleDataSet& q) {
+                   table.Add(q.FieldByName("SFVP").AsLargeInt(),
+                             {DayText(q.FieldByName("PRVDAN")), DayText(q.FieldByName("ZDNDAN"))});
+               })
         .Find(sfvp, {});
 }
 
@@ -59,17 +55,13 @@ TDateTime PurchaseDayOfRun(TRunContext& context, int sfvp, std::int64_t idpog) {
     TDM& dm = context.DM;
     const std::string text = std::string(" SELECT SFVP, IDPOG, MAX(dannkp) DANNKP FROM VPHST ") +
                              " WHERE DAN = :DAN " + " GROUP BY SFVP, IDPOG ";
-    return dm.Lookups
-        .Table<TPurchaseDays>([&](TPurchaseDays& table) {
-            Reported(NapakaMessage(text), [&] {
-                ReadEveryRow(dm.Qvphst, text, {{"DAN", DayValue(context.ReportDay)}}, [&](TOracleDataSet& q) {
-                    if (!AnyNull(q, {"SFVP", "IDPOG"}))
-                        table.Add({q.FieldByName("SFVP").AsLargeInt(), q.FieldByName("IDPOG").AsLargeInt()},
-                                  q.FieldByName("DANNKP").AsDateTime());
-                });
-            });
-            table.Seal();
-        })
+    return RunTable<TPurchaseDays>(
+               dm.Lookups, dm.Qvphst, NapakaMessage(text), text, {{"DAN", DayValue(context.ReportDay)}},
+               [](TPurchaseDays& table, const TOracleDataSet& q) {
+                   if (!AnyNull(q, {"SFVP", "IDPOG"}))
+                       table.Add({q.FieldByName("SFVP").AsLargeInt(), q.FieldByName("IDPOG").AsLargeInt()},
+                                 q.FieldByName("DANNKP").AsDateTime());
+               })
         .Find({sfvp, idpog}, 0);
 }
 

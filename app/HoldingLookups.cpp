@@ -7,14 +7,18 @@
 #include "app/SetWiseRead.h"
 
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 namespace {
 
 using TKeyPair = std::pair<std::int64_t, std::int64_t>;
 
-std::int64_t KeyOf(const TOracleDataSet& q, const char* column) {
-    return q.FieldByName(column).AsLargeInt();
+// The row's key, or none when a part is NULL: such a group matches no bound key.
+std::optional<TKeyPair> KeyPair(const TOracleDataSet& q, const char* first, const char* second) {
+    if (AnyNull(q, {first, second}))
+        return std::nullopt;
+    return TKeyPair(q.FieldByName(first).AsLargeInt(), q.FieldByName(second).AsLargeInt());
 }
 
 // Pledged lots by contract and security (VPSHST).
@@ -32,16 +36,11 @@ double PledgedLots(TRunContext& context, int sfvp, std::int64_t idpog) {
     if (dm.Lookups.On()) {
         const std::string text = std::string(" SELECT IDPOG, SFVP, SUM (zst) zst FROM VPSHST  ") +
                                  " WHERE DAN= :DAN " + " AND SFSVP='L' " + " GROUP BY IDPOG, SFVP ";
-        return dm.Lookups
-            .Table<TPledgedLots>([&](TPledgedLots& table) {
-                Reported(NapakaMessage(text), [&] {
-                    ReadEveryRow(dm.Qvpshst, text, {{"DAN", day}}, [&](TOracleDataSet& q) {
-                        if (!AnyNull(q, {"IDPOG", "SFVP"}))
-                            table.Add({KeyOf(q, "IDPOG"), KeyOf(q, "SFVP")}, q.FieldByName("ZST").AsFloat());
-                    });
-                });
-                table.Seal();
-            })
+        return RunTable<TPledgedLots>(dm.Lookups, dm.Qvpshst, NapakaMessage(text), text, {{"DAN", day}},
+                                      [](TPledgedLots& table, const TOracleDataSet& q) {
+                                          if (const auto key = KeyPair(q, "IDPOG", "SFVP"))
+                                              table.Add(*key, q.FieldByName("ZST").AsFloat());
+                                      })
             .Find({idpog, sfvp}, 0.0);
     }
     const std::string text =
@@ -63,17 +62,12 @@ std::pair<double, double> HoldingLots(TRunContext& context, int sfvp, std::int64
         const std::string text =
             std::string(" SELECT SFVP, IDVP, SUM(LOT) LOT, MAX(GLVTCJNKP) GLVTCJNKP FROM VPHST  ") +
             " WHERE " + "  DAN= :DAN " + " AND SFSVP='L' " + " GROUP BY SFVP, IDVP ";
-        return dm.Lookups
-            .Table<THoldingLots>([&](THoldingLots& table) {
-                Reported(NapakaMessage(text), [&] {
-                    ReadEveryRow(dm.Qvphst3, text, {{"DAN", day}}, [&](TOracleDataSet& q) {
-                        if (!AnyNull(q, {"SFVP", "IDVP"}))
-                            table.Add({KeyOf(q, "SFVP"), KeyOf(q, "IDVP")},
-                                      {q.FieldByName("LOT").AsFloat(), q.FieldByName("GLVTCJNKP").AsFloat()});
-                    });
-                });
-                table.Seal();
-            })
+        return RunTable<THoldingLots>(dm.Lookups, dm.Qvphst3, NapakaMessage(text), text, {{"DAN", day}},
+                                      [](THoldingLots& table, const TOracleDataSet& q) {
+                                          if (const auto key = KeyPair(q, "SFVP", "IDVP"))
+                                              table.Add(*key, {q.FieldByName("LOT").AsFloat(),
+                                                               q.FieldByName("GLVTCJNKP").AsFloat()});
+                                      })
             .Find({sfvp, posel}, {0.0, 0.0});
     }
     const std::string text = std::string(" SELECT SUM(LOT) LOT, MAX(GLVTCJNKP) GLVTCJNKP FROM VPHST  ") +
@@ -93,17 +87,12 @@ std::pair<double, double> DealLots(TDM& dm, std::int64_t idpog, int sfvp) {
         const std::string text =
             std::string("select  d.idpog, d.sfvp, sum(d.vp) as doglot, SUM (d.rez) AS dogzst ") +
             " from DOG D" + " GROUP BY D.IDPOG, D.SFVP ";
-        return dm.Lookups
-            .Table<TDealLots>([&](TDealLots& table) {
-                Reported(text, [&] {
-                    ReadEveryRow(dm.Qdog, text, {}, [&](TOracleDataSet& q) {
-                        if (!AnyNull(q, {"IDPOG", "SFVP"}))
-                            table.Add({KeyOf(q, "IDPOG"), KeyOf(q, "SFVP")},
-                                      {q.FieldByName("DOGLOT").AsFloat(), q.FieldByName("DOGZST").AsFloat()});
-                    });
-                });
-                table.Seal();
-            })
+        return RunTable<TDealLots>(dm.Lookups, dm.Qdog, text, text, {},
+                                   [](TDealLots& table, const TOracleDataSet& q) {
+                                       if (const auto key = KeyPair(q, "IDPOG", "SFVP"))
+                                           table.Add(*key, {q.FieldByName("DOGLOT").AsFloat(),
+                                                            q.FieldByName("DOGZST").AsFloat()});
+                                   })
             .Find({idpog, sfvp}, {0.0, 0.0});
     }
     const std::string text = std::string("select  sum(d.vp) as doglot, SUM (d.rez) AS dogzst ") +
@@ -123,16 +112,11 @@ double DealValue(TDM& dm, std::int64_t idpog, int sfvp) {
     if (dm.Lookups.On()) {
         const std::string text = std::string("SELECT IDPOG, SFVP, SUM(LOT*GLVTCJ) PNC  FROM DOG ") +
                                  " WHERE " + kPurchaseDeals + " GROUP BY IDPOG, SFVP ";
-        return dm.Lookups
-            .Table<TDealValues>([&](TDealValues& table) {
-                Reported(text, [&] {
-                    ReadEveryRow(dm.Qdog, text, {}, [&](TOracleDataSet& q) {
-                        if (!AnyNull(q, {"IDPOG", "SFVP"}))
-                            table.Add({KeyOf(q, "IDPOG"), KeyOf(q, "SFVP")}, q.FieldByName("PNC").AsFloat());
-                    });
-                });
-                table.Seal();
-            })
+        return RunTable<TDealValues>(dm.Lookups, dm.Qdog, text, text, {},
+                                     [](TDealValues& table, const TOracleDataSet& q) {
+                                         if (const auto key = KeyPair(q, "IDPOG", "SFVP"))
+                                             table.Add(*key, q.FieldByName("PNC").AsFloat());
+                                     })
             .Find({idpog, sfvp}, 0.0);
     }
     const std::string text = std::string("SELECT SUM(LOT*GLVTCJ) PNC  FROM DOG ") + " WHERE IDPOG= :IDPOG " +

@@ -3,6 +3,7 @@
 // gives for no rows (a sum or maximum of nothing is NULL, read as 0 or "").
 #pragma once
 
+#include "app/LookupCache.h"
 #include "app/LookupCycle.h"
 
 #include <algorithm>
@@ -40,3 +41,16 @@ void ReadEveryRow(TOracleDataSet& dataSet, const std::string& text, TLookupVaria
 
 //! Whether any of the columns is NULL in the current row: such a group matches no bound key.
 bool AnyNull(const TOracleDataSet& dataSet, std::initializer_list<const char*> columns);
+
+//! The run's table TTable: at its first use in the run every row of text is handed to
+//! addRow(table, dataSet) and the table sealed; a failed read shows message.
+template <typename TTable, typename TAddRow>
+const TTable& RunTable(TLookupCache& lookups, TOracleDataSet& dataSet, const std::string& message,
+                       const std::string& text, TLookupVariables variables, TAddRow&& addRow) {
+    return lookups.Table<TTable>([&](TTable& table) {
+        Reported(message, [&] {
+            ReadEveryRow(dataSet, text, variables, [&](TOracleDataSet& row) { addRow(table, row); });
+        });
+        table.Seal();
+    });
+}

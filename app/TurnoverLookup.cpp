@@ -81,8 +81,6 @@ double TurnoverOfRun(TRunContext& context, std::int64_t idpog, int vp1, const st
     const TTurnovers& turnovers = dm.Lookups.Table<TTurnovers>([&](TTurnovers& table) {
         const std::string text = TurnoverStatement(context.ReportDay, kSetWise);
         Reported(text, [&] {
-            dm.Q2.Close();
-            dm.Q2.MainQuery().DeleteVariables();
             SaveStatementText(context.AppDir + "A.SQL", text);
             ReadEveryRow(dm.Q2, text, {}, [&](TOracleDataSet& q) {
                 if (!AnyNull(q, {"VP", "IDVP", "IDPOG", "OZNAKA"}))
