@@ -1,7 +1,7 @@
 // The date lookups' statements and messages. The contract is spliced into RacunajDanNKPMAX's text
 // as the run always did; it is an integer, so no text from data reaches the statement. Inside a run
-// the coupon spans of all securities and the purchase dates of the day's holdings come from one
-// grouped statement each.
+// the coupon spans of all securities, the purchase dates of the day's holdings and the days of the
+// index table come from one grouped statement each.
 #include "app/DateLookups.h"
 
 #include "app/DateColumn.h"
@@ -65,6 +65,19 @@ TDateTime PurchaseDayOfRun(TRunContext& context, int sfvp, std::int64_t idpog) {
         .Find({sfvp, idpog}, 0);
 }
 
+// Every day with a value of some index, in order, with its date text.
+struct TIndexDays : TKeyedValues<TDateTime, std::string> {};
+
+std::string IndexDayOfRun(TDM& dm, TDateTime day) {
+    const std::string text = std::string(" SELECT dan DAN ") + " FROM inx " + " GROUP BY dan ";
+    return RunTable<TIndexDays>(dm.Lookups, dm.INX1, text, text, {},
+                                [](TIndexDays& table, const TOracleDataSet& q) {
+                                    table.Add(q.FieldByName("DAN").AsDateTime(),
+                                              DayText(q.FieldByName("DAN")));
+                                })
+        .AtOrBefore(day, {});
+}
+
 } // namespace
 
 std::string RacunajSteviloDni(TRunContext& context, int sfvp) {
@@ -105,11 +118,11 @@ std::string BeriNaslednjiKupon(TDM& dm, int sfvp, TDateTime day) {
 }
 
 std::string BeriPrviDanZaINX(TDM& dm, TDateTime day) {
+    if (dm.Lookups.On())
+        return IndexDayOfRun(dm, day);
     const std::string text = std::string(" SELECT MAX(dan) DAN ") + " FROM inx " + " WHERE dan <= :PRVDAN ";
-    return dm.Lookups.Value<std::string>(TLookupCache::Key({"INX<=", FormatDateTime(day)}), [&] {
-        return Reported(text, [&] {
-            RunLookup(dm.INX1, text, {{"PRVDAN", TVariant::FromDateTime(day)}});
-            return DayText(dm.INX1.FieldByName("DAN"));
-        });
+    return Reported(text, [&] {
+        RunLookup(dm.INX1, text, {{"PRVDAN", TVariant::FromDateTime(day)}});
+        return DayText(dm.INX1.FieldByName("DAN"));
     });
 }

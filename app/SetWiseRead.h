@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <functional>
 #include <initializer_list>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -28,6 +29,13 @@ public:
         const auto found = std::lower_bound(FRows.begin(), FRows.end(), key,
                                             [](const auto& row, const TKey& k) { return row.first < k; });
         return found != FRows.end() && found->first == key ? found->second : absent;
+    }
+
+    //! The value of the greatest key not above key, or absent when every key is above it.
+    const TValue& AtOrBefore(const TKey& key, const TValue& absent) const {
+        const auto after = std::upper_bound(FRows.begin(), FRows.end(), key,
+                                            [](const TKey& k, const auto& row) { return k < row.first; });
+        return after == FRows.begin() ? absent : std::prev(after)->second;
     }
 
 private:

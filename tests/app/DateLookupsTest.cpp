@@ -4,6 +4,8 @@
 
 #include "app/DateLookups.h"
 
+#include <vector>
+
 namespace {
 
 using apptest::AppTest;
@@ -45,6 +47,24 @@ TEST_F(DateLookups, LatestIndexDayOfAnyIndex) {
     EXPECT_EQ(BeriPrviDanZaINX(*DM, EncodeDate(2024, 3, 14)), "14.03.2024");
     EXPECT_EQ(BeriPrviDanZaINX(*DM, EncodeDate(2024, 3, 13)), "11.03.2024");
     EXPECT_EQ(BeriPrviDanZaINX(*DM, EncodeDate(2024, 3, 10)), "");
+}
+
+TEST_F(DateLookups, RunReadsTheLatestIndexDayAsEachDayAloneReads) {
+    Run({"INSERT INTO INX VALUES ('E3M', '14.03.2024', 3.9)",
+         "INSERT INTO INX VALUES ('E6M', '11.03.2024', 3.7)",
+         "INSERT INTO INX VALUES ('E3M', '11.03.2024', 3.8)",
+         "INSERT INTO INX VALUES ('E6M', TO_DATE('12.03.2024 15:00', 'DD.MM.YYYY HH24:MI'), 3.6)"});
+    const TDateTime noon = 0.5, threePm = 15.0 / 24, fourPm = 16.0 / 24;
+    const std::vector<TDateTime> days = {EncodeDate(2024, 3, 10),          EncodeDate(2024, 3, 11) + noon,
+                                         EncodeDate(2024, 3, 12),          EncodeDate(2024, 3, 12) + threePm,
+                                         EncodeDate(2024, 3, 12) + fourPm, EncodeDate(2024, 3, 20)};
+    std::vector<std::string> alone;
+    for (TDateTime day : days)
+        alone.push_back(BeriPrviDanZaINX(*DM, day));
+    EXPECT_EQ(alone[3], "12.03.2024");
+    const TLookupCacheScope run(DM->Lookups);
+    for (size_t i = 0; i < days.size(); ++i)
+        EXPECT_EQ(BeriPrviDanZaINX(*DM, days[i]), alone[i]) << i;
 }
 
 TEST_F(DateLookups, PurchaseDateOfTheHoldingOnTheReportDay) {
