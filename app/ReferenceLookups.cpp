@@ -49,8 +49,8 @@ const char* const kCouponColumns =
     " MAX(ZDNDAN) ZDNDAN, MAX(SFOBD) SFOBD, MAX(SFINX) SFINX , MAX(REFOBM) REFOBM "
     ", MAX(GLVOBR) GLVOBR , MAX(SFOBR) SFOBR , MAX(OBRPRC) OBRPRC, MAX(OBROBR) OBROBR ";
 
-// Qkpn's records by security after the run's one read of every current coupon period; the last
-// record is all NULLs and stands for a security without one.
+// Qkpn's records by security after the run's one read of every current coupon period; the one
+// record of NULLs stands for a security without a period.
 struct TCouponRecords {
     TKeyedValues<std::int64_t, int> BySecurity;
     int NoPeriod = 0;
