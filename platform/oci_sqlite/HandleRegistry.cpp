@@ -7,7 +7,7 @@
 #include <atomic>
 #include <mutex>
 #include <thread>
-#include <unordered_map>
+#include <vector>
 
 namespace ocisqlite {
 
@@ -27,23 +27,91 @@ private:
     std::atomic<bool> busy_{false};
 };
 
+// Open addressing with linear probing: registering a handle allocates nothing, and a probe mostly
+// reads one slot.
+class HandleTable {
+public:
+    void Insert(const void* pointer, ub4 type) {
+        if (2 * (count_ + 1) > slots_.size())
+            Grow();
+        size_t i = Home(pointer);
+        while (slots_[i].pointer && slots_[i].pointer != pointer)
+            i = Next(i);
+        count_ += slots_[i].pointer ? 0 : 1;
+        slots_[i] = {pointer, type};
+    }
+
+    // Later entries of the probe run move up into the gap, so every entry stays reachable from home.
+    void Erase(const void* pointer) {
+        size_t gap = Home(pointer);
+        while (slots_[gap].pointer != pointer) {
+            if (!slots_[gap].pointer)
+                return;
+            gap = Next(gap);
+        }
+        --count_;
+        for (size_t i = Next(gap); slots_[i].pointer; i = Next(i)) {
+            const size_t home = Home(slots_[i].pointer);
+            const bool homeInGapToI = gap < i ? home > gap && home <= i : home > gap || home <= i;
+            if (!homeInGapToI) {
+                slots_[gap] = slots_[i];
+                gap = i;
+            }
+        }
+        slots_[gap] = {};
+    }
+
+    bool Holds(const void* pointer, ub4 type) const {
+        for (size_t i = Home(pointer); slots_[i].pointer; i = Next(i))
+            if (slots_[i].pointer == pointer)
+                return slots_[i].type == type;
+        return false;
+    }
+
+private:
+    struct Slot {
+        const void* pointer = nullptr;
+        ub4 type = 0;
+    };
+
+    size_t Home(const void* pointer) const {
+        const uint64_t address = reinterpret_cast<uintptr_t>(pointer);
+        return static_cast<size_t>((address >> 4) * 0x9E3779B97F4A7C15ull >> 32) & (slots_.size() - 1);
+    }
+    size_t Next(size_t i) const { return (i + 1) & (slots_.size() - 1); }
+
+    void Grow() {
+        std::vector<Slot> old(slots_.size() * 2);
+        old.swap(slots_);
+        count_ = 0;
+        for (const Slot& slot : old)
+            if (slot.pointer)
+                Insert(slot.pointer, slot.type);
+    }
+
+    std::vector<Slot> slots_ = std::vector<Slot>(512); // a power of two
+    size_t count_ = 0;
+};
+
 SpinLock registryLock; // constant-initialised: usable before and after every static object's life
-std::unordered_map<const void*, ub4>& Registry() {
-    static auto* handles = new std::unordered_map<const void*, ub4>(256);
+HandleTable& Registry() {
+    static auto* handles = new HandleTable;
     return *handles;
 }
 
 // Counts the handles freed so far; a thread's remembered handles hold for one count only.
 std::atomic<uint64_t> freedHandles{0};
 
+// Each handle has one place in it, found from its address.
 struct LiveHandles {
     struct Entry {
         const void* pointer = nullptr;
         ub4 type = 0;
     };
     uint64_t freedAtFill = 0;
-    std::array<Entry, 8> entries{};
-    size_t next = 0;
+    std::array<Entry, 16> entries{};
+
+    static size_t Place(const void* pointer) { return (reinterpret_cast<uintptr_t>(pointer) >> 4) % 16; }
 
     bool Contains(const void* pointer, ub4 type, uint64_t freed) {
         if (freed != freedAtFill) {
@@ -51,15 +119,10 @@ struct LiveHandles {
             freedAtFill = freed;
             return false;
         }
-        for (const Entry& e : entries)
-            if (e.pointer == pointer && e.type == type)
-                return true;
-        return false;
+        const Entry& e = entries[Place(pointer)];
+        return e.pointer == pointer && e.type == type;
     }
-    void Add(const void* pointer, ub4 type) {
-        entries[next] = {pointer, type};
-        next = (next + 1) % entries.size();
-    }
+    void Add(const void* pointer, ub4 type) { entries[Place(pointer)] = {pointer, type}; }
 };
 
 thread_local LiveHandles recentlyLive;
@@ -67,12 +130,12 @@ thread_local LiveHandles recentlyLive;
 
 HandleHeader::HandleHeader(ub4 kind) : type(kind) {
     std::lock_guard lock(registryLock);
-    Registry()[this] = kind;
+    Registry().Insert(this, kind);
 }
 
 HandleHeader::~HandleHeader() {
     std::lock_guard lock(registryLock);
-    Registry().erase(this);
+    Registry().Erase(this);
     freedHandles.fetch_add(1, std::memory_order_release);
 }
 
@@ -86,8 +149,7 @@ bool IsLiveHandle(const void* pointer, ub4 type) {
     bool live;
     {
         std::lock_guard lock(registryLock);
-        const auto found = Registry().find(pointer);
-        live = found != Registry().end() && found->second == type;
+        live = Registry().Holds(pointer, type);
     }
     if (live)
         recent.Add(pointer, type);
