@@ -1,9 +1,7 @@
 // The process-wide set of live handles. Clients may call from several threads, each on its own
-// handles, so the set is guarded. Every call checks several handles, so each thread keeps the ones
-// it found live lately; any handle freed anywhere makes those memories stale.
+// handles, so the set is guarded; a check holds the lock for one probe of a flat table.
 #include "platform/oci_sqlite/Handles.h"
 
-#include <array>
 #include <atomic>
 #include <mutex>
 #include <thread>
@@ -99,33 +97,6 @@ HandleTable& Registry() {
     return *handles;
 }
 
-// Counts the handles freed so far; a thread's remembered handles hold for one count only.
-std::atomic<uint64_t> freedHandles{0};
-
-// Each handle has one place in it, found from its address.
-struct LiveHandles {
-    struct Entry {
-        const void* pointer = nullptr;
-        ub4 type = 0;
-    };
-    uint64_t freedAtFill = 0;
-    std::array<Entry, 16> entries{};
-
-    static size_t Place(const void* pointer) { return (reinterpret_cast<uintptr_t>(pointer) >> 4) % 16; }
-
-    bool Contains(const void* pointer, ub4 type, uint64_t freed) {
-        if (freed != freedAtFill) {
-            entries = {};
-            freedAtFill = freed;
-            return false;
-        }
-        const Entry& e = entries[Place(pointer)];
-        return e.pointer == pointer && e.type == type;
-    }
-    void Add(const void* pointer, ub4 type) { entries[Place(pointer)] = {pointer, type}; }
-};
-
-thread_local LiveHandles recentlyLive;
 } // namespace
 
 HandleHeader::HandleHeader(ub4 kind) : type(kind) {
@@ -136,24 +107,13 @@ HandleHeader::HandleHeader(ub4 kind) : type(kind) {
 HandleHeader::~HandleHeader() {
     std::lock_guard lock(registryLock);
     Registry().Erase(this);
-    freedHandles.fetch_add(1, std::memory_order_release);
 }
 
 bool IsLiveHandle(const void* pointer, ub4 type) {
     if (!pointer)
         return false;
-    const uint64_t freed = freedHandles.load(std::memory_order_acquire);
-    LiveHandles& recent = recentlyLive;
-    if (recent.Contains(pointer, type, freed))
-        return true;
-    bool live;
-    {
-        std::lock_guard lock(registryLock);
-        live = Registry().Holds(pointer, type);
-    }
-    if (live)
-        recent.Add(pointer, type);
-    return live;
+    std::lock_guard lock(registryLock);
+    return Registry().Holds(pointer, type);
 }
 
 } // namespace ocisqlite
