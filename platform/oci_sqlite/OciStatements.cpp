@@ -39,8 +39,7 @@ void Prepare(StmtHandle* stmt, std::string text) {
     try {
         const auto session = stmt->env ? stmt->env->lastSession.lock() : nullptr;
         if (session) {
-            stmt->translationGeneration = session->TranslationGeneration();
-            stmt->translation = session->Translate(stmt->text);
+            stmt->translation = session->Translate(stmt->text, &stmt->translationGeneration);
             stmt->translatedBy = session.get();
         } else {
             stmt->translation =
@@ -53,20 +52,20 @@ void Prepare(StmtHandle* stmt, std::string text) {
 }
 
 // Binding a name again replaces its buffer and keeps its handle.
-BindHandle* AddBind(StmtHandle* stmt, const std::string& name, const BindSlot& slot) {
-    auto& handle = stmt->bindHandles[UpperCase(name)];
+BindHandle* AddBind(StmtHandle* stmt, const std::string& upperName, const BindSlot& slot) {
+    auto& handle = stmt->bindHandles[upperName];
     if (!handle)
         handle = std::make_unique<BindHandle>();
-    handle->slot = &stmt->binds.Set(name, slot);
+    handle->slot = &stmt->binds.Set(upperName, slot);
     return handle.get();
 }
 
 // A text the translator could not read fails at execute; until then every name is taken.
-bool NamedInStatement(const StmtHandle* stmt, const std::string& name) {
+bool NamedInStatement(const StmtHandle* stmt, const std::string& upperName) {
     if (!stmt->translation || stmt->translation == UntranslatedText())
         return true;
     const std::vector<std::string>& names = stmt->translation->binds;
-    return std::find(names.begin(), names.end(), UpperCase(name)) != names.end();
+    return std::find(names.begin(), names.end(), upperName) != names.end();
 }
 
 std::string NameOfPosition(StmtHandle* stmt, ub4 position) {
@@ -118,10 +117,11 @@ sword OCIBindByName(OCIStmt* stmtp, OCIBind** bindp, OCIError* errhp, const OraT
                                           : Text(placeholder, static_cast<ub4>(placeh_len));
         if (!name.empty() && name.front() == ':')
             name.erase(0, 1);
-        if (name.empty() || !NamedInStatement(stmt, name))
+        const std::string upperName = UpperCase(name);
+        if (upperName.empty() || !NamedInStatement(stmt, upperName))
             throw ora::Make(1036, "illegal variable name/number");
         BindHandle* bind =
-            AddBind(stmt, name, {valuep, value_sz, dty, static_cast<sb2*>(indp), alenp, rcodep});
+            AddBind(stmt, upperName, {valuep, value_sz, dty, static_cast<sb2*>(indp), alenp, rcodep});
         if (bindp)
             *bindp = reinterpret_cast<OCIBind*>(static_cast<HandleHeader*>(bind));
         return OCI_SUCCESS;
