@@ -25,7 +25,6 @@ public:
 
 private:
     std::vector<Cursor*> cursors_; // few at a time
-
 };
 
 class Cursor {
