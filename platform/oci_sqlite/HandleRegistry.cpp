@@ -5,7 +5,6 @@
 #include <atomic>
 #include <mutex>
 #include <thread>
-#include <vector>
 
 namespace ocisqlite {
 
@@ -30,7 +29,7 @@ private:
 class HandleTable {
 public:
     void Insert(const void* pointer, ub4 type) {
-        if (2 * (count_ + 1) > slots_.size())
+        if (2 * (count_ + 1) > size_)
             Grow();
         size_t i = Home(pointer);
         while (slots_[i].pointer && slots_[i].pointer != pointer)
@@ -41,6 +40,8 @@ public:
 
     // Later entries of the probe run move up into the gap, so every entry stays reachable from home.
     void Erase(const void* pointer) {
+        if (!size_)
+            return;
         size_t gap = Home(pointer);
         while (slots_[gap].pointer != pointer) {
             if (!slots_[gap].pointer)
@@ -60,6 +61,8 @@ public:
     }
 
     bool Holds(const void* pointer, ub4 type) const {
+        if (!size_)
+            return false;
         for (size_t i = Home(pointer); slots_[i].pointer; i = Next(i))
             if (slots_[i].pointer == pointer)
                 return slots_[i].type == type;
@@ -74,46 +77,48 @@ private:
 
     size_t Home(const void* pointer) const {
         const uint64_t address = reinterpret_cast<uintptr_t>(pointer);
-        return static_cast<size_t>((address >> 4) * 0x9E3779B97F4A7C15ull >> 32) & (slots_.size() - 1);
+        return static_cast<size_t>((address >> 4) * 0x9E3779B97F4A7C15ull >> 32) & (size_ - 1);
     }
-    size_t Next(size_t i) const { return (i + 1) & (slots_.size() - 1); }
+    size_t Next(size_t i) const { return (i + 1) & (size_ - 1); }
 
     void Grow() {
-        std::vector<Slot> old(slots_.size() * 2);
-        old.swap(slots_);
+        const Slot* old = slots_;
+        const size_t oldSize = size_;
+        size_ = size_ ? 2 * size_ : 512; // a power of two
+        slots_ = new Slot[size_]();
         count_ = 0;
-        for (const Slot& slot : old)
-            if (slot.pointer)
-                Insert(slot.pointer, slot.type);
+        for (size_t i = 0; i < oldSize; ++i)
+            if (old[i].pointer)
+                Insert(old[i].pointer, old[i].type);
+        delete[] old;
     }
 
-    std::vector<Slot> slots_ = std::vector<Slot>(512); // a power of two
+    Slot* slots_ = nullptr; // never freed, like the table itself
+    size_t size_ = 0;
     size_t count_ = 0;
 };
 
-SpinLock registryLock; // constant-initialised: usable before and after every static object's life
-HandleTable& Registry() {
-    static auto* handles = new HandleTable;
-    return *handles;
-}
+// Constant-initialised: usable before and after every static object's life.
+constinit SpinLock registryLock;
+constinit HandleTable registry;
 
 } // namespace
 
 HandleHeader::HandleHeader(ub4 kind) : type(kind) {
     std::lock_guard lock(registryLock);
-    Registry().Insert(this, kind);
+    registry.Insert(this, kind);
 }
 
 HandleHeader::~HandleHeader() {
     std::lock_guard lock(registryLock);
-    Registry().Erase(this);
+    registry.Erase(this);
 }
 
 bool IsLiveHandle(const void* pointer, ub4 type) {
     if (!pointer)
         return false;
     std::lock_guard lock(registryLock);
-    return Registry().Holds(pointer, type);
+    return registry.Holds(pointer, type);
 }
 
 } // namespace ocisqlite
