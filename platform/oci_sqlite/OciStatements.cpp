@@ -203,8 +203,8 @@ sword OCIParamGet(const void* hndlp, ub4 htype, OCIError* errhp, void** parmdpp,
         if (pos == 0 || pos > columns.size())
             throw ora::Make(24334, "no descriptor for this position");
         // One descriptor per position serves every call until the cursor closes.
-        if (stmt->params.size() < pos)
-            stmt->params.resize(pos);
+        if (stmt->params.size() < columns.size())
+            stmt->params.resize(columns.size());
         auto& param = stmt->params[pos - 1];
         if (!param) {
             param = std::make_unique<ParamHandle>();
@@ -221,8 +221,8 @@ sword OCIDefineByPos(OCIStmt* stmtp, OCIDefine** defnp, OCIError* errhp, ub4 pos
         StmtHandle* stmt = Stmt(stmtp);
         if (position == 0)
             throw ora::Make(1007, "variable not in select list");
-        if (stmt->defines.size() < position)
-            stmt->defines.resize(position);
+        if (stmt->defines.size() < position) // room for every column at once
+            stmt->defines.resize(std::max<size_t>(position, stmt->cursor ? stmt->cursor->ColumnCount() : 0));
         auto& define = stmt->defines[position - 1];
         if (!define)
             define = std::make_unique<DefineHandle>();
