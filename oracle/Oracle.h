@@ -362,6 +362,15 @@ private:
     TConversionRules Rules() const;
     [[noreturn]] void RaiseParseError(sword status);
 
+    //! FindVariables of the text last scanned, scanned again only when the text changes: a query
+    //! executed again sends the same text.
+    struct TVariableScan {
+        std::string Text;
+        bool Unique = false;
+        std::vector<std::pair<std::string, int>> Places;
+        const std::vector<std::pair<std::string, int>>& Of(const std::string& text, bool unique);
+    };
+
     std::string FName;
     TOracleSession* FSession = nullptr;
     TVariables FVariables;
@@ -370,6 +379,8 @@ private:
     OCIError* FError = nullptr;
     OCIRowid* FRowIdDescriptor = nullptr;
     std::string FPreparedText;
+    mutable TVariableScan FWrittenScan; // of the text as written, for its substitution variables
+    TVariableScan FSentScan;            // of the text as sent, for the names it binds
     int FKind = TSQLKind::Other;
     bool FEof = true;
     int FRowsInBatch = 0;

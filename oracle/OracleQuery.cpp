@@ -211,10 +211,12 @@ int TOracleQuery::Bind() {
     const int maxString = 4000 / std::max(1, static_cast<int>(FSession->BytesPerCharacter)) + 1;
     // The server refuses a bind name its statement does not have (ORA-01036), so a variable declared
     // for other texts of the same query stays unbound.
-    const std::vector<std::pair<std::string, int>> places = FindVariables(FPreparedText, true);
+    const std::vector<std::pair<std::string, int>>& places = FSentScan.Of(FPreparedText, true);
     const auto named = [&places](const std::string& name) {
-        return std::any_of(places.begin(), places.end(),
-                           [&](const auto& place) { return ":" + place.first == name; });
+        return std::any_of(places.begin(), places.end(), [&](const auto& place) {
+            return name.size() == place.first.size() + 1 && name.front() == ':' &&
+                   name.compare(1, std::string::npos, place.first) == 0;
+        });
     };
     int iterations = 0;
     for (int i = 0; i < FVariables.Count(); ++i) {

@@ -74,11 +74,21 @@ std::vector<std::pair<std::string, int>> TOracleQuery::FindVariables(const std::
     return found;
 }
 
+const std::vector<std::pair<std::string, int>>& TOracleQuery::TVariableScan::Of(const std::string& text,
+                                                                                bool unique) {
+    if (text != Text || unique != Unique) {
+        Places = FindVariables(text, unique);
+        Text = text;
+        Unique = unique;
+    }
+    return Places;
+}
+
 std::string TOracleQuery::PreparedText() const {
     std::string text;
     for (size_t i = 0; i < SQL.size(); ++i)
         text += (i ? "\r\n" : "") + SQL[i];
-    const std::vector<std::pair<std::string, int>> places = FindVariables(text, false);
+    const std::vector<std::pair<std::string, int>>& places = FWrittenScan.Of(text, false);
     for (auto place = places.rbegin(); place != places.rend(); ++place) {
         const int index = FVariables.IndexOf(place->first);
         if (index < 0 || FVariables[index].Type != otType::otSubst)

@@ -12,8 +12,8 @@
 
 namespace ocisqlite {
 
-BindSlot& BindSet::Set(const std::string& name, const BindSlot& slot) {
-    return slots_[UpperCase(name)] = slot;
+BindSlot& BindSet::Set(const std::string& upperName, const BindSlot& slot) {
+    return slots_[upperName] = slot;
 }
 
 const BindSlot* BindSet::Find(const std::string& upperName) const {

@@ -18,8 +18,8 @@ using BindSlot = ClientBuffer;
 
 class BindSet {
 public:
-    // Name without the colon, any case.
-    BindSlot& Set(const std::string& name, const BindSlot& slot);
+    // Name without the colon, upper case.
+    BindSlot& Set(const std::string& upperName, const BindSlot& slot);
     const BindSlot* Find(const std::string& upperName) const;
     bool Empty() const { return slots_.empty(); }
 

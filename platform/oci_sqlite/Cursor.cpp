@@ -7,8 +7,16 @@
 
 namespace ocisqlite {
 
+void OpenCursors::Remove(Cursor* cursor) {
+    const auto found = std::find(cursors_.begin(), cursors_.end(), cursor);
+    if (found == cursors_.end())
+        return;
+    *found = cursors_.back();
+    cursors_.pop_back();
+}
+
 void OpenCursors::DetachAll() {
-    const std::set<Cursor*> open = cursors_; // a detached cursor leaves the set
+    const std::vector<Cursor*> open = cursors_; // a detached cursor leaves the list
     for (Cursor* cursor : open)
         cursor->Detach();
 }
@@ -18,9 +26,8 @@ Cursor::Cursor(StatementLease lease, std::shared_ptr<OpenCursors> registry, Erro
     : lease_(std::move(lease)), registry_(std::move(registry)), context_(std::move(context)),
       translation_(std::move(translation)), live_(!describeOnly) {
     if (live_)
-        StepInto(buffered_);
-    if (!buffered_.empty())
-        firstRow_ = buffered_.front();
+        Step();
+    firstRowBuffered_ = !buffered_.empty();
     if (live_)
         registry_->Add(this);
 }
@@ -29,12 +36,20 @@ Cursor::~Cursor() {
     registry_->Remove(this);
 }
 
-// Reads one more row into rows; at the end the statement is reset so it holds no read transaction.
-void Cursor::StepInto(std::deque<Row>& rows) {
+// Reads one more row into the buffer; at the end the statement is reset so it holds no read
+// transaction.
+void Cursor::Step() {
     sqlite3_stmt* stmt = lease_.get();
     const int rc = sqlite3_step(stmt);
     if (rc == SQLITE_ROW) {
-        rows.push_back(CurrentRow(stmt));
+        if (next_ > 0 && next_ == buffered_.size()) { // every row taken: the buffer starts over
+            if (firstRowBuffered_)
+                firstRow_ = std::move(buffered_.front());
+            firstRowBuffered_ = false;
+            buffered_.clear();
+            next_ = 0;
+        }
+        buffered_.push_back(CurrentRow(stmt));
         return;
     }
     live_ = false;
@@ -44,25 +59,23 @@ void Cursor::StepInto(std::deque<Row>& rows) {
         ThrowSqliteError(sqlite3_db_handle(stmt), rc, context_);
 }
 
-std::optional<Row> Cursor::Next() {
-    if (buffered_.empty() && live_)
-        StepInto(buffered_);
-    if (buffered_.empty())
-        return std::nullopt;
-    Row row = std::move(buffered_.front());
-    buffered_.pop_front();
-    return row;
+const Row* Cursor::Next() {
+    if (next_ == buffered_.size() && live_)
+        Step();
+    if (next_ == buffered_.size())
+        return nullptr;
+    return &buffered_[next_++];
 }
 
 size_t Cursor::ReadAhead(size_t rows) {
-    while (buffered_.size() < rows && live_)
-        StepInto(buffered_);
-    return std::min(rows, buffered_.size());
+    while (buffered_.size() - next_ < rows && live_)
+        Step();
+    return std::min(rows, buffered_.size() - next_);
 }
 
 void Cursor::Detach() {
     while (live_)
-        StepInto(buffered_);
+        Step();
 }
 
 const std::vector<ColumnDescription>& Cursor::Columns() {
@@ -80,7 +93,8 @@ bool Cursor::IsDateColumn(int column) {
 }
 
 ColumnSource Cursor::Source() const {
-    return {lease_.get(), firstRow_ ? &*firstRow_ : nullptr, translation_ ? &translation_->columns : nullptr};
+    const Row* first = firstRowBuffered_ ? &buffered_.front() : firstRow_ ? &*firstRow_ : nullptr;
+    return {lease_.get(), first, translation_ ? &translation_->columns : nullptr};
 }
 
 int Cursor::ColumnCount() const {

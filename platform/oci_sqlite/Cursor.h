@@ -8,10 +8,9 @@
 #include "platform/oci_sqlite/StatementCache.h"
 #include "platform/oci_sqlite/Value.h"
 
-#include <deque>
 #include <memory>
 #include <optional>
-#include <set>
+#include <vector>
 
 namespace ocisqlite {
 
@@ -20,12 +19,12 @@ class Cursor;
 // The cursors open on one connection, so a transaction boundary can detach them all.
 class OpenCursors {
 public:
-    void Add(Cursor* cursor) { cursors_.insert(cursor); }
-    void Remove(Cursor* cursor) { cursors_.erase(cursor); }
+    void Add(Cursor* cursor) { cursors_.push_back(cursor); }
+    void Remove(Cursor* cursor);
     void DetachAll();
 
 private:
-    std::set<Cursor*> cursors_;
+    std::vector<Cursor*> cursors_; // few at a time
 };
 
 class Cursor {
@@ -39,7 +38,8 @@ public:
     Cursor(const Cursor&) = delete;
     Cursor& operator=(const Cursor&) = delete;
 
-    std::optional<Row> Next();
+    // The next row, valid until the cursor is called again; null when the rows have ended.
+    const Row* Next();
     // Reads ahead until `rows` rows wait to be taken by Next, or the rows end; returns how many wait
     // (at most `rows`). Prefetching a client's rows is reading them ahead.
     size_t ReadAhead(size_t rows);
@@ -49,13 +49,16 @@ public:
     int ColumnCount() const;
 
 private:
-    void StepInto(std::deque<Row>& rows);
+    void Step();
     ColumnSource Source() const;
     StatementLease lease_;
     std::shared_ptr<OpenCursors> registry_;
     ErrorContext context_;
     std::shared_ptr<const orasql::Translation> translation_;
-    std::deque<Row> buffered_;
+    std::vector<Row> buffered_; // rows read ahead; those before next_ were taken
+    size_t next_ = 0;
+    // The first row describes expression columns: it stays in the buffer until the buffer starts over.
+    bool firstRowBuffered_ = false;
     std::optional<Row> firstRow_;
     std::optional<std::vector<ColumnDescription>> columns_;
     std::vector<bool> dateColumns_; // filled on first use

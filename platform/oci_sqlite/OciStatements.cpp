@@ -39,8 +39,7 @@ void Prepare(StmtHandle* stmt, std::string text) {
     try {
         const auto session = stmt->env ? stmt->env->lastSession.lock() : nullptr;
         if (session) {
-            stmt->translationGeneration = session->TranslationGeneration();
-            stmt->translation = session->Translate(stmt->text);
+            stmt->translation = session->Translate(stmt->text, &stmt->translationGeneration);
             stmt->translatedBy = session.get();
         } else {
             stmt->translation =
@@ -53,20 +52,20 @@ void Prepare(StmtHandle* stmt, std::string text) {
 }
 
 // Binding a name again replaces its buffer and keeps its handle.
-BindHandle* AddBind(StmtHandle* stmt, const std::string& name, const BindSlot& slot) {
-    auto& handle = stmt->bindHandles[UpperCase(name)];
+BindHandle* AddBind(StmtHandle* stmt, const std::string& upperName, const BindSlot& slot) {
+    auto& handle = stmt->bindHandles[upperName];
     if (!handle)
         handle = std::make_unique<BindHandle>();
-    handle->slot = &stmt->binds.Set(name, slot);
+    handle->slot = &stmt->binds.Set(upperName, slot);
     return handle.get();
 }
 
 // A text the translator could not read fails at execute; until then every name is taken.
-bool NamedInStatement(const StmtHandle* stmt, const std::string& name) {
+bool NamedInStatement(const StmtHandle* stmt, const std::string& upperName) {
     if (!stmt->translation || stmt->translation == UntranslatedText())
         return true;
     const std::vector<std::string>& names = stmt->translation->binds;
-    return std::find(names.begin(), names.end(), UpperCase(name)) != names.end();
+    return std::find(names.begin(), names.end(), upperName) != names.end();
 }
 
 std::string NameOfPosition(StmtHandle* stmt, ub4 position) {
@@ -118,10 +117,11 @@ sword OCIBindByName(OCIStmt* stmtp, OCIBind** bindp, OCIError* errhp, const OraT
                                           : Text(placeholder, static_cast<ub4>(placeh_len));
         if (!name.empty() && name.front() == ':')
             name.erase(0, 1);
-        if (name.empty() || !NamedInStatement(stmt, name))
+        const std::string upperName = UpperCase(name);
+        if (upperName.empty() || !NamedInStatement(stmt, upperName))
             throw ora::Make(1036, "illegal variable name/number");
         BindHandle* bind =
-            AddBind(stmt, name, {valuep, value_sz, dty, static_cast<sb2*>(indp), alenp, rcodep});
+            AddBind(stmt, upperName, {valuep, value_sz, dty, static_cast<sb2*>(indp), alenp, rcodep});
         if (bindp)
             *bindp = reinterpret_cast<OCIBind*>(static_cast<HandleHeader*>(bind));
         return OCI_SUCCESS;
@@ -203,8 +203,8 @@ sword OCIParamGet(const void* hndlp, ub4 htype, OCIError* errhp, void** parmdpp,
         if (pos == 0 || pos > columns.size())
             throw ora::Make(24334, "no descriptor for this position");
         // One descriptor per position serves every call until the cursor closes.
-        if (stmt->params.size() < pos)
-            stmt->params.resize(pos);
+        if (stmt->params.size() < columns.size())
+            stmt->params.resize(columns.size());
         auto& param = stmt->params[pos - 1];
         if (!param) {
             param = std::make_unique<ParamHandle>();
@@ -221,8 +221,8 @@ sword OCIDefineByPos(OCIStmt* stmtp, OCIDefine** defnp, OCIError* errhp, ub4 pos
         StmtHandle* stmt = Stmt(stmtp);
         if (position == 0)
             throw ora::Make(1007, "variable not in select list");
-        if (stmt->defines.size() < position)
-            stmt->defines.resize(position);
+        if (stmt->defines.size() < position) // room for every column at once
+            stmt->defines.resize(std::max<size_t>(position, stmt->cursor ? stmt->cursor->ColumnCount() : 0));
         auto& define = stmt->defines[position - 1];
         if (!define)
             define = std::make_unique<DefineHandle>();

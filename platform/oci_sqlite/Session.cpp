@@ -66,8 +66,11 @@ uint64_t Session::TranslationGeneration() {
     return generation_;
 }
 
-std::shared_ptr<const orasql::Translation> Session::Translate(const std::string& oracleSql) {
+std::shared_ptr<const orasql::Translation> Session::Translate(const std::string& oracleSql,
+                                                              uint64_t* generation) {
     DropStaleTranslations();
+    if (generation)
+        *generation = generation_;
     auto& cached = translations_[oracleSql];
     if (!cached) {
         const orasql::Context context{&catalog_, user_, nlsDateFormat_};

@@ -26,8 +26,10 @@ public:
                                           const std::string& password, LogonResult& result);
     ~Session();
 
-    // The translation of an Oracle text in this session's context, cached by text.
-    std::shared_ptr<const orasql::Translation> Translate(const std::string& oracleSql);
+    // The translation of an Oracle text in this session's context, cached by text; generation, when
+    // given, receives the generation it belongs to.
+    std::shared_ptr<const orasql::Translation> Translate(const std::string& oracleSql,
+                                                         uint64_t* generation = nullptr);
     // Changes whenever cached translations were dropped; a statement may keep its translation while
     // the generation it was made in holds.
     uint64_t TranslationGeneration();

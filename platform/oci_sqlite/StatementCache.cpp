@@ -37,10 +37,11 @@ StatementCache::~StatementCache() {
 }
 
 StatementLease StatementCache::Borrow(const std::string& sql) {
-    const auto found = idle_.find(sql);
-    if (found != idle_.end()) {
-        sqlite3_stmt* stmt = found->second;
-        idle_.erase(found);
+    const auto found = idle_.find(std::string_view(sql));
+    if (found != idle_.end() && !found->second.empty()) {
+        sqlite3_stmt* stmt = found->second.back();
+        found->second.pop_back();
+        --idleCount_;
         return StatementLease(this, stmt);
     }
     sqlite3_stmt* stmt = nullptr;
@@ -58,17 +59,31 @@ StatementLease StatementCache::Borrow(const std::string& sql) {
 void StatementCache::Return(sqlite3_stmt* stmt) {
     sqlite3_reset(stmt);
     sqlite3_clear_bindings(stmt);
-    if (idle_.size() >= kMaxIdle) {
+    if (idleCount_ >= kMaxIdle) {
         sqlite3_finalize(stmt);
         return;
     }
-    idle_.emplace(sqlite3_sql(stmt), stmt);
+    const std::string_view text = sqlite3_sql(stmt);
+    auto found = idle_.find(text);
+    if (found == idle_.end()) {
+        if (idle_.size() >= 4 * kMaxIdle)
+            ForgetEmptyTexts();
+        found = idle_.emplace(std::string(text), std::vector<sqlite3_stmt*>()).first;
+    }
+    found->second.push_back(stmt);
+    ++idleCount_;
+}
+
+void StatementCache::ForgetEmptyTexts() {
+    std::erase_if(idle_, [](const auto& entry) { return entry.second.empty(); });
 }
 
 void StatementCache::Clear() {
-    for (auto& [sql, stmt] : idle_)
-        sqlite3_finalize(stmt);
+    for (auto& [sql, statements] : idle_)
+        for (sqlite3_stmt* stmt : statements)
+            sqlite3_finalize(stmt);
     idle_.clear();
+    idleCount_ = 0;
 }
 
 } // namespace ocisqlite

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -41,10 +42,18 @@ public:
     void Clear();
 
 private:
+    struct TextHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    void ForgetEmptyTexts();
+
     static constexpr size_t kMaxIdle = 256; // texts built with spliced values would otherwise pile up
     sqlite3* db_;
-    // Keyed by each statement's own text (sqlite3_sql), which lives as long as the statement.
-    std::unordered_multimap<std::string_view, sqlite3_stmt*> idle_;
+    // The idle statements of each text. A text keeps its list when it empties, so lending a statement
+    // and taking it back allocate nothing.
+    std::unordered_map<std::string, std::vector<sqlite3_stmt*>, TextHash, std::equal_to<>> idle_;
+    size_t idleCount_ = 0;
 };
 
 } // namespace ocisqlite

@@ -53,7 +53,7 @@ sword FetchRows(StmtHandle* stmt, OCIError* errhp, ub4 rows) {
     stmt->rowsFetched = 0;
     bool truncated = false;
     while (stmt->rowsFetched < rows && stmt->prefetched > 0) {
-        const std::optional<Row> row = stmt->cursor->Next();
+        const Row* row = stmt->cursor->Next();
         if (!row)
             break;
         --stmt->prefetched;

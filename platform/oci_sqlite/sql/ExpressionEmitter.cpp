@@ -48,9 +48,17 @@ Emitted SqliteEmitter::Make(std::string sql, SqlType type) {
     return e;
 }
 
+// Oracle tells too few arguments (ORA-00938) from too many (ORA-00939) for the functions that take
+// a varying number of them; for a function of a fixed count both are ORA-00909.
 void SqliteEmitter::RequireArguments(const Expr& call, size_t least, size_t most) {
-    if (call.args.size() < least || call.args.size() > most)
+    const size_t count = call.args.size();
+    if (count >= least && count <= most)
+        return;
+    if (least == most)
         ThrowOracleError(909, "invalid number of arguments", call.offset);
+    if (count < least)
+        ThrowOracleError(938, "not enough arguments for function", call.offset);
+    ThrowOracleError(939, "too many arguments for function", call.offset);
 }
 
 SqliteEmitter::SqliteEmitter(const Context& ctx, std::set<std::string> variables)

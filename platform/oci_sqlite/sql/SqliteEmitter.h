@@ -77,7 +77,7 @@ public:
 
 private:
     static Emitted Make(std::string sql, SqlType type);
-    // ORA-00909 unless the call has from `least` to `most` arguments.
+    // ORA-00909, 00938 or 00939 unless the call has from `least` to `most` arguments.
     static void RequireArguments(const Expr& call, size_t least, size_t most);
 
     // Expressions (ExpressionEmitter.cpp)

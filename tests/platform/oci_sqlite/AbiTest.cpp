@@ -4,6 +4,7 @@
 #include "OciClient.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace ocitest;
 
@@ -34,6 +35,23 @@ TEST(OciAbi, InvalidHandlesAnswerInvalidHandle) {
     EXPECT_EQ(oci.OCIHandleFree(client.err, OCI_HTYPE_STMT), OCI_INVALID_HANDLE);
     EXPECT_EQ(oci.OCIAttrGet(nullptr, OCI_HTYPE_STMT, nullptr, nullptr, OCI_ATTR_ROW_COUNT, client.err),
               OCI_INVALID_HANDLE);
+}
+
+// Thousands of handles grow the registry several times; freeing every third of them, last first, must
+// leave every other one live and each freed one refused.
+TEST(OciAbi, ManyHandlesStayLiveUntilFreed) {
+    Client client;
+    const OciLibrary& oci = client.oci;
+    std::vector<OCIStmt*> handles(3000);
+    for (OCIStmt*& stmt : handles)
+        ASSERT_EQ(oci.OCIHandleAlloc(client.env, reinterpret_cast<void**>(&stmt), OCI_HTYPE_STMT, 0, nullptr),
+                  OCI_SUCCESS);
+    for (size_t n = (handles.size() + 2) / 3; n-- > 0;) // every third, last first
+        ASSERT_EQ(oci.OCIHandleFree(handles[3 * n], OCI_HTYPE_STMT), OCI_SUCCESS);
+    for (size_t i = 0; i < handles.size(); ++i)
+        EXPECT_EQ(oci.OCIHandleFree(handles[i], OCI_HTYPE_STMT),
+                  i % 3 == 0 ? OCI_INVALID_HANDLE : OCI_SUCCESS)
+            << i;
 }
 
 TEST(OciAbi, ChildrenOutliveTheirFreedEnvironment) {
