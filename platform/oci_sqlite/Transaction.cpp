@@ -83,8 +83,8 @@ void Transaction::Commit() {
     ReleaseLocks();
 }
 
-void Transaction::LockTables(const std::vector<std::string>& tables, int waitMs, bool forUpdate) {
-    const int wait = waitMs < 0 ? BusyTimeoutMs() : waitMs;
+void Transaction::LockTables(const std::vector<std::string>& tables, int waitSeconds, bool forUpdate) {
+    const int wait = waitSeconds < 0 ? BusyTimeoutMs() : waitSeconds * 1000;
     for (const std::string& table : tables)
         locks_.Acquire(table, wait);
     lockedForUpdate_ = lockedForUpdate_ || forUpdate;

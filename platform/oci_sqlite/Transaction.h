@@ -35,8 +35,8 @@ public:
     // full disk, an I/O error), the session's transaction ends too and the error says so (ORA-02091).
     [[noreturn]] void RethrowFailure();
     // Locks the tables until commit or rollback; forUpdate locks stay even when nothing changes.
-    // waitMs < 0 waits as long as any writer waits; 0 does not wait (NOWAIT).
-    void LockTables(const std::vector<std::string>& tables, int waitMs, bool forUpdate);
+    // waitSeconds < 0 waits as long as any writer waits; 0 does not wait (NOWAIT).
+    void LockTables(const std::vector<std::string>& tables, int waitSeconds, bool forUpdate);
     // A transaction that changed nothing ends; its savepoints stay valid, since they all stand at
     // its start, where the next change begins again.
     void EndIfNothingChanged();

@@ -221,6 +221,8 @@ private:
     void RunSql(const Statement& statement, Frame& frame) {
         SqliteEmitter emitter = EmitterFor(frame);
         if (const auto* q = std::get_if<QueryPtr>(&statement)) {
+            if ((*q)->forUpdate)
+                executor_.LockTables(ForUpdateTables(**q), (*q)->lockWaitSeconds, true);
             // Two rows tell "exactly one" from "more than one" without fetching the rest.
             const std::vector<SqlRow> rows = Run(emitter.EmitQuery(**q) + " LIMIT 2", frame);
             const std::vector<std::string>& into = (*q)->cores[0].into;
@@ -231,10 +233,13 @@ private:
             for (size_t i = 0; i < into.size() && i < rows[0].size(); ++i)
                 Store(frame, into[i], rows[0][i]);
         } else if (const auto* ins = std::get_if<InsertStmt>(&statement)) {
+            executor_.LockTables({ins->table}, -1, false);
             Run(emitter.EmitInsert(*ins), frame);
         } else if (const auto* upd = std::get_if<UpdateStmt>(&statement)) {
+            executor_.LockTables({upd->table}, -1, false);
             Run(emitter.EmitUpdate(*upd), frame);
         } else if (const auto* del = std::get_if<DeleteStmt>(&statement)) {
+            executor_.LockTables({del->table}, -1, false);
             Run(emitter.EmitDelete(*del), frame);
         }
     }

@@ -221,3 +221,22 @@ TEST_F(OciTransaction, WaitingForUpdateGetsTheLockWhenTheHolderCommits) {
     thread.join();
     EXPECT_EQ(waited.status, OCI_SUCCESS) << waited.text;
 }
+
+// A block changes data under the same table locks as the statements it holds would take alone.
+TEST_F(OciTransaction, ChangesInsideABlockWaitForLockedTables) {
+    ASSERT_EQ(Insert(first, 1).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
+    ASSERT_EQ(first.Run("SELECT id FROM t FOR UPDATE").status, OCI_SUCCESS);
+    for (const char* block :
+         {"BEGIN UPDATE t SET name = 'lost' WHERE id = 1; END;", "BEGIN DELETE FROM t; END;",
+          "BEGIN INSERT INTO t (id) VALUES (2); END;",
+          "DECLARE n VARCHAR2(30); BEGIN SELECT name INTO n FROM t FOR UPDATE NOWAIT; END;"})
+        EXPECT_EQ(second.Run(block).code, 54) << block;
+    ASSERT_EQ(first.Run("UPDATE t SET name = 'kept' WHERE id = 1").status, OCI_SUCCESS);
+    ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
+    ASSERT_EQ(second.Run("DECLARE n VARCHAR2(30); BEGIN SELECT name INTO n FROM t FOR UPDATE; END;").status,
+              OCI_SUCCESS);
+    EXPECT_EQ(first.Run("SELECT id FROM t FOR UPDATE NOWAIT").code, 54); // the block's lock outlives it
+    ASSERT_EQ(second.Rollback().status, OCI_SUCCESS);
+    EXPECT_EQ(second.Query("SELECT name FROM t"), (Rows{{"kept"}}));
+}
