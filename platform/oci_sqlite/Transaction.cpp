@@ -27,6 +27,7 @@ bool Transaction::LostBySqlite() const {
 
 void Transaction::ForgetLost() {
     active_ = false;
+    locks_.ReleaseWriter();
     changed_ = false;
     savepoints_.clear();
     ReleaseLocks();
@@ -54,7 +55,13 @@ void Transaction::BeginIfNeeded() {
     if (active_)
         return;
     cursors_->DetachAll();
-    Exec(db_, "BEGIN IMMEDIATE");
+    locks_.AcquireWriter(BusyTimeoutMs());
+    try {
+        Exec(db_, "BEGIN IMMEDIATE");
+    } catch (...) {
+        locks_.ReleaseWriter();
+        throw;
+    }
     active_ = true;
     changed_ = false;
 }
@@ -67,6 +74,7 @@ void Transaction::EndSqliteTransaction(const char* sql) {
         Exec(db_, sql);
     active_ = false;
     changed_ = false;
+    locks_.ReleaseWriter();
 }
 
 void Transaction::Commit() {

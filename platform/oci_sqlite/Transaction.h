@@ -1,7 +1,8 @@
 // Oracle's transaction model on one SQLite connection: a transaction starts with the first change
-// after a commit or rollback (BEGIN IMMEDIATE, so a second writer waits for the lock and then gets
-// ORA-00054), user savepoints are tracked by name for ORA-01086, and every boundary first detaches
-// the open cursors so they keep fetching. The write lock is held only while there are changes to keep.
+// after a commit or rollback (BEGIN IMMEDIATE, after the file's writer lock among the table locks, so
+// a second writer waits and then gets ORA-00054, or ORA-00060 in a deadlock), user savepoints are
+// tracked by name for ORA-01086, and every boundary first detaches the open cursors so they keep
+// fetching. The write lock is held only while there are changes to keep.
 #pragma once
 
 #include "platform/oci_sqlite/Cursor.h"

@@ -1,0 +1,153 @@
+// Layout of the lock file: locks of callers at offsets below kFirstOwnOffset, the records' guard at
+// kFirstOwnOffset and the slots after it. These are locks only; the records are data at the start of
+// the file, apart from any lock, since byte-range locks do not keep anyone from reading or writing.
+#include "platform/oci_sqlite/LockWaits.h"
+
+#include "platform/oci_sqlite/EngineError.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <set>
+#include <unistd.h>
+
+namespace ocisqlite {
+
+namespace {
+
+constexpr int kSlots = 1024;
+constexpr off_t kGuardOffset = LockWaits::kFirstOwnOffset;
+constexpr off_t kFirstSlotOffset = kGuardOffset + 1;
+
+struct flock ByteLock(short type, off_t offset) {
+    struct flock lock {};
+    lock.l_type = type;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = offset;
+    lock.l_len = 1;
+    return lock;
+}
+
+} // namespace
+
+bool LockByte(int fd, int64_t offset, short type) {
+    struct flock lock = ByteLock(type, offset);
+    return fcntl(fd, F_OFD_SETLK, &lock) == 0;
+}
+
+// The records change and are read under one exclusive lock, so each waiter sees every wait recorded
+// before its own.
+class LockWaits::Guard {
+public:
+    explicit Guard(int fd) : fd_(fd) {
+        struct flock lock = ByteLock(F_WRLCK, kGuardOffset);
+        while (fcntl(fd_, F_OFD_SETLKW, &lock) != 0)
+            if (errno != EINTR)
+                throw ora::WriteFailed("lock file", std::strerror(errno));
+    }
+    ~Guard() { LockByte(fd_, kGuardOffset, F_UNLCK); }
+    Guard(const Guard&) = delete;
+    Guard& operator=(const Guard&) = delete;
+
+private:
+    int fd_;
+};
+
+bool LockWaits::ClaimSlot() {
+    if (slot_ == -1) {
+        const Guard guard(fd_);
+        slot_ = -2;
+        for (int slot = 0; slot < kSlots && slot_ < 0; ++slot)
+            if (LockByte(fd_, kFirstSlotOffset + slot, F_WRLCK))
+                slot_ = slot;
+        mine_ = {}; // whatever a dead session left there
+        if (slot_ >= 0)
+            Write();
+    }
+    return slot_ >= 0;
+}
+
+// A record that cannot be written would mislead the others; the session then leaves the graph and
+// its waits simply run out.
+void LockWaits::Write() {
+    const off_t at = static_cast<off_t>(slot_) * static_cast<off_t>(sizeof(Record));
+    if (pwrite(fd_, &mine_, sizeof mine_, at) == static_cast<ssize_t>(sizeof mine_))
+        return;
+    LockByte(fd_, kFirstSlotOffset + slot_, F_UNLCK);
+    slot_ = -2;
+}
+
+bool LockWaits::Alive(int slot) const {
+    struct flock lock = ByteLock(F_WRLCK, kFirstSlotOffset + slot);
+    return fcntl(fd_, F_OFD_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
+}
+
+void LockWaits::Held(uint32_t lock) {
+    if (!ClaimSlot())
+        return;
+    const Guard guard(fd_);
+    mine_.waitsFor = 0;
+    if (mine_.count < kHeldPerRecord)
+        mine_.held[mine_.count++] = lock + 1;
+    Write();
+}
+
+void LockWaits::Released(const std::vector<uint32_t>& locks) {
+    if (slot_ < 0 || locks.empty())
+        return;
+    const Guard guard(fd_);
+    uint32_t* end = std::remove_if(mine_.held, mine_.held + mine_.count, [&](uint32_t held) {
+        return std::find(locks.begin(), locks.end(), held - 1) != locks.end();
+    });
+    mine_.count = static_cast<uint32_t>(end - mine_.held);
+    Write();
+}
+
+bool LockWaits::StartWaiting(uint32_t lock) {
+    if (!ClaimSlot())
+        return true;
+    const Guard guard(fd_);
+    if (WaitingCloses(lock))
+        return false;
+    mine_.waitsFor = lock + 1;
+    Write();
+    return true;
+}
+
+void LockWaits::StopWaiting() {
+    if (slot_ < 0 || mine_.waitsFor == 0)
+        return;
+    const Guard guard(fd_);
+    mine_.waitsFor = 0;
+    Write();
+}
+
+// Follows lock -> its holder -> the lock that one waits for ... through the live sessions' records.
+bool LockWaits::WaitingCloses(uint32_t lock) const {
+    std::vector<Record> records(kSlots);
+    const ssize_t got = pread(fd_, records.data(), records.size() * sizeof(Record), 0);
+    const int known = got > 0 ? static_cast<int>(static_cast<size_t>(got) / sizeof(Record)) : 0;
+    records[slot_] = mine_;
+    std::set<uint32_t> seen;
+    std::vector<uint32_t> pending{lock + 1};
+    while (!pending.empty()) {
+        const uint32_t wanted = pending.back();
+        pending.pop_back();
+        if (!seen.insert(wanted).second)
+            continue;
+        for (int slot = 0; slot < std::max(known, slot_ + 1); ++slot) {
+            const Record& record = records[slot];
+            const uint32_t* end = record.held + std::min<uint32_t>(record.count, kHeldPerRecord);
+            if (std::find(record.held, end, wanted) == end)
+                continue;
+            if (slot == slot_)
+                return true;
+            if (record.waitsFor != 0 && Alive(slot))
+                pending.push_back(record.waitsFor);
+        }
+    }
+    return false;
+}
+
+} // namespace ocisqlite
