@@ -3,13 +3,11 @@
 // the file, apart from any lock, since byte-range locks do not keep anyone from reading or writing.
 #include "platform/oci_sqlite/LockWaits.h"
 
-#include "platform/oci_sqlite/EngineError.h"
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
+#include <chrono>
 #include <fcntl.h>
 #include <set>
+#include <thread>
 #include <unistd.h>
 
 namespace ocisqlite {
@@ -37,45 +35,55 @@ bool LockByte(int fd, int64_t offset, short type) {
 }
 
 // The records change and are read under one exclusive lock, so each waiter sees every wait recorded
-// before its own.
+// before its own. It is held for a few system calls; one that stays taken (a stopped process) makes
+// the session leave the graph rather than wait without end.
 class LockWaits::Guard {
 public:
     explicit Guard(int fd) : fd_(fd) {
-        struct flock lock = ByteLock(F_WRLCK, kGuardOffset);
-        while (fcntl(fd_, F_OFD_SETLKW, &lock) != 0)
-            if (errno != EINTR)
-                throw ora::WriteFailed("lock file", std::strerror(errno));
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+        while (!(held_ = LockByte(fd_, kGuardOffset, F_WRLCK)) && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
-    ~Guard() { LockByte(fd_, kGuardOffset, F_UNLCK); }
+    ~Guard() {
+        if (held_)
+            LockByte(fd_, kGuardOffset, F_UNLCK);
+    }
     Guard(const Guard&) = delete;
     Guard& operator=(const Guard&) = delete;
+    explicit operator bool() const { return held_; }
 
 private:
     int fd_;
+    bool held_ = false;
 };
 
 bool LockWaits::ClaimSlot() {
-    if (slot_ == -1) {
-        const Guard guard(fd_);
-        slot_ = -2;
-        for (int slot = 0; slot < kSlots && slot_ < 0; ++slot)
-            if (LockByte(fd_, kFirstSlotOffset + slot, F_WRLCK))
-                slot_ = slot;
-        mine_ = {}; // whatever a dead session left there
-        if (slot_ >= 0)
-            Write();
-    }
+    if (slot_ != -1)
+        return slot_ >= 0;
+    const Guard guard(fd_);
+    if (!guard)
+        return false;
+    slot_ = -2;
+    for (int slot = 0; slot < kSlots && slot_ < 0; ++slot)
+        if (LockByte(fd_, kFirstSlotOffset + slot, F_WRLCK))
+            slot_ = slot;
+    mine_ = {}; // whatever a dead session left there
+    if (slot_ >= 0)
+        Write();
     return slot_ >= 0;
 }
 
-// A record that cannot be written would mislead the others; the session then leaves the graph and
-// its waits simply run out.
-void LockWaits::Write() {
-    const off_t at = static_cast<off_t>(slot_) * static_cast<off_t>(sizeof(Record));
-    if (pwrite(fd_, &mine_, sizeof mine_, at) == static_cast<ssize_t>(sizeof mine_))
-        return;
+// A record that cannot be kept true would mislead the others; the session leaves the graph, and its
+// waits simply run out.
+void LockWaits::Leave() {
     LockByte(fd_, kFirstSlotOffset + slot_, F_UNLCK);
     slot_ = -2;
+}
+
+void LockWaits::Write() {
+    const off_t at = static_cast<off_t>(slot_) * static_cast<off_t>(sizeof(Record));
+    if (pwrite(fd_, &mine_, sizeof mine_, at) != static_cast<ssize_t>(sizeof mine_))
+        Leave();
 }
 
 bool LockWaits::Alive(int slot) const {
@@ -87,6 +95,8 @@ void LockWaits::Held(uint32_t lock) {
     if (!ClaimSlot())
         return;
     const Guard guard(fd_);
+    if (!guard)
+        return Leave();
     mine_.waitsFor = 0;
     if (mine_.count < kHeldPerRecord)
         mine_.held[mine_.count++] = lock + 1;
@@ -97,6 +107,8 @@ void LockWaits::Released(const std::vector<uint32_t>& locks) {
     if (slot_ < 0 || locks.empty())
         return;
     const Guard guard(fd_);
+    if (!guard)
+        return Leave();
     uint32_t* end = std::remove_if(mine_.held, mine_.held + mine_.count, [&](uint32_t held) {
         return std::find(locks.begin(), locks.end(), held - 1) != locks.end();
     });
@@ -108,6 +120,10 @@ bool LockWaits::StartWaiting(uint32_t lock) {
     if (!ClaimSlot())
         return true;
     const Guard guard(fd_);
+    if (!guard) {
+        Leave();
+        return true;
+    }
     if (WaitingCloses(lock))
         return false;
     mine_.waitsFor = lock + 1;
@@ -119,6 +135,8 @@ void LockWaits::StopWaiting() {
     if (slot_ < 0 || mine_.waitsFor == 0)
         return;
     const Guard guard(fd_);
+    if (!guard)
+        return Leave();
     mine_.waitsFor = 0;
     Write();
 }

@@ -39,6 +39,7 @@ private:
     };
     class Guard;
     bool ClaimSlot();
+    void Leave();
     void Write();
     bool Alive(int slot) const;
     bool WaitingCloses(uint32_t lock) const;
