@@ -41,6 +41,9 @@ public:
     void Clear();
 
 private:
+    // A text SQLite refuses for its nesting is prepared again with its calls chained (CallChains.h);
+    // such a statement is cached under the chained text, so each use rewrites it again.
+    int Prepare(const std::string& sql, sqlite3_stmt** stmt);
     static constexpr size_t kMaxIdle = 256; // texts built with spliced values would otherwise pile up
     sqlite3* db_;
     // Keyed by each statement's own text (sqlite3_sql), which lives as long as the statement.
