@@ -88,6 +88,10 @@ TEST_F(OciLimits, DeeplyNestedCallsRunWhereverTheyStand) {
     const std::string replaced =
         Repeat("replace(", "replace(", 60) + "'a(b)''c'" + Repeat(", 'z', ')')", ", 'z', ')')", 60);
     EXPECT_EQ(client.Query("SELECT " + replaced + " FROM dual"), (Rows{{"a(b)'c"}}));
+    // Each level emitted once: a type taken from the first argument cost 2^depth before.
+    EXPECT_EQ(client.Query("SELECT " + Repeat("round(", "round(", 60) + "1.234" + Repeat(", 2)", ", 2)", 60) +
+                           " FROM dual"),
+              (Rows{{"1.23"}}));
     EXPECT_EQ(client.Run("SELECT " + nvl("1") + " / 0 FROM dual").code, 1476);
     ASSERT_EQ(client.Run("DECLARE x NUMBER; BEGIN x := " + nvl("7") + "; INSERT INTO n (v) VALUES (x); END;")
                   .status,
