@@ -67,9 +67,8 @@ bool LockWaits::ClaimSlot() {
     for (int slot = 0; slot < kSlots && slot_ < 0; ++slot)
         if (LockByte(fd_, kFirstSlotOffset + slot, F_WRLCK))
             slot_ = slot;
-    mine_ = {}; // whatever a dead session left there
     if (slot_ >= 0)
-        Write();
+        Write(); // over whatever a dead session left there
     return slot_ >= 0;
 }
 
@@ -91,29 +90,18 @@ bool LockWaits::Alive(int slot) const {
     return fcntl(fd_, F_OFD_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
 }
 
+// Only a waiting session's holdings matter to another's check (a cycle runs through waiters only),
+// so they are kept here and written out when the session starts to wait.
 void LockWaits::Held(uint32_t lock) {
-    if (!ClaimSlot())
-        return;
-    const Guard guard(fd_);
-    if (!guard)
-        return Leave();
-    mine_.waitsFor = 0;
     if (mine_.count < kHeldPerRecord)
         mine_.held[mine_.count++] = lock + 1;
-    Write();
 }
 
 void LockWaits::Released(const std::vector<uint32_t>& locks) {
-    if (slot_ < 0 || locks.empty())
-        return;
-    const Guard guard(fd_);
-    if (!guard)
-        return Leave();
     uint32_t* end = std::remove_if(mine_.held, mine_.held + mine_.count, [&](uint32_t held) {
         return std::find(locks.begin(), locks.end(), held - 1) != locks.end();
     });
     mine_.count = static_cast<uint32_t>(end - mine_.held);
-    Write();
 }
 
 bool LockWaits::StartWaiting(uint32_t lock) {
@@ -134,10 +122,10 @@ bool LockWaits::StartWaiting(uint32_t lock) {
 void LockWaits::StopWaiting() {
     if (slot_ < 0 || mine_.waitsFor == 0)
         return;
+    mine_.waitsFor = 0;
     const Guard guard(fd_);
     if (!guard)
         return Leave();
-    mine_.waitsFor = 0;
     Write();
 }
 

@@ -1,8 +1,8 @@
-// Who holds and who waits for which lock of a database's lock file, kept in that file, so that a
-// session of any process can tell that waiting would close a cycle (a deadlock). Each session owns a
-// slot: a locked byte, which dies with the session, and a record of the locks it holds and the one
-// it waits for. Records change only under one lock of the file, so a cycle is seen by whichever
-// waiter closes it, and by that one only.
+// Who waits for which lock of a database's lock file, and what the waiters hold, kept in that file,
+// so that a session of any process can tell that waiting would close a cycle (a deadlock). A waiting
+// session owns a slot: a locked byte, which dies with the session, and a record of the locks it holds
+// and the one it waits for. Records change only under one lock of the file, so a cycle is seen by
+// whichever waiter closes it, and by that one only.
 #pragma once
 
 #include <cstdint>
@@ -21,12 +21,12 @@ public:
     explicit LockWaits(int fd) : fd_(fd) {}
     static constexpr uint32_t kFirstOwnOffset = 0x40000000;
 
-    void Held(uint32_t lock); // ends a wait for it too
+    void Held(uint32_t lock);
     void Released(const std::vector<uint32_t>& locks);
-    // Records the wait unless the holder of `lock`, or whom that one waits for, and so on, is this
-    // session: then false, and nothing is recorded.
+    // Records the wait, with what this session holds, unless the holder of `lock`, or whom that one
+    // waits for, and so on, is this session: then false, and nothing is recorded.
     bool StartWaiting(uint32_t lock);
-    void StopWaiting();
+    void StopWaiting(); // after the wait, whether it got the lock or not
 
 private:
     // A session holding more locks than a record has room for keeps the rest unrecorded; a cycle

@@ -67,6 +67,7 @@ void TableLocks::Take(uint32_t offset, int waitMs) {
             waits_->StopWaiting();
             throw;
         }
+        waits_->StopWaiting();
     }
     waits_->Held(offset);
 }
