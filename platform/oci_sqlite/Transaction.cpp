@@ -7,6 +7,8 @@
 #include "platform/oci_sqlite/SqlText.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <sqlite3.h>
 
 namespace ocisqlite {
@@ -92,7 +94,9 @@ void Transaction::Commit() {
 }
 
 void Transaction::LockTables(const std::vector<std::string>& tables, int waitSeconds, bool forUpdate) {
-    const int wait = waitSeconds < 0 ? BusyTimeoutMs() : waitSeconds * 1000;
+    const int wait = waitSeconds < 0
+                         ? BusyTimeoutMs()
+                         : static_cast<int>(std::min<int64_t>(int64_t{waitSeconds} * 1000, INT_MAX));
     for (const std::string& table : tables)
         locks_.Acquire(table, wait);
     lockedForUpdate_ = lockedForUpdate_ || forUpdate;
