@@ -2,6 +2,7 @@
 // creation step see the same journal mode, lock wait and SQL functions.
 #include "platform/oci_sqlite/Connection.h"
 
+#include "platform/oci_sqlite/CallChains.h"
 #include "platform/oci_sqlite/EngineError.h"
 #include "platform/oci_sqlite/RowidCodec.h"
 #include "platform/oci_sqlite/SqliteErrors.h"
@@ -83,6 +84,7 @@ static Connection Open(const std::string& path, int flags, bool existing) {
         RequireEngineFile(raw, path);
     Exec(raw, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON");
     RegisterRowidFunctions(raw);
+    RegisterCallChainFunctions(raw);
     orasql::RegisterOracleFunctions(raw);
     return db;
 }

@@ -51,6 +51,9 @@ EngineError NameInUse() {
 EngineError ResourceBusy() {
     return Make(54, "resource busy and acquire with NOWAIT specified or timeout expired");
 }
+EngineError DeadlockDetected() {
+    return Make(60, "deadlock detected while waiting for resource");
+}
 EngineError Unimplemented() {
     return Make(3001, "unimplemented feature");
 }

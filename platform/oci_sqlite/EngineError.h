@@ -32,6 +32,7 @@ EngineError InvalidIdentifier(const std::string& name);
 EngineError TableNotFound();
 EngineError NameInUse();
 EngineError ResourceBusy();
+EngineError DeadlockDetected();
 EngineError Unimplemented();
 EngineError NoDataFound();
 EngineError NotAllVariablesBound();

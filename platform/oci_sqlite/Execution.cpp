@@ -76,8 +76,7 @@ ExecutionResult RunQuery(Session& session, const std::shared_ptr<const Translati
     if (t.sqlite.size() != 1)
         throw ora::InvalidSql();
     if (t.forUpdate && !describeOnly)
-        session.transaction().LockTables(t.lockTables, t.lockWaitSeconds < 0 ? -1 : t.lockWaitSeconds * 1000,
-                                         true);
+        session.transaction().LockTables(t.lockTables, t.lockWaitSeconds, true);
     StatementLease lease = session.statements().Borrow(t.sqlite.front());
     if (!describeOnly)
         BindParameters(lease.get(), binds, 0, t.returningRowidBind);

@@ -14,16 +14,23 @@ namespace ocisqlite {
 
 namespace {
 
+template <class Call> auto AsOracleError(Call call) {
+    try {
+        return call();
+    } catch (const EngineError& e) { // the interpreter's handlers catch Oracle errors
+        throw orasql::OracleError(e.code(), e.what());
+    }
+}
+
 class SessionExecutor : public orasql::Executor {
 public:
     explicit SessionExecutor(Session& session) : session_(session) {}
 
     std::vector<orasql::SqlRow> Run(const std::string& sqliteSql, const orasql::BindMap& binds) override {
-        try {
-            return RunStatement(sqliteSql, binds);
-        } catch (const EngineError& e) { // the interpreter's handlers catch Oracle errors
-            throw orasql::OracleError(e.code(), e.what());
-        }
+        return AsOracleError([&] { return RunStatement(sqliteSql, binds); });
+    }
+    void LockTables(const std::vector<std::string>& tables, int waitSeconds, bool forUpdate) override {
+        AsOracleError([&] { session_.transaction().LockTables(tables, waitSeconds, forUpdate); });
     }
     void Commit() override { session_.transaction().Commit(); }
     void Rollback() override { session_.transaction().Rollback(); }

@@ -2,9 +2,11 @@
 // that they will be used many times.
 #include "platform/oci_sqlite/StatementCache.h"
 
+#include "platform/oci_sqlite/CallChains.h"
 #include "platform/oci_sqlite/EngineError.h"
 #include "platform/oci_sqlite/SqliteErrors.h"
 
+#include <cstring>
 #include <sqlite3.h>
 #include <utility>
 
@@ -45,8 +47,13 @@ StatementLease StatementCache::Borrow(const std::string& sql) {
         return StatementLease(this, stmt);
     }
     sqlite3_stmt* stmt = nullptr;
-    const int rc = sqlite3_prepare_v3(db_, sql.c_str(), static_cast<int>(sql.size()),
-                                      SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+    int rc = Prepare(sql, &stmt);
+    if (rc != SQLITE_OK && std::strcmp(sqlite3_errmsg(db_), "parser stack overflow") == 0) {
+        const std::optional<std::string> chained = ChainedCalls(db_, sql);
+        if (!chained)
+            throw ora::NestingTooDeep();
+        rc = Prepare(*chained, &stmt);
+    }
     if (rc != SQLITE_OK) {
         sqlite3_finalize(stmt);
         ThrowSqliteError(db_, rc, {});
@@ -54,6 +61,13 @@ StatementLease StatementCache::Borrow(const std::string& sql) {
     if (!stmt) // only blanks or a comment
         throw ora::InvalidSql();
     return StatementLease(this, stmt);
+}
+
+int StatementCache::Prepare(const std::string& sql, sqlite3_stmt** stmt) {
+    sqlite3_finalize(*stmt);
+    *stmt = nullptr;
+    return sqlite3_prepare_v3(db_, sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT, stmt,
+                              nullptr);
 }
 
 void StatementCache::Return(sqlite3_stmt* stmt) {

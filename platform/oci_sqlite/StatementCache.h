@@ -48,6 +48,9 @@ private:
     };
     void ForgetEmptyTexts();
 
+    // A text SQLite refuses for its nesting is prepared again with its calls chained (CallChains.h);
+    // such a statement is cached under the chained text, so each use rewrites it again.
+    int Prepare(const std::string& sql, sqlite3_stmt** stmt);
     static constexpr size_t kMaxIdle = 256; // texts built with spliced values would otherwise pile up
     sqlite3* db_;
     // The idle statements of each text. A text keeps its list when it empties, so lending a statement

@@ -12,25 +12,19 @@
 #include <fcntl.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace ocisqlite {
 
 namespace {
 
-off_t OffsetOf(const std::string& upperName) {
+constexpr uint32_t kWriterOffset = LockWaits::kFirstOwnOffset - 1;
+
+uint32_t OffsetOf(const std::string& upperName) {
     uint32_t hash = 2166136261u; // FNV-1a
     for (unsigned char c : upperName)
         hash = (hash ^ c) * 16777619u;
-    return static_cast<off_t>(hash & 0x3fffffff);
-}
-
-bool Lock(int fd, off_t offset, short type) {
-    struct flock lock {};
-    lock.l_type = type;
-    lock.l_whence = SEEK_SET;
-    lock.l_start = offset;
-    lock.l_len = 1;
-    return fcntl(fd, F_OFD_SETLK, &lock) == 0;
+    return hash % kWriterOffset;
 }
 
 } // namespace
@@ -46,28 +40,70 @@ void TableLocks::Open() {
     fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd_ < 0)
         throw ora::WriteFailed(path_, "cannot open the lock file");
+    waits_.emplace(fd_);
+}
+
+bool TableLocks::TryLock(uint32_t offset) {
+    if (LockByte(fd_, offset, F_WRLCK))
+        return true;
+    if (errno != EAGAIN && errno != EACCES)
+        throw ora::WriteFailed(path_, std::strerror(errno));
+    return false;
+}
+
+void TableLocks::Take(uint32_t offset, int waitMs) {
+    Open();
+    if (!TryLock(offset)) {
+        if (!waits_->StartWaiting(offset))
+            throw ora::DeadlockDetected();
+        try {
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+            while (!TryLock(offset)) {
+                if (std::chrono::steady_clock::now() >= deadline)
+                    throw ora::ResourceBusy();
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+        } catch (...) {
+            waits_->StopWaiting();
+            throw;
+        }
+        waits_->StopWaiting();
+    }
+    waits_->Held(offset);
 }
 
 void TableLocks::Acquire(const std::string& table, int waitMs) {
     const std::string name = UpperCase(table);
     if (held_.count(name))
         return;
-    Open();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
-    while (!Lock(fd_, OffsetOf(name), F_WRLCK)) {
-        if (errno != EAGAIN && errno != EACCES)
-            throw ora::WriteFailed(path_, std::strerror(errno));
-        if (std::chrono::steady_clock::now() >= deadline)
-            throw ora::ResourceBusy();
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    Take(OffsetOf(name), waitMs);
     held_.insert(name);
 }
 
 void TableLocks::ReleaseAll() {
-    for (const std::string& name : held_)
-        Lock(fd_, OffsetOf(name), F_UNLCK);
+    std::vector<uint32_t> offsets;
+    for (const std::string& name : held_) {
+        offsets.push_back(OffsetOf(name));
+        LockByte(fd_, offsets.back(), F_UNLCK);
+    }
     held_.clear();
+    if (waits_)
+        waits_->Released(offsets);
+}
+
+void TableLocks::AcquireWriter(int waitMs) {
+    if (writer_)
+        return;
+    Take(kWriterOffset, waitMs);
+    writer_ = true;
+}
+
+void TableLocks::ReleaseWriter() {
+    if (!writer_)
+        return;
+    LockByte(fd_, kWriterOffset, F_UNLCK);
+    writer_ = false;
+    waits_->Released({kWriterOffset});
 }
 
 } // namespace ocisqlite

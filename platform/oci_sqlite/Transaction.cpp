@@ -7,6 +7,8 @@
 #include "platform/oci_sqlite/SqlText.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <sqlite3.h>
 
 namespace ocisqlite {
@@ -27,6 +29,7 @@ bool Transaction::LostBySqlite() const {
 
 void Transaction::ForgetLost() {
     active_ = false;
+    locks_.ReleaseWriter();
     changed_ = false;
     savepoints_.clear();
     ReleaseLocks();
@@ -54,7 +57,13 @@ void Transaction::BeginIfNeeded() {
     if (active_)
         return;
     cursors_->DetachAll();
-    Exec(db_, "BEGIN IMMEDIATE");
+    locks_.AcquireWriter(BusyTimeoutMs());
+    try {
+        Exec(db_, "BEGIN IMMEDIATE");
+    } catch (...) {
+        locks_.ReleaseWriter();
+        throw;
+    }
     active_ = true;
     changed_ = false;
 }
@@ -67,6 +76,7 @@ void Transaction::EndSqliteTransaction(const char* sql) {
         Exec(db_, sql);
     active_ = false;
     changed_ = false;
+    locks_.ReleaseWriter();
 }
 
 void Transaction::Commit() {
@@ -83,8 +93,10 @@ void Transaction::Commit() {
     ReleaseLocks();
 }
 
-void Transaction::LockTables(const std::vector<std::string>& tables, int waitMs, bool forUpdate) {
-    const int wait = waitMs < 0 ? BusyTimeoutMs() : waitMs;
+void Transaction::LockTables(const std::vector<std::string>& tables, int waitSeconds, bool forUpdate) {
+    const int wait = waitSeconds < 0
+                         ? BusyTimeoutMs()
+                         : static_cast<int>(std::min<int64_t>(int64_t{waitSeconds} * 1000, INT_MAX));
     for (const std::string& table : tables)
         locks_.Acquire(table, wait);
     lockedForUpdate_ = lockedForUpdate_ || forUpdate;

@@ -1,7 +1,8 @@
 // Oracle's transaction model on one SQLite connection: a transaction starts with the first change
-// after a commit or rollback (BEGIN IMMEDIATE, so a second writer waits for the lock and then gets
-// ORA-00054), user savepoints are tracked by name for ORA-01086, and every boundary first detaches
-// the open cursors so they keep fetching. The write lock is held only while there are changes to keep.
+// after a commit or rollback (BEGIN IMMEDIATE, after the file's writer lock among the table locks, so
+// a second writer waits and then gets ORA-00054, or ORA-00060 in a deadlock), user savepoints are
+// tracked by name for ORA-01086, and every boundary first detaches the open cursors so they keep
+// fetching. The write lock is held only while there are changes to keep.
 #pragma once
 
 #include "platform/oci_sqlite/Cursor.h"
@@ -35,8 +36,8 @@ public:
     // full disk, an I/O error), the session's transaction ends too and the error says so (ORA-02091).
     [[noreturn]] void RethrowFailure();
     // Locks the tables until commit or rollback; forUpdate locks stay even when nothing changes.
-    // waitMs < 0 waits as long as any writer waits; 0 does not wait (NOWAIT).
-    void LockTables(const std::vector<std::string>& tables, int waitMs, bool forUpdate);
+    // waitSeconds < 0 waits as long as any writer waits; 0 does not wait (NOWAIT).
+    void LockTables(const std::vector<std::string>& tables, int waitSeconds, bool forUpdate);
     // A transaction that changed nothing ends; its savepoints stay valid, since they all stand at
     // its start, where the next change begins again.
     void EndIfNothingChanged();

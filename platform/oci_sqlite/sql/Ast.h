@@ -115,6 +115,17 @@ struct Query {
     int lockWaitSeconds = -1; // FOR UPDATE: -1 waits as long as writers do, 0 NOWAIT, n WAIT n
 };
 
+// The tables a SELECT ... FOR UPDATE locks: those named in the FROM clause of each branch.
+inline std::vector<std::string> ForUpdateTables(const Query& q) {
+    std::vector<std::string> tables;
+    if (q.forUpdate)
+        for (const SelectCore& core : q.cores)
+            for (const TableRef& table : core.from)
+                if (!table.name.empty())
+                    tables.push_back(table.name);
+    return tables;
+}
+
 struct InsertStmt {
     std::string table;
     std::vector<std::string> columns;

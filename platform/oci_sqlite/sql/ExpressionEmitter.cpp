@@ -438,15 +438,18 @@ Emitted SqliteEmitter::Function(const Expr& e, const Scope& scope) {
                     SqlType::Number);
     if (const PlainFunction* f = FindPlain(n)) {
         arity(f->minArgs, f->maxArgs);
-        std::string sql =
-            std::string(f->sqlite) + "(" + (e.distinct ? "DISTINCT " : "") + Args(e, scope) + ")";
+        // The first argument is emitted once for its text and type: twice per level would make
+        // nested calls cost 2^depth.
+        const Emitted first = argc > 0 ? arg(0) : Emitted{};
+        const std::string args = argc > 0 ? first.sql + (argc > 1 ? ", " + Args(e, scope, 1) : "") : "";
+        std::string sql = std::string(f->sqlite) + "(" + (e.distinct ? "DISTINCT " : "") + args + ")";
         if (f->result == SqlType::Text && !GivesOracleNull(f->sqlite))
             sql = "nullif(" + sql + ", '')"; // SQLite's own string functions may give '', Oracle's give NULL
         SqlType type = f->result;
         if (type == SqlType::Unknown)
-            type = arg(0).type == SqlType::Date   ? SqlType::Date
+            type = first.type == SqlType::Date    ? SqlType::Date
                    : n == "ROUND" || n == "TRUNC" ? SqlType::Number
-                                                  : arg(0).type;
+                                                  : first.type;
         return Make(sql, type);
     }
     if (n == "NVL") {

@@ -4,11 +4,14 @@
 #include "platform/oci_sqlite/sql/Interpreter.h"
 
 #include "platform/oci_sqlite/sql/Decimal.h"
+#include "platform/oci_sqlite/sql/OracleFunctions.h"
 #include "platform/oci_sqlite/sql/Parser.h"
 #include "platform/oci_sqlite/sql/PlsqlErrors.h"
 #include "platform/oci_sqlite/sql/SqliteEmitter.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace orasql {
 namespace {
@@ -21,6 +24,11 @@ struct Frame {
     std::map<std::string, std::string> types; // declared type names, upper case
 };
 
+bool IsCharacterType(const std::string& type) {
+    const std::string base = type.substr(0, type.find_first_of("(%"));
+    return base == "VARCHAR2" || base == "VARCHAR" || base == "CHAR";
+}
+
 // The conversion a value undergoes when stored into a variable of a declared type, as a SQL
 // expression over the bind ":V"; empty when the value is kept as it is.
 std::string ConversionFor(const std::string& type, const std::string& nlsDateFormat) {
@@ -30,9 +38,23 @@ std::string ConversionFor(const std::string& type, const std::string& nlsDateFor
     if (base == "NUMBER" || base == "INTEGER" || base == "PLS_INTEGER" || base == "BINARY_INTEGER" ||
         base == "FLOAT" || base == "DECIMAL" || base == "NATURAL")
         return "ora_number_in(:V, 0, NULL)";
-    if (base == "VARCHAR2" || base == "VARCHAR" || base == "CHAR")
+    if (IsCharacterType(type))
         return "ora_concat(:V)";
     return "";
+}
+
+// A character variable holds its declared length in bytes (in characters when declared so), and
+// never more than the language's longest string.
+void RequireCapacity(const std::string& type, const std::string& text) {
+    const size_t open = type.find('(');
+    const bool inChars = type.find(" CHAR)") != std::string::npos;
+    const size_t declared =
+        open == std::string::npos ? kMaxPlsqlTextBytes : std::strtoul(type.c_str() + open + 1, nullptr, 10);
+    const size_t used = inChars ? static_cast<size_t>(std::count_if(
+                                      text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }))
+                                : text.size();
+    if (used > declared || text.size() > kMaxPlsqlTextBytes)
+        ThrowOracleError(6502, "PL/SQL: numeric or value error: character string buffer too small");
 }
 
 std::string TextOf(const SqlValue& v) {
@@ -99,13 +121,17 @@ private:
             frame.variables[name] = value;
             return;
         }
+        SqlValue converted;
         try {
-            frame.variables[name] = executor_.Run("SELECT " + conversion, BindMap{{"V", value}}).at(0).at(0);
+            converted = executor_.Run("SELECT " + conversion, BindMap{{"V", value}}).at(0).at(0);
         } catch (const OracleError& e) {
             if (e.code() != 1722)
                 throw;
             ThrowOracleError(6502, "PL/SQL: numeric or value error: character to number conversion error");
         }
+        if (IsCharacterType(frame.types[name]) && std::holds_alternative<std::string>(converted))
+            RequireCapacity(frame.types[name], std::get<std::string>(converted));
+        frame.variables[name] = std::move(converted);
     }
 
     void Declare(Frame& frame, const Variable& v, const SqlValue& value) {
@@ -132,11 +158,13 @@ private:
     }
 
     SqlValue Eval(const Expr& e, Frame& frame) {
+        const PlsqlStrings plsqlStrings;
         const std::vector<SqlRow> rows = Run("SELECT " + EmitterFor(frame).EmitStandalone(e), frame);
         return rows.empty() || rows[0].empty() ? SqlValue{} : rows[0][0];
     }
 
     bool Test(const Expr& e, Frame& frame) {
+        const PlsqlStrings plsqlStrings;
         const std::vector<SqlRow> rows = Run("SELECT " + EmitterFor(frame).EmitCondition(e), frame);
         return !rows.empty() && std::holds_alternative<int64_t>(rows[0][0]) &&
                std::get<int64_t>(rows[0][0]) == 1;
@@ -221,6 +249,8 @@ private:
     void RunSql(const Statement& statement, Frame& frame) {
         SqliteEmitter emitter = EmitterFor(frame);
         if (const auto* q = std::get_if<QueryPtr>(&statement)) {
+            if ((*q)->forUpdate)
+                executor_.LockTables(ForUpdateTables(**q), (*q)->lockWaitSeconds, true);
             // Two rows tell "exactly one" from "more than one" without fetching the rest.
             const std::vector<SqlRow> rows = Run(emitter.EmitQuery(**q) + " LIMIT 2", frame);
             const std::vector<std::string>& into = (*q)->cores[0].into;
@@ -231,10 +261,13 @@ private:
             for (size_t i = 0; i < into.size() && i < rows[0].size(); ++i)
                 Store(frame, into[i], rows[0][i]);
         } else if (const auto* ins = std::get_if<InsertStmt>(&statement)) {
+            executor_.LockTables({ins->table}, -1, false);
             Run(emitter.EmitInsert(*ins), frame);
         } else if (const auto* upd = std::get_if<UpdateStmt>(&statement)) {
+            executor_.LockTables({upd->table}, -1, false);
             Run(emitter.EmitUpdate(*upd), frame);
         } else if (const auto* del = std::get_if<DeleteStmt>(&statement)) {
+            executor_.LockTables({del->table}, -1, false);
             Run(emitter.EmitDelete(*del), frame);
         }
     }

@@ -20,6 +20,9 @@ public:
     virtual ~Executor() = default;
     // Runs one SQLite statement of the translator's output, binding ":NAME" parameters by name.
     virtual std::vector<SqlRow> Run(const std::string& sqliteSql, const BindMap& binds) = 0;
+    // Locks tables until the transaction ends, as a change or SELECT ... FOR UPDATE outside a block
+    // does; waitSeconds -1 waits as long as writers do, 0 does not wait.
+    virtual void LockTables(const std::vector<std::string>& tables, int waitSeconds, bool forUpdate) = 0;
     virtual void Commit() = 0;
     virtual void Rollback() = 0;
     // A point inside the session's transaction (opened if none is), for undoing a failed block.

@@ -261,9 +261,18 @@ void SingleFinal(sqlite3_context* c) {
 // Oracle's longest string in SQL; a longer result is an error, never a string that grows on.
 constexpr size_t kMaxTextBytes = 4000;
 
+thread_local bool plsqlStrings = false;
+
+size_t MaxTextBytes() {
+    return plsqlStrings ? kMaxPlsqlTextBytes : kMaxTextBytes;
+}
+
 void RequireTextLength(size_t bytes) {
-    if (bytes > kMaxTextBytes)
-        ThrowOracleError(1489, "result of string concatenation is too long");
+    if (bytes <= MaxTextBytes())
+        return;
+    if (plsqlStrings)
+        ThrowOracleError(6502, "PL/SQL: numeric or value error: character string buffer too small");
+    ThrowOracleError(1489, "result of string concatenation is too long");
 }
 
 // One operand is a conversion to text, not a concatenation: a long bound value passes whole.
@@ -451,10 +460,20 @@ void Trim(sqlite3_context* c, int n, sqlite3_value** v) {
     ResultText(c, TrimChar(AsText(v[0]), set[0], mode != "T", mode != "L"));
 }
 
+// Padding stops at the longest string, on a whole character, as Oracle's does; a huge length asks
+// for no more memory than that.
 template <bool Left> void Pad(sqlite3_context* c, int n, sqlite3_value** v) {
     if (AnyNull(n, v))
         return sqlite3_result_null(c);
-    ResultText(c, PadChars(AsText(v[0]), AsNumber(v[1]).ToInt64Clamped(), n > 2 ? AsText(v[2]) : " ", Left));
+    const int64_t length = std::min<int64_t>(AsNumber(v[1]).ToInt64Clamped(), MaxTextBytes());
+    std::string padded = PadChars(AsText(v[0]), length, n > 2 ? AsText(v[2]) : " ", Left);
+    if (padded.size() > MaxTextBytes()) {
+        size_t end = MaxTextBytes();
+        while (end > 0 && (padded[end] & 0xC0) == 0x80) // a continuation byte: the character starts before
+            --end;
+        padded.resize(end);
+    }
+    ResultText(c, padded);
 }
 
 void Translate(sqlite3_context* c, int n, sqlite3_value** v) {
@@ -564,6 +583,14 @@ struct Scalar {
 };
 
 } // namespace
+
+PlsqlStrings::PlsqlStrings() : outer_(plsqlStrings) {
+    plsqlStrings = true;
+}
+
+PlsqlStrings::~PlsqlStrings() {
+    plsqlStrings = outer_;
+}
 
 void RegisterOracleFunctions(sqlite3* db) {
     static const Scalar kScalars[] = {

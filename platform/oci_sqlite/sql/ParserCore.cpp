@@ -18,9 +18,9 @@ ExprPtr MakeExpr(ExprKind kind, std::string text, int offset) {
 }
 
 void ParserCore::NestingGuard::Deepen() {
-    constexpr int kMaxDepth = 250;
+    constexpr int kMaxDepth = 300;
     if (parser_.depth_ + 1 > kMaxDepth)
-        parser_.Fail(36, "maximum number of recursive SQL levels (250) exceeded");
+        parser_.Fail(36, "maximum number of recursive SQL levels (300) exceeded");
     ++parser_.depth_;
     ++levels_;
 }

@@ -81,12 +81,14 @@ std::string ParserCore::ParseTypeName() {
         type += "." + ExpectName();
     if (AcceptSymbol("%"))
         type += "%" + ExpectName();
-    if (AcceptSymbol("(")) {
+    if (AcceptSymbol("(")) { // kept as written: a character variable's length bounds what it holds
+        std::string size;
         while (!AcceptSymbol(")")) {
             if (AtEnd())
                 Fail(907, "missing right parenthesis");
-            Advance();
+            size += (size.empty() ? "" : " ") + Advance().text;
         }
+        type += "(" + size + ")";
     }
     return type;
 }

@@ -59,11 +59,7 @@ void TranslateInto(Translation& t, Statement& statement, std::string_view text, 
                        t.columns = emitter.ResultColumns();
                        t.forUpdate = q->forUpdate;
                        t.lockWaitSeconds = q->lockWaitSeconds;
-                       if (q->forUpdate)
-                           for (const SelectCore& core : q->cores)
-                               for (const TableRef& table : core.from)
-                                   if (!table.name.empty())
-                                       t.lockTables.push_back(table.name);
+                       t.lockTables = ForUpdateTables(*q);
                    },
                    [&](InsertStmt& s) {
                        Set(t, StatementType::Insert, kInsert);

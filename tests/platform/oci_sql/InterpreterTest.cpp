@@ -125,3 +125,28 @@ TEST_F(Procedures, RunawayRecursionEndsInAnError) {
     EXPECT_EQ(db.Error("begin again(1); end;").substr(0, 70),
               "ORA-00036: maximum number of recursive SQL levels (50) exceeded\nORA-06");
 }
+
+// Strings of the procedure language reach 32,767 bytes; SQL inside a block, a column and a declared
+// length still hold theirs.
+TEST_F(Procedures, LanguageStringsReach32767BytesWhereSqlStopsAt4000) {
+    db.Exec(
+        "DECLARE v VARCHAR2(32767) := RPAD('x', 4000, 'x');\nBEGIN\n  v := v || v || RPAD('y', 24767, 'y');\n"
+        "  INSERT INTO log (n) VALUES (LENGTH(v));\nEND;");
+    EXPECT_EQ(db.One("SELECT n FROM log"), "32767");
+    const std::string tooSmall =
+        "ORA-06502: PL/SQL: numeric or value error: character string buffer too small";
+    const std::string x4000 = "DECLARE v VARCHAR2(32767) := RPAD('x', 4000, 'x'); BEGIN ";
+    for (const auto& [sql, error] : std::vector<std::pair<std::string, std::string>>{
+             {x4000 + "v := v || v || v || v || v || v || v || v || v; END;", tooSmall},
+             {x4000 + "IF LENGTH(v || v || v || v || v || v || v || v || v) > 0 THEN NULL; END IF; END;",
+              tooSmall},
+             {"DECLARE v VARCHAR2(3); BEGIN v := 'abcd'; END;", tooSmall},
+             {"DECLARE v VARCHAR2(2 CHAR); BEGIN v := 'čšž'; END;", tooSmall},
+             {x4000 + "INSERT INTO log (txt) VALUES (v || 'x'); END;", "ORA-01489"},
+             {x4000 + "INSERT INTO log (txt) VALUES (v); END;", "ORA-12899"},
+             {"SELECT RPAD('x', 4000, 'x') || 'x' FROM dual", "ORA-01489"}})
+        EXPECT_EQ(db.Error(sql).rfind(error, 0), 0u) << sql << "\n" << db.Error(sql);
+    db.Exec("DECLARE v VARCHAR2(3 CHAR); BEGIN v := 'čšž'; END;"); // three characters in six bytes
+    // Cut at 4,000 bytes on a whole character (x and 1,999 č), never built to 8 GB first.
+    EXPECT_EQ(db.One("SELECT LENGTH(RPAD('x', 2000000000, 'č')) FROM dual"), "2000");
+}

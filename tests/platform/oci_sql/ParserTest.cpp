@@ -128,7 +128,7 @@ TEST(Parser, ErrorsNameTheOffendingToken) {
 
 TEST(Parser, DeepNestingIsRefusedNotOverflowed) {
     const std::string deep = "select " + std::string(5000, '(') + "1" + std::string(5000, ')') + " from dual";
-    const std::string limit = "ORA-00036: maximum number of recursive SQL levels (250) exceeded";
+    const std::string limit = "ORA-00036: maximum number of recursive SQL levels (300) exceeded";
     EXPECT_EQ(ErrorOf(deep).second, limit);
     std::string minus = "select ";
     for (int i = 0; i < 100000; ++i)

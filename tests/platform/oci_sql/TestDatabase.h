@@ -41,6 +41,8 @@ public:
 
     // Executor
     std::vector<SqlRow> Run(const std::string& sqliteSql, const BindMap& binds) override;
+    // One connection: there is no one to wait for.
+    void LockTables(const std::vector<std::string>&, int, bool) override {}
     void Commit() override;
     void Rollback() override;
     void Savepoint(const std::string& name) override;

@@ -50,7 +50,8 @@ TEST_F(OciLimits, OracleRangesAndLimitsHold) {
         {"SELECT " + Repeat("'aaaaa'", " || 'aaaaa'", 801) + " FROM dual", 1489},
         {"SELECT " + nestedReplace + " FROM dual", 1489},
         {"SELECT " + Nested("abs", 25) + " FROM dual", 0},
-        {"SELECT " + Nested("abs", 300) + " FROM dual", 36},
+        {"SELECT " + Nested("abs", 255) + " FROM dual", 0},
+        {"SELECT " + Nested("abs", 320) + " FROM dual", 36},
         {"SELECT " + Repeat("(", "(", 1000) + "1" + std::string(1000, ')') + " FROM dual", 36},
     };
     for (const LimitCase& c : cases) {
@@ -71,6 +72,31 @@ TEST_F(OciLimits, InfiniteAndNanBindsAreOverflow) {
         EXPECT_EQ(insert.Status(insert.Execute(1)).code, 1426) << value;
     }
     EXPECT_TRUE(client.Query("SELECT v FROM n").empty());
+}
+
+// Calls nested deeper than SQLite's parser goes run wherever an expression stands and give what the
+// same calls give shallow; strings with parentheses and quotes pass whole, an error keeps its code.
+TEST_F(OciLimits, DeeplyNestedCallsRunWhereverTheyStand) {
+    const auto nvl = [](const std::string& inner) {
+        return Repeat("nvl(", "nvl(", 60) + inner + Repeat(", 0)", ", 0)", 60);
+    };
+    ASSERT_EQ(client.Run("INSERT INTO n (v) VALUES (" + nvl("-5") + ")").status, OCI_SUCCESS);
+    ASSERT_EQ(client.Run("UPDATE n SET v = " + nvl("v - 1") + " WHERE " + nvl("v") + " = -5").status,
+              OCI_SUCCESS);
+    EXPECT_EQ(client.Query("SELECT " + nvl("abs(v)") + " FROM n WHERE " + nvl("v") + " < :x", {{"x", "0"}}),
+              (Rows{{"6"}}));
+    const std::string replaced =
+        Repeat("replace(", "replace(", 60) + "'a(b)''c'" + Repeat(", 'z', ')')", ", 'z', ')')", 60);
+    EXPECT_EQ(client.Query("SELECT " + replaced + " FROM dual"), (Rows{{"a(b)'c"}}));
+    // Each level emitted once: a type taken from the first argument cost 2^depth before.
+    EXPECT_EQ(client.Query("SELECT " + Repeat("round(", "round(", 60) + "1.234" + Repeat(", 2)", ", 2)", 60) +
+                           " FROM dual"),
+              (Rows{{"1.23"}}));
+    EXPECT_EQ(client.Run("SELECT " + nvl("1") + " / 0 FROM dual").code, 1476);
+    ASSERT_EQ(client.Run("DECLARE x NUMBER; BEGIN x := " + nvl("7") + "; INSERT INTO n (v) VALUES (x); END;")
+                  .status,
+              OCI_SUCCESS);
+    EXPECT_EQ(client.Query("SELECT v FROM n ORDER BY v"), (Rows{{"-6"}, {"7"}}));
 }
 
 } // namespace

@@ -221,3 +221,55 @@ TEST_F(OciTransaction, WaitingForUpdateGetsTheLockWhenTheHolderCommits) {
     thread.join();
     EXPECT_EQ(waited.status, OCI_SUCCESS) << waited.text;
 }
+
+// A block changes data under the same table locks as the statements it holds would take alone.
+TEST_F(OciTransaction, ChangesInsideABlockWaitForLockedTables) {
+    ASSERT_EQ(Insert(first, 1).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
+    ASSERT_EQ(first.Run("SELECT id FROM t FOR UPDATE").status, OCI_SUCCESS);
+    for (const char* block :
+         {"BEGIN UPDATE t SET name = 'lost' WHERE id = 1; END;", "BEGIN DELETE FROM t; END;",
+          "BEGIN INSERT INTO t (id) VALUES (2); END;",
+          "DECLARE n VARCHAR2(30); BEGIN SELECT name INTO n FROM t FOR UPDATE NOWAIT; END;"})
+        EXPECT_EQ(second.Run(block).code, 54) << block;
+    ASSERT_EQ(first.Run("UPDATE t SET name = 'kept' WHERE id = 1").status, OCI_SUCCESS);
+    ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
+    ASSERT_EQ(second.Run("DECLARE n VARCHAR2(30); BEGIN SELECT name INTO n FROM t FOR UPDATE; END;").status,
+              OCI_SUCCESS);
+    EXPECT_EQ(first.Run("SELECT id FROM t FOR UPDATE NOWAIT").code, 54); // the block's lock outlives it
+    ASSERT_EQ(second.Rollback().status, OCI_SUCCESS);
+    EXPECT_EQ(second.Query("SELECT name FROM t"), (Rows{{"kept"}}));
+}
+
+// Two sessions that wait for each other, through two tables or through the file's one writer: the
+// session whose wait closes the cycle gets ORA-00060 at once, with only that statement undone; once
+// it commits, the other gets its lock. Whichever of the two comes second is refused.
+TEST_F(OciTransaction, DeadlockIsRefusedInOneSessionAndTheOtherGoesOn) {
+    setenv("OCISQLITE_BUSY_TIMEOUT_MS", "60000", 1); // a deadlock must not end by the wait running out
+    ASSERT_EQ(first.Run("CREATE TABLE u (n NUMBER)").status, OCI_SUCCESS);
+    ASSERT_EQ(first.Run("CREATE TABLE v (n NUMBER)").status, OCI_SUCCESS);
+    struct Case {
+        const char *firstHolds, *secondHolds, *firstWants, *secondWants;
+    };
+    for (const Case& c : {Case{"SELECT id FROM t FOR UPDATE", "SELECT n FROM u FOR UPDATE",
+                               "UPDATE u SET n = 2", "DELETE FROM t"},
+                          Case{"SELECT id FROM t FOR UPDATE", "INSERT INTO u (n) VALUES (1)",
+                               "INSERT INTO v (n) VALUES (1)", "UPDATE t SET name = 'x'"}}) {
+        ASSERT_NE(first.Run(c.firstHolds).status, OCI_ERROR); // no rows to lock: OCI_NO_DATA
+        ASSERT_NE(second.Run(c.secondHolds).status, OCI_ERROR);
+        const auto wantAndCommit = [](Client& client, const char* sql) {
+            const OciStatus status = client.Run(sql);
+            client.Commit();
+            return status;
+        };
+        OciStatus firstGot;
+        std::thread thread([&] { firstGot = wantAndCommit(first, c.firstWants); });
+        const OciStatus secondGot = wantAndCommit(second, c.secondWants);
+        thread.join();
+        const OciStatus& refused = firstGot.code == 60 ? firstGot : secondGot;
+        const OciStatus& served = firstGot.code == 60 ? secondGot : firstGot;
+        EXPECT_EQ(refused.text, "ORA-00060: deadlock detected while waiting for resource") << c.secondWants;
+        EXPECT_EQ(served.status, OCI_SUCCESS) << served.text;
+    }
+    EXPECT_EQ(first.Query("SELECT n FROM u"), (Rows{{"1"}})); // what the refused session did before stays
+}
