@@ -8,7 +8,7 @@
 
 namespace {
 
-void ZapisNacrtaPozicije(TRunContext& context, TRowOutput& output, TObliamBlock& block,
+void ZapisNacrtaPozicije(TRunContext& context, TRowOutput& output, TInsertBlock& block,
                          const std::string& progress) {
     TOracleDataSet& oblim = context.DM.Qoblim;
     const std::int64_t idSeqOblim = oblim.FieldByName("ID_SEQ_OBLIM").AsLargeInt();
@@ -27,8 +27,8 @@ void ZapisAmortizacijskihNacrtov(TRunContext& context, TRowOutput& output) {
     Reported("Napaka v tabeli OBLIM", [&] {
         RunLookup(oblim,
                   "SELECT * FROM OBLIM " + DayAndRiskCondition(output.OblimRow.DAT_STANJA, output.RiskType));
-        TObliamBlock block(context.DM, context.AppDir + "obliam.SQL",
-                           [&](int recNo) { oblim.SetRecNo(recNo); });
+        TInsertBlock block = ObliamBlock(context.DM, context.AppDir + "obliam.SQL",
+                                         [&](int recNo, const auto&, const auto&) { oblim.SetRecNo(recNo); });
         const std::string ofCount = " / " + std::to_string(oblim.RecordCount()) + "  obliam ";
         int j = 1;
         for (oblim.First(); !oblim.Eof(); oblim.Next(), ++j)
