@@ -1,7 +1,7 @@
 // The heart of the run: one valued position per source row. The sequence number restarts with every
 // run, so it links a day's OBLIM and OBLIMD1 rows of one risk type and nothing more. The rows go
 // out in blocks tagged with Q1's record number; a refused row moves Q1 back to its source row, so
-// the failure names that position.
+// the failure names that position. Q1 keeps only the source rows a block may still need.
 #include "app/RowWriters.h"
 #include "app/TransferRunSteps.h"
 #include "app/Valuation.h"
@@ -11,6 +11,7 @@ void ZapisPozicij(TRunContext& context, TRowOutput& output, int rowCount) {
     const std::string ofCount = " / " + std::to_string(rowCount) + "  oblim ";
     TPositionRows rows(context.DM, [&](int recNo) { q1.SetRecNo(recNo); });
     std::int64_t seq = 0;
+    q1.Open();
     q1.First();
     for (int i = 1; !q1.Eof(); ++i, q1.Next()) {
         ShowProgress(context, std::to_string(i) + ofCount);
@@ -20,6 +21,8 @@ void ZapisPozicij(TRunContext& context, TRowOutput& output, int rowCount) {
         ++seq;
         ZapisVrsticeOblim(context.DM, output, seq, rows, q1.RecNo());
         ZapisVrsticeOblimD1(context.DM, output, seq, rows, q1.RecNo());
+        if (i % InsertBlockRows == 0)
+            q1.DiscardBefore(rows.OldestPendingTag() < 0 ? q1.RecNo() : rows.OldestPendingTag());
     }
     rows.Flush();
 }

@@ -211,6 +211,14 @@ void TOracleDataSet::AddFetched(TOracleRecord record) {
     FRecords.push_back(std::move(record));
 }
 
+void TOracleDataSet::DiscardBefore(int recNo) {
+    const int count = std::min(recNo - 1, RecordsHeld()) - FDiscarded;
+    if (count <= 0)
+        return;
+    FRecords.erase(FRecords.begin(), FRecords.begin() + count);
+    FDiscarded += count;
+}
+
 TOracleDataSet::TOracleRecord& TOracleDataSet::Held(int index) {
     if (index < FDiscarded)
         throw RecordDiscardedError(index);

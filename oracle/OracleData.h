@@ -125,6 +125,9 @@ public:
 
     int RecordCount() const override;
     bool CanModify() const override;
+    //! Frees the records before record recNo (1-based) as a unidirectional dataset frees its old
+    //! blocks, for a reader that goes only forward from there; they can no longer be reached.
+    void DiscardBefore(int recNo);
     //! The row identifier of the current record ("" when none).
     std::string RowId() const;
     //! The table changes are written to.
