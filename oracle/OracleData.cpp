@@ -120,6 +120,8 @@ void TOracleDataSet::InternalOpen() {
 }
 
 void TOracleDataSet::InternalClose() {
+    // A cursor left open would go on holding the server's (or the engine's) rows of the query.
+    FMainQuery.CloseStatement();
     FRecords.clear();
     FDiscarded = 0;
     FDMLQuery.reset();
