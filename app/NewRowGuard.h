@@ -1,5 +1,6 @@
-// A result row in the making: Append on entry, and Cancel when the writer leaves without posting,
-// so a failed row never lingers in the dataset's edit buffer to be posted by a later navigation.
+// A result row in the making: Append on entry and Cancel on leaving, so a row never lingers in the
+// dataset's edit buffer to be posted by a later navigation. Its values are taken before and sent
+// with others in a block.
 #pragma once
 
 #include "platform/dataset/DataSet.h"
@@ -8,8 +9,6 @@ class TNewRowGuard {
 public:
     explicit TNewRowGuard(TDataSet& dataSet) : FDataSet(dataSet) { FDataSet.Append(); }
     ~TNewRowGuard() {
-        if (FPosted)
-            return;
         try {
             FDataSet.Cancel();
         } catch (...) {
@@ -19,12 +18,6 @@ public:
     TNewRowGuard(const TNewRowGuard&) = delete;
     TNewRowGuard& operator=(const TNewRowGuard&) = delete;
 
-    void Post() {
-        FDataSet.Post();
-        FPosted = true;
-    }
-
 private:
     TDataSet& FDataSet;
-    bool FPosted = false;
 };

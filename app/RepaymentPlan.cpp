@@ -5,9 +5,7 @@
 #include "app/DateLookups.h"
 #include "app/LookupCycle.h"
 #include "app/ReferenceLookups.h"
-#include "app/StatementDump.h"
 #include "oracle/OracleData.h"
-#include "platform/dataset/DatabaseError.h"
 #include "platform/settings/DateText.h"
 #include "platform/settings/Rounding.h"
 
@@ -75,11 +73,10 @@ TPlan LoadPlan(TDM& dm, TOblimRow& row, int sfvp, double lots) {
 }
 
 // The plan's INSERT sends these columns; DATZAPVAL is left NULL.
-const char* const kNames[] = {"ID_SEQ_OBLIM", "ID_VAL", "DATZAP",     "ZNSGL", "ZNSOBRS",
-                              "ZNSGLOST",     "AM_STT", "DAT_STANJA", "OT_LIK"};
-const int kTypes[] = {otType::otInteger, otType::otString, otType::otDate, otType::otFloat,  otType::otFloat,
-                      otType::otFloat,   otType::otString, otType::otDate, otType::otInteger};
-static_assert(std::size(kNames) == std::size(kTypes));
+const TInsertColumn kColumns[] = {
+    {"ID_SEQ_OBLIM", otType::otInteger}, {"ID_VAL", otType::otString},   {"DATZAP", otType::otDate},
+    {"ZNSGL", otType::otFloat},          {"ZNSOBRS", otType::otFloat},   {"ZNSGLOST", otType::otFloat},
+    {"AM_STT", otType::otString},        {"DAT_STANJA", otType::otDate}, {"OT_LIK", otType::otInteger}};
 
 // A blank text or the zero day goes in as NULL, as a posted row leaves such fields out.
 TVariant TextOrNull(const std::string& text) {
@@ -91,7 +88,7 @@ TVariant DayOrNull(const std::string& dayText) {
     return day == 0 ? TVariant() : TVariant::FromDateTime(day);
 }
 
-void AddPlan(TObliamBlock& block, const TRowOutput& output, std::int64_t seq, const TPlan& plan, int tag) {
+void AddPlan(TInsertBlock& block, const TRowOutput& output, std::int64_t seq, const TPlan& plan, int tag) {
     const std::size_t n = plan.Periods.size();
     const TVariant datStanja = DayOrNull(output.OblimRow.DAT_STANJA);
     for (std::size_t k = 0; k < n; ++k) {
@@ -116,55 +113,18 @@ double ObrestiObdobja(double rate, double lots, double nominal, double days, con
     return rate * lots * nominal * 0.01 * ((days + adjustment) / yearBasis);
 }
 
-TObliamBlock::TObliamBlock(TDM& dm, std::string dumpFile, std::function<void(int)> onFailedRow)
-    : FDM(dm), FDumpFile(std::move(dumpFile)), FOnFailedRow(std::move(onFailedRow)),
-      FColumns(std::size(kTypes)) {}
-
-void TObliamBlock::AddRow(std::vector<TVariant> values, int tag) {
-    for (std::size_t c = 0; c < FColumns.size(); ++c)
-        FColumns[c].push_back(std::move(values[c]));
-    FTags.push_back(tag);
-    if (FTags.size() >= ObliamBlockRows)
-        Flush();
-}
-
-void TObliamBlock::Flush() {
-    if (FTags.empty())
-        return;
-    TOracleQuery insert("ObliamInsert");
-    insert.SetSession(FDM.Qobliam.Session());
-    std::string names, places;
-    for (std::size_t c = 0; c < FColumns.size(); ++c) {
-        const std::string name = kNames[c];
-        names += (names.empty() ? "" : ", ") + name;
-        places += (places.empty() ? ":" : ", :") + name;
-        insert.AddVariable(name, kTypes[c]);
-        insert.AssignVariableArray(name, FColumns[c]);
-    }
-    insert.SetSQLText("INSERT INTO OBLIAM (" + names + ") VALUES (" + places + ")");
-    if (!FDumpFile.empty())
-        SaveStatementText(FDumpFile, insert.PreparedText() + insert.VariablesText());
-    const std::vector<int> tags = std::move(FTags);
-    FTags.clear();
-    for (std::vector<TVariant>& column : FColumns)
-        column.clear();
-    try {
-        insert.Execute();
-    } catch (const EOracleError& error) {
-        if (FOnFailedRow && error.ErrorRow() >= 0 && static_cast<std::size_t>(error.ErrorRow()) < tags.size())
-            FOnFailedRow(tags[static_cast<std::size_t>(error.ErrorRow())]);
-        std::string constraint;
-        throw EDatabaseError(TranslateOracleMessage(error.what(), error.ErrorCode(), constraint));
-    }
+TInsertBlock ObliamBlock(TDM& dm, std::string dumpFile, TInsertBlock::TFailedRowEvent onFailedRow) {
+    return TInsertBlock(dm.Qobliam.Session(), "OBLIAM", {std::begin(kColumns), std::end(kColumns)},
+                        std::move(dumpFile), std::move(onFailedRow));
 }
 
 void ZapisVrsticObliam(TDM& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots,
-                       TObliamBlock& block, int tag) {
+                       TInsertBlock& block, int tag) {
     AddPlan(block, output, seq, LoadPlan(dm, output.OblimRow, sfvp, lots), tag);
 }
 
 void ZapisVrsticObliam(TDM& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots) {
-    TObliamBlock block(dm, {});
+    TInsertBlock block = ObliamBlock(dm);
     ZapisVrsticObliam(dm, output, seq, sfvp, lots, block, 0);
     block.Flush();
 }

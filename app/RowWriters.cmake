@@ -6,5 +6,6 @@ target_sources(app_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ExchangeCode.h ${CMAKE_CURRENT_LIST_DIR}/ExchangeCode.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RowWriterRules.h ${CMAKE_CURRENT_LIST_DIR}/RowWriterRules.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RowWriters.h ${CMAKE_CURRENT_LIST_DIR}/RowWriters.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/InsertBlock.h ${CMAKE_CURRENT_LIST_DIR}/InsertBlock.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RejectedValue.h ${CMAKE_CURRENT_LIST_DIR}/RejectedValue.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RepaymentPlan.h ${CMAKE_CURRENT_LIST_DIR}/RepaymentPlan.cpp)

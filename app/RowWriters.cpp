@@ -1,12 +1,13 @@
 // The columns are set in the order the result tables list them; a column "not set" stays NULL in
-// the new row because the dataset leaves untouched fields out of the INSERT.
+// the new row because the dataset's insert values leave untouched fields out.
 #include "app/RowWriters.h"
 
 #include "app/DateColumn.h"
 #include "app/ExchangeCode.h"
 #include "app/NewRowGuard.h"
-#include "app/RejectedValue.h"
 #include "app/RowWriterRules.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -24,15 +25,6 @@ void SetFloat(TDataSet& dataSet, const char* column, double value) {
 
 void SetInteger(TDataSet& dataSet, const char* column, std::int64_t value) {
     dataSet.FieldByName(column).SetAsLargeInt(value);
-}
-
-void PostRow(TNewRowGuard& newRow, TOracleDataSet& dataSet, const char* table, const TOblimRow& row,
-             std::int64_t seq) {
-    try {
-        newRow.Post();
-    } catch (const std::exception& error) {
-        RaiseRejected(error, dataSet, table, {seq, row.ID_KONTO, row.POGODBA});
-    }
 }
 
 void SetOblimIdentity(TDataSet& q, const TOblimRow& row, std::int64_t seq) {
@@ -125,9 +117,62 @@ void SetD1Lots(TDataSet& q, TOblimRow& row, int riskType) {
     SetFloat(q, "ZAST_LOTI", row.ZAST_LOTI);
 }
 
+const char kOblim[] = "OBLIM";
+const char kOblimD1[] = "OBLIMD1";
+
 } // namespace
 
-void ZapisVrsticeOblim(TDM& dm, TRowOutput& output, std::int64_t seq) {
+TPositionRows::TPositionRows(TDM& dm, std::function<void(int)> onFailedRow)
+    : FDM(dm), FOnFailedRow(std::move(onFailedRow)), FRecent(2 * InsertBlockRows),
+      FOblim(Block(dm.Qoblim, kOblim)), FOblimD1(Block(dm.QOblimD1, kOblimD1)) {}
+
+TInsertBlock TPositionRows::Block(TOracleDataSet& dataSet, const char* table) {
+    return TInsertBlock(
+        dataSet.Session(), table, dataSet.InsertColumns(), {},
+        [this, &dataSet, table](int tag, const std::vector<TVariant>& values, const EDatabaseError& error) {
+            Reject(dataSet, table, tag, values, error);
+        });
+}
+
+void TPositionRows::Add(TOracleDataSet& dataSet, const TPositionRef& position, int tag) {
+    const bool oblim = &dataSet == &FDM.Qoblim;
+    const char* table = oblim ? kOblim : kOblimD1;
+    std::vector<TVariant> values;
+    try {
+        values = dataSet.InsertValues(dataSet.NewRecordForPost());
+    } catch (const std::exception& error) {
+        RaiseRejected(error, dataSet, table, position);
+    }
+    dataSet.Cancel();
+    FRecent[static_cast<std::size_t>(tag) % FRecent.size()] = position;
+    (oblim ? FOblim : FOblimD1).AddRow(std::move(values), tag);
+}
+
+void TPositionRows::Flush() {
+    FOblim.Flush();
+    FOblimD1.Flush();
+}
+
+int TPositionRows::OldestPendingTag() const {
+    const int oblim = FOblim.OldestPendingTag();
+    const int oblimD1 = FOblimD1.OldestPendingTag();
+    return oblim < 0 ? oblimD1 : oblimD1 < 0 ? oblim : std::min(oblim, oblimD1);
+}
+
+// The refused row is built again in the dataset, so the rejection finds its column as for a post.
+void TPositionRows::Reject(TOracleDataSet& dataSet, const char* table, int tag,
+                           const std::vector<TVariant>& values, const EDatabaseError& error) {
+    const TPositionRef position = FRecent[static_cast<std::size_t>(tag) % FRecent.size()];
+    if (FOnFailedRow)
+        FOnFailedRow(tag);
+    TNewRowGuard newRow(dataSet);
+    const std::vector<TOracleFieldInfo>& infos = dataSet.FieldInfos();
+    for (std::size_t i = 0; i < infos.size(); ++i)
+        dataSet.FieldByName(infos[i].FieldName).SetValue(values[i]);
+    RaiseRejected(error, dataSet, table, position);
+}
+
+void ZapisVrsticeOblim(TDM& dm, TRowOutput& output, std::int64_t seq, TPositionRows& rows, int tag) {
     TOblimRow& row = output.OblimRow;
     TNewRowGuard newRow(dm.Qoblim);
     SetOblimIdentity(dm.Qoblim, row, seq);
@@ -138,10 +183,10 @@ void ZapisVrsticeOblim(TDM& dm, TRowOutput& output, std::int64_t seq) {
     if (row.VKNT == "6")
         row.KODA_BORZE = "XXXX";
     SetText(dm.Qoblim, "KODA_BORZE", row.KODA_BORZE);
-    PostRow(newRow, dm.Qoblim, "OBLIM", row, seq);
+    rows.Add(dm.Qoblim, {seq, row.ID_KONTO, row.POGODBA}, tag);
 }
 
-void ZapisVrsticeOblimD1(TDM& dm, TRowOutput& output, std::int64_t seq) {
+void ZapisVrsticeOblimD1(TDM& dm, TRowOutput& output, std::int64_t seq, TPositionRows& rows, int tag) {
     TOblimRow& row = output.OblimRow;
     TNewRowGuard newRow(dm.QOblimD1);
     SetInteger(dm.QOblimD1, "ID_SEQ_OBLIM", seq);
@@ -151,5 +196,17 @@ void ZapisVrsticeOblimD1(TDM& dm, TRowOutput& output, std::int64_t seq) {
     SetD1Amounts(dm.QOblimD1, row);
     SetD1Classes(dm, row);
     SetD1Lots(dm.QOblimD1, row, output.RiskType);
-    PostRow(newRow, dm.QOblimD1, "OBLIMD1", row, seq);
+    rows.Add(dm.QOblimD1, {seq, row.ID_KONTO, row.POGODBA}, tag);
+}
+
+void ZapisVrsticeOblim(TDM& dm, TRowOutput& output, std::int64_t seq) {
+    TPositionRows rows(dm);
+    ZapisVrsticeOblim(dm, output, seq, rows, 0);
+    rows.Flush();
+}
+
+void ZapisVrsticeOblimD1(TDM& dm, TRowOutput& output, std::int64_t seq) {
+    TPositionRows rows(dm);
+    ZapisVrsticeOblimD1(dm, output, seq, rows, 0);
+    rows.Flush();
 }

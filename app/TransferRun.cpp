@@ -94,6 +94,9 @@ void Prepis(TRunContext& context, TRowOutput& output) {
         return;
     }
     output.OblimRow.DAT_STANJA = FormatDayMonthYear(context.ReportDay);
+    // The positions read the source rows again inside the transaction: the engine reads a cursor
+    // still open when a transaction starts to its end at once, and a large day would sit in memory.
+    context.DM.Q1.Close();
     TRunTransaction transaction(context, output.RiskType);
     const TLookupCacheScope lookups(context.DM.Lookups);
     TKorak korak = TKorak::Brisanje;

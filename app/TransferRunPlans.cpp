@@ -1,5 +1,6 @@
 // The repayment plans come after the clean-up, so that positions it deleted get none and the lot
-// counts are the ones it left. Qoblim is reopened without ROWID: from here on it is only read.
+// counts are the ones it left. Qoblim is reopened without ROWID: from here on it is only read, forward,
+// keeping only the rows a block of plans may still need.
 // The plans' rows go out in blocks; a failing row moves Qoblim back to its position, so the
 // failure names it. obliam.SQL holds the last block's INSERT with its values.
 #include "app/LookupCycle.h"
@@ -8,7 +9,7 @@
 
 namespace {
 
-void ZapisNacrtaPozicije(TRunContext& context, TRowOutput& output, TObliamBlock& block,
+void ZapisNacrtaPozicije(TRunContext& context, TRowOutput& output, TInsertBlock& block,
                          const std::string& progress) {
     TOracleDataSet& oblim = context.DM.Qoblim;
     const std::int64_t idSeqOblim = oblim.FieldByName("ID_SEQ_OBLIM").AsLargeInt();
@@ -20,19 +21,45 @@ void ZapisNacrtaPozicije(TRunContext& context, TRowOutput& output, TObliamBlock&
                           oblim.RecNo());
 }
 
+// For the scope's length the dataset fetches its rows as they are reached and the server counts them.
+class TForwardReading {
+public:
+    explicit TForwardReading(TOracleDataSet& dataSet)
+        : FDataSet(dataSet), FQueryAll(dataSet.QueryAllRecords), FCountAll(dataSet.CountAllRecords) {
+        FDataSet.QueryAllRecords = false;
+        FDataSet.CountAllRecords = true;
+    }
+    ~TForwardReading() {
+        FDataSet.QueryAllRecords = FQueryAll;
+        FDataSet.CountAllRecords = FCountAll;
+    }
+    TForwardReading(const TForwardReading&) = delete;
+    TForwardReading& operator=(const TForwardReading&) = delete;
+
+private:
+    TOracleDataSet& FDataSet;
+    const bool FQueryAll, FCountAll;
+};
+
 } // namespace
 
 void ZapisAmortizacijskihNacrtov(TRunContext& context, TRowOutput& output) {
     TOracleDataSet& oblim = context.DM.Qoblim;
+    const TForwardReading forward(oblim);
     Reported("Napaka v tabeli OBLIM", [&] {
         RunLookup(oblim,
                   "SELECT * FROM OBLIM " + DayAndRiskCondition(output.OblimRow.DAT_STANJA, output.RiskType));
-        TObliamBlock block(context.DM, context.AppDir + "obliam.SQL",
-                           [&](int recNo) { oblim.SetRecNo(recNo); });
+        TInsertBlock block = ObliamBlock(context.DM, context.AppDir + "obliam.SQL",
+                                         [&](int recNo, const auto&, const auto&) { oblim.SetRecNo(recNo); });
         const std::string ofCount = " / " + std::to_string(oblim.RecordCount()) + "  obliam ";
         int j = 1;
-        for (oblim.First(); !oblim.Eof(); oblim.Next(), ++j)
+        for (oblim.First(); !oblim.Eof(); oblim.Next(), ++j) {
             ZapisNacrtaPozicije(context, output, block, std::to_string(j) + ofCount);
+            if (j % InsertBlockRows == 0)
+                oblim.DiscardBefore(block.OldestPendingTag() < 0 ? oblim.RecNo() : block.OldestPendingTag());
+        }
         block.Flush();
+        // Only the last rows are left; closed, it shows none rather than a part.
+        oblim.Close();
     });
 }

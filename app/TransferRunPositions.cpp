@@ -1,5 +1,7 @@
 // The heart of the run: one valued position per source row. The sequence number restarts with every
-// run, so it links a day's OBLIM and OBLIMD1 rows of one risk type and nothing more.
+// run, so it links a day's OBLIM and OBLIMD1 rows of one risk type and nothing more. The rows go
+// out in blocks tagged with Q1's record number; a refused row moves Q1 back to its source row, so
+// the failure names that position. Q1 keeps only the source rows a block may still need.
 #include "app/RowWriters.h"
 #include "app/TransferRunSteps.h"
 #include "app/Valuation.h"
@@ -7,7 +9,9 @@
 void ZapisPozicij(TRunContext& context, TRowOutput& output, int rowCount) {
     TOracleDataSet& q1 = context.DM.Q1;
     const std::string ofCount = " / " + std::to_string(rowCount) + "  oblim ";
+    TPositionRows rows(context.DM, [&](int recNo) { q1.SetRecNo(recNo); });
     std::int64_t seq = 0;
+    q1.Open();
     q1.First();
     for (int i = 1; !q1.Eof(); ++i, q1.Next()) {
         ShowProgress(context, std::to_string(i) + ofCount);
@@ -15,7 +19,10 @@ void ZapisPozicij(TRunContext& context, TRowOutput& output, int rowCount) {
         output.OblimRow.OPKRTBNK = q1.FieldByName("OPKRTBNK").AsString();
         PolniPodatke(context, output, kindLetter);
         ++seq;
-        ZapisVrsticeOblim(context.DM, output, seq);
-        ZapisVrsticeOblimD1(context.DM, output, seq);
+        ZapisVrsticeOblim(context.DM, output, seq, rows, q1.RecNo());
+        ZapisVrsticeOblimD1(context.DM, output, seq, rows, q1.RecNo());
+        if (i % InsertBlockRows == 0)
+            q1.DiscardBefore(rows.OldestPendingTag() < 0 ? q1.RecNo() : rows.OldestPendingTag());
     }
+    rows.Flush();
 }

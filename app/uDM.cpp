@@ -17,6 +17,10 @@ TDM::TDM() {
     BindAll();
     DeclareVariables();
     SetReadOnly();
+    // The run walks the day's source rows once, freeing them behind it, and the preview shows what
+    // the grid asks for: rows are fetched as they are reached and the server counts them.
+    Q1.QueryAllRecords = false;
+    Q1.CountAllRecords = true;
 }
 
 std::vector<TOracleDataSet*> TDM::DataSets() {

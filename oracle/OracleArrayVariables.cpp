@@ -46,6 +46,7 @@ void StoreVariableElement(TVariableData& variable, int index, const TVariant& va
     if (IsText(variable.Type)) {
         const char* text = reinterpret_cast<const char*>(element.Bytes.data());
         element.Bytes.resize(strnlen(text, element.Bytes.size()) + 1);
+        element.Bytes.shrink_to_fit(); // a block of rows would otherwise keep each text's declared size
     }
 }
 

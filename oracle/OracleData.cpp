@@ -120,6 +120,8 @@ void TOracleDataSet::InternalOpen() {
 }
 
 void TOracleDataSet::InternalClose() {
+    // A cursor left open would go on holding the server's (or the engine's) rows of the query.
+    FMainQuery.CloseStatement();
     FRecords.clear();
     FDiscarded = 0;
     FDMLQuery.reset();
@@ -209,6 +211,14 @@ void TOracleDataSet::AddFetched(TOracleRecord record) {
     ++FBlockUsed;
     record.RecordNumber = ++FNextRecordNumber;
     FRecords.push_back(std::move(record));
+}
+
+void TOracleDataSet::DiscardBefore(int recNo) {
+    const int count = std::min(recNo - 1, RecordsHeld()) - FDiscarded;
+    if (count <= 0)
+        return;
+    FRecords.erase(FRecords.begin(), FRecords.begin() + count);
+    FDiscarded += count;
 }
 
 TOracleDataSet::TOracleRecord& TOracleDataSet::Held(int index) {

@@ -62,6 +62,12 @@ struct TOracleFieldInfo {
     bool Required = false;
 };
 
+//! A column of a table's INSERT and the type its value is bound with.
+struct TInsertColumn {
+    std::string Name;
+    int Type = 0;
+};
+
 //! The table name of a SELECT text: the first name after " FROM ", sub-queries skipped.
 std::string UpdatingTableFromSQL(const std::string& sql);
 //! The SELECT narrowed to the row whose ROWID the named variable holds: the first table's alias (or
@@ -119,11 +125,19 @@ public:
 
     int RecordCount() const override;
     bool CanModify() const override;
+    //! Frees the records before record recNo (1-based) as a unidirectional dataset frees its old
+    //! blocks, for a reader that goes only forward from there; they can no longer be reached.
+    void DiscardBefore(int recNo);
     //! The row identifier of the current record ("" when none).
     std::string RowId() const;
     //! The table changes are written to.
     std::string UpdatingTableName() const;
     const std::vector<TOracleFieldInfo>& FieldInfos() const { return FFieldInfos; }
+    //! The columns posting a record may insert, in field order, bound as the dataset binds them.
+    //! Refused where posting does more than one INSERT (a sequence, OnApplyRecord).
+    std::vector<TInsertColumn> InsertColumns() const;
+    //! A record's values for InsertColumns(), NULL where posting would leave the column out.
+    std::vector<TVariant> InsertValues(const TRecordBuffer& record) const;
 
 protected:
     void InternalOpen() override;

@@ -201,6 +201,27 @@ std::string TOracleDataSet::RunInsert(const TRecordBuffer& record) {
     return ReturnedRowId(query);
 }
 
+std::vector<TInsertColumn> TOracleDataSet::InsertColumns() const {
+    CheckActive();
+    CheckChangesSupported();
+    if (!SequenceField.Field.empty() || OnApplyRecord)
+        throw Exception(Name() + ": records with a sequence or applied by the owner are inserted one by one");
+    std::vector<TInsertColumn> columns;
+    for (const TOracleFieldInfo& info : FFieldInfos)
+        columns.push_back({info.ColumnName, info.Fetch.Type});
+    return columns;
+}
+
+std::vector<TVariant> TOracleDataSet::InsertValues(const TRecordBuffer& record) const {
+    std::vector<TVariant> values;
+    values.reserve(FFieldInfos.size());
+    for (const TOracleFieldInfo& info : FFieldInfos) {
+        const TVariant& value = record[static_cast<size_t>(FieldDefs().IndexOf(info.FieldName))];
+        values.push_back(HasValue(value) ? value : TVariant());
+    }
+    return values;
+}
+
 // ---- Update ------------------------------------------------------------------------------------
 
 void TOracleDataSet::InternalUpdate(int index, const TRecordBuffer& record) {

@@ -101,6 +101,9 @@ public:
     //! apply the record and returns to browse; AfterPost follows. On failure the state and the
     //! edit buffer stay, so the caller may correct and post again or cancel.
     void Post();
+    //! The new record as Post would apply it, for an owner that writes records itself and then
+    //! cancels: runs BeforePost and the required-field check and stays in insert state.
+    const TRecordBuffer& NewRecordForPost();
     //! Drops the edit buffer and returns to browse at the record that was current.
     void Cancel();
     //! Removes the current record through the source; in insert state it cancels instead.

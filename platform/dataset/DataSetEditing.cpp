@@ -54,6 +54,16 @@ void TDataSet::Post() {
         AfterPost(*this);
 }
 
+const TRecordBuffer& TDataSet::NewRecordForPost() {
+    CheckActive();
+    if (FState != TDataSetState::dsInsert)
+        throw EDatabaseError(std::string(DatabaseErrorText::NotEditing));
+    if (BeforePost)
+        BeforePost(*this);
+    CheckRequiredFields();
+    return FEditBuffer;
+}
+
 void TDataSet::Cancel() {
     CheckActive();
     if (FState != TDataSetState::dsBrowse)

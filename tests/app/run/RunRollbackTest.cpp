@@ -98,6 +98,28 @@ TEST_F(RunRollback, CancelKeepsThePreviousResultsAndNamesWhereItStopped) {
     }
 }
 
+// The rows go out in one block; the second of three is refused by the server, not by a field.
+TEST_F(RunRollback, RefusedRowInsideABlockNamesItsPositionAndColumn) {
+    const std::vector<std::string> previous = PreviousResults();
+    Context->Labels = &Labels;
+    Run({"UPDATE SFVP SET FIXOBR = 1234567 WHERE SFVP = 2"}); // REAL_OBRM holds six integer digits
+    std::string error;
+    try {
+        Prepis(*Context, Output);
+    } catch (const std::exception& refused) {
+        error = refused.what();
+    }
+    EXPECT_EQ(
+        error.rfind("Pozicija 2, konto 2010, pogodba 10101OBV2: OBLIMD1.REAL_OBRM = 1234567: ORA-01438", 0),
+        0u)
+        << error;
+    EXPECT_EQ(Stored(), previous);
+    ASSERT_FALSE(RecordingUi.Messages.empty());
+    EXPECT_EQ(RecordingUi.Messages.back().rfind("Prenos ni uspel pri poziciji 2 (konto 2010, pogodba 10)", 0),
+              0u)
+        << RecordingUi.Messages.back();
+}
+
 TEST_F(RunRollback, RunAfterAFailureGivesTheRowsOfACleanRun) {
     const std::vector<std::string> previous = PreviousResults();
     const std::string clean = runtest::ResultDigests(DM->OracleSession1, kDay, 0);

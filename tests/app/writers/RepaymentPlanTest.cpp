@@ -86,7 +86,7 @@ TEST_F(RepaymentPlan, FailedCouponReadShowsTheStatement) {
 
 TEST_F(RepaymentPlan, FailingPlanRowNamesItsTagAndSendsNothingAfterIt) {
     int failedTag = -1;
-    TObliamBlock block(*DM, {}, [&](int tag) { failedTag = tag; });
+    TInsertBlock block = ObliamBlock(*DM, {}, [&](int tag, const auto&, const auto&) { failedTag = tag; });
     const auto row = [](TVariant seq) {
         return std::vector<TVariant>{seq,
                                      TVariant::FromText("978"),
