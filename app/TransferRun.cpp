@@ -86,18 +86,18 @@ const char* const kOstajajo = ". Prejšnji rezultati dneva so ostali nespremenje
 
 void Prepis(TRunContext& context, TRowOutput& output) {
     context.CancelRequested = false;
+    // The source rows are read inside the transaction, so the positions walk the extraction's own
+    // cursor: the engine reads a cursor still open when a transaction starts to its end at once.
+    TRunTransaction transaction(context, output.RiskType);
     BeriPodatke(context);
     Sporocilo(context, "Prepis podatkov ...");
     const int n = Reported("Napaka pri izvajanju :\r", [&] { return context.DM.Q1.RecordCount(); });
     if (n == 0) {
+        transaction.Rollback();
         Ui().ShowMessage("Za izbrani dan " + FormatShortDate(context.ReportDay) + " ni podatkov!");
         return;
     }
     output.OblimRow.DAT_STANJA = FormatDayMonthYear(context.ReportDay);
-    // The positions read the source rows again inside the transaction: the engine reads a cursor
-    // still open when a transaction starts to its end at once, and a large day would sit in memory.
-    context.DM.Q1.Close();
-    TRunTransaction transaction(context, output.RiskType);
     const TLookupCacheScope lookups(context.DM.Lookups);
     TKorak korak = TKorak::Brisanje;
     try {

@@ -11,7 +11,6 @@ void ZapisPozicij(TRunContext& context, TRowOutput& output, int rowCount) {
     const std::string ofCount = " / " + std::to_string(rowCount) + "  oblim ";
     TPositionRows rows(context.DM, [&](int recNo) { q1.SetRecNo(recNo); });
     std::int64_t seq = 0;
-    q1.Open();
     q1.First();
     for (int i = 1; !q1.Eof(); ++i, q1.Next()) {
         ShowProgress(context, std::to_string(i) + ofCount);
