@@ -36,6 +36,14 @@ public:
         return *static_cast<const TTable*>(slot.get());
     }
 
+    //! The run's one store of type T, empty at its first use in the run. Only inside a run.
+    template <typename T> T& Store() {
+        std::shared_ptr<void>& slot = FTables[std::type_index(typeid(T))];
+        if (!slot)
+            slot = std::make_shared<T>();
+        return *static_cast<T*>(slot.get());
+    }
+
     //! Whether a run is under way, so that lookups may read set-wise.
     bool On() const { return FOn; }
 

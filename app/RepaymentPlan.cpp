@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <vector>
 
 namespace {
@@ -35,25 +36,67 @@ double IndexRate(TDM& dm, const std::string& sfinx, TDateTime periodStart) {
     return indexDay.empty() ? 0 : BeriINX(dm, sfinx, indexDay);
 }
 
-TKupon ReadPeriod(TDM& dm, TOblimRow& row, double lots) {
-    const TDataSet& q = dm.Qkpn5;
+// A coupon period's columns as the plan reads them, with the dataset's own conversions.
+struct TKuponColumns {
+    TDateTime Prvdan = 0, Zdndan = 0;
+    std::string Sfobr, Sfobm, Sfinx, Sfobd, Idbnk;
+    double Glvobr = 0, Glvnmn = 0, Obrobr = 0, Obrprc = 0, Glv = 0;
+};
+
+using TKuponi = std::vector<TKuponColumns>;
+
+// The coupon schedules a run has read, by security: KPN does not change during a run.
+struct TRunKuponi : std::map<int, TKuponi> {};
+
+TKuponColumns ReadColumns(const TDataSet& q) {
+    TKuponColumns c;
+    c.Zdndan = q.FieldByName("ZDNDAN").AsDateTime();
+    c.Sfobr = q.FieldByName("SFOBR").AsString();
+    c.Sfobm = q.FieldByName("SFOBM").AsString();
+    c.Sfinx = q.FieldByName("SFINX").AsString();
+    c.Glvobr = q.FieldByName("GLVOBR").AsFloat();
+    c.Glvnmn = q.FieldByName("GLVNMN").AsFloat();
+    c.Prvdan = q.FieldByName("PRVDAN").AsDateTime();
+    c.Obrobr = q.FieldByName("OBROBR").AsFloat();
+    c.Obrprc = q.FieldByName("OBRPRC").AsFloat();
+    c.Sfobd = q.FieldByName("SFOBD").AsString();
+    c.Glv = q.FieldByName("GLV").AsFloat();
+    c.Idbnk = q.FieldByName("IDBNK").AsString();
+    return c;
+}
+
+TKupon ReadPeriod(TDM& dm, TOblimRow& row, double lots, const TKuponColumns& c) {
     TKupon period;
-    period.DueDate = q.FieldByName("ZDNDAN").AsDateTime();
-    const std::string sfobr = q.FieldByName("SFOBR").AsString();
-    const std::string sfobm = q.FieldByName("SFOBM").AsString();
-    const std::string sfinx = q.FieldByName("SFINX").AsString();
-    period.Principal = q.FieldByName("GLVOBR").AsFloat() * lots;
-    row.ZNESNOM = q.FieldByName("GLVNMN").AsFloat();
-    const TDateTime start = q.FieldByName("PRVDAN").AsDateTime();
-    if (sfobr == "A") {
-        period.Interest = q.FieldByName("OBROBR").AsFloat() * lots;
+    period.DueDate = c.Zdndan;
+    period.Principal = c.Glvobr * lots;
+    row.ZNESNOM = c.Glvnmn;
+    if (c.Sfobr == "A") {
+        period.Interest = c.Obrobr * lots;
     } else {
-        const double rate = q.FieldByName("OBRPRC").AsFloat() + IndexRate(dm, sfinx, start);
-        period.Interest = ObrestiObdobja(rate, lots, row.ZNESNOM, std::ceil(period.DueDate - start),
-                                         q.FieldByName("SFOBD").AsString(), sfobm);
+        const double rate = c.Obrprc + IndexRate(dm, c.Sfinx, c.Prvdan);
+        period.Interest =
+            ObrestiObdobja(rate, lots, row.ZNESNOM, std::ceil(period.DueDate - c.Prvdan), c.Sfobd, c.Sfobm);
     }
-    period.Outstanding = q.FieldByName("GLV").AsFloat() * lots;
+    period.Outstanding = c.Glv * lots;
     return period;
+}
+
+TKuponi ReadKuponi(TDM& dm, int sfvp, const std::string& text) {
+    TKuponi kuponi;
+    RunLookup(dm.Qkpn5, text, {{"SFVP", TVariant::FromInteger(sfvp)}});
+    for (dm.Qkpn5.First(); !dm.Qkpn5.Eof() && kuponi.size() < MaxKuponov; dm.Qkpn5.Next())
+        kuponi.push_back(ReadColumns(dm.Qkpn5));
+    return kuponi;
+}
+
+// Inside a run each security's schedule is read once; many positions share a security.
+const TKuponi& Kuponi(TDM& dm, int sfvp, const std::string& text, TKuponi& single) {
+    if (!dm.Lookups.On())
+        return single = ReadKuponi(dm, sfvp, text);
+    TRunKuponi& read = dm.Lookups.Store<TRunKuponi>();
+    if (const auto found = read.find(sfvp); found != read.end())
+        return found->second;
+    return read.emplace(sfvp, ReadKuponi(dm, sfvp, text)).first->second;
 }
 
 TPlan LoadPlan(TDM& dm, TOblimRow& row, int sfvp, double lots) {
@@ -63,10 +106,10 @@ TPlan LoadPlan(TDM& dm, TOblimRow& row, int sfvp, double lots) {
         " ORDER BY kpn.STKPN ";
     return Reported(NapakaMessage(text), [&] {
         TPlan plan;
-        RunLookup(dm.Qkpn5, text, {{"SFVP", TVariant::FromInteger(sfvp)}});
-        for (dm.Qkpn5.First(); !dm.Qkpn5.Eof() && plan.Periods.size() < MaxKuponov; dm.Qkpn5.Next()) {
-            plan.Currency = dm.Qkpn5.FieldByName("IDBNK").AsString();
-            plan.Periods.push_back(ReadPeriod(dm, row, lots));
+        TKuponi single;
+        for (const TKuponColumns& columns : Kuponi(dm, sfvp, text, single)) {
+            plan.Currency = columns.Idbnk;
+            plan.Periods.push_back(ReadPeriod(dm, row, lots, columns));
         }
         return plan;
     });
