@@ -24,10 +24,13 @@ public:
     TGroup(TRunContext& context, int otLik) : FContext(context), FOtLik(otLik) {}
 
     bool Holds() const { return !FPositive.empty() || !FNonPositive.empty(); }
+    bool SettledAny() const { return FSettledAny; }
     void Add(const TSignRow& row) { (row.Znsval > 0 ? FPositive : FNonPositive).push_back(row); }
     void Settle() {
-        for (const TSignSettlement& settlement : SettleGroup(FPositive, FNonPositive))
+        for (const TSignSettlement& settlement : SettleGroup(FPositive, FNonPositive)) {
             SpremenivBazivknt6(FContext, FOtLik, settlement);
+            FSettledAny = true;
+        }
         FPositive.clear();
         FNonPositive.clear();
     }
@@ -36,6 +39,7 @@ private:
     TRunContext& FContext;
     const int FOtLik;
     std::vector<TSignRow> FPositive, FNonPositive;
+    bool FSettledAny = false;
 };
 
 TSignRow CurrentRow(TOracleDataSet& scan) {
@@ -66,5 +70,7 @@ void BrisanjePoPredznakih(TRunContext& context, int otLik) {
         }
         group.Settle();
         scan.Close();
+        if (group.SettledAny())
+            NastaviZapadlostiOblimD1(context, otLik);
     });
 }

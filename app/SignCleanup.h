@@ -9,7 +9,10 @@
 //! Scans the positions (saved to popredznakihvknt6.SQL) and settles each account and contract.
 void BrisanjePoPredznakih(TRunContext& context, int otLik);
 
-//! Deletes the consumed rows of one settlement (OBLIM and OBLIMD1), rewrites the positive row's
-//! detail with the remaining balance, resets the details' maturity to their OBLIM row's.
-//! Each statement is saved to its file in the program directory before it runs.
+//! Deletes the consumed rows of one settlement (OBLIM and OBLIMD1) and rewrites the positive row's
+//! detail with the remaining balance. Each statement is saved to its file in the program directory
+//! before it runs.
 void SpremenivBazivknt6(TRunContext& context, int otLik, const TSignSettlement& settlement);
+
+//! Resets the day's details' maturity to their OBLIM row's, after the settlements; saved likewise.
+void NastaviZapadlostiOblimD1(TRunContext& context, int otLik);

@@ -1,4 +1,6 @@
-// SpremenivBazivknt6: four statements on Qoblim_fifo2, each saved before it runs. The consumed rows'
+// SpremenivBazivknt6: three statements on Qoblim_fifo2 per settlement, each saved before it runs;
+// the details' maturities are reset once after the last settlement, as each reset replaced the
+// previous one whole and nothing in between reads them. The consumed rows'
 // details are deleted before their OBLIM rows, while the subquery can still find them, so no
 // detail is left without its position.
 #include "app/SignCleanup.h"
@@ -70,6 +72,11 @@ void SpremenivBazivknt6(TRunContext& context, int otLik, const TSignSettlement& 
                  "' " + " WHERE d.id_seq_oblim in " + "   ( SELECT o.id_seq_oblim FROM oblim o " +
                  "       WHERE o.id =  " + std::to_string(settlement.Id) + "       AND o.dat_stanja='" + day +
                  "' " + "       AND o.OT_LIK=" + n + "   )" + dayAndRisk);
+}
+
+void NastaviZapadlostiOblimD1(TRunContext& context, int otLik) {
+    const std::string day = FormatShortDate(context.ReportDay);
+    const std::string n = std::to_string(otLik);
     RunSaved(context, "2.", "_setdat_zapadlosti_d1.sql",
              std::string("UPDATE oblimd1 d ") +
                  " SET d.dat_zapadlosti= " + "  (select max(o.dat_zapadlosti) " + "   from oblim o " +
