@@ -82,7 +82,9 @@ static Connection Open(const std::string& path, int flags, bool existing) {
     sqlite3_busy_timeout(raw, BusyTimeoutMs());
     if (existing)
         RequireEngineFile(raw, path);
-    Exec(raw, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON");
+    // A server keeps its blocks cached; 32 MiB of pages spare a day's run most rereads of its tables.
+    Exec(raw, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON; "
+              "PRAGMA cache_size=-32768");
     RegisterRowidFunctions(raw);
     RegisterCallChainFunctions(raw);
     orasql::RegisterOracleFunctions(raw);

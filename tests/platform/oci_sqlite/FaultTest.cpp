@@ -109,10 +109,11 @@ protected:
     }
     void TearDown() override { FailingVfs::failWrites = false; }
     OciStatus Insert(int id) { return session.Run("INSERT INTO t (id) VALUES (" + std::to_string(id) + ")"); }
-    // A statement large enough that SQLite must write pages before the commit.
+    // A statement large enough (about 38 MB) that SQLite must write pages out of its cache before
+    // the commit.
     OciStatus BigInsert() {
-        return session.Run("INSERT INTO t (id, pad) SELECT 1000 + a.n * 100 + b.n, '" +
-                           std::string(3000, 'x') + "' FROM src a, src b");
+        return session.Run("INSERT INTO t (id, pad) SELECT 1000 + a.n * 10000 + b.n * 100 + c.n, '" +
+                           std::string(3000, 'x') + "' FROM src a, src b, src c WHERE c.n <= 8");
     }
     Rows Ids() {
         Client other;
