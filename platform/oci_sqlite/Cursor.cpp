@@ -1,6 +1,8 @@
-// Lazy stepping with a buffer that takes over at transaction boundaries. A cursor that reached its
+// Lazy stepping with a buffer that takes over, packed, at transaction boundaries. A cursor that reached its
 // end resets its statement at once, so it holds no read snapshot open.
 #include "platform/oci_sqlite/Cursor.h"
+
+#include "platform/oci_sqlite/PackedRow.h"
 
 #include <algorithm>
 #include <sqlite3.h>
@@ -52,8 +54,13 @@ void Cursor::Step() {
         buffered_.push_back(CurrentRow(stmt));
         return;
     }
+    Finish(rc);
+}
+
+void Cursor::Finish(int rc) {
     live_ = false;
     registry_->Remove(this);
+    sqlite3_stmt* stmt = lease_.get();
     sqlite3_reset(stmt);
     if (rc != SQLITE_DONE)
         ThrowSqliteError(sqlite3_db_handle(stmt), rc, context_);
@@ -62,20 +69,35 @@ void Cursor::Step() {
 const Row* Cursor::Next() {
     if (next_ == buffered_.size() && live_)
         Step();
-    if (next_ == buffered_.size())
+    if (next_ < buffered_.size())
+        return &buffered_[next_++];
+    if (nextPacked_ == packed_.size())
         return nullptr;
-    return &buffered_[next_++];
+    std::string& packed = packed_[nextPacked_++];
+    UnpackRow(packed, unpacked_);
+    std::string().swap(packed);
+    return &unpacked_;
+}
+
+size_t Cursor::Waiting() const {
+    return buffered_.size() - next_ + packed_.size() - nextPacked_;
 }
 
 size_t Cursor::ReadAhead(size_t rows) {
-    while (buffered_.size() - next_ < rows && live_)
+    while (Waiting() < rows && live_)
         Step();
-    return std::min(rows, buffered_.size() - next_);
+    return std::min(rows, Waiting());
 }
 
+// The rest of the rows are read now, packed: a large result would otherwise take ten times the room.
 void Cursor::Detach() {
-    while (live_)
-        Step();
+    if (!live_)
+        return;
+    sqlite3_stmt* stmt = lease_.get();
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+        packed_.push_back(PackCurrentRow(stmt));
+    Finish(rc);
 }
 
 const std::vector<ColumnDescription>& Cursor::Columns() {

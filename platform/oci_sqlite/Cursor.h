@@ -50,6 +50,9 @@ public:
 
 private:
     void Step();
+    // The rows have ended (or failed with rc): the statement is reset and holds no read snapshot.
+    void Finish(int rc);
+    size_t Waiting() const;
     ColumnSource Source() const;
     StatementLease lease_;
     std::shared_ptr<OpenCursors> registry_;
@@ -63,6 +66,11 @@ private:
     std::optional<std::vector<ColumnDescription>> columns_;
     std::vector<bool> dateColumns_; // filled on first use
     bool live_ = true;
+    // Rows read to the end at a transaction boundary, packed, after the buffered ones; each is
+    // unpacked into unpacked_ when taken and its room freed.
+    std::vector<std::string> packed_;
+    size_t nextPacked_ = 0;
+    Row unpacked_;
 };
 
 } // namespace ocisqlite
