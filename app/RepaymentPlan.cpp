@@ -90,13 +90,14 @@ TKuponi ReadKuponi(TDM& dm, int sfvp, const std::string& text) {
 }
 
 // Inside a run each security's schedule is read once; many positions share a security.
-const TKuponi& Kuponi(TDM& dm, int sfvp, const std::string& text, TKuponi& single) {
+TKuponi Kuponi(TDM& dm, int sfvp, const std::string& text) {
     if (!dm.Lookups.On())
-        return single = ReadKuponi(dm, sfvp, text);
+        return ReadKuponi(dm, sfvp, text);
     TRunKuponi& read = dm.Lookups.Store<TRunKuponi>();
-    if (const auto found = read.find(sfvp); found != read.end())
-        return found->second;
-    return read.emplace(sfvp, ReadKuponi(dm, sfvp, text)).first->second;
+    auto found = read.find(sfvp);
+    if (found == read.end())
+        found = read.emplace(sfvp, ReadKuponi(dm, sfvp, text)).first;
+    return found->second;
 }
 
 TPlan LoadPlan(TDM& dm, TOblimRow& row, int sfvp, double lots) {
@@ -106,8 +107,7 @@ TPlan LoadPlan(TDM& dm, TOblimRow& row, int sfvp, double lots) {
         " ORDER BY kpn.STKPN ";
     return Reported(NapakaMessage(text), [&] {
         TPlan plan;
-        TKuponi single;
-        for (const TKuponColumns& columns : Kuponi(dm, sfvp, text, single)) {
+        for (const TKuponColumns& columns : Kuponi(dm, sfvp, text)) {
             plan.Currency = columns.Idbnk;
             plan.Periods.push_back(ReadPeriod(dm, row, lots, columns));
         }

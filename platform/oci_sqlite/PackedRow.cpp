@@ -22,33 +22,29 @@ template <typename T> T Take(const std::string& packed, size_t& at) {
     return value;
 }
 
+void PackValue(std::string& packed, const Value& value) {
+    if (std::holds_alternative<std::monostate>(value)) {
+        packed.push_back(kNull);
+    } else if (const auto* integer = std::get_if<int64_t>(&value)) {
+        packed.push_back(kInteger);
+        Append<int64_t>(packed, *integer);
+    } else if (const auto* real = std::get_if<double>(&value)) {
+        packed.push_back(kReal);
+        Append<double>(packed, *real);
+    } else {
+        const std::string& text = std::get<std::string>(value);
+        packed.push_back(kText);
+        Append<uint32_t>(packed, static_cast<uint32_t>(text.size()));
+        packed += text;
+    }
+}
+
 } // namespace
 
 std::string PackCurrentRow(sqlite3_stmt* stmt) {
     std::string packed;
-    const int count = sqlite3_column_count(stmt);
-    for (int i = 0; i < count; ++i) {
-        switch (sqlite3_column_type(stmt, i)) {
-        case SQLITE_NULL:
-            packed.push_back(kNull);
-            break;
-        case SQLITE_INTEGER:
-            packed.push_back(kInteger);
-            Append<int64_t>(packed, sqlite3_column_int64(stmt, i));
-            break;
-        case SQLITE_FLOAT:
-            packed.push_back(kReal);
-            Append<double>(packed, sqlite3_column_double(stmt, i));
-            break;
-        default: {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-            const auto length = static_cast<uint32_t>(sqlite3_column_bytes(stmt, i));
-            packed.push_back(kText);
-            Append<uint32_t>(packed, length);
-            packed.append(text, length);
-        }
-        }
-    }
+    for (int i = 0, count = sqlite3_column_count(stmt); i < count; ++i)
+        PackValue(packed, ColumnValue(stmt, i));
     return packed;
 }
 

@@ -69,14 +69,32 @@ protected:
         return "DEMO demo " + password + " OCIDLL=" + kEngine;
     }
 
-    long long Count(const std::string& table) {
+    template <typename TRead> auto Read(TRead read) {
         TOracleSession session;
         LogOnEngine(session, kEngine, Folder + "demo.db", "demo", "demo");
-        TOracleQuery query;
-        query.SetSession(&session);
-        query.SetSQLText("SELECT COUNT(*) FROM " + table + " WHERE OT_LIK=1");
-        query.Execute();
-        return query.ColumnAsInteger(0);
+        return read(session);
+    }
+
+    long long Count(const std::string& table) {
+        return Read([&](TOracleSession& session) {
+            TOracleQuery query;
+            query.SetSession(&session);
+            query.SetSQLText("SELECT COUNT(*) FROM " + table + " WHERE OT_LIK=1");
+            query.Execute();
+            return query.ColumnAsInteger(0);
+        });
+    }
+
+    // One statement on the demo database, committed.
+    void Change(const std::string& sql) {
+        Read([&](TOracleSession& session) {
+            TOracleQuery query;
+            query.SetSession(&session);
+            query.SetSQLText(sql);
+            query.Execute();
+            session.Commit();
+            return 0;
+        });
     }
 
     TChild Start(const std::string& name) {
@@ -130,11 +148,6 @@ protected:
         waitpid(child.Pid, &status, 0);
     }
 
-    template <typename TRead> auto Read(TRead read) {
-        TOracleSession session;
-        LogOnEngine(session, kEngine, Folder + "demo.db", "demo", "demo");
-        return read(session);
-    }
     std::vector<std::string> Stored() {
         return Read(
             [&](TOracleSession& s) { return runtest::StoredRows(s, FormatDayMonthYear(Today()), 1); });
@@ -184,14 +197,7 @@ TEST_F(ZorvekaRunTest, DayWithoutDataIsACompletedRun) {
 }
 
 TEST_F(ZorvekaRunTest, ErrorInTheRunStopsItWithItsText) {
-    {
-        TOracleSession session;
-        LogOnEngine(session, kEngine, Folder + "demo.db", "demo", "demo");
-        TOracleQuery drop;
-        drop.SetSession(&session);
-        drop.SetSQLText("DROP TABLE OBLIAM");
-        drop.Execute();
-    }
+    Change("DROP TABLE OBLIAM");
     const TRun run = RunProgram(Logon("demo") + " --day " + Day + " --risk 1");
     EXPECT_EQ(run.Status, 1) << run.Errors;
     EXPECT_NE(run.Errors.find("Napaka pri brisanju v tabeli OBLIAM "), std::string::npos) << run.Errors;
@@ -199,16 +205,8 @@ TEST_F(ZorvekaRunTest, ErrorInTheRunStopsItWithItsText) {
 }
 
 TEST_F(ZorvekaRunTest, ValueNoColumnCanHoldEndsTheRunNamingPositionColumnAndValue) {
-    {
-        TOracleSession session;
-        LogOnEngine(session, kEngine, Folder + "demo.db", "demo", "demo");
-        TOracleQuery update;
-        update.SetSession(&session);
-        // REAL_OBRM holds six integer digits; a percent-quoted bond takes its fixed rate from FIXOBR.
-        update.SetSQLText("UPDATE SFVP SET FIXOBR = 1234567");
-        update.Execute();
-        session.Commit();
-    }
+    // REAL_OBRM holds six integer digits; a percent-quoted bond takes its fixed rate from FIXOBR.
+    Change("UPDATE SFVP SET FIXOBR = 1234567");
     const TRun run = RunProgram(Logon("demo") + " --day " + Day + " --risk 1");
     ASSERT_EQ(run.Status, 1) << run.Errors;
     std::string lastLine = run.Errors.substr(0, run.Errors.find_last_not_of('\n') + 1);
