@@ -20,15 +20,21 @@ TInsertBlock::TInsertBlock(TOracleSession* session, std::string table, std::vect
     : FSession(session), FTable(std::move(table)), FColumnDefs(std::move(columns)),
       FDumpFile(std::move(dumpFile)), FOnFailedRow(std::move(onFailedRow)), FColumns(FColumnDefs.size()) {}
 
+// A full block goes out when the next row comes, so that the last block is always the one Flush
+// sends, and only it is dumped: writing out every block's values cost more than sending them.
 void TInsertBlock::AddRow(std::vector<TVariant> values, int tag) {
+    if (FTags.size() >= InsertBlockRows)
+        Send(false);
     for (std::size_t c = 0; c < FColumns.size(); ++c)
         FColumns[c].push_back(std::move(values[c]));
     FTags.push_back(tag);
-    if (FTags.size() >= InsertBlockRows)
-        Flush();
 }
 
 void TInsertBlock::Flush() {
+    Send(true);
+}
+
+void TInsertBlock::Send(bool dump) {
     if (FTags.empty())
         return;
     const std::vector<int> tags = std::exchange(FTags, {});
@@ -47,13 +53,20 @@ void TInsertBlock::Flush() {
         insert.AssignVariableArray(name, columns[c]);
     }
     insert.SetSQLText("INSERT INTO " + FTable + " (" + names + ") VALUES (" + places + ")");
-    if (!FDumpFile.empty())
-        SaveStatementText(FDumpFile, insert.PreparedText() + insert.VariablesText());
+    if (dump)
+        Dump(insert);
     try {
         insert.Execute();
     } catch (const EOracleError& error) {
+        if (!dump)
+            Dump(insert);
         RaiseFailedRow(error, tags, columns);
     }
+}
+
+void TInsertBlock::Dump(const TOracleQuery& insert) const {
+    if (!FDumpFile.empty())
+        SaveStatementText(FDumpFile, insert.PreparedText() + insert.VariablesText());
 }
 
 void TInsertBlock::RaiseFailedRow(const EOracleError& error, const std::vector<int>& tags,

@@ -19,10 +19,10 @@ public:
     using TFailedRowEvent =
         std::function<void(int tag, const std::vector<TVariant>& values, const EDatabaseError& error)>;
 
-    //! Given a dumpFile, each INSERT's text and values are saved there before it is sent.
+    //! Given a dumpFile, the last INSERT's text and values, or a refused one's, are saved there.
     TInsertBlock(TOracleSession* session, std::string table, std::vector<TInsertColumn> columns,
                  std::string dumpFile = {}, TFailedRowEvent onFailedRow = {});
-    //! One row's values in the columns' order; sends the block once it is full.
+    //! One row's values in the columns' order; sends the block before it would overflow.
     void AddRow(std::vector<TVariant> values, int tag);
     //! Sends the rows gathered so far.
     void Flush();
@@ -30,6 +30,8 @@ public:
     int OldestPendingTag() const { return FTags.empty() ? -1 : FTags.front(); }
 
 private:
+    void Send(bool dump);
+    void Dump(const TOracleQuery& insert) const;
     void RaiseFailedRow(const EOracleError& error, const std::vector<int>& tags,
                         const std::vector<std::vector<TVariant>>& columns) const;
 

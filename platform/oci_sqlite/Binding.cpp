@@ -90,21 +90,36 @@ void BindValue(sqlite3_stmt* stmt, int index, const Value& value) {
         sqlite3_bind_null(stmt, index);
 }
 
-void BindParameters(sqlite3_stmt* stmt, const BindSet& binds, ub4 iteration,
-                    const std::string& returningBind) {
+std::vector<const BindSlot*> ParameterSlots(sqlite3_stmt* stmt, const BindSet& binds,
+                                            const std::string& returningBind) {
     const int count = sqlite3_bind_parameter_count(stmt);
+    std::vector<const BindSlot*> slots;
+    slots.reserve(static_cast<size_t>(count));
     for (int index = 1; index <= count; ++index) {
         const char* name = sqlite3_bind_parameter_name(stmt, index);
         const std::string upper = name ? UpperCase(name + 1) : std::string();
         const BindSlot* slot = binds.Find(upper);
         // A returning bind may also be read, as in "where rowid = :r returning rowid into :r".
-        if (slot)
-            BindValue(stmt, index, ReadBindValue(*slot, iteration));
-        else if (upper == returningBind)
-            sqlite3_bind_null(stmt, index);
-        else
+        if (!slot && upper != returningBind)
             throw ora::NotAllVariablesBound();
+        slots.push_back(slot);
     }
+    return slots;
+}
+
+void BindParameters(sqlite3_stmt* stmt, const std::vector<const BindSlot*>& slots, ub4 iteration) {
+    for (size_t i = 0; i < slots.size(); ++i) {
+        const int index = static_cast<int>(i) + 1;
+        if (slots[i])
+            BindValue(stmt, index, ReadBindValue(*slots[i], iteration));
+        else
+            sqlite3_bind_null(stmt, index);
+    }
+}
+
+void BindParameters(sqlite3_stmt* stmt, const BindSet& binds, ub4 iteration,
+                    const std::string& returningBind) {
+    BindParameters(stmt, ParameterSlots(stmt, binds, returningBind), iteration);
 }
 
 void RequireBound(const BindSet& binds, const std::vector<std::string>& names,

@@ -27,8 +27,13 @@ private:
     std::map<std::string, BindSlot> slots_;
 };
 
-// Binds every parameter of stmt from iteration `iteration` of the client's arrays. The returning
-// bind is an output and binds NULL; any other parameter without a bind gives ORA-01008.
+// The bind of each parameter of stmt, by parameter index less one; the returning bind is an output
+// and has none (it binds NULL). Any other parameter without a bind gives ORA-01008.
+std::vector<const BindSlot*> ParameterSlots(sqlite3_stmt* stmt, const BindSet& binds,
+                                            const std::string& returningBind);
+
+// Binds every parameter of stmt from iteration `iteration` of the client's arrays.
+void BindParameters(sqlite3_stmt* stmt, const std::vector<const BindSlot*>& slots, ub4 iteration);
 void BindParameters(sqlite3_stmt* stmt, const BindSet& binds, ub4 iteration,
                     const std::string& returningBind);
 

@@ -9,6 +9,9 @@
 
 #include <sqlite3.h>
 
+#include <optional>
+#include <vector>
+
 namespace ocisqlite {
 
 namespace {
@@ -26,16 +29,57 @@ int64_t IntArg(const Translation& t, const char* key, int64_t fallback) {
     return text.empty() ? fallback : std::stoll(text);
 }
 
+ub4 StepToEnd(Session& session, sqlite3_stmt* stmt, const Translation& t) {
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE)
+        ThrowSqliteError(session.db(), rc, session.ErrorContextFor(t.type));
+    return sqlite3_stmt_readonly(stmt) ? 0 : static_cast<ub4>(sqlite3_changes(session.db()));
+}
+
 ub4 RunOnce(Session& session, const std::string& sql, const BindSet& binds, ub4 iteration,
             const Translation& t) {
     StatementLease lease = session.statements().Borrow(sql);
     BindParameters(lease.get(), binds, iteration, t.returningRowidBind);
-    int rc;
-    while ((rc = sqlite3_step(lease.get())) == SQLITE_ROW) {
+    return StepToEnd(session, lease.get(), t);
+}
+
+// One SQLite statement of a change, borrowed and its binds found once for all iterations of an
+// array execution: a thousand-row INSERT then costs a thousand steps, not a thousand lookups.
+class ChangeStatement {
+public:
+    ChangeStatement(Session& session, const std::string& sql, const BindSet& binds, const Translation& t)
+        : lease_(session.statements().Borrow(sql)),
+          slots_(ParameterSlots(lease_.get(), binds, t.returningRowidBind)) {}
+
+    ub4 Run(Session& session, ub4 iteration, const Translation& t) {
+        sqlite3_reset(lease_.get());
+        BindParameters(lease_.get(), slots_, iteration);
+        try {
+            return StepToEnd(session, lease_.get(), t);
+        } catch (...) {
+            // Reset before the iteration's savepoint is rolled back, as a returned statement would be.
+            sqlite3_reset(lease_.get());
+            throw;
+        }
     }
-    if (rc != SQLITE_DONE)
-        ThrowSqliteError(session.db(), rc, session.ErrorContextFor(t.type));
-    return sqlite3_stmt_readonly(lease.get()) ? 0 : static_cast<ub4>(sqlite3_changes(session.db()));
+
+private:
+    StatementLease lease_;
+    std::vector<const BindSlot*> slots_;
+};
+
+// Each statement is borrowed when the first iteration reaches it, as a single execution would.
+ub4 RunIteration(Session& session, std::vector<std::optional<ChangeStatement>>& statements,
+                 const BindSet& binds, ub4 iteration, const Translation& t) {
+    ub4 rows = 0;
+    for (size_t i = 0; i < t.sqlite.size(); ++i) {
+        if (!statements[i])
+            statements[i].emplace(session, t.sqlite[i], binds, t);
+        rows += statements[i]->Run(session, iteration, t);
+    }
+    return rows;
 }
 
 // An array execution stops at its first failing iteration, as Oracle's does without batch errors:
@@ -51,11 +95,10 @@ ExecutionResult RunChange(Session& session, const Translation& t, const BindSet&
     try {
         transaction.LockTables(t.lockTables, -1, false);
         transaction.BeginIfNeeded();
+        std::vector<std::optional<ChangeStatement>> statements(t.sqlite.size());
         for (ub4 iteration = 0; iteration < iterations; ++iteration) {
             StatementAtomicity atomic(session.db(), t.sqlite.size() > 1);
-            ub4 rows = 0;
-            for (const std::string& sql : t.sqlite)
-                rows += RunOnce(session, sql, binds, iteration, t);
+            const ub4 rows = RunIteration(session, statements, binds, iteration, t);
             atomic.Succeeded();
             rowCount += rows;
             transaction.MarkChanged();

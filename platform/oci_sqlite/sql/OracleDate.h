@@ -17,6 +17,8 @@ struct DateTime {
 
 // The stored form; a bare 'YYYY-MM-DD' is read as midnight.
 std::optional<DateTime> ParseStoredDate(std::string_view text);
+// The length of the stored form with its time, which ToStoredText gives: "YYYY-MM-DD HH:MI:SS".
+inline constexpr std::size_t kStoredDateTimeLength = 19;
 std::string ToStoredText(const DateTime& d);
 
 DateTime ParseDate(std::string_view text, std::string_view format);

@@ -387,17 +387,36 @@ void DateIn(sqlite3_context* c, int, sqlite3_value** v) {
     const int type = sqlite3_value_type(v[0]);
     if (type == SQLITE_INTEGER || type == SQLITE_FLOAT)
         ThrowOracleError(932, "inconsistent datatypes: expected DATE got NUMBER");
-    ResultDate(c, ReadSessionDate(Text(v[0]), Text(v[1])));
+    // Bound dates and copied DATE columns arrive in the full stored form, which is kept as it is.
+    const std::string text = Text(v[0]);
+    if (text.size() == kStoredDateTimeLength && ParseStoredDate(text))
+        return sqlite3_result_value(c, v[0]);
+    ResultDate(c, ReadSessionDate(text, Text(v[1])));
+}
+
+// Whether an integer fits NUMBER(precision, scale) as it is: scale 0 or more, enough integer digits.
+bool IntegerFits(sqlite3_int64 value, int precision, int scale) {
+    if (scale < 0)
+        return false;
+    if (precision == 0)
+        return true;
+    int digits = 0;
+    for (sqlite3_uint64 rest = value < 0 ? 0 - static_cast<sqlite3_uint64>(value) : value; rest > 0; rest /= 10)
+        ++digits;
+    return digits <= precision - scale;
 }
 
 // ora_number_in(value, precision, scale): a value stored into NUMBER(p,s); precision 0 = unconstrained.
 void NumberIn(sqlite3_context* c, int, sqlite3_value** v) {
     if (IsNull(v[0]))
         return sqlite3_result_null(c);
+    const int precision = sqlite3_value_int(v[1]);
+    if (sqlite3_value_type(v[0]) == SQLITE_INTEGER &&
+        (IsNull(v[2]) || IntegerFits(sqlite3_value_int64(v[0]), precision, sqlite3_value_int(v[2]))))
+        return sqlite3_result_value(c, v[0]);
     if (AsDate(v[0]))
         ThrowOracleError(932, "inconsistent datatypes: expected NUMBER got DATE");
     Decimal number = AsNumber(v[0]);
-    const int precision = sqlite3_value_int(v[1]);
     if (!IsNull(v[2])) {
         const int scale = sqlite3_value_int(v[2]);
         number = number.Round(scale);

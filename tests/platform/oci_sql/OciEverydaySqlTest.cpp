@@ -293,7 +293,7 @@ TEST_F(OciEverydaySql, QuotedNamesKeepTheirCaseUnquotedOnesFoldToUpperCase) {
 }
 
 TEST_F(OciEverydaySql, NumberPrecisionAndScaleAcceptEveryValueThatFits) {
-    ASSERT_EQ(client.Run("create table amounts (a number(18,2), b number(38), c number(3,5), d number(5,-2))")
+    ASSERT_EQ(client.Run("create table amounts (a number(18,2), b number(38), c number(3,5), d number(5,-2), e number(5,2))")
                   .status,
               OCI_SUCCESS);
     ExpectAll({
@@ -308,6 +308,9 @@ TEST_F(OciEverydaySql, NumberPrecisionAndScaleAcceptEveryValueThatFits) {
         {"insert into amounts (c) values (0.01)", "ORA-01438"},
         {"insert into amounts (d) values (1234567)", ""},
         {"insert into amounts (d) values (12345678)", "ORA-01438"},
+        {"insert into amounts (e) values (-999)", ""},
+        {"insert into amounts (e) values (1000)", "ORA-01438"},
+        {"insert into amounts (c) values (1)", "ORA-01438"},
         {"update amounts set a = a, b = b", ""},
         {"select to_char(a) from amounts where a = 1234567890123.45", "1234567890123.45"},
         {"select b from amounts where b < 1e37 and b > 0", "123456789012345678"},
