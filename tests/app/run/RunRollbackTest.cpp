@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <sqlite3.h>
 
 namespace {
 
@@ -30,7 +31,16 @@ struct TBreak {
     const char* ProgressText; //!< where the labels trip, or nullptr
     const char* DumpFile;     //!< a dump file made unwritable, or nullptr
     const char* Reported;     //!< the start of the run's message, after "Prenos ni uspel pri "
+    const char* Refused = nullptr; //!< "UPDATE OF column ON table" the database refuses, or nullptr
 };
+
+// The database refuses a change behind the engine's back, as a bank's trigger or constraint would.
+void RefuseInDatabase(const std::string& file, const std::string& sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
 
 const TBreak kBreaks[] = {
     {"first position", "1 / 3  oblim ", nullptr, "poziciji 1 (konto 2010, pogodba 10)"},
@@ -38,6 +48,7 @@ const TBreak kBreaks[] = {
     {"FIFO by opening", nullptr, "fifo1.SQL", "brisanju FIFO po datumu otvoritve"},
     {"FIFO by maturity", nullptr, "fifo2.SQL", "brisanju FIFO po datumu zapadlosti"},
     {"sign-based pass", nullptr, "popredznakihvknt6.SQL", "brisanju po predznakih"},
+    {"lot copy", nullptr, nullptr, "prepisu števila lotov", "UPDATE OF STEVILO_LOTOV ON OBLIM"},
     {"repayment plan", "1 / 3  obliam ", nullptr, "amortizacijskem načrtu pozicije 1 (konto 2010, pogodba "},
 };
 
@@ -68,9 +79,14 @@ TEST_F(RunRollback, FailureAnywhereKeepsThePreviousResultsAndNamesTheStep) {
             std::filesystem::remove(Folder + at.DumpFile);
             std::filesystem::create_directory(Folder + at.DumpFile);
         }
+        if (at.Refused)
+            RefuseInDatabase(Folder + "test.db", std::string("CREATE TRIGGER refused BEFORE ") + at.Refused +
+                                                     " BEGIN SELECT RAISE(ABORT, 'refused'); END");
         EXPECT_ANY_THROW(Prepis(*Context, Output));
         if (at.DumpFile)
             std::filesystem::remove(Folder + at.DumpFile);
+        if (at.Refused)
+            RefuseInDatabase(Folder + "test.db", "DROP TRIGGER refused");
         EXPECT_EQ(Stored(), previous);
         ASSERT_FALSE(RecordingUi.Messages.empty());
         EXPECT_EQ(RecordingUi.Messages.back().rfind(std::string("Prenos ni uspel pri ") + at.Reported, 0), 0u)
