@@ -1,0 +1,6 @@
+# The run journal, the reconciliation of a run and the comparison of two report days.
+target_sources(app_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/JournalQuery.h ${CMAKE_CURRENT_LIST_DIR}/JournalQuery.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RunJournal.h ${CMAKE_CURRENT_LIST_DIR}/RunJournal.cpp)
+set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/RunJournal.cpp APPEND PROPERTY COMPILE_DEFINITIONS
+    ZORVEKA_VERSION="${PROJECT_VERSION}")
