@@ -7,9 +7,9 @@
 #include "app/ClosingProcedure.h"
 #include "app/LookupCycle.h"
 #include "app/SourceExtraction.h"
+#include "app/journal/KilledRuns.h"
 #include "platform/ui/UserInterface.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>
@@ -31,12 +31,6 @@ const std::string kDayAndRisk = " WHERE DAT_STANJA = :DAN AND OT_LIK = :OT_LIK";
 const std::string kPositions = " FROM OBLIM o, OBLIMD1 d WHERE o.DAT_STANJA = :DAN AND o.OT_LIK = :OT_LIK "
                                "AND d.DAT_STANJA = o.DAT_STANJA AND d.OT_LIK = o.OT_LIK "
                                "AND d.ID_SEQ_OBLIM = o.ID_SEQ_OBLIM";
-
-std::string HostName() {
-    char name[256] = {};
-    gethostname(name, sizeof name - 1);
-    return name;
-}
 
 std::string SystemUser() {
     if (const passwd* entry = getpwuid(geteuid()))
@@ -70,6 +64,7 @@ TRunJournal::TRunJournal(TRunContext& context, int riskType)
     context.JournalId = 0;
     TOracleSession& session = context.DM.OracleSession1;
     try {
+        MarkKilledRuns(session);
         const long long id = FQuery.Count("SELECT OBLI_DNEVNIK_SEQ.NEXTVAL FROM DUAL", {});
         FQuery.Run("INSERT INTO OBLI_DNEVNIK (ID, DAT_STANJA, OT_LIK, UPORABNIK, OS_UPORABNIK, RACUNALNIK, "
                    "PROCES, PROGRAM, ZACETEK, IZID) VALUES (:ID, :DAN, :OT_LIK, :UPORABNIK, :OS_UPORABNIK, "
@@ -79,7 +74,7 @@ TRunJournal::TRunJournal(TRunContext& context, int riskType)
                     {"OT_LIK", Number(riskType)},
                     {"UPORABNIK", TVariant::FromText(Fitted(context.UserName, 30))},
                     {"OS_UPORABNIK", TVariant::FromText(Fitted(SystemUser(), 64))},
-                    {"RACUNALNIK", TVariant::FromText(Fitted(HostName(), 64))},
+                    {"RACUNALNIK", TVariant::FromText(Fitted(JournalHostName(), 64))},
                     {"PROCES", Number(getpid())},
                     {"PROGRAM", TVariant::FromText(Fitted(ProgramAndVersion(), 64))},
                     {"ZACETEK", TVariant::FromDateTime(Now())},
