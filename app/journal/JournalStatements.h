@@ -37,7 +37,20 @@ TJournalStatement AccountComparison(TDateTime before, TDateTime after, int riskT
 //! The columns of the reconciliation, in the order of its statement.
 namespace reconciliation {
 enum TColumn {
-    Konto, Valuta, Izvor, Zapisano, ZapisanoDom, Fifo1, Fifo1Dom, Fifo2, Fifo2Dom, Predznaki, PredznakiDom,
-    Koncno, KoncnoDom, Usklajeno, ColumnCount
+    Konto,
+    Valuta,
+    Izvor,
+    Zapisano,
+    ZapisanoDom,
+    Fifo1,
+    Fifo1Dom,
+    Fifo2,
+    Fifo2Dom,
+    Predznaki,
+    PredznakiDom,
+    Koncno,
+    KoncnoDom,
+    Usklajeno,
+    ColumnCount
 };
 }

@@ -14,9 +14,9 @@
 
 namespace {
 
-const char* const kHeaders[] = {"ID_KONTO",      "ID_VAL",    "IZVOR",       "ZAPISANO", "ZAPISANO_DOM",
-                                "FIFO1",         "FIFO1_DOM", "FIFO2",       "FIFO2_DOM", "PREDZNAKI",
-                                "PREDZNAKI_DOM", "KONCNO",    "KONCNO_DOM",  "USKLAJENO"};
+const char* const kHeaders[] = {"ID_KONTO",      "ID_VAL",    "IZVOR",      "ZAPISANO",  "ZAPISANO_DOM",
+                                "FIFO1",         "FIFO1_DOM", "FIFO2",      "FIFO2_DOM", "PREDZNAKI",
+                                "PREDZNAKI_DOM", "KONCNO",    "KONCNO_DOM", "USKLAJENO"};
 constexpr int kAmounts = reconciliation::Usklajeno - reconciliation::Izvor;
 
 std::string Amount(double value) {
@@ -42,11 +42,20 @@ std::string Html(const std::string& text) {
     std::string escaped;
     for (char c : text) {
         switch (c) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        default: escaped += c;
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        default:
+            escaped += c;
         }
     }
     return escaped;
@@ -93,8 +102,8 @@ std::string Chart(const TReconciliationReport& report) {
         const int y = row++ * rowHeight + 2;
         const double width = largest == 0 ? 0 : std::fabs(total) / largest * half;
         const double x = labelWidth + half - (total < 0 ? width : 0);
-        svg << "<text x=\"0\" y=\"" << y + 15 << "\">" << Html(konto) << "</text><rect class=\"bar\" x=\"" << x
-            << "\" y=\"" << y << "\" width=\"" << width << "\" height=\"" << rowHeight - 6
+        svg << "<text x=\"0\" y=\"" << y + 15 << "\">" << Html(konto) << "</text><rect class=\"bar\" x=\""
+            << x << "\" y=\"" << y << "\" width=\"" << width << "\" height=\"" << rowHeight - 6
             << "\" fill=\"" << (total < 0 ? "#c0504d" : "#4f81bd") << "\"/><text x=\""
             << labelWidth + 2 * half + 4 << "\" y=\"" << y + 15 << "\">" << Amount(total) << "</text>\n";
     }
@@ -126,7 +135,8 @@ void WriteHtml(std::ostream& out, const TReconciliationReport& report) {
     out << "<tr class=\"skupaj\"><th colspan=\"2\">Skupaj</th>";
     for (double sum : sums)
         out << "<th class=\"n\">" << Amount(sum) << "</th>";
-    out << "<th>" << YesNo(report.Balanced()) << "</th></tr>\n</table>\n<h2>Končno stanje po kontih (domača "
+    out << "<th>" << YesNo(report.Balanced())
+        << "</th></tr>\n</table>\n<h2>Končno stanje po kontih (domača "
            "valuta)</h2>\n"
         << Chart(report) << "</body></html>\n";
 }
@@ -142,7 +152,8 @@ bool IsHtml(const std::string& fileName) {
 } // namespace
 
 bool TReconciliationReport::Balanced() const {
-    return std::all_of(Lines.begin(), Lines.end(), [](const TReconciliationLine& line) { return line.Balanced; });
+    return std::all_of(Lines.begin(), Lines.end(),
+                       [](const TReconciliationLine& line) { return line.Balanced; });
 }
 
 TReconciliationReport ReadReconciliation(TOracleSession& session, long long journalId) {

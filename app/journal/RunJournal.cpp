@@ -99,9 +99,10 @@ TJournalValues TRunJournal::Key() const {
 void TRunJournal::InsertTotals(const char* step, const std::string& select) {
     TJournalValues values = Key();
     values.emplace_back("KORAK", TVariant::FromText(step));
-    FQuery.Run("INSERT INTO OBLI_USKLADITEV (ID_DNEVNIK, KORAK, ID_KONTO, ID_VAL, VRSTIC, ZNSVAL, ZNSDOMVAL) " +
-                   select,
-               values);
+    FQuery.Run(
+        "INSERT INTO OBLI_USKLADITEV (ID_DNEVNIK, KORAK, ID_KONTO, ID_VAL, VRSTIC, ZNSVAL, ZNSDOMVAL) " +
+            select,
+        values);
 }
 
 TRunJournal::TCounts TRunJournal::Counts() {
@@ -116,8 +117,9 @@ void TRunJournal::Extracted(int rows) {
         return;
     FExtracted = rows;
     const std::string konto = "SUBSTR(TRIM(KONTO), 1, 8)", valuta = "SUBSTR(TRIM(VLTIDBNK), 1, 3)";
-    InsertTotals("IZVOR", "SELECT :ID, :KORAK, " + konto + ", " + valuta + ", COUNT(*), SUM(ZNESEK), NULL FROM (" +
-                              ExtractionStatement(FContext.ReportDay) + ") GROUP BY " + konto + ", " + valuta);
+    InsertTotals("IZVOR",
+                 "SELECT :ID, :KORAK, " + konto + ", " + valuta + ", COUNT(*), SUM(ZNESEK), NULL FROM (" +
+                     ExtractionStatement(FContext.ReportDay) + ") GROUP BY " + konto + ", " + valuta);
     FQuery.Run("UPDATE OBLI_DNEVNIK SET IZVORNIH = :IZVORNIH WHERE ID = :ID",
                {{"IZVORNIH", Number(rows)}, {"ID", Number(FId)}});
     FContext.DM.OracleSession1.Commit();
@@ -184,9 +186,10 @@ void TRunJournal::Stopped(const char* outcome, const std::string& where, const s
     if (!Active())
         return;
     try {
-        Finish("POZICIJA = :POZICIJA, NAPAKA = :NAPAKA", {{"IZID", TVariant::FromText(outcome)},
-                                                          {"POZICIJA", TVariant::FromText(Fitted(where, 200))},
-                                                          {"NAPAKA", TVariant::FromText(Fitted(error))}});
+        Finish("POZICIJA = :POZICIJA, NAPAKA = :NAPAKA",
+               {{"IZID", TVariant::FromText(outcome)},
+                {"POZICIJA", TVariant::FromText(Fitted(where, 200))},
+                {"NAPAKA", TVariant::FromText(Fitted(error))}});
         FContext.DM.OracleSession1.Commit();
     } catch (...) {
         // A lost connection leaves the row "teče", which the listing shows as a run that was killed.

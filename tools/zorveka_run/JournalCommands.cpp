@@ -39,7 +39,8 @@ void PrintJournal(TRunContext& context, int days, std::ostream& out) {
     PrintRows(context, JournalListing(Now() - days), out);
 }
 
-void PrintComparison(TRunContext& context, TDateTime before, TDateTime after, int riskType, std::ostream& out) {
+void PrintComparison(TRunContext& context, TDateTime before, TDateTime after, int riskType,
+                     std::ostream& out) {
     PrintRows(context, DayComparison(before, after, riskType), out);
     out << "\n";
     PrintRows(context, AccountComparison(before, after, riskType), out);

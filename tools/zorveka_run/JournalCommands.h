@@ -12,7 +12,8 @@ void PrintJournal(TRunContext& context, int days, std::ostream& out);
 
 //! The positions new, gone or changed from the day before to the day after, then the totals per
 //! account, each tab-separated under a header line.
-void PrintComparison(TRunContext& context, TDateTime before, TDateTime after, int riskType, std::ostream& out);
+void PrintComparison(TRunContext& context, TDateTime before, TDateTime after, int riskType,
+                     std::ostream& out);
 
 //! The reconciliation of the run just made (context.JournalId) as CSV or HTML; raises when the
 //! database keeps no journal or the file cannot be written.

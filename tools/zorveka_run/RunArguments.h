@@ -14,8 +14,8 @@ struct TRunArguments {
     std::vector<std::string> Positional;
     TDateTime Day = 0;
     int RiskType = 0;
-    bool Stats = false; //!< print the statements and commits the run sent
-    std::string Report; //!< write the run's reconciliation to this file
+    bool Stats = false;   //!< print the statements and commits the run sent
+    std::string Report;   //!< write the run's reconciliation to this file
     bool Journal = false; //!< list the runs of the last JournalDays days instead of running
     int JournalDays = 7;
     bool Compare = false; //!< print the comparison of CompareDay with Day instead of running
