@@ -20,6 +20,7 @@
 
 namespace {
 
+constexpr int kResourceBusy = 54;
 constexpr int kSequenceMissing = 2289;
 constexpr std::size_t kTextBytes = 2000;
 
@@ -83,9 +84,13 @@ TRunJournal::TRunJournal(TRunContext& context, int riskType)
         FId = id;
         context.JournalId = id;
     } catch (const EOracleError& error) {
+        session.Rollback();
+        // The embedded engine locks the whole database for a run in progress; the run's claim then
+        // refuses this one with the holder's name, which is worth more than a journal row.
+        if (error.ErrorCode() == kResourceBusy)
+            return;
         if (!IsMissingTable(error) && error.ErrorCode() != kSequenceMissing)
             throw;
-        session.Rollback();
         if (!context.JournalMissingShown)
             Ui().ShowMessage(kMissing);
         context.JournalMissingShown = true;
