@@ -21,21 +21,25 @@ int BindType(const TVariant& value) {
 
 } // namespace
 
+// Only what the text names is bound: a value it does not use would be refused.
+void BindJournalValues(TOracleQuery& query, const std::string& sql, const TJournalValues& values) {
+    query.DeleteVariables();
+    for (const auto& [name, position] : TOracleQuery::FindVariables(sql, true))
+        for (const auto& [valueName, value] : values)
+            if (valueName == name) {
+                query.AddVariable(name, BindType(value));
+                query.AssignVariable(name, value);
+            }
+}
+
 TJournalQuery::TJournalQuery(TOracleSession& session) {
     Query.SetSession(&session);
 }
 
 void TJournalQuery::Run(const std::string& sql, const TJournalValues& values) {
     Query.CloseStatement();
-    Query.DeleteVariables();
     Query.SetSQLText(sql);
-    // Only what the text names is bound: a value it does not use would be refused.
-    for (const auto& [name, position] : TOracleQuery::FindVariables(sql, true))
-        for (const auto& [valueName, value] : values)
-            if (valueName == name) {
-                Query.AddVariable(name, BindType(value));
-                Query.AssignVariable(name, value);
-            }
+    BindJournalValues(Query, sql, values);
     Query.Execute();
 }
 

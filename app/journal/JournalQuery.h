@@ -22,6 +22,9 @@ public:
     TOracleQuery Query{"Journal"};
 };
 
+//! Declares and assigns those of values that sql names, each as the kind of its value.
+void BindJournalValues(TOracleQuery& query, const std::string& sql, const TJournalValues& values);
+
 //! ORA-00942: the journal's tables are not in this schema.
 bool IsMissingTable(const EOracleError& error);
 

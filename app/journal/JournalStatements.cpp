@@ -4,6 +4,7 @@
 
 #include "app/LookupCycle.h"
 #include "app/journal/RunJournal.h"
+#include "oracle/OracleData.h"
 
 namespace {
 
@@ -95,4 +96,12 @@ TJournalStatement AccountComparison(TDateTime before, TDateTime after, int riskT
                 kDaySums + " FROM " + BothDays(archive) +
                 " GROUP BY ID_KONTO) ORDER BY ABS(ZDAJ_DOM - PREJ_DOM) DESC, ID_KONTO",
             DaysAndRisk(before, after, riskType)};
+}
+
+void OpenJournalDataSet(TOracleDataSet& dataSet, const TJournalStatement& statement) {
+    dataSet.Close();
+    dataSet.ReadOnly = true;
+    dataSet.SetSQLText(statement.Sql);
+    BindJournalValues(dataSet.MainQuery(), statement.Sql, statement.Values);
+    dataSet.Open();
 }

@@ -54,3 +54,8 @@ enum TColumn {
     ColumnCount
 };
 }
+
+class TOracleDataSet;
+
+//! Opens dataSet read-only over the statement with its values bound, for a tool grid.
+void OpenJournalDataSet(TOracleDataSet& dataSet, const TJournalStatement& statement);
