@@ -87,10 +87,6 @@ void Koraki(TRunContext& context, TRowOutput& output, int n, TKorak& korak, TRun
 
 const char* const kOstajajo = ". Prejšnji rezultati dneva so ostali nespremenjeni.";
 
-} // namespace
-
-namespace {
-
 std::string CurrentErrorText() {
     try {
         throw;
@@ -101,6 +97,7 @@ std::string CurrentErrorText() {
     }
 }
 
+// The run; the journal records how it ended.
 void PrepisVDnevniku(TRunContext& context, TRowOutput& output, TRunJournal& journal) {
     BeriPodatke(context);
     Sporocilo(context, "Prepis podatkov ...");

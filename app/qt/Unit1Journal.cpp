@@ -21,8 +21,11 @@ void TForm1::OpenJournalWindow(const std::string& title, const TJournalStatement
 }
 
 void TForm1::DnevnikPrenosov1Click() {
-    RunGuarded([this] { MarkKilledRuns(FDM.OracleSession1); });
-    OpenJournalWindow("Dnevnik prenosov", JournalListing(Now() - 30));
+    RunGuarded([this] {
+        MarkKilledRuns(FDM.OracleSession1);
+        (new TJournalWindow(this, "Dnevnik prenosov", FDM.OracleSession1, JournalListing(Now() - 30)))
+            ->show();
+    });
 }
 
 void TForm1::Usklajevanje1Click() {
@@ -68,6 +71,8 @@ void TForm1::PrimerjavaArhiv1Click() {
 }
 
 void TForm1::ShowLastRunOutcome() {
+    // A run without a journal row (an older schema, a refused run) leaves nothing to show.
+    statusBar()->clearMessage();
     if (FContext.JournalId == 0)
         return;
     try {

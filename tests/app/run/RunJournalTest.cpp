@@ -4,6 +4,7 @@
 // two days.
 #include "tests/app/AppFixture.h"
 #include "tests/app/DemoDay.h"
+#include "tests/app/run/TrippingLabels.h"
 
 #include "app/TransferRun.h"
 #include "app/journal/JournalStatements.h"
@@ -20,16 +21,7 @@ namespace {
 
 using apptest::TDemoDay;
 
-class TTrippingLabels : public apptest::TRecordedLabels {
-public:
-    std::string At;
-    std::function<void()> Trip;
-    void ShowSporocilo(const std::string& text) override {
-        TRecordedLabels::ShowSporocilo(text);
-        if (!At.empty() && text.rfind(At, 0) == 0)
-            Trip();
-    }
-};
+using runtest::TTrippingLabels;
 
 struct TJournalRow {
     std::string Outcome, Where, Error;
@@ -98,7 +90,7 @@ TEST_F(RunJournal, EveryEndOfARunIsJournalledWithItsOutcome) {
         {journal::kCompleted, "", false, Day.Context.ReportDay, "", ""},
         {journal::kNoData, "", false, EncodeDate(1990, 1, 1), "", ""},
         {journal::kFailed, second.c_str(), false, Day.Context.ReportDay, "poziciji 2 (konto ", "failure"},
-        {journal::kCancelled, "Brisanje nultih", true, Day.Context.ReportDay, "zapisu pozicij", ""},
+        {journal::kCancelled, "Brisanje nultih podatkov ...", true, Day.Context.ReportDay, "zapisu pozicij", ""},
     };
     for (const TCase& at : cases) {
         SCOPED_TRACE(at.Outcome);
@@ -175,7 +167,7 @@ TEST_F(RunJournal, ReconciliationBalancesAndShowsABookingChangedUnderTheRun) {
                 0.001);
 
     // Raised by 100 after the run has read the day: the account no longer balances.
-    Labels.At = "Prepis podatkov";
+    Labels.At = "Prepis podatkov ...";
     Labels.Trip = [&] { Execute("UPDATE KNJIZBE SET BZNESEK = BZNESEK + 100" + where, key); };
     const TReconciliationReport planted = ReadReconciliation(Day.DM.OracleSession1, RunOnce(false));
     EXPECT_FALSE(planted.Balanced());
