@@ -20,11 +20,19 @@ void TForm1::OpenJournalWindow(const std::string& title, const TJournalStatement
     });
 }
 
+// A double-click on a run opens its reconciliation.
 void TForm1::DnevnikPrenosov1Click() {
     RunGuarded([this] {
         MarkKilledRuns(FDM.OracleSession1);
-        (new TJournalWindow(this, "Dnevnik prenosov", FDM.OracleSession1, JournalListing(Now() - 30)))
-            ->show();
+        auto* journal =
+            new TJournalWindow(this, "Dnevnik prenosov", FDM.OracleSession1, JournalListing(Now() - 30));
+        journal->Grid->OnDblClick = [this, journal] {
+            if (journal->DataSet.IsEmpty())
+                return;
+            const long long id = journal->DataSet.FieldByName("ID").AsLargeInt();
+            OpenJournalWindow("Usklajevanje prenosa " + std::to_string(id), Reconciliation(id));
+        };
+        journal->show();
     });
 }
 

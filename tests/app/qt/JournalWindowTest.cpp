@@ -1,5 +1,6 @@
 // The journal in the window: after a run the status line gives its outcome, and the menu opens the
-// journal, the run's reconciliation and the comparison as tool grids with their rows.
+// journal (a double-click on a run its reconciliation), the run's reconciliation and the comparison
+// as tool grids with their rows.
 #include "WindowFixture.h"
 
 #include "app/qt/JournalWindow.h"
@@ -45,6 +46,12 @@ TEST_F(JournalWindowTest, StatusLineAndTheMenusToolGridsShowTheRun) {
     ASSERT_NE(journal, nullptr);
     EXPECT_EQ(journal->Grid->DataSource()->DataSet(), &journal->DataSet);
     EXPECT_EQ(Column(journal->DataSet, "IZID"), std::vector<std::string>{"zaključen"});
+    journal->Grid->OnDblClick();
+    TJournalWindow* ofTheRun = OpenedWindow(window);
+    ASSERT_NE(ofTheRun, journal);
+    EXPECT_EQ(ofTheRun->windowTitle().toStdString(),
+              "Usklajevanje prenosa " + Column(journal->DataSet, "ID")[0]);
+    ofTheRun->close();
     journal->close();
 
     window.Usklajevanje1->trigger();
