@@ -90,7 +90,8 @@ TEST_F(RunJournal, EveryEndOfARunIsJournalledWithItsOutcome) {
         {journal::kCompleted, "", false, Day.Context.ReportDay, "", ""},
         {journal::kNoData, "", false, EncodeDate(1990, 1, 1), "", ""},
         {journal::kFailed, second.c_str(), false, Day.Context.ReportDay, "poziciji 2 (konto ", "failure"},
-        {journal::kCancelled, "Brisanje nultih podatkov ...", true, Day.Context.ReportDay, "zapisu pozicij", ""},
+        {journal::kCancelled, "Brisanje nultih podatkov ...", true, Day.Context.ReportDay, "zapisu pozicij",
+         ""},
     };
     for (const TCase& at : cases) {
         SCOPED_TRACE(at.Outcome);
