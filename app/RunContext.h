@@ -41,6 +41,9 @@ public:
     IRunLabels* Labels = &NoRunLabels();
     //! Set by the window's Cancel while a run lets pending window messages through.
     bool CancelRequested = false;
+    //! The run journal's row of the last run (0: none), and whether its missing tables were reported.
+    long long JournalId = 0;
+    bool JournalMissingShown = false;
 
     // Shell values.
     const std::string ProgramName = "ZORVEKA";

@@ -12,6 +12,7 @@
 #include "app/SignCleanup.h"
 #include "app/SourceExtraction.h"
 #include "app/TransferRunSteps.h"
+#include "app/journal/RunJournal.h"
 #include "platform/settings/DateText.h"
 
 namespace {
@@ -59,21 +60,25 @@ std::string KjeKorak(TRunContext& context, TKorak korak) {
 }
 
 // Everything from the deletions to the plans; korak follows the step under way.
-void Koraki(TRunContext& context, TRowOutput& output, int n, TKorak& korak) {
+void Koraki(TRunContext& context, TRowOutput& output, int n, TKorak& korak, TRunJournal& journal) {
     BrisanjeStarihRezultatov(context, output);
     OdpriRezultateZaDodajanje(context, output);
     // The valuation of the previous run may have left the system's rendering of the day.
     output.OblimRow.DAT_STANJA = FormatDayMonthYear(context.ReportDay);
     korak = TKorak::Pozicije;
     ZapisPozicij(context, output, n);
+    journal.AfterStep(TJournalStep::Zapis);
     Ui().ProcessMessages();
     ShowProgress(context, "Brisanje nultih podatkov ...");
     korak = TKorak::Fifo1;
     FIFOBrisanje1(context, output.RiskType);
+    journal.AfterStep(TJournalStep::Fifo1);
     korak = TKorak::Fifo2;
     FIFOBrisanje2(context, output.RiskType);
+    journal.AfterStep(TJournalStep::Fifo2);
     korak = TKorak::Predznaki;
     BrisanjePoPredznakih(context, output.RiskType);
+    journal.AfterStep(TJournalStep::Predznaki);
     korak = TKorak::Loti;
     RedundancnoFilanjeStevilaLotov(context, output.RiskType);
     korak = TKorak::Nacrti;
@@ -82,12 +87,20 @@ void Koraki(TRunContext& context, TRowOutput& output, int n, TKorak& korak) {
 
 const char* const kOstajajo = ". Prejšnji rezultati dneva so ostali nespremenjeni.";
 
-} // namespace
+std::string CurrentErrorText() {
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        return error.what();
+    } catch (...) {
+        return {};
+    }
+}
 
-void Prepis(TRunContext& context, TRowOutput& output) {
-    context.CancelRequested = false;
-    // The source rows are read inside the transaction, so the positions walk the extraction's own
-    // cursor: the engine reads a cursor still open when a transaction starts to its end at once.
+// The run; the journal records how it ended. The source rows are read inside the transaction, so
+// the positions walk the extraction's own cursor: the engine reads a cursor still open when a
+// transaction starts to its end at once.
+void PrepisVDnevniku(TRunContext& context, TRowOutput& output, TRunJournal& journal) {
     TRunTransaction transaction(context, output.RiskType);
     BeriPodatke(context);
     Sporocilo(context, "Prepis podatkov ...");
@@ -95,22 +108,27 @@ void Prepis(TRunContext& context, TRowOutput& output) {
     if (n == 0) {
         transaction.Rollback();
         Ui().ShowMessage("Za izbrani dan " + FormatShortDate(context.ReportDay) + " ni podatkov!");
+        journal.NoData();
         return;
     }
+    journal.Extracted(n);
     output.OblimRow.DAT_STANJA = FormatDayMonthYear(context.ReportDay);
     const TLookupCacheScope lookups(context.DM.Lookups);
     TKorak korak = TKorak::Brisanje;
     try {
-        Koraki(context, output, n, korak);
+        Koraki(context, output, n, korak, journal);
+        journal.Completed();
         transaction.Commit();
     } catch (const ERunCancelled&) {
         const std::string kje = KjeKorak(context, korak);
         transaction.Rollback();
+        journal.Stopped(journal::kCancelled, kje, {});
         Ui().ShowMessage("Prenos je preklican pri " + kje + kOstajajo);
         throw;
     } catch (...) {
         const std::string kje = KjeKorak(context, korak);
         transaction.Rollback();
+        journal.Stopped(journal::kFailed, kje, CurrentErrorText());
         if (!kje.empty())
             Ui().ShowMessage("Prenos ni uspel pri " + kje + kOstajajo);
         throw;
@@ -118,6 +136,20 @@ void Prepis(TRunContext& context, TRowOutput& output) {
     Sporocilo(context, "Branje podatkov v grid  ...");
     Predogled(context, output.RiskType);
     context.Labels->HideSporocilo();
+}
+
+} // namespace
+
+void Prepis(TRunContext& context, TRowOutput& output) {
+    context.CancelRequested = false;
+    TRunJournal journal(context, output.RiskType);
+    try {
+        PrepisVDnevniku(context, output, journal);
+    } catch (...) {
+        // A failure before the run's steps (the claim, the extraction) is recorded here.
+        journal.Stopped(journal::kFailed, {}, CurrentErrorText());
+        throw;
+    }
 }
 
 void StartPrenosa(TRunContext& context, TRowOutput& output) {
@@ -128,5 +160,5 @@ void StartPrenosa(TRunContext& context, TRowOutput& output) {
     context.Labels->HideSporocilo();
     Ui().ProcessMessages();
     Predogled(context, output.RiskType);
-    PrepissProceduro(context, output.RiskType);
+    PrepissProceduroVDnevnik(context, output.RiskType);
 }

@@ -2,6 +2,7 @@
 // them. The handlers live in Unit1Startup.cpp and Unit1Actions.cpp.
 #include "app/qt/Unit1.h"
 
+#include "app/qt/JournalWindow.h"
 #include "app/qt/RadioGroup.h"
 #include "grid/Uddbtn.h"
 #include "grid/Ufwgrid.h"
@@ -75,6 +76,8 @@ TForm1::TForm1(std::vector<std::string> commandLine, IEditorLauncher& editor)
 }
 
 TForm1::~TForm1() {
+    // The journal's windows hold datasets on the data module's session: they go while it lives.
+    qDeleteAll(findChildren<TJournalWindow*>(Qt::FindDirectChildrenOnly));
     // The data module goes before the child widgets: the grids let go of its data sources first.
     DBGrid1->SetDataSource(nullptr);
     DbGrid2->SetDataSource(nullptr);
@@ -165,6 +168,16 @@ void TForm1::CreateMenu() {
     Nastavitve1->setObjectName("Nastavitve1");
     ReferentVIni1 = Nastavitve1->addAction("ReferentVIniDatoteki");
     ReferentVIni1->setObjectName("ReferentVIni1");
+    Dnevnik1 = menuBar()->addMenu("Dnevnik");
+    Dnevnik1->setObjectName("Dnevnik1");
+    DnevnikPrenosov1 = Dnevnik1->addAction("Dnevnik prenosov");
+    DnevnikPrenosov1->setObjectName("DnevnikPrenosov1");
+    Usklajevanje1 = Dnevnik1->addAction("Usklajevanje prenosa");
+    Usklajevanje1->setObjectName("Usklajevanje1");
+    PrimerjavaDni1 = Dnevnik1->addAction("Primerjava z dnem ...");
+    PrimerjavaDni1->setObjectName("PrimerjavaDni1");
+    PrimerjavaArhiv1 = Dnevnik1->addAction("Primerjava z arhivom");
+    PrimerjavaArhiv1->setObjectName("PrimerjavaArhiv1");
 }
 
 void TForm1::ShowSporocilo(const std::string& text) {

@@ -6,6 +6,7 @@
 
 #include "app/OblimRow.h"
 #include "app/RunContext.h"
+#include "app/journal/JournalStatements.h"
 #include "app/qt/EditorLauncher.h"
 #include "app/uDM.h"
 
@@ -52,6 +53,11 @@ public:
     QPushButton* btnIzhod;
     QMenu* Nastavitve1;
     QAction* ReferentVIni1;
+    QMenu* Dnevnik1;
+    QAction* DnevnikPrenosov1;
+    QAction* Usklajevanje1;
+    QAction* PrimerjavaDni1;
+    QAction* PrimerjavaArhiv1;
 
     // Event handlers. Each runs as a user action: an exception ending it goes to the error display.
     void FormCreate();
@@ -62,6 +68,15 @@ public:
     void DBGrid1DblClick();
     void DbGrid2DblClick();
     void ReferentVIni1Click();
+    // The journal's tool grids (Unit1Journal.cpp): the runs of the last 30 days, the reconciliation
+    // of the last run (or of the day's last completed one), the chosen day's results against an
+    // earlier day's or against the archive.
+    void DnevnikPrenosov1Click();
+    void Usklajevanje1Click();
+    void PrimerjavaDni1Click();
+    void PrimerjavaArhiv1Click();
+    //! The status line: the outcome of the last run of this window, from its journal row.
+    void ShowLastRunOutcome();
 
     //! The item index of rgRiskType: the OT_LIK of the rows shown and written.
     int RiskType() const;
@@ -93,6 +108,7 @@ private:
     void RunExclusive(const std::function<void()>& action, const std::vector<QWidget*>& alsoDisabled = {});
     void Startup();
     void Terminate();
+    void OpenJournalWindow(const std::string& title, const TJournalStatement& statement);
 
     std::vector<std::string> FCommandLine;
     IEditorLauncher& FEditor;

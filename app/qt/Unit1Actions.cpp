@@ -24,6 +24,10 @@ void TForm1::Connect() {
     connect(btnPredogled, &QPushButton::clicked, this, [this] { btnPredogledClick(); });
     connect(btnIzhod, &QPushButton::clicked, this, [this] { btnIzhodClick(); });
     connect(ReferentVIni1, &QAction::triggered, this, [this] { ReferentVIni1Click(); });
+    connect(DnevnikPrenosov1, &QAction::triggered, this, [this] { DnevnikPrenosov1Click(); });
+    connect(Usklajevanje1, &QAction::triggered, this, [this] { Usklajevanje1Click(); });
+    connect(PrimerjavaDni1, &QAction::triggered, this, [this] { PrimerjavaDni1Click(); });
+    connect(PrimerjavaArhiv1, &QAction::triggered, this, [this] { PrimerjavaArhiv1Click(); });
     DBGrid1->OnDblClick = [this] { DBGrid1DblClick(); };
     DbGrid2->OnDblClick = [this] { DbGrid2DblClick(); };
     // Escape asks a run in progress to stop at its next progress point; it then undoes all it wrote.
@@ -56,7 +60,17 @@ void TForm1::RunExclusive(const std::function<void()>& action, const std::vector
 void TForm1::btnStartClick() {
     // The grids' tool buttons stay off too: an export or a copy of the rows the run is replacing
     // would read a half-written day.
-    RunExclusive([this] { StartPrenosa(FContext, FOutput); }, {Panel1, pnlObliam});
+    RunExclusive(
+        [this] {
+            try {
+                StartPrenosa(FContext, FOutput);
+            } catch (...) {
+                ShowLastRunOutcome();
+                throw;
+            }
+            ShowLastRunOutcome();
+        },
+        {Panel1, pnlObliam});
 }
 
 void TForm1::btnPredogledClick() {

@@ -79,8 +79,9 @@ TDemoDatabaseResult Fill(const TDemoArguments& arguments, const std::string& fil
 } // namespace
 
 const char* const* SchemaScripts() {
-    static const char* const scripts[] = {"01_source_tables.sql", "02_result_tables.sql", "03_indexes.sql",
-                                          "04_obli_copy.sql",     "05_run_claims.sql",    nullptr};
+    static const char* const scripts[] = {
+        "01_source_tables.sql", "02_result_tables.sql", "03_indexes.sql", "04_obli_copy.sql",
+        "05_run_claims.sql",    "06_run_journal.sql",   nullptr};
     return scripts;
 }
 

@@ -4,6 +4,7 @@
 #include "BatchRun.h"
 
 #include "ConsoleLabels.h"
+#include "JournalCommands.h"
 #include "RunArguments.h"
 
 #include "app/Startup.h"
@@ -13,6 +14,8 @@
 #include "platform/settings/ConfigPaths.h"
 #include "platform/ui/ConsoleUi.h"
 #include "platform/ui/UiGuards.h"
+
+#include <iostream>
 
 namespace {
 
@@ -42,6 +45,20 @@ void PrintStats(std::ostream& err, const TOracleCounters& before, long long sour
     err << std::endl;
 }
 
+// Listing the journal or comparing two days reads only; nothing is run.
+int ReadOnly(TRunContext& context, const TRunArguments& arguments) {
+    try {
+        if (arguments.Journal)
+            PrintJournal(context, arguments.JournalDays, std::cout);
+        else
+            PrintComparison(context, arguments.CompareDay, arguments.Day, arguments.RiskType, std::cout);
+    } catch (const std::exception& error) {
+        Ui().ShowError(error.what());
+        return TRunExit::Stopped;
+    }
+    return TRunExit::Completed;
+}
+
 int Run(TDM& dm, const TRunArguments& arguments, std::ostream& err) {
     TRunContext context(dm);
     TConsoleLabels labels(err);
@@ -50,11 +67,15 @@ int Run(TDM& dm, const TRunArguments& arguments, std::ostream& err) {
     if (!LogOn(context, arguments))
         return TRunExit::UsageOrLogon;
     context.ReportDay = arguments.Day;
+    if (arguments.Journal || arguments.Compare)
+        return ReadOnly(context, arguments);
     TRowOutput output;
     output.RiskType = arguments.RiskType;
     const TOracleCounters before = OracleCounters();
     try {
         StartPrenosa(context, output);
+        if (!arguments.Report.empty())
+            WriteRunReport(context, arguments.Report);
     } catch (const std::exception& error) {
         Ui().ShowError(error.what());
         return TRunExit::Stopped;

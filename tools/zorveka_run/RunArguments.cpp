@@ -6,26 +6,36 @@
 
 #include "platform/settings/TextUtils.h"
 
+#include <algorithm>
 #include <cctype>
 #include <regex>
 #include <set>
 
 const char kRunUsage[] =
-    "Usage: zorveka-run alias user password [usercode] [OCIDLL=...] --day DD.MM.YYYY --risk 0|1|2 [--stats]";
+    "Usage: zorveka-run alias user password [usercode] [OCIDLL=...] --day DD.MM.YYYY --risk 0|1|2 [--stats] "
+    "[--report FILE.csv|FILE.html] [--compare DD.MM.YYYY]\n"
+    "       zorveka-run alias user password [OCIDLL=...] --journal [--days N]";
 
 namespace {
 
-const std::vector<std::string> kOptionsWithValue = {"--day", "--risk"};
+const std::vector<std::string> kOptionsWithValue = {"--day", "--risk", "--report", "--days", "--compare"};
 
-TDateTime ParseDay(const std::string& text) {
+TDateTime ParseDay(const std::string& option, const std::string& text) {
     std::smatch parts;
     static const std::regex form(R"((\d\d)\.(\d\d)\.(\d\d\d\d))");
     if (!std::regex_match(text, parts, form))
-        throw EUsageError("--day needs a date DD.MM.YYYY: " + text);
+        throw EUsageError(option + " needs a date DD.MM.YYYY: " + text);
     const int day = std::stoi(parts[1]), month = std::stoi(parts[2]), year = std::stoi(parts[3]);
     if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
-        throw EUsageError("--day is no valid date: " + text);
+        throw EUsageError(option + " is no valid date: " + text);
     return EncodeDate(year, month, day);
+}
+
+int ParseDays(const std::string& text) {
+    static const std::regex form(R"(\d{1,5})");
+    if (!std::regex_match(text, form) || std::stoi(text) < 1)
+        throw EUsageError("--days needs a number of days from 1: " + text);
+    return std::stoi(text);
 }
 
 int ParseRiskType(const std::string& text) {
@@ -68,30 +78,44 @@ void RequireKnownSettingsOnce(const std::vector<std::string>& commandLine,
 
 TRunArguments ParseRunArguments(const std::vector<std::string>& commandLine) {
     TRunArguments arguments;
-    bool hasDay = false, hasRisk = false;
+    std::set<std::string> given;
     for (std::size_t i = 1; i < commandLine.size(); ++i) {
         const std::string& argument = commandLine[i];
-        if (argument == "--stats") {
-            arguments.Stats = true;
-        } else if (argument == "--day" || argument == "--risk") {
+        if (argument == "--stats" || argument == "--journal") {
+            (argument == "--stats" ? arguments.Stats : arguments.Journal) = true;
+        } else if (std::find(kOptionsWithValue.begin(), kOptionsWithValue.end(), argument) !=
+                   kOptionsWithValue.end()) {
             if (i + 1 >= commandLine.size())
                 throw EUsageError(argument + " needs a value");
-            if ((argument == "--day" && hasDay) || (argument == "--risk" && hasRisk))
+            if (!given.insert(argument).second)
                 throw EUsageError(argument + " given twice");
             const std::string& value = commandLine[++i];
-            if (argument == "--day") {
-                arguments.Day = ParseDay(value);
-                hasDay = true;
-            } else {
+            if (argument == "--day")
+                arguments.Day = ParseDay(argument, value);
+            else if (argument == "--risk")
                 arguments.RiskType = ParseRiskType(value);
-                hasRisk = true;
-            }
+            else if (argument == "--report")
+                arguments.Report = value;
+            else if (argument == "--days")
+                arguments.JournalDays = ParseDays(value);
+            else
+                arguments.CompareDay = ParseDay(argument, value);
         } else if (argument.rfind("--", 0) == 0) {
             throw EUsageError("Unknown option " + argument);
         }
     }
-    if (!hasDay || !hasRisk)
-        throw EUsageError("--day and --risk are required");
+    arguments.Compare = given.count("--compare") != 0;
+    if (arguments.Journal) {
+        if (given.size() != given.count("--days"))
+            throw EUsageError("--journal takes only --days");
+    } else {
+        if (!given.count("--day") || !given.count("--risk"))
+            throw EUsageError("--day and --risk are required");
+        if (given.count("--days"))
+            throw EUsageError("--days belongs to --journal");
+        if (arguments.Compare && given.count("--report"))
+            throw EUsageError("--compare runs nothing to report on");
+    }
     arguments.Positional = PositionalArguments(commandLine, kOptionsWithValue);
     RequireKnownSettingsOnce(commandLine, arguments.Positional);
     if (arguments.Positional.size() < 3 || arguments.Positional.size() > 4)

@@ -1,5 +1,6 @@
 // The command line of zorveka-run: the start-up's positional arguments (alias, user, password,
-// optional user code), the report day and the risk type, and whether to print the layer's counts.
+// optional user code), the report day and the risk type, whether to print the layer's counts, and
+// the journal's options: a report of the run's reconciliation, the recent runs, a comparison.
 // The data access layer's NAME=value arguments are left to the layer.
 #pragma once
 
@@ -13,7 +14,12 @@ struct TRunArguments {
     std::vector<std::string> Positional;
     TDateTime Day = 0;
     int RiskType = 0;
-    bool Stats = false; //!< print the statements and commits the run sent
+    bool Stats = false;   //!< print the statements and commits the run sent
+    std::string Report;   //!< write the run's reconciliation to this file
+    bool Journal = false; //!< list the runs of the last JournalDays days instead of running
+    int JournalDays = 7;
+    bool Compare = false; //!< print the comparison of CompareDay with Day instead of running
+    TDateTime CompareDay = 0;
 };
 
 //! Raised for a command line the runner cannot use; the message says what is wrong.

@@ -3,6 +3,7 @@
 // sequence number, account and contract.
 #include "ResultDigest.h"
 #include "RunFixture.h"
+#include "TrippingLabels.h"
 
 #include "app/TransferRun.h"
 
@@ -14,17 +15,7 @@ namespace {
 
 using runtest::RunTest;
 
-// Recorded labels that trip once the run shows a given progress text.
-class TTrippingLabels : public apptest::TRecordedLabels {
-public:
-    std::string At;
-    std::function<void()> Trip;
-    void ShowSporocilo(const std::string& text) override {
-        TRecordedLabels::ShowSporocilo(text);
-        if (text == At)
-            Trip();
-    }
-};
+using runtest::TTrippingLabels;
 
 struct TBreak {
     const char* Name;

@@ -47,4 +47,30 @@ TEST(RunArgumentsTest, UnusableCommandLinesAreUsageErrors) {
                            "UserId=a/b@c", "--day", "15.03.2024", "--risk", "0"}));
 }
 
+// The journal's options: a listing needs no day, a comparison and a report do, and they do not mix.
+TEST(RunArgumentsTest, JournalOptionsAndTheirCombinations) {
+    const Strings base{"zorveka-run", "DEMO", "demo", "demo"};
+    const auto parse = [&](Strings extra) {
+        Strings line = base;
+        line.insert(line.end(), extra.begin(), extra.end());
+        return ParseRunArguments(line);
+    };
+    const TRunArguments listing = parse({"--journal", "--days", "30"});
+    EXPECT_TRUE(listing.Journal);
+    EXPECT_EQ(listing.JournalDays, 30);
+    EXPECT_EQ(parse({"--journal"}).JournalDays, 7);
+    const TRunArguments compare = parse({"--day", "15.03.2024", "--risk", "1", "--compare", "14.03.2024"});
+    EXPECT_TRUE(compare.Compare);
+    EXPECT_EQ(compare.CompareDay, EncodeDate(2024, 3, 14));
+    EXPECT_EQ(parse({"--day", "15.03.2024", "--risk", "1", "--report", "r.html"}).Report, "r.html");
+    for (const Strings& mistaken :
+         {Strings{"--journal", "--day", "15.03.2024"}, Strings{"--journal", "--days", "0"},
+          Strings{"--journal", "--days", "x"}, Strings{"--day", "15.03.2024", "--risk", "1", "--days", "3"},
+          Strings{"--day", "15.03.2024", "--risk", "1", "--compare", "31.02.2024"},
+          Strings{"--compare", "14.03.2024"},
+          Strings{"--day", "15.03.2024", "--risk", "1", "--compare", "14.03.2024", "--report", "r.csv"},
+          Strings{"--day", "15.03.2024", "--risk", "1", "--report"}})
+        EXPECT_THROW(parse(mistaken), EUsageError) << mistaken[0] << " " << mistaken[1];
+}
+
 } // namespace

@@ -17,8 +17,10 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <sys/wait.h>
 #include <thread>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -56,9 +58,9 @@ protected:
     }
 
     // Runs the program with stdin closed; a run that waited for input would be stopped by timeout.
-    TRun RunProgram(const std::string& arguments) {
+    TRun RunProgram(const std::string& arguments, const std::string& output = "/dev/null") {
         const std::string command = "timeout 120 " + std::string(ZORVEKA_BIN_DIR) + "/zorveka-run " +
-                                    arguments + " </dev/null >/dev/null 2>" + Folder + "err.txt";
+                                    arguments + " </dev/null >" + output + " 2>" + Folder + "err.txt";
         const int status = std::system(command.c_str());
         std::ifstream errors(Folder + "err.txt");
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
@@ -248,6 +250,69 @@ TEST_F(ZorvekaRunTest, KilledRunLeavesThePreviousResultsAndARerunGivesACleanRuns
     }
     ASSERT_EQ(Wait(Start("rerun")), 0);
     EXPECT_EQ(Digests(), clean);
+}
+
+// A run killed mid-run keeps its journal row, which the next listing shows as killed; the completed
+// rerun is listed with its counts.
+TEST_F(ZorvekaRunTest, KilledRunIsListedAsKilledBesideTheCompletedOne) {
+    KillAt(Start("killed"), "20 / ");
+    ASSERT_EQ(Wait(Start("rerun")), 0);
+    const TRun listing = RunProgram(Logon("demo") + " --journal --days 1", Folder + "journal.txt");
+    ASSERT_EQ(listing.Status, 0) << listing.Errors;
+    std::ifstream file(Folder + "journal.txt");
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].rfind("ID\tDAT_STANJA\tOT_LIK\tIZID\t", 0), 0u) << lines[0];
+    const std::string day = FormatDayMonthYear(Today());
+    EXPECT_NE(lines[1].find("\t" + day + "\t1\tzaključen\t"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[1].find("\tdemo\t"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[2].find("\t" + day + "\t1\tprekinjen\t"), std::string::npos) << lines[2];
+}
+
+// The HTML report of a run, read back: every account's final figures are the ones OBLIMD1 holds,
+// the total row is their sum, the run balances, and the chart has one bar per account.
+TEST_F(ZorvekaRunTest, HtmlReportCarriesTheFiguresTheDatabaseHolds) {
+    const TRun run = RunProgram(Logon("demo") + " --day " + Day + " --risk 1 --report " + Folder + "r.html");
+    ASSERT_EQ(run.Status, 0) << run.Errors;
+    std::ifstream file(Folder + "r.html");
+    const std::string html{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    EXPECT_NE(html.find("<p id=\"usklajeno\">Usklajeno: DA</p>"), std::string::npos);
+    const auto figures = Read([&](TOracleSession& session) {
+        TOracleQuery query;
+        query.SetSession(&session);
+        query.SetSQLText("SELECT ID_KONTO, ID_VAL, SUM(ZNSVAL), SUM(ZNSDOMVAL) FROM OBLIMD1 WHERE OT_LIK = 1 "
+                         "GROUP BY ID_KONTO, ID_VAL");
+        query.Execute();
+        std::vector<std::tuple<std::string, std::string, double, double>> rows;
+        for (; !query.Eof(); query.Next())
+            rows.emplace_back(query.ColumnAsString(0), query.ColumnIsNull(1) ? "" : query.ColumnAsString(1),
+                              query.ColumnAsFloat(2), query.ColumnAsFloat(3));
+        return rows;
+    });
+    ASSERT_FALSE(figures.empty());
+    const auto amount = [](double value) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.2f", value);
+        return std::string(text);
+    };
+    double total = 0;
+    std::set<std::string> accounts;
+    for (const auto& [konto, valuta, znsval, znsdomval] : figures) {
+        const std::regex row("<tr><td>" + konto + "</td><td>" + valuta +
+                             "</td>(<td class=\"n\">[^<]*</td>){9}" + "<td class=\"n\">" + amount(znsval) +
+                             "</td><td class=\"n\">" + amount(znsdomval) + "</td><td>DA</td></tr>");
+        EXPECT_TRUE(std::regex_search(html, row)) << konto << " " << valuta;
+        total += znsdomval;
+        accounts.insert(konto);
+    }
+    EXPECT_NE(html.find("<th class=\"n\">" + amount(total) + "</th><th>DA</th></tr>"), std::string::npos);
+    std::size_t bars = 0;
+    for (std::size_t at = html.find("<rect class=\"bar\""); at != std::string::npos;
+         at = html.find("<rect class=\"bar\"", at + 1))
+        ++bars;
+    EXPECT_EQ(bars, accounts.size());
 }
 
 } // namespace

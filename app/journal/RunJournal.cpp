@@ -1,0 +1,247 @@
+// The totals are taken set-wise, by statements over the result tables between the steps, so the
+// clean-up passes themselves know nothing of the journal. What a pass removed is the difference of
+// the totals before and after it; the final totals are taken from OBLIMD1 alone, so a detail row
+// left without its position shows up in the reconciliation instead of vanishing from it.
+#include "app/journal/RunJournal.h"
+
+#include "app/ClosingProcedure.h"
+#include "app/LookupCycle.h"
+#include "app/SourceExtraction.h"
+#include "app/journal/KilledRuns.h"
+#include "platform/ui/UserInterface.h"
+
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
+
+#ifndef ZORVEKA_VERSION
+#define ZORVEKA_VERSION ""
+#endif
+
+namespace {
+
+constexpr int kResourceBusy = 54;
+constexpr int kSequenceMissing = 2289;
+constexpr std::size_t kTextBytes = 2000;
+
+const char* const kMissing = "Tabele dnevnika prenosov (OBLI_DNEVNIK) v bazi ni; prenos teče brez dnevnika.";
+
+const char* const kStepNames[] = {"ZAPIS", "FIFO1", "FIFO2", "PREDZNAKI"};
+
+const std::string kDayAndRisk = " WHERE DAT_STANJA = :DAN AND OT_LIK = :OT_LIK";
+const std::string kPositions = " FROM OBLIM o, OBLIMD1 d WHERE o.DAT_STANJA = :DAN AND o.OT_LIK = :OT_LIK "
+                               "AND d.DAT_STANJA = o.DAT_STANJA AND d.OT_LIK = o.OT_LIK "
+                               "AND d.ID_SEQ_OBLIM = o.ID_SEQ_OBLIM";
+
+std::string SystemUser() {
+    if (const passwd* entry = getpwuid(geteuid()))
+        return entry->pw_name;
+    const char* user = std::getenv("USER");
+    return user ? user : "";
+}
+
+std::string ProgramAndVersion() {
+    return std::string(program_invocation_short_name) + " " + ZORVEKA_VERSION;
+}
+
+// At most the column's bytes, cut before a character that would not fit whole.
+std::string Fitted(const std::string& text, std::size_t bytes = kTextBytes) {
+    if (text.size() <= bytes)
+        return text;
+    std::size_t end = bytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    return text.substr(0, end);
+}
+
+TVariant Number(long long value) {
+    return TVariant::FromInteger(value);
+}
+
+} // namespace
+
+TRunJournal::TRunJournal(TRunContext& context, int riskType)
+    : FContext(context), FRiskType(riskType), FQuery(context.DM.OracleSession1) {
+    context.JournalId = 0;
+    TOracleSession& session = context.DM.OracleSession1;
+    try {
+        MarkKilledRuns(session);
+        const long long id = FQuery.Count("SELECT OBLI_DNEVNIK_SEQ.NEXTVAL FROM DUAL", {});
+        FQuery.Run("INSERT INTO OBLI_DNEVNIK (ID, DAT_STANJA, OT_LIK, UPORABNIK, OS_UPORABNIK, RACUNALNIK, "
+                   "PROCES, PROGRAM, ZACETEK, IZID) VALUES (:ID, :DAN, :OT_LIK, :UPORABNIK, :OS_UPORABNIK, "
+                   ":RACUNALNIK, :PROCES, :PROGRAM, :ZACETEK, :IZID)",
+                   {{"ID", Number(id)},
+                    {"DAN", DayValue(context.ReportDay)},
+                    {"OT_LIK", Number(riskType)},
+                    {"UPORABNIK", TVariant::FromText(Fitted(context.UserName, 30))},
+                    {"OS_UPORABNIK", TVariant::FromText(Fitted(SystemUser(), 64))},
+                    {"RACUNALNIK", TVariant::FromText(Fitted(JournalHostName(), 64))},
+                    {"PROCES", Number(getpid())},
+                    {"PROGRAM", TVariant::FromText(Fitted(ProgramAndVersion(), 64))},
+                    {"ZACETEK", TVariant::FromDateTime(Now())},
+                    {"IZID", TVariant::FromText(journal::kRunning)}});
+        session.Commit();
+        FId = id;
+        context.JournalId = id;
+    } catch (const EOracleError& error) {
+        session.Rollback();
+        // The embedded engine locks the whole database for a run in progress; the run's claim then
+        // refuses this one with the holder's name, which is worth more than a journal row.
+        if (error.ErrorCode() == kResourceBusy)
+            return;
+        if (!IsMissingTable(error) && error.ErrorCode() != kSequenceMissing)
+            throw;
+        if (!context.JournalMissingShown)
+            Ui().ShowMessage(kMissing);
+        context.JournalMissingShown = true;
+    }
+}
+
+TJournalValues TRunJournal::Key() const {
+    return {{"ID", Number(FId)}, {"DAN", DayValue(FContext.ReportDay)}, {"OT_LIK", Number(FRiskType)}};
+}
+
+void TRunJournal::InsertTotals(const char* step, const std::string& select) {
+    TJournalValues values = Key();
+    values.emplace_back("KORAK", TVariant::FromText(step));
+    FQuery.Run(
+        "INSERT INTO OBLI_USKLADITEV (ID_DNEVNIK, KORAK, ID_KONTO, ID_VAL, VRSTIC, ZNSVAL, ZNSDOMVAL) " +
+            select,
+        values);
+}
+
+TRunJournal::TCounts TRunJournal::Counts() {
+    return {FQuery.Count("SELECT COUNT(*) FROM OBLIM" + kDayAndRisk, Key()),
+            FQuery.Count("SELECT COUNT(*) FROM OBLIMD1" + kDayAndRisk, Key()),
+            FQuery.Count("SELECT COUNT(*)" + kPositions + " AND d.ZNSVAL > 0", Key())};
+}
+
+// The account and currency as the valuation cuts them from the source row.
+void TRunJournal::Extracted(int rows) {
+    if (!Active())
+        return;
+    FExtracted = rows;
+    const std::string konto = "SUBSTR(TRIM(KONTO), 1, 8)", valuta = "SUBSTR(TRIM(VLTIDBNK), 1, 3)";
+    InsertTotals("IZVOR",
+                 "SELECT :ID, :KORAK, " + konto + ", " + valuta + ", COUNT(*), SUM(ZNESEK), NULL FROM (" +
+                     ExtractionStatement(FContext.ReportDay) + ") GROUP BY " + konto + ", " + valuta);
+    // In the run's transaction: a commit here would end it and free the run's claim.
+    FQuery.Run("UPDATE OBLI_DNEVNIK SET IZVORNIH = :IZVORNIH WHERE ID = :ID",
+               {{"IZVORNIH", Number(rows)}, {"ID", Number(FId)}});
+}
+
+void TRunJournal::AfterStep(TJournalStep step) {
+    if (!Active())
+        return;
+    const int index = static_cast<int>(step);
+    InsertTotals(kStepNames[index], "SELECT :ID, :KORAK, d.ID_KONTO, d.ID_VAL, COUNT(*), SUM(d.ZNSVAL), "
+                                    "SUM(d.ZNSDOMVAL)" +
+                                        kPositions + " GROUP BY d.ID_KONTO, d.ID_VAL");
+    FAfter[index] = Counts();
+    // The lot copy gives every position its detail's lots; those that differ now are what it changes.
+    if (step == TJournalStep::Predznaki)
+        FLotChanges = FQuery.Count(
+            "SELECT COUNT(*) FROM OBLIM o WHERE o.DAT_STANJA = :DAN AND o.OT_LIK = :OT_LIK "
+            "AND NVL(o.STEVILO_LOTOV, -1E30) <> NVL((SELECT MAX(d.STEVILO_LOTOV) FROM OBLIMD1 d "
+            "WHERE d.DAT_STANJA = o.DAT_STANJA AND d.OT_LIK = o.OT_LIK AND d.ID_SEQ_OBLIM = o.ID_SEQ_OBLIM), "
+            "-1E30)",
+            Key());
+}
+
+void TRunJournal::Completed() {
+    if (!Active())
+        return;
+    InsertTotals("KONCNO", "SELECT :ID, :KORAK, ID_KONTO, ID_VAL, COUNT(*), SUM(ZNSVAL), SUM(ZNSDOMVAL) "
+                           "FROM OBLIMD1" +
+                               kDayAndRisk + " GROUP BY ID_KONTO, ID_VAL");
+    const TCounts last = Counts();
+    const TCounts& zapis = FAfter[0];
+    const TCounts& fifo1 = FAfter[1];
+    const TCounts& fifo2 = FAfter[2];
+    const TCounts& predznaki = FAfter[3];
+    Finish("ZAPISANO_OBLIM = :ZAPISANO_OBLIM, ZAPISANO_OBLIMD1 = :ZAPISANO_OBLIMD1, "
+           "ZAPISANO_OBLIAM = :ZAPISANO_OBLIAM, FIFO1_OBLIM = :FIFO1_OBLIM, FIFO2_OBLIM = :FIFO2_OBLIM, "
+           "FIFO2_OBLIMD1 = :FIFO2_OBLIMD1, PREDZNAKI_OBLIM = :PREDZNAKI_OBLIM, "
+           "PREDZNAKI_OBLIMD1 = :PREDZNAKI_OBLIMD1, PREDZNAKI_SPREM = :PREDZNAKI_SPREM, "
+           "LOTI_SPREM = :LOTI_SPREM, KONCNO_OBLIM = :KONCNO_OBLIM, KONCNO_OBLIMD1 = :KONCNO_OBLIMD1",
+           {{"IZID", TVariant::FromText(journal::kCompleted)},
+            {"ZAPISANO_OBLIM", Number(zapis.Oblim)},
+            {"ZAPISANO_OBLIMD1", Number(zapis.OblimD1)},
+            {"ZAPISANO_OBLIAM", Number(FQuery.Count("SELECT COUNT(*) FROM OBLIAM" + kDayAndRisk, Key()))},
+            {"FIFO1_OBLIM", Number(zapis.Oblim - fifo1.Oblim)},
+            {"FIFO2_OBLIM", Number(fifo1.Oblim - fifo2.Oblim)},
+            {"FIFO2_OBLIMD1", Number(fifo1.OblimD1 - fifo2.OblimD1)},
+            {"PREDZNAKI_OBLIM", Number(fifo2.Oblim - predznaki.Oblim)},
+            {"PREDZNAKI_OBLIMD1", Number(fifo2.OblimD1 - predznaki.OblimD1)},
+            // A settled positive row turns negative and is never deleted: one per rewritten row.
+            {"PREDZNAKI_SPREM", Number(fifo2.Positive - predznaki.Positive)},
+            {"LOTI_SPREM", Number(FLotChanges)},
+            {"KONCNO_OBLIM", Number(last.Oblim)},
+            {"KONCNO_OBLIMD1", Number(last.OblimD1)}});
+}
+
+void TRunJournal::NoData() {
+    if (!Active())
+        return;
+    Finish("IZVORNIH = 0", {{"IZID", TVariant::FromText(journal::kNoData)}});
+    FContext.DM.OracleSession1.Commit();
+}
+
+void TRunJournal::Stopped(const char* outcome, const std::string& where, const std::string& error) noexcept {
+    if (!Active())
+        return;
+    try {
+        // The rolled-back run took its source row count with it.
+        Finish("POZICIJA = :POZICIJA, NAPAKA = :NAPAKA, IZVORNIH = :IZVORNIH",
+               {{"IZID", TVariant::FromText(outcome)},
+                {"POZICIJA", TVariant::FromText(Fitted(where, 200))},
+                {"NAPAKA", TVariant::FromText(Fitted(error))},
+                {"IZVORNIH", FExtracted < 0 ? TVariant() : Number(FExtracted)}});
+        FContext.DM.OracleSession1.Commit();
+    } catch (...) {
+        // A lost connection leaves the row "teče", which the listing shows as a run that was killed.
+    }
+}
+
+void TRunJournal::Finish(const std::string& assignments, TJournalValues values) {
+    values.emplace_back("KONEC", TVariant::FromDateTime(Now()));
+    values.emplace_back("ID", Number(FId));
+    FQuery.Run("UPDATE OBLI_DNEVNIK SET IZID = :IZID, KONEC = :KONEC, " + assignments + " WHERE ID = :ID",
+               values);
+    FDone = true;
+}
+
+namespace {
+
+std::string VariableText(const TOracleQuery& query, const std::string& name) {
+    const TVariant value = query.VariableValue(name);
+    return value.IsNull() ? std::string() : value.Text();
+}
+
+void RecordClosing(TRunContext& context, const std::string& status, const std::string& text) {
+    if (context.JournalId == 0)
+        return;
+    try {
+        TJournalQuery query(context.DM.OracleSession1);
+        query.Run("UPDATE OBLI_DNEVNIK SET STATUS = :STATUS, STATUS_TEXT = :STATUS_TEXT WHERE ID = :ID",
+                  {{"STATUS", TVariant::FromText(Fitted(status, 100))},
+                   {"STATUS_TEXT", TVariant::FromText(Fitted(text))},
+                   {"ID", Number(context.JournalId)}});
+        context.DM.OracleSession1.Commit();
+    } catch (const std::exception& error) {
+        // The run and the procedure are done; the journal's loss must not turn them into a failure.
+        Ui().ShowMessage(std::string("Dnevnik prenosov: ") + error.what());
+    }
+}
+
+} // namespace
+
+void PrepissProceduroVDnevnik(TRunContext& context, int otLik) {
+    try {
+        PrepissProceduro(context, otLik);
+    } catch (const std::exception& error) {
+        RecordClosing(context, "napaka", error.what());
+        throw;
+    }
+    RecordClosing(context, VariableText(context.DM.Qp, "status"), VariableText(context.DM.Qp, "StatusText"));
+}

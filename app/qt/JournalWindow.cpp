@@ -1,0 +1,34 @@
+// The dataset is opened before the window is shown, so a failing statement leaves no empty window.
+#include "app/qt/JournalWindow.h"
+
+#include "grid/Uddbtn.h"
+#include "grid/Ufwgrid.h"
+
+#include <QVBoxLayout>
+
+TJournalWindow::TJournalWindow(QWidget* parent, const std::string& title, TOracleSession& session,
+                               const TJournalStatement& statement)
+    : QDialog(parent) {
+    setObjectName("JournalWindow");
+    setWindowTitle(QString::fromStdString(title));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(980, 520);
+    DataSet.SetSession(&session);
+    OpenJournalDataSet(DataSet, statement);
+    Grid = new TFwwDBGrid(this);
+    Grid->setObjectName("JournalGrid");
+    Grid->SetDataSource(&FSource);
+    Grid->SetAlign(TAlign::alClient);
+    Grid->SetgridButtons(AllGridButtons & ~ButtonBit(TGridButton::gbZoom));
+    Grid->SetShowHorzScrollBar(true);
+    Grid->Loaded();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Grid);
+}
+
+TJournalWindow::~TJournalWindow() {
+    // The grid is a child and outlives the members: it lets go of the data source first.
+    Grid->SetDataSource(nullptr);
+    GridToolBar().DetachFrom(*this);
+}
