@@ -50,16 +50,18 @@ TSentLog& Sent() {
     return log;
 }
 
-std::string NewTestFolder(const std::string& name) {
-    const std::filesystem::path folder = std::filesystem::path(ZORVEKA_TEST_OUTPUT_DIR) / "oracle" / name;
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder.string();
-}
-
 bool UsingClientDouble() {
     const char* client = std::getenv("ORACLE_TEST_CLIENT");
     return client && std::string(client) == "double";
+}
+
+// The suite runs once through the engine and once through the double, side by side under ctest -j.
+std::string NewTestFolder(const std::string& name) {
+    const std::filesystem::path folder = std::filesystem::path(ZORVEKA_TEST_OUTPUT_DIR) / "oracle" /
+                                         (UsingClientDouble() ? name + ".double" : name);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder.string();
 }
 
 std::string ClientLibrary() {
