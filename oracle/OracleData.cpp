@@ -252,7 +252,8 @@ int TOracleDataSet::RecordCount() const {
         TOracleQuery count("CountQuery");
         count.SetSession(FSession);
         CopyMainVariablesTo(count);
-        count.SetSQLText("select count(*) from (" + MainSQLText() + ")");
+        // The order costs a sort of every row and changes no count.
+        count.SetSQLText("select count(*) from (" + WithoutFinalOrderBy(MainSQLText()) + ")");
         count.Execute();
         FServerCount = count.ColumnAsInteger(0);
     }

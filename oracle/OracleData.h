@@ -70,6 +70,8 @@ struct TInsertColumn {
 
 //! The table name of a SELECT text: the first name after " FROM ", sub-queries skipped.
 std::string UpdatingTableFromSQL(const std::string& sql);
+//! The statement without its final ORDER BY where that changes no row it gives.
+std::string WithoutFinalOrderBy(const std::string& sql);
 //! The SELECT narrowed to the row whose ROWID the named variable holds: the first table's alias (or
 //! name) + ".rowid = :" + variable, added to the outer WHERE condition or as a new one.
 std::string RestrictedToRowId(const std::string& sql, const std::string& variable);

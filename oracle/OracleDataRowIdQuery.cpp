@@ -1,5 +1,6 @@
-// A dataset's own SELECT narrowed to one row by its ROWID, for re-reading a record with every
-// column the dataset shows (computed and joined ones too).
+// A dataset's own SELECT rewritten: narrowed to one row by its ROWID, for re-reading a record with
+// every column the dataset shows (computed and joined ones too), or without its final ORDER BY for
+// counting its rows.
 #include "oracle/OracleData.h"
 #include "platform/settings/TextUtils.h"
 
@@ -107,4 +108,17 @@ std::string RestrictedToRowId(const std::string& sql, const std::string& variabl
         return TrimRight(sql.substr(0, tail)) + " where " + condition + rest;
     return sql.substr(0, where) + " " + condition + " and (" + Trim(sql.substr(where, tail - where)) + ")" +
            rest;
+}
+
+// An ORDER BY that a row limit or FOR UPDATE follows stays, as it decides which rows there are.
+std::string WithoutFinalOrderBy(const std::string& sql) {
+    const std::vector<TWord> words = WordsOf(OuterWords(sql));
+    for (size_t i = words.size(); i-- > 1;) {
+        const std::string& word = words[i].Text;
+        if (word == "FOR" || word == "FETCH" || word == "OFFSET")
+            return sql;
+        if (word == "BY" && words[i - 1].Text == "ORDER")
+            return TrimRight(sql.substr(0, words[i - 1].Begin));
+    }
+    return sql;
 }

@@ -186,6 +186,19 @@ TEST(RowIdRestrictionTest, TheOuterConditionIsKeptWholeAndTheAliasNamesTheRow) {
         EXPECT_EQ(RestrictedToRowId(sql, "r"), restricted);
 }
 
+TEST(CountQueryTest, OnlyAnOuterOrderByThatDecidesNoRowIsDropped) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"select a from t union select b from u order by 1, 2\r\n", "select a from t union select b from u"},
+        {"select a from (select a from t order by a) where x = ') order by'",
+         "select a from (select a from t order by a) where x = ') order by'"},
+        {"select a from t -- order by a\n", "select a from t -- order by a\n"},
+        {"select a from t order by a fetch first 3 rows only", "select a from t order by a fetch first 3 rows only"},
+        {"select a from t order by a for update", "select a from t order by a for update"},
+    };
+    for (const auto& [sql, counted] : cases)
+        EXPECT_EQ(WithoutFinalOrderBy(sql), counted) << sql;
+}
+
 TEST(MessageTranslationTest, ApplicationErrorsLoseTheirCallStack) {
     std::string constraint;
     EXPECT_EQ(TranslateOracleMessage("ORA-20001: Not today\nORA-06512: at \"SCOTT.REFUSE\", line 3", 20001,
