@@ -122,9 +122,10 @@ void TRunJournal::Extracted(int rows) {
         return;
     FExtracted = rows;
     const std::string konto = "SUBSTR(TRIM(KONTO), 1, 8)", valuta = "SUBSTR(TRIM(VLTIDBNK), 1, 3)";
-    InsertTotals("IZVOR",
-                 "SELECT :ID, :KORAK, " + konto + ", " + valuta + ", COUNT(*), SUM(ZNESEK), NULL FROM (" +
-                     ExtractionStatement(FContext.ReportDay) + ") GROUP BY " + konto + ", " + valuta);
+    InsertTotals("IZVOR", "SELECT :ID, :KORAK, " + konto + ", " + valuta +
+                              ", COUNT(*), SUM(ZNESEK), NULL FROM (" +
+                              WithoutFinalOrderBy(ExtractionStatement(FContext.ReportDay)) + ") GROUP BY " +
+                              konto + ", " + valuta);
     // In the run's transaction: a commit here would end it and free the run's claim.
     FQuery.Run("UPDATE OBLI_DNEVNIK SET IZVORNIH = :IZVORNIH WHERE ID = :ID",
                {{"IZVORNIH", Number(rows)}, {"ID", Number(FId)}});

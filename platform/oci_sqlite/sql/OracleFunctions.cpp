@@ -401,7 +401,8 @@ bool IntegerFits(sqlite3_int64 value, int precision, int scale) {
     if (precision == 0)
         return true;
     int digits = 0;
-    for (sqlite3_uint64 rest = value < 0 ? 0 - static_cast<sqlite3_uint64>(value) : value; rest > 0; rest /= 10)
+    for (sqlite3_uint64 rest = value < 0 ? 0 - static_cast<sqlite3_uint64>(value) : value; rest > 0;
+         rest /= 10)
         ++digits;
     return digits <= precision - scale;
 }

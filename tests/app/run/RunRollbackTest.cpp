@@ -19,9 +19,9 @@ using runtest::TTrippingLabels;
 
 struct TBreak {
     const char* Name;
-    const char* ProgressText; //!< where the labels trip, or nullptr
-    const char* DumpFile;     //!< a dump file made unwritable, or nullptr
-    const char* Reported;     //!< the start of the run's message, after "Prenos ni uspel pri "
+    const char* ProgressText;      //!< where the labels trip, or nullptr
+    const char* DumpFile;          //!< a dump file made unwritable, or nullptr
+    const char* Reported;          //!< the start of the run's message, after "Prenos ni uspel pri "
     const char* Refused = nullptr; //!< "UPDATE OF column ON table" the database refuses, or nullptr
 };
 

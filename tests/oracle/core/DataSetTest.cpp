@@ -192,7 +192,8 @@ TEST(CountQueryTest, OnlyAnOuterOrderByThatDecidesNoRowIsDropped) {
         {"select a from (select a from t order by a) where x = ') order by'",
          "select a from (select a from t order by a) where x = ') order by'"},
         {"select a from t -- order by a\n", "select a from t -- order by a\n"},
-        {"select a from t order by a fetch first 3 rows only", "select a from t order by a fetch first 3 rows only"},
+        {"select a from t order by a fetch first 3 rows only",
+         "select a from t order by a fetch first 3 rows only"},
         {"select a from t order by a for update", "select a from t order by a for update"},
     };
     for (const auto& [sql, counted] : cases)
