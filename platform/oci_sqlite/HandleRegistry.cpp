@@ -53,7 +53,8 @@ public:
             gap = array->Next(gap);
         }
         --count_;
-        for (size_t i = array->Next(gap); const void* entry = array->slots[i].pointer.load(std::memory_order_relaxed);
+        for (size_t i = array->Next(gap);
+             const void* entry = array->slots[i].pointer.load(std::memory_order_relaxed);
              i = array->Next(i)) {
             const size_t home = array->Home(entry);
             const bool homeInGapToI = gap < i ? home > gap && home <= i : home > gap || home <= i;
@@ -111,7 +112,9 @@ private:
             version_.store(version_.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
             std::atomic_thread_fence(std::memory_order_release);
         }
-        ~Writing() { version_.store(version_.load(std::memory_order_relaxed) + 1, std::memory_order_release); }
+        ~Writing() {
+            version_.store(version_.load(std::memory_order_relaxed) + 1, std::memory_order_release);
+        }
         Writing(const Writing&) = delete;
         Writing& operator=(const Writing&) = delete;
 
