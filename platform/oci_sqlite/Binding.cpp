@@ -4,7 +4,6 @@
 
 #include "platform/oci_sqlite/EngineError.h"
 #include "platform/oci_sqlite/OracleDate.h"
-#include "platform/oci_sqlite/SqlText.h"
 
 #include <cmath>
 #include <cstring>
@@ -90,12 +89,10 @@ void BindValue(sqlite3_stmt* stmt, int index, const Value& value) {
         sqlite3_bind_null(stmt, index);
 }
 
-void BindParameters(sqlite3_stmt* stmt, const BindSet& binds, ub4 iteration,
-                    const std::string& returningBind) {
-    const int count = sqlite3_bind_parameter_count(stmt);
-    for (int index = 1; index <= count; ++index) {
-        const char* name = sqlite3_bind_parameter_name(stmt, index);
-        const std::string upper = name ? UpperCase(name + 1) : std::string();
+void BindParameters(sqlite3_stmt* stmt, const std::vector<std::string>& parameters, const BindSet& binds,
+                    ub4 iteration, const std::string& returningBind) {
+    for (int index = 1; index <= static_cast<int>(parameters.size()); ++index) {
+        const std::string& upper = parameters[index - 1];
         const BindSlot* slot = binds.Find(upper);
         // A returning bind may also be read, as in "where rowid = :r returning rowid into :r".
         if (slot)

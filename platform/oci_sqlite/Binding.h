@@ -27,10 +27,11 @@ private:
     std::map<std::string, BindSlot> slots_;
 };
 
-// Binds every parameter of stmt from iteration `iteration` of the client's arrays. The returning
-// bind is an output and binds NULL; any other parameter without a bind gives ORA-01008.
-void BindParameters(sqlite3_stmt* stmt, const BindSet& binds, ub4 iteration,
-                    const std::string& returningBind);
+// Binds every parameter of stmt (their upper-case names in order) from iteration `iteration` of the
+// client's arrays. The returning bind is an output and binds NULL; any other parameter without a bind
+// gives ORA-01008.
+void BindParameters(sqlite3_stmt* stmt, const std::vector<std::string>& parameters, const BindSet& binds,
+                    ub4 iteration, const std::string& returningBind);
 
 // Binds one engine value to a SQLite parameter.
 void BindValue(sqlite3_stmt* stmt, int index, const Value& value);

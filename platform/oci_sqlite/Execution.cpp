@@ -29,7 +29,7 @@ int64_t IntArg(const Translation& t, const char* key, int64_t fallback) {
 ub4 RunOnce(Session& session, const std::string& sql, const BindSet& binds, ub4 iteration,
             const Translation& t) {
     StatementLease lease = session.statements().Borrow(sql);
-    BindParameters(lease.get(), binds, iteration, t.returningRowidBind);
+    BindParameters(lease.get(), lease.ParameterNames(), binds, iteration, t.returningRowidBind);
     int rc;
     while ((rc = sqlite3_step(lease.get())) == SQLITE_ROW) {
     }
@@ -79,7 +79,7 @@ ExecutionResult RunQuery(Session& session, const std::shared_ptr<const Translati
         session.transaction().LockTables(t.lockTables, t.lockWaitSeconds, true);
     StatementLease lease = session.statements().Borrow(t.sqlite.front());
     if (!describeOnly)
-        BindParameters(lease.get(), binds, 0, t.returningRowidBind);
+        BindParameters(lease.get(), lease.ParameterNames(), binds, 0, t.returningRowidBind);
     ExecutionResult result;
     result.cursor = std::make_unique<Cursor>(std::move(lease), session.cursors(),
                                              session.ErrorContextFor(t.type), translation, describeOnly);

@@ -203,14 +203,12 @@ sword OCIParamGet(const void* hndlp, ub4 htype, OCIError* errhp, void** parmdpp,
         if (pos == 0 || pos > columns.size())
             throw ora::Make(24334, "no descriptor for this position");
         // One descriptor per position serves every call until the cursor closes.
-        if (stmt->params.size() < columns.size())
-            stmt->params.resize(columns.size());
-        auto& param = stmt->params[pos - 1];
-        if (!param) {
-            param = std::make_unique<ParamHandle>();
-            param->column = columns[pos - 1];
+        if (stmt->params.empty()) {
+            stmt->params = std::vector<ParamHandle>(columns.size());
+            for (size_t i = 0; i < columns.size(); ++i)
+                stmt->params[i].column = &columns[i];
         }
-        *parmdpp = static_cast<HandleHeader*>(param.get());
+        *parmdpp = static_cast<HandleHeader*>(&stmt->params[pos - 1]);
         return OCI_SUCCESS;
     });
 }

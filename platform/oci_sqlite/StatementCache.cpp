@@ -4,6 +4,7 @@
 
 #include "platform/oci_sqlite/CallChains.h"
 #include "platform/oci_sqlite/EngineError.h"
+#include "platform/oci_sqlite/SqlText.h"
 #include "platform/oci_sqlite/SqliteErrors.h"
 
 #include <cstring>
@@ -44,6 +45,19 @@ StatementLease::KnownColumns(const orasql::Translation* translation) const {
 
 void StatementLease::KeepColumns(std::shared_ptr<const DescribedColumns> columns) {
     text_->columns = std::move(columns);
+}
+
+const std::vector<std::string>& StatementLease::ParameterNames() {
+    if (!text_->parameters) {
+        std::vector<std::string> names;
+        const int count = sqlite3_bind_parameter_count(stmt_);
+        for (int index = 1; index <= count; ++index) {
+            const char* name = sqlite3_bind_parameter_name(stmt_, index);
+            names.push_back(name ? UpperCase(name + 1) : std::string());
+        }
+        text_->parameters = std::move(names);
+    }
+    return *text_->parameters;
 }
 
 StatementCache::~StatementCache() {

@@ -8,6 +8,7 @@
 #include "platform/oci_sqlite/ColumnDescription.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -24,6 +25,7 @@ class StatementCache;
 struct CachedText {
     std::vector<sqlite3_stmt*> idle;
     size_t lent = 0; // the text stays while any of its statements is out
+    std::optional<std::vector<std::string>> parameters;
     std::shared_ptr<const DescribedColumns> columns;
 };
 
@@ -41,6 +43,8 @@ public:
     // The columns as last described for this text, if for this translation.
     std::shared_ptr<const DescribedColumns> KnownColumns(const orasql::Translation* translation) const;
     void KeepColumns(std::shared_ptr<const DescribedColumns> columns);
+    // The names of the statement's parameters in upper case without their colon, read once per text.
+    const std::vector<std::string>& ParameterNames();
 
 private:
     StatementCache* cache_ = nullptr;
