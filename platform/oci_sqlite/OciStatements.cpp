@@ -155,22 +155,23 @@ sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iter
                      OCISnapshot*, ub4 mode) {
     return OciCall(errhp, [&] {
         StmtHandle* stmt = Stmt(stmtp);
-        std::shared_ptr<Session> session = LoggedOn(SvcCtx(svchp));
+        std::shared_ptr<Session> loggedOn = LoggedOn(SvcCtx(svchp));
         CountRoundTrip();
         stmt->CloseCursor();
-        stmt->session = session;
+        stmt->session = std::move(loggedOn);
+        Session* session = stmt->session.get();
         stmt->rowCount = stmt->rowsFetched = 0;
         stmt->parseErrorOffset = 0;
         // The translation made at prepare serves unless the session or its schema changed since.
         const uint64_t generation = session->TranslationGeneration();
-        if (stmt->translatedBy != session.get() || stmt->translationGeneration != generation) {
+        if (stmt->translatedBy != session || stmt->translationGeneration != generation) {
             try {
                 stmt->translation = session->Translate(stmt->text);
             } catch (const orasql::OracleError& e) {
                 RememberParseOffset(stmt, e);
                 throw;
             }
-            stmt->translatedBy = session.get();
+            stmt->translatedBy = session;
             stmt->translationGeneration = generation;
         }
         const orasql::Translation& translation = *stmt->translation;
