@@ -53,11 +53,9 @@ void Prepare(StmtHandle* stmt, std::string text) {
 
 // Binding a name again replaces its buffer and keeps its handle.
 BindHandle* AddBind(StmtHandle* stmt, const std::string& upperName, const BindSlot& slot) {
-    auto& handle = stmt->bindHandles[upperName];
-    if (!handle)
-        handle = std::make_unique<BindHandle>();
-    handle->slot = &stmt->binds.Set(upperName, slot);
-    return handle.get();
+    BindHandle& handle = stmt->bindHandles.try_emplace(upperName).first->second;
+    handle.slot = &stmt->binds.Set(upperName, slot);
+    return &handle;
 }
 
 // A text the translator could not read fails at execute; until then every name is taken.
