@@ -66,22 +66,22 @@ StatementCache::~StatementCache() {
 
 StatementLease StatementCache::Borrow(const std::string& sql) {
     auto found = texts_.find(std::string_view(sql));
-    if (found != texts_.end() && !found->second.idle.empty()) {
-        CachedText& text = found->second;
-        sqlite3_stmt* stmt = text.idle.back();
-        text.idle.pop_back();
-        --idleCount_;
-        ++text.lent;
-        return StatementLease(this, &text, stmt);
-    }
-    sqlite3_stmt* stmt = Prepare(sql);
     if (found == texts_.end()) {
         if (texts_.size() >= 4 * kMaxIdle)
             ForgetUnusedTexts();
         found = texts_.emplace(sql, CachedText()).first;
     }
-    ++found->second.lent;
-    return StatementLease(this, &found->second, stmt);
+    CachedText& text = found->second;
+    sqlite3_stmt* stmt = nullptr;
+    if (text.idle.empty()) {
+        stmt = Prepare(sql);
+    } else {
+        stmt = text.idle.back();
+        text.idle.pop_back();
+        --idleCount_;
+    }
+    ++text.lent;
+    return StatementLease(this, &text, stmt);
 }
 
 sqlite3_stmt* StatementCache::Prepare(const std::string& sql) {
