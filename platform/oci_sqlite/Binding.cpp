@@ -4,7 +4,6 @@
 
 #include "platform/oci_sqlite/EngineError.h"
 #include "platform/oci_sqlite/OracleDate.h"
-#include "platform/oci_sqlite/SqlText.h"
 
 #include <cmath>
 #include <cstring>
@@ -90,14 +89,11 @@ void BindValue(sqlite3_stmt* stmt, int index, const Value& value) {
         sqlite3_bind_null(stmt, index);
 }
 
-std::vector<const BindSlot*> ParameterSlots(sqlite3_stmt* stmt, const BindSet& binds,
+std::vector<const BindSlot*> ParameterSlots(const std::vector<std::string>& parameters, const BindSet& binds,
                                             const std::string& returningBind) {
-    const int count = sqlite3_bind_parameter_count(stmt);
     std::vector<const BindSlot*> slots;
-    slots.reserve(static_cast<size_t>(count));
-    for (int index = 1; index <= count; ++index) {
-        const char* name = sqlite3_bind_parameter_name(stmt, index);
-        const std::string upper = name ? UpperCase(name + 1) : std::string();
+    slots.reserve(parameters.size());
+    for (const std::string& upper : parameters) {
         const BindSlot* slot = binds.Find(upper);
         // A returning bind may also be read, as in "where rowid = :r returning rowid into :r".
         if (!slot && upper != returningBind)
@@ -117,9 +113,9 @@ void BindParameters(sqlite3_stmt* stmt, const std::vector<const BindSlot*>& slot
     }
 }
 
-void BindParameters(sqlite3_stmt* stmt, const BindSet& binds, ub4 iteration,
-                    const std::string& returningBind) {
-    BindParameters(stmt, ParameterSlots(stmt, binds, returningBind), iteration);
+void BindParameters(sqlite3_stmt* stmt, const std::vector<std::string>& parameters, const BindSet& binds,
+                    ub4 iteration, const std::string& returningBind) {
+    BindParameters(stmt, ParameterSlots(parameters, binds, returningBind), iteration);
 }
 
 void RequireBound(const BindSet& binds, const std::vector<std::string>& names,

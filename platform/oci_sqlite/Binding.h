@@ -27,15 +27,16 @@ private:
     std::map<std::string, BindSlot> slots_;
 };
 
-// The bind of each parameter of stmt, by parameter index less one; the returning bind is an output
-// and has none (it binds NULL). Any other parameter without a bind gives ORA-01008.
-std::vector<const BindSlot*> ParameterSlots(sqlite3_stmt* stmt, const BindSet& binds,
+// The bind of each parameter (their upper-case names in order), by parameter index less one; the
+// returning bind is an output and has none (it binds NULL). Any other parameter without a bind gives
+// ORA-01008.
+std::vector<const BindSlot*> ParameterSlots(const std::vector<std::string>& parameters, const BindSet& binds,
                                             const std::string& returningBind);
 
 // Binds every parameter of stmt from iteration `iteration` of the client's arrays.
 void BindParameters(sqlite3_stmt* stmt, const std::vector<const BindSlot*>& slots, ub4 iteration);
-void BindParameters(sqlite3_stmt* stmt, const BindSet& binds, ub4 iteration,
-                    const std::string& returningBind);
+void BindParameters(sqlite3_stmt* stmt, const std::vector<std::string>& parameters, const BindSet& binds,
+                    ub4 iteration, const std::string& returningBind);
 
 // Binds one engine value to a SQLite parameter.
 void BindValue(sqlite3_stmt* stmt, int index, const Value& value);

@@ -77,7 +77,6 @@ const orasql::ColumnInfo* KnownColumn(const std::vector<orasql::ColumnInfo>* kno
         return nullptr;
     return &(*known)[column];
 }
-} // namespace
 
 bool IsDateColumn(const ColumnSource& source, int column) {
     if (const orasql::ColumnInfo* known = KnownColumn(source.known, column))
@@ -87,7 +86,7 @@ bool IsDateColumn(const ColumnSource& source, int column) {
     return source.firstRow && IsStoredDateText(&(*source.firstRow)[column]);
 }
 
-std::vector<ColumnDescription> DescribeColumns(const ColumnSource& source) {
+std::vector<ColumnDescription> Describe(const ColumnSource& source, bool& fromFirstRow) {
     sqlite3_stmt* stmt = source.stmt;
     const int count = sqlite3_column_count(stmt);
     std::vector<ColumnDescription> columns;
@@ -97,6 +96,7 @@ std::vector<ColumnDescription> DescribeColumns(const ColumnSource& source) {
         auto described = known ? DescribeOracleType(*known) : std::nullopt;
         if (const char* declared = described ? nullptr : sqlite3_column_decltype(stmt, i))
             described = DescribeOracleType(orasql::ParseDeclaredType(declared));
+        fromFirstRow |= !described;
         ColumnDescription d =
             described ? *described : DescribeExpression(source.firstRow ? &(*source.firstRow)[i] : nullptr);
         d.name = sqlite3_column_name(stmt, i); // the translator gives every column Oracle's name
@@ -109,6 +109,18 @@ std::vector<ColumnDescription> DescribeColumns(const ColumnSource& source) {
         columns.push_back(std::move(d));
     }
     return columns;
+}
+
+} // namespace
+
+// A column described without a value has a known or declared type, so its date flag needs no value
+// either.
+DescribedColumns DescribeColumns(const ColumnSource& source) {
+    DescribedColumns described;
+    described.columns = Describe(source, described.fromFirstRow);
+    for (int i = 0; i < static_cast<int>(described.columns.size()); ++i)
+        described.dates.push_back(IsDateColumn(source, i));
+    return described;
 }
 
 } // namespace ocisqlite

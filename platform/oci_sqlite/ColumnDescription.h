@@ -8,6 +8,7 @@
 
 #include "platform/oci_sqlite/sql/Translator.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,7 +39,13 @@ struct ColumnSource {
     const std::vector<orasql::ColumnInfo>* known = nullptr; // the translation's result columns
 };
 
-std::vector<ColumnDescription> DescribeColumns(const ColumnSource& source);
-bool IsDateColumn(const ColumnSource& source, int column);
+// A select list described whole: its columns and which of them hold dates.
+struct DescribedColumns {
+    std::shared_ptr<const orasql::Translation> translation; // what they were described for
+    std::vector<ColumnDescription> columns;
+    std::vector<bool> dates;
+    bool fromFirstRow = false; // some column's type was read from a value, so it holds for this cursor only
+};
+DescribedColumns DescribeColumns(const ColumnSource& source);
 
 } // namespace ocisqlite

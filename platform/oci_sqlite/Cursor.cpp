@@ -100,18 +100,27 @@ void Cursor::Detach() {
     Finish(rc);
 }
 
-const std::vector<ColumnDescription>& Cursor::Columns() {
-    if (!columns_)
-        columns_ = DescribeColumns(Source());
+// A description that read no value holds for every execution of the same translation.
+const DescribedColumns& Cursor::Described() {
+    if (columns_)
+        return *columns_;
+    columns_ = lease_.KnownColumns(translation_.get());
+    if (columns_)
+        return *columns_;
+    auto described = std::make_shared<DescribedColumns>(DescribeColumns(Source()));
+    described->translation = translation_;
+    columns_ = described;
+    if (translation_ && !described->fromFirstRow)
+        lease_.KeepColumns(columns_);
     return *columns_;
 }
 
+const std::vector<ColumnDescription>& Cursor::Columns() {
+    return Described().columns;
+}
+
 bool Cursor::IsDateColumn(int column) {
-    if (dateColumns_.empty()) {
-        for (int i = 0; i < ColumnCount(); ++i)
-            dateColumns_.push_back(ocisqlite::IsDateColumn(Source(), i));
-    }
-    return dateColumns_[column];
+    return Described().dates[column];
 }
 
 ColumnSource Cursor::Source() const {

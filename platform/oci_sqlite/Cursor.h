@@ -54,6 +54,7 @@ private:
     void Finish(int rc);
     size_t Waiting() const;
     ColumnSource Source() const;
+    const DescribedColumns& Described();
     StatementLease lease_;
     std::shared_ptr<OpenCursors> registry_;
     ErrorContext context_;
@@ -63,8 +64,7 @@ private:
     // The first row describes expression columns: it stays in the buffer until the buffer starts over.
     bool firstRowBuffered_ = false;
     std::optional<Row> firstRow_;
-    std::optional<std::vector<ColumnDescription>> columns_;
-    std::vector<bool> dateColumns_; // filled on first use
+    std::shared_ptr<const DescribedColumns> columns_; // described on first use
     bool live_ = true;
     // Rows read to the end at a transaction boundary, packed, after the buffered ones; each is
     // unpacked into unpacked_ when taken and its room freed.

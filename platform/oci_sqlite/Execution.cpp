@@ -41,7 +41,7 @@ ub4 StepToEnd(Session& session, sqlite3_stmt* stmt, const Translation& t) {
 ub4 RunOnce(Session& session, const std::string& sql, const BindSet& binds, ub4 iteration,
             const Translation& t) {
     StatementLease lease = session.statements().Borrow(sql);
-    BindParameters(lease.get(), binds, iteration, t.returningRowidBind);
+    BindParameters(lease.get(), lease.ParameterNames(), binds, iteration, t.returningRowidBind);
     return StepToEnd(session, lease.get(), t);
 }
 
@@ -51,7 +51,7 @@ class ChangeStatement {
 public:
     ChangeStatement(Session& session, const std::string& sql, const BindSet& binds, const Translation& t)
         : lease_(session.statements().Borrow(sql)),
-          slots_(ParameterSlots(lease_.get(), binds, t.returningRowidBind)) {}
+          slots_(ParameterSlots(lease_.ParameterNames(), binds, t.returningRowidBind)) {}
 
     ub4 Run(Session& session, ub4 iteration, const Translation& t) {
         sqlite3_reset(lease_.get());
@@ -122,7 +122,7 @@ ExecutionResult RunQuery(Session& session, const std::shared_ptr<const Translati
         session.transaction().LockTables(t.lockTables, t.lockWaitSeconds, true);
     StatementLease lease = session.statements().Borrow(t.sqlite.front());
     if (!describeOnly)
-        BindParameters(lease.get(), binds, 0, t.returningRowidBind);
+        BindParameters(lease.get(), lease.ParameterNames(), binds, 0, t.returningRowidBind);
     ExecutionResult result;
     result.cursor = std::make_unique<Cursor>(std::move(lease), session.cursors(),
                                              session.ErrorContextFor(t.type), translation, describeOnly);

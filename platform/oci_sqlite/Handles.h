@@ -84,7 +84,7 @@ struct DefineHandle : HandleHeader {
 
 struct ParamHandle : HandleHeader {
     ParamHandle() : HandleHeader(OCI_DTYPE_PARAM) {}
-    ColumnDescription column;
+    const ColumnDescription* column = nullptr; // the cursor's, which outlives its descriptors
 };
 
 struct RowidHandle : HandleHeader {
@@ -104,9 +104,9 @@ struct StmtHandle : HandleHeader {
     ub4 prefetchMemory = 0;
 
     BindSet binds;
-    std::map<std::string, std::unique_ptr<BindHandle>> bindHandles; // by upper-case name
-    std::vector<std::unique_ptr<DefineHandle>> defines;             // by position - 1
-    std::vector<std::unique_ptr<ParamHandle>> params;               // by position - 1
+    std::map<std::string, BindHandle> bindHandles;      // by upper-case name
+    std::vector<std::unique_ptr<DefineHandle>> defines; // by position - 1
+    std::vector<ParamHandle> params;                    // by position - 1
 
     // The last execution; the session comes first so it outlives the cursor's borrowed statement.
     std::shared_ptr<Session> session;

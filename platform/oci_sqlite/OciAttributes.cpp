@@ -70,7 +70,7 @@ sword StatementAttribute(StmtHandle* stmt, void* attributep, ub4* sizep, ub4 att
 }
 
 sword ParamAttribute(ParamHandle* param, void* attributep, ub4* sizep, ub4 attr) {
-    const ColumnDescription& c = param->column;
+    const ColumnDescription& c = *param->column;
     switch (attr) {
     case OCI_ATTR_DATA_SIZE:
         return Put<ub2>(attributep, sizep, c.dataSize);

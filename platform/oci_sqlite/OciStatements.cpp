@@ -53,11 +53,9 @@ void Prepare(StmtHandle* stmt, std::string text) {
 
 // Binding a name again replaces its buffer and keeps its handle.
 BindHandle* AddBind(StmtHandle* stmt, const std::string& upperName, const BindSlot& slot) {
-    auto& handle = stmt->bindHandles[upperName];
-    if (!handle)
-        handle = std::make_unique<BindHandle>();
-    handle->slot = &stmt->binds.Set(upperName, slot);
-    return handle.get();
+    BindHandle& handle = stmt->bindHandles.try_emplace(upperName).first->second;
+    handle.slot = &stmt->binds.Set(upperName, slot);
+    return &handle;
 }
 
 // A text the translator could not read fails at execute; until then every name is taken.
@@ -155,22 +153,23 @@ sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iter
                      OCISnapshot*, ub4 mode) {
     return OciCall(errhp, [&] {
         StmtHandle* stmt = Stmt(stmtp);
-        std::shared_ptr<Session> session = LoggedOn(SvcCtx(svchp));
+        std::shared_ptr<Session> loggedOn = LoggedOn(SvcCtx(svchp));
         CountRoundTrip();
         stmt->CloseCursor();
-        stmt->session = session;
+        stmt->session = std::move(loggedOn);
+        Session* session = stmt->session.get();
         stmt->rowCount = stmt->rowsFetched = 0;
         stmt->parseErrorOffset = 0;
         // The translation made at prepare serves unless the session or its schema changed since.
         const uint64_t generation = session->TranslationGeneration();
-        if (stmt->translatedBy != session.get() || stmt->translationGeneration != generation) {
+        if (stmt->translatedBy != session || stmt->translationGeneration != generation) {
             try {
                 stmt->translation = session->Translate(stmt->text);
             } catch (const orasql::OracleError& e) {
                 RememberParseOffset(stmt, e);
                 throw;
             }
-            stmt->translatedBy = session.get();
+            stmt->translatedBy = session;
             stmt->translationGeneration = generation;
         }
         const orasql::Translation& translation = *stmt->translation;
@@ -203,14 +202,12 @@ sword OCIParamGet(const void* hndlp, ub4 htype, OCIError* errhp, void** parmdpp,
         if (pos == 0 || pos > columns.size())
             throw ora::Make(24334, "no descriptor for this position");
         // One descriptor per position serves every call until the cursor closes.
-        if (stmt->params.size() < columns.size())
-            stmt->params.resize(columns.size());
-        auto& param = stmt->params[pos - 1];
-        if (!param) {
-            param = std::make_unique<ParamHandle>();
-            param->column = columns[pos - 1];
+        if (stmt->params.empty()) {
+            stmt->params = std::vector<ParamHandle>(columns.size());
+            for (size_t i = 0; i < columns.size(); ++i)
+                stmt->params[i].column = &columns[i];
         }
-        *parmdpp = static_cast<HandleHeader*>(param.get());
+        *parmdpp = static_cast<HandleHeader*>(&stmt->params[pos - 1]);
         return OCI_SUCCESS;
     });
 }

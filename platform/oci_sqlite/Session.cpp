@@ -46,9 +46,10 @@ int64_t Session::SchemaVersion() {
 
 // A translation reads the schema, so any schema change (by any session) voids them all. The file's
 // data version costs no I/O and changes with every commit; only then is the schema version read.
+// A null database name is SQLite's main database without a search by name.
 void Session::DropStaleTranslations() {
     unsigned dataVersion = 0;
-    sqlite3_file_control(db_.get(), "main", SQLITE_FCNTL_DATA_VERSION, &dataVersion);
+    sqlite3_file_control(db_.get(), nullptr, SQLITE_FCNTL_DATA_VERSION, &dataVersion);
     if (dataVersion == dataVersion_ && translatedSchemaVersion_ >= 0 &&
         translations_.size() < kMaxTranslations)
         return;

@@ -387,7 +387,7 @@ constexpr PlainFunction kPlainFunctions[] = {
     {"LOWER", "ora_lower", 1, 1, SqlType::Text},
     {"ABS", "abs", 1, 1, SqlType::Number},
     {"MOD", "ora_mod", 2, 2, SqlType::Number},
-    {"TO_NUMBER", "ora_to_number", 1, 1, SqlType::Number},
+    {"TO_NUMBER", "ora_to_number", 1, 3, SqlType::Number},
     {"SUM", "ora_sum", 1, 1, SqlType::Number},
     {"AVG", "ora_avg", 1, 1, SqlType::Number},
     {"MAX", "max", 1, 1, SqlType::Unknown},
@@ -477,9 +477,9 @@ Emitted SqliteEmitter::Function(const Expr& e, const Scope& scope) {
                     SqlType::Number);
     }
     if (n == "TO_CHAR") {
-        arity(1, 2);
+        arity(1, 3);
         return Make("ora_to_char(" + arg(0).sql + ", " + (argc > 1 ? arg(1).sql : "NULL") + ", " +
-                        Literal(ctx_.nlsDateFormat) + ")",
+                        Literal(ctx_.nlsDateFormat) + (argc > 2 ? ", " + arg(2).sql : "") + ")",
                     SqlType::Text);
     }
     if (n == "TO_DATE") {

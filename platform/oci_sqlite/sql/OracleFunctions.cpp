@@ -4,6 +4,7 @@
 #include "platform/oci_sqlite/sql/OracleFunctions.h"
 
 #include "platform/oci_sqlite/sql/Decimal.h"
+#include "platform/oci_sqlite/sql/NumberFormat.h"
 #include "platform/oci_sqlite/sql/OracleDate.h"
 #include "platform/oci_sqlite/sql/OracleText.h"
 #include "platform/oci_sqlite/sql/Translator.h"
@@ -349,17 +350,24 @@ void Like(sqlite3_context* c, int n, sqlite3_value** v) {
 
 // ---- conversions ----
 
+// NLS parameters, when given, are the fourth argument.
+NlsParameters NlsOf(int n, sqlite3_value** v, int index) {
+    return n > index && !IsNull(v[index]) ? ReadNlsParameters(Text(v[index])) : NlsParameters{};
+}
+
+// ora_to_char(value, format or NULL, session date format [, NLS parameters]).
 void ToChar(sqlite3_context* c, int n, sqlite3_value** v) {
     if (IsNull(v[0]))
         return sqlite3_result_null(c);
     const bool hasFormat = n > 1 && !IsNull(v[1]);
+    const NlsParameters nls = NlsOf(n, v, 3);
     if (auto d = AsDate(v[0]))
         return ResultText(c, FormatDate(*d, hasFormat ? Text(v[1]) : Text(v[2])));
     const int type = sqlite3_value_type(v[0]);
     if (type != SQLITE_INTEGER && type != SQLITE_FLOAT && !hasFormat)
         return ResultText(c, Text(v[0]));
     const Decimal number = AsNumber(v[0]);
-    ResultText(c, hasFormat ? FormatNumber(number, Text(v[1])) : number.ToOracleText());
+    ResultText(c, hasFormat ? FormatNumber(number, Text(v[1]), nls) : number.ToOracleText());
 }
 
 void ToDate(sqlite3_context* c, int n, sqlite3_value** v) {
@@ -370,10 +378,17 @@ void ToDate(sqlite3_context* c, int n, sqlite3_value** v) {
     ResultDate(c, ParseDate(AsText(v[0]), Text(v[1])));
 }
 
-void ToNumber(sqlite3_context* c, int, sqlite3_value** v) {
-    if (IsNull(v[0]))
+// ora_to_number(value [, format [, NLS parameters]]). A number given with a format is read as its
+// text, as Oracle converts it first.
+void ToNumber(sqlite3_context* c, int n, sqlite3_value** v) {
+    if (IsNull(v[0]) || (n > 1 && IsNull(v[1])))
         return sqlite3_result_null(c);
-    ResultNumber(c, AsNumber(v[0]));
+    if (n == 1)
+        return ResultNumber(c, AsNumber(v[0]));
+    const int type = sqlite3_value_type(v[0]);
+    const std::string text =
+        type == SQLITE_INTEGER || type == SQLITE_FLOAT ? AsNumber(v[0]).ToOracleText() : Text(v[0]);
+    ResultNumber(c, ParseNumber(text, Text(v[1]), NlsOf(n, v, 2)));
 }
 
 void Sysdate(sqlite3_context* c, int, sqlite3_value**) {
@@ -635,8 +650,11 @@ void RegisterOracleFunctions(sqlite3* db) {
         {"like", 2, Guarded<Like>, true},
         {"like", 3, Guarded<Like>, true},
         {"ora_to_char", 3, Guarded<ToChar>, true},
+        {"ora_to_char", 4, Guarded<ToChar>, true},
         {"ora_to_date", 2, Guarded<ToDate>, true},
         {"ora_to_number", 1, Guarded<ToNumber>, true},
+        {"ora_to_number", 2, Guarded<ToNumber>, true},
+        {"ora_to_number", 3, Guarded<ToNumber>, true},
         {"ora_sysdate", 0, Guarded<Sysdate>, false},
         {"ora_date_in", 2, Guarded<DateIn>, true},
         {"ora_number_in", 3, Guarded<NumberIn>, true},

@@ -1,9 +1,6 @@
 // Oracle's character functions over UTF-8 text, counted in characters: INSTR and SUBSTR with
-// Oracle's position rules, UPPER / LOWER beyond ASCII, case-sensitive LIKE, and TO_CHAR of a
-// number with a format model.
+// Oracle's position rules, UPPER / LOWER beyond ASCII and case-sensitive LIKE.
 #pragma once
-
-#include "platform/oci_sqlite/sql/Decimal.h"
 
 #include <optional>
 #include <string>
@@ -30,8 +27,5 @@ std::string PadChars(std::string_view text, int64_t length, std::string_view pad
 std::string TranslateChars(std::string_view text, std::string_view from, std::string_view to);
 std::string TrimChar(std::string_view text, char32_t c, bool leading, bool trailing);
 bool LikeMatch(std::string_view value, std::string_view pattern, std::optional<char32_t> escape);
-// Format models of 9, 0, '.', ',', D, G, FM, S and MI; '#' fills a value that does not fit, as in
-// Oracle, and any other model is ORA-01481.
-std::string FormatNumber(const Decimal& value, std::string_view format);
 
 } // namespace orasql

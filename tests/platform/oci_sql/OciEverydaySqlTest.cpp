@@ -197,6 +197,31 @@ TEST_F(OciEverydaySql, NumberFormatModels) {
     });
 }
 
+TEST_F(OciEverydaySql, ToNumberReadsFormatModelsAndBothTakeNlsParameters) {
+    ExpectAll({
+        {"select to_number('1,234.50', '9,999.99') from dual", "1234.5"},
+        {"select to_number(' 123 ', '999') + to_number('-0.25', '0D99') from dual", "122.75"},
+        {"select to_number('+5', 'S9') || '|' || to_number('7-', '9MI') || '|' || to_number('8', '9MI') "
+         "from dual",
+         "5|-7|8"},
+        {"select to_number('1.234,5', '9G999D9', 'NLS_NUMERIC_CHARACTERS = '',.''') from dual", "1234.5"},
+        {"select to_number(12.5, '99D9') from dual", "12.5"},
+        {"select to_number('123', '99') from dual", "ORA-01722"},
+        {"select to_number('1.25', '9D9') from dual", "ORA-01722"},
+        {"select to_number('12a', '999') from dual", "ORA-01722"},
+        {"select to_number('5', 'S9') from dual", "ORA-01722"},
+        {"select to_number('1', '9X') from dual", "ORA-01481"},
+        {"select to_number('1', '9', 'NLS_NUMERIC_CHARACTERS = '',.''', 'x') from dual", "ORA-00939"},
+        {"select to_char(1234.5, '9G999D99', 'NLS_NUMERIC_CHARACTERS = '',.''') from dual", " 1.234,50"},
+        {"select to_char(1234.5, '9,999.99', 'nls_numeric_characters='',.''') from dual", " 1,234.50"},
+        {"select to_char(hired, 'DD.MM.YYYY', 'NLS_DATE_LANGUAGE = AMERICAN') from emp where id = 1",
+         "31.01.2023"},
+        {"select to_char(1, '9', 'NLS_SORT = BINARY') from dual", "ORA-12702"},
+        {"select to_char(1, '9D9', 'NLS_NUMERIC_CHARACTERS = ''..''') from dual", "ORA-12702"},
+        {"select to_char(1, '9', 'x', 'y') from dual", "ORA-00939"},
+    });
+}
+
 TEST_F(OciEverydaySql, RownumRowLimitsAndSubqueryFactoring) {
     ExpectAll({
         {"select name from emp where rownum <= 2 order by name desc", "Bor|Ana"},

@@ -1,6 +1,7 @@
 // The value layers alone: decimal NUMBER arithmetic, DATE texts and arithmetic with format models,
 // and the character functions with Oracle's position rules.
 #include "platform/oci_sqlite/sql/Decimal.h"
+#include "platform/oci_sqlite/sql/NumberFormat.h"
 #include "platform/oci_sqlite/sql/OracleDate.h"
 #include "platform/oci_sqlite/sql/OracleText.h"
 #include "platform/oci_sqlite/sql/Translator.h"

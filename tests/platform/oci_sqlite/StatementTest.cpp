@@ -491,6 +491,31 @@ TEST_F(OciStatement, RepreparedTextFollowsSchemaChanges) {
         EXPECT_EQ(client.Query("SELECT name FROM emp WHERE id = :id", {{"id", "1"}}), (Rows{{"a"}}));
 }
 
+// Descriptions are kept with a repeated text; a new table under the same name must not inherit them.
+TEST_F(OciStatement, RepeatedQueryIsDescribedAfreshAfterASchemaChange) {
+    const std::string sql = "SELECT hired FROM emp";
+    const auto typeOfHired = [&] {
+        Statement query(client, sql);
+        EXPECT_EQ(query.Execute(0), OCI_SUCCESS);
+        void* param = nullptr;
+        ub2 type = 0;
+        client.oci.OCIParamGet(query.stmt, OCI_HTYPE_STMT, client.err, &param, 1);
+        client.oci.OCIAttrGet(param, OCI_DTYPE_PARAM, &type, nullptr, OCI_ATTR_DATA_TYPE, client.err);
+        return type;
+    };
+    ASSERT_EQ(
+        client.Run("INSERT INTO emp (id, hired) VALUES (1, TO_DATE('05.03.2023', 'DD.MM.YYYY'))").status,
+        OCI_SUCCESS);
+    EXPECT_EQ(typeOfHired(), SQLT_DAT);
+    EXPECT_EQ(client.Query(sql), (Rows{{"05.03.2023"}}));
+    ASSERT_EQ(client.Run("DROP TABLE emp").status, OCI_SUCCESS);
+    ASSERT_EQ(client.Run("CREATE TABLE emp (id NUMBER(9), hired VARCHAR2(19))").status, OCI_SUCCESS);
+    ASSERT_EQ(client.Run("INSERT INTO emp (id, hired) VALUES (1, '2023-03-05 00:00:00')").status,
+              OCI_SUCCESS);
+    EXPECT_EQ(typeOfHired(), SQLT_CHR);
+    EXPECT_EQ(client.Query(sql), (Rows{{"2023-03-05 00:00:00"}}));
+}
+
 TEST_F(OciStatement, CachedStatementsAndPositionalBinds) {
     InsertNamed(1, "a");
     InsertNamed(2, "b");
