@@ -1,7 +1,7 @@
 // The market identifier code of a security's current exchange listing, read for the OBLIM row.
 #pragma once
 
-#include "app/uDM.h"
+#include "app/DataModule.h"
 
 #include <string>
 

@@ -3,9 +3,9 @@
 // pure function, so the day-count rules are tested apart from the database.
 #pragma once
 
+#include "app/DataModule.h"
 #include "app/InsertBlock.h"
 #include "app/OblimRow.h"
-#include "app/uDM.h"
 
 #include <string>
 

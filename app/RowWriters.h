@@ -5,10 +5,10 @@
 // the dataset keeps none of them. Failures are left to the run.
 #pragma once
 
+#include "app/DataModule.h"
 #include "app/InsertBlock.h"
 #include "app/OblimRow.h"
 #include "app/RejectedValue.h"
-#include "app/uDM.h"
 
 #include <functional>
 

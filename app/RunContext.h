@@ -3,7 +3,7 @@
 // main window (a test makes a fresh one); the window fills it and shows the run's labels.
 #pragma once
 
-#include "app/uDM.h"
+#include "app/DataModule.h"
 #include "platform/dataset/DataSource.h"
 #include "platform/settings/DateTime.h"
 

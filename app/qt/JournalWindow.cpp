@@ -1,8 +1,8 @@
 // The dataset is opened before the window is shown, so a failing statement leaves no empty window.
 #include "app/qt/JournalWindow.h"
 
-#include "grid/Uddbtn.h"
-#include "grid/Ufwgrid.h"
+#include "grid/GridToolBar.h"
+#include "grid/ToolGrid.h"
 
 #include <QVBoxLayout>
 

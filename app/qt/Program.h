@@ -3,7 +3,7 @@
 // whose start-up runs on the first activation. The end-to-end check assembles it the same way.
 #pragma once
 
-#include "app/qt/Unit1.h"
+#include "app/qt/MainWindow.h"
 #include "oracle/OracleLogon.h"
 #include "platform/ui/UiGuards.h"
 

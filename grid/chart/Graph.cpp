@@ -1,10 +1,10 @@
 // The chart window; see Graph.h.
 #include "grid/chart/Graph.h"
 
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
+#include "grid/chart/AxisDialog.h"
 #include "grid/chart/AxisFields.h"
-#include "grid/chart/Ufcharfx.h"
-#include "grid/chart/Ugraphvi.h"
+#include "grid/chart/ChartWidget.h"
 #include "platform/dataset/DataSet.h"
 #include "platform/dataset/DataSource.h"
 

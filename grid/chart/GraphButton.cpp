@@ -2,7 +2,7 @@
 #include "grid/chart/GraphButton.h"
 
 #include "grid/GridHooks.h"
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 #include "grid/chart/Graph.h"
 #include "platform/dataset/Field.h"
 

@@ -1,7 +1,7 @@
 // Group columns of the group result; see GroupColumnCells.h.
 #include "grid/print/GroupColumnCells.h"
 
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 
 #include <QApplication>
 

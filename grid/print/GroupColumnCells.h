@@ -3,7 +3,7 @@
 // focus rectangle stays the base grid's.
 #pragma once
 
-#include "grid/cDbGridCells.h"
+#include "grid/DataGridCells.h"
 
 class TFwwDBGrid;
 

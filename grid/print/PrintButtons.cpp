@@ -2,9 +2,9 @@
 #include "grid/print/PrintButtons.h"
 
 #include "grid/GridHooks.h"
-#include "grid/Ufwgrid.h"
-#include "grid/print/Ufprnmsg.h"
-#include "grid/print/uDsPrint.h"
+#include "grid/ToolGrid.h"
+#include "grid/print/DataSetPrintForm.h"
+#include "grid/print/ListPrint.h"
 #include "platform/dataset/DataSource.h"
 
 namespace {

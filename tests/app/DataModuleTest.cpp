@@ -1,6 +1,6 @@
 // The data module as created: one session for every dataset, nothing open, no statement, the
 // declared variables and the read-only and unidirectional settings the lookups rely on.
-#include "app/uDM.h"
+#include "app/DataModule.h"
 
 #include <gtest/gtest.h>
 

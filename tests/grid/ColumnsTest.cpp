@@ -1,8 +1,8 @@
 // Column persistence and the column chooser: `selected` lines, an unknown field in them, the
 // chooser's moves and selections, and the renaming of a column.
 #include "grid/ColumnChooser.h"
+#include "grid/ColumnChooserDialog.h"
 #include "grid/GridColumns.h"
-#include "grid/Usortsel.h"
 
 #include "TestFixtures.h"
 

@@ -1,12 +1,12 @@
 // The tool grid's operations and settings: display widths written back only while a mouse press
 // is handled, zoom through its handler, the action hook and services of the print, grouping and
 // export buttons, the column chooser run from the grid, the form bases, glyphs and WIN.INI.
+#include "grid/ColumnChooserDialog.h"
+#include "grid/DialogBases.h"
 #include "grid/GridGlyphs.h"
 #include "grid/GridHooks.h"
 #include "grid/GridSettings.h"
-#include "grid/Udialog.h"
-#include "grid/Ufwgrid.h"
-#include "grid/Usortsel.h"
+#include "grid/ToolGrid.h"
 
 #include "TestFixtures.h"
 

@@ -1,12 +1,12 @@
 // The tool grid as a widget under the offscreen platform: the bar's placement and enabled states,
 // showing and hiding it across two grids, the label, the bounds of client-aligned grids, copying to
 // the clipboard and its Cancel, keys, and a rendering of a grid with its bar into a PNG file.
+#include "grid/CaptionLabel.h"
+#include "grid/DialogBases.h"
 #include "grid/GridGlyphs.h"
 #include "grid/GridHooks.h"
-#include "grid/Uddbtn.h"
-#include "grid/Udialog.h"
-#include "grid/Ufwgrid.h"
-#include "grid/Umlabel.h"
+#include "grid/GridToolBar.h"
+#include "grid/ToolGrid.h"
 
 #include "TestFixtures.h"
 

@@ -1,7 +1,7 @@
 // The locate rule and dialog: prefix and exact matches, letters outside a-z keep their case, the
 // empty value, searching on from the last record, and the not-found message.
+#include "grid/LocateDialog.h"
 #include "grid/LocateSearch.h"
-#include "grid/Uflocate.h"
 
 #include "TestFixtures.h"
 

@@ -1,7 +1,7 @@
 // The sort dialog: a local table's indexes with the current one selected, the "*" caption, sort
 // items applied through the table or the grid's callback, and the grid's current sort item.
-#include "grid/Ufsort.h"
-#include "grid/Ufwgrid.h"
+#include "grid/SortDialog.h"
+#include "grid/ToolGrid.h"
 
 #include "TestFixtures.h"
 

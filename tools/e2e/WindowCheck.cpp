@@ -2,9 +2,9 @@
 // run, the preview and the closing procedure are done.
 #include "WindowCheck.h"
 
-#include "grid/Uddbtn.h"
-#include "grid/Ufwgrid.h"
-#include "grid/print/uDsPrint.h"
+#include "grid/GridToolBar.h"
+#include "grid/ToolGrid.h"
+#include "grid/print/DataSetPrintForm.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "UnattendedUi.h"
-#include "app/qt/Unit1.h"
+#include "app/qt/MainWindow.h"
 
 #include <QObject>
 #include <QTimer>

@@ -4,7 +4,7 @@
 #include "WindowFixture.h"
 
 #include "app/qt/JournalWindow.h"
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -4,7 +4,7 @@
 #include "WindowFixture.h"
 
 #include "app/qt/RadioGroup.h"
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 #include "oracle/OracleLogon.h"
 #include "platform/settings/Exceptions.h"
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/qt/EditorLauncher.h"
-#include "app/qt/Unit1.h"
+#include "app/qt/MainWindow.h"
 #include "platform/settings/DateTime.h"
 #include "platform/ui/RecordingUi.h"
 #include "platform/ui/UiGuards.h"

@@ -5,7 +5,7 @@
 #include "WindowFixture.h"
 
 #include "app/qt/RadioGroup.h"
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 
 #include <QDateEdit>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The axis dialog: which fields it offers where, what it preselects, what OK and Cancel return,
 // and an incomplete choice that is refused while the dialog stays open.
-#include "grid/chart/Ugraphvi.h"
+#include "grid/chart/AxisDialog.h"
 
 #include "TestApp.h"
 

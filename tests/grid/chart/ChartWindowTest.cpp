@@ -2,11 +2,11 @@
 // axes as set, staggered labels on separate lines, the toolbar commands, loading from a grid's
 // fields, a window without data, and a picture of a chart for review.
 #include "grid/GridHooks.h"
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
+#include "grid/chart/AxisDialog.h"
+#include "grid/chart/ChartWidget.h"
 #include "grid/chart/Graph.h"
 #include "grid/chart/GraphButton.h"
-#include "grid/chart/Ufcharfx.h"
-#include "grid/chart/Ugraphvi.h"
 
 #include "ChartRows.h"
 #include "TestApp.h"

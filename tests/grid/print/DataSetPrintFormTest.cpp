@@ -4,8 +4,8 @@
 #include "PrintTestSupport.h"
 
 #include "grid/GridHooks.h"
-#include "grid/Ufwgrid.h"
-#include "grid/print/uDsPrint.h"
+#include "grid/ToolGrid.h"
+#include "grid/print/DataSetPrintForm.h"
 #include "platform/dataset/DataSource.h"
 #include "platform/localdb/temp/PrivateDatabase.h"
 #include "platform/settings/Locale.h"

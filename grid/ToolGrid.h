@@ -4,9 +4,9 @@
 // can also be called on their own.
 #pragma once
 
+#include "grid/DataGrid.h"
 #include "grid/GridButtons.h"
 #include "grid/SortComboBox.h"
-#include "grid/cDbGrid.h"
 
 #include <QPointer>
 #include <QRect>
@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "grid/Umlabel.h"
+#include "grid/CaptionLabel.h"
 class TFwwDBGrid;
 
 enum class TLabelAlign { laNone, laLeft, laRight, laTop, laBottom };

@@ -1,5 +1,5 @@
 // The caption label and its name counter.
-#include "grid/Umlabel.h"
+#include "grid/CaptionLabel.h"
 
 namespace {
 int labelCounter = 0;

@@ -1,8 +1,8 @@
 // The locate dialog's controls and searches.
-#include "grid/Uflocate.h"
+#include "grid/LocateDialog.h"
 
 #include "grid/LocateSearch.h"
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 #include "platform/dataset/DataSet.h"
 #include "platform/settings/Exceptions.h"
 #include "platform/ui/UiGuards.h"

@@ -2,7 +2,7 @@
 // hidden points left out, the category axis with the label list in use and the value axis with
 // the range and step it was given, labelled in the program's number format at a readable
 // multiple of the step.
-#include "grid/chart/Ufcharfx.h"
+#include "grid/chart/ChartWidget.h"
 
 #include "platform/settings/DisplayFormat.h"
 

@@ -1,7 +1,7 @@
 // The sort dialog's list and the application of a clicked line.
-#include "grid/Ufsort.h"
+#include "grid/SortDialog.h"
 
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 #include "platform/dataset/DataSource.h"
 #include "platform/localdb/Table.h"
 

@@ -1,11 +1,11 @@
 // The main window's components: their layout, captions and colours, and the run's labels over
-// them. The handlers live in Unit1Startup.cpp and Unit1Actions.cpp.
-#include "app/qt/Unit1.h"
+// them. The handlers live in MainWindowStartup.cpp and MainWindowActions.cpp.
+#include "app/qt/MainWindow.h"
 
 #include "app/qt/JournalWindow.h"
 #include "app/qt/RadioGroup.h"
-#include "grid/Uddbtn.h"
-#include "grid/Ufwgrid.h"
+#include "grid/GridToolBar.h"
+#include "grid/ToolGrid.h"
 
 #include <QDateEdit>
 #include <QHBoxLayout>

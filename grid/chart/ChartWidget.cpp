@@ -1,6 +1,6 @@
 // The chart component's control side: the matrix, texts and settings it is given, and its
-// toolbar. Every change schedules one redraw (UfcharfxDrawing.cpp) for the next event round.
-#include "grid/chart/Ufcharfx.h"
+// toolbar. Every change schedules one redraw (ChartWidgetDrawing.cpp) for the next event round.
+#include "grid/chart/ChartWidget.h"
 
 #include <QAction>
 #include <QTimer>

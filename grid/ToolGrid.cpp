@@ -1,10 +1,10 @@
 // The tool grid's construction, label, visibility, bounds, focus look, and key and mouse rules.
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 
+#include "grid/CaptionLabel.h"
 #include "grid/GridColumns.h"
 #include "grid/GridSettings.h"
-#include "grid/Uddbtn.h"
-#include "grid/Umlabel.h"
+#include "grid/GridToolBar.h"
 #include "platform/dataset/DataSet.h"
 #include "platform/settings/Exceptions.h"
 #include "platform/ui/UserInterface.h"

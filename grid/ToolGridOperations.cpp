@@ -1,13 +1,13 @@
 // The operations behind the tool buttons, the sort items and the column persistence of a grid.
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 
 #include "grid/ClipboardText.h"
+#include "grid/ColumnChooserDialog.h"
 #include "grid/ColumnSort.h"
 #include "grid/GridColumns.h"
 #include "grid/GridHooks.h"
-#include "grid/Uflocate.h"
-#include "grid/Ufsort.h"
-#include "grid/Usortsel.h"
+#include "grid/LocateDialog.h"
+#include "grid/SortDialog.h"
 #include "platform/dataset/DataSet.h"
 #include "platform/dataset/DataSetGuards.h"
 #include "platform/localdb/Table.h"

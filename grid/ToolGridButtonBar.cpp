@@ -1,8 +1,8 @@
 // Showing and hiding the shared tool bar over a grid, and routing its clicks.
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 
-#include "grid/Uddbtn.h"
-#include "grid/Umlabel.h"
+#include "grid/CaptionLabel.h"
+#include "grid/GridToolBar.h"
 
 #include <QApplication>
 

@@ -1,11 +1,11 @@
 // The journal's menu: each item opens its statement in a tool grid of its own window, the day and
 // risk type taken from the controls as a run takes them. The status line reads the last run's row.
-#include "app/qt/Unit1.h"
+#include "app/qt/MainWindow.h"
 
 #include "app/journal/JournalQuery.h"
 #include "app/journal/KilledRuns.h"
 #include "app/qt/JournalWindow.h"
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 #include "platform/settings/DateText.h"
 #include "platform/ui/UserInterface.h"
 

@@ -1,7 +1,7 @@
 // Title drawing of the base grid: a raised inner edge (sunken in SortColor for the sort column),
 // the rectangle shrunk by one pixel and filled, the caption in the title font with its alignment,
 // an end ellipsis, and word-break when titles wrap.
-#include "grid/cDbGrid.h"
+#include "grid/DataGrid.h"
 
 #include "grid/FieldAlignment.h"
 #include "platform/dataset/Field.h"

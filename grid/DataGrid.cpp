@@ -1,8 +1,8 @@
 // The base grid: model wiring, the current record in both directions, appearance properties and
 // the column layout from the fields' display widths.
-#include "grid/cDbGrid.h"
+#include "grid/DataGrid.h"
 
-#include "grid/cDbGridCells.h"
+#include "grid/DataGridCells.h"
 #include "platform/dataset/DataSet.h"
 
 #include <QApplication>

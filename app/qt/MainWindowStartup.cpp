@@ -1,9 +1,9 @@
 // The main window's life: the start-up on the first activation of the application (command line,
 // alias, logon) and the end through Izhod, which leaves an empty ZORVEKA.conf behind.
-#include "app/qt/Unit1.h"
+#include "app/qt/MainWindow.h"
 
 #include "app/Startup.h"
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 #include "platform/settings/ConfigPaths.h"
 #include "platform/ui/UserInterface.h"
 

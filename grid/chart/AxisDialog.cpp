@@ -1,5 +1,5 @@
-// The axis dialog of the chart; see Ugraphvi.h.
-#include "grid/chart/Ugraphvi.h"
+// The axis dialog of the chart; see AxisDialog.h.
+#include "grid/chart/AxisDialog.h"
 
 #include "platform/settings/Exceptions.h"
 #include "platform/ui/UserInterface.h"

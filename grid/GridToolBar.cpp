@@ -1,5 +1,5 @@
 // The speed buttons, their name counter and the process-wide bar with its glyphs.
-#include "grid/Uddbtn.h"
+#include "grid/GridToolBar.h"
 
 #include "grid/GridGlyphs.h"
 

@@ -1,7 +1,7 @@
 // The column chooser's window over its state.
-#include "grid/Usortsel.h"
+#include "grid/ColumnChooserDialog.h"
 
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 #include "platform/dataset/Field.h"
 #include "platform/ui/UiGuards.h"
 

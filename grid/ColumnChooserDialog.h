@@ -4,8 +4,8 @@
 #pragma once
 
 #include "grid/ColumnChooser.h"
-#include "grid/Udialog.h"
-#include "ui_Usortsel.h"
+#include "grid/DialogBases.h"
+#include "ui_ColumnChooserDialog.h"
 
 class QTimer;
 

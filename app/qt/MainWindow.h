@@ -4,11 +4,11 @@
 // labels; the work itself is not done here.
 #pragma once
 
+#include "app/DataModule.h"
 #include "app/OblimRow.h"
 #include "app/RunContext.h"
 #include "app/journal/JournalStatements.h"
 #include "app/qt/EditorLauncher.h"
-#include "app/uDM.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -68,7 +68,7 @@ public:
     void DBGrid1DblClick();
     void DbGrid2DblClick();
     void ReferentVIni1Click();
-    // The journal's tool grids (Unit1Journal.cpp): the runs of the last 30 days, the reconciliation
+    // The journal's tool grids (MainWindowJournal.cpp): the runs of the last 30 days, the reconciliation
     // of the last run (or of the day's last completed one), the chosen day's results against an
     // earlier day's or against the archive.
     void DnevnikPrenosov1Click();

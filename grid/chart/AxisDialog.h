@@ -3,7 +3,7 @@
 // only shows them, preselects the current choice and hands the names back.
 #pragma once
 
-#include "grid/Udialog.h"
+#include "grid/DialogBases.h"
 #include "grid/chart/AxisFields.h"
 
 #include <string>

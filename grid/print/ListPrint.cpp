@@ -1,6 +1,6 @@
 // The process-wide printout: the printer (portrait), its canvas while a document is open, the
 // print window, and the page engine's state between BeginPrint and EndPrint.
-#include "grid/print/Ufprnmsg.h"
+#include "grid/print/ListPrint.h"
 
 #include "grid/print/PrinterCanvas.h"
 #include "platform/settings/Exceptions.h"

@@ -1,7 +1,7 @@
 // Data cell drawing with the focus rectangle.
-#include "grid/cDbGridCells.h"
+#include "grid/DataGridCells.h"
 
-#include "grid/cDbGrid.h"
+#include "grid/DataGrid.h"
 
 #include <QHelpEvent>
 #include <QPainter>

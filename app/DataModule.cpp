@@ -1,6 +1,6 @@
 // Settings of the data module's components: one session for all, declared variables by dataset,
 // read-only and unidirectional lookups. Nothing here opens a dataset.
-#include "app/uDM.h"
+#include "app/DataModule.h"
 
 namespace {
 

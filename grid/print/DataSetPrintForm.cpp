@@ -1,7 +1,7 @@
 // The grouping form's widgets; the work is TGroupReport's.
-#include "grid/print/uDsPrint.h"
+#include "grid/print/DataSetPrintForm.h"
 
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 #include "grid/print/GroupColumnCells.h"
 #include "platform/localdb/export/DataSetExport.h"
 #include "platform/settings/Exceptions.h"

@@ -2,9 +2,9 @@
 // sort items, and applies a line as soon as it is clicked. One per process, kept.
 #pragma once
 
+#include "grid/DialogBases.h"
 #include "grid/SortOrders.h"
-#include "grid/Udialog.h"
-#include "ui_Ufsort.h"
+#include "ui_SortDialog.h"
 
 class TDataSource;
 

@@ -1,7 +1,7 @@
 // The form bases.
-#include "grid/Udialog.h"
+#include "grid/DialogBases.h"
 
-#include "grid/Uddbtn.h"
+#include "grid/GridToolBar.h"
 
 #include <QCoreApplication>
 #include <QEvent>

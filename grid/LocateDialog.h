@@ -3,8 +3,8 @@
 // kept; its field list is rebuilt only for another data source.
 #pragma once
 
-#include "grid/Udialog.h"
-#include "ui_Uflocate.h"
+#include "grid/DialogBases.h"
+#include "ui_LocateDialog.h"
 
 class TDataSource;
 class TField;

@@ -1,7 +1,7 @@
 // The user's actions on the main window: the run, the preview, the repayment-plan detail and the
 // referent file. One action runs at a time: the run lets window messages through, and a second
 // run started inside the first would write the same day's rows twice.
-#include "app/qt/Unit1.h"
+#include "app/qt/MainWindow.h"
 
 #include "app/Preview.h"
 #include "app/ReferentFile.h"
@@ -9,7 +9,7 @@
 #include "app/qt/BusyControls.h"
 #include "app/qt/EditorCommand.h"
 #include "app/qt/RadioGroup.h"
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 #include "platform/settings/ConfigPaths.h"
 #include "platform/settings/DateTime.h"
 #include "platform/ui/UserInterface.h"
