@@ -12,7 +12,7 @@ void ReadOnly(TOracleDataSet& dataSet, bool unidirectional = false) {
 
 } // namespace
 
-TDM::TDM() {
+TDataModule::TDataModule() {
     OracleLogon1.Session = &OracleSession1;
     BindAll();
     DeclareVariables();
@@ -23,13 +23,13 @@ TDM::TDM() {
     Q1.CountAllRecords = true;
 }
 
-std::vector<TOracleDataSet*> TDM::DataSets() {
+std::vector<TOracleDataSet*> TDataModule::DataSets() {
     return {&Q1,           &Qoblim, &QOblimD1, &Qobliam, &Qobliam1, &Qkpn5,   &Qtrg, &Qoblim_fifo,
             &Qoblim_fifo2, &Qkpn,   &Qvln,     &Qecb,    &Q2,       &Qfin,    &Qinx, &Qkpn2,
             &Qvphst,       &Qsfinx, &Qvpshst,  &Qkpn6,   &Qdog,     &Qzdnhst, &INX1, &Qvphst3};
 }
 
-void TDM::BindAll() {
+void TDataModule::BindAll() {
     for (TOracleDataSet* dataSet : DataSets()) {
         dataSet->SetSession(&OracleSession1);
         dataSet->SetOptimize(false);
@@ -37,7 +37,7 @@ void TDM::BindAll() {
     Qp.SetSession(&OracleSession1);
 }
 
-void TDM::DeclareVariables() {
+void TDataModule::DeclareVariables() {
     using namespace otType;
     Qobliam1.DeclareVariable("DAT_STANJA", otDate);
     Qobliam1.DeclareVariable("ID_SEQ_OBLIM", otInteger);
@@ -73,7 +73,7 @@ void TDM::DeclareVariables() {
     Qvphst3.DeclareVariable("IDVP", otString);
 }
 
-void TDM::SetReadOnly() {
+void TDataModule::SetReadOnly() {
     for (TOracleDataSet* dataSet : {&Qobliam1, &Qkpn5, &Qkpn, &Qvln, &Qecb, &Qfin, &Qinx, &Qkpn2, &Qvphst,
                                     &Qsfinx, &Qvpshst, &Qkpn6, &Qdog, &Qvphst3})
         ReadOnly(*dataSet);

@@ -9,11 +9,11 @@
 #include "oracle/OracleLogon.h"
 #include "platform/dataset/DataSource.h"
 
-class TDM {
+class TDataModule {
 public:
-    TDM();
-    TDM(const TDM&) = delete;
-    TDM& operator=(const TDM&) = delete;
+    TDataModule();
+    TDataModule(const TDataModule&) = delete;
+    TDataModule& operator=(const TDataModule&) = delete;
 
     // Declared first: every dataset below is bound to it and must go before it.
     TOracleSession OracleSession1;

@@ -7,4 +7,4 @@
 
 //! The MIC of the exchange of the security's latest open listing; empty without a listing. On a
 //! failure shows the security id, a CR and the statement, and raises again.
-std::string BeriKodaBorze(TDM& dm, int sfvp);
+std::string BeriKodaBorze(TDataModule& dm, int sfvp);

@@ -35,9 +35,9 @@ class ERunCancelled : public EAbort {};
 
 class TRunContext {
 public:
-    explicit TRunContext(TDM& dm) : DM(dm) {}
+    explicit TRunContext(TDataModule& dm) : DM(dm) {}
 
-    TDM& DM;
+    TDataModule& DM;
     IRunLabels* Labels = &NoRunLabels();
     //! Set by the window's Cancel while a run lets pending window messages through.
     bool CancelRequested = false;

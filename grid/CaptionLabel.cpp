@@ -5,7 +5,7 @@ namespace {
 int labelCounter = 0;
 }
 
-TMemLabel::TMemLabel(QWidget* parent) : QLabel(parent) {
+TCaptionLabel::TCaptionLabel(QWidget* parent) : QLabel(parent) {
     setObjectName(QString("MemLabel%1").arg(++labelCounter));
     setAutoFillBackground(false);
     setAttribute(Qt::WA_TranslucentBackground);

@@ -4,8 +4,8 @@
 
 #include <QLabel>
 
-class TMemLabel : public QLabel {
+class TCaptionLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit TMemLabel(QWidget* parent = nullptr);
+    explicit TCaptionLabel(QWidget* parent = nullptr);
 };

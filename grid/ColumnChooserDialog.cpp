@@ -20,7 +20,7 @@ void Fill(QListWidget& list, const std::vector<TColumnEntry>& entries, int selec
 }
 } // namespace
 
-TsortSelect::TsortSelect(QWidget* parent) : TDialog(parent) {
+TColumnChooserDialog::TColumnChooserDialog(QWidget* parent) : TGridDialog(parent) {
     setupUi(this);
     tmrBtn = new QTimer(this);
 
@@ -47,18 +47,19 @@ TsortSelect::TsortSelect(QWidget* parent) : TDialog(parent) {
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-TsortSelect& TsortSelect::Instance() {
-    static TsortSelect* instance = new TsortSelect();
+TColumnChooserDialog& TColumnChooserDialog::Instance() {
+    static TColumnChooserDialog* instance = new TColumnChooserDialog();
     return *instance;
 }
 
-void TsortSelect::Prepare(const std::vector<TColumnEntry>& on, const std::vector<TColumnEntry>& off) {
+void TColumnChooserDialog::Prepare(const std::vector<TColumnEntry>& on,
+                                   const std::vector<TColumnEntry>& off) {
     TWaitCursor wait;
     FChooser.Fill(on, off);
     ShowLists();
 }
 
-bool TsortSelect::Execute(std::vector<TColumnEntry>& on, std::vector<TColumnEntry>& off) {
+bool TColumnChooserDialog::Execute(std::vector<TColumnEntry>& on, std::vector<TColumnEntry>& off) {
     Prepare(on, off);
     if (exec() != QDialog::Accepted)
         return false;
@@ -67,28 +68,28 @@ bool TsortSelect::Execute(std::vector<TColumnEntry>& on, std::vector<TColumnEntr
     return true;
 }
 
-void TsortSelect::Act(void (TColumnChooser::*move)()) {
+void TColumnChooserDialog::Act(void (TColumnChooser::*move)()) {
     (FChooser.*move)();
     ShowLists();
 }
 
-void TsortSelect::StartRepeat(void (TColumnChooser::*move)()) {
+void TColumnChooserDialog::StartRepeat(void (TColumnChooser::*move)()) {
     FRepeated = move;
     Act(move);
     tmrBtn->start(FirstRepeatMs);
 }
 
-void TsortSelect::StopRepeat() {
+void TColumnChooserDialog::StopRepeat() {
     tmrBtn->stop();
     FRepeated = nullptr;
     UpdateControls();
 }
 
-void TsortSelect::btnDisplayLabelClick() {
+void TColumnChooserDialog::btnDisplayLabelClick() {
     RunGuarded([this] {
         // The names change even when the width then fails to convert; the lists show what holds.
         struct TShowAfter {
-            TsortSelect& dialog;
+            TColumnChooserDialog& dialog;
             ~TShowAfter() { dialog.ShowLists(); }
         } showAfter{*this};
         FChooser.ApplyDisplayLabel(edDisplayLabel->text().toStdString(),
@@ -96,13 +97,13 @@ void TsortSelect::btnDisplayLabelClick() {
     });
 }
 
-void TsortSelect::ShowLists() {
+void TColumnChooserDialog::ShowLists() {
     Fill(*lbOn, FChooser.On(), FChooser.OnIndex());
     Fill(*lbOff, FChooser.Off(), FChooser.OffIndex());
     UpdateControls();
 }
 
-void TsortSelect::UpdateControls() {
+void TColumnChooserDialog::UpdateControls() {
     const int selected = FChooser.OnIndex();
     const bool hasSelection = selected >= 0 && selected < static_cast<int>(FChooser.On().size());
     edDisplayLabel->setEnabled(hasSelection);

@@ -9,17 +9,17 @@
 
 class QTimer;
 
-class TsortSelect : public TDialog, public Forms::Ui::TsortSelect {
+class TColumnChooserDialog : public TGridDialog, public Forms::Ui::TColumnChooserDialog {
     Q_OBJECT
 public:
-    explicit TsortSelect(QWidget* parent = nullptr);
+    explicit TColumnChooserDialog(QWidget* parent = nullptr);
 
     //! Shows the two lists modally; on OK rewrites them with the final contents and returns true.
     bool Execute(std::vector<TColumnEntry>& on, std::vector<TColumnEntry>& off);
     //! Fills the lists without showing the dialog.
     void Prepare(const std::vector<TColumnEntry>& on, const std::vector<TColumnEntry>& off);
     const TColumnChooser& Chooser() const { return FChooser; }
-    static TsortSelect& Instance();
+    static TColumnChooserDialog& Instance();
 
     QTimer* tmrBtn;
 

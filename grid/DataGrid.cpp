@@ -21,7 +21,7 @@ constexpr int MaxColumnCharacters = 48;
 
 } // namespace
 
-TVoskCustomDbGrid::TVoskCustomDbGrid(QWidget* parent)
+TCustomDataGrid::TCustomDataGrid(QWidget* parent)
     : QTableView(parent), FSelFont(font()), FSelColor(QApplication::palette().color(QPalette::Highlight)),
       FSortColor(QApplication::palette().color(QPalette::Light)),
       FTitleColor(QApplication::palette().color(QPalette::Button)), FTitleFont(font()),
@@ -36,7 +36,7 @@ TVoskCustomDbGrid::TVoskCustomDbGrid(QWidget* parent)
         LayoutColumns();
         LayoutChangedHook();
     });
-    connect(&FModel, &TDataSetModel::CurrentRecordChanged, this, &TVoskCustomDbGrid::FollowCurrentRecord);
+    connect(&FModel, &TDataSetModel::CurrentRecordChanged, this, &TCustomDataGrid::FollowCurrentRecord);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { CurrentRowChosen(current); });
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
@@ -47,65 +47,65 @@ TVoskCustomDbGrid::TVoskCustomDbGrid(QWidget* parent)
     });
 }
 
-TVoskCustomDbGrid::~TVoskCustomDbGrid() {
+TCustomDataGrid::~TCustomDataGrid() {
     FModel.SetDataSource(nullptr);
 }
 
-void TVoskCustomDbGrid::SetSelFont(const QFont& font) {
+void TCustomDataGrid::SetSelFont(const QFont& font) {
     FSelFont = font;
     LayoutColumns();
 }
 
-void TVoskCustomDbGrid::SetSelColor(const QColor& color) {
+void TCustomDataGrid::SetSelColor(const QColor& color) {
     FSelColor = color;
     LayoutColumns();
 }
 
-void TVoskCustomDbGrid::SetSortColor(const QColor& color) {
+void TCustomDataGrid::SetSortColor(const QColor& color) {
     FSortColor = color;
     horizontalHeader()->viewport()->update();
 }
 
-void TVoskCustomDbGrid::SetTitleWordwrap(bool wrap) {
+void TCustomDataGrid::SetTitleWordwrap(bool wrap) {
     FTitleWordwrap = wrap;
     LayoutColumns();
 }
 
-void TVoskCustomDbGrid::SetTitleFont(const QFont& font) {
+void TCustomDataGrid::SetTitleFont(const QFont& font) {
     FTitleFont = font;
     horizontalHeader()->setFont(font);
     LayoutColumns();
 }
 
-void TVoskCustomDbGrid::SetTitleFontColor(const QColor& color) {
+void TCustomDataGrid::SetTitleFontColor(const QColor& color) {
     FTitleFontColor = color;
     horizontalHeader()->viewport()->update();
 }
 
-void TVoskCustomDbGrid::SetScrollBars(TScrollStyle style) {
+void TCustomDataGrid::SetScrollBars(TScrollStyle style) {
     FScrollBars = style;
     UpdateScrollBars();
 }
 
-void TVoskCustomDbGrid::UpdateScrollBars() {
+void TCustomDataGrid::UpdateScrollBars() {
     const bool horizontal = FScrollBars == TScrollStyle::ssHorizontal || FScrollBars == TScrollStyle::ssBoth;
     const bool vertical = VerticalBarShown();
     setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
-int TVoskCustomDbGrid::CharacterPixels() const {
+int TCustomDataGrid::CharacterPixels() const {
     // A digit is wider than the average letter of most fonts, and codes and amounts are digits.
     const QFontMetrics metrics(font());
     return std::max(metrics.averageCharWidth(), metrics.horizontalAdvance(QLatin1Char('0')));
 }
 
-int TVoskCustomDbGrid::CellMargin() const {
+int TCustomDataGrid::CellMargin() const {
     // The delegate's text inset on both sides, and the grid line.
     return 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1;
 }
 
-int TVoskCustomDbGrid::ColumnPixels(const TField& field) const {
+int TCustomDataGrid::ColumnPixels(const TField& field) const {
     const int character = CharacterPixels();
     const int text = std::min(field.DisplayWidth(), MaxColumnCharacters) * character + CellMargin();
     const int title =
@@ -113,7 +113,7 @@ int TVoskCustomDbGrid::ColumnPixels(const TField& field) const {
     return std::max(text, std::min(title + TitleMargin, MaxColumnCharacters * character));
 }
 
-void TVoskCustomDbGrid::LayoutColumns() {
+void TCustomDataGrid::LayoutColumns() {
     // Flagged for the duration, so the widths set here are never taken for the user's.
     const bool wasInLayout = std::exchange(FInLayout, true);
     struct TRestore {
@@ -128,12 +128,12 @@ void TVoskCustomDbGrid::LayoutColumns() {
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 3);
 }
 
-void TVoskCustomDbGrid::TitleClick(int column) {
+void TCustomDataGrid::TitleClick(int column) {
     if (OnTitleClick)
         OnTitleClick(column);
 }
 
-void TVoskCustomDbGrid::FollowCurrentRecord(int row) {
+void TCustomDataGrid::FollowCurrentRecord(int row) {
     if (FFollowing || row < 0)
         return;
     const bool wasFollowing = std::exchange(FFollowing, true);
@@ -143,7 +143,7 @@ void TVoskCustomDbGrid::FollowCurrentRecord(int row) {
     FFollowing = wasFollowing;
 }
 
-void TVoskCustomDbGrid::CurrentRowChosen(const QModelIndex& current) {
+void TCustomDataGrid::CurrentRowChosen(const QModelIndex& current) {
     if (FFollowing || !current.isValid() || !FModel.Active())
         return;
     const bool wasFollowing = std::exchange(FFollowing, true);

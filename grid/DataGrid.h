@@ -12,7 +12,7 @@
 #include <functional>
 
 class TDataSource;
-class TVoskCustomDbGrid;
+class TCustomDataGrid;
 
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
@@ -20,21 +20,21 @@ enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 class TTitleHeader : public QHeaderView {
     Q_OBJECT
 public:
-    explicit TTitleHeader(TVoskCustomDbGrid& grid);
+    explicit TTitleHeader(TCustomDataGrid& grid);
 
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    TVoskCustomDbGrid& FGrid;
+    TCustomDataGrid& FGrid;
 };
 
-class TVoskCustomDbGrid : public QTableView {
+class TCustomDataGrid : public QTableView {
     Q_OBJECT
 public:
-    explicit TVoskCustomDbGrid(QWidget* parent = nullptr);
-    ~TVoskCustomDbGrid() override;
+    explicit TCustomDataGrid(QWidget* parent = nullptr);
+    ~TCustomDataGrid() override;
 
     TDataSource* DataSource() const { return FModel.DataSource(); }
     void SetDataSource(TDataSource* source) { FModel.SetDataSource(source); }
@@ -110,8 +110,8 @@ private:
 };
 
 //! The grid with the appearance properties published; adds no behaviour.
-class TVoskDbGrid : public TVoskCustomDbGrid {
+class TDataGrid : public TCustomDataGrid {
     Q_OBJECT
 public:
-    using TVoskCustomDbGrid::TVoskCustomDbGrid;
+    using TCustomDataGrid::TCustomDataGrid;
 };

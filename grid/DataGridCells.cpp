@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QToolTip>
 
-TFocusCellDelegate::TFocusCellDelegate(TVoskCustomDbGrid& grid) : QStyledItemDelegate(&grid), FGrid(grid) {}
+TFocusCellDelegate::TFocusCellDelegate(TCustomDataGrid& grid) : QStyledItemDelegate(&grid), FGrid(grid) {}
 
 void TFocusCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {

@@ -4,17 +4,17 @@
 
 #include <QStyledItemDelegate>
 
-class TVoskCustomDbGrid;
+class TCustomDataGrid;
 
 class TFocusCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    explicit TFocusCellDelegate(TVoskCustomDbGrid& grid);
+    explicit TFocusCellDelegate(TCustomDataGrid& grid);
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
 
 private:
-    TVoskCustomDbGrid& FGrid;
+    TCustomDataGrid& FGrid;
 };

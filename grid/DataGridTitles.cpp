@@ -46,7 +46,7 @@ QString Caption(const QFontMetrics& metrics, const QString& text, const QRect& r
 
 } // namespace
 
-TTitleHeader::TTitleHeader(TVoskCustomDbGrid& grid) : QHeaderView(Qt::Horizontal, &grid), FGrid(grid) {
+TTitleHeader::TTitleHeader(TCustomDataGrid& grid) : QHeaderView(Qt::Horizontal, &grid), FGrid(grid) {
     setSectionsClickable(true);
     setHighlightSections(false);
 }

@@ -8,9 +8,9 @@
 #include <QFocusEvent>
 #include <QTimer>
 
-TTranslatable::TTranslatable(QWidget* parent) : QDialog(parent) {}
+TRefocusingDialog::TRefocusingDialog(QWidget* parent) : QDialog(parent) {}
 
-void TTranslatable::changeEvent(QEvent* event) {
+void TRefocusingDialog::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !isActiveWindow())
         return;
@@ -18,14 +18,14 @@ void TTranslatable::changeEvent(QEvent* event) {
         QCoreApplication::postEvent(active, new QFocusEvent(QEvent::FocusIn, Qt::ActiveWindowFocusReason));
 }
 
-TWForm::~TWForm() {
+TGridWindow::~TGridWindow() {
     // Before ~QWidget deletes the children: the shared buttons must outlive this window. Only
     // those inside it: another window's grid may be showing the bar.
     GridToolBar().DetachFrom(*this);
 }
 
-void TDialog::hideEvent(QHideEvent* event) {
-    TWForm::hideEvent(event);
+void TGridDialog::hideEvent(QHideEvent* event) {
+    TGridWindow::hideEvent(event);
     // Released once the hiding is over; the next show creates the window anew.
     QTimer::singleShot(0, this, [this] {
         if (!isVisible())

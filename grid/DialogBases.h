@@ -1,30 +1,30 @@
-// The form bases of the grid library's windows: TTranslatable re-enters its active control when
-// the window is activated, TWForm detaches the shared tool buttons before its children go, and
-// TDialog gives its native window back whenever it is hidden.
+// The form bases of the grid library's windows: TRefocusingDialog re-enters its active control when
+// the window is activated, TGridWindow detaches the shared tool buttons before its children go, and
+// TGridDialog gives its native window back whenever it is hidden.
 #pragma once
 
 #include <QDialog>
 
-class TTranslatable : public QDialog {
+class TRefocusingDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TTranslatable(QWidget* parent = nullptr);
+    explicit TRefocusingDialog(QWidget* parent = nullptr);
 
 protected:
     void changeEvent(QEvent* event) override;
 };
 
-class TWForm : public TTranslatable {
+class TGridWindow : public TRefocusingDialog {
     Q_OBJECT
 public:
-    using TTranslatable::TTranslatable;
-    ~TWForm() override;
+    using TRefocusingDialog::TRefocusingDialog;
+    ~TGridWindow() override;
 };
 
-class TDialog : public TWForm {
+class TGridDialog : public TGridWindow {
     Q_OBJECT
 public:
-    using TWForm::TWForm;
+    using TGridWindow::TGridWindow;
 
 protected:
     void hideEvent(QHideEvent* event) override;

@@ -80,7 +80,7 @@ void DeleteBar() {
 
 } // namespace
 
-TStdBtn::TStdBtn() {
+TGridToolButton::TGridToolButton() {
     setObjectName(QString("StdBtn%1").arg(++buttonCounter));
     setAutoRaise(true);
     setFixedSize(ButtonSide, ButtonSide);
@@ -96,8 +96,8 @@ TStdBtn::TStdBtn() {
 TGridToolBar::TGridToolBar() {
     for (int i = 0; i < GridButtonCount; ++i) {
         const auto button = static_cast<TGridButton>(i);
-        FButtons[static_cast<size_t>(i)] = new TStdBtn();
-        TStdBtn& created = *FButtons[static_cast<size_t>(i)];
+        FButtons[static_cast<size_t>(i)] = new TGridToolButton();
+        TGridToolButton& created = *FButtons[static_cast<size_t>(i)];
         if (button != TGridButton::gbZoom)
             created.setIcon(GridGlyph(GlyphOf(button)));
         created.setToolTip(QString::fromUtf8(HintOf(button)));
@@ -109,7 +109,7 @@ TGridToolBar::TGridToolBar() {
 }
 
 TGridToolBar::~TGridToolBar() {
-    for (TStdBtn* button : FButtons)
+    for (TGridToolButton* button : FButtons)
         delete button;
 }
 
@@ -132,14 +132,14 @@ void TGridToolBar::Release(const void* owner) {
 }
 
 void TGridToolBar::DetachAll() {
-    for (TStdBtn* button : FButtons) {
+    for (TGridToolButton* button : FButtons) {
         button->hide();
         button->setParent(nullptr);
     }
 }
 
 void TGridToolBar::DetachFrom(const QWidget& window) {
-    for (TStdBtn* button : FButtons)
+    for (TGridToolButton* button : FButtons)
         if (window.isAncestorOf(button)) {
             button->hide();
             button->setParent(nullptr);

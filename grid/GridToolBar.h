@@ -9,10 +9,10 @@
 #include <QToolButton>
 #include <functional>
 
-class TStdBtn : public QToolButton {
+class TGridToolButton : public QToolButton {
     Q_OBJECT
 public:
-    TStdBtn();
+    TGridToolButton();
 };
 
 class TGridToolBar {
@@ -20,7 +20,7 @@ public:
     //! Clicks go to the adopting grid's handler.
     using THandler = std::function<void(TGridButton button)>;
 
-    TStdBtn& Button(TGridButton button) const { return *FButtons[static_cast<size_t>(button)]; }
+    TGridToolButton& Button(TGridButton button) const { return *FButtons[static_cast<size_t>(button)]; }
     //! The grid that adopted the buttons last (nullptr: none) and its click handler; onTaken is
     //! called when another grid adopts them.
     void Adopt(const void* owner, THandler handler, std::function<void()> onTaken = nullptr);
@@ -36,7 +36,7 @@ public:
     ~TGridToolBar();
 
 private:
-    std::array<TStdBtn*, GridButtonCount> FButtons{};
+    std::array<TGridToolButton*, GridButtonCount> FButtons{};
     const void* FOwner = nullptr;
     THandler FHandler;
     std::function<void()> FOnTaken;

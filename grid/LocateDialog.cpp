@@ -12,7 +12,7 @@ namespace {
 const std::string MaskErrorText = "Invalid input value.  Use escape key to abandon changes";
 } // namespace
 
-TfLocate::TfLocate(QWidget* parent) : TWForm(parent) {
+TLocateDialog::TLocateDialog(QWidget* parent) : TGridWindow(parent) {
     setupUi(this);
     connect(cbFields, &QComboBox::currentIndexChanged, this, [this] { cbFieldsChange(); });
     connect(meValue, &QLineEdit::textChanged, this, [this] {
@@ -24,12 +24,12 @@ TfLocate::TfLocate(QWidget* parent) : TWForm(parent) {
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-TfLocate& TfLocate::Instance() {
-    static TfLocate* instance = new TfLocate();
+TLocateDialog& TLocateDialog::Instance() {
+    static TLocateDialog* instance = new TLocateDialog();
     return *instance;
 }
 
-void TfLocate::Prepare(TDataSource* dataSource) {
+void TLocateDialog::Prepare(TDataSource* dataSource) {
     if (dataSource == FDataSource)
         return;
     FDataSource = dataSource;
@@ -44,12 +44,12 @@ void TfLocate::Prepare(TDataSource* dataSource) {
     cbFieldsChange();
 }
 
-bool TfLocate::Execute(TDataSource* dataSource) {
+bool TLocateDialog::Execute(TDataSource* dataSource) {
     Prepare(dataSource);
     return exec() == QDialog::Accepted;
 }
 
-void TfLocate::cbFieldsChange() {
+void TLocateDialog::cbFieldsChange() {
     meValue->setInputMask({});
     meValue->clear();
     const int chosen = cbFields->currentIndex();
@@ -65,14 +65,14 @@ void TfLocate::cbFieldsChange() {
 }
 
 // By name: the column chooser may have re-ordered the fields since the list was built.
-const TField* TfLocate::ChosenField() const {
+const TField* TLocateDialog::ChosenField() const {
     TDataSet* dataSet = FDataSource ? FDataSource->DataSet() : nullptr;
     if (!dataSet || !dataSet->Active() || cbFields->currentIndex() < 0)
         return nullptr;
     return dataSet->FindField(cbFields->currentData().toString().toStdString());
 }
 
-void TfLocate::Search(bool fromFirst) {
+void TLocateDialog::Search(bool fromFirst) {
     RunGuarded([this, fromFirst] {
         TWaitCursor wait;
         const TField* field = ChosenField();

@@ -9,16 +9,16 @@
 class TDataSource;
 class TField;
 
-class TfLocate : public TWForm, public Forms::Ui::TfLocate {
+class TLocateDialog : public TGridWindow, public Forms::Ui::TLocateDialog {
     Q_OBJECT
 public:
-    explicit TfLocate(QWidget* parent = nullptr);
+    explicit TLocateDialog(QWidget* parent = nullptr);
 
     //! Fills the field list for a new data source and shows the dialog modally; true on OK.
     bool Execute(TDataSource* dataSource);
     //! Prepares the list for dataSource without showing anything.
     void Prepare(TDataSource* dataSource);
-    static TfLocate& Instance();
+    static TLocateDialog& Instance();
 
     //! The searches of the two buttons; errors and the not-found message go to the ui.
     void btnFindFirstClick() { Search(true); }

@@ -5,18 +5,18 @@
 #include "platform/dataset/DataSource.h"
 #include "platform/localdb/Table.h"
 
-TfSort::TfSort(QWidget* parent) : TDialog(parent) {
+TSortDialog::TSortDialog(QWidget* parent) : TGridDialog(parent) {
     setupUi(this);
     connect(lbInx, &QListWidget::currentRowChanged, this, [this](int row) { lbInxClick(row); });
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-TfSort& TfSort::Instance() {
-    static TfSort* instance = new TfSort();
+TSortDialog& TSortDialog::Instance() {
+    static TSortDialog* instance = new TSortDialog();
     return *instance;
 }
 
-void TfSort::Prepare(TDataSource* dataSource, TSortInfo* sortInfo, TSortItemCallback callback) {
+void TSortDialog::Prepare(TDataSource* dataSource, TSortInfo* sortInfo, TSortItemCallback callback) {
     FSortInfo = sortInfo;
     FCallback = std::move(callback);
     FTable = dataSource ? dynamic_cast<TTable*>(dataSource->DataSet()) : nullptr;
@@ -28,12 +28,12 @@ void TfSort::Prepare(TDataSource* dataSource, TSortInfo* sortInfo, TSortItemCall
     lbInx->setCurrentRow(FOrders.Selected);
 }
 
-bool TfSort::Execute(TDataSource* dataSource, TSortInfo* sortInfo, TSortItemCallback callback) {
+bool TSortDialog::Execute(TDataSource* dataSource, TSortInfo* sortInfo, TSortItemCallback callback) {
     Prepare(dataSource, sortInfo, std::move(callback));
     return exec() == QDialog::Accepted;
 }
 
-void TfSort::lbInxClick(int row) {
+void TSortDialog::lbInxClick(int row) {
     if (row < 0 || row >= static_cast<int>(FOrders.Lines.size()))
         return;
     RunGuarded(

@@ -8,16 +8,16 @@
 
 class TDataSource;
 
-class TfSort : public TDialog, public Forms::Ui::TfSort {
+class TSortDialog : public TGridDialog, public Forms::Ui::TSortDialog {
     Q_OBJECT
 public:
-    explicit TfSort(QWidget* parent = nullptr);
+    explicit TSortDialog(QWidget* parent = nullptr);
 
     //! Fills the list for the data source and sort info and shows the dialog modally; true on OK.
     bool Execute(TDataSource* dataSource, TSortInfo* sortInfo, TSortItemCallback callback);
     //! Fills the list without showing the dialog.
     void Prepare(TDataSource* dataSource, TSortInfo* sortInfo, TSortItemCallback callback);
-    static TfSort& Instance();
+    static TSortDialog& Instance();
 
 private:
     void lbInxClick(int row);

@@ -13,7 +13,7 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 
-const std::string TFwwDBGrid::DeleteRefusedText = "Brisanje zapisov v tej tabeli ni dovoljeno.";
+const std::string TToolGrid::DeleteRefusedText = "Brisanje zapisov v tej tabeli ni dovoljeno.";
 
 namespace {
 
@@ -51,14 +51,14 @@ void RunGuarded(const std::function<void()>& action) {
     }
 }
 
-TFwwDBGrid::TFwwDBGrid(QWidget* parent) : TVoskDbGrid(parent) {
+TToolGrid::TToolGrid(QWidget* parent) : TDataGrid(parent) {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setShowGrid(true);
     setTabKeyNavigation(false);
     setFont(GridFont("Arial CE", 8, true));
     SetTitleFont(GridFont("Arial CE", 8, false));
-    FLabel = new TMemLabel(parent);
+    FLabel = new TCaptionLabel(parent);
     QFont labelFont = FLabel->font();
     labelFont.setBold(true);
     FLabel->setFont(labelFont);
@@ -66,14 +66,14 @@ TFwwDBGrid::TFwwDBGrid(QWidget* parent) : TVoskDbGrid(parent) {
     FollowParent(nullptr);
 }
 
-TFwwDBGrid::~TFwwDBGrid() {
+TToolGrid::~TToolGrid() {
     if (FButtonBarShown)
         HideButtonBar();
     GridToolBar().Release(this);
     delete FLabel; // the label has no use without its grid
 }
 
-void TFwwDBGrid::Loaded() {
+void TToolGrid::Loaded() {
     const TGridSettings& settings = GridSettings();
     resize(width(), settings.LineHeight);
     setFont(GridFont(settings.FontName, settings.FontSize, true));
@@ -82,41 +82,41 @@ void TFwwDBGrid::Loaded() {
     FillSortCaptions(FSortInfo, DataSource() ? DataSource()->DataSet() : nullptr);
 }
 
-void TFwwDBGrid::SetlabelAlign(TLabelAlign align) {
+void TToolGrid::SetlabelAlign(TLabelAlign align) {
     FlabelAlign = align;
     UpdateLabel();
 }
 
-void TFwwDBGrid::SetlabelText(const std::string& text) {
+void TToolGrid::SetlabelText(const std::string& text) {
     if (text == FlabelText)
         return;
     FlabelText = text;
     UpdateLabel();
 }
 
-void TFwwDBGrid::SetlabelSpacing(int spacing) {
+void TToolGrid::SetlabelSpacing(int spacing) {
     FlabelSpacing = spacing;
     UpdateLabel();
 }
 
-bool TFwwDBGrid::ShowHorzScrollBar() const {
+bool TToolGrid::ShowHorzScrollBar() const {
     return ScrollBars() == TScrollStyle::ssHorizontal || ScrollBars() == TScrollStyle::ssBoth;
 }
 
-void TFwwDBGrid::SetShowHorzScrollBar(bool show) {
+void TToolGrid::SetShowHorzScrollBar(bool show) {
     SetScrollBars(show ? TScrollStyle::ssHorizontal : TScrollStyle::ssNone);
 }
 
-void TFwwDBGrid::SetShowVertscrollBar(bool show) {
+void TToolGrid::SetShowVertscrollBar(bool show) {
     FShowVertscrollBar = show;
     UpdateScrollBars();
 }
 
-void TFwwDBGrid::SetgridButtons(TGridButtons buttons) {
+void TToolGrid::SetgridButtons(TGridButtons buttons) {
     FgridButtons = buttons & AllGridButtons;
 }
 
-void TFwwDBGrid::UpdateLabel() {
+void TToolGrid::UpdateLabel() {
     if (!FLabel)
         return;
     const QString text = QString::fromStdString(FlabelText);
@@ -127,22 +127,22 @@ void TFwwDBGrid::UpdateLabel() {
         FLabel->stackUnder(this); // drawn beneath the grid, as a label is, until the bar moves the grid
 }
 
-void TFwwDBGrid::setVisible(bool visible) {
+void TToolGrid::setVisible(bool visible) {
     if (FLabel && FLabel->parentWidget())
         FLabel->setVisible(visible && FlabelAlign != TLabelAlign::laNone);
-    TVoskDbGrid::setVisible(visible);
+    TDataGrid::setVisible(visible);
 }
 
-bool TFwwDBGrid::event(QEvent* event) {
+bool TToolGrid::event(QEvent* event) {
     if (event->type() == QEvent::ParentAboutToChange && FButtonBarShown)
         HideButtonBar();
-    const bool handled = TVoskDbGrid::event(event);
+    const bool handled = TDataGrid::event(event);
     if (event->type() == QEvent::ParentChange)
         FollowParent(FWatchedParent);
     return handled;
 }
 
-void TFwwDBGrid::FollowParent(QWidget* previous) {
+void TToolGrid::FollowParent(QWidget* previous) {
     if (previous)
         previous->removeEventFilter(this);
     FWatchedParent = parentWidget();
@@ -152,23 +152,23 @@ void TFwwDBGrid::FollowParent(QWidget* previous) {
         FLabel->setParent(parentWidget());
 }
 
-bool TFwwDBGrid::eventFilter(QObject* watched, QEvent* event) {
+bool TToolGrid::eventFilter(QObject* watched, QEvent* event) {
     if (watched == parentWidget() && event->type() == QEvent::Resize)
         ApplyBounds();
-    return TVoskDbGrid::eventFilter(watched, event);
+    return TDataGrid::eventFilter(watched, event);
 }
 
-void TFwwDBGrid::SetAlign(TAlign align) {
+void TToolGrid::SetAlign(TAlign align) {
     FAlign = align;
     ApplyBounds();
 }
 
-void TFwwDBGrid::SetBounds(const QRect& bounds) {
+void TToolGrid::SetBounds(const QRect& bounds) {
     FRequestedBounds = bounds;
     ApplyBounds();
 }
 
-void TFwwDBGrid::ApplyBounds() {
+void TToolGrid::ApplyBounds() {
     QWidget* parent = parentWidget();
     if (!parent || FAlign != TAlign::alClient) {
         if (FRequestedBounds.isValid())
@@ -180,13 +180,13 @@ void TFwwDBGrid::ApplyBounds() {
     setGeometry(0, top, client.width(), client.height() - top);
 }
 
-void TFwwDBGrid::focusInEvent(QFocusEvent* event) {
-    TVoskDbGrid::focusInEvent(event);
+void TToolGrid::focusInEvent(QFocusEvent* event) {
+    TDataGrid::focusInEvent(event);
     SetTitleFontColor(FocusedTitleColour);
 }
 
-void TFwwDBGrid::focusOutEvent(QFocusEvent* event) {
-    TVoskDbGrid::focusOutEvent(event);
+void TToolGrid::focusOutEvent(QFocusEvent* event) {
+    TDataGrid::focusOutEvent(event);
     // Another window taking over is no leaving: the grid is still its window's focus.
     if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
         return;
@@ -195,7 +195,7 @@ void TFwwDBGrid::focusOutEvent(QFocusEvent* event) {
         HideButtonBar();
 }
 
-void TFwwDBGrid::keyPressEvent(QKeyEvent* event) {
+void TToolGrid::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     const bool deleteKey = event->key() == Qt::Key_Delete;
     if (deleteKey && modifiers == (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) {
@@ -205,18 +205,18 @@ void TFwwDBGrid::keyPressEvent(QKeyEvent* event) {
     } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         RunGuarded([this] { Zoom(); });
     } else {
-        TVoskDbGrid::keyPressEvent(event);
+        TDataGrid::keyPressEvent(event);
     }
 }
 
-void TFwwDBGrid::mousePressEvent(QMouseEvent* event) {
+void TToolGrid::mousePressEvent(QMouseEvent* event) {
     TPressScope press(FMousePressDepth);
-    TVoskDbGrid::mousePressEvent(event);
+    TDataGrid::mousePressEvent(event);
 }
 
-void TFwwDBGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+void TToolGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     TPressScope press(FMousePressDepth);
-    TVoskDbGrid::mouseDoubleClickEvent(event);
+    TDataGrid::mouseDoubleClickEvent(event);
     RunGuarded([this] {
         if (OnDblClick)
             OnDblClick();
@@ -224,7 +224,7 @@ void TFwwDBGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     });
 }
 
-void TFwwDBGrid::ColumnResized(int column, int pixels) {
+void TToolGrid::ColumnResized(int column, int pixels) {
     TField* field = ColumnField(column);
     if (field && FMousePressDepth > 0) {
         const int average = std::max(1, QFontMetrics(font()).averageCharWidth());
@@ -233,8 +233,8 @@ void TFwwDBGrid::ColumnResized(int column, int pixels) {
     StoreSelected();
 }
 
-void TFwwDBGrid::TitleClick(int column) {
-    TVoskDbGrid::TitleClick(column);
+void TToolGrid::TitleClick(int column) {
+    TDataGrid::TitleClick(column);
     if (FButtonBarShown)
         HideButtonBar();
     else

@@ -15,20 +15,20 @@
 #include <vector>
 
 #include "grid/CaptionLabel.h"
-class TFwwDBGrid;
+class TToolGrid;
 
 enum class TLabelAlign { laNone, laLeft, laRight, laTop, laBottom };
 //! alClient: the grid fills its parent (below the bar while it shows it); alNone: bounds as set.
 enum class TAlign { alNone, alClient };
 
-using TGridNotifyEvent = std::function<void(TFwwDBGrid& sender)>;
-using TCustomSortEvent = std::function<void(TFwwDBGrid& sender, TSortInfoItem* ASortItem)>;
+using TGridNotifyEvent = std::function<void(TToolGrid& sender)>;
+using TCustomSortEvent = std::function<void(TToolGrid& sender, TSortInfoItem* ASortItem)>;
 
-class TFwwDBGrid : public TVoskDbGrid {
+class TToolGrid : public TDataGrid {
     Q_OBJECT
 public:
-    explicit TFwwDBGrid(QWidget* parent = nullptr);
-    ~TFwwDBGrid() override;
+    explicit TToolGrid(QWidget* parent = nullptr);
+    ~TToolGrid() override;
 
     //! After the owner set the data source: height, fonts of WIN.INI, ApplySelected, FillSortCaptions.
     void Loaded();
@@ -58,7 +58,7 @@ public:
     TGridNotifyEvent OnZoom;
     TCustomSortEvent OnCustomSort;
 
-    TMemLabel* Label() const { return FLabel; }
+    TCaptionLabel* Label() const { return FLabel; }
     bool ButtonBarShown() const { return FButtonBarShown; }
 
     // The operations behind the buttons.
@@ -110,7 +110,7 @@ private:
     void ApplyBounds();
     void FollowParent(QWidget* previous);
 
-    QPointer<TMemLabel> FLabel;
+    QPointer<TCaptionLabel> FLabel;
     std::vector<std::string> Fselected;
     TLabelAlign FlabelAlign = TLabelAlign::laTop;
     std::string FlabelText;

@@ -11,7 +11,7 @@ namespace {
 constexpr int FirstButtonLeft = 8;
 } // namespace
 
-void TFwwDBGrid::ShowButtonBar() {
+void TToolGrid::ShowButtonBar() {
     UpdateLabel();
     FButtonBarShown = true;
     TGridToolBar& bar = GridToolBar();
@@ -20,7 +20,7 @@ void TFwwDBGrid::ShowButtonBar() {
     const int top = FLabel ? FLabel->y() - 1 : -1;
     int left = FirstButtonLeft;
     for (TGridButton kind : BarOrder) {
-        TStdBtn& button = bar.Button(kind);
+        TGridToolButton& button = bar.Button(kind);
         button.setEnabled(HasButton(FgridButtons, kind));
         button.setParent(parentWidget());
         button.move(left, top);
@@ -33,20 +33,20 @@ void TFwwDBGrid::ShowButtonBar() {
     ApplyBounds();
 }
 
-void TFwwDBGrid::HideButtonBar() {
+void TToolGrid::HideButtonBar() {
     SetTitleFontColor(QApplication::palette().color(QPalette::ButtonText));
     FButtonBarShown = false;
     ApplyBounds();
     GridToolBar().DetachAll();
 }
 
-void TFwwDBGrid::ButtonBarTaken() {
+void TToolGrid::ButtonBarTaken() {
     // Another grid took the buttons: no strip is left without them.
     FButtonBarShown = false;
     ApplyBounds();
 }
 
-void TFwwDBGrid::ButtonClick(TGridButton button) {
+void TToolGrid::ButtonClick(TGridButton button) {
     RunGuarded([this, button] {
         switch (button) {
         case TGridButton::gbLocate:

@@ -33,11 +33,11 @@ private:
 
 } // namespace
 
-bool TFwwDBGrid::IsActive() const {
+bool TToolGrid::IsActive() const {
     return DataSource() && DataSource()->DataSet() && DataSource()->DataSet()->Active();
 }
 
-void TFwwDBGrid::Zoom() {
+void TToolGrid::Zoom() {
     if (!HasButton(FgridButtons, TGridButton::gbZoom))
         return;
     if (OnZoom)
@@ -49,7 +49,7 @@ void TFwwDBGrid::Zoom() {
     ZoomHandler()(nullptr, DataSource()->DataSet());
 }
 
-void TFwwDBGrid::ChooseColumns() {
+void TToolGrid::ChooseColumns() {
     if (!HasButton(FgridButtons, TGridButton::gbView) || !IsActive())
         return;
     TDataSet& dataSet = *DataSource()->DataSet();
@@ -58,13 +58,13 @@ void TFwwDBGrid::ChooseColumns() {
     std::vector<TColumnEntry> on;
     std::vector<TColumnEntry> off;
     BuildColumnLists(dataSet, on, off);
-    if (!TsortSelect::Instance().Execute(on, off))
+    if (!TColumnChooserDialog::Instance().Execute(on, off))
         return;
     ApplyColumnLists(on, off);
     StoreSelected();
 }
 
-void TFwwDBGrid::Print() {
+void TToolGrid::Print() {
     if (!HasButton(FgridButtons, TGridButton::gbPrint) || !IsActive())
         return;
     if (OnPrint) {
@@ -76,7 +76,7 @@ void TFwwDBGrid::Print() {
         GridServices().PrintList(*this);
 }
 
-void TFwwDBGrid::PrintGroups() {
+void TToolGrid::PrintGroups() {
     if (!DataSource() || !DataSource()->DataSet())
         return;
     TWaitCursor wait;
@@ -85,44 +85,44 @@ void TFwwDBGrid::PrintGroups() {
         GridServices().PrintGroups(*this);
 }
 
-void TFwwDBGrid::Locate() {
+void TToolGrid::Locate() {
     if (HasButton(FgridButtons, TGridButton::gbLocate) && IsActive())
-        TfLocate::Instance().Execute(DataSource());
+        TLocateDialog::Instance().Execute(DataSource());
 }
 
-void TFwwDBGrid::Sort() {
+void TToolGrid::Sort() {
     if (!HasButton(FgridButtons, TGridButton::gbSort))
         return;
     const bool ownOrders = FSortInfo.Count() > 0 || !IsActive() ||
                            dynamic_cast<const TTable*>(DataSource()->DataSet()) != nullptr;
     if (ownOrders) {
-        TfSort::Instance().Execute(DataSource(), &FSortInfo,
-                                   [this](TSortInfoItem* item) { SelectSortItem(item); });
+        TSortDialog::Instance().Execute(DataSource(), &FSortInfo,
+                                        [this](TSortInfoItem* item) { SelectSortItem(item); });
         return;
     }
     // No order of the program's: the user sorts by any column shown.
     TDataSet& dataSet = *DataSource()->DataSet();
     TSortInfo columns;
     FillColumnSortOrders(dataSet, columns);
-    TfSort::Instance().Execute(DataSource(), &columns, [&dataSet](TSortInfoItem* item) {
+    TSortDialog::Instance().Execute(DataSource(), &columns, [&dataSet](TSortInfoItem* item) {
         TWaitCursor wait;
         SortByField(dataSet, item->ColumnInfoList().Items(0).ColumnName);
     });
 }
 
-void TFwwDBGrid::RefreshData() {
+void TToolGrid::RefreshData() {
     if (!IsActive())
         return;
     TWaitCursor wait;
     DataSource()->DataSet()->Refresh();
 }
 
-void TFwwDBGrid::Graph() {
+void TToolGrid::Graph() {
     if (GridServices().Graph)
         GridServices().Graph(*this);
 }
 
-void TFwwDBGrid::CopyToClipboard() {
+void TToolGrid::CopyToClipboard() {
     if (!IsActive())
         return;
     const std::string text = GridClipboardText(*DataSource()->DataSet(), FlabelText);
@@ -130,7 +130,7 @@ void TFwwDBGrid::CopyToClipboard() {
     NotifyGridAction(DataSource()->DataSet(), "E");
 }
 
-void TFwwDBGrid::Export() {
+void TToolGrid::Export() {
     if (!DataSource() || !DataSource()->DataSet())
         return;
     NotifyGridAction(DataSource()->DataSet(), "E");
@@ -138,25 +138,25 @@ void TFwwDBGrid::Export() {
         GridServices().Export(*this);
 }
 
-void TFwwDBGrid::SelectSortItem(TSortInfoItem* item) {
+void TToolGrid::SelectSortItem(TSortInfoItem* item) {
     SortItemIndex = FSortInfo.IndexOf(item);
     FChosenSortItem = SortItemIndex < 0 ? nullptr : item;
     if (OnCustomSort)
         OnCustomSort(*this, CurrentSortItem());
 }
 
-TSortInfoItem* TFwwDBGrid::CurrentSortItem() {
+TSortInfoItem* TToolGrid::CurrentSortItem() {
     // By identity, not by position alone: after a deletion the position may hold another item.
     SortItemIndex = FSortInfo.IndexOf(FChosenSortItem);
     return SortItemIndex < 0 ? nullptr : &FSortInfo.Items(SortItemIndex);
 }
 
-void TFwwDBGrid::StoreSelected() {
+void TToolGrid::StoreSelected() {
     if (IsActive())
         Fselected = SelectedLines(*DataSource()->DataSet());
 }
 
-void TFwwDBGrid::ApplySelected() {
+void TToolGrid::ApplySelected() {
     if (IsActive())
         ApplySelectedLines(*DataSource()->DataSet(), Fselected);
 }

@@ -15,7 +15,7 @@ TJournalWindow::TJournalWindow(QWidget* parent, const std::string& title, TOracl
     resize(980, 520);
     DataSet.SetSession(&session);
     OpenJournalDataSet(DataSet, statement);
-    Grid = new TFwwDBGrid(this);
+    Grid = new TToolGrid(this);
     Grid->setObjectName("JournalGrid");
     Grid->SetDataSource(&FSource);
     Grid->SetAlign(TAlign::alClient);

@@ -48,7 +48,7 @@ QString Text(const std::string& text) {
 
 } // namespace
 
-TForm1::TForm1(std::vector<std::string> commandLine, IEditorLauncher& editor)
+TMainWindow::TMainWindow(std::vector<std::string> commandLine, IEditorLauncher& editor)
     : FCommandLine(std::move(commandLine)), FEditor(editor) {
     setObjectName("Form1");
     setWindowTitle(Text(FContext.ProgramName));
@@ -75,7 +75,7 @@ TForm1::TForm1(std::vector<std::string> commandLine, IEditorLauncher& editor)
     FormCreate();
 }
 
-TForm1::~TForm1() {
+TMainWindow::~TMainWindow() {
     // The journal's windows hold datasets on the data module's session: they go while it lives.
     qDeleteAll(findChildren<TJournalWindow*>(Qt::FindDirectChildrenOnly));
     // The data module goes before the child widgets: the grids let go of its data sources first.
@@ -85,7 +85,7 @@ TForm1::~TForm1() {
     GridToolBar().DetachFrom(*this);
 }
 
-void TForm1::CreateRunPanel() {
+void TMainWindow::CreateRunPanel() {
     Panel3 = Panel("Panel3", centralWidget());
     Label4 = Named<QLabel>("Label4", "DAN", Panel3);
     eDan = Named<QDateEdit>("eDan", Panel3);
@@ -118,15 +118,15 @@ void TForm1::CreateRunPanel() {
     row->addWidget(rgRiskType);
 }
 
-void TForm1::CreateGrids() {
+void TMainWindow::CreateGrids() {
     Panel1 = Panel("Panel1", centralWidget());
-    DBGrid1 = Named<TFwwDBGrid>("DBGrid1", Panel1);
+    DBGrid1 = Named<TToolGrid>("DBGrid1", Panel1);
     DBGrid1->SetDataSource(&FDM.DataSource1);
     pnlObliam = Panel("pnlObliam", centralWidget());
     pnlObliam->setFixedHeight(200);
-    DbGrid2 = Named<TFwwDBGrid>("DbGrid2", pnlObliam);
+    DbGrid2 = Named<TToolGrid>("DbGrid2", pnlObliam);
     DbGrid2->SetDataSource(&FDM.dsObliam);
-    for (TFwwDBGrid* grid : {DBGrid1, DbGrid2}) {
+    for (TToolGrid* grid : {DBGrid1, DbGrid2}) {
         grid->SetAlign(TAlign::alClient);
         grid->SetgridButtons(AllGridButtons & ~ButtonBit(TGridButton::gbZoom));
         grid->SetShowHorzScrollBar(true);
@@ -135,7 +135,7 @@ void TForm1::CreateGrids() {
     pnlObliam->hide();
 }
 
-void TForm1::CreateStatusPanel() {
+void TMainWindow::CreateStatusPanel() {
     Panel2 = Panel("Panel2", centralWidget());
     pnlLogo = Panel("pnlLogo", Panel2);
     lblBaza = Named<QLabel>("lblBaza", "--------", pnlLogo);
@@ -162,7 +162,7 @@ void TForm1::CreateStatusPanel() {
     row->addWidget(btnIzhod);
 }
 
-void TForm1::CreateMenu() {
+void TMainWindow::CreateMenu() {
     menuBar()->setObjectName("MainMenu2");
     Nastavitve1 = menuBar()->addMenu("Nastavitve");
     Nastavitve1->setObjectName("Nastavitve1");
@@ -180,27 +180,27 @@ void TForm1::CreateMenu() {
     PrimerjavaArhiv1->setObjectName("PrimerjavaArhiv1");
 }
 
-void TForm1::ShowSporocilo(const std::string& text) {
+void TMainWindow::ShowSporocilo(const std::string& text) {
     lblSporocilo->setText(Text(text));
     lblSporocilo->show();
 }
 
-void TForm1::HideSporocilo() {
+void TMainWindow::HideSporocilo() {
     lblSporocilo->hide();
 }
 
-void TForm1::SetStevec(const std::string& text) {
+void TMainWindow::SetStevec(const std::string& text) {
     lblStevec->setText(Text(text));
 }
 
-void TForm1::SetStevilo(const std::string& text) {
+void TMainWindow::SetStevilo(const std::string& text) {
     lblStevilo->setText(Text(text));
 }
 
-void TForm1::SetKorak(const std::string& step) {
+void TMainWindow::SetKorak(const std::string& step) {
     lblKorak->setText(Text(step));
 }
 
-void TForm1::SetGridSource(TDataSource& source) {
+void TMainWindow::SetGridSource(TDataSource& source) {
     DBGrid1->SetDataSource(&source);
 }

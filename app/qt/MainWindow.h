@@ -1,4 +1,4 @@
-// TForm1, the main window: the day, the risk type and the run's buttons above the result grid, the
+// The main window: the day, the risk type and the run's buttons above the result grid, the
 // repayment-plan detail below it and the status area. It starts the program up on the first
 // activation and turns clicks into calls of app_core (run, preview, start-up), showing the run's
 // labels; the work itself is not done here.
@@ -20,16 +20,17 @@ class QDateEdit;
 class QLabel;
 class QMenu;
 class QPushButton;
-class TFwwDBGrid;
+class TToolGrid;
 class TRadioGroup;
 
-class TForm1 : public QMainWindow, public IRunLabels {
+class TMainWindow : public QMainWindow, public IRunLabels {
     Q_OBJECT
 public:
     //! commandLine is the whole command line, the program first. The editor launcher opens the
     //! referent file.
-    explicit TForm1(std::vector<std::string> commandLine, IEditorLauncher& editor = DetachedEditorLauncher());
-    ~TForm1() override;
+    explicit TMainWindow(std::vector<std::string> commandLine,
+                         IEditorLauncher& editor = DetachedEditorLauncher());
+    ~TMainWindow() override;
 
     // The components, named as on the form, top to bottom.
     QWidget* Panel3;
@@ -42,9 +43,9 @@ public:
     QLabel* lblStevec;
     QLabel* lblKorak;
     QWidget* Panel1;
-    TFwwDBGrid* DBGrid1;
+    TToolGrid* DBGrid1;
     QWidget* pnlObliam;
-    TFwwDBGrid* DbGrid2;
+    TToolGrid* DbGrid2;
     QWidget* Panel2;
     QWidget* pnlLogo;
     QLabel* lblBaza;
@@ -85,7 +86,7 @@ public:
     //! Called when the application ends (default: closes the event loop).
     std::function<void()> OnTerminate;
 
-    TDM& DM() { return FDM; }
+    TDataModule& DM() { return FDM; }
     TRunContext& Context() { return FContext; }
 
     // The run's labels.
@@ -112,7 +113,7 @@ private:
 
     std::vector<std::string> FCommandLine;
     IEditorLauncher& FEditor;
-    TDM FDM;
+    TDataModule FDM;
     TRunContext FContext{FDM};
     TRowOutput FOutput;
     bool PrvaAktivacija = true;

@@ -19,7 +19,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
-void TForm1::Connect() {
+void TMainWindow::Connect() {
     connect(btnStart, &QPushButton::clicked, this, [this] { btnStartClick(); });
     connect(btnPredogled, &QPushButton::clicked, this, [this] { btnPredogledClick(); });
     connect(btnIzhod, &QPushButton::clicked, this, [this] { btnIzhodClick(); });
@@ -35,17 +35,18 @@ void TForm1::Connect() {
             [this] { FContext.CancelRequested = FBusy; });
 }
 
-int TForm1::RiskType() const {
+int TMainWindow::RiskType() const {
     return rgRiskType->ItemIndex();
 }
 
-void TForm1::TakeControls() {
+void TMainWindow::TakeControls() {
     const QDate day = eDan->date();
     FContext.ReportDay = EncodeDate(day.year(), day.month(), day.day());
     FOutput.RiskType = RiskType();
 }
 
-void TForm1::RunExclusive(const std::function<void()>& action, const std::vector<QWidget*>& alsoDisabled) {
+void TMainWindow::RunExclusive(const std::function<void()>& action,
+                               const std::vector<QWidget*>& alsoDisabled) {
     if (FBusy)
         return;
     RunGuarded([&] {
@@ -57,7 +58,7 @@ void TForm1::RunExclusive(const std::function<void()>& action, const std::vector
     });
 }
 
-void TForm1::btnStartClick() {
+void TMainWindow::btnStartClick() {
     // The grids' tool buttons stay off too: an export or a copy of the rows the run is replacing
     // would read a half-written day.
     RunExclusive(
@@ -73,11 +74,11 @@ void TForm1::btnStartClick() {
         {Panel1, pnlObliam});
 }
 
-void TForm1::btnPredogledClick() {
+void TMainWindow::btnPredogledClick() {
     RunExclusive([this] { Predogled(FContext, RiskType()); });
 }
 
-void TForm1::DBGrid1DblClick() {
+void TMainWindow::DBGrid1DblClick() {
     RunExclusive([this] {
         Ui().ProcessMessages();
         const int id = IzbranaPozicija(FDM);
@@ -91,12 +92,12 @@ void TForm1::DBGrid1DblClick() {
     });
 }
 
-void TForm1::DbGrid2DblClick() {
+void TMainWindow::DbGrid2DblClick() {
     if (!FBusy)
         pnlObliam->hide();
 }
 
-void TForm1::ReferentVIni1Click() {
+void TMainWindow::ReferentVIni1Click() {
     RunGuarded([this] {
         FEditor.Start(EditorCommand(ReferentFileName(AppDir(), FContext.ProgramName), ProcessEnvironment));
     });

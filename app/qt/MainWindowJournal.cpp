@@ -12,7 +12,7 @@
 #include <QInputDialog>
 #include <QStatusBar>
 
-void TForm1::OpenJournalWindow(const std::string& title, const TJournalStatement& statement) {
+void TMainWindow::OpenJournalWindow(const std::string& title, const TJournalStatement& statement) {
     RunGuarded([&] {
         TakeControls();
         auto* window = new TJournalWindow(this, title, FDM.OracleSession1, statement);
@@ -21,7 +21,7 @@ void TForm1::OpenJournalWindow(const std::string& title, const TJournalStatement
 }
 
 // A double-click on a run opens its reconciliation.
-void TForm1::DnevnikPrenosov1Click() {
+void TMainWindow::DnevnikPrenosov1Click() {
     RunGuarded([this] {
         MarkKilledRuns(FDM.OracleSession1);
         auto* journal =
@@ -36,7 +36,7 @@ void TForm1::DnevnikPrenosov1Click() {
     });
 }
 
-void TForm1::Usklajevanje1Click() {
+void TMainWindow::Usklajevanje1Click() {
     TakeControls();
     long long id = FContext.JournalId;
     RunGuarded([&] {
@@ -52,7 +52,7 @@ void TForm1::Usklajevanje1Click() {
     OpenJournalWindow("Usklajevanje prenosa " + std::to_string(id), Reconciliation(id));
 }
 
-void TForm1::PrimerjavaDni1Click() {
+void TMainWindow::PrimerjavaDni1Click() {
     TakeControls();
     bool ok = false;
     const QString text =
@@ -72,13 +72,13 @@ void TForm1::PrimerjavaDni1Click() {
                       DayComparison(earlier, FContext.ReportDay, RiskType()));
 }
 
-void TForm1::PrimerjavaArhiv1Click() {
+void TMainWindow::PrimerjavaArhiv1Click() {
     TakeControls();
     OpenJournalWindow("Primerjava z arhivom " + FormatDayMonthYear(FContext.ReportDay),
                       DayComparison(FContext.ReportDay, FContext.ReportDay, RiskType(), true));
 }
 
-void TForm1::ShowLastRunOutcome() {
+void TMainWindow::ShowLastRunOutcome() {
     // A run without a journal row (an older schema, a refused run) leaves nothing to show.
     statusBar()->clearMessage();
     if (FContext.JournalId == 0)

@@ -27,7 +27,7 @@ void RecreateEmpty(const std::string& fileName) {
 
 } // namespace
 
-void TForm1::FormCreate() {
+void TMainWindow::FormCreate() {
     OnTerminate = [this] {
         close();
         QCoreApplication::exit(0);
@@ -39,11 +39,11 @@ void TForm1::FormCreate() {
     Connect();
 }
 
-void TForm1::AppActivate() {
+void TMainWindow::AppActivate() {
     RunGuarded([this] { Startup(); });
 }
 
-void TForm1::Startup() {
+void TMainWindow::Startup() {
     if (!PrvaAktivacija)
         return;
     PrvaAktivacija = false;
@@ -82,12 +82,12 @@ void TForm1::Startup() {
     Ui().ProcessMessages();
 }
 
-void TForm1::btnIzhodClick() {
+void TMainWindow::btnIzhodClick() {
     RecreateEmpty(FContext.AppDir + FContext.ProgramName + ".conf");
     Terminate();
 }
 
-void TForm1::Terminate() {
+void TMainWindow::Terminate() {
     FTerminated = true;
     if (OnTerminate)
         OnTerminate();

@@ -19,14 +19,14 @@ public:
     TProgram(const TProgram&) = delete;
     TProgram& operator=(const TProgram&) = delete;
 
-    TForm1& Form() { return *FForm; }
+    TMainWindow& Form() { return *FForm; }
     //! The event loop until the window ends the application; its exit code.
     int Exec();
 
 private:
     TScopedUi FUi;
     ILogonDialog* FPreviousDialog;
-    std::unique_ptr<TForm1> FForm;
+    std::unique_ptr<TMainWindow> FForm;
 };
 
 //! argv as strings, the program first.

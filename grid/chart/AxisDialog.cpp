@@ -24,15 +24,15 @@ QStringList Texts(const std::vector<std::string>& texts) {
 
 } // namespace
 
-TfGraphView::TfGraphView(QWidget* parent)
-    : TWForm(parent), FcbX(new QComboBox), FlbY(new QListWidget), FcbG(new QComboBox),
+TAxisDialog::TAxisDialog(QWidget* parent)
+    : TGridWindow(parent), FcbX(new QComboBox), FlbY(new QListWidget), FcbG(new QComboBox),
       FbtnClear(new QPushButton("Počisti")), FBitBtn1(nullptr) {
     setWindowTitle("Osi grafa");
     FlbY->setSelectionMode(QAbstractItemView::MultiSelection);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     FBitBtn1 = buttons->button(QDialogButtonBox::Ok);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TfGraphView::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TfGraphView::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &TAxisDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &TAxisDialog::reject);
     connect(FbtnClear, &QPushButton::clicked, this, [this] { FcbG->setCurrentIndex(-1); });
 
     auto* layout = new QGridLayout(this);
@@ -46,7 +46,7 @@ TfGraphView::TfGraphView(QWidget* parent)
     layout->addWidget(buttons, 3, 0, 1, 3);
 }
 
-bool TfGraphView::Execute(const TDataSet& dataSet, std::string& x, std::vector<std::string>& yList,
+bool TAxisDialog::Execute(const TDataSet& dataSet, std::string& x, std::vector<std::string>& yList,
                           std::string& g) {
     Fill(dataSet);
     Preselect(x, yList, g);
@@ -59,17 +59,17 @@ bool TfGraphView::Execute(const TDataSet& dataSet, std::string& x, std::vector<s
     return true;
 }
 
-void TfGraphView::accept() {
+void TAxisDialog::accept() {
     try {
         CheckAxisChoice(FcbX->currentIndex(), static_cast<int>(SelectedY().size()));
     } catch (const Exception& error) {
         Ui().ShowError(error.Message());
         return;
     }
-    TWForm::accept();
+    TGridWindow::accept();
 }
 
-void TfGraphView::Fill(const TDataSet& dataSet) {
+void TAxisDialog::Fill(const TDataSet& dataSet) {
     FLists = AxisFieldLists(dataSet);
     FcbX->clear();
     FcbX->addItems(Texts(FLists.Categories.Labels));
@@ -79,7 +79,7 @@ void TfGraphView::Fill(const TDataSet& dataSet) {
     FlbY->addItems(Texts(FLists.Values.Labels));
 }
 
-void TfGraphView::Preselect(const std::string& x, const std::vector<std::string>& yList,
+void TAxisDialog::Preselect(const std::string& x, const std::vector<std::string>& yList,
                             const std::string& g) {
     FcbX->setCurrentIndex(FLists.Categories.IndexOf(x));
     for (int i = 0; i < FlbY->count(); ++i) {
@@ -90,7 +90,7 @@ void TfGraphView::Preselect(const std::string& x, const std::vector<std::string>
 }
 
 // In list order, whatever order the user clicked them in.
-std::vector<std::string> TfGraphView::SelectedY() const {
+std::vector<std::string> TAxisDialog::SelectedY() const {
     std::vector<std::string> names;
     for (int i = 0; i < FlbY->count(); ++i)
         if (FlbY->item(i)->isSelected())

@@ -14,10 +14,10 @@ class QListWidget;
 class QPushButton;
 class TDataSet;
 
-class TfGraphView : public TWForm {
+class TAxisDialog : public TGridWindow {
     Q_OBJECT
 public:
-    explicit TfGraphView(QWidget* parent = nullptr);
+    explicit TAxisDialog(QWidget* parent = nullptr);
 
     //! Offers the dataset's fields with x, yList and g preselected and shows the dialog modally.
     //! On OK stores the choice in the three arguments and returns true; on Cancel leaves them.

@@ -33,7 +33,7 @@ void Store(std::vector<std::string>& texts, int index, const std::string& text) 
 
 } // namespace
 
-TFChartFx::TFChartFx(QWidget* parent)
+TChartWidget::TChartWidget(QWidget* parent)
     : QWidget(parent), TChartLoader(static_cast<IChartControl&>(*this)), FToolBar(new QToolBar(this)),
       FView(new QChartView(this)) {
     auto* layout = new QVBoxLayout(this);
@@ -49,7 +49,7 @@ TFChartFx::TFChartFx(QWidget* parent)
     Redraw();
 }
 
-void TFChartFx::OpenData(int kind, int series, int points) {
+void TChartWidget::OpenData(int kind, int series, int points) {
     assert(kind == ChartValues);
     (void)kind;
     FSeries = std::max(series, 0);
@@ -58,69 +58,69 @@ void TFChartFx::OpenData(int kind, int series, int points) {
     FValues.assign(static_cast<std::size_t>(FSeries) * FPoints, HiddenPoint);
 }
 
-void TFChartFx::SetThisSerie(int series) {
+void TChartWidget::SetThisSerie(int series) {
     FThisSerie = series;
 }
 
-void TFChartFx::SetValue(int point, double value) {
+void TChartWidget::SetValue(int point, double value) {
     if (FThisSerie >= 0 && FThisSerie < FSeries && point >= 0 && point < FPoints)
         FValues[CellIndex(FThisSerie, point)] = value;
 }
 
-void TFChartFx::CloseData(int kind) {
+void TChartWidget::CloseData(int kind) {
     assert(kind == ChartValues);
     (void)kind;
     ScheduleRedraw();
 }
 
-void TFChartFx::SetAxisSetting(int setting, double value) {
+void TChartWidget::SetAxisSetting(int setting, double value) {
     FAxisSettings[setting] = value;
     ScheduleRedraw();
 }
 
-double TFChartFx::AxisSetting(int setting) const {
+double TChartWidget::AxisSetting(int setting) const {
     const auto found = FAxisSettings.find(setting);
     return found == FAxisSettings.end() ? 0.0 : found->second;
 }
 
-void TFChartFx::SetTitle(int title, const std::string& text) {
+void TChartWidget::SetTitle(int title, const std::string& text) {
     FTitles[title] = text;
     ScheduleRedraw();
 }
 
-void TFChartFx::SetSerLeg(int series, const std::string& text) {
+void TChartWidget::SetSerLeg(int series, const std::string& text) {
     Store(FSerLegs, series, text);
     ScheduleRedraw();
 }
 
-void TFChartFx::SetLegend(int point, const std::string& text) {
+void TChartWidget::SetLegend(int point, const std::string& text) {
     Store(FLegends, point, text);
     ScheduleRedraw();
 }
 
-void TFChartFx::SetKeyLeg(int point, const std::string& text) {
+void TChartWidget::SetKeyLeg(int point, const std::string& text) {
     Store(FKeyLegs, point, text);
     ScheduleRedraw();
 }
 
-void TFChartFx::SetRightGap(int gap) {
+void TChartWidget::SetRightGap(int gap) {
     FRightGap = gap;
     ScheduleRedraw();
 }
 
-void TFChartFx::SetChartType(int type) {
+void TChartWidget::SetChartType(int type) {
     FChartType = type;
     FType |= TypeChanged;
     SetLegStyle(LegStyleLabels);
     UpdateLabels();
 }
 
-void TFChartFx::SetFixedGap(int gap) {
+void TChartWidget::SetFixedGap(int gap) {
     FFixedGap = gap;
     ScheduleRedraw();
 }
 
-void TFChartFx::RefreshToolbar() {
+void TChartWidget::RefreshToolbar() {
     FToolBar->clear();
     int button = 0;
     for (const auto& [slot, item] : FToolbarSlots) {
@@ -139,17 +139,17 @@ void TFChartFx::RefreshToolbar() {
     FToolBar->setVisible(!FToolBar->actions().isEmpty());
 }
 
-QChart* TFChartFx::Chart() {
+QChart* TChartWidget::Chart() {
     if (FRedrawPending)
         Redraw();
     return FView->chart();
 }
 
-std::size_t TFChartFx::CellIndex(int series, int point) const {
+std::size_t TChartWidget::CellIndex(int series, int point) const {
     return static_cast<std::size_t>(series) * FPoints + point;
 }
 
-void TFChartFx::ScheduleRedraw() {
+void TChartWidget::ScheduleRedraw() {
     if (FRedrawPending)
         return;
     FRedrawPending = true;

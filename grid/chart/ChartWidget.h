@@ -28,10 +28,10 @@ inline constexpr int KindButton = 1;
 inline constexpr int KindSeparator = 2;
 inline constexpr int KindToggle = 0x2000;
 
-class TFChartFx : public QWidget, public IChartControl, public TChartLoader {
+class TChartWidget : public QWidget, public IChartControl, public TChartLoader {
     Q_OBJECT
 public:
-    explicit TFChartFx(QWidget* parent = nullptr);
+    explicit TChartWidget(QWidget* parent = nullptr);
 
     void OpenData(int kind, int series, int points) override;
     void SetThisSerie(int series) override;

@@ -53,7 +53,7 @@ QString AxisLabel(const std::string& text, const QStringList& earlier) {
 
 } // namespace
 
-void TFChartFx::Redraw() {
+void TChartWidget::Redraw() {
     FRedrawPending = false;
     QChart* chart = FView->chart();
     chart->removeAllSeries();
@@ -68,7 +68,7 @@ void TFChartFx::Redraw() {
     AddAxes();
 }
 
-void TFChartFx::AddBars() {
+void TChartWidget::AddBars() {
     auto* bars = new QBarSeries;
     bars->setBarWidth(FFixedGap ? GappedBarWidth : 1.0);
     for (int series = 0; series < FSeries; ++series) {
@@ -85,7 +85,7 @@ void TFChartFx::AddBars() {
     FView->chart()->addSeries(bars);
 }
 
-void TFChartFx::AddAxes() {
+void TChartWidget::AddAxes() {
     QChart* chart = FView->chart();
     auto* categories = new QBarCategoryAxis;
     QStringList labels;
@@ -124,7 +124,7 @@ void TFChartFx::AddAxes() {
 
 // The first list labels the points; when it is empty throughout, the labels are staggered in the
 // second list.
-std::vector<std::string> TFChartFx::ShownLabels() const {
+std::vector<std::string> TChartWidget::ShownLabels() const {
     const bool firstListEmpty =
         std::all_of(FLegends.begin(), FLegends.end(), [](const std::string& text) { return text.empty(); });
     const std::vector<std::string>& shown = firstListEmpty ? FKeyLegs : FLegends;

@@ -45,8 +45,8 @@ constexpr TGridButtons ResultButtons =
 
 // A result page: a tool grid over source filling the page; the group page also shows the row
 // indicator.
-TFwwDBGrid* ResultGrid(QWidget* page, TDataSource& source, bool rowIndicator) {
-    auto* grid = new TFwwDBGrid(page);
+TToolGrid* ResultGrid(QWidget* page, TDataSource& source, bool rowIndicator) {
+    auto* grid = new TToolGrid(page);
     grid->SetDataSource(&source);
     grid->SetgridButtons(ResultButtons);
     grid->setTabKeyNavigation(true);
@@ -78,7 +78,7 @@ private:
 
 } // namespace
 
-TfDataSetPrint::TfDataSetPrint(QWidget* parent)
+TDataSetPrintForm::TDataSetPrintForm(QWidget* parent)
     : QDialog(parent), title(new QPlainTextEdit), tabs(new QTabWidget), tabSettings(new QWidget),
       tabSort(nullptr), tabGroup(nullptr), dbgTemp(new QTableWidget), lbGroup(new QListWidget),
       eLine(new QLineEdit), lbSum(new QListWidget), cbShowSumOp(new QCheckBox("Pokaži sumarni operator")),
@@ -155,7 +155,7 @@ TfDataSetPrint::TfDataSetPrint(QWidget* parent)
     connect(btnGroup, &QPushButton::clicked, this, [this] { RunGuarded([this] { btnGroupClick(); }); });
 }
 
-void TfDataSetPrint::Prepare(TDataSet& dataSet) {
+void TDataSetPrintForm::Prepare(TDataSet& dataSet) {
     FReport.Prepare(dataSet);
     const QSignalBlocker blocker(cbShowSumOp);
     cbShowSumOp->setChecked(true);
@@ -164,21 +164,21 @@ void TfDataSetPrint::Prepare(TDataSet& dataSet) {
     tabs->setCurrentWidget(tabSettings);
 }
 
-void TfDataSetPrint::SetTitle(const std::string& text) {
+void TDataSetPrintForm::SetTitle(const std::string& text) {
     title->setPlainText(Q(text));
 }
 
-std::string TfDataSetPrint::Title() const {
+std::string TDataSetPrintForm::Title() const {
     return title->toPlainText().toStdString();
 }
 
-void TfDataSetPrint::AutoSetup() {
+void TDataSetPrintForm::AutoSetup() {
     FReport.AutoSetup();
     ShowColumns();
     ShowLists();
 }
 
-void TfDataSetPrint::ShowColumns() {
+void TDataSetPrintForm::ShowColumns() {
     const QSignalBlocker blocker(dbgTemp->horizontalHeader());
     TDataSet& temp = FReport.Temp();
     dbgTemp->clear();
@@ -192,18 +192,18 @@ void TfDataSetPrint::ShowColumns() {
                             2 * dbgTemp->frameWidth());
 }
 
-void TfDataSetPrint::ShowLists() {
+void TDataSetPrintForm::ShowLists() {
     FillList(lbGroup, FReport.Settings().GroupCaptions());
     FillList(lbSum, FReport.Settings().SumCaptions());
 }
 
-void TfDataSetPrint::TitleClicked(int column) {
+void TDataSetPrintForm::TitleClicked(int column) {
     FReport.Settings().TitleClick(FReport.Temp(), column);
     ShowColumns();
     ShowLists();
 }
 
-void TfDataSetPrint::ColumnMoved(int fromVisual, int toVisual) {
+void TDataSetPrintForm::ColumnMoved(int fromVisual, int toVisual) {
     TDataSet& temp = FReport.Temp();
     temp.Fields(fromVisual).SetIndex(SettledColumnIndex(fromVisual, toVisual));
     // The header's own move is undone: the field order is the arrangement.
@@ -212,33 +212,33 @@ void TfDataSetPrint::ColumnMoved(int fromVisual, int toVisual) {
     ShowColumns();
 }
 
-void TfDataSetPrint::btnSortClick() {
+void TDataSetPrintForm::btnSortClick() {
     const TDisabledScope settings(tabSettings);
     FReport.RunSortQuery();
     tabs->setCurrentWidget(tabSort);
 }
 
-void TfDataSetPrint::btnGroupClick() {
+void TDataSetPrintForm::btnGroupClick() {
     const TDisabledScope settings(tabSettings);
     FReport.RunGroupQuery();
     FGroupCells->MarkGroupColumns(static_cast<int>(FReport.Settings().Groups().size()));
     tabs->setCurrentWidget(tabGroup);
 }
 
-void TfDataSetPrint::hideEvent(QHideEvent* event) {
+void TDataSetPrintForm::hideEvent(QHideEvent* event) {
     FReport.Discard();
     QDialog::hideEvent(event);
 }
 
-TfDataSetPrint& DataSetPrintForm() {
+TDataSetPrintForm& DataSetPrintForm() {
     // Kept until the process ends, never deleted after the application object is gone.
-    static TfDataSetPrint* const form = new TfDataSetPrint();
+    static TDataSetPrintForm* const form = new TDataSetPrintForm();
     return *form;
 }
 
 void PrintGridGrouped(TDataSet& dataSet, const std::string& title) {
     TWaitCursor cursor;
-    TfDataSetPrint& form = DataSetPrintForm();
+    TDataSetPrintForm& form = DataSetPrintForm();
     form.Prepare(dataSet);
     form.SetTitle(title);
     form.AutoSetup();

@@ -18,13 +18,13 @@ class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class QWidget;
-class TFwwDBGrid;
+class TToolGrid;
 class TGroupColumnCells;
 
-class TfDataSetPrint : public QDialog {
+class TDataSetPrintForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TfDataSetPrint(QWidget* parent = nullptr);
+    explicit TDataSetPrintForm(QWidget* parent = nullptr);
 
     //! Copies nothing yet: defines the temporary table for dataset and shows the settings page.
     void Prepare(TDataSet& dataSet);
@@ -49,8 +49,8 @@ public:
     QCheckBox* cbShowSumOp;
     QPushButton* btnSort;
     QPushButton* btnGroup;
-    TFwwDBGrid* dbgQ;
-    TFwwDBGrid* dbgQG;
+    TToolGrid* dbgQ;
+    TToolGrid* dbgQG;
 
 protected:
     void hideEvent(QHideEvent* event) override;
@@ -68,7 +68,7 @@ private:
 };
 
 //! The process's grouping form, created on first use.
-TfDataSetPrint& DataSetPrintForm();
+TDataSetPrintForm& DataSetPrintForm();
 //! The grid's print-group button: prepares the form for dataset, titles it, applies the default
 //! choice and shows it (not modal).
 void PrintGridGrouped(TDataSet& dataSet, const std::string& title);

@@ -5,7 +5,7 @@
 
 #include <QApplication>
 
-TGroupColumnCells::TGroupColumnCells(TFwwDBGrid& grid) : TFocusCellDelegate(grid), FGrid(grid) {}
+TGroupColumnCells::TGroupColumnCells(TToolGrid& grid) : TFocusCellDelegate(grid), FGrid(grid) {}
 
 void TGroupColumnCells::MarkGroupColumns(int groupCount) {
     for (int column = 0; column < FGrid.ColumnCount(); ++column)

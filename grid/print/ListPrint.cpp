@@ -15,7 +15,7 @@ struct TPrintout {
     TPageEngine Engine;
     std::unique_ptr<QPrinter> DefaultPrinter;
     std::unique_ptr<TPrinterCanvas> Canvas;
-    std::unique_ptr<TfPrintMsg> Window;
+    std::unique_ptr<TPrintMessageWindow> Window;
 
     // The application object is gone by the time statics are destroyed, and Qt objects must not
     // outlive it; the end of the process frees what is left.
@@ -58,10 +58,10 @@ TPageEngine& PrintEngine() {
     return Printout().Engine;
 }
 
-TfPrintMsg& PrintMessageWindow() {
+TPrintMessageWindow& PrintMessageWindow() {
     auto& window = Printout().Window;
     if (!window)
-        window = std::make_unique<TfPrintMsg>();
+        window = std::make_unique<TPrintMessageWindow>();
     return *window;
 }
 

@@ -32,4 +32,4 @@ void PrintGrid(const std::string& title, const QFont& font, TDataSet& dataSet,
 //! The process-wide page engine (for tests and the grouping form).
 TPageEngine& PrintEngine();
 //! The print window, created on first use and destroyed by EndPrint.
-TfPrintMsg& PrintMessageWindow();
+TPrintMessageWindow& PrintMessageWindow();

@@ -114,7 +114,7 @@ TEST(ColumnChooserDialogTest, ButtonsFollowTheListsAndUpRepeatsWhilePressed) {
     auto people = PeopleDataSet({});
     std::vector<TColumnEntry> on, off;
     BuildColumnLists(*people, on, off);
-    TsortSelect dialog;
+    TColumnChooserDialog dialog;
     dialog.Prepare(on, off);
     EXPECT_FALSE(dialog.btnLeft->isEnabled());
     EXPECT_TRUE(dialog.btnUp->isEnabled());

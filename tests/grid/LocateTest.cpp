@@ -54,7 +54,7 @@ protected:
     std::unique_ptr<TMemDataSet> people =
         PeopleDataSet({{"abc", 1, 1}, {"", 2, 2}, {"ABCD", 3, 3}, {"Čop", 4, 4}});
     TDataSource source{people.get()};
-    TfLocate dialog;
+    TLocateDialog dialog;
 };
 
 TEST_F(LocateDialogTest, ListsEveryFieldAndEnablesTheSearchOnAValue) {

@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
         QWidget window;
         window.resize(1024, 700);
         const auto start = TClock::now();
-        auto* grid = new TFwwDBGrid(&window);
+        auto* grid = new TToolGrid(&window);
         grid->SetAlign(TAlign::alClient);
         grid->SetDataSource(&source);
         grid->Loaded();

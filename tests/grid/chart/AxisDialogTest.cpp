@@ -65,7 +65,7 @@ protected:
     TRecordingUi RecordingUi;
     TScopedUi ScopedUi{RecordingUi};
     TMemDataSet DataSet;
-    TfGraphView Dialog;
+    TAxisDialog Dialog;
     std::string X = "COUNT";
     std::vector<std::string> Y{"AMOUNT", "PRICE"};
     std::string G = "NOSUCH";
