@@ -14,7 +14,7 @@
 
 namespace {
 
-std::string CouponBound(TDM& dm, const std::string& text, int sfvp, const char* column) {
+std::string CouponBound(TDataModule& dm, const std::string& text, int sfvp, const char* column) {
     return Reported(NapakaMessage(text), [&] {
         RunLookup(dm.Qkpn2, text, {{"SFVP", TVariant::FromInteger(sfvp)}});
         return DayText(dm.Qkpn2.FieldByName(column));
@@ -24,7 +24,7 @@ std::string CouponBound(TDM& dm, const std::string& text, int sfvp, const char* 
 // The first coupon start and the last coupon end by security, as date texts.
 struct TCouponSpans : TKeyedValues<std::int64_t, std::pair<std::string, std::string>> {};
 
-std::pair<std::string, std::string> CouponSpanOfRun(TDM& dm, int sfvp) {
+std::pair<std::string, std::string> CouponSpanOfRun(TDataModule& dm, int sfvp) {
     const std::string text =
         std::string("SELECT  SFVP, MIN(PRVDAN) PRVDAN, MAX(ZDNDAN) ZDNDAN  FROM KPN ") + " GROUP BY SFVP ";
     return RunTable<TCouponSpans>(
@@ -37,7 +37,7 @@ std::pair<std::string, std::string> CouponSpanOfRun(TDM& dm, int sfvp) {
 }
 
 // The first coupon start and the last coupon end of the security; empty texts when it has none.
-std::pair<std::string, std::string> CouponSpan(TDM& dm, int sfvp) {
+std::pair<std::string, std::string> CouponSpan(TDataModule& dm, int sfvp) {
     if (dm.Lookups.On())
         return CouponSpanOfRun(dm, sfvp);
     const std::string lastEnd = CouponBound(
@@ -52,7 +52,7 @@ std::pair<std::string, std::string> CouponSpan(TDM& dm, int sfvp) {
 struct TPurchaseDays : TKeyedValues<std::pair<std::int64_t, std::int64_t>, TDateTime> {};
 
 TDateTime PurchaseDayOfRun(TRunContext& context, int sfvp, std::int64_t idpog) {
-    TDM& dm = context.DM;
+    TDataModule& dm = context.DM;
     const std::string text = std::string(" SELECT SFVP, IDPOG, MAX(dannkp) DANNKP FROM VPHST ") +
                              " WHERE DAN = :DAN " + " GROUP BY SFVP, IDPOG ";
     return RunTable<TPurchaseDays>(
@@ -68,7 +68,7 @@ TDateTime PurchaseDayOfRun(TRunContext& context, int sfvp, std::int64_t idpog) {
 // Every day with a value of some index, in order, with its date text.
 struct TIndexDays : TKeyedValues<TDateTime, std::string> {};
 
-std::string IndexDayOfRun(TDM& dm, TDateTime day) {
+std::string IndexDayOfRun(TDataModule& dm, TDateTime day) {
     const std::string text = std::string(" SELECT dan DAN ") + " FROM inx " + " GROUP BY dan ";
     return RunTable<TIndexDays>(dm.Lookups, dm.INX1, text, text, {},
                                 [](TIndexDays& table, const TOracleDataSet& q) {
@@ -104,7 +104,7 @@ TDateTime RacunajDanNKPMAX(TRunContext& context, int sfvp, std::int64_t idpog) {
     });
 }
 
-std::string BeriNaslednjiKupon(TDM& dm, int sfvp, TDateTime day) {
+std::string BeriNaslednjiKupon(TDataModule& dm, int sfvp, TDateTime day) {
     const std::string text = std::string("SELECT  PRVDAN ") + "   FROM KPN " + " WHERE SFVP= :SFVP " +
                              " AND PRVDAN > :report_date   " + " ORDER BY PRVDAN ";
     return dm.Lookups.Value<std::string>(
@@ -117,7 +117,7 @@ std::string BeriNaslednjiKupon(TDM& dm, int sfvp, TDateTime day) {
         });
 }
 
-std::string BeriPrviDanZaINX(TDM& dm, TDateTime day) {
+std::string BeriPrviDanZaINX(TDataModule& dm, TDateTime day) {
     if (dm.Lookups.On())
         return IndexDayOfRun(dm, day);
     const std::string text = std::string(" SELECT MAX(dan) DAN ") + " FROM inx " + " WHERE dan <= :PRVDAN ";

@@ -15,6 +15,6 @@ std::string RacunajSteviloDni(TRunContext& context, int sfvp);
 //! The latest purchase date of the holding on the report day; day 0 when it has none.
 TDateTime RacunajDanNKPMAX(TRunContext& context, int sfvp, std::int64_t idpog);
 //! The first coupon start strictly after the day, as date text; empty after the last one.
-std::string BeriNaslednjiKupon(TDM& dm, int sfvp, TDateTime day);
+std::string BeriNaslednjiKupon(TDataModule& dm, int sfvp, TDateTime day);
 //! The latest day on or before the date with a value of any index, as date text; empty when none.
-std::string BeriPrviDanZaINX(TDM& dm, TDateTime day);
+std::string BeriPrviDanZaINX(TDataModule& dm, TDateTime day);

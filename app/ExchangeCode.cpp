@@ -3,7 +3,7 @@
 
 #include "app/LookupCycle.h"
 
-std::string BeriKodaBorze(TDM& dm, int sfvp) {
+std::string BeriKodaBorze(TDataModule& dm, int sfvp) {
     const std::string text =
         std::string("SELECT mic ") + "  FROM trg " + "  WHERE sftrg IN " + "          (SELECT sftrg " +
         "             FROM ktc " + "            WHERE danprk IS NULL " + "              AND sfvp = :SFVP " +

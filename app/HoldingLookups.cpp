@@ -31,7 +31,7 @@ struct TDealLots : TKeyedValues<TKeyPair, std::pair<double, double>> {};
 struct TDealValues : TKeyedValues<TKeyPair, double> {};
 
 double PledgedLots(TRunContext& context, int sfvp, std::int64_t idpog) {
-    TDM& dm = context.DM;
+    TDataModule& dm = context.DM;
     const TVariant day = DayValue(context.ReportDay);
     if (dm.Lookups.On()) {
         const std::string text = std::string(" SELECT IDPOG, SFVP, SUM (zst) zst FROM VPSHST  ") +
@@ -56,7 +56,7 @@ double PledgedLots(TRunContext& context, int sfvp, std::int64_t idpog) {
 
 // The lots and the purchase price of the deal's holding.
 std::pair<double, double> HoldingLots(TRunContext& context, int sfvp, std::int64_t posel) {
-    TDM& dm = context.DM;
+    TDataModule& dm = context.DM;
     const TVariant day = DayValue(context.ReportDay);
     if (dm.Lookups.On()) {
         const std::string text =
@@ -82,7 +82,7 @@ std::pair<double, double> HoldingLots(TRunContext& context, int sfvp, std::int64
     });
 }
 
-std::pair<double, double> DealLots(TDM& dm, std::int64_t idpog, int sfvp) {
+std::pair<double, double> DealLots(TDataModule& dm, std::int64_t idpog, int sfvp) {
     if (dm.Lookups.On()) {
         const std::string text =
             std::string("select  d.idpog, d.sfvp, sum(d.vp) as doglot, SUM (d.rez) AS dogzst ") +
@@ -108,7 +108,7 @@ std::pair<double, double> DealLots(TDM& dm, std::int64_t idpog, int sfvp) {
 const char* const kPurchaseDeals = " (  (SFPDG IN ('}', 'A', 'B', 'N', 'W','+'))  "
                                    "          OR (sfpdg IN ('3') AND (dan = '01.01.2006') )   ) ";
 
-double DealValue(TDM& dm, std::int64_t idpog, int sfvp) {
+double DealValue(TDataModule& dm, std::int64_t idpog, int sfvp) {
     if (dm.Lookups.On()) {
         const std::string text = std::string("SELECT IDPOG, SFVP, SUM(LOT*GLVTCJ) PNC  FROM DOG ") +
                                  " WHERE " + kPurchaseDeals + " GROUP BY IDPOG, SFVP ";
@@ -139,7 +139,7 @@ double BeriLote(TRunContext& context, int sfvp, std::int64_t idpog, std::int64_t
     return lots;
 }
 
-bool JeVZdnhst(TDM& dm, const std::string& dayText, const std::string& sfdjv) {
+bool JeVZdnhst(TDataModule& dm, const std::string& dayText, const std::string& sfdjv) {
     const std::string text = std::string("SELECT count(*) stev from ZDNHST ") + " WHERE DAN = :DAN " +
                              " AND SFDJV= :SFDJV " + " AND VRDOK= 'D' ";
     return dm.Lookups.Value<bool>(TLookupCache::Key({"ZDNHST", dayText, sfdjv}), [&] {

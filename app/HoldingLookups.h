@@ -12,7 +12,7 @@
 //! contract's holding (VPSHST by contract), GLVTCJNKP := the deal holding's price; 0 when none.
 double BeriLote(TRunContext& context, int sfvp, std::int64_t idpog, std::int64_t posel);
 //! Whether the day has a closing record of kind "D" for the code.
-bool JeVZdnhst(TDM& dm, const std::string& dayText, const std::string& sfdjv);
+bool JeVZdnhst(TDataModule& dm, const std::string& dayText, const std::string& sfdjv);
 //! The average price of the contract's purchase deals; STEVILO_LOTOV and DOGZST := the deals'
 //! lots and pledged lots.
 double BeriPNC(TRunContext& context, std::int64_t idpog, int sfvp);

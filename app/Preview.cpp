@@ -31,7 +31,7 @@ void Predogled(TRunContext& context, int riskType) {
     });
 }
 
-int IzbranaPozicija(TDM& dm) {
+int IzbranaPozicija(TDataModule& dm) {
     const TField* field = dm.Q1.Active() ? dm.Q1.FindField("ID_SEQ_OBLIM") : nullptr;
     if (!field)
         return 0;

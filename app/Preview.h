@@ -9,7 +9,7 @@
 void Predogled(TRunContext& context, int riskType);
 
 //! ID_SEQ_OBLIM of Q1's current row; 0 when Q1 has no such column or the value is no integer.
-int IzbranaPozicija(TDM& dm);
+int IzbranaPozicija(TDataModule& dm);
 
 //! Opens Qobliam1 on the plan of position idSeqOblim of the day and risk type; whether it has rows.
 //! A failure shows the statement and raises again.

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 
-double BeriTecaj(TDM& dm, const std::string& currency, const std::string& dayText) {
+double BeriTecaj(TDataModule& dm, const std::string& currency, const std::string& dayText) {
     if (currency == "E")
         return 1.0;
     const std::string text = std::string("SELECT TCJ FROM VLN ") + " WHERE SFVLT= :SFVLT " +
@@ -21,7 +21,7 @@ double BeriTecaj(TDM& dm, const std::string& currency, const std::string& dayTex
     });
 }
 
-bool JeDolzniskiVP(TDM& dm, const std::string& sffin) {
+bool JeDolzniskiVP(TDataModule& dm, const std::string& sffin) {
     const std::string text = std::string("SELECT COUNT(SIF.KRT) STEV FROM FIN, SIF ") +
                              " WHERE FIN.SFFIN= :SFFIN " + " AND FIN.SFLST IN ('D', 'K', 'k') " +
                              " AND FIN.SFLST=SIF.SIF " + " AND SIF.SSF='LST' ";
@@ -33,7 +33,7 @@ bool JeDolzniskiVP(TDM& dm, const std::string& sffin) {
     });
 }
 
-std::string BeriSflst(TDM& dm, const std::string& sffin) {
+std::string BeriSflst(TDataModule& dm, const std::string& sffin) {
     const std::string text = std::string("SELECT FIN.SFLST SFLST FROM FIN ") + " WHERE FIN.SFFIN= :SFFIN ";
     return dm.Lookups.Value<std::string>(TLookupCache::Key({"FIN", sffin}), [&] {
         return Reported(NapakaMessage(text), [&] {
@@ -77,7 +77,7 @@ void LoadCouponRecords(TRunContext& context, TCouponRecords& records) {
 } // namespace
 
 void BeriTekociKupon(TRunContext& context, int sfvp) {
-    TDM& dm = context.DM;
+    TDataModule& dm = context.DM;
     if (dm.Lookups.On()) {
         const TCouponRecords& records = dm.Lookups.Table<TCouponRecords>(
             [&](TCouponRecords& table) { LoadCouponRecords(context, table); });
@@ -92,7 +92,7 @@ void BeriTekociKupon(TRunContext& context, int sfvp) {
     });
 }
 
-double BeriINX(TDM& dm, const std::string& sfinx, const std::string& dayText) {
+double BeriINX(TDataModule& dm, const std::string& sfinx, const std::string& dayText) {
     const std::string text = std::string("SELECT INX FROM INX ") + " WHERE SFINX= :SFINX " +
                              " AND DAN <= :DAN " + " ORDER BY DAN DESC ";
     return dm.Lookups.Value<double>(TLookupCache::Key({"INX", sfinx, dayText}), [&] {
@@ -103,7 +103,7 @@ double BeriINX(TDM& dm, const std::string& sfinx, const std::string& dayText) {
     });
 }
 
-std::string BeriNazivIndeksa(TDM& dm, const std::string& sfinx) {
+std::string BeriNazivIndeksa(TDataModule& dm, const std::string& sfinx) {
     const std::string text = std::string("SELECT NZV FROM SFINX ") + " WHERE SFINX= :SFINX ";
     return dm.Lookups.Value<std::string>(TLookupCache::Key({"SFINX", sfinx}), [&] {
         return Reported(text, [&] {
@@ -113,7 +113,7 @@ std::string BeriNazivIndeksa(TDM& dm, const std::string& sfinx) {
     });
 }
 
-int BeriEcb014(TDM& dm, double days) {
+int BeriEcb014(TDataModule& dm, double days) {
     const std::string text = std::string("SELECT  ECB_SIFR_ID  COL14 FROM ECB_SIFRANTI ") +
                              " WHERE ECB_SEZNAM_ID='014' " + " AND INTERVAL_OD <= :VALUE " +
                              " AND (INTERVAL_DO>= :VALUE OR INTERVAL_DO IS NULL) ";

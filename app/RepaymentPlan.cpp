@@ -29,7 +29,7 @@ struct TPlan {
 };
 
 // The rate of an indexed coupon adds the index's value on its index day for the period start.
-double IndexRate(TDM& dm, const std::string& sfinx, TDateTime periodStart) {
+double IndexRate(TDataModule& dm, const std::string& sfinx, TDateTime periodStart) {
     if (sfinx.find_first_not_of(' ') == std::string::npos)
         return 0;
     const std::string indexDay = BeriPrviDanZaINX(dm, periodStart);
@@ -65,7 +65,7 @@ TKuponColumns ReadColumns(const TDataSet& q) {
     return c;
 }
 
-TKupon ReadPeriod(TDM& dm, TOblimRow& row, double lots, const TKuponColumns& c) {
+TKupon ReadPeriod(TDataModule& dm, TOblimRow& row, double lots, const TKuponColumns& c) {
     TKupon period;
     period.DueDate = c.Zdndan;
     period.Principal = c.Glvobr * lots;
@@ -81,7 +81,7 @@ TKupon ReadPeriod(TDM& dm, TOblimRow& row, double lots, const TKuponColumns& c) 
     return period;
 }
 
-TKuponi ReadKuponi(TDM& dm, int sfvp, const std::string& text) {
+TKuponi ReadKuponi(TDataModule& dm, int sfvp, const std::string& text) {
     TKuponi kuponi;
     RunLookup(dm.Qkpn5, text, {{"SFVP", TVariant::FromInteger(sfvp)}});
     for (dm.Qkpn5.First(); !dm.Qkpn5.Eof() && kuponi.size() < MaxKuponov; dm.Qkpn5.Next())
@@ -90,7 +90,7 @@ TKuponi ReadKuponi(TDM& dm, int sfvp, const std::string& text) {
 }
 
 // Inside a run each security's schedule is read once; many positions share a security.
-TKuponi Kuponi(TDM& dm, int sfvp, const std::string& text) {
+TKuponi Kuponi(TDataModule& dm, int sfvp, const std::string& text) {
     if (!dm.Lookups.On())
         return ReadKuponi(dm, sfvp, text);
     TRunKuponi& read = dm.Lookups.Store<TRunKuponi>();
@@ -100,7 +100,7 @@ TKuponi Kuponi(TDM& dm, int sfvp, const std::string& text) {
     return found->second;
 }
 
-TPlan LoadPlan(TDM& dm, TOblimRow& row, int sfvp, double lots) {
+TPlan LoadPlan(TDataModule& dm, TOblimRow& row, int sfvp, double lots) {
     const std::string text =
         std::string(" SELECT kpn.*, sfvp.glvnmn glvnmn, vlt.idbnk idbnk FROM KPN, sfvp, vlt ") +
         " WHERE kpn.SFVP = :SFVP " + " AND sfvp.sfvp=kpn.sfvp " + " AND sfvp.sfvltnmn=vlt.sfvlt " +
@@ -156,17 +156,17 @@ double ObrestiObdobja(double rate, double lots, double nominal, double days, con
     return rate * lots * nominal * 0.01 * ((days + adjustment) / yearBasis);
 }
 
-TInsertBlock ObliamBlock(TDM& dm, std::string dumpFile, TInsertBlock::TFailedRowEvent onFailedRow) {
+TInsertBlock ObliamBlock(TDataModule& dm, std::string dumpFile, TInsertBlock::TFailedRowEvent onFailedRow) {
     return TInsertBlock(dm.Qobliam.Session(), "OBLIAM", {std::begin(kColumns), std::end(kColumns)},
                         std::move(dumpFile), std::move(onFailedRow));
 }
 
-void ZapisVrsticObliam(TDM& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots,
+void ZapisVrsticObliam(TDataModule& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots,
                        TInsertBlock& block, int tag) {
     AddPlan(block, output, seq, LoadPlan(dm, output.OblimRow, sfvp, lots), tag);
 }
 
-void ZapisVrsticObliam(TDM& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots) {
+void ZapisVrsticObliam(TDataModule& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots) {
     TInsertBlock block = ObliamBlock(dm);
     ZapisVrsticObliam(dm, output, seq, sfvp, lots, block, 0);
     block.Flush();

@@ -3,9 +3,9 @@
 // pure function, so the day-count rules are tested apart from the database.
 #pragma once
 
+#include "app/DataModule.h"
 #include "app/InsertBlock.h"
 #include "app/OblimRow.h"
-#include "app/uDM.h"
 
 #include <string>
 
@@ -19,13 +19,14 @@ double ObrestiObdobja(double rate, double lots, double nominal, double days, con
 
 //! The block of a day's OBLIAM rows: a few array INSERTs instead of a savepoint and an INSERT per
 //! row. dumpFile and onFailedRow as TInsertBlock takes them.
-TInsertBlock ObliamBlock(TDM& dm, std::string dumpFile = {}, TInsertBlock::TFailedRowEvent onFailedRow = {});
+TInsertBlock ObliamBlock(TDataModule& dm, std::string dumpFile = {},
+                         TInsertBlock::TFailedRowEvent onFailedRow = {});
 
 //! Loads the coupon plan of security sfvp and adds one OBLIAM row per period for OBLIM row seq
 //! holding lots to the block, each with the tag; sets the output record's ZNESNOM to the nominal
 //! value. Adds nothing without coupons. A failed coupon read shows "Napaka:", a CR and the
 //! statement, and raises again.
-void ZapisVrsticObliam(TDM& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots,
+void ZapisVrsticObliam(TDataModule& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots,
                        TInsertBlock& block, int tag);
 //! The same for one plan written at once.
-void ZapisVrsticObliam(TDM& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots);
+void ZapisVrsticObliam(TDataModule& dm, TRowOutput& output, std::int64_t seq, int sfvp, double lots);

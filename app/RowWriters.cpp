@@ -49,7 +49,7 @@ void SetOblimIdentity(TDataSet& q, const TOblimRow& row, std::int64_t seq) {
 
 // The amortisation kind follows the output record, its value the source row: both name the same
 // security, as the valuation copies SFGLVENT from Q1.
-void SetOblimAmortisation(TDM& dm, TOblimRow& row) {
+void SetOblimAmortisation(TDataModule& dm, TOblimRow& row) {
     if (row.SFGLVENT == "%")
         SetText(dm.Qoblim, "AMORTIZACIJSKI", "1");
     const std::string sourceKind = dm.Q1.FieldByName("SFGLVENT").AsString();
@@ -88,7 +88,7 @@ void SetD1Amounts(TDataSet& q, const TOblimRow& row) {
     SetFloat(q, "ZNSPNC", row.ZNSPNC);
 }
 
-void SetD1Classes(TDM& dm, TOblimRow& row) {
+void SetD1Classes(TDataModule& dm, TOblimRow& row) {
     TDataSet& q = dm.QOblimD1;
     row.LIN_KON = LinKon(row.SFGLVENT, dm.Qkpn.FieldByName("SFOBR").AsString());
     SetText(q, "LIN_KON", row.LIN_KON);
@@ -122,7 +122,7 @@ const char kOblimD1[] = "OBLIMD1";
 
 } // namespace
 
-TPositionRows::TPositionRows(TDM& dm, std::function<void(int)> onFailedRow)
+TPositionRows::TPositionRows(TDataModule& dm, std::function<void(int)> onFailedRow)
     : FDM(dm), FOnFailedRow(std::move(onFailedRow)), FRecent(2 * InsertBlockRows),
       FOblim(Block(dm.Qoblim, kOblim)), FOblimD1(Block(dm.QOblimD1, kOblimD1)) {}
 
@@ -172,7 +172,7 @@ void TPositionRows::Reject(TOracleDataSet& dataSet, const char* table, int tag,
     RaiseRejected(error, dataSet, table, position);
 }
 
-void ZapisVrsticeOblim(TDM& dm, TRowOutput& output, std::int64_t seq, TPositionRows& rows, int tag) {
+void ZapisVrsticeOblim(TDataModule& dm, TRowOutput& output, std::int64_t seq, TPositionRows& rows, int tag) {
     TOblimRow& row = output.OblimRow;
     TNewRowGuard newRow(dm.Qoblim);
     SetOblimIdentity(dm.Qoblim, row, seq);
@@ -186,7 +186,8 @@ void ZapisVrsticeOblim(TDM& dm, TRowOutput& output, std::int64_t seq, TPositionR
     rows.Add(dm.Qoblim, {seq, row.ID_KONTO, row.POGODBA}, tag);
 }
 
-void ZapisVrsticeOblimD1(TDM& dm, TRowOutput& output, std::int64_t seq, TPositionRows& rows, int tag) {
+void ZapisVrsticeOblimD1(TDataModule& dm, TRowOutput& output, std::int64_t seq, TPositionRows& rows,
+                         int tag) {
     TOblimRow& row = output.OblimRow;
     TNewRowGuard newRow(dm.QOblimD1);
     SetInteger(dm.QOblimD1, "ID_SEQ_OBLIM", seq);
@@ -199,13 +200,13 @@ void ZapisVrsticeOblimD1(TDM& dm, TRowOutput& output, std::int64_t seq, TPositio
     rows.Add(dm.QOblimD1, {seq, row.ID_KONTO, row.POGODBA}, tag);
 }
 
-void ZapisVrsticeOblim(TDM& dm, TRowOutput& output, std::int64_t seq) {
+void ZapisVrsticeOblim(TDataModule& dm, TRowOutput& output, std::int64_t seq) {
     TPositionRows rows(dm);
     ZapisVrsticeOblim(dm, output, seq, rows, 0);
     rows.Flush();
 }
 
-void ZapisVrsticeOblimD1(TDM& dm, TRowOutput& output, std::int64_t seq) {
+void ZapisVrsticeOblimD1(TDataModule& dm, TRowOutput& output, std::int64_t seq) {
     TPositionRows rows(dm);
     ZapisVrsticeOblimD1(dm, output, seq, rows, 0);
     rows.Flush();

@@ -5,10 +5,10 @@
 // the dataset keeps none of them. Failures are left to the run.
 #pragma once
 
+#include "app/DataModule.h"
 #include "app/InsertBlock.h"
 #include "app/OblimRow.h"
 #include "app/RejectedValue.h"
-#include "app/uDM.h"
 
 #include <functional>
 
@@ -17,7 +17,7 @@
 //! and the value, after onFailedRow moved the run back to the row's tag.
 class TPositionRows {
 public:
-    explicit TPositionRows(TDM& dm, std::function<void(int tag)> onFailedRow = {});
+    explicit TPositionRows(TDataModule& dm, std::function<void(int tag)> onFailedRow = {});
     TPositionRows(const TPositionRows&) = delete;
     TPositionRows& operator=(const TPositionRows&) = delete;
     //! Takes the dataset's new record as posting would insert it and cancels it.
@@ -32,18 +32,18 @@ private:
     void Reject(TOracleDataSet& dataSet, const char* table, int tag, const std::vector<TVariant>& values,
                 const EDatabaseError& error);
 
-    TDM& FDM;
+    TDataModule& FDM;
     const std::function<void(int)> FOnFailedRow;
     std::vector<TPositionRef> FRecent; //!< by tag, as far back as a block reaches
     TInsertBlock FOblim, FOblimD1;
 };
 
 //! Adds the OBLIM row of the output record, numbered seq, to the rows.
-void ZapisVrsticeOblim(TDM& dm, TRowOutput& output, std::int64_t seq, TPositionRows& rows, int tag);
+void ZapisVrsticeOblim(TDataModule& dm, TRowOutput& output, std::int64_t seq, TPositionRows& rows, int tag);
 //! Adds the matching OBLIMD1 row, numbered seq.
-void ZapisVrsticeOblimD1(TDM& dm, TRowOutput& output, std::int64_t seq, TPositionRows& rows, int tag);
+void ZapisVrsticeOblimD1(TDataModule& dm, TRowOutput& output, std::int64_t seq, TPositionRows& rows, int tag);
 
 //! Writes the OBLIM row of the output record at once.
-void ZapisVrsticeOblim(TDM& dm, TRowOutput& output, std::int64_t seq);
+void ZapisVrsticeOblim(TDataModule& dm, TRowOutput& output, std::int64_t seq);
 //! Writes the matching OBLIMD1 row at once.
-void ZapisVrsticeOblimD1(TDM& dm, TRowOutput& output, std::int64_t seq);
+void ZapisVrsticeOblimD1(TDataModule& dm, TRowOutput& output, std::int64_t seq);

@@ -3,7 +3,7 @@
 // main window (a test makes a fresh one); the window fills it and shows the run's labels.
 #pragma once
 
-#include "app/uDM.h"
+#include "app/DataModule.h"
 #include "platform/dataset/DataSource.h"
 #include "platform/settings/DateTime.h"
 
@@ -35,9 +35,9 @@ class ERunCancelled : public EAbort {};
 
 class TRunContext {
 public:
-    explicit TRunContext(TDM& dm) : DM(dm) {}
+    explicit TRunContext(TDataModule& dm) : DM(dm) {}
 
-    TDM& DM;
+    TDataModule& DM;
     IRunLabels* Labels = &NoRunLabels();
     //! Set by the window's Cancel while a run lets pending window messages through.
     bool CancelRequested = false;

@@ -33,7 +33,7 @@ std::string Pozicija(TOracleDataSet& dataSet, int seq, const char* konto, const 
 }
 
 std::string KjeKorak(TRunContext& context, TKorak korak) {
-    TDM& dm = context.DM;
+    TDataModule& dm = context.DM;
     switch (korak) {
     case TKorak::Pozicije:
         if (dm.Q1.Active() && !dm.Q1.Eof())

@@ -7,12 +7,12 @@ namespace {
 
 struct TResultTable {
     const char* Name;
-    TOracleDataSet TDM::*DataSet;
+    TOracleDataSet TDataModule::*DataSet;
 };
 
 // The order of the deletions and of the opening.
 const TResultTable kResultTables[] = {
-    {"OBLIM", &TDM::Qoblim}, {"OBLIMD1", &TDM::QOblimD1}, {"OBLIAM", &TDM::Qobliam}};
+    {"OBLIM", &TDataModule::Qoblim}, {"OBLIMD1", &TDataModule::QOblimD1}, {"OBLIAM", &TDataModule::Qobliam}};
 
 void ExecuteOn(TOracleDataSet& dataSet, const std::string& statement) {
     dataSet.Close();

@@ -67,7 +67,7 @@ void DeclareTurnoverVariables(TOracleDataSet& q2) {
 }
 
 // An empty deal id stays NULL, which matches no booking.
-TVariant DealOfSourceRow(TDM& dm) {
+TVariant DealOfSourceRow(TDataModule& dm) {
     const std::string posel = dm.Q1.FieldByName("POSEL").AsString();
     return posel.empty() ? TVariant() : TVariant::FromText(posel);
 }
@@ -77,7 +77,7 @@ using TTurnoverKey = std::tuple<std::int64_t, std::int64_t, std::int64_t, std::s
 struct TTurnovers : TKeyedValues<TTurnoverKey, double> {};
 
 double TurnoverOfRun(TRunContext& context, std::int64_t idpog, int vp1, const std::string& konto) {
-    TDM& dm = context.DM;
+    TDataModule& dm = context.DM;
     const TTurnovers& turnovers = dm.Lookups.Table<TTurnovers>([&](TTurnovers& table) {
         const std::string text = TurnoverStatement(context.ReportDay, kSetWise);
         Reported(text, [&] {
@@ -99,7 +99,7 @@ double TurnoverOfRun(TRunContext& context, std::int64_t idpog, int vp1, const st
 } // namespace
 
 double BeriPodatke_V(TRunContext& context, std::int64_t idpog, int vp1, const std::string& konto) {
-    TDM& dm = context.DM;
+    TDataModule& dm = context.DM;
     if (dm.Lookups.On())
         return TurnoverOfRun(context, idpog, vp1, konto);
     const std::string text = TurnoverStatement(context.ReportDay, kPerKey);

@@ -8,14 +8,14 @@
 
 class TDataSet;
 class TDataSource;
-class TFwwDBGrid;
+class TToolGrid;
 
 //! (dataset, always nullptr, action code "P", "G" or "E").
 using TGridActionEvent = std::function<void(TDataSet* dataSet, void* unused, const std::string& action)>;
 //! (master data source or nullptr, dataset).
 using TZoomEvent = std::function<void(TDataSource* master, TDataSet* dataSet)>;
 //! A service run for a grid.
-using TGridService = std::function<void(TFwwDBGrid& grid)>;
+using TGridService = std::function<void(TToolGrid& grid)>;
 
 struct TGridServices {
     TGridService PrintList;   //!< the built-in list printing; notifies "P" once its range dialog passed

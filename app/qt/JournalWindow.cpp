@@ -1,8 +1,8 @@
 // The dataset is opened before the window is shown, so a failing statement leaves no empty window.
 #include "app/qt/JournalWindow.h"
 
-#include "grid/Uddbtn.h"
-#include "grid/Ufwgrid.h"
+#include "grid/GridToolBar.h"
+#include "grid/ToolGrid.h"
 
 #include <QVBoxLayout>
 
@@ -15,7 +15,7 @@ TJournalWindow::TJournalWindow(QWidget* parent, const std::string& title, TOracl
     resize(980, 520);
     DataSet.SetSession(&session);
     OpenJournalDataSet(DataSet, statement);
-    Grid = new TFwwDBGrid(this);
+    Grid = new TToolGrid(this);
     Grid->setObjectName("JournalGrid");
     Grid->SetDataSource(&FSource);
     Grid->SetAlign(TAlign::alClient);

@@ -11,7 +11,7 @@
 #include <QDialog>
 #include <string>
 
-class TFwwDBGrid;
+class TToolGrid;
 
 class TJournalWindow : public QDialog {
     Q_OBJECT
@@ -21,7 +21,7 @@ public:
                    const TJournalStatement& statement);
     ~TJournalWindow() override;
 
-    TFwwDBGrid* Grid;
+    TToolGrid* Grid;
     TOracleDataSet DataSet{"QDnevnik"};
 
 private:

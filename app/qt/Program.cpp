@@ -15,7 +15,7 @@ TProgram::TProgram(const std::vector<std::string>& commandLine, IUserInterface& 
     InstallGraphButton();
     InstallPrintButtons();
     SetOracleCommandLine(commandLine);
-    FForm = std::make_unique<TForm1>(commandLine);
+    FForm = std::make_unique<TMainWindow>(commandLine);
     QApplication::setApplicationName(QString::fromStdString(FForm->Context().ProgramName));
     FForm->show();
     FForm->activateWindow();

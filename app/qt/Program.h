@@ -3,7 +3,7 @@
 // whose start-up runs on the first activation. The end-to-end check assembles it the same way.
 #pragma once
 
-#include "app/qt/Unit1.h"
+#include "app/qt/MainWindow.h"
 #include "oracle/OracleLogon.h"
 #include "platform/ui/UiGuards.h"
 
@@ -19,14 +19,14 @@ public:
     TProgram(const TProgram&) = delete;
     TProgram& operator=(const TProgram&) = delete;
 
-    TForm1& Form() { return *FForm; }
+    TMainWindow& Form() { return *FForm; }
     //! The event loop until the window ends the application; its exit code.
     int Exec();
 
 private:
     TScopedUi FUi;
     ILogonDialog* FPreviousDialog;
-    std::unique_ptr<TForm1> FForm;
+    std::unique_ptr<TMainWindow> FForm;
 };
 
 //! argv as strings, the program first.

@@ -1,10 +1,10 @@
 // The chart window; see Graph.h.
 #include "grid/chart/Graph.h"
 
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
+#include "grid/chart/AxisDialog.h"
 #include "grid/chart/AxisFields.h"
-#include "grid/chart/Ufcharfx.h"
-#include "grid/chart/Ugraphvi.h"
+#include "grid/chart/ChartWidget.h"
 #include "platform/dataset/DataSet.h"
 #include "platform/dataset/DataSource.h"
 
@@ -38,14 +38,14 @@ std::string DisplayLabelOf(const TDataSet& dataSet, const std::string& name) {
 }
 
 // The dataset a chart can load from: there, and open.
-TDataSet* OpenDataSet(const TFChartFx& chart) {
+TDataSet* OpenDataSet(const TChartWidget& chart) {
     TDataSet* dataSet = chart.dataSource() ? chart.dataSource()->DataSet() : nullptr;
     return dataSet && dataSet->Active() ? dataSet : nullptr;
 }
 
 } // namespace
 
-Tgraf::Tgraf(QWidget* parent) : QDialog(parent), Fchart(new TFChartFx(this)), FimgTool(ToolPicture()) {
+Tgraf::Tgraf(QWidget* parent) : QDialog(parent), Fchart(new TChartWidget(this)), FimgTool(ToolPicture()) {
     setWindowTitle("graf");
     setModal(true);
     auto* layout = new QVBoxLayout(this);
@@ -53,7 +53,7 @@ Tgraf::Tgraf(QWidget* parent) : QDialog(parent), Fchart(new TFChartFx(this)), Fi
     layout->addWidget(Fchart);
     Fchart->SetTBBitmap(FimgTool);
     SetToolbar();
-    connect(Fchart, &TFChartFx::UserCommand, this, &Tgraf::Command);
+    connect(Fchart, &TChartWidget::UserCommand, this, &Tgraf::Command);
 }
 
 void Tgraf::SetToolbar() {
@@ -98,7 +98,7 @@ void Tgraf::ChooseAxes() {
     std::string x = Fchart->xFieldName();
     std::vector<std::string> y = Fchart->yFieldName();
     std::string group = Fchart->gFieldName();
-    TfGraphView dialog(this);
+    TAxisDialog dialog(this);
     if (!dialog.Execute(*dataSet, x, y, group))
         return;
     Fchart->SetxFieldName(x);

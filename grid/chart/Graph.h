@@ -8,7 +8,7 @@
 #include <string>
 
 class TDataSource;
-class TFChartFx;
+class TChartWidget;
 
 //! Toolbar commands of the chart window.
 inline constexpr int CommandChooseAxes = 29439;
@@ -19,7 +19,7 @@ class Tgraf : public QDialog {
 public:
     explicit Tgraf(QWidget* parent = nullptr);
 
-    TFChartFx& chart() const { return *Fchart; }
+    TChartWidget& chart() const { return *Fchart; }
 
     //! Loads the chart with one field as categories and another as values, then shows the
     //! window modally. Without an open dataset or without both fields it opens without data.
@@ -33,7 +33,7 @@ private:
     void SetToolbar();
     void ChooseAxes();
 
-    TFChartFx* Fchart;
+    TChartWidget* Fchart;
     QPixmap FimgTool;
 };
 

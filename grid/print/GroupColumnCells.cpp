@@ -1,11 +1,11 @@
 // Group columns of the group result; see GroupColumnCells.h.
 #include "grid/print/GroupColumnCells.h"
 
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 
 #include <QApplication>
 
-TGroupColumnCells::TGroupColumnCells(TFwwDBGrid& grid) : TFocusCellDelegate(grid), FGrid(grid) {}
+TGroupColumnCells::TGroupColumnCells(TToolGrid& grid) : TFocusCellDelegate(grid), FGrid(grid) {}
 
 void TGroupColumnCells::MarkGroupColumns(int groupCount) {
     for (int column = 0; column < FGrid.ColumnCount(); ++column)

@@ -3,14 +3,14 @@
 // focus rectangle stays the base grid's.
 #pragma once
 
-#include "grid/cDbGridCells.h"
+#include "grid/DataGridCells.h"
 
-class TFwwDBGrid;
+class TToolGrid;
 
 class TGroupColumnCells : public TFocusCellDelegate {
     Q_OBJECT
 public:
-    explicit TGroupColumnCells(TFwwDBGrid& grid);
+    explicit TGroupColumnCells(TToolGrid& grid);
 
     //! Draws the first groupCount columns of grid as group columns, the others as plain cells.
     void MarkGroupColumns(int groupCount);
@@ -19,5 +19,5 @@ protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 
 private:
-    TFwwDBGrid& FGrid;
+    TToolGrid& FGrid;
 };

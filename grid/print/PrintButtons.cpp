@@ -2,18 +2,18 @@
 #include "grid/print/PrintButtons.h"
 
 #include "grid/GridHooks.h"
-#include "grid/Ufwgrid.h"
-#include "grid/print/Ufprnmsg.h"
-#include "grid/print/uDsPrint.h"
+#include "grid/ToolGrid.h"
+#include "grid/print/DataSetPrintForm.h"
+#include "grid/print/ListPrint.h"
 #include "platform/dataset/DataSource.h"
 
 namespace {
 
-TDataSet* GridDataSet(TFwwDBGrid& grid) {
+TDataSet* GridDataSet(TToolGrid& grid) {
     return grid.DataSource() ? grid.DataSource()->DataSet() : nullptr;
 }
 
-void PrintList(TFwwDBGrid& grid) {
+void PrintList(TToolGrid& grid) {
     TDataSet* dataSet = GridDataSet(grid);
     if (!dataSet)
         return;
@@ -21,12 +21,12 @@ void PrintList(TFwwDBGrid& grid) {
     PrintGrid(grid.labelText(), grid.font(), *dataSet, [dataSet] { NotifyGridAction(dataSet, "P"); });
 }
 
-void PrintGroups(TFwwDBGrid& grid) {
+void PrintGroups(TToolGrid& grid) {
     if (TDataSet* dataSet = GridDataSet(grid))
         PrintGridGrouped(*dataSet, grid.labelText());
 }
 
-void Export(TFwwDBGrid& grid) {
+void Export(TToolGrid& grid) {
     if (TDataSet* dataSet = GridDataSet(grid))
         ExportDataSet(*dataSet);
 }

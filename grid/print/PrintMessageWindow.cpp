@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-TfPrintMsg::TfPrintMsg(QWidget* parent)
+TPrintMessageWindow::TPrintMessageWindow(QWidget* parent)
     : QDialog(parent), gMaster(new QProgressBar(this)), gDetail(new QProgressBar(this)),
       btnCancel(new QPushButton("Cancel", this)) {
     setWindowTitle("Print");
@@ -24,7 +24,7 @@ TfPrintMsg::TfPrintMsg(QWidget* parent)
     connect(btnCancel, &QPushButton::clicked, this, [this] { FCancelled = true; });
 }
 
-void TfPrintMsg::ShowProgress(int recordMax, int detailMax, int detailPosition, int recordPosition) {
+void TPrintMessageWindow::ShowProgress(int recordMax, int detailMax, int detailPosition, int recordPosition) {
     FCancelled = false;
     gMaster->setRange(0, std::max(recordMax, 0));
     gMaster->setValue(std::clamp(recordPosition, 0, gMaster->maximum()));
@@ -34,7 +34,7 @@ void TfPrintMsg::ShowProgress(int recordMax, int detailMax, int detailPosition, 
     show();
 }
 
-bool TfPrintMsg::StepProgress(int recordPosition, int detailPosition) {
+bool TPrintMessageWindow::StepProgress(int recordPosition, int detailPosition) {
     gMaster->setValue(std::clamp(recordPosition, 0, gMaster->maximum()));
     gDetail->setValue(std::clamp(detailPosition, 0, gDetail->maximum()));
     repaint();
@@ -42,7 +42,7 @@ bool TfPrintMsg::StepProgress(int recordPosition, int detailPosition) {
     return !FCancelled;
 }
 
-bool TfPrintMsg::RunPrinterDialog(QPrinter& printer, int& firstPage, int& lastPage) {
+bool TPrintMessageWindow::RunPrinterDialog(QPrinter& printer, int& firstPage, int& lastPage) {
     QPrintDialog prnDlg(&printer, this);
     prnDlg.setMinMax(1, TPageEngine::AllPagesLast);
     prnDlg.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange);

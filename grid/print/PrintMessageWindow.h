@@ -10,10 +10,10 @@ class QPrinter;
 class QProgressBar;
 class QPushButton;
 
-class TfPrintMsg : public QDialog, public IPrintProgress {
+class TPrintMessageWindow : public QDialog, public IPrintProgress {
     Q_OBJECT
 public:
-    explicit TfPrintMsg(QWidget* parent = nullptr);
+    explicit TPrintMessageWindow(QWidget* parent = nullptr);
 
     void ShowProgress(int recordMax, int detailMax, int detailPosition, int recordPosition) override;
     bool StepProgress(int recordPosition, int detailPosition) override;

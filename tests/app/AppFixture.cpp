@@ -45,7 +45,7 @@ void AppTest::SetUp() {
     FUiScope = std::make_unique<TScopedUi>(RecordingUi);
     const std::string file = Folder + "test.db";
     CreateEngineDatabase(kLibrary, file, "demo", "demo");
-    DM = std::make_unique<TDM>();
+    DM = std::make_unique<TDataModule>();
     LogOnEngine(DM->OracleSession1, kLibrary, file, "demo", "demo");
     for (const char* const* script = SchemaScripts(); *script; ++script)
         Run(orasql::SplitScript(ReadText(std::filesystem::path(ZORVEKA_SOURCE_DIR) / "schema" / *script)));

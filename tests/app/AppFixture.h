@@ -41,7 +41,7 @@ protected:
 
     std::string Folder; //!< the program directory, ending in "/"
     TRecordingUi RecordingUi;
-    std::unique_ptr<TDM> DM;
+    std::unique_ptr<TDataModule> DM;
     std::unique_ptr<TRunContext> Context;
 
 private:

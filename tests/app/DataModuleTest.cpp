@@ -1,6 +1,6 @@
 // The data module as created: one session for every dataset, nothing open, no statement, the
 // declared variables and the read-only and unidirectional settings the lookups rely on.
-#include "app/uDM.h"
+#include "app/DataModule.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ std::vector<std::pair<std::string, int>> Variables(const TOracleQuery& query) {
 } // namespace
 
 TEST(DataModule, EveryDataSetIsClosedWithoutStatementOnTheOneSession) {
-    TDM dm;
+    TDataModule dm;
     EXPECT_EQ(dm.OracleLogon1.Session, &dm.OracleSession1);
     EXPECT_EQ(dm.DataSets().size(), 24u);
     for (TOracleDataSet* dataSet : dm.DataSets()) {
@@ -35,7 +35,7 @@ TEST(DataModule, EveryDataSetIsClosedWithoutStatementOnTheOneSession) {
 
 TEST(DataModule, DeclaredVariablesByDataSet) {
     using namespace otType;
-    TDM dm;
+    TDataModule dm;
     const std::map<std::string, std::vector<std::pair<std::string, int>>> expected = {
         {"Qobliam1", {{":DAT_STANJA", otDate}, {":ID_SEQ_OBLIM", otInteger}, {":OT_LIK", otInteger}}},
         {"Qkpn5", {{":SFVP", otString}}},
@@ -66,7 +66,7 @@ TEST(DataModule, DeclaredVariablesByDataSet) {
 }
 
 TEST(DataModule, LookupsAreReadOnlyAndThreeUnidirectional) {
-    TDM dm;
+    TDataModule dm;
     const std::set<std::string> writable = {"Q1",          "Qoblim",       "QOblimD1", "Qobliam",
                                             "Qoblim_fifo", "Qoblim_fifo2", "Q2"};
     const std::set<std::string> unidirectional = {"Qtrg", "Qzdnhst", "INX1"};
@@ -78,7 +78,7 @@ TEST(DataModule, LookupsAreReadOnlyAndThreeUnidirectional) {
 }
 
 TEST(DataModule, DataSourcesNameTheirDataSets) {
-    TDM dm;
+    TDataModule dm;
     EXPECT_EQ(dm.DataSource1.DataSet(), &dm.Q1);
     EXPECT_EQ(dm.DSecb.DataSet(), &dm.Qoblim);
     EXPECT_EQ(dm.dsNull.DataSet(), nullptr);

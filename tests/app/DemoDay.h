@@ -32,7 +32,7 @@ private:
     TScopedUi FUiScope{RecordingUi};
 
 public:
-    TDM DM;
+    TDataModule DM;
     TRunContext Context{DM};
 };
 

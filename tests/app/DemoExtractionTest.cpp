@@ -11,7 +11,7 @@ namespace {
 
 TEST(DemoExtraction, BothAccountClassesForTheDemoDay) {
     apptest::TDemoDay demo("app-demo", 2000);
-    TDM& dm = demo.DM;
+    TDataModule& dm = demo.DM;
     std::map<std::string, int> byClass;
     std::set<std::string> codes;
     for (; !dm.Q1.Eof(); dm.Q1.Next()) {

@@ -1,8 +1,8 @@
 // Column persistence and the column chooser: `selected` lines, an unknown field in them, the
 // chooser's moves and selections, and the renaming of a column.
 #include "grid/ColumnChooser.h"
+#include "grid/ColumnChooserDialog.h"
 #include "grid/GridColumns.h"
-#include "grid/Usortsel.h"
 
 #include "TestFixtures.h"
 
@@ -114,7 +114,7 @@ TEST(ColumnChooserDialogTest, ButtonsFollowTheListsAndUpRepeatsWhilePressed) {
     auto people = PeopleDataSet({});
     std::vector<TColumnEntry> on, off;
     BuildColumnLists(*people, on, off);
-    TsortSelect dialog;
+    TColumnChooserDialog dialog;
     dialog.Prepare(on, off);
     EXPECT_FALSE(dialog.btnLeft->isEnabled());
     EXPECT_TRUE(dialog.btnUp->isEnabled());

@@ -1,12 +1,12 @@
 // The tool grid's operations and settings: display widths written back only while a mouse press
 // is handled, zoom through its handler, the action hook and services of the print, grouping and
 // export buttons, the column chooser run from the grid, the form bases, glyphs and WIN.INI.
+#include "grid/ColumnChooserDialog.h"
+#include "grid/DialogBases.h"
 #include "grid/GridGlyphs.h"
 #include "grid/GridHooks.h"
 #include "grid/GridSettings.h"
-#include "grid/Udialog.h"
-#include "grid/Ufwgrid.h"
-#include "grid/Usortsel.h"
+#include "grid/ToolGrid.h"
 
 #include "TestFixtures.h"
 
@@ -35,7 +35,7 @@ protected:
 
     void SetUp() override {
         window.resize(400, 300);
-        grid = new TFwwDBGrid(&window);
+        grid = new TToolGrid(&window);
         grid->SetDataSource(&source);
         grid->SetAlign(TAlign::alClient);
         grid->Loaded();
@@ -55,7 +55,7 @@ protected:
     std::unique_ptr<TMemDataSet> people = PeopleDataSet({{"Ana", 1, 1}, {"Bor", 2, 2}});
     TDataSource source{people.get()};
     QWidget window;
-    TFwwDBGrid* grid = nullptr;
+    TToolGrid* grid = nullptr;
 };
 
 TEST_F(GridBehaviourTest, WidthChangedWhileAPressIsHandledIsWrittenBackDraggingIsNot) {
@@ -95,13 +95,13 @@ TEST_F(GridBehaviourTest, ButtonsNotifyTheHookAndCallTheirServices) {
         EXPECT_EQ(unused, nullptr);
         events.push_back(action);
     };
-    GridServices().PrintList = [&](TFwwDBGrid&) { events.push_back("list"); };
-    GridServices().PrintGroups = [&](TFwwDBGrid&) { events.push_back("groups"); };
-    GridServices().Export = [&](TFwwDBGrid&) { events.push_back("export"); };
+    GridServices().PrintList = [&](TToolGrid&) { events.push_back("list"); };
+    GridServices().PrintGroups = [&](TToolGrid&) { events.push_back("groups"); };
+    GridServices().Export = [&](TToolGrid&) { events.push_back("export"); };
     grid->Print();
     grid->PrintGroups();
     grid->Export();
-    grid->OnPrint = [&](TFwwDBGrid&) { events.push_back("own print"); };
+    grid->OnPrint = [&](TToolGrid&) { events.push_back("own print"); };
     grid->Print();
     EXPECT_EQ(events, (std::vector<std::string>{"list", "G", "groups", "E", "export", "P", "own print"}));
 
@@ -116,7 +116,7 @@ TEST_F(GridBehaviourTest, ColumnChooserRunFromTheGridStoresTheVisibleFieldsInOrd
     EXPECT_TRUE(grid->selected().empty());
     for (int run = 0; run < 2; ++run) { // the kept dialog shows again after releasing its window
         QTimer::singleShot(0, [] {
-            TsortSelect& dialog = TsortSelect::Instance();
+            TColumnChooserDialog& dialog = TColumnChooserDialog::Instance();
             dialog.lbOn->setCurrentRow(0);
             dialog.btnRight->click();
             dialog.btnOk->click();
@@ -128,22 +128,22 @@ TEST_F(GridBehaviourTest, ColumnChooserRunFromTheGridStoresTheVisibleFieldsInOrd
     ASSERT_EQ(grid->ColumnCount(), 1);
     EXPECT_EQ(grid->ColumnField(0)->FieldName(), "CODE");
 
-    QTimer::singleShot(0, [] { TsortSelect::Instance().btnCancel->click(); });
+    QTimer::singleShot(0, [] { TColumnChooserDialog::Instance().btnCancel->click(); });
     grid->ChooseColumns();
     EXPECT_EQ(grid->selected().size(), 1u);
 }
 
 TEST_F(GridBehaviourTest, FocusLookAndItsReturnWhenTheWindowIsActivatedAgain) {
     EXPECT_EQ(grid->TitleFontColor(), QColor(0, 0, 128));
-    TTranslatable form;
+    TRefocusingDialog form;
     auto* other = new QPushButton("x", &form);
     form.show();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     other->setFocus();
 
-    TTranslatable host;
-    auto* hosted = new TFwwDBGrid(&host);
+    TRefocusingDialog host;
+    auto* hosted = new TToolGrid(&host);
     hosted->SetDataSource(&source);
     host.show();
     host.activateWindow();
@@ -197,7 +197,7 @@ TEST(GridLayoutTest, RowsBeyondTheViewScrollAndColumnsFitCodesAndTitles) {
     TDataSource source(&positions);
     QWidget window;
     window.resize(500, 300);
-    auto* grid = new TFwwDBGrid(&window);
+    auto* grid = new TToolGrid(&window);
     grid->SetDataSource(&source);
     grid->SetAlign(TAlign::alClient);
     grid->SetShowHorzScrollBar(true);

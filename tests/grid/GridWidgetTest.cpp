@@ -1,12 +1,12 @@
 // The tool grid as a widget under the offscreen platform: the bar's placement and enabled states,
 // showing and hiding it across two grids, the label, the bounds of client-aligned grids, copying to
 // the clipboard and its Cancel, keys, and a rendering of a grid with its bar into a PNG file.
+#include "grid/CaptionLabel.h"
+#include "grid/DialogBases.h"
 #include "grid/GridGlyphs.h"
 #include "grid/GridHooks.h"
-#include "grid/Uddbtn.h"
-#include "grid/Udialog.h"
-#include "grid/Ufwgrid.h"
-#include "grid/Umlabel.h"
+#include "grid/GridToolBar.h"
+#include "grid/ToolGrid.h"
 
 #include "TestFixtures.h"
 
@@ -46,8 +46,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    TFwwDBGrid* MakeGrid(QWidget* parent, const std::string& title) {
-        auto* grid = new TFwwDBGrid(parent);
+    TToolGrid* MakeGrid(QWidget* parent, const std::string& title) {
+        auto* grid = new TToolGrid(parent);
         grid->SetDataSource(&source);
         grid->SetAlign(TAlign::alClient);
         grid->SetlabelText(title);
@@ -55,7 +55,7 @@ protected:
         return grid;
     }
 
-    void ClickTitle(TFwwDBGrid& grid) {
+    void ClickTitle(TToolGrid& grid) {
         QHeaderView* header = grid.horizontalHeader();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionPosition(0) + 5, 5));
     }
@@ -67,8 +67,8 @@ protected:
     QWidget window;
     QWidget* left = nullptr;
     QWidget* right = nullptr;
-    TFwwDBGrid* grid1 = nullptr;
-    TFwwDBGrid* grid2 = nullptr;
+    TToolGrid* grid1 = nullptr;
+    TToolGrid* grid2 = nullptr;
 };
 
 TEST_F(GridWidgetTest, ATitleClickPlacesTheBarWithEnabledStatesFromGridButtons) {
@@ -78,7 +78,7 @@ TEST_F(GridWidgetTest, ATitleClickPlacesTheBarWithEnabledStatesFromGridButtons) 
     TGridToolBar& bar = GridToolBar();
     int expectedLeft = 8;
     for (TGridButton kind : BarOrder) {
-        const TStdBtn& button = bar.Button(kind);
+        const TGridToolButton& button = bar.Button(kind);
         EXPECT_EQ(button.parentWidget(), left);
         EXPECT_EQ(button.x(), expectedLeft);
         EXPECT_EQ(button.size(), QSize(18, 18));
@@ -117,7 +117,7 @@ TEST_F(GridWidgetTest, TheBarFollowsTitleClicksAcrossTwoGrids) {
 }
 
 TEST_F(GridWidgetTest, LabelStaysHiddenWithLaNoneAndFollowsTheGridOtherwise) {
-    auto* hidden = new TFwwDBGrid(left);
+    auto* hidden = new TToolGrid(left);
     hidden->SetlabelAlign(TLabelAlign::laNone);
     hidden->show();
     EXPECT_FALSE(hidden->Label()->isVisible());
@@ -162,14 +162,14 @@ TEST_F(GridWidgetTest, CopyPutsTheTextOnTheClipboardAndCancelLeavesItUnchanged) 
 
 TEST_F(GridWidgetTest, KeysZoomRefuseDeletionAndRespectGridButtons) {
     int zooms = 0;
-    grid1->OnZoom = [&](TFwwDBGrid&) { ++zooms; };
+    grid1->OnZoom = [&](TToolGrid&) { ++zooms; };
     grid1->setFocus();
     QTest::keyClick(grid1, Qt::Key_Return);
     EXPECT_EQ(zooms, 1);
     QTest::keyClick(grid1, Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_TRUE(ui.Errors.empty());
     QTest::keyClick(grid1, Qt::Key_Delete, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    EXPECT_EQ(ui.Errors, (std::vector<std::string>{TFwwDBGrid::DeleteRefusedText}));
+    EXPECT_EQ(ui.Errors, (std::vector<std::string>{TToolGrid::DeleteRefusedText}));
     EXPECT_EQ(people->RecordCount(), 2);
 
     grid1->SetgridButtons(AllGridButtons & ~ButtonBit(TGridButton::gbZoom));
@@ -178,8 +178,8 @@ TEST_F(GridWidgetTest, KeysZoomRefuseDeletionAndRespectGridButtons) {
 }
 
 TEST_F(GridWidgetTest, DestroyingAWindowWithTheBarShownKeepsTheButtons) {
-    auto* form = new TWForm();
-    auto* grid = new TFwwDBGrid(form);
+    auto* form = new TGridWindow();
+    auto* grid = new TToolGrid(form);
     grid->SetDataSource(&source);
     form->show();
     form->activateWindow();
@@ -188,7 +188,7 @@ TEST_F(GridWidgetTest, DestroyingAWindowWithTheBarShownKeepsTheButtons) {
     grid->ShowButtonBar();
     EXPECT_EQ(GridToolBar().Button(TGridButton::gbSort).parentWidget(), form);
     delete form;
-    TStdBtn& sort = GridToolBar().Button(TGridButton::gbSort);
+    TGridToolButton& sort = GridToolBar().Button(TGridButton::gbSort);
     EXPECT_EQ(sort.parentWidget(), nullptr);
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -199,7 +199,7 @@ TEST_F(GridWidgetTest, DestroyingAWindowWithTheBarShownKeepsTheButtons) {
 TEST_F(GridWidgetTest, GridOfAnotherWindowTakingTheBarLeavesNoEmptyStrip) {
     QWidget other;
     other.resize(300, 300);
-    auto* grid = new TFwwDBGrid(&other);
+    auto* grid = new TToolGrid(&other);
     grid->SetDataSource(&source);
     grid->SetAlign(TAlign::alClient);
     ClickTitle(*grid1);
@@ -223,7 +223,7 @@ TEST_F(GridWidgetTest, ButtonsHaveSlovenianTooltipsAndReadOnNavy) {
     ClickTitle(*grid1);
     std::set<QString> hints;
     for (TGridButton kind : BarOrder) {
-        TStdBtn& button = GridToolBar().Button(kind);
+        TGridToolButton& button = GridToolBar().Button(kind);
         EXPECT_FALSE(button.toolTip().isEmpty());
         hints.insert(button.toolTip());
         if (kind == TGridButton::gbZoom)

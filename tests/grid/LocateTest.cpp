@@ -1,7 +1,7 @@
 // The locate rule and dialog: prefix and exact matches, letters outside a-z keep their case, the
 // empty value, searching on from the last record, and the not-found message.
+#include "grid/LocateDialog.h"
 #include "grid/LocateSearch.h"
-#include "grid/Uflocate.h"
 
 #include "TestFixtures.h"
 
@@ -54,7 +54,7 @@ protected:
     std::unique_ptr<TMemDataSet> people =
         PeopleDataSet({{"abc", 1, 1}, {"", 2, 2}, {"ABCD", 3, 3}, {"Čop", 4, 4}});
     TDataSource source{people.get()};
-    TfLocate dialog;
+    TLocateDialog dialog;
 };
 
 TEST_F(LocateDialogTest, ListsEveryFieldAndEnablesTheSearchOnAValue) {

@@ -1,7 +1,7 @@
 // The sort dialog: a local table's indexes with the current one selected, the "*" caption, sort
 // items applied through the table or the grid's callback, and the grid's current sort item.
-#include "grid/Ufsort.h"
-#include "grid/Ufwgrid.h"
+#include "grid/SortDialog.h"
+#include "grid/ToolGrid.h"
 
 #include "TestFixtures.h"
 
@@ -49,7 +49,7 @@ protected:
     TLocalDatabase db{":memory:"};
     TTable table{db, "T"};
     TDataSource source{&table};
-    TfSort dialog;
+    TSortDialog dialog;
 };
 
 TEST_F(SortDialogTest, TableIndexesWithTheCurrentOneSelected) {
@@ -81,16 +81,16 @@ TEST(GridSortItemTest, CallbackPicksTheItemAndADeletedItemIsNoLongerCurrent) {
     TestApp();
     auto people = PeopleDataSet({});
     TDataSource source(people.get());
-    TFwwDBGrid grid;
+    TToolGrid grid;
     grid.SetDataSource(&source);
     grid.SortInfo().Add().DisplayText = "first";
     grid.SortInfo().Add().DisplayText = "second";
     std::vector<std::string> picked;
-    grid.OnCustomSort = [&](TFwwDBGrid&, TSortInfoItem* item) {
+    grid.OnCustomSort = [&](TToolGrid&, TSortInfoItem* item) {
         picked.push_back(item ? item->DisplayText : "-");
     };
 
-    TfSort dialog;
+    TSortDialog dialog;
     dialog.Prepare(&source, &grid.SortInfo(), [&](TSortInfoItem* item) { grid.SelectSortItem(item); });
     EXPECT_EQ(dialog.lbInx->currentRow(), -1);
     dialog.lbInx->setCurrentRow(0);
@@ -116,13 +116,13 @@ TEST(ColumnSortTest, WithoutOrdersTheDialogOffersTheColumnsAndAClickSortsTheRows
     auto people = PeopleDataSet({{"Žan", 10, 3}, {"Cene", 2, 20}, {"Čoh", 7, 100}, {"Ana", 1.5, 4}});
     people->FieldByName("AMOUNT").SetVisible(false);
     TDataSource source(people.get());
-    TFwwDBGrid grid;
+    TToolGrid grid;
     grid.SetDataSource(&source);
     std::vector<std::string> byName;
     std::vector<std::string> byCode;
     QStringList lines;
     QTimer::singleShot(0, [&] {
-        TfSort& dialog = TfSort::Instance();
+        TSortDialog& dialog = TSortDialog::Instance();
         for (int i = 0; i < dialog.lbInx->count(); ++i)
             lines << dialog.lbInx->item(i)->text();
         dialog.lbInx->setCurrentRow(0);

@@ -1,7 +1,7 @@
 // Opens a tool grid on 100,000 records and prints how long the first painted screen and the
 // scroll to the last record take (targets: under 300 ms and under 100 ms). Runs offscreen unless
 // a platform is chosen; "bench_grid [records] [runs]".
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 #include "platform/dataset/DataSource.h"
 #include "platform/dataset/MemDataSet.h"
 
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
         QWidget window;
         window.resize(1024, 700);
         const auto start = TClock::now();
-        auto* grid = new TFwwDBGrid(&window);
+        auto* grid = new TToolGrid(&window);
         grid->SetAlign(TAlign::alClient);
         grid->SetDataSource(&source);
         grid->Loaded();

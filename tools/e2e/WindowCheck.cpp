@@ -2,9 +2,9 @@
 // run, the preview and the closing procedure are done.
 #include "WindowCheck.h"
 
-#include "grid/Uddbtn.h"
-#include "grid/Ufwgrid.h"
-#include "grid/print/uDsPrint.h"
+#include "grid/GridToolBar.h"
+#include "grid/ToolGrid.h"
+#include "grid/print/DataSetPrintForm.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -57,7 +57,7 @@ TDBaseHeader ReadDBaseHeader(const std::string& file) {
 
 } // namespace
 
-TWindowCheck::TWindowCheck(TForm1& window, TUnattendedUi& ui, std::string screenshot)
+TWindowCheck::TWindowCheck(TMainWindow& window, TUnattendedUi& ui, std::string screenshot)
     : FWindow(window), FUi(ui), FScreenshot(std::move(screenshot)) {
     FTimer.setInterval(kPollMs);
     connect(&FTimer, &QTimer::timeout, this, [this] { Poll(); });
@@ -111,7 +111,7 @@ bool TWindowCheck::Save(QWidget& widget, const std::string& suffix) {
 // The print-group button, then "Grupiranje": the grand total counts every row once.
 bool TWindowCheck::CheckGroupedReport(int rows) {
     QTest::mouseClick(&GridToolBar().Button(TGridButton::gbPrintGroup), Qt::LeftButton);
-    TfDataSetPrint& form = DataSetPrintForm();
+    TDataSetPrintForm& form = DataSetPrintForm();
     if (!form.isVisible())
         return Fail("the grouping form did not open"), false;
     QTest::qWait(200);

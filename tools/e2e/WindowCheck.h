@@ -6,7 +6,7 @@
 #pragma once
 
 #include "UnattendedUi.h"
-#include "app/qt/Unit1.h"
+#include "app/qt/MainWindow.h"
 
 #include <QObject>
 #include <QTimer>
@@ -16,7 +16,7 @@
 class TWindowCheck : public QObject {
     Q_OBJECT
 public:
-    TWindowCheck(TForm1& window, TUnattendedUi& ui, std::string screenshot);
+    TWindowCheck(TMainWindow& window, TUnattendedUi& ui, std::string screenshot);
     //! Begins once the event loop runs.
     void Start();
     //! 0 when every check held.
@@ -31,7 +31,7 @@ private:
     void Fail(const std::string& reason);
     void Finish(int result);
 
-    TForm1& FWindow;
+    TMainWindow& FWindow;
     TUnattendedUi& FUi;
     const std::string FScreenshot;
     QTimer FTimer;

@@ -59,7 +59,7 @@ int ReadOnly(TRunContext& context, const TRunArguments& arguments) {
     return TRunExit::Completed;
 }
 
-int Run(TDM& dm, const TRunArguments& arguments, std::ostream& err) {
+int Run(TDataModule& dm, const TRunArguments& arguments, std::ostream& err) {
     TRunContext context(dm);
     TConsoleLabels labels(err);
     context.Labels = &labels;
@@ -99,7 +99,7 @@ int RunBatch(const std::vector<std::string>& commandLine, std::ostream& err) {
     }
     SetOracleCommandLine(commandLine);
     try {
-        TDM dm;
+        TDataModule dm;
         return Run(dm, arguments, err);
     } catch (const std::exception& error) {
         // An unknown alias or an unusable client library: no logon was possible.

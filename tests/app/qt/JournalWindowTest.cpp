@@ -4,7 +4,7 @@
 #include "WindowFixture.h"
 
 #include "app/qt/JournalWindow.h"
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -15,7 +15,7 @@ using namespace windowtest;
 namespace {
 
 // The tool grid the last menu action opened.
-TJournalWindow* OpenedWindow(TForm1& window) {
+TJournalWindow* OpenedWindow(TMainWindow& window) {
     const QList<TJournalWindow*> windows = window.findChildren<TJournalWindow*>();
     return windows.isEmpty() ? nullptr : windows.back();
 }
@@ -31,7 +31,7 @@ class JournalWindowTest : public WindowTest {};
 
 TEST_F(JournalWindowTest, StatusLineAndTheMenusToolGridsShowTheRun) {
     CreateDemoDatabase();
-    TForm1& window = StartedWindow(DemoDay);
+    TMainWindow& window = StartedWindow(DemoDay);
     window.btnStart->click();
     ASSERT_TRUE(RecordingUi.Errors.empty());
     EXPECT_EQ(

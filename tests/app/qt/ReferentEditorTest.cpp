@@ -73,7 +73,7 @@ class ReferentMenuTest : public WindowTest {};
 
 TEST_F(ReferentMenuTest, TheMenuItemOpensZorvekaIniOfTheProgramDirectory) {
     setenv("VISUAL", "myeditor --wait", 1);
-    TForm1& window = Window();
+    TMainWindow& window = Window();
     EXPECT_EQ(window.Nastavitve1->title(), "Nastavitve");
     EXPECT_EQ(window.ReferentVIni1->text(), "ReferentVIniDatoteki");
     window.ReferentVIni1->trigger();

@@ -4,7 +4,7 @@
 #include "WindowFixture.h"
 
 #include "app/qt/RadioGroup.h"
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 #include "oracle/OracleLogon.h"
 #include "platform/settings/Exceptions.h"
 
@@ -41,7 +41,7 @@ public:
 class StartupTest : public WindowTest {};
 
 TEST_F(StartupTest, ComponentsStartWithTheirDesignTexts) {
-    TForm1& window = Window();
+    TMainWindow& window = Window();
     EXPECT_EQ(window.windowTitle(), "ZORVEKA");
     EXPECT_EQ(Text(window.Label4), "DAN");
     EXPECT_EQ(window.btnPredogled->text(), "&Predogled");
@@ -55,7 +55,7 @@ TEST_F(StartupTest, ComponentsStartWithTheirDesignTexts) {
     EXPECT_TRUE(window.lblKorak->isHidden());
     EXPECT_TRUE(window.lblSporocilo->isHidden());
     EXPECT_TRUE(window.pnlObliam->isHidden());
-    for (TFwwDBGrid* grid : {window.DBGrid1, window.DbGrid2}) {
+    for (TToolGrid* grid : {window.DBGrid1, window.DbGrid2}) {
         EXPECT_FALSE(HasButton(grid->gridButtons(), TGridButton::gbZoom));
         EXPECT_EQ(grid->gridButtons() | ButtonBit(TGridButton::gbZoom), AllGridButtons);
         EXPECT_TRUE(grid->ShowHorzScrollBar());
@@ -66,7 +66,7 @@ TEST_F(StartupTest, ComponentsStartWithTheirDesignTexts) {
 
 TEST_F(StartupTest, TwoArgumentsShowOnlyTheUsageAndEnd) {
     CreateEmptyDatabase();
-    TForm1& window = Window({"DEMO", "demo", "OCIDLL=ignored", "--option"});
+    TMainWindow& window = Window({"DEMO", "demo", "OCIDLL=ignored", "--option"});
     window.AppActivate();
     EXPECT_EQ(RecordingUi.Messages, std::vector<std::string>{"ZORVEKA  alias user password "});
     EXPECT_TRUE(RecordingUi.Errors.empty());
@@ -78,7 +78,7 @@ TEST_F(StartupTest, TwoArgumentsShowOnlyTheUsageAndEnd) {
 
 TEST_F(StartupTest, ThreeArgumentsLogOnAndShowTheConnection) {
     CreateEmptyDatabase();
-    TForm1& window = Window({"DEMO", "demo", "demo"});
+    TMainWindow& window = Window({"DEMO", "demo", "demo"});
     window.eDan->setDate(QDate(2001, 1, 1));
     window.AppActivate();
     EXPECT_TRUE(RecordingUi.Messages.empty());
@@ -93,7 +93,7 @@ TEST_F(StartupTest, ThreeArgumentsLogOnAndShowTheConnection) {
 
 TEST_F(StartupTest, AFourthArgumentIsTheUserCode) {
     CreateEmptyDatabase();
-    TForm1& window = Window({"DEMO", "demo", "demo", "U123"});
+    TMainWindow& window = Window({"DEMO", "demo", "demo", "U123"});
     window.AppActivate();
     EXPECT_TRUE(window.DM().OracleSession1.Connected());
     EXPECT_EQ(window.Context().Arguments.size(), 4u);
@@ -102,13 +102,13 @@ TEST_F(StartupTest, AFourthArgumentIsTheUserCode) {
 
 TEST_F(StartupTest, ASecondActivationDoesNothing) {
     CreateEmptyDatabase();
-    TForm1& tooFew = Window({"DEMO"});
+    TMainWindow& tooFew = Window({"DEMO"});
     tooFew.AppActivate();
     tooFew.AppActivate();
     EXPECT_EQ(RecordingUi.Messages.size(), 1u);
     EXPECT_EQ(Terminations, 1);
 
-    TForm1& window = Window();
+    TMainWindow& window = Window();
     window.AppActivate();
     std::filesystem::remove(Folder + "aliases.ini"); // a repeated start-up would fail on it
     window.lblBaza->setText("unchanged");
@@ -119,7 +119,7 @@ TEST_F(StartupTest, ASecondActivationDoesNothing) {
 
 TEST_F(StartupTest, AnUnknownAliasGoesToTheErrorDisplayAndTheWindowStays) {
     CreateEmptyDatabase();
-    TForm1& window = Window({"NOPE", "demo", "demo"});
+    TMainWindow& window = Window({"NOPE", "demo", "demo"});
     window.AppActivate();
     ASSERT_EQ(RecordingUi.Errors.size(), 1u);
     EXPECT_NE(RecordingUi.Errors[0].find("NOPE"), std::string::npos);
@@ -130,7 +130,7 @@ TEST_F(StartupTest, AnUnknownAliasGoesToTheErrorDisplayAndTheWindowStays) {
 
 TEST_F(StartupTest, ARefusedLogonLeavesTheWindowUnconnectedAndSaysSo) {
     CreateEmptyDatabase();
-    TForm1& window = Window({"DEMO", "demo", "wrong"});
+    TMainWindow& window = Window({"DEMO", "demo", "wrong"});
     window.AppActivate();
     EXPECT_FALSE(RecordingUi.Messages.empty()); // the logon showed the server's refusal
     EXPECT_TRUE(RecordingUi.Errors.empty());
@@ -143,7 +143,7 @@ TEST_F(StartupTest, ALogonThatRaisesEndsTheProgramWithItsMessage) {
     CreateEmptyDatabase();
     TFailingLogonDialog dialog;
     ILogonDialog* previous = SetDefaultLogonDialog(&dialog);
-    TForm1& window = Window({"DEMO", "demo", "wrong"});
+    TMainWindow& window = Window({"DEMO", "demo", "wrong"});
     window.AppActivate();
     SetDefaultLogonDialog(previous);
     ASSERT_FALSE(RecordingUi.Messages.empty());
@@ -156,7 +156,7 @@ TEST_F(StartupTest, IzhodLeavesAnEmptyConfFileWhateverItHeld) {
     CreateEmptyDatabase();
     const std::string conf = Folder + "ZORVEKA.conf";
     std::ofstream(conf) << "left over\n";
-    TForm1& window = Window();
+    TMainWindow& window = Window();
     window.AppActivate();
     window.btnIzhod->click();
     EXPECT_TRUE(std::filesystem::exists(conf));

@@ -99,18 +99,18 @@ std::string WindowTest::QueryValue(const std::string& statement) {
     return query.ColumnAsString(0);
 }
 
-TForm1& WindowTest::Window(const std::vector<std::string>& arguments) {
+TMainWindow& WindowTest::Window(const std::vector<std::string>& arguments) {
     std::vector<std::string> commandLine{"zorveka"};
     commandLine.insert(commandLine.end(), arguments.begin(), arguments.end());
     commandLine.push_back("OCIDLL=" + kLibrary);
     SetOracleCommandLine(commandLine);
-    FWindow = std::make_unique<TForm1>(commandLine, Launcher);
+    FWindow = std::make_unique<TMainWindow>(commandLine, Launcher);
     FWindow->OnTerminate = [this] { ++Terminations; };
     return *FWindow;
 }
 
-TForm1& WindowTest::StartedWindow(TDateTime day) {
-    TForm1& window = Window();
+TMainWindow& WindowTest::StartedWindow(TDateTime day) {
+    TMainWindow& window = Window();
     window.AppActivate();
     int year = 0, month = 0, dayOfMonth = 0;
     DecodeDate(day, year, month, dayOfMonth);

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/qt/EditorLauncher.h"
-#include "app/qt/Unit1.h"
+#include "app/qt/MainWindow.h"
 #include "platform/settings/DateTime.h"
 #include "platform/ui/RecordingUi.h"
 #include "platform/ui/UiGuards.h"
@@ -52,9 +52,9 @@ protected:
     std::string QueryValue(const std::string& statement);
 
     //! The window over the command line "zorveka" + arguments + the engine's OCIDLL argument.
-    TForm1& Window(const std::vector<std::string>& arguments = {"DEMO", "demo", "demo"});
+    TMainWindow& Window(const std::vector<std::string>& arguments = {"DEMO", "demo", "demo"});
     //! The window after its start-up, showing day.
-    TForm1& StartedWindow(TDateTime day);
+    TMainWindow& StartedWindow(TDateTime day);
 
     std::string Folder;   //!< the program directory, ending in "/"
     std::string Database; //!< the database file the alias DEMO names
@@ -66,7 +66,7 @@ protected:
 
 private:
     std::unique_ptr<TScopedUi> FUiScope;
-    std::unique_ptr<TForm1> FWindow;
+    std::unique_ptr<TMainWindow> FWindow;
 };
 
 } // namespace windowtest

@@ -5,7 +5,7 @@
 #include "WindowFixture.h"
 
 #include "app/qt/RadioGroup.h"
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -43,7 +43,7 @@ protected:
                           "', 'DD.MM.YYYY') AND OT_LIK = " + std::to_string(otLik));
     }
     //! The grid row of the main grid's dataset whose ID_SEQ_OBLIM is id; -1 when none.
-    int RowOfPosition(TForm1& window, int id) {
+    int RowOfPosition(TMainWindow& window, int id) {
         TOracleDataSet& q1 = window.DM().Q1;
         q1.First();
         for (int row = 0; !q1.Eof(); ++row, q1.Next())
@@ -51,12 +51,12 @@ protected:
                 return row;
         return -1;
     }
-    void DoubleClickRow(TFwwDBGrid& grid, int row) {
+    void DoubleClickRow(TToolGrid& grid, int row) {
         const QModelIndex index = grid.model()->index(row, 0);
         grid.scrollTo(index);
         QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(index).center());
     }
-    bool AnyRunControlEnabled(TForm1& window) {
+    bool AnyRunControlEnabled(TMainWindow& window) {
         return window.btnStart->isEnabled() || window.btnPredogled->isEnabled() || window.eDan->isEnabled() ||
                window.rgRiskType->isEnabled();
     }
@@ -64,7 +64,7 @@ protected:
 
 TEST_F(WindowRunTest, ARunFillsTheGridWithTheChosenDayAndRiskType) {
     CreateDemoDatabase();
-    TForm1& window = StartedWindow(DemoDay);
+    TMainWindow& window = StartedWindow(DemoDay);
     window.rgRiskType->SetItemIndex(2);
     window.btnStart->click();
     ASSERT_TRUE(RecordingUi.Errors.empty()) << Joined(RecordingUi.Errors);
@@ -84,7 +84,7 @@ TEST_F(WindowRunTest, ARunFillsTheGridWithTheChosenDayAndRiskType) {
 
 TEST_F(WindowRunTest, ThePreviewShowsTheRowsOfTheChosenDayAndRiskType) {
     CreateDemoDatabase();
-    TForm1& window = StartedWindow(DemoDay);
+    TMainWindow& window = StartedWindow(DemoDay);
     window.btnStartClick();
     const std::string rows = Text(window.lblStevilo);
     window.rgRiskType->SetItemIndex(0);
@@ -103,7 +103,7 @@ TEST_F(WindowRunTest, ThePreviewShowsTheRowsOfTheChosenDayAndRiskType) {
 
 TEST_F(WindowRunTest, ADayWithoutDataSaysSoAndPreviewsNothing) {
     CreateDemoDatabase();
-    TForm1& window = StartedWindow(EncodeDate(2001, 2, 1));
+    TMainWindow& window = StartedWindow(EncodeDate(2001, 2, 1));
     window.btnStartClick();
     EXPECT_EQ(CountOf(RecordingUi.Messages, "Za izbrani dan 01.02.2001 ni podatkov!"), 1)
         << Joined(RecordingUi.Messages);
@@ -113,7 +113,7 @@ TEST_F(WindowRunTest, ADayWithoutDataSaysSoAndPreviewsNothing) {
 
 TEST_F(WindowRunTest, ADoubleClickOpensThePlanAndClosesWithoutOne) {
     CreateDemoDatabase();
-    TForm1& window = StartedWindow(DemoDay);
+    TMainWindow& window = StartedWindow(DemoDay);
     window.show();
     window.btnStartClick();
     ASSERT_TRUE(RecordingUi.Errors.empty()) << Joined(RecordingUi.Errors);
@@ -141,7 +141,7 @@ TEST_F(WindowRunTest, ADoubleClickOpensThePlanAndClosesWithoutOne) {
 
 TEST_F(WindowRunTest, TheControlsAreLockedWhileARunLastsAndNoSecondRunStartsInside) {
     CreateDemoDatabase();
-    TForm1& window = StartedWindow(DemoDay);
+    TMainWindow& window = StartedWindow(DemoDay);
     int probes = 0, unlocked = 0;
     RecordingUi.OnProcessMessages = [&] {
         ++probes;
@@ -167,7 +167,7 @@ TEST_F(WindowRunTest, TheControlsAreLockedWhileARunLastsAndNoSecondRunStartsInsi
 TEST_F(WindowRunTest, AFailingRunReachesTheErrorDisplayAndUnlocksTheControls) {
     CreateDemoDatabase();
     RunSql({"DROP TABLE OBLIAM"});
-    TForm1& window = StartedWindow(DemoDay);
+    TMainWindow& window = StartedWindow(DemoDay);
     window.btnStartClick();
     ASSERT_EQ(RecordingUi.Errors.size(), 1u) << Joined(RecordingUi.Messages);
     EXPECT_EQ(CountOf(RecordingUi.Messages, "Status: "), 0);

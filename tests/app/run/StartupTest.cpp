@@ -75,7 +75,7 @@ protected:
         context_.UserPassword = password;
         return PrijavaVBazo(context_);
     }
-    TDM dm_;
+    TDataModule dm_;
     TRunContext context_{dm_};
 };
 

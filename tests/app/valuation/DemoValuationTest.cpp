@@ -13,7 +13,7 @@ namespace {
 
 TEST(DemoValuation, EverySourceRowIsValuedWithItsSpecialCases) {
     apptest::TDemoDay demo("app-demo-valuation", 300);
-    TDM& dm = demo.DM;
+    TDataModule& dm = demo.DM;
     TRunContext& context = demo.Context;
     TRowOutput output;
     std::map<std::string, int> maturityTypes;

@@ -1,6 +1,6 @@
 // The axis dialog: which fields it offers where, what it preselects, what OK and Cancel return,
 // and an incomplete choice that is refused while the dialog stays open.
-#include "grid/chart/Ugraphvi.h"
+#include "grid/chart/AxisDialog.h"
 
 #include "TestApp.h"
 
@@ -65,7 +65,7 @@ protected:
     TRecordingUi RecordingUi;
     TScopedUi ScopedUi{RecordingUi};
     TMemDataSet DataSet;
-    TfGraphView Dialog;
+    TAxisDialog Dialog;
     std::string X = "COUNT";
     std::vector<std::string> Y{"AMOUNT", "PRICE"};
     std::string G = "NOSUCH";

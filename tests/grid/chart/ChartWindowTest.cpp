@@ -2,11 +2,11 @@
 // axes as set, staggered labels on separate lines, the toolbar commands, loading from a grid's
 // fields, a window without data, and a picture of a chart for review.
 #include "grid/GridHooks.h"
-#include "grid/Ufwgrid.h"
+#include "grid/ToolGrid.h"
+#include "grid/chart/AxisDialog.h"
+#include "grid/chart/ChartWidget.h"
 #include "grid/chart/Graph.h"
 #include "grid/chart/GraphButton.h"
-#include "grid/chart/Ufcharfx.h"
-#include "grid/chart/Ugraphvi.h"
 
 #include "ChartRows.h"
 #include "TestApp.h"
@@ -37,22 +37,22 @@
 
 namespace {
 
-QBarSeries* Bars(TFChartFx& chart) {
+QBarSeries* Bars(TChartWidget& chart) {
     const QList<QAbstractSeries*> series = chart.Chart()->series();
     return series.size() == 1 ? qobject_cast<QBarSeries*>(series.front()) : nullptr;
 }
 
-QBarCategoryAxis* CategoryAxis(TFChartFx& chart) {
+QBarCategoryAxis* CategoryAxis(TChartWidget& chart) {
     const QList<QAbstractAxis*> axes = chart.Chart()->axes(Qt::Horizontal);
     return axes.size() == 1 ? qobject_cast<QBarCategoryAxis*>(axes.front()) : nullptr;
 }
 
-QValueAxis* ValueAxis(TFChartFx& chart) {
+QValueAxis* ValueAxis(TChartWidget& chart) {
     const QList<QAbstractAxis*> axes = chart.Chart()->axes(Qt::Vertical);
     return axes.size() == 1 ? qobject_cast<QValueAxis*>(axes.front()) : nullptr;
 }
 
-QAction* ToolbarAction(TFChartFx& chart, const QString& hint) {
+QAction* ToolbarAction(TChartWidget& chart, const QString& hint) {
     for (QAction* action : chart.ToolBar()->actions())
         if (action->text() == hint)
             return action;
@@ -82,7 +82,7 @@ protected:
 };
 
 TEST_F(ChartWindowTest, TheComponentDrawsOneBarSetPerSeriesWithoutItsHiddenPoints) {
-    TFChartFx chart;
+    TChartWidget chart;
     chart.OpenData(ChartValues, 2, 3);
     chart.SetSerLeg(0, "Znesek: A");
     chart.SetSerLeg(1, "Znesek: B");
@@ -120,7 +120,7 @@ TEST_F(ChartWindowTest, TheComponentDrawsOneBarSetPerSeriesWithoutItsHiddenPoint
 }
 
 TEST_F(ChartWindowTest, StaggeredLabelsAreShownOnSeparateLinesAndEscaped) {
-    TFChartFx chart;
+    TChartWidget chart;
     FillChartRows(DataSet, {{"A<B", "x", 1}, {"C", "x", 2}, {"D", "x", 3}, {"E", "x", 4}});
     chart.SetdataSource(&Source);
     chart.SetxFieldName("REGION");
@@ -142,7 +142,7 @@ TEST_F(ChartWindowTest, TheWindowLoadsTheGridsTwoFieldsWithTheirLabelsAsTitles) 
     EXPECT_TRUE(graf.isModal());
     graf.chart().SetdataSource(&Source);
     graf.Prepare("REGION", "AMOUNT");
-    TFChartFx& chart = graf.chart();
+    TChartWidget& chart = graf.chart();
     EXPECT_EQ(chart.xFieldName(), "REGION");
     EXPECT_EQ(chart.yFieldName(), (std::vector<std::string>{"AMOUNT"}));
     EXPECT_EQ(chart.gFieldName(), "");
@@ -159,7 +159,7 @@ TEST_F(ChartWindowTest, TheWindowLoadsTheGridsTwoFieldsWithTheirLabelsAsTitles) 
 }
 
 TEST_F(ChartWindowTest, ValueLabelsCarryTheDecimalsOfTheirStepAndAnInfiniteRangeDrawsZeroToOne) {
-    TFChartFx chart;
+    TChartWidget chart;
     chart.SetAxisSetting(AxisMinimum, 0);
     chart.SetAxisSetting(AxisMaximum, 1);
     chart.SetAxisSetting(AxisStep, 0.1);
@@ -196,7 +196,7 @@ TEST_F(ChartWindowTest, AValueThatIsNoNumberFailsBeforeTheWindowShows) {
 TEST_F(ChartWindowTest, TheToolbarSwitchesTheGapAndChoosesAxesThroughTheDialog) {
     FillChartRows(DataSet, DemoRows);
     Tgraf graf;
-    TFChartFx& chart = graf.chart();
+    TChartWidget& chart = graf.chart();
     chart.SetdataSource(&Source);
     graf.Prepare("REGION", "AMOUNT");
     EXPECT_EQ(chart.Style(), -1);
@@ -215,14 +215,14 @@ TEST_F(ChartWindowTest, TheToolbarSwitchesTheGapAndChoosesAxesThroughTheDialog) 
     EXPECT_EQ(chart.FixedGap(), 1);
 
     QTimer::singleShot(0, &graf, [&graf] {
-        TfGraphView* dialog = graf.findChild<TfGraphView*>();
+        TAxisDialog* dialog = graf.findChild<TAxisDialog*>();
         ASSERT_NE(dialog, nullptr);
         dialog->lbY()->item(1)->setSelected(true);
         dialog->cbG()->setCurrentIndex(1);
         dialog->BitBtn1()->click();
     });
     ToolbarAction(chart, "Izbira osi")->trigger();
-    EXPECT_EQ(graf.findChild<TfGraphView*>(), nullptr) << "the dialog lives for one use";
+    EXPECT_EQ(graf.findChild<TAxisDialog*>(), nullptr) << "the dialog lives for one use";
     EXPECT_EQ(chart.yFieldName(), (std::vector<std::string>{"AMOUNT", "QUANTITY"}));
     EXPECT_EQ(chart.gFieldName(), "PRODUCT");
     EXPECT_EQ(ValueAxis(chart)->titleText(), "Znesek, Količina");
@@ -239,7 +239,7 @@ TEST_F(ChartWindowTest, AFailedAxisChoiceIsShownAndTheChartKeepsItsData) {
     graf.chart().SetdataSource(&Source);
     graf.Prepare("REGION", "AMOUNT");
     QTimer::singleShot(0, &graf, [&graf] {
-        TfGraphView* dialog = graf.findChild<TfGraphView*>();
+        TAxisDialog* dialog = graf.findChild<TAxisDialog*>();
         dialog->lbY()->selectAll();
         dialog->cbG()->setCurrentIndex(1);
         dialog->BitBtn1()->click();
@@ -252,7 +252,7 @@ TEST_F(ChartWindowTest, AFailedAxisChoiceIsShownAndTheChartKeepsItsData) {
 TEST_F(ChartWindowTest, TheGraphButtonChartsTheGridsFirstTwoDisplayedColumns) {
     FillChartRows(DataSet, DemoRows);
     DataSet.FieldByName("REGION").SetVisible(false);
-    TFwwDBGrid grid;
+    TToolGrid grid;
     grid.SetDataSource(&Source);
     InstallGraphButton();
     std::vector<std::string> charted;

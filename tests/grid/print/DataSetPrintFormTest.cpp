@@ -4,8 +4,8 @@
 #include "PrintTestSupport.h"
 
 #include "grid/GridHooks.h"
-#include "grid/Ufwgrid.h"
-#include "grid/print/uDsPrint.h"
+#include "grid/ToolGrid.h"
+#include "grid/print/DataSetPrintForm.h"
 #include "platform/dataset/DataSource.h"
 #include "platform/localdb/temp/PrivateDatabase.h"
 #include "platform/settings/Locale.h"
@@ -32,11 +32,11 @@ QStringList Items(const QListWidget* list) {
     return items;
 }
 
-QString Cell(const TFwwDBGrid* grid, int row, int column) {
+QString Cell(const TToolGrid* grid, int row, int column) {
     return grid->model()->index(row, column).data().toString();
 }
 
-QString Title(const TFwwDBGrid* grid, int column) {
+QString Title(const TToolGrid* grid, int column) {
     return grid->model()->headerData(column, Qt::Horizontal).toString();
 }
 
@@ -61,7 +61,7 @@ protected:
     }
     bool applicationReady = (EnsurePrintApplication(), true); // before the form's widgets
     std::unique_ptr<TMemDataSet> list;
-    TfDataSetPrint form;
+    TDataSetPrintForm form;
 };
 
 TEST_F(DataSetPrintFormTest, DefaultChoiceFillsTheListsAndClicksRecaptionThem) {
@@ -96,7 +96,7 @@ TEST_F(DataSetPrintFormTest, ResultPagesAreToolGridsWithTheReportButtons) {
     const TGridButtons expected = ButtonBit(TGridButton::gbLocate) | ButtonBit(TGridButton::gbPrint) |
                                   ButtonBit(TGridButton::gbGraph) | ButtonBit(TGridButton::gbTitleWordWrap) |
                                   ButtonBit(TGridButton::gbCopyToClip);
-    for (const TFwwDBGrid* grid : {form.dbgQ, form.dbgQG}) {
+    for (const TToolGrid* grid : {form.dbgQ, form.dbgQG}) {
         EXPECT_EQ(grid->gridButtons(), expected);
         EXPECT_TRUE(grid->tabKeyNavigation());
         EXPECT_TRUE(grid->ShowHorzScrollBar());
@@ -151,7 +151,7 @@ TEST_F(DataSetPrintFormTest, ResultGridsCarryTheTitleAndPrintUnderIt) {
 
     TServicesRestored restored;
     std::vector<std::pair<std::string, TDataSet*>> printed;
-    GridServices().PrintList = [&printed](TFwwDBGrid& grid) {
+    GridServices().PrintList = [&printed](TToolGrid& grid) {
         printed.emplace_back(grid.labelText(), grid.DataSource()->DataSet());
     };
     form.dbgQ->Print(); // nothing to print before the query ran

@@ -2,7 +2,7 @@
 // Sans: the page range, the page header, and a demo printout turned into PNG pages for review.
 #include "PrintTestSupport.h"
 
-#include "grid/print/Ufprnmsg.h"
+#include "grid/print/ListPrint.h"
 #include "platform/settings/DateTime.h"
 #include "platform/settings/Exceptions.h"
 #include "platform/settings/Locale.h"

@@ -19,7 +19,7 @@ namespace {
 
 TEST(PrintWindow, CancelButtonEndsTheStepsAndHidesTheDetailGaugeWithoutMaximum) {
     EnsurePrintApplication();
-    TfPrintMsg window;
+    TPrintMessageWindow window;
     window.ShowProgress(10, 0, 0, 0);
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(window.gDetail->isVisible());
