@@ -38,13 +38,6 @@ ub4 StepToEnd(Session& session, sqlite3_stmt* stmt, const Translation& t) {
     return sqlite3_stmt_readonly(stmt) ? 0 : static_cast<ub4>(sqlite3_changes(session.db()));
 }
 
-ub4 RunOnce(Session& session, const std::string& sql, const BindSet& binds, ub4 iteration,
-            const Translation& t) {
-    StatementLease lease = session.statements().Borrow(sql);
-    BindParameters(lease.get(), lease.ParameterNames(), binds, iteration, t.returningRowidBind);
-    return StepToEnd(session, lease.get(), t);
-}
-
 // One SQLite statement of a change, borrowed and its binds found once for all iterations of an
 // array execution: a thousand-row INSERT then costs a thousand steps, not a thousand lookups.
 class ChangeStatement {
@@ -137,7 +130,7 @@ void RunDdl(Session& session, const Translation& t, const BindSet& binds) {
     transaction.BeginIfNeeded();
     try {
         for (const std::string& sql : t.sqlite)
-            RunOnce(session, sql, binds, 0, t);
+            ChangeStatement(session, sql, binds, t).Run(session, 0, t);
     } catch (...) {
         transaction.Rollback();
         throw;

@@ -318,7 +318,9 @@ TEST_F(OciEverydaySql, QuotedNamesKeepTheirCaseUnquotedOnesFoldToUpperCase) {
 }
 
 TEST_F(OciEverydaySql, NumberPrecisionAndScaleAcceptEveryValueThatFits) {
-    ASSERT_EQ(client.Run("create table amounts (a number(18,2), b number(38), c number(3,5), d number(5,-2), e number(5,2))")
+    ASSERT_EQ(client
+                  .Run("create table amounts (a number(18,2), b number(38), c number(3,5), d number(5,-2), e "
+                       "number(5,2))")
                   .status,
               OCI_SUCCESS);
     ExpectAll({
