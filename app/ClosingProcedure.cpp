@@ -1,6 +1,7 @@
 // The call goes through Qp, whose output variables the data module declares as texts.
 #include "app/ClosingProcedure.h"
 
+#include "app/LockConflicts.h"
 #include "app/LookupCycle.h"
 #include "platform/settings/DateText.h"
 
@@ -19,9 +20,12 @@ void PrepissProceduro(TRunContext& context, int otLik) {
         std::to_string(otLik) + ", " + " :status, " + " :StatusText " + " ) " + " ; end; ";
     TOracleQuery& qp = context.DM.Qp;
     Reported("Napaka pri klicu procedure: \r" + statement, [&] {
-        qp.CloseStatement();
-        qp.SetSQLText(statement);
-        qp.Execute();
+        // After the run's commit: the next run may hold the archive's locks for a while.
+        WaitingOnLocks(context, "drug prenos", [&] {
+            qp.CloseStatement();
+            qp.SetSQLText(statement);
+            qp.Execute();
+        });
         Ui().ShowMessage("Status: " + VariableText(qp, "status") + "\r" +
                          "StatusText: " + VariableText(qp, "StatusText"));
     });

@@ -1,31 +1,27 @@
 // The claim row is locked with NOWAIT, so a second run is refused at once on Oracle; on the embedded
-// engine the lock is the database's writer lock, taken by touching the row, so the second run waits
-// out the engine's busy timeout before it is refused. The holder is read only after the lock is
-// ours, so nobody can change it between the check and the run.
+// engine the lock is the database's writer lock, taken by touching the row, so runs of other risk
+// types meet it too and wait. The holder is read only after the lock is ours, so nobody can change it
+// between the check and the run.
 #include "app/RunClaim.h"
 
+#include "app/LockConflicts.h"
 #include "app/LookupCycle.h"
+#include "app/journal/KilledRuns.h"
 #include "platform/settings/DateText.h"
+#include "platform/settings/TextUtils.h"
 
-#include <chrono>
-#include <thread>
+#include <cerrno>
+#include <csignal>
 #include <unistd.h>
 
 namespace {
 
 constexpr int kUniqueViolated = 1;
-constexpr int kResourceBusy = 54;
-constexpr int kTableMissing = 942;
-// Two runs can swap the row only between two statements of each other; a few retries settle that.
-constexpr int kAttempts = 40;
+// Oracle's limits for a user name and a host name, in bytes.
+constexpr std::size_t kUserBytes = 128;
+constexpr std::size_t kHostBytes = 253;
 
 const std::string kKey = " WHERE DAT_STANJA = :DAN AND OT_LIK = :OT_LIK";
-
-std::string HostName() {
-    char name[256] = {};
-    gethostname(name, sizeof name - 1);
-    return name;
-}
 
 // A DATE column keeps whole seconds; our own start must compare equal once stored.
 TDateTime WholeSecondNow() {
@@ -36,38 +32,61 @@ TDateTime WholeSecondNow() {
     return EncodeDate(year, month, day) + EncodeTime(hour, minute, second, 0);
 }
 
-// The pause differs by process, so two runs that swapped the row once do not keep swapping it.
-void Pause(int process) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(20 + process % 40));
-}
-
 } // namespace
 
 TRunClaim::TRunClaim(TRunContext& context, int riskType)
-    : FContext(context), FRiskType(riskType), FHost(HostName()), FProcess(getpid()),
-      FStart(WholeSecondNow()) {
+    : FContext(context), FRiskType(riskType), FHost(FirstBytes(JournalHostName(), kHostBytes)),
+      FProcess(getpid()), FStart(WholeSecondNow()) {
     FQuery.SetSession(&context.DM.OracleSession1);
-    for (int attempt = 1;; ++attempt) {
-        try {
-            bool present = false;
-            if (LockRow(present)) {
-                FActive = true;
-                return;
-            }
-            Publish(present);
-        } catch (const EOracleError& error) {
-            if (error.ErrorCode() == kTableMissing)
-                return;
-            if (error.ErrorCode() != kResourceBusy)
-                throw;
-            const THolder holder = ReadHolder();
-            // Busy without a claim: the database is locked by something else, and that is the error.
-            if (!holder.Present)
-                throw;
-            if (!IsOurs(holder) || attempt == kAttempts)
-                Refuse(holder);
-            Pause(FProcess);
+}
+
+// A window that is not logged on claims nothing: the extraction says what is wrong.
+void TRunClaim::RefuseIfRunning() {
+    if (!FContext.DM.OracleSession1.Connected())
+        return;
+    try {
+        Execute("SELECT OT_LIK FROM OBLI_PRENOS" + kKey + " FOR UPDATE NOWAIT");
+        FContext.DM.OracleSession1.Rollback();
+    } catch (const EOracleError& error) {
+        FContext.DM.OracleSession1.Rollback();
+        if (!IsLockConflict(error))
+            return; // the claim itself will find its way round it
+        const THolder holder = ReadHolder();
+        if (IsRunning(holder))
+            Refuse(holder);
+    }
+}
+
+void TRunClaim::Take() {
+    if (!FContext.DM.OracleSession1.Connected())
+        return;
+    try {
+        WaitingOnLocks(
+            FContext, "drug prenos", [&] { TakeRow(); },
+            [&] {
+                const THolder holder = ReadHolder();
+                if (IsRunning(holder))
+                    Refuse(holder);
+            });
+    } catch (const EOracleError& error) {
+        FContext.DM.OracleSession1.Rollback();
+        // A user without rights on the claim table, an older schema, a column too narrow for the
+        // user's name: the run goes on, kept apart by the result table's lock.
+        if (!IsOutOfReach(error))
+            Ui().ShowMessage(std::string("Zahtevka prenosa (OBLI_PRENOS) ni mogoče zapisati: ") +
+                             error.what());
+        LockResultTable();
+    }
+}
+
+void TRunClaim::TakeRow() {
+    for (;;) {
+        bool present = false;
+        if (LockRow(present)) {
+            FActive = true;
+            return;
         }
+        Publish(present);
     }
 }
 
@@ -79,6 +98,19 @@ bool TRunClaim::LockRow(bool& present) {
     // The engine takes its writer lock with the first change; on Oracle the row is ours already.
     Execute("UPDATE OBLI_PRENOS SET OT_LIK = OT_LIK" + kKey);
     return IsOurs(ReadHolder());
+}
+
+// Without a claim row nobody can be named; a run holding the table is all that is known.
+void TRunClaim::LockResultTable() {
+    try {
+        Execute("LOCK TABLE OBLIM IN EXCLUSIVE MODE NOWAIT");
+    } catch (const EOracleError& error) {
+        if (!IsLockConflict(error))
+            throw;
+        THolder unknown;
+        unknown.User = unknown.Host = unknown.Start = "neznan";
+        Refuse(unknown);
+    }
 }
 
 TRunClaim::THolder TRunClaim::ReadHolder() {
@@ -97,6 +129,16 @@ TRunClaim::THolder TRunClaim::ReadHolder() {
 bool TRunClaim::IsOurs(const THolder& holder) const {
     return holder.Present && holder.Host == FHost && holder.Process == FProcess &&
            holder.Start == FormatDateTime(FStart);
+}
+
+// A holder on this host whose process is gone was killed, and one of this process is a run of ours
+// that could not remove its row: neither blocks anybody.
+bool TRunClaim::IsRunning(const THolder& holder) const {
+    if (!holder.Present)
+        return false;
+    if (holder.Host != FHost || holder.Process <= 0)
+        return true;
+    return holder.Process != FProcess && (kill(holder.Process, 0) == 0 || errno != ESRCH);
 }
 
 // Committed, so that a run refused while we hold the lock can read whom it waits for.
@@ -148,7 +190,9 @@ void TRunClaim::Execute(const std::string& sql) {
             FQuery.AssignVariable(name, TVariant::FromInteger(name == "OT_LIK" ? FRiskType : FProcess));
         } else {
             FQuery.AddVariable(name, otString);
-            FQuery.AssignVariable(name, TVariant::FromText(name == "UPORABNIK" ? FContext.UserName : FHost));
+            FQuery.AssignVariable(
+                name,
+                TVariant::FromText(name == "UPORABNIK" ? FirstBytes(FContext.UserName, kUserBytes) : FHost));
         }
     }
     FQuery.Execute();
@@ -158,4 +202,8 @@ void TRunClaim::Refuse(const THolder& holder) const {
     throw Exception("Prenos dneva " + FormatDayMonthYear(FContext.ReportDay) + " za vrsto tveganja " +
                     std::to_string(FRiskType) + " že teče: uporabnik " + holder.User + ", računalnik " +
                     holder.Host + ", začetek " + holder.Start + ".");
+}
+
+void RefuseRunInProgress(TRunContext& context, int riskType) {
+    TRunClaim(context, riskType).RefuseIfRunning();
 }

@@ -4,6 +4,7 @@
 
 TRunTransaction::TRunTransaction(TRunContext& context, int riskType)
     : FContext(context), FClaim(context, riskType) {
+    FClaim.Take();
     SetCommitOnPost(false);
 }
 

@@ -7,5 +7,7 @@ target_sources(app_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TransferRunPlans.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RunTransaction.h ${CMAKE_CURRENT_LIST_DIR}/RunTransaction.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RunClaim.h ${CMAKE_CURRENT_LIST_DIR}/RunClaim.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ResultKeys.h ${CMAKE_CURRENT_LIST_DIR}/ResultKeys.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LockConflicts.h ${CMAKE_CURRENT_LIST_DIR}/LockConflicts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Preview.h ${CMAKE_CURRENT_LIST_DIR}/Preview.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Startup.h ${CMAKE_CURRENT_LIST_DIR}/Startup.cpp)

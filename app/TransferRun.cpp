@@ -66,7 +66,9 @@ void Koraki(TRunContext& context, TRowOutput& output, int n, TKorak& korak, TRun
     // The valuation of the previous run may have left the system's rendering of the day.
     output.OblimRow.DAT_STANJA = FormatDayMonthYear(context.ReportDay);
     korak = TKorak::Pozicije;
-    ZapisPozicij(context, output, n);
+    TSourceTotals sourceTotals;
+    ZapisPozicij(context, output, n, sourceTotals);
+    journal.SourceRead(sourceTotals);
     journal.AfterStep(TJournalStep::Zapis);
     Ui().ProcessMessages();
     ShowProgress(context, "Brisanje nultih podatkov ...");
@@ -83,6 +85,20 @@ void Koraki(TRunContext& context, TRowOutput& output, int n, TKorak& korak, TRun
     RedundancnoFilanjeStevilaLotov(context, output.RiskType);
     korak = TKorak::Nacrti;
     ZapisAmortizacijskihNacrtov(context, output);
+}
+
+// The committed OBLIM rows of the day, for the grid's source after the run; read as the grid reaches them.
+void PokaziZapisano(TRunContext& context, const TRowOutput& output) {
+    TOracleDataSet& oblim = context.DM.Qoblim;
+    const bool queryAll = oblim.QueryAllRecords;
+    oblim.QueryAllRecords = false;
+    try {
+        RunLookup(oblim,
+                  "SELECT * FROM OBLIM " + DayAndRiskCondition(output.OblimRow.DAT_STANJA, output.RiskType));
+    } catch (const std::exception&) {
+        // The results are committed; the preview that follows shows them or says why it cannot.
+    }
+    oblim.QueryAllRecords = queryAll;
 }
 
 const char* const kOstajajo = ". Prejšnji rezultati dneva so ostali nespremenjeni.";
@@ -119,6 +135,7 @@ void PrepisVDnevniku(TRunContext& context, TRowOutput& output, TRunJournal& jour
         Koraki(context, output, n, korak, journal);
         journal.Completed();
         transaction.Commit();
+        PokaziZapisano(context, output);
     } catch (const ERunCancelled&) {
         const std::string kje = KjeKorak(context, korak);
         transaction.Rollback();
@@ -142,6 +159,7 @@ void PrepisVDnevniku(TRunContext& context, TRowOutput& output, TRunJournal& jour
 
 void Prepis(TRunContext& context, TRowOutput& output) {
     context.CancelRequested = false;
+    RefuseRunInProgress(context, output.RiskType);
     TRunJournal journal(context, output.RiskType);
     try {
         PrepisVDnevniku(context, output, journal);
@@ -160,5 +178,8 @@ void StartPrenosa(TRunContext& context, TRowOutput& output) {
     context.Labels->HideSporocilo();
     Ui().ProcessMessages();
     Predogled(context, output.RiskType);
+    // The grid has the preview now; an open cursor would be read to its end when the procedure's
+    // transaction begins.
+    context.DM.Qoblim.Close();
     PrepissProceduroVDnevnik(context, output.RiskType);
 }

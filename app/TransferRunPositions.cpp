@@ -6,7 +6,7 @@
 #include "app/TransferRunSteps.h"
 #include "app/Valuation.h"
 
-void ZapisPozicij(TRunContext& context, TRowOutput& output, int rowCount) {
+void ZapisPozicij(TRunContext& context, TRowOutput& output, int rowCount, TSourceTotals& sourceTotals) {
     TOracleDataSet& q1 = context.DM.Q1;
     const std::string ofCount = " / " + std::to_string(rowCount) + "  oblim ";
     TPositionRows rows(context.DM, [&](int recNo) { q1.SetRecNo(recNo); });
@@ -14,6 +14,9 @@ void ZapisPozicij(TRunContext& context, TRowOutput& output, int rowCount) {
     q1.First();
     for (int i = 1; !q1.Eof(); ++i, q1.Next()) {
         ShowProgress(context, std::to_string(i) + ofCount);
+        const TField& znesek = q1.FieldByName("ZNESEK");
+        sourceTotals.Add(q1.FieldByName("KONTO").AsString(), q1.FieldByName("VLTIDBNK").AsString(),
+                         znesek.IsNull() ? 0.0 : znesek.AsFloat(), znesek.IsNull());
         const std::string kindLetter = KindLetterFromVknt(q1.FieldByName("VKNT").AsString());
         output.OblimRow.OPKRTBNK = q1.FieldByName("OPKRTBNK").AsString();
         PolniPodatke(context, output, kindLetter);

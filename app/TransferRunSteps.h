@@ -5,6 +5,7 @@
 
 #include "app/OblimRow.h"
 #include "app/RunContext.h"
+#include "app/journal/SourceTotals.h"
 
 #include <string>
 
@@ -17,8 +18,9 @@ void BrisanjeStarihRezultatov(TRunContext& context, const TRowOutput& output);
 //! Opens Qoblim, QOblimD1 and Qobliam over the day's rows with their ROWID, ready for appending.
 void OdpriRezultateZaDodajanje(TRunContext& context, const TRowOutput& output);
 
-//! Values every row of Q1 and writes its OBLIM and OBLIMD1 row, numbered from 1.
-void ZapisPozicij(TRunContext& context, TRowOutput& output, int rowCount);
+//! Values every row of Q1 and writes its OBLIM and OBLIMD1 row, numbered from 1; the source rows'
+//! totals are summed into sourceTotals on the way.
+void ZapisPozicij(TRunContext& context, TRowOutput& output, int rowCount, TSourceTotals& sourceTotals);
 
 //! Writes the plan of every remaining amortising OBLIM row of the day that still holds lots.
 void ZapisAmortizacijskihNacrtov(TRunContext& context, TRowOutput& output);

@@ -5,9 +5,11 @@
 #include "app/journal/RunJournal.h"
 
 #include "app/ClosingProcedure.h"
+#include "app/LockConflicts.h"
 #include "app/LookupCycle.h"
-#include "app/SourceExtraction.h"
+#include "app/RunClaim.h"
 #include "app/journal/KilledRuns.h"
+#include "platform/settings/TextUtils.h"
 #include "platform/ui/UserInterface.h"
 
 #include <cstdlib>
@@ -20,11 +22,15 @@
 
 namespace {
 
-constexpr int kResourceBusy = 54;
 constexpr int kSequenceMissing = 2289;
+constexpr int kNoPrivilege = 1031;
 constexpr std::size_t kTextBytes = 2000;
+// Oracle's limits for user names and host names, in bytes; a program name is ours to cut.
+constexpr std::size_t kUserBytes = 128;
+constexpr std::size_t kHostBytes = 253;
+constexpr std::size_t kProgramBytes = 64;
 
-const char* const kMissing = "Tabele dnevnika prenosov (OBLI_DNEVNIK) v bazi ni; prenos teče brez dnevnika.";
+const char* const kWithoutJournal = "; prenos teče brez dnevnika.";
 
 const char* const kStepNames[] = {"ZAPIS", "FIFO1", "FIFO2", "PREDZNAKI"};
 
@@ -44,16 +50,6 @@ std::string ProgramAndVersion() {
     return std::string(program_invocation_short_name) + " " + ZORVEKA_VERSION;
 }
 
-// At most the column's bytes, cut before a character that would not fit whole.
-std::string Fitted(const std::string& text, std::size_t bytes = kTextBytes) {
-    if (text.size() <= bytes)
-        return text;
-    std::size_t end = bytes;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    return text.substr(0, end);
-}
-
 TVariant Number(long long value) {
     return TVariant::FromInteger(value);
 }
@@ -63,37 +59,63 @@ TVariant Number(long long value) {
 TRunJournal::TRunJournal(TRunContext& context, int riskType)
     : FContext(context), FRiskType(riskType), FQuery(context.DM.OracleSession1) {
     context.JournalId = 0;
-    TOracleSession& session = context.DM.OracleSession1;
+    // A window that is not logged on keeps no journal: the extraction says what is wrong.
+    if (!context.DM.OracleSession1.Connected())
+        return;
     try {
-        MarkKilledRuns(session);
-        const long long id = FQuery.Count("SELECT OBLI_DNEVNIK_SEQ.NEXTVAL FROM DUAL", {});
-        FQuery.Run("INSERT INTO OBLI_DNEVNIK (ID, DAT_STANJA, OT_LIK, UPORABNIK, OS_UPORABNIK, RACUNALNIK, "
-                   "PROCES, PROGRAM, ZACETEK, IZID) VALUES (:ID, :DAN, :OT_LIK, :UPORABNIK, :OS_UPORABNIK, "
-                   ":RACUNALNIK, :PROCES, :PROGRAM, :ZACETEK, :IZID)",
-                   {{"ID", Number(id)},
-                    {"DAN", DayValue(context.ReportDay)},
-                    {"OT_LIK", Number(riskType)},
-                    {"UPORABNIK", TVariant::FromText(Fitted(context.UserName, 30))},
-                    {"OS_UPORABNIK", TVariant::FromText(Fitted(SystemUser(), 64))},
-                    {"RACUNALNIK", TVariant::FromText(Fitted(JournalHostName(), 64))},
-                    {"PROCES", Number(getpid())},
-                    {"PROGRAM", TVariant::FromText(Fitted(ProgramAndVersion(), 64))},
-                    {"ZACETEK", TVariant::FromDateTime(Now())},
-                    {"IZID", TVariant::FromText(journal::kRunning)}});
-        session.Commit();
-        FId = id;
-        context.JournalId = id;
+        WaitingOnLocks(
+            context, "drug prenos", [&] { Start(); }, [&] { RefuseRunInProgress(context, riskType); });
     } catch (const EOracleError& error) {
-        session.Rollback();
-        // The embedded engine locks the whole database for a run in progress; the run's claim then
-        // refuses this one with the holder's name, which is worth more than a journal row.
-        if (error.ErrorCode() == kResourceBusy)
-            return;
-        if (!IsMissingTable(error) && error.ErrorCode() != kSequenceMissing)
-            throw;
-        if (!context.JournalMissingShown)
-            Ui().ShowMessage(kMissing);
-        context.JournalMissingShown = true;
+        context.DM.OracleSession1.Rollback();
+        Unavailable(error);
+    }
+}
+
+void TRunJournal::Start() {
+    TOracleSession& session = FContext.DM.OracleSession1;
+    MarkKilledRuns(session, true);
+    const long long id = FQuery.Count("SELECT OBLI_DNEVNIK_SEQ.NEXTVAL FROM DUAL", {});
+    FQuery.Run("INSERT INTO OBLI_DNEVNIK (ID, DAT_STANJA, OT_LIK, UPORABNIK, OS_UPORABNIK, RACUNALNIK, "
+               "PROCES, PROGRAM, ZACETEK, IZID) VALUES (:ID, :DAN, :OT_LIK, :UPORABNIK, :OS_UPORABNIK, "
+               ":RACUNALNIK, :PROCES, :PROGRAM, :ZACETEK, :IZID)",
+               {{"ID", Number(id)},
+                {"DAN", DayValue(FContext.ReportDay)},
+                {"OT_LIK", Number(FRiskType)},
+                {"UPORABNIK", TVariant::FromText(FirstBytes(FContext.UserName, kUserBytes))},
+                {"OS_UPORABNIK", TVariant::FromText(FirstBytes(SystemUser(), kUserBytes))},
+                {"RACUNALNIK", TVariant::FromText(FirstBytes(JournalHostName(), kHostBytes))},
+                {"PROCES", Number(getpid())},
+                {"PROGRAM", TVariant::FromText(FirstBytes(ProgramAndVersion(), kProgramBytes))},
+                {"ZACETEK", TVariant::FromDateTime(Now())},
+                {"IZID", TVariant::FromText(journal::kRunning)}});
+    session.Commit();
+    FId = id;
+    FContext.JournalId = id;
+}
+
+void TRunJournal::Unavailable(const EOracleError& error) {
+    if (FContext.JournalMissingShown)
+        return;
+    FContext.JournalMissingShown = true;
+    if (error.ErrorCode() == kNoPrivilege)
+        Ui().ShowMessage(std::string("Uporabnik nima pravic do tabel dnevnika prenosov (OBLI_DNEVNIK)") +
+                         kWithoutJournal);
+    else if (IsOutOfReach(error) || error.ErrorCode() == kSequenceMissing)
+        Ui().ShowMessage(std::string("Tabele dnevnika prenosov (OBLI_DNEVNIK) v bazi ni") + kWithoutJournal);
+    else
+        Ui().ShowMessage(std::string("Dnevnika prenosov (OBLI_DNEVNIK) ni mogoče pisati: ") + error.what() +
+                         kWithoutJournal);
+}
+
+void TRunJournal::Write(const std::function<void()>& write) {
+    if (!Active() || !FFailure.empty())
+        return;
+    try {
+        write();
+    } catch (const std::exception& error) {
+        FFailure = error.what();
+        Ui().ShowMessage(std::string("Dnevnik prenosov ni uspel: ") + FFailure +
+                         " Prenos teče naprej, dnevnik ne beleži več njegovih številk.");
     }
 }
 
@@ -116,42 +138,67 @@ TRunJournal::TCounts TRunJournal::Counts() {
             FQuery.Count("SELECT COUNT(*)" + kPositions + " AND d.ZNSVAL > 0", Key())};
 }
 
-// The account and currency as the valuation cuts them from the source row.
 void TRunJournal::Extracted(int rows) {
-    if (!Active())
-        return;
     FExtracted = rows;
-    const std::string konto = "SUBSTR(TRIM(KONTO), 1, 8)", valuta = "SUBSTR(TRIM(VLTIDBNK), 1, 3)";
-    InsertTotals("IZVOR", "SELECT :ID, :KORAK, " + konto + ", " + valuta +
-                              ", COUNT(*), SUM(ZNESEK), NULL FROM (" +
-                              WithoutFinalOrderBy(ExtractionStatement(FContext.ReportDay)) + ") GROUP BY " +
-                              konto + ", " + valuta);
     // In the run's transaction: a commit here would end it and free the run's claim.
-    FQuery.Run("UPDATE OBLI_DNEVNIK SET IZVORNIH = :IZVORNIH WHERE ID = :ID",
-               {{"IZVORNIH", Number(rows)}, {"ID", Number(FId)}});
+    Write([&] {
+        FQuery.Run("UPDATE OBLI_DNEVNIK SET IZVORNIH = :IZVORNIH WHERE ID = :ID",
+                   {{"IZVORNIH", Number(rows)}, {"ID", Number(FId)}});
+    });
+}
+
+void TRunJournal::SourceRead(const TSourceTotals& totals) {
+    Write([&] {
+        for (const auto& [key, total] : totals.ByAccountAndCurrency()) {
+            TJournalValues values = Key();
+            values.emplace_back("KORAK", TVariant::FromText("IZVOR"));
+            values.emplace_back("ID_KONTO", TVariant::FromText(key.first));
+            values.emplace_back("ID_VAL", TVariant::FromText(key.second));
+            values.emplace_back("VRSTIC", Number(total.Rows));
+            values.emplace_back(
+                "ZNSVAL", total.Amount.Count() == 0 ? TVariant() : TVariant::FromFloat(total.Amount.Value()));
+            FQuery.Run("INSERT INTO OBLI_USKLADITEV (ID_DNEVNIK, KORAK, ID_KONTO, ID_VAL, VRSTIC, ZNSVAL, "
+                       "ZNSDOMVAL) VALUES (:ID, :KORAK, :ID_KONTO, :ID_VAL, :VRSTIC, :ZNSVAL, NULL)",
+                       values);
+        }
+    });
 }
 
 void TRunJournal::AfterStep(TJournalStep step) {
-    if (!Active())
-        return;
-    const int index = static_cast<int>(step);
-    InsertTotals(kStepNames[index], "SELECT :ID, :KORAK, d.ID_KONTO, d.ID_VAL, COUNT(*), SUM(d.ZNSVAL), "
-                                    "SUM(d.ZNSDOMVAL)" +
-                                        kPositions + " GROUP BY d.ID_KONTO, d.ID_VAL");
-    FAfter[index] = Counts();
-    // The lot copy gives every position its detail's lots; those that differ now are what it changes.
-    if (step == TJournalStep::Predznaki)
-        FLotChanges = FQuery.Count(
-            "SELECT COUNT(*) FROM OBLIM o WHERE o.DAT_STANJA = :DAN AND o.OT_LIK = :OT_LIK "
-            "AND NVL(o.STEVILO_LOTOV, -1E30) <> NVL((SELECT MAX(d.STEVILO_LOTOV) FROM OBLIMD1 d "
-            "WHERE d.DAT_STANJA = o.DAT_STANJA AND d.OT_LIK = o.OT_LIK AND d.ID_SEQ_OBLIM = o.ID_SEQ_OBLIM), "
-            "-1E30)",
-            Key());
+    Write([&] {
+        const int index = static_cast<int>(step);
+        InsertTotals(kStepNames[index], "SELECT :ID, :KORAK, d.ID_KONTO, d.ID_VAL, COUNT(*), SUM(d.ZNSVAL), "
+                                        "SUM(d.ZNSDOMVAL)" +
+                                            kPositions + " GROUP BY d.ID_KONTO, d.ID_VAL");
+        FAfter[index] = Counts();
+        // The lot copy gives every position its detail's lots; those that differ now are what it changes.
+        if (step == TJournalStep::Predznaki)
+            FLotChanges = FQuery.Count(
+                "SELECT COUNT(*) FROM OBLIM o WHERE o.DAT_STANJA = :DAN AND o.OT_LIK = :OT_LIK "
+                "AND NVL(o.STEVILO_LOTOV, -1E30) <> NVL((SELECT MAX(d.STEVILO_LOTOV) FROM OBLIMD1 d "
+                "WHERE d.DAT_STANJA = o.DAT_STANJA AND d.OT_LIK = o.OT_LIK AND d.ID_SEQ_OBLIM = "
+                "o.ID_SEQ_OBLIM), "
+                "-1E30)",
+                Key());
+    });
 }
 
 void TRunJournal::Completed() {
+    Write([&] { CompletedWithFigures(); });
     if (!Active())
         return;
+    // The figures are lost; the outcome is not.
+    try {
+        Finish("NAPAKA = :NAPAKA, STATUS = :STATUS",
+               {{"IZID", TVariant::FromText(journal::kCompleted)},
+                {"NAPAKA", TVariant::FromText(FirstBytes("Dnevnik: " + FFailure, kTextBytes))},
+                {"STATUS", TVariant::FromText(kClosingOutstanding)}});
+    } catch (const std::exception&) {
+        // Reported once already; the next run's sweep tells this row's end from its process.
+    }
+}
+
+void TRunJournal::CompletedWithFigures() {
     InsertTotals("KONCNO", "SELECT :ID, :KORAK, ID_KONTO, ID_VAL, COUNT(*), SUM(ZNSVAL), SUM(ZNSDOMVAL) "
                            "FROM OBLIMD1" +
                                kDayAndRisk + " GROUP BY ID_KONTO, ID_VAL");
@@ -164,7 +211,8 @@ void TRunJournal::Completed() {
            "ZAPISANO_OBLIAM = :ZAPISANO_OBLIAM, FIFO1_OBLIM = :FIFO1_OBLIM, FIFO2_OBLIM = :FIFO2_OBLIM, "
            "FIFO2_OBLIMD1 = :FIFO2_OBLIMD1, PREDZNAKI_OBLIM = :PREDZNAKI_OBLIM, "
            "PREDZNAKI_OBLIMD1 = :PREDZNAKI_OBLIMD1, PREDZNAKI_SPREM = :PREDZNAKI_SPREM, "
-           "LOTI_SPREM = :LOTI_SPREM, KONCNO_OBLIM = :KONCNO_OBLIM, KONCNO_OBLIMD1 = :KONCNO_OBLIMD1",
+           "LOTI_SPREM = :LOTI_SPREM, KONCNO_OBLIM = :KONCNO_OBLIM, KONCNO_OBLIMD1 = :KONCNO_OBLIMD1, "
+           "STATUS = :STATUS",
            {{"IZID", TVariant::FromText(journal::kCompleted)},
             {"ZAPISANO_OBLIM", Number(zapis.Oblim)},
             {"ZAPISANO_OBLIMD1", Number(zapis.OblimD1)},
@@ -178,29 +226,36 @@ void TRunJournal::Completed() {
             {"PREDZNAKI_SPREM", Number(fifo2.Positive - predznaki.Positive)},
             {"LOTI_SPREM", Number(FLotChanges)},
             {"KONCNO_OBLIM", Number(last.Oblim)},
-            {"KONCNO_OBLIMD1", Number(last.OblimD1)}});
+            {"KONCNO_OBLIMD1", Number(last.OblimD1)},
+            {"STATUS", TVariant::FromText(kClosingOutstanding)}});
 }
 
 void TRunJournal::NoData() {
-    if (!Active())
-        return;
-    Finish("IZVORNIH = 0", {{"IZID", TVariant::FromText(journal::kNoData)}});
-    FContext.DM.OracleSession1.Commit();
+    Committed([&] { Finish("IZVORNIH = 0", {{"IZID", TVariant::FromText(journal::kNoData)}}); });
 }
 
 void TRunJournal::Stopped(const char* outcome, const std::string& where, const std::string& error) noexcept {
+    // The rolled-back run took its source row count with it.
+    Committed([&] {
+        Finish("POZICIJA = :POZICIJA, NAPAKA = :NAPAKA, IZVORNIH = :IZVORNIH",
+               {{"IZID", TVariant::FromText(outcome)},
+                {"POZICIJA", TVariant::FromText(FirstBytes(where, 200))},
+                {"NAPAKA", TVariant::FromText(FirstBytes(error, kTextBytes))},
+                {"IZVORNIH", FExtracted < 0 ? TVariant() : Number(FExtracted)}});
+    });
+}
+
+// Outside the run's transaction, so other runs' locks may be in the way for a while.
+void TRunJournal::Committed(const std::function<void()>& finish) noexcept {
     if (!Active())
         return;
     try {
-        // The rolled-back run took its source row count with it.
-        Finish("POZICIJA = :POZICIJA, NAPAKA = :NAPAKA, IZVORNIH = :IZVORNIH",
-               {{"IZID", TVariant::FromText(outcome)},
-                {"POZICIJA", TVariant::FromText(Fitted(where, 200))},
-                {"NAPAKA", TVariant::FromText(Fitted(error))},
-                {"IZVORNIH", FExtracted < 0 ? TVariant() : Number(FExtracted)}});
-        FContext.DM.OracleSession1.Commit();
+        WaitingOnLocks(FContext, "dnevnik prenosov", [&] {
+            finish();
+            FContext.DM.OracleSession1.Commit();
+        });
     } catch (...) {
-        // A lost connection leaves the row "teče", which the listing shows as a run that was killed.
+        // A lost connection or a cancel leaves the row "teče", which the next run's sweep marks.
     }
 }
 
@@ -223,15 +278,17 @@ void RecordClosing(TRunContext& context, const std::string& status, const std::s
     if (context.JournalId == 0)
         return;
     try {
-        TJournalQuery query(context.DM.OracleSession1);
-        query.Run("UPDATE OBLI_DNEVNIK SET STATUS = :STATUS, STATUS_TEXT = :STATUS_TEXT WHERE ID = :ID",
-                  {{"STATUS", TVariant::FromText(Fitted(status, 100))},
-                   {"STATUS_TEXT", TVariant::FromText(Fitted(text))},
-                   {"ID", Number(context.JournalId)}});
-        context.DM.OracleSession1.Commit();
+        WaitingOnLocks(context, "dnevnik prenosov", [&] {
+            TJournalQuery query(context.DM.OracleSession1);
+            query.Run("UPDATE OBLI_DNEVNIK SET STATUS = :STATUS, STATUS_TEXT = :STATUS_TEXT WHERE ID = :ID",
+                      {{"STATUS", TVariant::FromText(FirstBytes(status, 100))},
+                       {"STATUS_TEXT", TVariant::FromText(FirstBytes(text, kTextBytes))},
+                       {"ID", Number(context.JournalId)}});
+            context.DM.OracleSession1.Commit();
+        });
     } catch (const std::exception& error) {
         // The run and the procedure are done; the journal's loss must not turn them into a failure.
-        Ui().ShowMessage(std::string("Dnevnik prenosov: ") + error.what());
+        Ui().ShowMessage(std::string("Dnevnik prenosov ni uspel: ") + error.what());
     }
 }
 

@@ -86,8 +86,10 @@ ExecutionResult RunChange(Session& session, const Translation& t, const BindSet&
     const BindSlot* returnedRowid = t.returningRowidBind.empty() ? nullptr : binds.Find(t.returningRowidBind);
     Transaction& transaction = session.transaction();
     try {
-        transaction.LockTables(t.lockTables, -1, false);
+        // The file's writer first: a session that waits for it then holds no table another writer
+        // may need, so two changing sessions queue instead of deadlocking.
         transaction.BeginIfNeeded();
+        transaction.LockTables(t.lockTables, -1, false);
         std::vector<std::optional<ChangeStatement>> statements(t.sqlite.size());
         for (ub4 iteration = 0; iteration < iterations; ++iteration) {
             StatementAtomicity atomic(session.db(), t.sqlite.size() > 1);
@@ -177,6 +179,11 @@ void RunAction(Session& session, const Translation& t) {
         return;
     case Action::RollbackToSavepoint:
         transaction.RollbackTo(Arg(t, "name"));
+        return;
+    case Action::LockTable:
+        if (!session.catalog().FindTable(UpperCase(Arg(t, "table"))))
+            throw ora::TableNotFound();
+        transaction.LockTables({Arg(t, "table")}, static_cast<int>(IntArg(t, "wait", -1)), true);
         return;
     case Action::AlterSession:
         if (UpperCase(Arg(t, "parameter")) == "NLS_DATE_FORMAT")

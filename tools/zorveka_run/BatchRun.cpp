@@ -59,6 +59,17 @@ int ReadOnly(TRunContext& context, const TRunArguments& arguments) {
     return TRunExit::Completed;
 }
 
+// The run is committed by now: a scheduler must not take a lost report for a run to repeat.
+int WrittenReport(TRunContext& context, const std::string& fileName) {
+    try {
+        WriteRunReport(context, fileName);
+        return TRunExit::Completed;
+    } catch (const std::exception& error) {
+        Ui().ShowError(std::string("Prenos je uspel, poročila ni bilo mogoče zapisati: ") + error.what());
+        return TRunExit::ReportLost;
+    }
+}
+
 int Run(TDataModule& dm, const TRunArguments& arguments, std::ostream& err) {
     TRunContext context(dm);
     TConsoleLabels labels(err);
@@ -74,15 +85,13 @@ int Run(TDataModule& dm, const TRunArguments& arguments, std::ostream& err) {
     const TOracleCounters before = OracleCounters();
     try {
         StartPrenosa(context, output);
-        if (!arguments.Report.empty())
-            WriteRunReport(context, arguments.Report);
     } catch (const std::exception& error) {
         Ui().ShowError(error.what());
         return TRunExit::Stopped;
     }
     if (arguments.Stats)
         PrintStats(err, before, labels.SourceRows());
-    return TRunExit::Completed;
+    return arguments.Report.empty() ? TRunExit::Completed : WrittenReport(context, arguments.Report);
 }
 
 } // namespace

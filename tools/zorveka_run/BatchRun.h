@@ -12,6 +12,7 @@ namespace TRunExit {
 inline constexpr int Completed = 0;    //!< run, preview and closing procedure done (also a day without data)
 inline constexpr int Stopped = 1;      //!< an error stopped the run
 inline constexpr int UsageOrLogon = 2; //!< the command line was unusable or the logon failed
+inline constexpr int ReportLost = 3;   //!< the run completed, its --report file could not be written
 } // namespace TRunExit
 
 //! Runs the whole batch for commandLine (program name first) and returns its exit status.

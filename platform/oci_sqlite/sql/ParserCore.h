@@ -16,6 +16,9 @@ public:
     // Statements (StatementParser.cpp)
     Statement ParseTopLevel();
     QueryPtr ParseQuery();
+    Statement ParseLockTable();
+    //! The n of WAIT n, in seconds.
+    int ParseWaitSeconds();
     InsertStmt ParseInsert();
     UpdateStmt ParseUpdate();
     // RETURNING ROWID INTO :bind after an INSERT or UPDATE: the bind's name, empty without one.

@@ -70,12 +70,41 @@ Statement ParserCore::ParseTopLevel() {
         ExpectEnd();
         return s;
     }
+    if (AcceptWord("LOCK"))
+        return ParseLockTable();
     if (AcceptWord("GRANT") || AcceptWord("REVOKE")) {
         while (!AtEnd())
             Advance();
         return MakeEngine(Action::Grant, StatementType::Unknown, 0);
     }
     Fail(900, "invalid SQL statement");
+}
+
+// LOCK TABLE t IN mode MODE [NOWAIT | WAIT n]: the engine's table lock is exclusive whatever the
+// mode, which keeps apart at least what Oracle keeps apart.
+Statement ParserCore::ParseLockTable() {
+    ExpectWord("TABLE", 905, "missing keyword");
+    EngineStmt s = MakeEngine(Action::LockTable, StatementType::Unknown, 26);
+    s.args["table"] = ExpectName();
+    ExpectWord("IN", 905, "missing keyword");
+    while (!AtEnd() && !Peek().IsWord("MODE"))
+        Advance();
+    ExpectWord("MODE", 905, "missing keyword");
+    s.args["wait"] = "-1";
+    if (AcceptWord("NOWAIT"))
+        s.args["wait"] = "0";
+    else if (AcceptWord("WAIT"))
+        s.args["wait"] = std::to_string(ParseWaitSeconds());
+    ExpectEnd();
+    return s;
+}
+
+int ParserCore::ParseWaitSeconds() {
+    const Token& t = Peek();
+    if (t.kind != TokenKind::Number || t.text.size() > 6 ||
+        t.text.find_first_not_of("0123456789") != std::string::npos)
+        Fail(30005, "missing or invalid WAIT interval");
+    return std::stoi(Advance().text);
 }
 
 QueryPtr ParserCore::ParseQuery() {
@@ -110,11 +139,7 @@ QueryPtr ParserCore::ParseQuery() {
         if (AcceptWord("NOWAIT")) {
             q->lockWaitSeconds = 0;
         } else if (AcceptWord("WAIT")) {
-            const Token& t = Peek();
-            if (t.kind != TokenKind::Number || t.text.size() > 6 ||
-                t.text.find_first_not_of("0123456789") != std::string::npos)
-                Fail(30005, "missing or invalid WAIT interval");
-            q->lockWaitSeconds = std::stoi(Advance().text);
+            q->lockWaitSeconds = ParseWaitSeconds();
         }
     }
     return q;

@@ -44,7 +44,8 @@ enum class Action {
     DropSequence,
     CreateProcedure,
     CallProcedure,
-    DropProcedure
+    DropProcedure,
+    LockTable // args "table", "wait": -1 waits as writers do, 0 NOWAIT, n WAIT n
 };
 
 struct ColumnInfo {

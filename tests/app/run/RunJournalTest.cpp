@@ -1,7 +1,6 @@
 // The run journal over a demo day: each way a run ends leaves its outcome, and a completed run its
 // counts; a database without the journal runs with one warning; the reconciliation balances to the
-// cent and shows a booking that changed under the run; the comparison finds known changes between
-// two days.
+// cent with the rows the run read; the comparison finds known changes between two days.
 #include "tests/app/AppFixture.h"
 #include "tests/app/DemoDay.h"
 #include "tests/app/run/TrippingLabels.h"
@@ -141,7 +140,17 @@ void ExpectBalanced(const TReconciliationLine& line) {
     EXPECT_NEAR(at(ZapisanoDom) - at(Fifo1Dom) - at(Fifo2Dom) - at(PredznakiDom), at(KoncnoDom), 0.001);
 }
 
-TEST_F(RunJournal, ReconciliationBalancesAndShowsABookingChangedUnderTheRun) {
+double SourceAmount(const TReconciliationReport& report, const std::string& konto) {
+    double amount = 0;
+    for (const TReconciliationLine& line : report.Lines)
+        if (line.Konto == konto)
+            amount += line.Amounts[0];
+    return amount;
+}
+
+// The source totals are the rows the run read and valued, so a booking changed after the run has read
+// the day changes neither side: the run balances with what it read.
+TEST_F(RunJournal, ReconciliationBalancesWithTheRowsTheRunRead) {
     // The booking to raise later: one of a security account's position as the run reads it.
     TOracleDataSet& q1 = Day.DM.Q1;
     q1.First();
@@ -151,10 +160,8 @@ TEST_F(RunJournal, ReconciliationBalancesAndShowsABookingChangedUnderTheRun) {
     const TJournalValues key = {{"KONTO", TVariant::FromText(q1.FieldByName("KKONTO").AsString())},
                                 {"VP", TVariant::FromText(q1.FieldByName("VP1").AsString())},
                                 {"IDPOG", TVariant::FromText(q1.FieldByName("IDPOG").AsString())}};
-    // The bookings of the year up to the day, as the extraction sums a security account's.
     const std::string where = " WHERE KONTO = :KONTO AND VP = :VP AND IDPOG = :IDPOG AND DATUMV >= "
                               "'01.01.2024' AND DATUMV <= '15.03.2024'";
-    const long long bookings = Query().Count("SELECT COUNT(*) FROM KNJIZBE" + where, key);
 
     const TReconciliationReport clean = ReadReconciliation(Day.DM.OracleSession1, RunOnce(false));
     ASSERT_FALSE(clean.Lines.empty());
@@ -167,23 +174,12 @@ TEST_F(RunJournal, ReconciliationBalancesAndShowsABookingChangedUnderTheRun) {
                 Query().Count("SELECT ROUND(SUM(ZNSVAL) * 100) FROM OBLIMD1 WHERE OT_LIK = 0", {}) / 100.0,
                 0.001);
 
-    // Raised by 100 after the run has read the day: the account no longer balances.
     Labels.At = "Prepis podatkov ...";
     Labels.Trip = [&] { Execute("UPDATE KNJIZBE SET BZNESEK = BZNESEK + 100" + where, key); };
     const TReconciliationReport planted = ReadReconciliation(Day.DM.OracleSession1, RunOnce(false));
-    EXPECT_FALSE(planted.Balanced());
-    double difference = 0;
-    for (const TReconciliationLine& line : planted.Lines) {
-        if (line.Konto != konto) {
-            ExpectBalanced(line);
-            continue;
-        }
-        using namespace reconciliation;
-        difference += line.Amounts[Izvor - Izvor] + line.Amounts[Zapisano - Izvor];
-        EXPECT_EQ(line.Balanced,
-                  std::fabs(line.Amounts[Izvor - Izvor] + line.Amounts[Zapisano - Izvor]) < 0.005);
-    }
-    EXPECT_NEAR(difference, 100.0 * bookings, 0.001);
+    for (const TReconciliationLine& line : planted.Lines)
+        ExpectBalanced(line);
+    EXPECT_NEAR(SourceAmount(planted, konto), SourceAmount(clean, konto), 0.001);
 }
 
 TEST_F(RunJournal, ComparisonOfTwoDaysFindsTheKnownChangesLargestFirst) {

@@ -205,6 +205,22 @@ TEST_F(OciTransaction, SelectForUpdateLocksUntilTheTransactionEnds) {
     EXPECT_EQ(first.Run(lock + " NOWAIT").status, OCI_SUCCESS);
 }
 
+// A table lock needs no privilege beyond the table's own: it keeps a second locker and every change
+// of the table out until the holder's transaction ends, and names a missing table as Oracle does.
+TEST_F(OciTransaction, LockTableHoldsTheTableUntilTheTransactionEnds) {
+    ASSERT_EQ(Insert(first, 1).status, OCI_SUCCESS);
+    ASSERT_EQ(first.Commit().status, OCI_SUCCESS);
+    ASSERT_EQ(first.Run("LOCK TABLE t IN EXCLUSIVE MODE NOWAIT").status, OCI_SUCCESS);
+    for (const char* blocked :
+         {"LOCK TABLE t IN EXCLUSIVE MODE NOWAIT", "LOCK TABLE t IN SHARE MODE WAIT 0", "DELETE FROM t"})
+        EXPECT_EQ(second.Run(blocked).code, 54) << blocked;
+    EXPECT_EQ(Count(second), 1u);
+    ASSERT_EQ(first.Rollback().status, OCI_SUCCESS);
+    EXPECT_EQ(second.Run("LOCK TABLE t IN EXCLUSIVE MODE").status, OCI_SUCCESS);
+    EXPECT_EQ(second.Run("LOCK TABLE nothing IN EXCLUSIVE MODE NOWAIT").code, 942);
+    EXPECT_EQ(second.Run("LOCK TABLE t EXCLUSIVE").code, 905);
+}
+
 TEST_F(OciTransaction, WaitingForUpdateGetsTheLockWhenTheHolderCommits) {
     setenv("OCISQLITE_BUSY_TIMEOUT_MS", "10000", 1);
     Client holder, waiter;

@@ -99,7 +99,7 @@ protected:
         });
     }
 
-    TChild Start(const std::string& name) {
+    TChild Start(const std::string& name, const std::string& risk = "1") {
         TChild child{-1, Folder + name + ".err"};
         const std::vector<std::string> arguments{std::string(ZORVEKA_BIN_DIR) + "/zorveka-run",
                                                  "DEMO",
@@ -109,7 +109,7 @@ protected:
                                                  "--day",
                                                  Day,
                                                  "--risk",
-                                                 "1"};
+                                                 risk};
         child.Pid = fork();
         if (child.Pid == 0) {
             std::vector<char*> argv;
@@ -154,9 +154,9 @@ protected:
         return Read(
             [&](TOracleSession& s) { return runtest::StoredRows(s, FormatDayMonthYear(Today()), 1); });
     }
-    std::string Digests() {
+    std::string Digests(int risk = 1) {
         return Read(
-            [&](TOracleSession& s) { return runtest::ResultDigests(s, FormatDayMonthYear(Today()), 1); });
+            [&](TOracleSession& s) { return runtest::ResultDigests(s, FormatDayMonthYear(Today()), risk); });
     }
 
     std::string Folder, Day;
@@ -313,6 +313,32 @@ TEST_F(ZorvekaRunTest, HtmlReportCarriesTheFiguresTheDatabaseHolds) {
          at = html.find("<rect class=\"bar\"", at + 1))
         ++bars;
     EXPECT_EQ(bars, accounts.size());
+}
+
+// A report that cannot be written after the commit must not make a scheduler run the day again.
+TEST_F(ZorvekaRunTest, UnwritableReportAfterACommittedRunExitsThree) {
+    const TRun run =
+        RunProgram(Logon("demo") + " --day " + Day + " --risk 1 --report " + Folder + "no/r.csv");
+    EXPECT_EQ(run.Status, 3) << run.Errors;
+    EXPECT_NE(run.Errors.find("Prenos je uspel, poročila ni bilo mogoče zapisati: "), std::string::npos);
+    EXPECT_GT(Count("OBLIM"), 0);
+}
+
+// The risk types of a day started together, as a scheduler starts them: each waits its turn for the
+// locks the others hold, none fails, and each stores what a run alone stores.
+TEST_F(ZorvekaRunTest, RiskTypesOfADayStartedTogetherEachCompleteAsAlone) {
+    std::vector<TChild> runs;
+    for (const char* risk : {"0", "1", "2"})
+        runs.push_back(Start(std::string("risk") + risk, risk));
+    for (const TChild& run : runs)
+        EXPECT_EQ(Wait(run), 0) << Errors(run);
+    std::string together[3];
+    for (int risk = 0; risk < 3; ++risk)
+        together[risk] = Digests(risk);
+    for (int risk = 0; risk < 3; ++risk) {
+        ASSERT_EQ(Wait(Start("alone", std::to_string(risk))), 0);
+        EXPECT_EQ(together[risk], Digests(risk)) << risk;
+    }
 }
 
 } // namespace
