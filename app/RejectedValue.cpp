@@ -9,13 +9,19 @@
 
 namespace {
 
+// Texts are bound as C strings, which end at the first NUL: the column would store the value cut.
+bool HoldsNul(const std::string& text) {
+    return text.find('\0') != std::string::npos;
+}
+
 bool ExceedsColumn(const TField& field, const TOracleQuery& query, int column) {
     if (field.IsNull())
         return false;
     const TFieldType type = field.DataType();
     if (IsTextType(type))
-        return query.ColumnSize(column) > 0 &&
-               field.AsString().size() > static_cast<size_t>(query.ColumnSize(column));
+        return HoldsNul(field.AsString()) ||
+               (query.ColumnSize(column) > 0 &&
+                field.AsString().size() > static_cast<size_t>(query.ColumnSize(column)));
     const int precision = query.ColumnPrecision(column);
     if (!IsNumericType(type) || precision <= 0)
         return false;
@@ -34,14 +40,30 @@ std::string OneLine(std::string text) {
     return text;
 }
 
+// A NUL would end the message wherever it is shown; it is written out where it stands.
+std::string Visible(const std::string& text) {
+    std::string visible;
+    for (const char c : text)
+        visible += c == '\0' ? std::string("\\0") : std::string(1, c);
+    return visible;
+}
+
+const char kNulInText[] = "znak NUL v besedilu";
+
 } // namespace
+
+void RefuseNul(const std::vector<TVariant>& values) {
+    for (const TVariant& value : values)
+        if (value.Kind() == TVarKind::Text && HoldsNul(value.Text()))
+            throw Exception(kNulInText);
+}
 
 std::string RejectedColumnValue(TOracleDataSet& dataSet) {
     const TOracleQuery& query = dataSet.MainQuery();
     for (const TOracleFieldInfo& info : dataSet.FieldInfos()) {
         const TField& field = dataSet.FieldByName(info.FieldName);
         if (ExceedsColumn(field, query, info.Column))
-            return info.ColumnName + " = " + field.AsString();
+            return info.ColumnName + " = " + Visible(field.AsString());
     }
     return {};
 }
@@ -49,9 +71,9 @@ std::string RejectedColumnValue(TOracleDataSet& dataSet) {
 void RaiseRejected(const std::exception& error, TOracleDataSet& dataSet, const std::string& table,
                    const TPositionRef& position) {
     const std::string column = RejectedColumnValue(dataSet);
-    const std::string message = "Pozicija " + std::to_string(position.Seq) + ", konto " + position.Account +
-                                ", pogodba " + position.Contract + ": " + table +
-                                (column.empty() ? "" : "." + column) + ": " + OneLine(error.what());
+    const std::string message = "Pozicija " + std::to_string(position.Seq) + ", konto " +
+                                Visible(position.Account) + ", pogodba " + Visible(position.Contract) + ": " +
+                                table + (column.empty() ? "" : "." + column) + ": " + OneLine(error.what());
     if (const auto* oracle = dynamic_cast<const EOracleError*>(&error))
         throw EOracleError(message, oracle->ErrorCode(), oracle->Component(), oracle->Session());
     throw Exception(message);

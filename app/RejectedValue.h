@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <vector>
 
 //! Where a result row comes from: the run's sequence number, the account and the contract.
 struct TPositionRef {
@@ -15,8 +16,13 @@ struct TPositionRef {
     std::string Contract;
 };
 
-//! The first column of the dataset's current (unposted) row whose value the column cannot hold, as
-//! "COLUMN = value"; empty when none is found.
+//! Raises when a text among a row's values holds a NUL, which the column would store cut there;
+//! RaiseRejected then names the column.
+void RefuseNul(const std::vector<TVariant>& values);
+
+//! The first column of the dataset's current (unposted) row whose value the column cannot hold (a
+//! text too long for its bytes or holding a NUL, a number past its digits), as "COLUMN = value";
+//! empty when none is found.
 std::string RejectedColumnValue(TOracleDataSet& dataSet);
 
 //! Raises the failure of posting the dataset's row again, with the same code where it has one, its

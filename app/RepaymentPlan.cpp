@@ -8,6 +8,7 @@
 #include "oracle/OracleData.h"
 #include "platform/settings/DateText.h"
 #include "platform/settings/Rounding.h"
+#include "platform/settings/TextUtils.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,15 +29,17 @@ struct TPlan {
     std::string Currency; //!< IDBNK of the last period read
 };
 
-// The rate of an indexed coupon adds the index's value on its index day for the period start.
+// The rate of an indexed coupon adds the index's value on its index day for the period start. An
+// index table with no day on or before the start gives no day, which BeriINX refuses: a rate of 0
+// there would be a wrong interest nobody sees.
 double IndexRate(TDataModule& dm, const std::string& sfinx, TDateTime periodStart) {
-    if (sfinx.find_first_not_of(' ') == std::string::npos)
+    if (sfinx.empty())
         return 0;
-    const std::string indexDay = BeriPrviDanZaINX(dm, periodStart);
-    return indexDay.empty() ? 0 : BeriINX(dm, sfinx, indexDay);
+    return BeriINX(dm, sfinx, BeriPrviDanZaINX(dm, periodStart));
 }
 
-// A coupon period's columns as the plan reads them, with the dataset's own conversions.
+// A coupon period's columns as the plan reads them, with the dataset's own conversions; the codes
+// trimmed, as they key lookups and the plan's currency.
 struct TKuponColumns {
     TDateTime Prvdan = 0, Zdndan = 0;
     std::string Sfobr, Sfobm, Sfinx, Sfobd, Idbnk;
@@ -53,7 +56,7 @@ TKuponColumns ReadColumns(const TDataSet& q) {
     c.Zdndan = q.FieldByName("ZDNDAN").AsDateTime();
     c.Sfobr = q.FieldByName("SFOBR").AsString();
     c.Sfobm = q.FieldByName("SFOBM").AsString();
-    c.Sfinx = q.FieldByName("SFINX").AsString();
+    c.Sfinx = TrimBlanksAndControls(q.FieldByName("SFINX").AsString());
     c.Glvobr = q.FieldByName("GLVOBR").AsFloat();
     c.Glvnmn = q.FieldByName("GLVNMN").AsFloat();
     c.Prvdan = q.FieldByName("PRVDAN").AsDateTime();
@@ -61,13 +64,13 @@ TKuponColumns ReadColumns(const TDataSet& q) {
     c.Obrprc = q.FieldByName("OBRPRC").AsFloat();
     c.Sfobd = q.FieldByName("SFOBD").AsString();
     c.Glv = q.FieldByName("GLV").AsFloat();
-    c.Idbnk = q.FieldByName("IDBNK").AsString();
+    c.Idbnk = TrimBlanksAndControls(q.FieldByName("IDBNK").AsString());
     return c;
 }
 
 TKupon ReadPeriod(TDataModule& dm, TOblimRow& row, double lots, const TKuponColumns& c) {
     TKupon period;
-    period.DueDate = c.Zdndan;
+    period.DueDate = std::trunc(c.Zdndan);
     period.Principal = c.Glvobr * lots;
     row.ZNESNOM = c.Glvnmn;
     if (c.Sfobr == "A") {
@@ -75,7 +78,7 @@ TKupon ReadPeriod(TDataModule& dm, TOblimRow& row, double lots, const TKuponColu
     } else {
         const double rate = c.Obrprc + IndexRate(dm, c.Sfinx, c.Prvdan);
         period.Interest =
-            ObrestiObdobja(rate, lots, row.ZNESNOM, std::ceil(period.DueDate - c.Prvdan), c.Sfobd, c.Sfobm);
+            ObrestiObdobja(rate, lots, row.ZNESNOM, std::ceil(c.Zdndan - c.Prvdan), c.Sfobd, c.Sfobm);
     }
     period.Outstanding = c.Glv * lots;
     return period;
@@ -121,9 +124,9 @@ const TInsertColumn kColumns[] = {
     {"ZNSGL", otType::otFloat},          {"ZNSOBRS", otType::otFloat},   {"ZNSGLOST", otType::otFloat},
     {"AM_STT", otType::otString},        {"DAT_STANJA", otType::otDate}, {"OT_LIK", otType::otInteger}};
 
-// A blank text or the zero day goes in as NULL, as a posted row leaves such fields out.
+// An empty text or the zero day goes in as NULL, as a posted row leaves such fields out.
 TVariant TextOrNull(const std::string& text) {
-    return text.find_first_not_of(' ') == std::string::npos ? TVariant() : TVariant::FromText(text);
+    return text.empty() ? TVariant() : TVariant::FromText(text);
 }
 
 TVariant DayOrNull(const std::string& dayText) {

@@ -140,6 +140,7 @@ void TPositionRows::Add(TOracleDataSet& dataSet, const TPositionRef& position, i
     std::vector<TVariant> values;
     try {
         values = dataSet.InsertValues(dataSet.NewRecordForPost());
+        RefuseNul(values);
     } catch (const std::exception& error) {
         RaiseRejected(error, dataSet, table, position);
     }

@@ -53,8 +53,8 @@ std::string IndexKind(const TValuationRow& row) {
     if (row.IsDealAccount()) {
         kind = "NOM";
     } else if (row.IsSecurityAccount()) {
-        const std::string index = row.CouponText("SFINX");
-        if (TrimBlanksAndControls(index).empty())
+        const std::string index = TrimBlanksAndControls(row.CouponText("SFINX"));
+        if (index.empty())
             kind = "NOM";
         else
             kind = BeriNazivIndeksa(row.Context.DM, index).find("TOM") != std::string::npos ? "TOM" : "OST";

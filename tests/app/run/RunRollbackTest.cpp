@@ -139,3 +139,22 @@ TEST_F(RunRollback, RunAfterAFailureGivesTheRowsOfACleanRun) {
 }
 
 } // namespace
+
+// An index table whose history starts after a coupon's first day names no day to look the index up
+// on: the run stops rather than take a rate of 0. An index merely without a value of its own on a
+// day other indices have still reads 0.
+TEST_F(RunRollback, IndexHistoryAfterACouponStartStopsTheRun) {
+    Run({"UPDATE KPN SET SFINX = 'EUR6M' WHERE SFVP = 1",
+         "INSERT INTO INX VALUES ('EUR6M', '29.12.2023', 1)"});
+    const std::vector<std::string> previous = PreviousResults();
+    Context->Labels = &Labels;
+    Run({"DELETE FROM INX", "INSERT INTO INX VALUES ('EUR6M', '01.02.2024', 1)"});
+    EXPECT_ANY_THROW(Prepis(*Context, Output));
+    EXPECT_EQ(Stored(), previous);
+    ASSERT_FALSE(RecordingUi.Messages.empty());
+    EXPECT_EQ(RecordingUi.Messages[0],
+              "Napaka: sfvp:\rSELECT INX FROM INX  WHERE SFINX= :SFINX  AND DAN <= :DAN  ORDER BY DAN DESC ");
+
+    Run({"INSERT INTO INX VALUES ('OTHER', '29.12.2023', 1)"});
+    EXPECT_NO_THROW(Prepis(*Context, Output));
+}

@@ -69,6 +69,7 @@ TEST_F(Rates, IndexKindGoesByTheCaseSensitiveNameOfTheIndex) {
     Run({"INSERT INTO SFINX (SFINX, NZV) VALUES ('E3M', 'EURIBOR TOM 3M')",
          "INSERT INTO SFINX (SFINX, NZV) VALUES ('ATOM', 'Atomski tom')"});
     EXPECT_EQ(Bond({}, {{"SFINX", "'E3M'"}}).ECB_21, "TOM");
+    EXPECT_EQ(Bond({}, {{"SFINX", "'E3M\t'"}}).ECB_21, "TOM");
     EXPECT_EQ(Bond({}, {{"SFINX", "'ATOM'"}}).ECB_21, "OST");
     EXPECT_EQ(Bond({}, {}).ECB_21, "NOM");
     EXPECT_EQ(Bond({}, {{"SFINX", "'E3M'"}}, 730, 601).ECB_21, "NOM");

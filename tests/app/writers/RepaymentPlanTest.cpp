@@ -1,6 +1,7 @@
 // Repayment plans written into OBLIAM from hand-made coupon schedules: the 100-period cap with
 // nothing outstanding after the last row, the day-count interest, amounts per coupon and indexed
-// rates, the plan's currency and nominal value, no rows without coupons, a failed read, and a
+// rates, codes trimmed of control characters, the due date as a day, the plan's currency and nominal
+// value, no rows without coupons, a failed read, and a
 // failing row of a block of plans reported with the tag of its position.
 #include "WritersFixture.h"
 
@@ -66,6 +67,23 @@ TEST_F(RepaymentPlan, IndexedRateAddsTheIndexOnItsDay) {
     Coupon(1, "01.01.2024", "31.03.2024", "'360', '=', 'F', 'EUR6M', 3, 0, 0, 10");
     ZapisVrsticObliam(*DM, Output, 1, 7, 10);
     EXPECT_EQ(Value("SELECT ZNSOBRS FROM OBLIAM"), "101,11");
+}
+
+// Codes keyed by hand may end in a tab or a line end: trimmed, they still name the index and the
+// currency.
+TEST_F(RepaymentPlan, CodesEndingInControlCharactersAreTrimmed) {
+    Run({"INSERT INTO INX VALUES ('EUR6M', '29.12.2023', 1)", "UPDATE VLT SET IDBNK = '97\t'"});
+    Coupon(1, "01.01.2024", "31.03.2024", "'360', '=', 'F', 'EUR6M\n', 3, 0, 0, 10");
+    ZapisVrsticObliam(*DM, Output, 1, 7, 10);
+    EXPECT_EQ(Value("SELECT ZNSOBRS FROM OBLIAM"), "101,11");
+    EXPECT_EQ(Value("SELECT ID_VAL FROM OBLIAM"), "97");
+}
+
+TEST_F(RepaymentPlan, DueDateIsTheDayOfTheCouponEnd) {
+    Coupon(1, "01.01.2024", "31.03.2024", "'360', '=', 'F', NULL, 4, 0, 0, 10");
+    Run({"UPDATE KPN SET ZDNDAN = TO_DATE('31.03.2024 17:30:00', 'DD.MM.YYYY HH24:MI:SS')"});
+    ZapisVrsticObliam(*DM, Output, 1, 7, 10);
+    EXPECT_EQ(Value("SELECT TO_CHAR(DATZAP, 'DD.MM.YYYY HH24:MI:SS') FROM OBLIAM"), "31.03.2024 00:00:00");
 }
 
 TEST_F(RepaymentPlan, NoCouponsWriteNoRows) {

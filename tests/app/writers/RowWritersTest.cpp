@@ -155,4 +155,24 @@ TEST_F(RowWriters, RejectedRowIsNotStoredAndTheDataSetIsFreeAgain) {
     EXPECT_EQ(Value("SELECT ID_SEQ_OBLIM FROM OBLIM"), "2");
 }
 
+// A bound text ends at its first NUL, so such a value is refused rather than stored cut.
+TEST_F(RowWriters, TextWithANulIsRefusedNamingPositionColumnAndValue) {
+    FillPosition();
+    const std::string nul(1, '\0');
+    const std::pair<std::string, const char*> cases[] = {{"18" + nul + "01", "18\\001"},
+                                                         {nul + "abc", "\\0abc"}};
+    for (const auto& [konto, shown] : cases) {
+        Output.OblimRow.ID_KONTO = konto;
+        std::string error;
+        try {
+            ZapisVrsticeOblim(*DM, Output, 1);
+        } catch (const std::exception& refused) {
+            error = refused.what();
+        }
+        EXPECT_EQ(error, std::string("Pozicija 1, konto ") + shown +
+                             ", pogodba POG-1: OBLIM.ID_KONTO = " + shown + ": znak NUL v besedilu");
+    }
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM OBLIM"), "0");
+}
+
 } // namespace
