@@ -1,6 +1,7 @@
 // The identity and reference fields of a position: what is copied from the source row, the
 // counterparty code, the contract key, the account and currency, the stamp of the run and the
 // maturity type. Three contracts carry fixed codes that the reporting side expects.
+#include "app/ResultKeys.h"
 #include "app/ValuationSteps.h"
 
 #include "platform/settings/DateText.h"
@@ -59,8 +60,8 @@ std::string ContractKey(const TValuationRow& row) {
 }
 
 void FillAccountAndCurrency(TValuationRow& row) {
-    row.Row.ID_KONTO = FirstBytes(TrimBlanksAndControls(row.SourceText("KONTO")), 8);
-    row.Row.ID_VAL = FirstBytes(TrimBlanksAndControls(row.SourceText("VLTIDBNK")), 3);
+    row.Row.ID_KONTO = ResultAccount(row.SourceText("KONTO"));
+    row.Row.ID_VAL = ResultCurrency(row.SourceText("VLTIDBNK"));
 }
 
 void FillReferenceFields(TValuationRow& row) {
