@@ -5,6 +5,7 @@
 #include "platform/settings/ConfigPaths.h"
 #include "platform/settings/TextUtils.h"
 
+#include <exception>
 #include <optional>
 
 namespace {
@@ -82,8 +83,8 @@ std::string ConfirmPasswordChange(TOracleSession& session, const std::string& ne
         session.ChangePassword(newPassword);
         if (!session.Connected())
             session.LogOn();
-    } catch (const EOracleError& error) {
-        return error.what();
+    } catch (const std::exception& error) {
+        return error.what(); // the dialog shows it and stays, whatever failed
     }
     return {};
 }
@@ -141,11 +142,12 @@ void TOracleLogon::Attempt(ILogonDialog& dialog, THistoryItems& history, bool re
                         HistorySize, HistoryWithPassword);
         }
     } catch (const EOracleError& error) {
+        // The change dialog says that the password expired; it shows its own failures.
         if (error.ErrorCode() == 28001 && Oci().OCI8)
             dialog.ShowPasswordChange(*Session);
-        if (!Session->Connected()) // a password left unchanged still says why the logon failed
+        else
             ShowOracleMessage(error.what());
-    } catch (const Exception& error) {
+    } catch (const std::exception& error) {
         ShowOracleMessage(error.what());
     }
     if (!Session->Connected())
