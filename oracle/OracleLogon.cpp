@@ -14,6 +14,7 @@ class TCancellingDialog : public ILogonDialog {
 public:
     bool ShowLogon(const TLogonDialogSetup&, TLogonFields&) override { return false; }
     void ShowPasswordChange(TOracleSession&) override {}
+    bool CanAsk() const override { return false; }
 };
 
 ILogonDialog* installedDialog = nullptr;
@@ -143,7 +144,7 @@ void TOracleLogon::Attempt(ILogonDialog& dialog, THistoryItems& history, bool re
         }
     } catch (const EOracleError& error) {
         // The change dialog says that the password expired; it shows its own failures.
-        if (error.ErrorCode() == 28001 && Oci().OCI8)
+        if (error.ErrorCode() == 28001 && Oci().OCI8 && dialog.CanAsk())
             dialog.ShowPasswordChange(*Session);
         else
             ShowOracleMessage(error.what());
