@@ -8,6 +8,7 @@
 #include "oracle/OracleVisual.h"
 #include "platform/settings/Exceptions.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <utility>
@@ -182,6 +183,9 @@ public:
     //! Most bytes a character takes in the client's character set: the environment's answer when
     //! the client gives one (4 with AL32UTF8), else BytesPerCharacter.
     int MaxBytesPerCharacter() const;
+    //! The character set the client's texts are in: AL32UTF8 where the environment was created for
+    //! it, 0 where NLS_LANG decides.
+    ub2 ClientCharsetId() const { return FClientCharsetId; }
 
     // Handles lent to statements; valid while connected.
     OCIEnv* EnvHandle() const { return FEnv; }
@@ -212,6 +216,7 @@ private:
     std::string FLogonWarning;
     int FDateFormatLength = 0;
     int FClientBytesPerCharacter = 0; // 0 when the client does not say
+    ub2 FClientCharsetId = 0;
     OCIEnv* FEnv = nullptr;
     OCISvcCtx* FSvc = nullptr;
     OCIServer* FServer = nullptr;
@@ -238,6 +243,10 @@ inline constexpr int Other = -1;
 } // namespace TSQLKind
 
 using TQueryNotifyEvent = std::function<void(TOracleQuery& sender)>;
+//! Asked for each failing element of an array execution (index 0-based); continueExecution starts
+//! False, and setting it True goes on with the next element.
+using TArrayErrorEvent = std::function<void(TOracleQuery& sender, int index, int errorCode,
+                                            const std::string& errorMessage, bool& continueExecution)>;
 
 //! One statement or PL/SQL block on a session.
 class TOracleQuery {
@@ -265,6 +274,8 @@ public:
     bool Threaded = false;   //!< refused at Execute in this build
     bool Scrollable = false; //!< refused at Execute in this build
     TQueryNotifyEvent BeforeQuery, AfterQuery;
+    //! Without it a failing element fails the whole array execution.
+    TArrayErrorEvent OnArrayError;
 
     void Execute();
     void Describe();
@@ -290,7 +301,10 @@ public:
     int ColumnScale(int index) const { return Column(index).Scale; }
     bool ColumnIsNull(int index) const;
     std::string ColumnAsString(int index) const;
-    int ColumnAsInteger(int index) const;
+    //! NULL reads 0; a float or date is cut towards zero; beyond 64 bits a conversion error.
+    std::int64_t ColumnAsInteger(int index) const;
+    //! ColumnAsInteger for a caller that keeps 32 bits: a value beyond them is refused, never wrapped.
+    int ColumnAsInt32(int index) const;
     double ColumnAsFloat(int index) const;
     TDateTime ColumnAsDate(int index) const;
     //! The value in the column's native kind, NULL as TVariant().
@@ -298,6 +312,9 @@ public:
 
     void AddVariable(const std::string& name, int type);
     void RemoveVariable(const std::string& name);
+    //! Marks a declared text variable as national-character (an NCHAR or NVARCHAR2 value): it binds
+    //! in the national form, so the server does not take it through the database's character set.
+    void SetVariableNational(const std::string& name);
     void DeleteVariables() { FVariables.Clear(); }
     void AssignVariable(const std::string& name, const TVariant& value);
     TVariant VariableValue(const std::string& name) const;
@@ -342,9 +359,16 @@ private:
     void CheckReady() const;
     void Prepare();
     int Bind();
+    bool IsBound(const TVariableData& variable);
     void BindArray(TVariableData& variable, int maxString);
+    //! Binds the packed elements from element `row` on.
+    void BindArrayFrom(TVariableData& variable, int row);
+    //! The national form and the client's character set on a national variable's bind.
+    void SetBindCharset(const TVariableData& variable);
     void ExecuteSelect();
+    sword ExecuteIterations(int iterations);
     void ExecuteOther(int iterations);
+    void ExecuteArrayRows(int iterations);
     [[noreturn]] void RaiseArrayError(sword status, int iterations);
     TVariableData& VariableNamed(const std::string& name);
     void DescribeColumns();

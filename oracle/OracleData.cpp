@@ -56,6 +56,7 @@ void TOracleDataSet::BuildFieldInfos() {
         info.Position = static_cast<int>(FFieldInfos.size()) + 1;
         info.Fetch = column.Fetch;
         info.Precision = column.Precision;
+        info.National = column.National;
         // A field the sequence fills at post or on the server may be left empty until then.
         const bool filledLater = info.FieldName == SequenceField.Field &&
                                  SequenceField.ApplyMoment != TSequenceApplyMoment::amOnNewRecord;
@@ -71,7 +72,7 @@ void TOracleDataSet::BuildFieldInfos() {
             type = TFieldType::ftFloat;
             break;
         case SQLT_STR:
-            size = std::max(column.CharSize > 0 ? column.CharSize : column.Fetch.Size - 1, 1); // characters
+            size = std::max(column.CharSize > 0 ? column.CharSize : column.Fetch.Size - 1, 1); // to show
             type = preferences.MaxStringFieldSize != 0 && preferences.MaxStringFieldSize < size
                        ? TFieldType::ftMemo
                    : preferences.ForceWideStringFields || column.National ? TFieldType::ftWideString
@@ -91,7 +92,9 @@ void TOracleDataSet::BuildFieldInfos() {
         default:
             continue; // no field
         }
-        FieldDefs().Add(info.FieldName, type, size, info.Required);
+        // The server measures a text in its column's own terms (bytes of the database's character
+        // set, or characters) and refuses what does not fit, so the field keeps every text whole.
+        FieldDefs().Add(info.FieldName, type, size, info.Required, false);
         FFieldInfos.push_back(info);
     }
 }
@@ -255,7 +258,7 @@ int TOracleDataSet::RecordCount() const {
         // The order costs a sort of every row and changes no count.
         count.SetSQLText("select count(*) from (" + WithoutFinalOrderBy(MainSQLText()) + ")");
         count.Execute();
-        FServerCount = count.ColumnAsInteger(0);
+        FServerCount = count.ColumnAsInt32(0);
     }
     return FServerCount + FInserted - FDeleted;
 }

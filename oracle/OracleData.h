@@ -60,12 +60,14 @@ struct TOracleFieldInfo {
     TFetchType Fetch{SQLT_STR, 0};
     int Precision = 0;
     bool Required = false;
+    bool National = false; //!< NCHAR, NVARCHAR2: bound in the national form
 };
 
 //! A column of a table's INSERT and the type its value is bound with.
 struct TInsertColumn {
     std::string Name;
     int Type = 0;
+    bool National = false; //!< bind it with SetVariableNational
 };
 
 //! The table name of a SELECT text: the first name after " FROM ", sub-queries skipped.
@@ -180,6 +182,8 @@ private:
     void ApplyDelete(int index);
     void LockAndVerify(int index, bool forUpdate);
     void RefreshRecord(int index);
+    //! Replaces the record's values by the row's, locked when asked.
+    void ReadRecord(int index, bool forUpdate);
     //! allFields reads through the dataset's own SELECT rather than the table's columns.
     bool ReadRowById(const std::string& rowId, bool forUpdate, bool allFields = false);
     std::string MainSQLText() const;

@@ -18,6 +18,12 @@ void ExecuteOnRowId(TOracleQuery& query, const std::string& rowId) {
         throw EDatabaseError(kDeletedByOther);
 }
 
+void DeclareColumnVariable(TOracleQuery& query, const std::string& variable, const TOracleFieldInfo& info) {
+    query.AddVariable(variable, info.Fetch.Type);
+    if (info.National)
+        query.SetVariableNational(variable);
+}
+
 std::string ReturningRowIdLine() {
     return std::string("returning rowid into :") + kRowIdVariable;
 }
@@ -191,7 +197,7 @@ std::string TOracleDataSet::RunInsert(const TRecordBuffer& record) {
         const std::string variable = "v" + std::to_string(info.Position);
         columns += (columns.empty() ? "" : ", ") + info.ColumnName;
         values += (values.empty() ? ":" : ", :") + variable;
-        query.AddVariable(variable, info.Fetch.Type);
+        DeclareColumnVariable(query, variable, info);
         query.AssignVariable(variable, value);
     }
     query.SQL = {"insert into " + UpdatingTableName(), "  (" + columns + ")", "values", "  (" + values + ")",
@@ -208,7 +214,7 @@ std::vector<TInsertColumn> TOracleDataSet::InsertColumns() const {
         throw Exception(Name() + ": records with a sequence or applied by the owner are inserted one by one");
     std::vector<TInsertColumn> columns;
     for (const TOracleFieldInfo& info : FFieldInfos)
-        columns.push_back({info.ColumnName, info.Fetch.Type});
+        columns.push_back({info.ColumnName, info.Fetch.Type, info.National});
     return columns;
 }
 
@@ -266,7 +272,7 @@ std::string TOracleDataSet::RunUpdate(int index, const TRecordBuffer& record) {
             continue;
         const std::string variable = "v" + std::to_string(info.Position);
         assignments += (assignments.empty() ? "" : ", ") + info.ColumnName + " = :" + variable;
-        query.AddVariable(variable, info.Fetch.Type);
+        DeclareColumnVariable(query, variable, info);
         query.AssignVariable(variable, record[field]);
     }
     query.SQL = {"update " + UpdatingTableName(), "set " + assignments,
@@ -310,21 +316,24 @@ void TOracleDataSet::ApplyDelete(int index) {
 
 // ---- Locking, verifying and re-reading ---------------------------------------------------------
 
+// Locking comes first: a record re-read before edit is re-read under its lock.
 void TOracleDataSet::InternalEdit(int index) {
-    if (RefreshOptions.BeforeEdit) {
-        RefreshRecord(index);
-        return;
-    }
     if (LockingMode == TLockingMode::lmLockImmediate) {
         CheckRowId(index, "A lock, refresh or check");
         try {
             TSavepointScope savepoint(*this);
-            if (!AppliedByOwner(index, 'L'))
-                LockAndVerify(index, true);
+            if (!AppliedByOwner(index, 'L')) {
+                if (RefreshOptions.BeforeEdit)
+                    ReadRecord(index, true);
+                else
+                    LockAndVerify(index, true);
+            }
             savepoint.Keep(); // the lock holds until the post commits
         } catch (const EOracleError& error) {
             RaiseTranslated(error, 'L');
         }
+    } else if (RefreshOptions.BeforeEdit) {
+        RefreshRecord(index);
     } else if (LockingMode == TLockingMode::lmCheckImmediate) {
         try {
             if (!AppliedByOwner(index, 'C'))
@@ -394,9 +403,12 @@ void TOracleDataSet::LockAndVerify(int index, bool forUpdate) {
 
 void TOracleDataSet::RefreshRecord(int index) {
     CheckRowId(index, "A lock, refresh or check");
-    if (AppliedByOwner(index, 'R'))
-        return;
-    if (!ReadRowById(Held(index).RowId, false, RefreshOptions.AllFields))
+    if (!AppliedByOwner(index, 'R'))
+        ReadRecord(index, false);
+}
+
+void TOracleDataSet::ReadRecord(int index, bool forUpdate) {
+    if (!ReadRowById(Held(index).RowId, forUpdate, RefreshOptions.AllFields))
         throw EDatabaseError(kDeletedByOther);
     const TOracleQuery& query = DMLQuery();
     TOracleRecord& record = Held(index);

@@ -5,6 +5,7 @@
 #include "platform/settings/ConfigPaths.h"
 #include "platform/settings/TextUtils.h"
 
+#include <exception>
 #include <optional>
 
 namespace {
@@ -13,6 +14,7 @@ class TCancellingDialog : public ILogonDialog {
 public:
     bool ShowLogon(const TLogonDialogSetup&, TLogonFields&) override { return false; }
     void ShowPasswordChange(TOracleSession&) override {}
+    bool CanAsk() const override { return false; }
 };
 
 ILogonDialog* installedDialog = nullptr;
@@ -82,8 +84,8 @@ std::string ConfirmPasswordChange(TOracleSession& session, const std::string& ne
         session.ChangePassword(newPassword);
         if (!session.Connected())
             session.LogOn();
-    } catch (const EOracleError& error) {
-        return error.what();
+    } catch (const std::exception& error) {
+        return error.what(); // the dialog shows it and stays, whatever failed
     }
     return {};
 }
@@ -141,11 +143,12 @@ void TOracleLogon::Attempt(ILogonDialog& dialog, THistoryItems& history, bool re
                         HistorySize, HistoryWithPassword);
         }
     } catch (const EOracleError& error) {
-        if (error.ErrorCode() == 28001 && Oci().OCI8)
+        // The change dialog says that the password expired; it shows its own failures.
+        if (error.ErrorCode() == 28001 && Oci().OCI8 && dialog.CanAsk())
             dialog.ShowPasswordChange(*Session);
-        if (!Session->Connected()) // a password left unchanged still says why the logon failed
+        else
             ShowOracleMessage(error.what());
-    } catch (const Exception& error) {
+    } catch (const std::exception& error) {
         ShowOracleMessage(error.what());
     }
     if (!Session->Connected())

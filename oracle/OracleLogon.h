@@ -87,6 +87,8 @@ public:
     virtual bool ShowLogon(const TLogonDialogSetup& setup, TLogonFields& fields) = 0;
     //! Shows the password-change dialog until the password was changed or the user cancelled.
     virtual void ShowPasswordChange(TOracleSession& session) = 0;
+    //! Whether someone is there to answer; where nobody is, an expired password is told as an error.
+    virtual bool CanAsk() const { return true; }
 };
 
 //! The dialog used when a TOracleLogon names none: the one the program installed, else one that

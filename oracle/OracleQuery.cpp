@@ -92,6 +92,13 @@ TVariableData& TOracleQuery::VariableNamed(const std::string& name) {
     return FVariables[index];
 }
 
+void TOracleQuery::SetVariableNational(const std::string& name) {
+    TVariableData& variable = VariableNamed(name);
+    if (!IsStringVariable(variable.Type))
+        throw Exception("Variable " + variable.Name + " is not a text and cannot be national");
+    variable.National = true;
+}
+
 void TOracleQuery::AssignVariable(const std::string& name, const TVariant& value) {
     TVariableData& variable = VariableNamed(name);
     variable.Elements.clear();
@@ -211,17 +218,10 @@ int TOracleQuery::Bind() {
     const int maxString = 4000 / std::max(1, static_cast<int>(FSession->BytesPerCharacter)) + 1;
     // The server refuses a bind name its statement does not have (ORA-01036), so a variable declared
     // for other texts of the same query stays unbound.
-    const std::vector<std::pair<std::string, int>>& places = FSentScan.Of(FPreparedText, true);
-    const auto named = [&places](const std::string& name) {
-        return std::any_of(places.begin(), places.end(), [&](const auto& place) {
-            return name.size() == place.first.size() + 1 && name.front() == ':' &&
-                   name.compare(1, std::string::npos, place.first) == 0;
-        });
-    };
     int iterations = 0;
     for (int i = 0; i < FVariables.Count(); ++i) {
         TVariableData& variable = FVariables[i];
-        if (variable.Type == otType::otSubst || !named(variable.Name))
+        if (!IsBound(variable))
             continue;
         if (iterations != 0 && variable.ElementCount() != iterations)
             throw Exception("All arrays must be of equal size for Array DML");
@@ -235,10 +235,13 @@ int TOracleQuery::Bind() {
         if (IsStringVariable(variable.Type))
             variable.ElementSize = std::min(variable.ElementSize, maxString);
         // A LONG value is bound whole: its length travels in the actual-length field up to 65,535
-        // bytes and as the buffer size beyond.
+        // bytes and as the buffer size beyond. A national text says its length the same way.
         const bool isLong = variable.Type == otType::otLong || variable.Type == otType::otLongRaw;
         const sb4 longSize = static_cast<sb4>(variable.Buffer.size() - 1);
-        const bool withLength = isLong && longSize <= 0xFFFF;
+        const bool withLength = (isLong && longSize <= 0xFFFF) || variable.National;
+        if (variable.National)
+            variable.ActualLength = static_cast<ub2>(
+                strnlen(reinterpret_cast<const char*>(variable.Buffer.data()), variable.Buffer.size()));
         const sb4 size =
             isLong ? longSize : std::min<sb4>(variable.ElementSize, static_cast<sb4>(variable.Buffer.size()));
         Check(Oci().OCIBindByName(
@@ -246,20 +249,50 @@ int TOracleQuery::Bind() {
             static_cast<sb4>(variable.Name.size()), variable.Buffer.data(), size, variable.BindType(),
             &variable.Indicator, withLength ? &variable.ActualLength : nullptr, nullptr, 0, nullptr,
             OCI_DEFAULT));
+        SetBindCharset(variable);
     }
     return std::max(iterations, 1);
+}
+
+bool TOracleQuery::IsBound(const TVariableData& variable) {
+    if (variable.Type == otType::otSubst)
+        return false;
+    const std::vector<std::pair<std::string, int>>& places = FSentScan.Of(FPreparedText, true);
+    const std::string& name = variable.Name;
+    return std::any_of(places.begin(), places.end(), [&](const auto& place) {
+        return name.size() == place.first.size() + 1 && name.front() == ':' &&
+               name.compare(1, std::string::npos, place.first) == 0;
+    });
 }
 
 // The elements travel as one array of equal elements, each as long as the longest one.
 void TOracleQuery::BindArray(TVariableData& variable, int maxString) {
     PackVariableElements(variable, maxString);
+    BindArrayFrom(variable, 0);
+}
+
+void TOracleQuery::BindArrayFrom(TVariableData& variable, int row) {
     TPackedArray& packed = variable.Packed;
+    const size_t at = static_cast<size_t>(row);
     const bool withLength = variable.Type == otType::otLong || variable.Type == otType::otLongRaw;
     Check(Oci().OCIBindByName(
         FStmt, &variable.BindHandle, FError, reinterpret_cast<const OraText*>(variable.Name.data()),
-        static_cast<sb4>(variable.Name.size()), packed.Buffer.data(), packed.ElementSize, variable.BindType(),
-        packed.Indicators.data(), withLength ? packed.Lengths.data() : nullptr, nullptr, 0, nullptr,
-        OCI_DEFAULT));
+        static_cast<sb4>(variable.Name.size()),
+        packed.Buffer.data() + at * static_cast<size_t>(packed.ElementSize), packed.ElementSize,
+        variable.BindType(), packed.Indicators.data() + at, withLength ? packed.Lengths.data() + at : nullptr,
+        nullptr, 0, nullptr, OCI_DEFAULT));
+    SetBindCharset(variable);
+}
+
+// The form comes first: the client reads the id in the light of the form.
+void TOracleQuery::SetBindCharset(const TVariableData& variable) {
+    if (!variable.National)
+        return;
+    ub1 form = SQLCS_NCHAR;
+    Check(Oci().OCIAttrSet(variable.BindHandle, OCI_HTYPE_BIND, &form, 0, OCI_ATTR_CHARSET_FORM, FError));
+    ub2 id = FSession->ClientCharsetId();
+    if (id != 0)
+        Check(Oci().OCIAttrSet(variable.BindHandle, OCI_HTYPE_BIND, &id, 0, OCI_ATTR_CHARSET_ID, FError));
 }
 
 std::string TOracleQuery::VariablesText() const {
@@ -348,23 +381,59 @@ void TOracleQuery::ExecuteSelect() {
         AfterStatementDone();
 }
 
-void TOracleQuery::ExecuteOther(int iterations) {
+sword TOracleQuery::ExecuteIterations(int iterations) {
     const ub4 mode = FSession->AutoCommit() ? OCI_COMMIT_ON_SUCCESS : OCI_DEFAULT;
     CountOracleStatement(mode == OCI_COMMIT_ON_SUCCESS);
-    const sword status = Oci().OCIStmtExecute(FSession->SvcHandle(), FStmt, FError,
-                                              static_cast<ub4>(iterations), 0, nullptr, nullptr, mode);
-    if (status != OCI_SUCCESS && status != OCI_SUCCESS_WITH_INFO) {
-        if (iterations > 1)
-            RaiseArrayError(status, iterations);
-        RaiseParseError(status);
+    return Oci().OCIStmtExecute(FSession->SvcHandle(), FStmt, FError, static_cast<ub4>(iterations), 0,
+                                nullptr, nullptr, mode);
+}
+
+void TOracleQuery::ExecuteOther(int iterations) {
+    if (iterations > 1 && OnArrayError) {
+        ExecuteArrayRows(iterations);
+    } else {
+        const sword status = ExecuteIterations(iterations);
+        if (status != OCI_SUCCESS && status != OCI_SUCCESS_WITH_INFO) {
+            if (iterations > 1)
+                RaiseArrayError(status, iterations);
+            RaiseParseError(status);
+        }
+        Oci().OCIAttrGet(FStmt, OCI_HTYPE_STMT, &FRowCount, nullptr, OCI_ATTR_ROW_COUNT, FError);
     }
     ub2 code = 0;
     if (Oci().OCIAttrGet(FStmt, OCI_HTYPE_STMT, &code, nullptr, OCI_ATTR_SQLFNCODE, FError) == OCI_SUCCESS)
         FKind = code;
-    Oci().OCIAttrGet(FStmt, OCI_HTYPE_STMT, &FRowCount, nullptr, OCI_ATTR_ROW_COUNT, FError);
     FEof = true;
     ReadRowId();
     AfterStatementDone();
+}
+
+// The event decides per failing row, so the rows go one by one and each failure is known by its row;
+// without the event the array travels in one call.
+void TOracleQuery::ExecuteArrayRows(int iterations) {
+    ub4 processed = 0;
+    for (int row = 0; row < iterations; ++row) {
+        for (int i = 0; i < FVariables.Count(); ++i) {
+            if (IsBound(FVariables[i]))
+                BindArrayFrom(FVariables[i], row);
+        }
+        const sword status = ExecuteIterations(1);
+        if (status == OCI_SUCCESS || status == OCI_SUCCESS_WITH_INFO) {
+            ub4 rows = 0;
+            Oci().OCIAttrGet(FStmt, OCI_HTYPE_STMT, &rows, nullptr, OCI_ATTR_ROW_COUNT, FError);
+            processed += rows;
+            continue;
+        }
+        const auto [code, message] = ReadOracleError(status, FError);
+        bool continueAfter = false;
+        OnArrayError(*this, row, code, message, continueAfter);
+        if (!continueAfter) {
+            FPreparedText.clear();
+            FRowCount = processed;
+            RaiseOracleArrayError(code, message, row, iterations, processed, this, FSession);
+        }
+    }
+    FRowCount = processed;
 }
 
 // Without batch errors the client stops at the failing row and its row count tells how many rows

@@ -3,6 +3,7 @@
 #include "oracle/Oracle.h"
 #include "oracle/OracleExternalValue.h"
 
+#include "platform/dataset/DatabaseError.h"
 #include "platform/dataset/VariantNumber.h"
 #include "platform/dataset/VariantText.h"
 #include "platform/settings/DateText.h"
@@ -10,6 +11,7 @@
 #include "platform/settings/TextUtils.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -190,21 +192,27 @@ std::string TOracleQuery::ColumnAsString(int index) const {
     return TextValue(ColumnValue(index));
 }
 
-int TOracleQuery::ColumnAsInteger(int index) const {
+std::int64_t TOracleQuery::ColumnAsInteger(int index) const {
     const TVariant value = ColumnValue(index);
+    // 2^63: the first double beyond a 64-bit integer.
+    constexpr double kLimit = 9223372036854775808.0;
     try {
         switch (value.Kind()) {
         case TVarKind::Null:
             return 0;
         case TVarKind::Integer:
-            return static_cast<int>(value.Integer());
+            return value.Integer();
         case TVarKind::Float:
-            return static_cast<int>(std::trunc(value.Float()));
-        case TVarKind::DateTime:
-            return static_cast<int>(std::trunc(value.DateTime()));
+        case TVarKind::DateTime: {
+            const double whole =
+                std::trunc(value.Kind() == TVarKind::Float ? value.Float() : value.DateTime());
+            if (whole >= -kLimit && whole < kLimit)
+                return static_cast<std::int64_t>(whole);
+            break;
+        }
         case TVarKind::Text: {
             size_t used = 0;
-            const int number = std::stoi(value.Text(), &used);
+            const long long number = std::stoll(value.Text(), &used);
             if (used == value.Text().size())
                 return number;
             break;
@@ -216,6 +224,14 @@ int TOracleQuery::ColumnAsInteger(int index) const {
         // Falls through to the conversion error.
     }
     throw Exception("Cannot convert field " + ColumnName(index) + " to an Integer");
+}
+
+int TOracleQuery::ColumnAsInt32(int index) const {
+    const std::int64_t value = ColumnAsInteger(index);
+    if (value < INT32_MIN || value > INT32_MAX)
+        throw Exception(
+            DatabaseErrorText::OutOfRange(std::to_string(value), ColumnName(index), INT32_MIN, INT32_MAX));
+    return static_cast<int>(value);
 }
 
 // Floats and dates read a value the same way; only a text goes through its own parser.

@@ -156,6 +156,7 @@ void TOracleSession::AllocateHandles() {
     AllocateHandle(FEnv, FError, OCI_HTYPE_ERROR);
     AllocateHandle(FEnv, FError2, OCI_HTYPE_ERROR);
     AllocateHandle(FEnv, FUser, OCI_HTYPE_SESSION);
+    FClientCharsetId = call == "OCIEnvNlsCreate" ? OCI_CHARSET_AL32UTF8 : 0;
     sb4 maxBytes = 0;
     FClientBytesPerCharacter = 0;
     if (oci.OCINlsNumericInfoGet &&

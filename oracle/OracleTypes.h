@@ -65,6 +65,7 @@ struct TVariableData {
     std::vector<TVariableElement> Elements; //!< empty for a plain variable
     TPackedArray Packed;                    //!< the elements as last bound
     OCIBind* BindHandle = nullptr;
+    bool National = false; //!< binds with SQLCS_NCHAR
 
     //! The elements the variable sends: 1 for a plain variable.
     int ElementCount() const { return Elements.empty() ? 1 : static_cast<int>(Elements.size()); }

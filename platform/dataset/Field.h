@@ -35,7 +35,7 @@ public:
     const std::string& FieldName() const { return FDef.Name; }
     //! Data type from the definition.
     TFieldType DataType() const { return FDef.DataType; }
-    //! Characters of a text field (0 = unlimited); longer texts are cut to it.
+    //! Bytes of a text field (0 = unlimited); longer texts are cut to it unless the definition keeps them.
     int Size() const { return FDef.Size; }
     //! Slot of the value in a record; never changes while the dataset is open.
     int FieldNo() const { return FFieldNo; }

@@ -66,7 +66,7 @@ TVariant TField::Convert(const TVariant& value) const {
         return {};
     const TFieldType type = DataType();
     if (IsTextType(type))
-        return TVariant::FromText(Truncated(TextOf(value), Size()));
+        return TVariant::FromText(FDef.CutToSize ? Truncated(TextOf(value), Size()) : TextOf(value));
     if (type == TFieldType::ftBlob)
         return TVariant::FromBytes(BytesOf(value));
     if (IsIntegerType(type))

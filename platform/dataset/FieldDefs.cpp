@@ -12,10 +12,10 @@ bool SameName(std::string_view a, std::string_view b) {
 }
 } // namespace
 
-void TFieldDefs::Add(std::string name, TFieldType dataType, int size, bool required) {
+void TFieldDefs::Add(std::string name, TFieldType dataType, int size, bool required, bool cutToSize) {
     assert(IndexOf(name) < 0);
     assert(size >= 0);
-    FItems.push_back(TFieldDef{std::move(name), dataType, size, required});
+    FItems.push_back(TFieldDef{std::move(name), dataType, size, required, cutToSize});
 }
 
 void TFieldDefs::Clear() {

@@ -14,13 +14,17 @@ struct TFieldDef {
     TFieldType DataType;   //!< data type
     int Size = 0;          //!< bytes of a text type; 0 = unlimited
     bool Required = false; //!< Post refuses the record while this field is NULL
+    //! A longer text is cut to Size bytes; when false it is kept whole, and Size is only the width to
+    //! show, for a source that measures its texts itself (a database column refuses what it cannot hold).
+    bool CutToSize = true;
 };
 
 //! The ordered list of field definitions; a definition's position becomes the field number.
 class TFieldDefs {
 public:
     //! Appends a definition; the name must not be in use yet (asserted).
-    void Add(std::string name, TFieldType dataType, int size = 0, bool required = false);
+    void Add(std::string name, TFieldType dataType, int size = 0, bool required = false,
+             bool cutToSize = true);
     //! Removes every definition.
     void Clear();
     //! Number of definitions.

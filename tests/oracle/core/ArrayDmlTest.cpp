@@ -106,3 +106,37 @@ TEST_F(ArrayDmlTest, AFailingRowStopsTheArrayAndTheErrorNamesIt) {
         },
         Exception);
 }
+
+TEST_F(ArrayDmlTest, ArrayErrorEventDecidesWhetherTheRowsAfterAFailingOneGoIn) {
+    Run(Session, {"create table t (k number(9) not null, n number(9), f number, t varchar2(30), d date)"});
+    const struct {
+        bool Continue;
+        std::string Reported;
+        std::vector<std::string> Stored;
+    } cases[] = {{true, "1:1400 3:1400 ", {"1", "3"}}, {false, "1:1400 ", {"1"}}};
+    for (const auto& c : cases) {
+        Declare("t");
+        Insert.AssignVariableArray(
+            "k", {TVariant::FromInteger(1), TVariant(), TVariant::FromInteger(3), TVariant()});
+        for (const char* name : {"n", "f", "t", "d"})
+            Insert.AssignVariableArray(name, std::vector<TVariant>(4));
+        std::string reported;
+        Insert.OnArrayError = [&](TOracleQuery&, int index, int code, const std::string& message, bool& go) {
+            EXPECT_FALSE(go); // stopping is the default
+            EXPECT_EQ(message.substr(0, 10), "ORA-01400:");
+            reported += std::to_string(index) + ":" + std::to_string(code) + " ";
+            go = c.Continue;
+        };
+        try {
+            Insert.Execute();
+            EXPECT_TRUE(c.Continue);
+            EXPECT_EQ(Insert.ProcessedRows(), 2);
+        } catch (const EOracleError& error) {
+            EXPECT_FALSE(c.Continue);
+            EXPECT_EQ(error.ErrorRow(), 1);
+        }
+        EXPECT_EQ(reported, c.Reported);
+        EXPECT_EQ(Column(Session, "select k from t order by k"), c.Stored);
+        Session.Rollback();
+    }
+}

@@ -157,6 +157,90 @@ TEST_F(DataSetChangesTest, RecordChangedByAnotherUserIsRefusedAtEdit) {
     EXPECT_EQ(DataSet.State(), TDataSetState::dsBrowse);
 }
 
+TEST_F(DataSetChangesTest, ImmediateLockingRefusesARowAnotherSessionHoldsAlsoWhenReReading) {
+    AppendRow(1, "old");
+    TOracleSession other;
+    LogOn(other);
+    Run(other, {"update oblim set note = 'held'"});
+    for (const bool beforeEdit : {false, true}) {
+        DataSet.LockingMode = TLockingMode::lmLockImmediate;
+        DataSet.RefreshOptions.BeforeEdit = beforeEdit;
+        try {
+            DataSet.Edit();
+            ADD_FAILURE() << "edited a locked row, re-read before edit: " << beforeEdit;
+        } catch (const EDatabaseError& e) {
+            EXPECT_STREQ(e.what(), "Record is locked by another user");
+        }
+        EXPECT_EQ(DataSet.State(), TDataSetState::dsBrowse);
+    }
+    other.Rollback();
+    Sent().Clear();
+    DataSet.Edit();
+    EXPECT_EQ(Sent().Statements,
+              (std::vector<std::string>{"savepoint QEL__LOCKPOINT",
+                                        "select * from OBLIM where rowid = :qel__rowid\nfor update nowait"}));
+}
+
+// A letter of these is one byte in a Windows-1250 database (the double) and two in AL32UTF8 (the
+// engine); the server measures, the dataset never cuts.
+TEST_F(DataSetChangesTest, TextIsStoredWholeOrRefusedByTheServerNeverCut) {
+    Run(Session, {"create table letters (id number(9), b varchar2(10), c varchar2(10 char))"});
+    TOracleDataSet letters;
+    letters.SetSession(&Session);
+    letters.SetSQLText("select letters.*, letters.rowid from letters");
+    letters.Open();
+    const std::string ten = "čššžćđčšžć";
+    const bool singleByte = UsingClientDouble();
+    const auto tooLarge = [](const std::string& column, int actual) {
+        return "ORA-12899: value too large for column \"SCOTT\".\"LETTERS\".\"" + column +
+               "\" (actual: " + std::to_string(actual) + ", maximum: 10)";
+    };
+    struct TCase {
+        std::string Column, Text, Outcome;
+    };
+    std::vector<TCase> cases = {{"B", ten, singleByte ? "stored" : tooLarge("B", 20)},
+                                {"B", ten + "a", tooLarge("B", singleByte ? 11 : 21)}};
+    if (singleByte) // the engine has no lengths in characters
+        cases.insert(cases.end(), {{"C", ten, "stored"}, {"C", ten + "a", tooLarge("C", 11)}});
+    std::vector<std::string> stored;
+    for (const TCase& c : cases) {
+        letters.Append();
+        letters.FieldByName("ID").SetAsInteger(static_cast<int>(stored.size()) + 1);
+        letters.FieldByName(c.Column).SetAsString(c.Text);
+        try {
+            letters.Post();
+            EXPECT_EQ("stored", c.Outcome) << c.Column << " " << c.Text;
+            stored.push_back(c.Text);
+        } catch (const EDatabaseError& e) {
+            EXPECT_EQ(e.what(), c.Outcome) << c.Column << " " << c.Text;
+            letters.Cancel();
+        }
+    }
+    EXPECT_EQ(Column(Session, "select nvl(b, c) from letters order by id"), stored);
+}
+
+TEST_F(DataSetChangesTest, NationalTextsRoundTripWholeThroughASingleByteDatabase) {
+    if (!UsingClientDouble())
+        GTEST_SKIP() << "the engine has no national columns";
+    Run(Session, {"create table nat (id number(9), nc nchar(6), nv nvarchar2(6))"});
+    TOracleDataSet nat;
+    nat.SetSession(&Session);
+    nat.SetSQLText("select nat.*, nat.rowid from nat");
+    nat.Open();
+    const std::string text = "Жωč€ő"; // Ж and ω are not in Windows-1250
+    nat.Append();
+    nat.FieldByName("ID").SetAsInteger(1);
+    nat.FieldByName("NC").SetAsString(text);
+    nat.FieldByName("NV").SetAsString(text);
+    nat.Post();
+    nat.Close();
+    nat.Open();
+    for (const char* name : {"NC", "NV"}) {
+        EXPECT_EQ(nat.FieldByName(name).DataType(), TFieldType::ftWideString) << name;
+        EXPECT_EQ(nat.FieldByName(name).AsString(), text) << name;
+    }
+}
+
 TEST_F(DataSetChangesTest, DeletedRecordLeavesServerAndList) {
     AppendRow(1, "a");
     AppendRow(2, "b");

@@ -135,6 +135,16 @@ TEST_F(LogonTest, ExpiredPasswordOpensThePasswordChangeWhichLogsOn) {
     EXPECT_EQ(Session.LogonPassword, "lion");
 }
 
+TEST_F(LogonTest, ExpiredPasswordShowsTheChangeDialogAloneAndItsFailuresWhateverTheyAre) {
+    ExpireOrGrace("expire");
+    Session.LogonPassword = "tiger";
+    EXPECT_TRUE(Logon.Execute()); // the change is cancelled
+    EXPECT_EQ(Dialog.PasswordChangeShown, 1);
+    EXPECT_TRUE(RecordingUi.Messages.empty());
+    Session.Pooling = TSessionPooling::spInternal; // the logon after the change refuses, not the server
+    EXPECT_EQ(ConfirmPasswordChange(Session, "lion", "lion"), "Session pooling is not supported");
+}
+
 TEST(PasswordChangeTest, MismatchedVerificationIsRefusedBeforeTheServer) {
     TOracleSession session;
     EXPECT_EQ(ConfirmPasswordChange(session, "Lion", "tiger"), "Verification failed");

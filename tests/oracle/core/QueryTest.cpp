@@ -141,6 +141,32 @@ TEST_F(QueryTest, ColumnAccessBeyondEofOrRangeIsRefused) {
     }
 }
 
+TEST_F(QueryTest, IntegersPastThirtyTwoBitsReadWholeAndAThirtyTwoBitReadRefusesThem) {
+    Run(Session, {"create table big (n number(12), t varchar2(20))",
+                  "insert into big values (3000000000, '-3000000000')"});
+    Query.SetSQLText("select n, t from big");
+    Query.Execute();
+    const struct {
+        int Column;
+        std::int64_t Value;
+        const char* Refusal;
+    } cases[] = {
+        {0, 3000000000LL,
+         "3000000000 is not a valid value for field 'N'. The allowed range is -2147483648 to 2147483647"},
+        {1, -3000000000LL,
+         "-3000000000 is not a valid value for field 'T'. The allowed range is -2147483648 to 2147483647"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Query.ColumnAsInteger(c.Column), c.Value);
+        try {
+            Query.ColumnAsInt32(c.Column);
+            ADD_FAILURE() << "wrapped into 32 bits: column " << c.Column;
+        } catch (const Exception& e) {
+            EXPECT_STREQ(e.what(), c.Refusal);
+        }
+    }
+}
+
 TEST_F(QueryTest, PlsqlBlockWithOutputVariablesIsAtEofAtOnce) {
     Run(Session, {"create procedure status_of (p_in in number, p_status out number, p_text out varchar2) as\n"
                   "begin\n  p_status := p_in * 2;\n  p_text := 'Done';\nend;"});

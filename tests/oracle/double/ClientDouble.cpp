@@ -6,8 +6,12 @@
 //   back to the client's UTF-8, so a column's DATA_SIZE counts database bytes while the client may
 //   need more; a value longer than its define buffer is cut with return code 1406, and without a
 //   return-code array the fetch fails with ORA-01406;
+// - national columns (NCHAR, NVARCHAR2) held in Unicode and lengths in characters (ColumnTypes.h); a
+//   bind reaches a national column whole only in the national form (SQLCS_NCHAR), otherwise it goes
+//   through the database's character set first;
 // - ORA-01795 for an IN list of more than 1,000 expressions;
 // - a prefetch of one row unless the statement says otherwise.
+#include "ColumnTypes.h"
 #include "Cp1250.h"
 
 #include "platform/oci_sqlite/OciApi.h"
@@ -20,12 +24,16 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 using namespace clientdouble;
 
 namespace {
+
+constexpr ub2 kAl16Utf16 = 2000; // the national character set's id
+constexpr ub4 kCharUsed = 285;   // OCI_ATTR_CHAR_USED: the length counts characters
 
 template <typename F> F Engine(const char* name) {
     static void* engine = dlopen("liboci_sqlite.so", RTLD_NOW | RTLD_NOLOAD);
@@ -79,11 +87,13 @@ struct TBind : TShadow {
     std::string Name; // empty for a bind by position
     ub4 Position = 0;
     OCIBind** Handle = nullptr;
+    bool National = false; // SQLCS_NCHAR: the text travels as the client gave it
 };
 
 struct TDefine : TShadow {
     ub4 Position = 0;
     OCIDefine** Handle = nullptr;
+    std::optional<TColumnKind> Column; // of a national or character-length column
 };
 
 struct TStatement {
@@ -167,13 +177,47 @@ size_t ClientLength(const TShadow& shadow, ub4 row) {
     return shadow.Lengths ? shadow.Lengths[row] : static_cast<size_t>(shadow.Size);
 }
 
+// A national text is kept as it is; any other passes through the database's character set.
+std::string ToDatabase(const TBind& bind, const std::string& text) {
+    return bind.National ? text : Utf8ToCp1250(text);
+}
+
+std::string FromDatabase(bool national, const std::string& bytes) {
+    // A national column keeps what a national bind sent; a text bound otherwise arrived in the
+    // database's character set.
+    return national && IsUtf8(bytes) ? bytes : Cp1250ToUtf8(bytes);
+}
+
+// An NCHAR value is padded to its length in characters; it is held padded to its length in bytes.
+std::string PaddedToCharacters(std::string text, const TColumnKind& column) {
+    size_t characters = 0;
+    for (unsigned char c : text)
+        characters += (c & 0xC0) != 0x80;
+    for (; characters > static_cast<size_t>(column.Length) && !text.empty() && text.back() == ' ';
+         --characters)
+        text.pop_back();
+    return text;
+}
+
+std::string ColumnName(OCIStmt* stmt, OCIError* error, ub4 position) {
+    void* param = nullptr;
+    if (ENGINE(OCIParamGet)(stmt, OCI_HTYPE_STMT, error, &param, position) != OCI_SUCCESS)
+        return {};
+    OraText* name = nullptr;
+    ub4 length = 0;
+    ENGINE(OCIAttrGet)(param, OCI_DTYPE_PARAM, &name, &length, OCI_ATTR_NAME, error);
+    std::string text = name ? std::string(reinterpret_cast<const char*>(name), length) : std::string();
+    ENGINE(OCIDescriptorFree)(param, OCI_DTYPE_PARAM);
+    return text;
+}
+
 void SendBind(TBind& bind, ub4 rows) {
     for (ub4 row = 0; row < rows; ++row) {
         if (bind.IsNull(row))
             continue;
         const std::string text(reinterpret_cast<const char*>(bind.ClientElement(row)),
                                ClientLength(bind, row));
-        const std::string converted = Utf8ToCp1250(text); // never longer than the UTF-8 text
+        const std::string converted = ToDatabase(bind, text); // never longer than the UTF-8 text
         std::memcpy(bind.Element(row), converted.data(), converted.size());
         if (Terminated(bind.Type))
             bind.Element(row)[converted.size()] = '\0';
@@ -194,7 +238,8 @@ void ReturnBind(TBind& bind, ub4 rows) {
                 ? strnlen(reinterpret_cast<const char*>(bind.Element(row)), static_cast<size_t>(bind.Size))
                 : bind.EngineLengths[row];
         const std::string text = WholeCharacters(
-            Cp1250ToUtf8(std::string(reinterpret_cast<const char*>(bind.Element(row)), length)),
+            FromDatabase(bind.National,
+                         std::string(reinterpret_cast<const char*>(bind.Element(row)), length)),
             static_cast<size_t>(bind.Size) - (Terminated(bind.Type) ? 1 : 0));
         std::memcpy(bind.ClientElement(row), text.data(), text.size());
         if (Terminated(bind.Type))
@@ -223,7 +268,7 @@ sword FitWholeText(OCIStmt* stmt, OCIError* error, TBind& bind) {
     if (bind.Lengths || Terminated(bind.Type) || bind.IsNull(0))
         return OCI_SUCCESS;
     const std::string text(reinterpret_cast<const char*>(bind.ClientElement(0)), ClientLength(bind, 0));
-    const sb4 size = static_cast<sb4>(Utf8ToCp1250(text).size());
+    const sb4 size = static_cast<sb4>(ToDatabase(bind, text).size());
     if (size == bind.EngineSize)
         return OCI_SUCCESS;
     bind.EngineSize = size;
@@ -256,8 +301,13 @@ sword DeliverRows(OCIStmt* stmt, OCIError* error, sword status) {
             ub2 code = 0;
             size_t length = 0;
             if (!define->IsNull(row)) {
-                const std::string full = Cp1250ToUtf8(std::string(
-                    reinterpret_cast<const char*>(define->Element(row)), define->EngineLengths[row]));
+                const auto& column = define->Column;
+                std::string full =
+                    FromDatabase(column && column->National,
+                                 std::string(reinterpret_cast<const char*>(define->Element(row)),
+                                             define->EngineLengths[row]));
+                if (column && column->Fixed)
+                    full = PaddedToCharacters(full, *column);
                 const size_t room = static_cast<size_t>(define->Size) - (Terminated(define->Type) ? 1 : 0);
                 const std::string text = WholeCharacters(full, room);
                 if (text.size() < full.size() || define->EngineCodes[row] == 1406) {
@@ -299,6 +349,53 @@ sword Fetch(OCIStmt* stmt, OCIError* error, ub4 rows, const std::function<sword(
     return DeliverRows(stmt, error, fetch());
 }
 
+TBind* BindOf(OCIBind* handle) {
+    for (auto& [stmt, statement] : Statements()) {
+        for (const auto& bind : statement.Binds) {
+            if (bind->Handle && *bind->Handle == handle)
+                return bind.get();
+        }
+    }
+    return nullptr;
+}
+
+// A column's description as a Windows-1250 database gives it: national columns in AL16UTF16 (two
+// bytes a character), lengths in characters where declared so.
+sword ParamAttribute(OCIParam* param, void* attributep, ub4* sizep, ub4 attrtype, OCIError* errhp) {
+    const std::optional<TColumnKind> column = [&]() -> std::optional<TColumnKind> {
+        OraText* name = nullptr;
+        ub4 length = 0;
+        if (ENGINE(OCIAttrGet)(param, OCI_DTYPE_PARAM, &name, &length, OCI_ATTR_NAME, errhp) != OCI_SUCCESS ||
+            !name)
+            return std::nullopt;
+        return ColumnKindOf(std::string(reinterpret_cast<const char*>(name), length));
+    }();
+    const bool national = column && column->National;
+    switch (attrtype) {
+    case OCI_ATTR_CHARSET_ID:
+        *static_cast<ub2*>(attributep) = national ? kAl16Utf16 : OCI_CHARSET_EE8MSWIN1250;
+        return OCI_SUCCESS;
+    case OCI_ATTR_CHARSET_FORM:
+        *static_cast<ub1*>(attributep) = national ? SQLCS_NCHAR : SQLCS_IMPLICIT;
+        return OCI_SUCCESS;
+    case kCharUsed:
+        *static_cast<ub1*>(attributep) = column && column->CharUsed ? 1 : 0;
+        return OCI_SUCCESS;
+    case OCI_ATTR_CHAR_SIZE:
+    case OCI_ATTR_DATA_SIZE:
+        if (column) {
+            const bool data = attrtype == OCI_ATTR_DATA_SIZE;
+            *static_cast<ub2*>(attributep) =
+                static_cast<ub2>(data && national ? 2 * column->Length : column->Length);
+            return OCI_SUCCESS;
+        }
+        break;
+    default:
+        break;
+    }
+    return ENGINE(OCIAttrGet)(param, OCI_DTYPE_PARAM, attributep, sizep, attrtype, errhp);
+}
+
 } // namespace
 
 extern "C" {
@@ -316,7 +413,8 @@ sword OCIStmtPrepare(OCIStmt* stmtp, OCIError* errhp, const OraText* stmt, ub4 s
                      ub4 mode) {
     Raised().erase(errhp);
     TStatement& statement = Statements()[stmtp] = TStatement{};
-    statement.Text = Utf8ToCp1250(std::string(reinterpret_cast<const char*>(stmt), stmt_len));
+    statement.Text =
+        Utf8ToCp1250(RewriteColumnTypes(std::string(reinterpret_cast<const char*>(stmt), stmt_len)));
     return ENGINE(OCIStmtPrepare)(stmtp, errhp, reinterpret_cast<const OraText*>(statement.Text.data()),
                                   static_cast<ub4>(statement.Text.size()), language, mode);
 }
@@ -361,6 +459,7 @@ sword OCIDefineByPos(OCIStmt* stmtp, OCIDefine** defnp, OCIError* errhp, ub4 pos
     define->Take(valuep, value_sz, dty, indp, rlenp, rcodep);
     define->Position = position;
     define->Handle = defnp;
+    define->Column = ColumnKindOf(ColumnName(stmtp, errhp, position));
     const sword status = DefineToEngine(stmtp, errhp, *define, 1);
     if (status == OCI_SUCCESS)
         Statements()[stmtp].Defines[position] = std::move(define);
@@ -407,13 +506,17 @@ sword OCIAttrGet(const void* trgthndlp, ub4 trghndltyp, void* attributep, ub4* s
             Statements()[static_cast<OCIStmt*>(const_cast<void*>(trgthndlp))].Prefetch;
         return OCI_SUCCESS;
     }
-    const sword status = ENGINE(OCIAttrGet)(trgthndlp, trghndltyp, attributep, sizep, attrtype, errhp);
-    if (status == OCI_SUCCESS && trghndltyp == OCI_DTYPE_PARAM && attrtype == OCI_ATTR_CHARSET_ID)
-        *static_cast<ub2*>(attributep) = OCI_CHARSET_EE8MSWIN1250;
-    return status;
+    if (trghndltyp == OCI_DTYPE_PARAM)
+        return ParamAttribute(static_cast<OCIParam*>(const_cast<void*>(trgthndlp)), attributep, sizep,
+                              attrtype, errhp);
+    return ENGINE(OCIAttrGet)(trgthndlp, trghndltyp, attributep, sizep, attrtype, errhp);
 }
 
 sword OCIAttrSet(void* trgthndlp, ub4 trghndltyp, void* attributep, ub4 size, ub4 attrtype, OCIError* errhp) {
+    if (trghndltyp == OCI_HTYPE_BIND && attrtype == OCI_ATTR_CHARSET_FORM) {
+        if (TBind* bind = BindOf(static_cast<OCIBind*>(trgthndlp)))
+            bind->National = *static_cast<ub1*>(attributep) == SQLCS_NCHAR;
+    }
     if (trghndltyp == OCI_HTYPE_STMT && attrtype == OCI_ATTR_PREFETCH_ROWS)
         Statements()[static_cast<OCIStmt*>(trgthndlp)].Prefetch = *static_cast<ub4*>(attributep);
     return ENGINE(OCIAttrSet)(trgthndlp, trghndltyp, attributep, size, attrtype, errhp);

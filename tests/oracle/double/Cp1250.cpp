@@ -61,6 +61,25 @@ std::string Cp1250ToUtf8(const std::string& text) {
     return result;
 }
 
+bool IsUtf8(const std::string& text) {
+    for (size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const size_t length = lead < 0x80             ? 1
+                              : (lead & 0xE0) == 0xC0 ? 2
+                              : (lead & 0xF0) == 0xE0 ? 3
+                              : (lead & 0xF8) == 0xF0 ? 4
+                                                      : 0;
+        if (length == 0 || at + length > text.size())
+            return false;
+        for (size_t i = 1; i < length; ++i) {
+            if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80)
+                return false;
+        }
+        at += length;
+    }
+    return true;
+}
+
 std::string WholeCharacters(const std::string& text, size_t bytes) {
     size_t end = 0;
     while (end < text.size()) {

@@ -8,6 +8,8 @@ namespace clientdouble {
 
 std::string Utf8ToCp1250(const std::string& text);
 std::string Cp1250ToUtf8(const std::string& text);
+//! Whether the bytes are well-formed UTF-8.
+bool IsUtf8(const std::string& text);
 //! The longest prefix of a UTF-8 text that ends on a whole character and has at most `bytes` bytes.
 std::string WholeCharacters(const std::string& text, size_t bytes);
 
