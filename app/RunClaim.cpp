@@ -121,7 +121,7 @@ TRunClaim::THolder TRunClaim::ReadHolder() {
     holder.Present = true;
     holder.User = FQuery.ColumnIsNull(0) ? "" : FQuery.ColumnAsString(0);
     holder.Host = FQuery.ColumnIsNull(1) ? "" : FQuery.ColumnAsString(1);
-    holder.Process = FQuery.ColumnIsNull(2) ? 0 : FQuery.ColumnAsInteger(2);
+    holder.Process = FQuery.ColumnIsNull(2) ? 0 : FQuery.ColumnAsInt32(2);
     holder.Start = FQuery.ColumnIsNull(3) ? "" : FormatDateTime(FQuery.ColumnAsDate(3));
     return holder;
 }

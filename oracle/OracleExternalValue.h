@@ -21,6 +21,16 @@ struct TExternalValue {
     size_t Capacity = 0; //!< room of the element: a zero-terminated text ends within it
 };
 
+//! The bytes of a zero-terminated text: as many as the client reported, so that a NUL inside the
+//! value keeps what follows it, as Oracle's own client does; up to the terminator where the client
+//! reported none or more than the element holds.
+inline size_t TextLength(const TExternalValue& value) {
+    const char* chars = reinterpret_cast<const char*>(value.Data);
+    if (value.Length == 0 || value.Length > value.Capacity)
+        return strnlen(chars, value.Capacity);
+    return chars[value.Length - 1] == '\0' ? value.Length - 1 : value.Length;
+}
+
 //! The element as integer, float, date-time, bytes or text; texts get CR LF line breaks when
 //! convertCRLF is set.
 inline TVariant DecodeExternalValue(const TExternalValue& value, bool convertCRLF) {
@@ -53,6 +63,6 @@ inline TVariant DecodeExternalValue(const TExternalValue& value, bool convertCRL
     case SQLT_CHR:
         return textOf(std::string(chars, value.Length));
     default:
-        return textOf(std::string(chars, strnlen(chars, value.Capacity)));
+        return textOf(std::string(chars, TextLength(value)));
     }
 }

@@ -2,6 +2,8 @@
 // PL/SQL blocks with output variables, LastRowId, the column accessors' errors and Debug.
 #include "EngineFixture.h"
 
+#include "oracle/OracleExternalValue.h"
+
 #include "platform/settings/DateTime.h"
 #include "platform/settings/Locale.h"
 
@@ -315,6 +317,23 @@ TEST_F(QueryTest, SlovenianTextRoundTripsAndATooShortBufferIsAnErrorNamingItsCol
     std::string message;
     EXPECT_EQ(TruncatedErrorCode(Query, message), 1406);
     EXPECT_NE(message.find("(column KRATKO)"), std::string::npos) << message;
+}
+
+// A NUL inside a fetched text is part of the value: decoding goes by the length the client reported,
+// and only a text without one stops at its terminator.
+TEST(ExternalValue, ZeroTerminatedTextReadsToItsReportedLength) {
+    const unsigned char buffer[12] = {'1', '8', 0, '0', '1', 0};
+    const auto text = [&](size_t length) {
+        return DecodeExternalValue({SQLT_STR, buffer, length, sizeof buffer}, false).Text();
+    };
+    EXPECT_EQ(text(5), std::string("18\0"
+                                   "01",
+                                   5));
+    EXPECT_EQ(text(6), std::string("18\0"
+                                   "01",
+                                   5)); // a length that counts the terminator
+    EXPECT_EQ(text(0), "18");
+    EXPECT_EQ(text(40), "18"); // more than the element holds: cut by the server, up to the terminator
 }
 
 TEST_F(QueryTest, LongValueOver64KBindsWhole) {
