@@ -3,6 +3,7 @@
 #include "app/qt/MainWindow.h"
 
 #include "app/qt/JournalWindow.h"
+#include "app/qt/ProgramVersion.h"
 #include "app/qt/RadioGroup.h"
 #include "grid/GridToolBar.h"
 #include "grid/ToolGrid.h"
@@ -12,7 +13,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -53,6 +56,7 @@ TMainWindow::TMainWindow(std::vector<std::string> commandLine, IEditorLauncher& 
     setObjectName("Form1");
     setWindowTitle(Text(FContext.ProgramName));
     resize(1024, 680);
+    FitToScreen();
     auto* client = new QWidget(this);
     QPalette palette = client->palette();
     palette.setColor(QPalette::Window, kNavy);
@@ -135,11 +139,20 @@ void TMainWindow::CreateGrids() {
     pnlObliam->hide();
 }
 
+void TMainWindow::FitToScreen() {
+    // A large scale factor or a small screen: the whole window stays reachable, its frame included.
+    const QRect room = screen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(size().boundedTo(room.size() - frame));
+    move(room.topLeft() +
+         QPoint(std::max(0, (room.width() - width()) / 2), std::max(0, (room.height() - height()) / 2)));
+}
+
 void TMainWindow::CreateStatusPanel() {
     Panel2 = Panel("Panel2", centralWidget());
     pnlLogo = Panel("pnlLogo", Panel2);
     lblBaza = Named<QLabel>("lblBaza", "--------", pnlLogo);
-    Label1 = Named<QLabel>("Label1", "verzija 4.3.0.13 avgust 2023", pnlLogo);
+    Label1 = Named<QLabel>("Label1", Text(VersionLabel()), pnlLogo);
     auto* logo = new QVBoxLayout(pnlLogo);
     logo->setContentsMargins(0, 0, 0, 0);
     logo->addWidget(lblBaza);
@@ -183,6 +196,9 @@ void TMainWindow::CreateMenu() {
 void TMainWindow::ShowSporocilo(const std::string& text) {
     lblSporocilo->setText(Text(text));
     lblSporocilo->show();
+    // A cancel asked for before the run cleared its flag still holds at this step.
+    if (FExitAfterRun)
+        FContext.CancelRequested = true;
 }
 
 void TMainWindow::HideSporocilo() {

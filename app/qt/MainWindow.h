@@ -79,6 +79,8 @@ public:
     //! The status line: the outcome of the last run of this window, from its journal row.
     void ShowLastRunOutcome();
 
+    //! Size and place within the screen's available area.
+    void FitToScreen();
     //! The item index of rgRiskType: the OT_LIK of the rows shown and written.
     int RiskType() const;
     //! Whether the start-up or Izhod ended the application.
@@ -97,7 +99,13 @@ public:
     void SetKorak(const std::string& step) override;
     void SetGridSource(TDataSource& source) override;
 
+protected:
+    //! Closing the window while an action runs is Izhod's question.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    //! While an action runs: asks whether to cancel it; Da cancels it and ends the program after it.
+    void AskToCancelAndExit();
     void CreateRunPanel();
     void CreateGrids();
     void CreateStatusPanel();
@@ -110,6 +118,8 @@ private:
     void Startup();
     void Terminate();
     void OpenJournalWindow(const std::string& title, const TJournalStatement& statement);
+    //! Tells the user when the earlier day or the report day has no results; true then.
+    bool ComparedDaysMissing(TDateTime earlier, bool archive);
 
     std::vector<std::string> FCommandLine;
     IEditorLauncher& FEditor;
@@ -119,4 +129,5 @@ private:
     bool PrvaAktivacija = true;
     bool FTerminated = false;
     bool FBusy = false; // an action runs; the grids' double-clicks wait for it
+    bool FExitAfterRun = false;
 };

@@ -29,6 +29,7 @@ void TMainWindow::Connect() {
     connect(PrimerjavaDni1, &QAction::triggered, this, [this] { PrimerjavaDni1Click(); });
     connect(PrimerjavaArhiv1, &QAction::triggered, this, [this] { PrimerjavaArhiv1Click(); });
     DBGrid1->OnDblClick = [this] { DBGrid1DblClick(); };
+    DBGrid1->OnEnter = [this] { DBGrid1DblClick(); };
     DbGrid2->OnDblClick = [this] { DbGrid2DblClick(); };
     // Escape asks a run in progress to stop at its next progress point; it then undoes all it wrote.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
@@ -56,6 +57,10 @@ void TMainWindow::RunExclusive(const std::function<void()>& action,
         TakeControls();
         action();
     });
+    if (FExitAfterRun) {
+        FExitAfterRun = false;
+        btnIzhodClick();
+    }
 }
 
 void TMainWindow::btnStartClick() {

@@ -7,6 +7,7 @@
 #include "platform/settings/ConfigPaths.h"
 #include "platform/ui/UserInterface.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QGuiApplication>
@@ -83,8 +84,29 @@ void TMainWindow::Startup() {
 }
 
 void TMainWindow::btnIzhodClick() {
+    if (FBusy) {
+        AskToCancelAndExit();
+        return;
+    }
     RecreateEmpty(FContext.AppDir + FContext.ProgramName + ".conf");
     Terminate();
+}
+
+void TMainWindow::AskToCancelAndExit() {
+    // The run stops at its next step and undoes what it wrote; the window closes once it has.
+    if (FExitAfterRun || !Ui().AskYesNo("Prenos še teče. Ga želite preklicati in končati program?"))
+        return;
+    FContext.CancelRequested = true;
+    FExitAfterRun = true;
+}
+
+void TMainWindow::closeEvent(QCloseEvent* event) {
+    if (!FBusy) {
+        QMainWindow::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    AskToCancelAndExit();
 }
 
 void TMainWindow::Terminate() {

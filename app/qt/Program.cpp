@@ -2,6 +2,7 @@
 // (by the window manager or the X server) starts the logon, so the window paints before it.
 #include "app/qt/Program.h"
 
+#include "app/qt/WindowMemory.h"
 #include "grid/chart/GraphButton.h"
 #include "grid/print/PrintButtons.h"
 #include "oracle/OracleCI.h"
@@ -16,12 +17,14 @@ TProgram::TProgram(const std::vector<std::string>& commandLine, IUserInterface& 
     InstallPrintButtons();
     SetOracleCommandLine(commandLine);
     FForm = std::make_unique<TMainWindow>(commandLine);
+    RestoreWindow(*FForm);
     QApplication::setApplicationName(QString::fromStdString(FForm->Context().ProgramName));
     FForm->show();
     FForm->activateWindow();
 }
 
 TProgram::~TProgram() {
+    RememberWindow(*FForm);
     FForm.reset();
     SetDefaultLogonDialog(FPreviousDialog);
 }

@@ -176,4 +176,33 @@ TEST_F(WindowRunTest, AFailingRunReachesTheErrorDisplayAndUnlocksTheControls) {
                 window.eDan->isEnabled() && window.rgRiskType->isEnabled());
 }
 
+// Izhod while a run lasts asks first: Da cancels the run (nothing written, the journal says
+// so) and then ends the program; Ne lets the run complete and the window stay.
+TEST_F(WindowRunTest, IzhodDuringARunAsksAndDaCancelsItBeforeTheWindowCloses) {
+    struct Case {
+        bool Da;
+        int Terminations;
+        bool RowsWritten;
+        const char* Outcome;
+    };
+    CreateDemoDatabase();
+    TMainWindow& window = StartedWindow(DemoDay);
+    for (const Case& c : {Case{true, 1, false, "preklican"}, Case{false, 0, true, "zaključen"}}) {
+        SCOPED_TRACE(c.Da);
+        Terminations = 0;
+        RecordingUi.Answers = {c.Da};
+        int probes = 0;
+        RecordingUi.OnProcessMessages = [&] {
+            if (++probes == 1)
+                window.btnIzhod->click();
+        };
+        window.btnStartClick();
+        RecordingUi.OnProcessMessages = nullptr;
+        EXPECT_EQ(Terminations, c.Terminations);
+        EXPECT_EQ(RowsOf("OBLIM", window.RiskType()) != "0", c.RowsWritten);
+        EXPECT_EQ(QueryValue("SELECT IZID FROM OBLI_DNEVNIK WHERE ID = (SELECT MAX(ID) FROM OBLI_DNEVNIK)"),
+                  c.Outcome);
+    }
+}
+
 } // namespace
