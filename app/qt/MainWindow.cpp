@@ -181,6 +181,8 @@ void TMainWindow::CreateMenu() {
     Nastavitve1->setObjectName("Nastavitve1");
     ReferentVIni1 = Nastavitve1->addAction("ReferentVIniDatoteki");
     ReferentVIni1->setObjectName("ReferentVIni1");
+    Prijava1 = Nastavitve1->addAction("Prijava");
+    Prijava1->setObjectName("Prijava1");
     Dnevnik1 = menuBar()->addMenu("Dnevnik");
     Dnevnik1->setObjectName("Dnevnik1");
     DnevnikPrenosov1 = Dnevnik1->addAction("Dnevnik prenosov");

@@ -54,6 +54,7 @@ public:
     QPushButton* btnIzhod;
     QMenu* Nastavitve1;
     QAction* ReferentVIni1;
+    QAction* Prijava1;
     QMenu* Dnevnik1;
     QAction* DnevnikPrenosov1;
     QAction* Usklajevanje1;
@@ -69,6 +70,8 @@ public:
     void DBGrid1DblClick();
     void DbGrid2DblClick();
     void ReferentVIni1Click();
+    //! Logs on (again) with the start-up's alias and user; the logon dialog asks what is missing.
+    void Prijava1Click();
     // The journal's tool grids (MainWindowJournal.cpp): the runs of the last 30 days, the reconciliation
     // of the last run (or of the day's last completed one), the chosen day's results against an
     // earlier day's or against the archive.
@@ -116,6 +119,8 @@ private:
     //! Runs action with the run's controls (and alsoDisabled) disabled, errors to the error display.
     void RunExclusive(const std::function<void()>& action, const std::vector<QWidget*>& alsoDisabled = {});
     void Startup();
+    //! lblBaza: alias (database) / user while connected, dashes otherwise.
+    void ShowConnection(bool connected);
     void Terminate();
     void OpenJournalWindow(const std::string& title, const TJournalStatement& statement);
     //! Tells the user when the earlier day or the report day has no results; true then.

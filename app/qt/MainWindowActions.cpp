@@ -24,6 +24,7 @@ void TMainWindow::Connect() {
     connect(btnPredogled, &QPushButton::clicked, this, [this] { btnPredogledClick(); });
     connect(btnIzhod, &QPushButton::clicked, this, [this] { btnIzhodClick(); });
     connect(ReferentVIni1, &QAction::triggered, this, [this] { ReferentVIni1Click(); });
+    connect(Prijava1, &QAction::triggered, this, [this] { Prijava1Click(); });
     connect(DnevnikPrenosov1, &QAction::triggered, this, [this] { DnevnikPrenosov1Click(); });
     connect(Usklajevanje1, &QAction::triggered, this, [this] { Usklajevanje1Click(); });
     connect(PrimerjavaDni1, &QAction::triggered, this, [this] { PrimerjavaDni1Click(); });

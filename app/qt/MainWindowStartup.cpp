@@ -69,11 +69,8 @@ void TMainWindow::Startup() {
     try {
         // A logon refused inside the logon dialog raises nothing: the window then works unconnected,
         // and lblBaza keeps saying so rather than naming a connection that does not exist.
-        const bool connected = PrijavaVBazo(FContext);
         setWindowTitle(QString::fromStdString(FContext.ProgramName));
-        if (connected)
-            lblBaza->setText(QString::fromStdString(FContext.AliasName + " (" + FContext.DatabaseName +
-                                                    ") / " + FContext.UserName));
+        ShowConnection(PrijavaVBazo(FContext));
     } catch (const std::exception&) {
         Ui().ShowMessage("Prijava v " + FContext.DatabaseName + " ni uspela!");
         Terminate();
@@ -81,6 +78,23 @@ void TMainWindow::Startup() {
         return;
     }
     Ui().ProcessMessages();
+}
+
+void TMainWindow::ShowConnection(bool connected) {
+    lblBaza->setText(connected ? QString::fromStdString(FContext.AliasName + " (" + FContext.DatabaseName +
+                                                        ") / " + FContext.UserName)
+                               : QString("--------"));
+}
+
+void TMainWindow::Prijava1Click() {
+    // A logon cancelled at start leaves the window unconnected; this is the way back.
+    if (FContext.DatabaseName.empty())
+        return;
+    RunExclusive([this] {
+        if (FDM.OracleSession1.Connected())
+            FDM.OracleSession1.LogOff();
+        ShowConnection(PrijavaVBazo(FContext));
+    });
 }
 
 void TMainWindow::btnIzhodClick() {

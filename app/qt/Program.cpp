@@ -9,9 +9,12 @@
 #include "platform/ui_qt/QtTranslations.h"
 
 #include <QApplication>
+#include <QLocale>
 
 TProgram::TProgram(const std::vector<std::string>& commandLine, IUserInterface& ui, ILogonDialog& logonDialog)
     : FUi(ui), FPreviousDialog(SetDefaultLogonDialog(&logonDialog)) {
+    // Qt's own dialogs and calendars in Slovenian (dd.MM.yyyy, comma decimals), whatever LANG says.
+    QLocale::setDefault(QLocale(QLocale::Slovenian, QLocale::Slovenia));
     InstallQtTranslations();
     InstallGraphButton();
     InstallPrintButtons();
