@@ -9,6 +9,7 @@
 #include "app/qt/BusyControls.h"
 #include "app/qt/EditorCommand.h"
 #include "app/qt/RadioGroup.h"
+#include "app/qt/TextEditorDialog.h"
 #include "grid/ToolGrid.h"
 #include "platform/settings/ConfigPaths.h"
 #include "platform/settings/DateTime.h"
@@ -105,6 +106,13 @@ void TMainWindow::DbGrid2DblClick() {
 
 void TMainWindow::ReferentVIni1Click() {
     RunGuarded([this] {
-        FEditor.Start(EditorCommand(ReferentFileName(AppDir(), FContext.ProgramName), ProcessEnvironment));
+        const std::string file = ReferentFileName(AppDir(), FContext.ProgramName);
+        if (FEditor.Start(EditorCommand(file, ProcessEnvironment)))
+            return;
+        // Without $VISUAL, $EDITOR and a working desktop opener nothing would appear at all.
+        if (Ui().AskYesNo(
+                "Za datoteko " + file +
+                " ni urejevalnika ($VISUAL, $EDITOR ali namizja). Jo odprem v vgrajenem urejevalniku?"))
+            (new TTextEditorDialog(this, file))->show();
     });
 }
