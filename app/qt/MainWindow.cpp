@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -115,8 +116,14 @@ void TMainWindow::CreateRunPanel() {
     auto* row = new QHBoxLayout(Panel3);
     row->setContentsMargins(8, 4, 8, 4);
     row->setSpacing(10);
-    for (QWidget* widget : std::initializer_list<QWidget*>{Label4, eDan, btnPredogled, btnStart, lblStevilo,
-                                                           lblStevec, lblKorak})
+    // The two counts stand side by side; each says what it counts.
+    auto* shown = new QLabel("v gridu:", Panel3);
+    auto* read = new QLabel("izvornih:", Panel3);
+    SetTextColour(*read, Qt::white);
+    lblStevilo->setToolTip("Vrstice izbranega dne v gridu");
+    lblStevec->setToolTip("Izvorne vrstice zadnjega prenosa");
+    for (QWidget* widget : std::initializer_list<QWidget*>{Label4, eDan, btnPredogled, btnStart, shown,
+                                                           lblStevilo, read, lblStevec, lblKorak})
         row->addWidget(widget);
     row->addStretch(1);
     row->addWidget(rgRiskType);
@@ -167,12 +174,35 @@ void TMainWindow::CreateStatusPanel() {
     lblSporocilo->hide();
     btnIzhod = Named<QPushButton>("btnIzhod", "Izhod", Panel2);
     btnIzhod->setMinimumSize(90, 34);
+    CreateRunProgress();
 
     auto* row = new QHBoxLayout(Panel2);
     row->setContentsMargins(8, 4, 8, 4);
     row->addWidget(pnlLogo);
     row->addWidget(lblSporocilo, 1);
+    row->addWidget(pbPrenos);
+    row->addWidget(btnPreklici);
     row->addWidget(btnIzhod);
+}
+
+void TMainWindow::CreateRunProgress() {
+    // Beside the run's message while it lasts: its step, the time so far and a way to cancel it.
+    pbPrenos = Named<QProgressBar>("pbPrenos", Panel2);
+    pbPrenos->setRange(0, 0);
+    pbPrenos->setMinimumWidth(260);
+    pbPrenos->setTextVisible(true);
+    pbPrenos->hide();
+    btnPreklici = Named<QPushButton>("btnPreklici", QString::fromUtf8("Prekliči"), Panel2);
+    btnPreklici->hide();
+    connect(btnPreklici, &QPushButton::clicked, this, [this] { FContext.CancelRequested = FBusy; });
+}
+
+void TMainWindow::ShowRunProgress(const std::string& step) {
+    const qint64 seconds = FRunTime.isValid() ? FRunTime.elapsed() / 1000 : 0;
+    pbPrenos->setFormat(Text(step) +
+                        QString(" %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0')));
+    pbPrenos->show();
+    btnPreklici->show();
 }
 
 void TMainWindow::CreateMenu() {
@@ -198,6 +228,8 @@ void TMainWindow::CreateMenu() {
 void TMainWindow::ShowSporocilo(const std::string& text) {
     lblSporocilo->setText(Text(text));
     lblSporocilo->show();
+    if (FBusy)
+        ShowRunProgress(text);
     // A cancel asked for before the run cleared its flag still holds at this step.
     if (FExitAfterRun)
         FContext.CancelRequested = true;

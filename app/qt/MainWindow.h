@@ -10,6 +10,7 @@
 #include "app/journal/JournalStatements.h"
 #include "app/qt/EditorLauncher.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <functional>
 #include <string>
@@ -19,6 +20,7 @@ class QAction;
 class QDateEdit;
 class QLabel;
 class QMenu;
+class QProgressBar;
 class QPushButton;
 class TToolGrid;
 class TRadioGroup;
@@ -52,6 +54,8 @@ public:
     QLabel* Label1;
     QLabel* lblSporocilo;
     QPushButton* btnIzhod;
+    QProgressBar* pbPrenos;   //!< the running step and its time
+    QPushButton* btnPreklici; //!< cancels the run, as Escape does
     QMenu* Nastavitve1;
     QAction* ReferentVIni1;
     QAction* Prijava1;
@@ -110,6 +114,8 @@ private:
     //! While an action runs: asks whether to cancel it; Da cancels it and ends the program after it.
     void AskToCancelAndExit();
     void CreateRunPanel();
+    void CreateRunProgress();
+    void ShowRunProgress(const std::string& step);
     void CreateGrids();
     void CreateStatusPanel();
     void CreateMenu();
@@ -135,4 +141,5 @@ private:
     bool FTerminated = false;
     bool FBusy = false; // an action runs; the grids' double-clicks wait for it
     bool FExitAfterRun = false;
+    QElapsedTimer FRunTime;
 };

@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QDateEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -57,8 +58,11 @@ void TMainWindow::RunExclusive(const std::function<void()>& action,
         controls.insert(controls.end(), alsoDisabled.begin(), alsoDisabled.end());
         const TBusyControls busy(controls, FBusy);
         TakeControls();
+        FRunTime.start();
         action();
     });
+    pbPrenos->hide();
+    btnPreklici->hide();
     if (FExitAfterRun) {
         FExitAfterRun = false;
         btnIzhodClick();

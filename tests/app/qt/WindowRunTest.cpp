@@ -9,6 +9,7 @@
 
 #include <QDateEdit>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
@@ -203,6 +204,26 @@ TEST_F(WindowRunTest, IzhodDuringARunAsksAndDaCancelsItBeforeTheWindowCloses) {
         EXPECT_EQ(QueryValue("SELECT IZID FROM OBLI_DNEVNIK WHERE ID = (SELECT MAX(ID) FROM OBLI_DNEVNIK)"),
                   c.Outcome);
     }
+}
+
+// The progress strip shows the running step with its time; its "Prekliči" cancels like Escape.
+TEST_F(WindowRunTest, PrekliciBesideTheRunsProgressCancelsIt) {
+    CreateDemoDatabase();
+    TMainWindow& window = StartedWindow(DemoDay);
+    std::string shown;
+    RecordingUi.OnProcessMessages = [&] {
+        if (shown.empty() && !window.pbPrenos->isHidden() && !window.btnPreklici->isHidden()) {
+            shown = window.pbPrenos->format().toStdString();
+            window.btnPreklici->click();
+        }
+    };
+    window.btnStartClick();
+    RecordingUi.OnProcessMessages = nullptr;
+    EXPECT_NE(shown.find(" 0:0"), std::string::npos) << shown;
+    EXPECT_EQ(RowsOf("OBLIM", window.RiskType()), "0");
+    EXPECT_EQ(QueryValue("SELECT IZID FROM OBLI_DNEVNIK WHERE ID = (SELECT MAX(ID) FROM OBLI_DNEVNIK)"),
+              "preklican");
+    EXPECT_TRUE(window.pbPrenos->isHidden() && window.btnPreklici->isHidden());
 }
 
 } // namespace
