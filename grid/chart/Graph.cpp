@@ -92,7 +92,7 @@ void Tgraf::PrintChart() {
     const QImage image = Fchart->ChartImage();
     QPainter painter;
     if (!painter.begin(&printer))
-        throw Exception("The printer could not start the document");
+        throw Exception("Tiskalnik ni mogel začeti dokumenta");
     const QRect page = painter.viewport();
     const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
     painter.drawImage(QRect(page.topLeft(), size), image);

@@ -81,7 +81,7 @@ TPrintMessageWindow& PrintMessageWindow() {
 void BeginPrintOn(QPrinter& printer, const std::string& title, const QFont& font, int firstPage, int lastPage,
                   const TDataSet* fitTo) {
     if (Printout().Engine.Printing())
-        throw Exception("A printout is already in progress");
+        throw Exception("Tiskanje že poteka");
     PrintMessageWindow();
     auto canvas = std::make_unique<TPrinterCanvas>(printer);
     canvas->BeginDocument(DocumentTitle());

@@ -245,7 +245,7 @@ void TPageEngine::PrintRecords(TDataSet& dataSet, IPrintProgress& progress) {
             pageHasRecords = false;
         } else {
             // A fresh page without room for one line would break pages for ever.
-            throw Exception("The page has no room for a line of the list");
+            throw Exception("Na strani ni prostora niti za eno vrstico seznama");
         }
         if (!progress.StepProgress(n, 0))
             throw EAbort();

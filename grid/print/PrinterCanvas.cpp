@@ -60,13 +60,13 @@ void TPrinterCanvas::BeginDocument(const std::string& documentName) {
     FPrinter.setDocName(Text(documentName));
     FDevicePerUnit = static_cast<double>(FPrinter.resolution()) / UnitsPerInch;
     if (!FPainter.begin(&FPrinter))
-        throw Exception("The printer could not start the document");
+        throw Exception("Tiskalnik ni mogel začeti dokumenta");
     FPainter.setPen(QPen(Qt::black, FDevicePerUnit)); // rules one unit wide
 }
 
 void TPrinterCanvas::EndDocument() {
     if (FPainter.isActive() && !FPainter.end())
-        throw Exception("The printer could not finish the document");
+        throw Exception("Tiskalnik ni mogel dokončati dokumenta");
 }
 
 int TPrinterCanvas::PageWidth() const {

@@ -80,7 +80,7 @@ TDBaseWriter::TDBaseWriter(const std::string& fileName, const std::vector<TExpor
     : FFields(fields) {
     DBFHandle dbf = DBFCreateEx(fileName.c_str(), DBaseCodePage1250);
     if (!dbf)
-        throw Exception("Cannot create file " + fileName);
+        throw Exception("Datoteke " + fileName + " ni mogoče ustvariti");
     FHandle = std::make_unique<THandle>(dbf);
     DateHeader(dbf);
     std::vector<std::string> names;
@@ -90,7 +90,7 @@ TDBaseWriter::TDBaseWriter(const std::string& fileName, const std::vector<TExpor
     for (size_t i = 0; i < FFields.size(); ++i) {
         const TDBaseColumn column = ColumnOf(FFields[i]);
         if (DBFAddField(dbf, names[i].c_str(), column.Type, column.Width, column.Decimals) < 0)
-            throw Exception("Cannot add field " + FFields[i].Name + " to " + fileName);
+            throw Exception("Polja " + FFields[i].Name + " ni mogoče dodati v " + fileName);
     }
 }
 
