@@ -1,17 +1,17 @@
 // Moves of the column chooser between its two lists.
 #include "grid/ColumnChooser.h"
 
+#include "grid/SlovenianCollation.h"
 #include "platform/dataset/DatabaseError.h"
 #include "platform/dataset/Field.h"
 
 #include <algorithm>
 #include <charconv>
-#include <strings.h>
 
 namespace {
 
 bool CaptionLess(const TColumnEntry& a, const TColumnEntry& b) {
-    return strcasecmp(a.Caption.c_str(), b.Caption.c_str()) < 0;
+    return SlovenianLess(a.Caption, b.Caption);
 }
 
 int FirstOf(const std::vector<TColumnEntry>& list) {

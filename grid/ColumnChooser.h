@@ -1,6 +1,6 @@
 // The column chooser's state without its window: the shown list in display order, the hidden list
-// kept alphabetical, their selections and the moves between them, so that the dialog only shows
-// it and forwards the buttons.
+// in Slovenian alphabetical order, their selections and the moves between them, so that the
+// dialog only shows it and forwards the buttons.
 #pragma once
 
 #include "grid/GridColumns.h"

@@ -1,12 +1,10 @@
 // The column sort orders and the comparison of two values of a column.
 #include "grid/ColumnSort.h"
 
+#include "grid/SlovenianCollation.h"
 #include "grid/SortComboBox.h"
 #include "platform/dataset/DataSet.h"
 #include "platform/dataset/DataSetGuards.h"
-
-#include <QCollator>
-#include <QLocale>
 
 namespace {
 
@@ -59,7 +57,7 @@ void FillColumnSortOrders(const TDataSet& dataSet, TSortInfo& orders) {
 
 void SortByField(TDataSet& dataSet, const std::string& fieldName) {
     const size_t at = static_cast<size_t>(dataSet.FieldByName(fieldName).FieldNo());
-    QCollator collator{QLocale(QLocale::Slovenian, QLocale::Slovenia)};
+    QCollator collator = SlovenianCollator(true);
     collator.setNumericMode(true);
     TDisableControlsGuard controls(dataSet);
     dataSet.SortRecords(

@@ -45,7 +45,11 @@ QVariant TDataSetModel::data(const QModelIndex& index, int role) const {
 
 QVariant TDataSetModel::headerData(int section, Qt::Orientation orientation, int role) const {
     TField* field = FieldAt(section);
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || !field)
+    if (orientation != Qt::Horizontal || !field)
+        return {};
+    if (role == Qt::ToolTipRole)
+        return QString::fromUtf8("Klik na naslov stolpca pokaže ali skrije orodja");
+    if (role != Qt::DisplayRole)
         return {};
     return QString::fromStdString(field->DisplayLabel());
 }

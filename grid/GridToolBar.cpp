@@ -68,6 +68,43 @@ const char* HintOf(TGridButton button) {
     return "";
 }
 
+} // namespace
+
+QKeySequence ShortcutOf(TGridButton button) {
+    switch (button) {
+    case TGridButton::gbLocate:
+        return QKeySequence(Qt::CTRL | Qt::Key_F);
+    case TGridButton::gbZoom:
+        return QKeySequence(Qt::Key_Return);
+    case TGridButton::gbView:
+        return QKeySequence(Qt::CTRL | Qt::Key_K);
+    case TGridButton::gbPrint:
+        return QKeySequence(Qt::CTRL | Qt::Key_P);
+    case TGridButton::gbPrintGroup:
+        return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
+    case TGridButton::gbRefresh:
+        return QKeySequence(Qt::Key_F5);
+    case TGridButton::gbSort:
+        return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    case TGridButton::gbGraph:
+        return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G);
+    case TGridButton::gbTitleWordWrap:
+        return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W);
+    case TGridButton::gbCopyToClip:
+        return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    case TGridButton::gbExport:
+        return QKeySequence(Qt::CTRL | Qt::Key_E);
+    }
+    return {};
+}
+
+QString ButtonToolTip(TGridButton button) {
+    return QString::fromUtf8(HintOf(button)) + " (" + ShortcutOf(button).toString(QKeySequence::NativeText) +
+           ")";
+}
+
+namespace {
+
 // Behind every glyph: the bar sits on whatever colour the window has, a navy one included.
 const QColor ButtonFace(236, 236, 236);
 
@@ -100,7 +137,7 @@ TGridToolBar::TGridToolBar() {
         TGridToolButton& created = *FButtons[static_cast<size_t>(i)];
         if (button != TGridButton::gbZoom)
             created.setIcon(GridGlyph(GlyphOf(button)));
-        created.setToolTip(QString::fromUtf8(HintOf(button)));
+        created.setToolTip(ButtonToolTip(button));
         QObject::connect(&created, &QToolButton::clicked, [this, button] {
             if (FHandler)
                 FHandler(button);

@@ -6,8 +6,16 @@
 
 #include "grid/GridButtons.h"
 
+#include <QKeySequence>
 #include <QToolButton>
 #include <functional>
+
+//! The key that does what the button does, in the grid that has the focus.
+QKeySequence ShortcutOf(TGridButton button);
+//! What a user reads when pointing at the button: its purpose and its key.
+QString ButtonToolTip(TGridButton button);
+//! The key that repeats the last search of the locate dialog from the next record.
+inline const QKeySequence LocateNextKey{Qt::Key_F3};
 
 class TGridToolButton : public QToolButton {
     Q_OBJECT

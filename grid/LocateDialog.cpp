@@ -37,9 +37,11 @@ void TLocateDialog::Prepare(TDataSource* dataSource) {
     const QSignalBlocker blocker(cbFields);
     cbFields->clear();
     if (dataSource && dataSource->DataSet())
-        for (int i = 0; i < dataSource->DataSet()->FieldCount(); ++i)
-            cbFields->addItem(QString::fromStdString(dataSource->DataSet()->Fields(i).DisplayLabel()),
-                              QString::fromStdString(dataSource->DataSet()->Fields(i).FieldName()));
+        for (const int i : LocateFieldIndexes(*dataSource->DataSet())) {
+            const TField& field = dataSource->DataSet()->Fields(i);
+            cbFields->addItem(QString::fromStdString(field.DisplayLabel()),
+                              QString::fromStdString(field.FieldName()));
+        }
     cbFields->setCurrentIndex(-1);
     cbFieldsChange();
 }
@@ -47,6 +49,13 @@ void TLocateDialog::Prepare(TDataSource* dataSource) {
 bool TLocateDialog::Execute(TDataSource* dataSource) {
     Prepare(dataSource);
     return exec() == QDialog::Accepted;
+}
+
+void TLocateDialog::FindNext(TDataSource* dataSource) {
+    if (dataSource == FDataSource && ChosenField())
+        btnFindNextClick();
+    else
+        Execute(dataSource);
 }
 
 void TLocateDialog::cbFieldsChange() {

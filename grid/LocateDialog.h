@@ -20,6 +20,9 @@ public:
     void Prepare(TDataSource* dataSource);
     static TLocateDialog& Instance();
 
+    //! The next match of the last search in dataSource; the dialog when it was last used elsewhere
+    //! or has no field chosen.
+    void FindNext(TDataSource* dataSource);
     //! The searches of the two buttons; errors and the not-found message go to the ui.
     void btnFindFirstClick() { Search(true); }
     void btnFindNextClick() { Search(false); }

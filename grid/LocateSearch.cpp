@@ -4,6 +4,8 @@
 #include "platform/dataset/DataSet.h"
 #include "platform/dataset/DataSetGuards.h"
 
+#include <set>
+
 namespace {
 
 // Only a-z: letters such as č, š, ž keep their case, as the search always treated them.
@@ -37,4 +39,19 @@ bool LocateRecord(TDataSet& dataSet, int fieldIndex, const std::string& value, b
 
 std::string LocateNotFoundText(const std::string& value, bool exact) {
     return "Ne najdem \"" + value + (exact ? "" : "...") + "\"";
+}
+
+std::vector<int> LocateFieldIndexes(const TDataSet& dataSet) {
+    std::vector<int> indexes;
+    std::set<std::string> names;
+    for (int i = 0; i < dataSet.FieldCount(); ++i) {
+        const std::string& name = dataSet.Fields(i).FieldName();
+        const size_t mark = name.find_last_of('_');
+        const bool numbered = mark != std::string::npos && mark + 1 < name.size() &&
+                              name.find_first_not_of("0123456789", mark + 1) == std::string::npos;
+        if (!(numbered && names.count(name.substr(0, mark))))
+            indexes.push_back(i);
+        names.insert(name);
+    }
+    return indexes;
 }

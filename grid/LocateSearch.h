@@ -3,9 +3,13 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class TDataSet;
 
+//! The fields the dialog lists, in field order: each once. A column a query selects twice (a
+//! join's key from both tables) reaches the dataset as X and X_1; the twin is left out.
+std::vector<int> LocateFieldIndexes(const TDataSet& dataSet);
 //! Exact: equal, case-sensitive. Otherwise a non-empty prefix, a-z compared without case.
 bool LocateMatches(const std::string& displayText, const std::string& value, bool exact);
 //! Moves to the first matching record (from the first record, or from the one after the current)

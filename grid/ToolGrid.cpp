@@ -5,6 +5,7 @@
 #include "grid/GridColumns.h"
 #include "grid/GridSettings.h"
 #include "grid/GridToolBar.h"
+#include "grid/LocateDialog.h"
 #include "platform/dataset/DataSet.h"
 #include "platform/settings/Exceptions.h"
 #include "platform/ui/UserInterface.h"
@@ -203,10 +204,32 @@ void TToolGrid::keyPressEvent(QKeyEvent* event) {
     } else if (deleteKey && (modifiers & Qt::ControlModifier)) {
         event->accept(); // never reaches a record deletion
     } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        RunGuarded([this] { Zoom(); });
-    } else {
+        RunGuarded([this] {
+            if (OnEnter)
+                OnEnter();
+            Zoom();
+        });
+    } else if (!ButtonKey(QKeySequence(event->keyCombination()))) {
         TDataGrid::keyPressEvent(event);
     }
+}
+
+bool TToolGrid::ButtonKey(const QKeySequence& key) {
+    if (key == LocateNextKey) {
+        if (HasButton(FgridButtons, TGridButton::gbLocate) && IsActive())
+            TLocateDialog::Instance().FindNext(DataSource());
+        return true;
+    }
+    for (int i = 0; i < GridButtonCount; ++i) {
+        const auto button = static_cast<TGridButton>(i);
+        if (button == TGridButton::gbZoom || key != ShortcutOf(button))
+            continue;
+        // As the button: one that is greyed for this grid does nothing.
+        if (HasButton(FgridButtons, button))
+            ButtonClick(button);
+        return true;
+    }
+    return false;
 }
 
 void TToolGrid::mousePressEvent(QMouseEvent* event) {

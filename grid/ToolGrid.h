@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "grid/CaptionLabel.h"
+class QKeySequence;
 class TToolGrid;
 
 enum class TLabelAlign { laNone, laLeft, laRight, laTop, laBottom };
@@ -56,6 +57,8 @@ public:
 
     TGridNotifyEvent OnPrint;
     TGridNotifyEvent OnZoom;
+    //! Enter's handler of the owner, run before Zoom (the window opens what a double-click opens).
+    std::function<void()> OnEnter;
     TCustomSortEvent OnCustomSort;
 
     TCaptionLabel* Label() const { return FLabel; }
@@ -95,6 +98,9 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    //! A tool button's key (or F3, the next match of the last search) does what the button does;
+    //! false for any other key.
+    bool ButtonKey(const QKeySequence& key);
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     // The vertical bar follows ShowVertscrollBar alone: a grid with only a horizontal bar set still

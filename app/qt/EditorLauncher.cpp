@@ -1,8 +1,10 @@
-// The detached start of the editor. A failed start is not reported, as the shell call of the
-// referent menu never checked its result; the editor itself reports a missing file.
+// The detached start of the editor. The desktop opener hands the file on and ends at once; its
+// exit status says whether anything could open it, so it is waited for a moment.
 #include "app/qt/EditorLauncher.h"
 
+#include <QCoreApplication>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QStringList>
 #include <cassert>
 
@@ -10,13 +12,30 @@ namespace {
 
 class TDetachedEditorLauncher : public IEditorLauncher {
 public:
-    void Start(const std::vector<std::string>& command) override {
+    bool Start(const std::vector<std::string>& command) override {
         assert(!command.empty());
+        const QString program = QString::fromStdString(command.front());
         QStringList arguments;
         for (size_t i = 1; i < command.size(); ++i)
             arguments << QString::fromStdString(command[i]);
-        QProcess::startDetached(QString::fromStdString(command.front()), arguments);
+        if (QStandardPaths::findExecutable(program).isEmpty())
+            return false;
+        if (program != "xdg-open")
+            return QProcess::startDetached(program, arguments);
+        // Owned by the application while it runs: a QProcess going away would end it.
+        auto* opener = new QProcess(QCoreApplication::instance());
+        QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+        opener->start(program, arguments);
+        if (!opener->waitForStarted())
+            return false;
+        // Still running after the wait: it found something and is busy with it.
+        if (!opener->waitForFinished(OpenerWaitMs))
+            return true;
+        return opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
     }
+
+private:
+    static constexpr int OpenerWaitMs = 3000;
 };
 
 } // namespace

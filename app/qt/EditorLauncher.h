@@ -8,8 +8,9 @@
 class IEditorLauncher {
 public:
     virtual ~IEditorLauncher() = default;
-    //! Starts command (program first) detached; whether it could be started is not reported.
-    virtual void Start(const std::vector<std::string>& command) = 0;
+    //! Starts command (program first) detached; false when it could not be started, or when the
+    //! desktop opener reported at once that it found nothing to open the file with.
+    virtual bool Start(const std::vector<std::string>& command) = 0;
 };
 
 //! Starts the command as a detached process.

@@ -1,6 +1,8 @@
 // The dataset is opened before the window is shown, so a failing statement leaves no empty window.
 #include "app/qt/JournalWindow.h"
 
+#include "app/qt/JournalAmounts.h"
+
 #include "grid/GridToolBar.h"
 #include "grid/ToolGrid.h"
 
@@ -15,6 +17,7 @@ TJournalWindow::TJournalWindow(QWidget* parent, const std::string& title, TOracl
     resize(980, 520);
     DataSet.SetSession(&session);
     OpenJournalDataSet(DataSet, statement);
+    ShowAmounts(DataSet);
     Grid = new TToolGrid(this);
     Grid->setObjectName("JournalGrid");
     Grid->SetDataSource(&FSource);

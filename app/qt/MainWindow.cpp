@@ -3,6 +3,7 @@
 #include "app/qt/MainWindow.h"
 
 #include "app/qt/JournalWindow.h"
+#include "app/qt/ProgramVersion.h"
 #include "app/qt/RadioGroup.h"
 #include "grid/GridToolBar.h"
 #include "grid/ToolGrid.h"
@@ -11,8 +12,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -53,6 +57,7 @@ TMainWindow::TMainWindow(std::vector<std::string> commandLine, IEditorLauncher& 
     setObjectName("Form1");
     setWindowTitle(Text(FContext.ProgramName));
     resize(1024, 680);
+    FitToScreen();
     auto* client = new QWidget(this);
     QPalette palette = client->palette();
     palette.setColor(QPalette::Window, kNavy);
@@ -111,8 +116,14 @@ void TMainWindow::CreateRunPanel() {
     auto* row = new QHBoxLayout(Panel3);
     row->setContentsMargins(8, 4, 8, 4);
     row->setSpacing(10);
-    for (QWidget* widget : std::initializer_list<QWidget*>{Label4, eDan, btnPredogled, btnStart, lblStevilo,
-                                                           lblStevec, lblKorak})
+    // The two counts stand side by side; each says what it counts.
+    auto* shown = new QLabel("v gridu:", Panel3);
+    auto* read = new QLabel("izvornih:", Panel3);
+    SetTextColour(*read, Qt::white);
+    lblStevilo->setToolTip("Vrstice izbranega dne v gridu");
+    lblStevec->setToolTip("Izvorne vrstice zadnjega prenosa");
+    for (QWidget* widget : std::initializer_list<QWidget*>{Label4, eDan, btnPredogled, btnStart, shown,
+                                                           lblStevilo, read, lblStevec, lblKorak})
         row->addWidget(widget);
     row->addStretch(1);
     row->addWidget(rgRiskType);
@@ -135,11 +146,20 @@ void TMainWindow::CreateGrids() {
     pnlObliam->hide();
 }
 
+void TMainWindow::FitToScreen() {
+    // A large scale factor or a small screen: the whole window stays reachable, its frame included.
+    const QRect room = screen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(size().boundedTo(room.size() - frame));
+    move(room.topLeft() +
+         QPoint(std::max(0, (room.width() - width()) / 2), std::max(0, (room.height() - height()) / 2)));
+}
+
 void TMainWindow::CreateStatusPanel() {
     Panel2 = Panel("Panel2", centralWidget());
     pnlLogo = Panel("pnlLogo", Panel2);
     lblBaza = Named<QLabel>("lblBaza", "--------", pnlLogo);
-    Label1 = Named<QLabel>("Label1", "verzija 4.3.0.13 avgust 2023", pnlLogo);
+    Label1 = Named<QLabel>("Label1", Text(VersionLabel()), pnlLogo);
     auto* logo = new QVBoxLayout(pnlLogo);
     logo->setContentsMargins(0, 0, 0, 0);
     logo->addWidget(lblBaza);
@@ -154,12 +174,35 @@ void TMainWindow::CreateStatusPanel() {
     lblSporocilo->hide();
     btnIzhod = Named<QPushButton>("btnIzhod", "Izhod", Panel2);
     btnIzhod->setMinimumSize(90, 34);
+    CreateRunProgress();
 
     auto* row = new QHBoxLayout(Panel2);
     row->setContentsMargins(8, 4, 8, 4);
     row->addWidget(pnlLogo);
     row->addWidget(lblSporocilo, 1);
+    row->addWidget(pbPrenos);
+    row->addWidget(btnPreklici);
     row->addWidget(btnIzhod);
+}
+
+void TMainWindow::CreateRunProgress() {
+    // Beside the run's message while it lasts: its step, the time so far and a way to cancel it.
+    pbPrenos = Named<QProgressBar>("pbPrenos", Panel2);
+    pbPrenos->setRange(0, 0);
+    pbPrenos->setMinimumWidth(260);
+    pbPrenos->setTextVisible(true);
+    pbPrenos->hide();
+    btnPreklici = Named<QPushButton>("btnPreklici", QString::fromUtf8("Prekliči"), Panel2);
+    btnPreklici->hide();
+    connect(btnPreklici, &QPushButton::clicked, this, [this] { FContext.CancelRequested = FBusy; });
+}
+
+void TMainWindow::ShowRunProgress(const std::string& step) {
+    const qint64 seconds = FRunTime.isValid() ? FRunTime.elapsed() / 1000 : 0;
+    pbPrenos->setFormat(Text(step) +
+                        QString(" %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0')));
+    pbPrenos->show();
+    btnPreklici->show();
 }
 
 void TMainWindow::CreateMenu() {
@@ -168,6 +211,8 @@ void TMainWindow::CreateMenu() {
     Nastavitve1->setObjectName("Nastavitve1");
     ReferentVIni1 = Nastavitve1->addAction("ReferentVIniDatoteki");
     ReferentVIni1->setObjectName("ReferentVIni1");
+    Prijava1 = Nastavitve1->addAction("Prijava");
+    Prijava1->setObjectName("Prijava1");
     Dnevnik1 = menuBar()->addMenu("Dnevnik");
     Dnevnik1->setObjectName("Dnevnik1");
     DnevnikPrenosov1 = Dnevnik1->addAction("Dnevnik prenosov");
@@ -183,6 +228,11 @@ void TMainWindow::CreateMenu() {
 void TMainWindow::ShowSporocilo(const std::string& text) {
     lblSporocilo->setText(Text(text));
     lblSporocilo->show();
+    if (FBusy)
+        ShowRunProgress(text);
+    // A cancel asked for before the run cleared its flag still holds at this step.
+    if (FExitAfterRun)
+        FContext.CancelRequested = true;
 }
 
 void TMainWindow::HideSporocilo() {

@@ -10,6 +10,7 @@
 #include "app/journal/JournalStatements.h"
 #include "app/qt/EditorLauncher.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <functional>
 #include <string>
@@ -19,6 +20,7 @@ class QAction;
 class QDateEdit;
 class QLabel;
 class QMenu;
+class QProgressBar;
 class QPushButton;
 class TToolGrid;
 class TRadioGroup;
@@ -52,8 +54,11 @@ public:
     QLabel* Label1;
     QLabel* lblSporocilo;
     QPushButton* btnIzhod;
+    QProgressBar* pbPrenos;   //!< the running step and its time
+    QPushButton* btnPreklici; //!< cancels the run, as Escape does
     QMenu* Nastavitve1;
     QAction* ReferentVIni1;
+    QAction* Prijava1;
     QMenu* Dnevnik1;
     QAction* DnevnikPrenosov1;
     QAction* Usklajevanje1;
@@ -69,6 +74,8 @@ public:
     void DBGrid1DblClick();
     void DbGrid2DblClick();
     void ReferentVIni1Click();
+    //! Logs on (again) with the start-up's alias and user; the logon dialog asks what is missing.
+    void Prijava1Click();
     // The journal's tool grids (MainWindowJournal.cpp): the runs of the last 30 days, the reconciliation
     // of the last run (or of the day's last completed one), the chosen day's results against an
     // earlier day's or against the archive.
@@ -79,6 +86,8 @@ public:
     //! The status line: the outcome of the last run of this window, from its journal row.
     void ShowLastRunOutcome();
 
+    //! Size and place within the screen's available area.
+    void FitToScreen();
     //! The item index of rgRiskType: the OT_LIK of the rows shown and written.
     int RiskType() const;
     //! Whether the start-up or Izhod ended the application.
@@ -97,8 +106,16 @@ public:
     void SetKorak(const std::string& step) override;
     void SetGridSource(TDataSource& source) override;
 
+protected:
+    //! Closing the window while an action runs is Izhod's question.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    //! While an action runs: asks whether to cancel it; Da cancels it and ends the program after it.
+    void AskToCancelAndExit();
     void CreateRunPanel();
+    void CreateRunProgress();
+    void ShowRunProgress(const std::string& step);
     void CreateGrids();
     void CreateStatusPanel();
     void CreateMenu();
@@ -108,8 +125,12 @@ private:
     //! Runs action with the run's controls (and alsoDisabled) disabled, errors to the error display.
     void RunExclusive(const std::function<void()>& action, const std::vector<QWidget*>& alsoDisabled = {});
     void Startup();
+    //! lblBaza: alias (database) / user while connected, dashes otherwise.
+    void ShowConnection(bool connected);
     void Terminate();
     void OpenJournalWindow(const std::string& title, const TJournalStatement& statement);
+    //! Tells the user when the earlier day or the report day has no results; true then.
+    bool ComparedDaysMissing(TDateTime earlier, bool archive);
 
     std::vector<std::string> FCommandLine;
     IEditorLauncher& FEditor;
@@ -119,4 +140,6 @@ private:
     bool PrvaAktivacija = true;
     bool FTerminated = false;
     bool FBusy = false; // an action runs; the grids' double-clicks wait for it
+    bool FExitAfterRun = false;
+    QElapsedTimer FRunTime;
 };

@@ -9,6 +9,7 @@
 #include "app/qt/BusyControls.h"
 #include "app/qt/EditorCommand.h"
 #include "app/qt/RadioGroup.h"
+#include "app/qt/TextEditorDialog.h"
 #include "grid/ToolGrid.h"
 #include "platform/settings/ConfigPaths.h"
 #include "platform/settings/DateTime.h"
@@ -16,6 +17,7 @@
 
 #include <QAction>
 #include <QDateEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -24,11 +26,13 @@ void TMainWindow::Connect() {
     connect(btnPredogled, &QPushButton::clicked, this, [this] { btnPredogledClick(); });
     connect(btnIzhod, &QPushButton::clicked, this, [this] { btnIzhodClick(); });
     connect(ReferentVIni1, &QAction::triggered, this, [this] { ReferentVIni1Click(); });
+    connect(Prijava1, &QAction::triggered, this, [this] { Prijava1Click(); });
     connect(DnevnikPrenosov1, &QAction::triggered, this, [this] { DnevnikPrenosov1Click(); });
     connect(Usklajevanje1, &QAction::triggered, this, [this] { Usklajevanje1Click(); });
     connect(PrimerjavaDni1, &QAction::triggered, this, [this] { PrimerjavaDni1Click(); });
     connect(PrimerjavaArhiv1, &QAction::triggered, this, [this] { PrimerjavaArhiv1Click(); });
     DBGrid1->OnDblClick = [this] { DBGrid1DblClick(); };
+    DBGrid1->OnEnter = [this] { DBGrid1DblClick(); };
     DbGrid2->OnDblClick = [this] { DbGrid2DblClick(); };
     // Escape asks a run in progress to stop at its next progress point; it then undoes all it wrote.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
@@ -54,8 +58,15 @@ void TMainWindow::RunExclusive(const std::function<void()>& action,
         controls.insert(controls.end(), alsoDisabled.begin(), alsoDisabled.end());
         const TBusyControls busy(controls, FBusy);
         TakeControls();
+        FRunTime.start();
         action();
     });
+    pbPrenos->hide();
+    btnPreklici->hide();
+    if (FExitAfterRun) {
+        FExitAfterRun = false;
+        btnIzhodClick();
+    }
 }
 
 void TMainWindow::btnStartClick() {
@@ -99,6 +110,13 @@ void TMainWindow::DbGrid2DblClick() {
 
 void TMainWindow::ReferentVIni1Click() {
     RunGuarded([this] {
-        FEditor.Start(EditorCommand(ReferentFileName(AppDir(), FContext.ProgramName), ProcessEnvironment));
+        const std::string file = ReferentFileName(AppDir(), FContext.ProgramName);
+        if (FEditor.Start(EditorCommand(file, ProcessEnvironment)))
+            return;
+        // Without $VISUAL, $EDITOR and a working desktop opener nothing would appear at all.
+        if (Ui().AskYesNo(
+                "Za datoteko " + file +
+                " ni urejevalnika ($VISUAL, $EDITOR ali namizja). Jo odprem v vgrajenem urejevalniku?"))
+            (new TTextEditorDialog(this, file))->show();
     });
 }

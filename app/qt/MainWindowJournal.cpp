@@ -4,6 +4,7 @@
 
 #include "app/journal/JournalQuery.h"
 #include "app/journal/KilledRuns.h"
+#include "app/qt/ComparisonDays.h"
 #include "app/qt/JournalWindow.h"
 #include "grid/ToolGrid.h"
 #include "platform/settings/DateText.h"
@@ -67,13 +68,27 @@ void TMainWindow::PrimerjavaDni1Click() {
         Ui().ShowMessage("Dan " + text.toStdString() + " ni veljaven datum.");
         return;
     }
+    if (ComparedDaysMissing(earlier, false))
+        return;
     OpenJournalWindow("Primerjava " + FormatDayMonthYear(earlier) + " - " +
                           FormatDayMonthYear(FContext.ReportDay),
                       DayComparison(earlier, FContext.ReportDay, RiskType()));
 }
 
+bool TMainWindow::ComparedDaysMissing(TDateTime earlier, bool archive) {
+    std::string missing;
+    RunGuarded([&] {
+        missing = MissingComparisonDay(FDM.OracleSession1, earlier, FContext.ReportDay, RiskType(), archive);
+    });
+    if (!missing.empty())
+        Ui().ShowMessage(missing);
+    return !missing.empty();
+}
+
 void TMainWindow::PrimerjavaArhiv1Click() {
     TakeControls();
+    if (ComparedDaysMissing(FContext.ReportDay, true))
+        return;
     OpenJournalWindow("Primerjava z arhivom " + FormatDayMonthYear(FContext.ReportDay),
                       DayComparison(FContext.ReportDay, FContext.ReportDay, RiskType(), true));
 }

@@ -7,6 +7,7 @@
 #include "platform/settings/ConfigPaths.h"
 #include "platform/ui/UserInterface.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QGuiApplication>
@@ -68,11 +69,8 @@ void TMainWindow::Startup() {
     try {
         // A logon refused inside the logon dialog raises nothing: the window then works unconnected,
         // and lblBaza keeps saying so rather than naming a connection that does not exist.
-        const bool connected = PrijavaVBazo(FContext);
         setWindowTitle(QString::fromStdString(FContext.ProgramName));
-        if (connected)
-            lblBaza->setText(QString::fromStdString(FContext.AliasName + " (" + FContext.DatabaseName +
-                                                    ") / " + FContext.UserName));
+        ShowConnection(PrijavaVBazo(FContext));
     } catch (const std::exception&) {
         Ui().ShowMessage("Prijava v " + FContext.DatabaseName + " ni uspela!");
         Terminate();
@@ -82,9 +80,47 @@ void TMainWindow::Startup() {
     Ui().ProcessMessages();
 }
 
+void TMainWindow::ShowConnection(bool connected) {
+    lblBaza->setText(connected ? QString::fromStdString(FContext.AliasName + " (" + FContext.DatabaseName +
+                                                        ") / " + FContext.UserName)
+                               : QString("--------"));
+}
+
+void TMainWindow::Prijava1Click() {
+    // A logon cancelled at start leaves the window unconnected; this is the way back.
+    if (FContext.DatabaseName.empty())
+        return;
+    RunExclusive([this] {
+        if (FDM.OracleSession1.Connected())
+            FDM.OracleSession1.LogOff();
+        ShowConnection(PrijavaVBazo(FContext));
+    });
+}
+
 void TMainWindow::btnIzhodClick() {
+    if (FBusy) {
+        AskToCancelAndExit();
+        return;
+    }
     RecreateEmpty(FContext.AppDir + FContext.ProgramName + ".conf");
     Terminate();
+}
+
+void TMainWindow::AskToCancelAndExit() {
+    // The run stops at its next step and undoes what it wrote; the window closes once it has.
+    if (FExitAfterRun || !Ui().AskYesNo("Prenos še teče. Ga želite preklicati in končati program?"))
+        return;
+    FContext.CancelRequested = true;
+    FExitAfterRun = true;
+}
+
+void TMainWindow::closeEvent(QCloseEvent* event) {
+    if (!FBusy) {
+        QMainWindow::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    AskToCancelAndExit();
 }
 
 void TMainWindow::Terminate() {

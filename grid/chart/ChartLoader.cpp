@@ -14,7 +14,7 @@ namespace {
 
 TDataSet& ChartedDataSet(const TDataSource* source) {
     if (!source || !source->DataSet())
-        throw Exception("The chart has no dataset");
+        throw Exception("Graf nima podatkov");
     return *source->DataSet();
 }
 

@@ -139,6 +139,11 @@ void TChartWidget::RefreshToolbar() {
     FToolBar->setVisible(!FToolBar->actions().isEmpty());
 }
 
+QImage TChartWidget::ChartImage() {
+    Chart(); // a pending redraw first
+    return FView->grab().toImage();
+}
+
 QChart* TChartWidget::Chart() {
     if (FRedrawPending)
         Redraw();

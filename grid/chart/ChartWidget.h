@@ -6,6 +6,7 @@
 #include "grid/chart/ChartControl.h"
 #include "grid/chart/ChartLoader.h"
 
+#include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
@@ -65,6 +66,8 @@ public:
     void SetToolbarSlot(int slot, const TToolbarItem& item) { FToolbarSlots[slot] = item; }
     //! Rebuilds the toolbar from its slots.
     void RefreshToolbar();
+    //! The chart as it shows now, without the toolbar (for printing and the clipboard).
+    QImage ChartImage();
     QToolBar* ToolBar() const { return FToolBar; }
 
     //! The chart as drawn; brought up to date with the latest settings.

@@ -7,15 +7,21 @@
 #include "grid/chart/ChartWidget.h"
 #include "platform/dataset/DataSet.h"
 #include "platform/dataset/DataSource.h"
+#include "platform/settings/Exceptions.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
 
-// The toolbar picture: 16 x 16 frames for the axis choice and the bar gap.
+// The toolbar picture: 16 x 16 frames for the axis choice, the bar gap, printing and copying.
 QPixmap ToolPicture() {
-    QPixmap picture(32, 16);
+    QPixmap picture(64, 16);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setPen(QPen(QColor(0, 0, 128), 1.5));
@@ -30,6 +36,13 @@ QPixmap ToolPicture() {
     painter.drawRect(QRectF(18, 6, 3, 8));
     painter.drawRect(QRectF(24, 3, 3, 11));
     painter.drawRect(QRectF(29, 8, 2, 6));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0, 0, 128), 1));
+    painter.drawRect(QRectF(35.5, 1.5, 9, 5)); // a sheet in a printer
+    painter.drawRect(QRectF(33.5, 6.5, 13, 6));
+    painter.drawRect(QRectF(35.5, 10.5, 9, 4));
+    painter.drawRect(QRectF(49.5, 1.5, 8, 10)); // two sheets
+    painter.drawRect(QRectF(53.5, 4.5, 8, 10));
     return picture;
 }
 
@@ -60,7 +73,34 @@ void Tgraf::SetToolbar() {
     Fchart->SetToolbarSlot(24, {6, KindSeparator, 1});
     Fchart->SetToolbarSlot(25, {CommandChooseAxes, KindButton, 1, "Izbira osi"});
     Fchart->SetToolbarSlot(26, {CommandToggleGap, KindButton | KindToggle, 1, "Razmik med stolpci"});
+    Fchart->SetToolbarSlot(27, {CommandPrintChart, KindButton, 1, "Tiskanje grafa (Ctrl+P)"});
+    Fchart->SetToolbarSlot(28,
+                           {CommandCopyChart, KindButton, 1, "Kopiranje grafa v odložišče (Ctrl+Shift+C)"});
     Fchart->RefreshToolbar();
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
+            [this] { Command(CommandPrintChart); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this), &QShortcut::activated, this,
+            [this] { Command(CommandCopyChart); });
+}
+
+void Tgraf::PrintChart() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QImage image = Fchart->ChartImage();
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw Exception("Tiskalnik ni mogel začeti dokumenta");
+    const QRect page = painter.viewport();
+    const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
+    painter.drawImage(QRect(page.topLeft(), size), image);
+    painter.end();
+}
+
+void Tgraf::CopyChart() {
+    QGuiApplication::clipboard()->setImage(Fchart->ChartImage());
 }
 
 void Tgraf::Prepare(const std::string& xField, const std::string& yField) {
@@ -87,6 +127,10 @@ void Tgraf::Command(int command) {
             ChooseAxes();
         else if (command == CommandToggleGap)
             Fchart->SetFixedGap(Fchart->FixedGap() ? 0 : 1);
+        else if (command == CommandPrintChart)
+            PrintChart();
+        else if (command == CommandCopyChart)
+            CopyChart();
     });
 }
 

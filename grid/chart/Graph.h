@@ -1,5 +1,6 @@
 // The chart window: a maximised modal window around the chart component, whose toolbar opens the
-// axis dialog and switches the gap between bars. ShowGraph is what the grid's graph button runs.
+// axis dialog, switches the gap between bars, prints the chart and copies it as an image. ShowGraph is what
+// the grid's graph button runs.
 #pragma once
 
 #include <QDialog>
@@ -13,6 +14,8 @@ class TChartWidget;
 //! Toolbar commands of the chart window.
 inline constexpr int CommandChooseAxes = 29439;
 inline constexpr int CommandToggleGap = 29438;
+inline constexpr int CommandPrintChart = 29437;
+inline constexpr int CommandCopyChart = 29436;
 
 class Tgraf : public QDialog {
     Q_OBJECT
@@ -32,6 +35,10 @@ public:
 private:
     void SetToolbar();
     void ChooseAxes();
+    //! The chart on one sheet of the printer the user chooses, as large as the page allows.
+    void PrintChart();
+    //! The chart as an image on the clipboard.
+    void CopyChart();
 
     TChartWidget* Fchart;
     QPixmap FimgTool;

@@ -6,12 +6,14 @@
 #include "platform/localdb/export/DataSetExport.h"
 #include "platform/settings/Exceptions.h"
 #include "platform/ui/UiGuards.h"
+#include "platform/ui_qt/UserSettings.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,6 +28,7 @@
 
 namespace {
 
+const char* const ExportFolderKey = "izvoz/mapa";
 const QStringList ExportFilters{"DBase (*.dbf)", "Paradox (*.db)", "Text fixed length (*.txt)"};
 
 QString Q(const std::string& text) {
@@ -226,7 +229,9 @@ void TDataSetPrintForm::btnGroupClick() {
 }
 
 void TDataSetPrintForm::hideEvent(QHideEvent* event) {
-    FReport.Discard();
+    // Minimising hides the window too; the report stays until the form is closed or prepared anew.
+    if (!event->spontaneous() && !isMinimized())
+        FReport.Discard();
     QDialog::hideEvent(event);
 }
 
@@ -252,8 +257,12 @@ void ExportDataSet(TDataSet& dataSet) {
     saveDlg.setOption(QFileDialog::ReadOnly, false);
     // The overwrite question comes once the suffix is on the name (MayWriteExportFile).
     saveDlg.setOption(QFileDialog::DontConfirmOverwrite, true);
+    const QString folder = UserSettings().value(ExportFolderKey).toString();
+    if (!folder.isEmpty())
+        saveDlg.setDirectory(folder);
     if (saveDlg.exec() != QDialog::Accepted || saveDlg.selectedFiles().isEmpty())
         return;
+    UserSettings().setValue(ExportFolderKey, saveDlg.directory().absolutePath());
     const TExportFormat format =
         ExportFormatOfFilter(static_cast<int>(ExportFilters.indexOf(saveDlg.selectedNameFilter())) + 1);
     const std::string file = ExportFileName(saveDlg.selectedFiles().first().toStdString(), format);

@@ -46,7 +46,7 @@ TGroupReport::~TGroupReport() {
 
 TTempTable& TGroupReport::Temp() const {
     if (!FTemp)
-        throw Exception("No dataset has been prepared for grouping");
+        throw Exception("Za grupiranje ni pripravljenih podatkov");
     return *FTemp;
 }
 

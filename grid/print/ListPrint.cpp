@@ -1,11 +1,15 @@
-// The process-wide printout: the printer (portrait), its canvas while a document is open, the
-// print window, and the page engine's state between BeginPrint and EndPrint.
+// The process-wide printout: the printer (portrait unless the user chose otherwise), its canvas
+// while a document is open, the print window, and the page engine's state between BeginPrintOn
+// and EndPrint.
 #include "grid/print/ListPrint.h"
 
 #include "grid/print/PrinterCanvas.h"
 #include "platform/settings/Exceptions.h"
+#include "platform/ui/UserInterface.h"
+#include "platform/ui_qt/UserSettings.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <memory>
 
@@ -31,17 +35,26 @@ TPrintout& Printout() {
     return printout;
 }
 
+const char* const LandscapeKey = "tiskanje/lezece";
+const char* const FitKey = "tiskanje/prilagodi_sirini";
+
 QPrinter& DefaultPrinter() {
     auto& printer = Printout().DefaultPrinter;
     if (!printer) {
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setPageOrientation(QPageLayout::Portrait);
+        const bool landscape = UserSettings().value(LandscapeKey, false).toBool();
+        printer->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     }
     return *printer;
 }
 
+void Remember(const QPrinter& printer, const TPrintChoice& choice) {
+    UserSettings().setValue(LandscapeKey, printer.pageLayout().orientation() == QPageLayout::Landscape);
+    UserSettings().setValue(FitKey, choice.FitToWidth);
+}
+
 std::string DocumentTitle() {
-    return QCoreApplication::applicationFilePath().toStdString() + " : ";
+    return QApplication::applicationFilePath().toStdString() + " : ";
 }
 
 // Ends the document and the engine's printout; the canvas goes whatever happens.
@@ -65,24 +78,17 @@ TPrintMessageWindow& PrintMessageWindow() {
     return *window;
 }
 
-bool BeginPrint(const std::string& title, const QFont& font) {
-    QPrinter& printer = DefaultPrinter();
-    int first = 1, last = TPageEngine::AllPagesLast;
-    if (!PrintMessageWindow().RunPrinterDialog(printer, first, last))
-        return false;
-    BeginPrintOn(printer, title, font, first, last);
-    return true;
-}
-
-void BeginPrintOn(QPrinter& printer, const std::string& title, const QFont& font, int firstPage,
-                  int lastPage) {
+void BeginPrintOn(QPrinter& printer, const std::string& title, const QFont& font, int firstPage, int lastPage,
+                  const TDataSet* fitTo) {
     if (Printout().Engine.Printing())
-        throw Exception("A printout is already in progress");
+        throw Exception("Tiskanje že poteka");
     PrintMessageWindow();
     auto canvas = std::make_unique<TPrinterCanvas>(printer);
     canvas->BeginDocument(DocumentTitle());
     Printout().Canvas = std::move(canvas);
     try {
+        if (fitTo)
+            Printout().Engine.FitToWidth(*Printout().Canvas, PrintFontOf(font), *fitTo);
         Printout().Engine.Begin(*Printout().Canvas, title, PrintFontOf(font), firstPage, lastPage);
     } catch (...) {
         Printout().Canvas->Abort();
@@ -109,10 +115,28 @@ void EndPrint() {
 
 void PrintGrid(const std::string& title, const QFont& font, TDataSet& dataSet,
                const std::function<void()>& started) {
-    if (!BeginPrint(title, font))
+    QPrinter& printer = DefaultPrinter();
+    TPrintChoice choice;
+    choice.FitToWidth = UserSettings().value(FitKey, false).toBool();
+    if (!PrintMessageWindow().RunPrinterDialog(printer, choice))
         return;
+    Remember(printer, choice);
     if (started)
         started();
-    PrintDataSet(title, dataSet);
-    EndPrint();
+    // Every page the preview shows and every sheet it prints is laid out by the same engine.
+    QPrintPreviewDialog preview(&printer, QApplication::activeWindow());
+    preview.setWindowTitle(QString::fromUtf8("Predogled tiskanja"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&](QPrinter* target) {
+        try {
+            BeginPrintOn(*target, title, font, choice.FirstPage, choice.LastPage,
+                         choice.FitToWidth ? &dataSet : nullptr);
+            PrintDataSet(title, dataSet);
+            EndPrint();
+        } catch (const EAbort&) {
+        } catch (const std::exception& error) {
+            Ui().ShowError(error.what());
+        }
+    });
+    preview.exec();
+    Remember(printer, choice); // the preview may have turned the page
 }

@@ -62,6 +62,20 @@ void TPageEngine::Begin(IPrintCanvas& canvas, const std::string& title, const TP
     PrintPageHeader();
 }
 
+void TPageEngine::FitToWidth(IPrintCanvas& canvas, const TPrintFont& font, const TDataSet& dataSet) {
+    canvas.SetScale(1.0);
+    canvas.SetFont(TPrintFont{font.Name, font.Size, true, font.Italic});
+    const int average = canvas.TextWidth(WidthSample) / 24;
+    int needed = LeftMargin + RightMargin + 1;
+    for (int i = 0; i < dataSet.FieldCount(); ++i)
+        if (dataSet.Fields(i).Visible())
+            needed += average * dataSet.Fields(i).DisplayWidth() + 3;
+    // A little room for the font's rounding at the smaller size, so the last column is not lost.
+    constexpr double Slack = 1.02;
+    if (needed > canvas.PageWidth())
+        canvas.SetScale(canvas.PageWidth() / (needed * Slack));
+}
+
 void TPageEngine::End() {
     FCanvas = nullptr;
     FX = LeftMargin;
@@ -88,7 +102,10 @@ int TPageEngine::PageRight() const {
 
 int TPageEngine::ColumnWidth(const TField& field, int x) const {
     const int width = FAverageCharWidth * field.DisplayWidth();
-    return x + width + 1 > PageRight() ? PageRight() - x - 1 : width;
+    if (x + width + 1 <= PageRight())
+        return width;
+    // A narrowed number would show only its last digits, which reads as another number.
+    return IsNumericType(field.DataType()) ? 0 : PageRight() - x - 1;
 }
 
 int TPageEngine::DrawCell(const std::string& text, int x, int y, TAlignment alignment, bool wordBreak,
@@ -138,8 +155,12 @@ void TPageEngine::PrintColumnHeadings(const TDataSet& dataSet) {
         if (!field.Visible())
             continue;
         const int width = ColumnWidth(field, FX);
-        height = std::max(height, DrawCell(field.DisplayLabel(), FX + 1, FY + LineSpacing / 2 + 1,
-                                           field.Alignment(), true, height, width));
+        if (width <= 0)
+            break;
+        // The text starts below the top rule; the row grows by that offset so it ends above the bottom one.
+        const int textHeight = DrawCell(field.DisplayLabel(), FX + 1, FY + LineSpacing / 2 + 1,
+                                        field.Alignment(), true, height, width);
+        height = std::max(height, textHeight + LineSpacing + 1);
         rules.push_back(FX + width + 2);
         FX += width + 3;
     }
@@ -162,6 +183,8 @@ bool TPageEngine::PrintRecord(const TDataSet& dataSet, int n) {
         if (!field.Visible())
             continue;
         const int width = ColumnWidth(field, FX);
+        if (width <= 0)
+            break;
         const std::string text = field.FieldName() == "#" ? std::to_string(n) : field.DisplayText();
         DrawCell(text, FX + 1, FY + LineSpacing / 2 + 1, field.Alignment(), false, LineHeight(), width);
         DrawLine(FX + width + 2, FY, FX + width + 2, bottom);
@@ -222,7 +245,7 @@ void TPageEngine::PrintRecords(TDataSet& dataSet, IPrintProgress& progress) {
             pageHasRecords = false;
         } else {
             // A fresh page without room for one line would break pages for ever.
-            throw Exception("The page has no room for a line of the list");
+            throw Exception("Na strani ni prostora niti za eno vrstico seznama");
         }
         if (!progress.StepProgress(n, 0))
             throw EAbort();

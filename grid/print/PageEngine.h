@@ -23,6 +23,9 @@ public:
     //! Starts a printout on an open document: state reset, base font measured, header of page 1.
     void Begin(IPrintCanvas& canvas, const std::string& title, const TPrintFont& font, int firstPage = 1,
                int lastPage = AllPagesLast);
+    //! Before Begin: scales the printout down so that the dataset's visible columns fit the page
+    //! width (a list that fits already keeps its size).
+    void FitToWidth(IPrintCanvas& canvas, const TPrintFont& font, const TDataSet& dataSet);
     //! Prints the dataset's records as a ruled list, with page breaks. Cancel in the progress
     //! window aborts the document and raises EAbort; any other error aborts it and is raised again.
     //! The dataset's position and controls are restored on every path.

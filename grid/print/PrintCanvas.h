@@ -36,6 +36,9 @@ public:
     virtual void NewSheet() = 0;
     //! Discards the document being printed.
     virtual void Abort() = 0;
+    //! Draws everything scale times its size from here on; the page then holds 1 / scale as
+    //! many units across and down.
+    virtual void SetScale(double scale) = 0;
 };
 
 //! The print window's gauges and Cancel, as the page engine sees them.

@@ -4,6 +4,7 @@
 #include "grid/print/PageEngine.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
@@ -42,16 +43,23 @@ bool TPrintMessageWindow::StepProgress(int recordPosition, int detailPosition) {
     return !FCancelled;
 }
 
-bool TPrintMessageWindow::RunPrinterDialog(QPrinter& printer, int& firstPage, int& lastPage) {
+bool TPrintMessageWindow::RunPrinterDialog(QPrinter& printer, TPrintChoice& choice) {
     QPrintDialog prnDlg(&printer, this);
     prnDlg.setMinMax(1, TPageEngine::AllPagesLast);
     prnDlg.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange);
+    auto* fitPage = new QWidget;
+    fitPage->setWindowTitle("Prilagoditev");
+    auto* fit = new QCheckBox(QString::fromUtf8("prilagodi širini strani"), fitPage);
+    fit->setChecked(choice.FitToWidth);
+    (new QVBoxLayout(fitPage))->addWidget(fit, 0, Qt::AlignTop);
+    prnDlg.setOptionTabs({fitPage});
     printer.setPrintRange(QPrinter::AllPages);
     if (prnDlg.exec() != QDialog::Accepted)
         return false;
     const bool range = printer.printRange() == QPrinter::PageRange;
-    firstPage = range ? printer.fromPage() : 1;
-    lastPage = range ? printer.toPage() : TPageEngine::AllPagesLast;
+    choice.FirstPage = range ? printer.fromPage() : 1;
+    choice.LastPage = range ? printer.toPage() : TPageEngine::AllPagesLast;
+    choice.FitToWidth = fit->isChecked();
     // The engine skips the pages outside the range itself; the printer must not skip them again.
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(0, 0);

@@ -38,11 +38,17 @@ TPrinterCanvas::TPrinterCanvas(QPrinter& printer)
     : FPrinter(printer), FDevicePerUnit(static_cast<double>(printer.resolution()) / UnitsPerInch) {}
 
 int TPrinterCanvas::Device(int units) const {
-    return static_cast<int>(std::lround(units * FDevicePerUnit));
+    return static_cast<int>(std::lround(units * FDevicePerUnit * FScale));
 }
 
 int TPrinterCanvas::Units(int device) const {
-    return static_cast<int>(std::lround(device / FDevicePerUnit));
+    return static_cast<int>(std::lround(device / (FDevicePerUnit * FScale)));
+}
+
+void TPrinterCanvas::SetScale(double scale) {
+    FScale = scale;
+    if (FPainter.isActive())
+        FPainter.setPen(QPen(Qt::black, FDevicePerUnit * FScale));
 }
 
 TPrinterCanvas::~TPrinterCanvas() {
@@ -54,13 +60,13 @@ void TPrinterCanvas::BeginDocument(const std::string& documentName) {
     FPrinter.setDocName(Text(documentName));
     FDevicePerUnit = static_cast<double>(FPrinter.resolution()) / UnitsPerInch;
     if (!FPainter.begin(&FPrinter))
-        throw Exception("The printer could not start the document");
+        throw Exception("Tiskalnik ni mogel začeti dokumenta");
     FPainter.setPen(QPen(Qt::black, FDevicePerUnit)); // rules one unit wide
 }
 
 void TPrinterCanvas::EndDocument() {
     if (FPainter.isActive() && !FPainter.end())
-        throw Exception("The printer could not finish the document");
+        throw Exception("Tiskalnik ni mogel dokončati dokumenta");
 }
 
 int TPrinterCanvas::PageWidth() const {
@@ -72,7 +78,9 @@ int TPrinterCanvas::PageHeight() const {
 }
 
 void TPrinterCanvas::SetFont(const TPrintFont& font) {
-    FPainter.setFont(QtFontOf(font));
+    QFont scaled = QtFontOf(font);
+    scaled.setPointSizeF(font.Size * FScale);
+    FPainter.setFont(scaled);
 }
 
 int TPrinterCanvas::TextWidth(const std::string& text) const {

@@ -23,6 +23,7 @@ public:
     int PageWidth() const override;
     int PageHeight() const override;
     void SetFont(const TPrintFont& font) override;
+    void SetScale(double scale) override;
     int TextWidth(const std::string& text) const override;
     int TextHeight(const std::string& text) const override;
     int WrappedHeight(const std::string& text, int width) const override;
@@ -42,6 +43,7 @@ private:
     QPrinter& FPrinter;
     QPainter FPainter;
     double FDevicePerUnit = 1.0;
+    double FScale = 1.0;
 };
 
 //! The Qt font of a print font.

@@ -83,6 +83,21 @@ TEST(ColumnChooserTest, MovesKeepHiddenSortedAndSelectionsWhereTheyBelong) {
     EXPECT_EQ(chooser.OffIndex(), 0);
 }
 
+// A person looks for Č after C and for Ž after Z, whatever the letter case.
+TEST(ColumnChooserTest, HiddenColumnsFollowTheSlovenianAlphabet) {
+    std::vector<TColumnEntry> off;
+    for (const char* caption : {"Žig", "zapadlost", "Število", "Cena", "čas", "Skupaj", "dan"})
+        off.push_back({caption, nullptr});
+    TColumnChooser chooser;
+    chooser.Fill({}, off);
+    EXPECT_EQ(Captions(chooser.Off()),
+              (std::vector<std::string>{"Cena", "čas", "dan", "Skupaj", "Število", "zapadlost", "Žig"}));
+    chooser.Fill({{"Čebula", nullptr}, {"Drevo", nullptr}}, chooser.Off());
+    chooser.HideAll();
+    EXPECT_EQ(Captions(chooser.Off()), (std::vector<std::string>{"Cena", "čas", "Čebula", "dan", "Drevo",
+                                                                 "Skupaj", "Število", "zapadlost", "Žig"}));
+}
+
 TEST(ColumnChooserTest, ConfirmedListsReindexTheFields) {
     auto people = PeopleDataSet({});
     std::vector<TColumnEntry> on, off;

@@ -175,6 +175,15 @@ TEST_F(GridWidgetTest, KeysZoomRefuseDeletionAndRespectGridButtons) {
     grid1->SetgridButtons(AllGridButtons & ~ButtonBit(TGridButton::gbZoom));
     QTest::keyClick(grid1, Qt::Key_Return);
     EXPECT_EQ(zooms, 1);
+
+    // A button's key does what the button does, and nothing while the button is greyed.
+    QGuiApplication::clipboard()->setText("before");
+    grid1->SetgridButtons(AllGridButtons & ~ButtonBit(TGridButton::gbCopyToClip));
+    QTest::keyClick(grid1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+    grid1->SetgridButtons(AllGridButtons);
+    QTest::keyClick(grid1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Rezultati"));
 }
 
 TEST_F(GridWidgetTest, DestroyingAWindowWithTheBarShownKeepsTheButtons) {
@@ -237,7 +246,7 @@ TEST_F(GridWidgetTest, ButtonsHaveSlovenianTooltipsAndReadOnNavy) {
         EXPECT_GT(ink, 5) << button.toolTip().toStdString();
     }
     EXPECT_EQ(hints.size(), static_cast<size_t>(GridButtonCount));
-    EXPECT_EQ(GridToolBar().Button(TGridButton::gbSort).toolTip(), "Sortiranje");
+    EXPECT_EQ(GridToolBar().Button(TGridButton::gbSort).toolTip(), "Sortiranje (Ctrl+Shift+S)");
 }
 
 TEST_F(GridWidgetTest, RendersWithTheBarIntoAPngForReview) {

@@ -35,6 +35,27 @@ TEST(LocateMatchesTest, EmptyValueMatchesOnlyAnEmptyTextExactly) {
     EXPECT_FALSE(LocateMatches("x", "", true));
 }
 
+// A join selects its keys from both tables; the dataset names the second ones X_1.
+TEST(LocateFieldsTest, EachFieldOnceWithoutTheTwinsOfRepeatedColumns) {
+    struct Case {
+        std::vector<std::string> Fields;
+        std::vector<int> Listed;
+    };
+    const Case cases[] = {
+        {{"ID_SEQ_OBLIM", "DAT_STANJA", "ZNSVAL", "ID_SEQ_OBLIM_1", "DAT_STANJA_1", "DAT_STANJA_2"},
+         {0, 1, 2}},
+        {{"ID_KONTO", "ID_VAL", "OT_LIK", "OT_LIK_1"}, {0, 1, 2}},
+        {{"ZNS_1", "ZNS_X", "LOT_"}, {0, 1, 2}},
+    };
+    for (const Case& c : cases) {
+        TMemDataSet dataSet("Q");
+        for (const std::string& name : c.Fields)
+            dataSet.FieldDefs().Add(name, TFieldType::ftInteger);
+        dataSet.Open();
+        EXPECT_EQ(LocateFieldIndexes(dataSet), c.Listed) << c.Fields.front();
+    }
+}
+
 class LocateDialogTest : public ::testing::Test {
 protected:
     QApplication& app = TestApp(); // before any widget member

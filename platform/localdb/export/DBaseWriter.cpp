@@ -1,7 +1,8 @@
-// dBase columns: text up to 254 characters, numbers as N columns, dates as D columns.
+// dBase columns: text up to 254 characters, numbers as N columns sized by their values, dates as D columns.
 #include "platform/localdb/export/DBaseWriter.h"
 
 #include "platform/localdb/export/CodePage1250.h"
+#include "platform/localdb/export/ExportMeasure.h"
 #include "platform/localdb/export/ExportText.h"
 #include "platform/settings/Exceptions.h"
 
@@ -28,17 +29,15 @@ TDBaseColumn ColumnOf(const TExportField& field) {
         return {FTInteger, 6, 0};
     case TFieldType::ftInteger:
         return {FTInteger, 11, 0};
-    case TFieldType::ftFloat:
-        return {FTDouble, 20, 6};
-    case TFieldType::ftCurrency:
-        return {FTDouble, 20, 2};
     case TFieldType::ftDate:
         return {FTDate, 8, 0};
     case TFieldType::ftTime:
         return {FTString, 8, 0};
     case TFieldType::ftDateTime:
-        return {FTString, 19, 0};
+        return field.WholeDays ? TDBaseColumn{FTDate, 8, 0} : TDBaseColumn{FTString, 19, 0};
     default:
+        if (IsFloatType(field.DataType))
+            return {FTDouble, field.Digits + (field.Decimals ? field.Decimals + 1 : 0), field.Decimals};
         return {FTString, field.Size > 0 && field.Size < MaxTextWidth ? field.Size : MaxTextWidth, 0};
     }
 }
@@ -63,6 +62,12 @@ std::string DateTimeText(TFieldType type, TDateTime value) {
     return type == TFieldType::ftTime ? TimeOfDayText(value) : TimestampText(value);
 }
 
+std::string RightAligned(std::string text, int width) {
+    if (static_cast<int>(text.size()) < width)
+        text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
+    return text;
+}
+
 } // namespace
 
 struct TDBaseWriter::THandle {
@@ -75,7 +80,7 @@ TDBaseWriter::TDBaseWriter(const std::string& fileName, const std::vector<TExpor
     : FFields(fields) {
     DBFHandle dbf = DBFCreateEx(fileName.c_str(), DBaseCodePage1250);
     if (!dbf)
-        throw Exception("Cannot create file " + fileName);
+        throw Exception("Datoteke " + fileName + " ni mogoče ustvariti");
     FHandle = std::make_unique<THandle>(dbf);
     DateHeader(dbf);
     std::vector<std::string> names;
@@ -85,7 +90,7 @@ TDBaseWriter::TDBaseWriter(const std::string& fileName, const std::vector<TExpor
     for (size_t i = 0; i < FFields.size(); ++i) {
         const TDBaseColumn column = ColumnOf(FFields[i]);
         if (DBFAddField(dbf, names[i].c_str(), column.Type, column.Width, column.Decimals) < 0)
-            throw Exception("Cannot add field " + FFields[i].Name + " to " + fileName);
+            throw Exception("Polja " + FFields[i].Name + " ni mogoče dodati v " + fileName);
     }
 }
 
@@ -118,22 +123,28 @@ void TDBaseWriter::WriteInteger(int record, int column, const TVariant& value) {
     const int width = ColumnOf(field).Width;
     const std::int64_t highest = static_cast<std::int64_t>(std::pow(10.0, width)) - 1;
     const std::int64_t number = ExportIntegerOf(field, value, -(highest / 10), highest);
-    std::string text = std::to_string(number);
-    text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
-    DBFWriteAttributeDirectly(FHandle->Dbf, record, column, text.data());
+    DBFWriteAttributeDirectly(FHandle->Dbf, record, column,
+                              RightAligned(std::to_string(number), width).data());
 }
 
 void TDBaseWriter::WriteValue(int record, int column, const TVariant& value) {
     // shapelib reports a text cut to the column width as a failure although it writes the record;
     // the column widths follow the field sizes, so only over-long display texts are cut.
-    const TFieldType type = FFields[static_cast<size_t>(column)].DataType;
-    if (value.IsNull())
+    const TExportField& field = FFields[static_cast<size_t>(column)];
+    const TFieldType type = field.DataType;
+    const TDBaseColumn layout = ColumnOf(field);
+    // shapelib marks an empty number with asterisks, which readers take for an overflow; blank is empty.
+    if (value.IsNull() && (layout.Type == FTDouble || layout.Type == FTInteger))
+        DBFWriteAttributeDirectly(FHandle->Dbf, record, column, std::string(layout.Width, ' ').data());
+    else if (value.IsNull())
         DBFWriteNULLAttribute(FHandle->Dbf, record, column);
     else if (IsIntegerType(type))
         WriteInteger(record, column, value);
-    else if (IsFloatType(type))
-        DBFWriteDoubleAttribute(FHandle->Dbf, record, column, value.Float());
-    else if (type == TFieldType::ftDate) // shapelib's string writer reads a D column's value as a double
+    else if (IsFloatType(type)) // digits as the grid shows them, not shapelib's rounding to the width
+        DBFWriteAttributeDirectly(
+            FHandle->Dbf, record, column,
+            RightAligned(ExportNumberText(value.Float(), layout.Decimals), layout.Width).data());
+    else if (layout.Type == FTDate) // shapelib's string writer reads a D column's value as a double
         DBFWriteAttributeDirectly(FHandle->Dbf, record, column, DateStampText(value.DateTime()).data());
     else if (IsDateTimeType(type))
         DBFWriteStringAttribute(FHandle->Dbf, record, column, DateTimeText(type, value.DateTime()).c_str());

@@ -1,6 +1,7 @@
 // A dBase III table written through shapelib's DBF interface, its text in Windows-1250 with the
-// matching language-driver mark, dated the day of the export. Date-times and times, which the
-// format lacks, are text columns.
+// matching language-driver mark, dated the day of the export. Date-times that are whole days are
+// D columns; other date-times and times, which the format lacks, are text columns. Empty numbers
+// are blank.
 #pragma once
 
 #include "platform/localdb/export/TableWriter.h"

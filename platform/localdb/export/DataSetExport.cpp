@@ -3,6 +3,7 @@
 
 #include "platform/dataset/DataSetGuards.h"
 #include "platform/localdb/export/ExportField.h"
+#include "platform/localdb/export/ExportMeasure.h"
 #include "platform/ui/UiGuards.h"
 #include "platform/ui/UserInterface.h"
 
@@ -19,7 +20,10 @@ void ExportDataSetToFile(TDataSet& dataSet, const std::string& fileName, TExport
     TProgressScope progress("Export", dataSet.RecordCount());
     TDataSetPositionGuard position(dataSet);
     TDisableControlsGuard controls(dataSet);
-    const auto writer = CreateTableWriter(format, fileName, ExportFieldsOf(dataSet));
+    std::vector<TExportField> fields = ExportFieldsOf(dataSet);
+    if (format == TExportFormat::efDBase)
+        MeasureExportValues(dataSet, fields);
+    const auto writer = CreateTableWriter(format, fileName, fields);
     for (dataSet.First(); !dataSet.Eof(); dataSet.Next()) {
         TRecordBuffer values;
         for (int i = 0; i < dataSet.FieldCount(); ++i)

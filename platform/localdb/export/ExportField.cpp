@@ -25,7 +25,7 @@ std::int64_t ExportIntegerOf(const TExportField& field, const TVariant& value, s
                              std::int64_t highest) {
     const std::int64_t number = value.Integer();
     if (number < lowest || number > highest)
-        throw Exception("Value " + std::to_string(number) + " of field " + field.Name +
-                        " does not fit the export file's integer column");
+        throw Exception("Vrednost " + std::to_string(number) + " polja " + field.Name +
+                        " ne gre v celoštevilski stolpec izvozne datoteke");
     return number;
 }

@@ -13,6 +13,10 @@ struct TExportField {
     std::string Name;
     TFieldType DataType;
     int Size = 0; //!< characters of a text column
+    // What the values need, measured before a dBase file is laid out (ExportMeasure.h).
+    int Digits = 1;         //!< characters before the decimal point, a minus sign included
+    int Decimals = 0;       //!< decimals of the most precise value, as the grid shows it
+    bool WholeDays = false; //!< every date-time value is a whole day
 };
 
 //! The columns for the visible fields of an open dataset, in field order.

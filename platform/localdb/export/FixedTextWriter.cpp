@@ -84,7 +84,7 @@ TFixedTextWriter::TFixedTextWriter(const std::string& fileName, const std::vecto
     std::ofstream schema(SchemaFileName(fileName), std::ios::binary | std::ios::trunc);
     schema << SchemaText(std::filesystem::path(fileName).stem().string(), FFields);
     if (!FFile || !schema)
-        throw Exception("Cannot create file " + fileName);
+        throw Exception("Datoteke " + fileName + " ni mogoče ustvariti");
 }
 
 void TFixedTextWriter::Append(const TRecordBuffer& values) {
@@ -96,5 +96,5 @@ void TFixedTextWriter::Append(const TRecordBuffer& values) {
     FFile << line << '\n';
     FFile.flush();
     if (!FFile)
-        throw Exception("Cannot write to the text table");
+        throw Exception("V tekstovno tabelo ni mogoče pisati");
 }

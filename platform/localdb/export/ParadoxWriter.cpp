@@ -81,11 +81,11 @@ long ParadoxDate(TDateTime value) {
 TParadoxWriter::TParadoxWriter(const std::string& fileName, const std::vector<TExportField>& fields)
     : FDoc(PX_new()), FFields(fields) {
     if (!FDoc)
-        throw Exception("Cannot create file " + fileName);
+        throw Exception("Datoteke " + fileName + " ni mogoče ustvariti");
     if (PX_create_file(FDoc, FieldArray(FDoc, FFields), static_cast<int>(FFields.size()), fileName.c_str(),
                        pxfFileTypNonIndexDB) < 0) {
         PX_delete(FDoc);
-        throw Exception("Cannot create file " + fileName);
+        throw Exception("Datoteke " + fileName + " ni mogoče ustvariti");
     }
     PX_set_value(FDoc, "codepage", 1250);
 }
@@ -127,5 +127,5 @@ void TParadoxWriter::Append(const TRecordBuffer& values) {
         }
     }
     if (PX_insert_record(FDoc, pointers.data()) < 0)
-        throw Exception("Cannot write a record to the Paradox table");
+        throw Exception("Zapisa v tabelo Paradox ni mogoče zapisati");
 }

@@ -3,9 +3,11 @@
 #include "WindowFixture.h"
 
 #include "app/qt/EditorCommand.h"
+#include "app/qt/TextEditorDialog.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -81,6 +83,27 @@ TEST_F(ReferentMenuTest, TheMenuItemOpensZorvekaIniOfTheProgramDirectory) {
     ASSERT_EQ(Launcher.Commands.size(), 1u);
     EXPECT_EQ(Launcher.Commands[0],
               (std::vector<std::string>{"sh", "-c", "myeditor --wait \"$1\"", "sh", Folder + "zorveka.ini"}));
+}
+
+// No editor could be started: the user is told which file it is and may edit it in the program.
+TEST_F(ReferentMenuTest, WithoutAnEditorTheBuiltInOneOpensTheFileAndSavesIt) {
+    std::ofstream(Folder + "zorveka.ini") << "[REFERENT]\nU1=Ana\n";
+    TMainWindow& window = Window();
+    Launcher.Starts = false;
+    for (const bool yes : {false, true}) {
+        RecordingUi.Answers = {yes};
+        window.ReferentVIni1->trigger();
+        EXPECT_EQ(window.findChild<TTextEditorDialog*>() != nullptr, yes);
+    }
+    ASSERT_FALSE(RecordingUi.Questions.empty());
+    EXPECT_NE(RecordingUi.Questions.back().find(Folder + "zorveka.ini"), std::string::npos);
+    TTextEditorDialog* editor = window.findChild<TTextEditorDialog*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->Text->toPlainText(), "[REFERENT]\nU1=Ana\n");
+    editor->Text->setPlainText("[REFERENT]\nU1=Bor\n");
+    editor->Save();
+    std::ifstream saved(Folder + "zorveka.ini");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), "[REFERENT]\nU1=Bor\n");
 }
 
 } // namespace

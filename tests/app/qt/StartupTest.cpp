@@ -8,6 +8,7 @@
 #include "oracle/OracleLogon.h"
 #include "platform/settings/Exceptions.h"
 
+#include <QAction>
 #include <QDate>
 #include <QDateEdit>
 #include <QLabel>
@@ -35,6 +36,16 @@ std::string FileText(const std::string& name) {
 class TFailingLogonDialog : public ILogonDialog {
 public:
     bool ShowLogon(const TLogonDialogSetup&, TLogonFields&) override { throw Exception("dialog broke"); }
+    void ShowPasswordChange(TOracleSession&) override {}
+};
+
+// The user types the right password into the logon dialog.
+class TTypingLogonDialog : public ILogonDialog {
+public:
+    bool ShowLogon(const TLogonDialogSetup&, TLogonFields& fields) override {
+        fields.Password = "demo";
+        return true;
+    }
     void ShowPasswordChange(TOracleSession&) override {}
 };
 
@@ -137,6 +148,14 @@ TEST_F(StartupTest, ARefusedLogonLeavesTheWindowUnconnectedAndSaysSo) {
     EXPECT_FALSE(window.Terminated());
     EXPECT_FALSE(window.DM().OracleSession1.Connected());
     EXPECT_EQ(Text(window.lblBaza), "--------");
+
+    // "Prijava" logs on again through the logon dialog.
+    TTypingLogonDialog typing;
+    ILogonDialog* previous = SetDefaultLogonDialog(&typing);
+    window.Prijava1->trigger();
+    SetDefaultLogonDialog(previous);
+    EXPECT_TRUE(window.DM().OracleSession1.Connected());
+    EXPECT_EQ(Text(window.lblBaza), "DEMO (" + Database + ") / demo");
 }
 
 TEST_F(StartupTest, ALogonThatRaisesEndsTheProgramWithItsMessage) {

@@ -25,7 +25,11 @@ QApplication& TestApp();
 class TRecordedLauncher : public IEditorLauncher {
 public:
     std::vector<std::vector<std::string>> Commands;
-    void Start(const std::vector<std::string>& command) override { Commands.push_back(command); }
+    bool Starts = true; //!< whether the editor could be started
+    bool Start(const std::vector<std::string>& command) override {
+        Commands.push_back(command);
+        return Starts;
+    }
 };
 
 //! The recording ui with a probe that runs whenever the logic lets window messages through.

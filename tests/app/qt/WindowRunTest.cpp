@@ -9,6 +9,7 @@
 
 #include <QDateEdit>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
@@ -174,6 +175,55 @@ TEST_F(WindowRunTest, AFailingRunReachesTheErrorDisplayAndUnlocksTheControls) {
     EXPECT_EQ(window.DBGrid1->DataSource(), &window.DM().dsNull);
     EXPECT_TRUE(window.btnStart->isEnabled() && window.btnPredogled->isEnabled() &&
                 window.eDan->isEnabled() && window.rgRiskType->isEnabled());
+}
+
+// Izhod while a run lasts asks first: Da cancels the run (nothing written, the journal says
+// so) and then ends the program; Ne lets the run complete and the window stay.
+TEST_F(WindowRunTest, IzhodDuringARunAsksAndDaCancelsItBeforeTheWindowCloses) {
+    struct Case {
+        bool Da;
+        int Terminations;
+        bool RowsWritten;
+        const char* Outcome;
+    };
+    CreateDemoDatabase();
+    TMainWindow& window = StartedWindow(DemoDay);
+    for (const Case& c : {Case{true, 1, false, "preklican"}, Case{false, 0, true, "zaključen"}}) {
+        SCOPED_TRACE(c.Da);
+        Terminations = 0;
+        RecordingUi.Answers = {c.Da};
+        int probes = 0;
+        RecordingUi.OnProcessMessages = [&] {
+            if (++probes == 1)
+                window.btnIzhod->click();
+        };
+        window.btnStartClick();
+        RecordingUi.OnProcessMessages = nullptr;
+        EXPECT_EQ(Terminations, c.Terminations);
+        EXPECT_EQ(RowsOf("OBLIM", window.RiskType()) != "0", c.RowsWritten);
+        EXPECT_EQ(QueryValue("SELECT IZID FROM OBLI_DNEVNIK WHERE ID = (SELECT MAX(ID) FROM OBLI_DNEVNIK)"),
+                  c.Outcome);
+    }
+}
+
+// The progress strip shows the running step with its time; its "Prekliči" cancels like Escape.
+TEST_F(WindowRunTest, PrekliciBesideTheRunsProgressCancelsIt) {
+    CreateDemoDatabase();
+    TMainWindow& window = StartedWindow(DemoDay);
+    std::string shown;
+    RecordingUi.OnProcessMessages = [&] {
+        if (shown.empty() && !window.pbPrenos->isHidden() && !window.btnPreklici->isHidden()) {
+            shown = window.pbPrenos->format().toStdString();
+            window.btnPreklici->click();
+        }
+    };
+    window.btnStartClick();
+    RecordingUi.OnProcessMessages = nullptr;
+    EXPECT_NE(shown.find(" 0:0"), std::string::npos) << shown;
+    EXPECT_EQ(RowsOf("OBLIM", window.RiskType()), "0");
+    EXPECT_EQ(QueryValue("SELECT IZID FROM OBLI_DNEVNIK WHERE ID = (SELECT MAX(ID) FROM OBLI_DNEVNIK)"),
+              "preklican");
+    EXPECT_TRUE(window.pbPrenos->isHidden() && window.btnPreklici->isHidden());
 }
 
 } // namespace

@@ -18,8 +18,10 @@
 #include "platform/ui/UiGuards.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
@@ -202,8 +204,13 @@ TEST_F(ChartWindowTest, TheToolbarSwitchesTheGapAndChoosesAxesThroughTheDialog) 
     EXPECT_EQ(chart.Style(), -1);
     EXPECT_EQ(chart.TypeEx(), 36);
     EXPECT_EQ(chart.RightGap(), 1);
-    ASSERT_EQ(chart.ToolBar()->actions().size(), 3);
+    ASSERT_EQ(chart.ToolBar()->actions().size(), 5);
     EXPECT_TRUE(chart.ToolBar()->actions()[0]->isSeparator());
+
+    // The chart goes to the clipboard as the picture shown.
+    QGuiApplication::clipboard()->clear();
+    ToolbarAction(chart, "Kopiranje grafa v odložišče (Ctrl+Shift+C)")->trigger();
+    EXPECT_FALSE(QGuiApplication::clipboard()->image().isNull());
 
     QAction* gap = ToolbarAction(chart, "Razmik med stolpci");
     ASSERT_NE(gap, nullptr);

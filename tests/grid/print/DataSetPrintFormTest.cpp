@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -178,6 +179,23 @@ TEST_F(DataSetPrintFormTest, HidingTheFormDeletesTheTemporaryTable) {
     const std::string table = form.Report().Temp().TableName();
     form.hide();
     EXPECT_FALSE(TTable(PrivateDatabase(), table).Exists());
+}
+
+TEST_F(DataSetPrintFormTest, MinimisingKeepsTheReportAndItsSettingsWork) {
+    form.show();
+    form.btnGroupClick();
+    const std::string table = form.Report().Temp().TableName();
+    form.setWindowState(Qt::WindowMinimized);
+    QHideEvent minimised;
+    QApplication::sendEvent(&form, &minimised);
+    EXPECT_TRUE(TTable(PrivateDatabase(), table).Exists());
+    EXPECT_TRUE(form.Report().Grouped().Active());
+    form.setWindowState(Qt::WindowNoState);
+    const QStringList before = Items(form.lbGroup);
+    emit form.lbGroup->itemClicked(form.lbGroup->item(0));
+    EXPECT_NE(Items(form.lbGroup), before) << "the subtotal mark toggles";
+    form.btnGroupClick();
+    EXPECT_EQ(form.dbgQG->model()->rowCount(), 4) << "without the NAZIV subtotal";
 }
 
 } // namespace

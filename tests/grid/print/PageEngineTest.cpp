@@ -79,13 +79,24 @@ TEST_F(PageEngineTest, ColumnsAreNarrowedBeforeTheRightMarginAndLaterOnesDropped
     EXPECT_EQ(canvas.Find("1,50"), nullptr);
 }
 
+TEST_F(PageEngineTest, NumberColumnThatDoesNotFitWholeIsLeftOutRatherThanCut) {
+    canvas.Width = 230; // right edge 210: ZNESEK from 156 would be cut to its last digits
+    const auto list = MakeList(1);
+    Print(*list);
+    EXPECT_NE(canvas.Find("Postavka 1"), nullptr);
+    EXPECT_EQ(canvas.Find("ZNESEK"), nullptr);
+    EXPECT_EQ(canvas.Find("1,50"), nullptr);
+}
+
 TEST_F(PageEngineTest, WrappedHeadingMakesTheHeadingRowTallerButRecordsStayOneLine) {
     const auto list = MakeList(1);
     list->FieldByName("NAZIV").SetDisplayLabel("Naziv dolge postavke"); // three lines in 100 units
     Print(*list);
     EXPECT_EQ(canvas.Find("Naziv dolge postavke")->Rect.Height, 60);
     const auto* record = canvas.Find("Postavka 1");
-    EXPECT_EQ(record->Rect.Top, 100 + 60 + 1 + TPageEngine::LineSpacing / 2 + 1);
+    // The row holds the three lines below the heading's top offset, so the record starts under them.
+    const int headingRow = TPageEngine::LineSpacing / 2 + 1 + 60 + TPageEngine::LineSpacing / 2 + 1;
+    EXPECT_EQ(record->Rect.Top, 100 + headingRow + 1 + TPageEngine::LineSpacing / 2 + 1);
     EXPECT_EQ(record->Rect.Height, 20);
 }
 

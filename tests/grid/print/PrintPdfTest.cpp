@@ -2,17 +2,23 @@
 // Sans: the page range, the page header, and a demo printout turned into PNG pages for review.
 #include "PrintTestSupport.h"
 
+#include "grid/print/GroupReport.h"
 #include "grid/print/ListPrint.h"
+#include "platform/localdb/temp/PlaceholderCollation.h"
 #include "platform/settings/DateTime.h"
 #include "platform/settings/Exceptions.h"
 #include "platform/settings/Locale.h"
+#include "platform/ui/RecordingUi.h"
+#include "platform/ui/UiGuards.h"
 
 #include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -39,6 +45,16 @@ std::string PdfPageText(const std::string& pdf, int page) {
     return RunCommand("pdftotext -f " + n + " -l " + n + " '" + pdf + "' -");
 }
 
+// Whether number stands in text with no digit or comma glued to either side.
+bool HasWholeNumber(const std::string& text, const std::string& number) {
+    auto apart = [](char c) { return !std::isdigit(static_cast<unsigned char>(c)) && c != ','; };
+    for (size_t at = text.find(number); at != std::string::npos; at = text.find(number, at + 1))
+        if ((at == 0 || apart(text[at - 1])) &&
+            (at + number.size() == text.size() || apart(text[at + number.size()])))
+            return true;
+    return false;
+}
+
 class PrintPdfTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -49,15 +65,17 @@ protected:
     }
 
     std::string PrintToPdf(const std::string& name, TDataSet& dataSet, int first = 1,
-                           int last = TPageEngine::AllPagesLast, int dpi = 300) {
+                           int last = TPageEngine::AllPagesLast, int dpi = 300, bool fitToWidth = false,
+                           QPageLayout::Orientation orientation = QPageLayout::Portrait) {
         const std::string pdf = (folder / name).string();
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(pdf));
         printer.setResolution(dpi);
         printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setPageOrientation(QPageLayout::Portrait);
-        BeginPrintOn(printer, "Pregled pozicij", QFont("Arial CE", 8, QFont::Bold), first, last);
+        printer.setPageOrientation(orientation);
+        BeginPrintOn(printer, "Pregled pozicij", QFont("Arial CE", 8, QFont::Bold), first, last,
+                     fitToWidth ? &dataSet : nullptr);
         PrintDataSet("Pregled pozicij", dataSet);
         EndPrint();
         return pdf;
@@ -134,6 +152,79 @@ TEST_F(PrintPdfTest, CancelInThePrintWindowDiscardsTheDocument) {
     EXPECT_FALSE(PrintMessageWindow().isVisible());
     EndPrint();
     EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+// Twelve amount columns are wider than a page: fitted to the width, all of them print, on either
+// orientation; without it the columns past the right edge are left out.
+TEST_F(PrintPdfTest, FitToWidthPrintsEveryColumnOnThePage) {
+    TMemDataSet wide("OBLIM");
+    for (int c = 1; c <= 12; ++c)
+        wide.FieldDefs().Add("ZNESEK_" + std::to_string(c), TFieldType::ftFloat);
+    wide.Open();
+    for (int c = 0; c < 12; ++c)
+        wide.Fields(c).SetDisplayWidth(16);
+    wide.Append();
+    for (int c = 0; c < 12; ++c)
+        wide.Fields(c).SetAsFloat(1234567890.25 + c);
+    wide.Post();
+    struct Case {
+        bool Fit;
+        QPageLayout::Orientation Orientation;
+        bool LastColumnPrinted;
+    };
+    for (const Case& c :
+         {Case{false, QPageLayout::Landscape, false}, Case{true, QPageLayout::Landscape, true},
+          Case{true, QPageLayout::Portrait, true}}) {
+        const std::string pdf = PrintToPdf("fit.pdf", wide, 1, 999, 300, c.Fit, c.Orientation);
+        const std::string text = PdfPageText(pdf, 1);
+        EXPECT_EQ(PdfPages(pdf), 1);
+        EXPECT_TRUE(HasWholeNumber(text, "1234567890,25")) << text;
+        EXPECT_EQ(HasWholeNumber(text, "1234567901,25"), c.LastColumnPrinted) << c.Fit << "\n" << text;
+    }
+}
+
+// Totals of 200,000 amounts have more digits than any amount: the grouped printout shows every
+// total whole, as the sums the test adds up in cents itself.
+TEST_F(PrintPdfTest, GroupedPrintoutOf200000RowsShowsEveryTotalWhole) {
+    constexpr int Rows = 200000;
+    const char* kinds[] = {"Delnice", "Obveznice", "Zapisi", "Menice"};
+    TMemDataSet source("OBLIM");
+    source.FieldDefs().Add("VRSTA", TFieldType::ftString, 10);
+    source.FieldDefs().Add("ZNESEK", TFieldType::ftFloat);
+    source.Open();
+    source.FieldByName("ZNESEK").SetDisplayWidth(10);
+    std::map<std::string, std::int64_t> cents;
+    for (int i = 0; i < Rows; ++i) {
+        const std::int64_t amount = 987654321 + i % 997;
+        source.Append();
+        source.FieldByName("VRSTA").SetAsString(kinds[i % 4]);
+        source.FieldByName("ZNESEK").SetAsFloat(amount / 100.0);
+        source.Post();
+        cents[kinds[i % 4]] += amount;
+        cents["Skupaj"] += amount;
+    }
+    TRecordingUi ui;
+    TScopedUi scopedUi{ui};
+    TLocalDatabase db{":memory:"};
+    InstallPlaceholderCollation(db);
+    TGroupReport report{db, "/private"};
+    report.Prepare(source);
+    report.Settings().Clear();
+    report.Settings().AddGroup(report.Temp().FieldByName("VRSTA"), true);
+    report.Settings().AddSum(report.Temp().FieldByName("ZNESEK"), 1);
+    report.Settings().AddSum(report.Temp().FieldByName("N"), 1);
+    report.TotalMarker() = "Skupaj";
+    report.RunGroupQuery();
+
+    const std::string text = PdfPageText(PrintToPdf("grouped-200k.pdf", report.Grouped()), 1);
+    ASSERT_EQ(cents.size(), 5u);
+    for (const auto& [kind, sum] : cents) {
+        std::string whole = std::to_string(sum / 100);
+        if (const int c = static_cast<int>(sum % 100))
+            whole += "," + std::to_string(c / 10) + (c % 10 ? std::to_string(c % 10) : "");
+        EXPECT_TRUE(HasWholeNumber(text, whole)) << kind << " " << whole << "\n" << text;
+    }
+    EXPECT_TRUE(HasWholeNumber(text, "200000")) << text;
 }
 
 // Demo-like positions for a printout a person looks at: PDF and PNG pages in the build folder.

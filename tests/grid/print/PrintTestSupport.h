@@ -36,6 +36,9 @@ public:
     void DrawLine(int, int, int, int) override { ++Lines; }
     void NewSheet() override { ++Sheets; }
     void Abort() override { Aborted = true; }
+    //! Kept only: the page engine's arithmetic stays in the fixed metrics.
+    void SetScale(double scale) override { Scale = scale; }
+    double Scale = 1.0;
 
     //! The texts drawn in order.
     std::vector<std::string> Texts() const;

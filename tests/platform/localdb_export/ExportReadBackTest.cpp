@@ -10,10 +10,12 @@
 #include "platform/ui/RecordingUi.h"
 #include "platform/ui/UiGuards.h"
 
+#include <cstdio>
 #include <ctime>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
+#include <optional>
 extern "C" { // pxlib's header declares C functions without saying so
 #include <paradox.h>
 }
@@ -191,11 +193,10 @@ TEST_F(ExportReadBack, IntegersPast32BitsAreWrittenWholeOrRefusedNamingTheValue)
         std::int64_t Value;
         bool Fits;
     };
-    for (const Case& c : {Case{TExportFormat::efDBase, 3000000000, true},
-                          Case{TExportFormat::efDBase, 99999999999, true},
-                          Case{TExportFormat::efDBase, 100000000000, false},
-                          Case{TExportFormat::efParadox, 2147483647, true},
-                          Case{TExportFormat::efParadox, 2147483648, false}}) {
+    for (const Case& c :
+         {Case{TExportFormat::efDBase, 3000000000, true}, Case{TExportFormat::efDBase, 99999999999, true},
+          Case{TExportFormat::efDBase, 100000000000, false}, Case{TExportFormat::efParadox, 2147483647, true},
+          Case{TExportFormat::efParadox, 2147483648, false}}) {
         SCOPED_TRACE(c.Value);
         TMemDataSet ids("IDS");
         ids.FieldDefs().Add("ID", TFieldType::ftInteger);
@@ -221,5 +222,64 @@ TEST_F(ExportReadBack, IntegersPast32BitsAreWrittenWholeOrRefusedNamingTheValue)
             EXPECT_EQ(std::stoll(DBFReadStringAttribute(dbf, 0, 0)), c.Value);
             DBFClose(dbf);
         }
+    }
+}
+
+// An independent dBase reader sees the grid's values: empty numbers and dates empty, dates as
+// dates, every decimal the grid shows.
+TEST_F(ExportReadBack, AnotherDBaseReaderReadsTheGridsValuesBack) {
+    struct Row {
+        const char* Name;
+        std::optional<int> Qty;
+        std::optional<double> Amount;
+        int Day; // of January 2026, 0 = empty
+        const char* Read;
+    };
+    const Row rows[] = {
+        {"Čebula", 3, 1.25, 1, "Čebula|3|1.25|2026-01-01"},
+        {"Šipek", {}, {}, 0, "Šipek|None|None|None"},
+        {"Žir", -7, 123456789.12, 31, "Žir|-7|123456789.12|2026-01-31"},
+        {"Kaki", 0, 0.0001234567, 2, "Kaki|0|0.0001234567|2026-01-02"},
+        {"Oreh", 12, -0.5, 3, "Oreh|12|-0.5|2026-01-03"},
+    };
+    TMemDataSet grid("OBLIM");
+    grid.FieldDefs().Add("NAZIV", TFieldType::ftString, 10);
+    grid.FieldDefs().Add("KOLICINA", TFieldType::ftInteger);
+    grid.FieldDefs().Add("AM_VREDNOST", TFieldType::ftFloat);
+    grid.FieldDefs().Add("DAT_STANJA", TFieldType::ftDateTime);
+    grid.Open();
+    for (const Row& row : rows) {
+        grid.Append();
+        grid.FieldByName("NAZIV").SetAsString(row.Name);
+        if (row.Qty)
+            grid.FieldByName("KOLICINA").SetAsInteger(*row.Qty);
+        if (row.Amount)
+            grid.FieldByName("AM_VREDNOST").SetAsFloat(*row.Amount);
+        if (row.Day)
+            grid.FieldByName("DAT_STANJA").SetAsDateTime(EncodeDate(2026, 1, row.Day));
+        grid.Post();
+    }
+    const std::string file = (FreshFolder("dbfread") / "grid.dbf").string();
+    ExportDataSetToFile(grid, file, TExportFormat::efDBase);
+
+    const std::string script =
+        "import sys, dbfread\n"
+        "for r in dbfread.DBF(sys.argv[1], encoding='cp1250'):\n"
+        "    print('|'.join(v.isoformat() if hasattr(v, 'isoformat') else str(v) for v in r.values()))\n";
+    FILE* pipe = popen(("/usr/bin/python3 -c \"" + script + "\" '" + file + "'").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string lines;
+    char buffer[512];
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        lines.append(buffer, n);
+    ASSERT_EQ(pclose(pipe), 0) << lines;
+    std::ifstream raw(file, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(raw)), {});
+    EXPECT_EQ(bytes.find('*'), std::string::npos) << "an empty number is blank, not an overflow mark";
+    std::istringstream read(lines);
+    for (const Row& row : rows) {
+        std::string line;
+        std::getline(read, line);
+        EXPECT_EQ(line, row.Read);
     }
 }

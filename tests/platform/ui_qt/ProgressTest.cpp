@@ -1,14 +1,19 @@
-// The progress window's Cancel and the line breaks of shown texts.
+// The progress window's Cancel, the line breaks of shown texts, and the guard that keeps an
+// exception from leaving an event handler.
 #include "platform/ui_qt/Progress.h"
+#include "platform/ui_qt/GuardedApplication.h"
 #include "platform/ui_qt/QtTranslations.h"
 #include "platform/ui_qt/QtUserInterface.h"
 
 #include "platform/settings/Exceptions.h"
+#include "platform/ui/RecordingUi.h"
 #include "platform/ui/UiGuards.h"
 
 #include <QApplication>
 #include <QProgressBar>
 #include <QPushButton>
+#include <functional>
+#include <stdexcept>
 
 #include <gtest/gtest.h>
 
@@ -22,8 +27,41 @@ QApplication& App() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Never destroyed: torn down among the exit handlers it would outlive Qt's own statics.
-    static QApplication* app = new QApplication(argc, argv);
+    static QApplication* app = new TGuardedApplication(argc, argv);
     return *app;
+}
+
+// An event handler that raises what the case gives.
+class TRaising : public QObject {
+public:
+    std::function<void()> Raise;
+    bool event(QEvent*) override {
+        Raise();
+        return true;
+    }
+};
+
+TEST(GuardedApplicationTest, AnExceptionFromAnEventHandlerIsShownAndTheProgramGoesOn) {
+    App();
+    struct Case {
+        std::function<void()> Raise;
+        std::vector<std::string> Shown;
+    };
+    const Case cases[] = {
+        {[] {}, {}},
+        {[] { throw Exception("Napaka v izpisu"); }, {"Napaka v izpisu"}},
+        {[] { throw std::out_of_range("vector::at"); }, {"vector::at"}},
+        {[] { throw EAbort(); }, {}},
+    };
+    for (const Case& c : cases) {
+        TRecordingUi ui;
+        TScopedUi scoped(ui);
+        TRaising receiver;
+        receiver.Raise = c.Raise;
+        QEvent event(QEvent::User);
+        EXPECT_NO_THROW(QApplication::sendEvent(&receiver, &event));
+        EXPECT_EQ(ui.Errors, c.Shown);
+    }
 }
 
 TEST(ProgressTest, StepsUntilCancelThenAbortsAndTheNextStartForgetsIt) {
