@@ -85,6 +85,9 @@ void Koraki(TRunContext& context, TRowOutput& output, int n, TKorak& korak, TRun
     RedundancnoFilanjeStevilaLotov(context, output.RiskType);
     korak = TKorak::Nacrti;
     ZapisAmortizacijskihNacrtov(context, output);
+    // A cancel asked for after the last progress text still comes before the commit.
+    if (context.CancelRequested)
+        throw ERunCancelled();
 }
 
 // The committed OBLIM rows of the day, for the grid's source after the run; read as the grid reaches them.

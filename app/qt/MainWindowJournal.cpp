@@ -93,22 +93,33 @@ void TMainWindow::PrimerjavaArhiv1Click() {
                       DayComparison(FContext.ReportDay, FContext.ReportDay, RiskType(), true));
 }
 
+namespace {
+
+// The outcome of the journal row id, empty for a run without one (an older schema, a refused run).
+std::string LastRunText(TOracleSession& session, long long id) {
+    if (id == 0)
+        return {};
+    TJournalQuery query(session);
+    query.Run("SELECT IZID, DAT_STANJA, OT_LIK, KONEC FROM OBLI_DNEVNIK WHERE ID = :ID",
+              {{"ID", TVariant::FromInteger(id)}});
+    if (query.Query.Eof())
+        return {};
+    return "Zadnji prenos: " + ColumnText(query.Query, 0) + ", dan " +
+           FormatDayMonthYear(query.Query.ColumnAsDate(1)) + ", vrsta tveganja " +
+           ColumnText(query.Query, 2) +
+           (query.Query.ColumnIsNull(3) ? "" : ", konec " + FormatDateTime(query.Query.ColumnAsDate(3)));
+}
+
+} // namespace
+
 void TMainWindow::ShowLastRunOutcome() {
-    // A run without a journal row (an older schema, a refused run) leaves nothing to show.
     statusBar()->clearMessage();
-    if (FContext.JournalId == 0)
-        return;
     try {
-        TJournalQuery query(FDM.OracleSession1);
-        query.Run("SELECT IZID, DAT_STANJA, OT_LIK, KONEC FROM OBLI_DNEVNIK WHERE ID = :ID",
-                  {{"ID", TVariant::FromInteger(FContext.JournalId)}});
-        if (query.Query.Eof())
-            return;
-        const std::string text =
-            "Zadnji prenos: " + ColumnText(query.Query, 0) + ", dan " +
-            FormatDayMonthYear(query.Query.ColumnAsDate(1)) + ", vrsta tveganja " +
-            ColumnText(query.Query, 2) +
-            (query.Query.ColumnIsNull(3) ? "" : ", konec " + FormatDateTime(query.Query.ColumnAsDate(3)));
+        std::string text = LastRunText(FDM.OracleSession1, FContext.JournalId);
+        // The archive is behind the results while the day's last closing procedure did not run.
+        if (LastClosingOutstanding(FDM.OracleSession1, FContext.ReportDay))
+            text +=
+                (text.empty() ? "" : "; ") + std::string("zaprtje zadnjega prenosa dneva ni bilo izvedeno");
         statusBar()->showMessage(QString::fromStdString(text));
     } catch (const std::exception&) {
         // The status line only informs; the run's own messages have been shown.
