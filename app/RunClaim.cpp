@@ -51,10 +51,14 @@ void TRunClaim::RefuseIfRunning() {
         FContext.DM.OracleSession1.Rollback();
         if (!IsLockConflict(error))
             return; // the claim itself will find its way round it
-        const THolder holder = ReadHolder();
-        if (IsRunning(holder))
-            Refuse(holder);
+        RefuseIfHolderRuns();
     }
+}
+
+void TRunClaim::RefuseIfHolderRuns() {
+    const THolder holder = ReadHolder();
+    if (IsRunning(holder))
+        Refuse(holder);
 }
 
 void TRunClaim::Take() {
@@ -62,12 +66,7 @@ void TRunClaim::Take() {
         return;
     try {
         WaitingOnLocks(
-            FContext, "drug prenos", [&] { TakeRow(); },
-            [&] {
-                const THolder holder = ReadHolder();
-                if (IsRunning(holder))
-                    Refuse(holder);
-            });
+            FContext, "drug prenos", [&] { TakeRow(); }, [&] { RefuseIfHolderRuns(); });
     } catch (const EOracleError& error) {
         FContext.DM.OracleSession1.Rollback();
         // A user without rights on the claim table, an older schema, a column too narrow for the

@@ -35,6 +35,8 @@ private:
     };
 
     void TakeRow();
+    //! Raises the refusal when the claim row names a run that is still going.
+    void RefuseIfHolderRuns();
     //! Whether the row is locked and holds our claim; present tells whether it exists.
     bool LockRow(bool& present);
     void LockResultTable();
