@@ -64,11 +64,17 @@ struct SessionHandle : HandleHeader {
     std::shared_ptr<Session> session;
 };
 
+// A local transaction needs nothing of its own: the session's transaction is the one it names.
+struct TransHandle : HandleHeader {
+    TransHandle() : HandleHeader(OCI_HTYPE_TRANS) {}
+};
+
 struct SvcCtxHandle : HandleHeader {
     SvcCtxHandle() : HandleHeader(OCI_HTYPE_SVCCTX) {}
     std::shared_ptr<EnvState> env;
     ServerHandle* server = nullptr;
     SessionHandle* session = nullptr;
+    TransHandle* transaction = nullptr;
     ub4 statementCacheSize = 0;
 };
 

@@ -1,6 +1,7 @@
 // OCIAttrGet and OCIAttrSet for the attributes the data access layer reads and sets. Sizes follow
 // Oracle's: ub2 for types, sizes and statement type, ub4 for counts, sb2 precision, sb1 scale.
 #include "platform/oci_sqlite/OciCall.h"
+#include "platform/oci_sqlite/OciGenericApi.h"
 
 #include <cstring>
 
@@ -101,11 +102,19 @@ sword ServiceContextAttribute(SvcCtxHandle* svc, void* attributep, ub4* sizep, u
         return Put<void*>(attributep, sizep, static_cast<HandleHeader*>(svc->server));
     case OCI_ATTR_SESSION:
         return Put<void*>(attributep, sizep, static_cast<HandleHeader*>(svc->session));
+    case OCI_ATTR_TRANS:
+        return Put<void*>(attributep, sizep, static_cast<HandleHeader*>(svc->transaction));
     case OCI_ATTR_STMTCACHESIZE:
         return Put<ub4>(attributep, sizep, svc->statementCacheSize);
     default:
         throw ora::Unimplemented();
     }
+}
+
+sword ServerAttribute(ServerHandle* server, void* attributep, ub4* sizep, ub4 attr) {
+    if (attr == OCI_ATTR_SERVER_STATUS)
+        return Put<ub4>(attributep, sizep, server->attached ? OCI_SERVER_NORMAL : OCI_SERVER_NOT_CONNECTED);
+    throw ora::Unimplemented();
 }
 
 sword SessionAttribute(SessionHandle* user, void* attributep, ub4* sizep, ub4 attr) {
@@ -125,6 +134,9 @@ sword SetServiceContext(SvcCtxHandle* svc, void* attributep, ub4 attr) {
         return OCI_SUCCESS;
     case OCI_ATTR_SESSION:
         svc->session = attributep ? SessionOf(attributep) : nullptr;
+        return OCI_SUCCESS;
+    case OCI_ATTR_TRANS:
+        svc->transaction = attributep ? As<TransHandle>(attributep, OCI_HTYPE_TRANS) : nullptr;
         return OCI_SUCCESS;
     case OCI_ATTR_STMTCACHESIZE:
         svc->statementCacheSize = Read<ub4>(attributep);
@@ -170,6 +182,8 @@ sword OCIAttrGet(const void* trgthndlp, ub4 trghndltyp, void* attributep, ub4* s
             return ServiceContextAttribute(SvcCtx(trgthndlp), attributep, sizep, attrtype);
         case OCI_HTYPE_SESSION:
             return SessionAttribute(SessionOf(trgthndlp), attributep, sizep, attrtype);
+        case OCI_HTYPE_SERVER:
+            return ServerAttribute(Server(trgthndlp), attributep, sizep, attrtype);
         default:
             As<HandleHeader>(trgthndlp, trghndltyp);
             throw ora::Unimplemented();

@@ -17,14 +17,6 @@ void RecordError(OCIError* errhp, int code, const std::string& message) {
     error->message = message;
 }
 
-void ClearError(OCIError* errhp) {
-    if (!IsLiveHandle(errhp, OCI_HTYPE_ERROR))
-        return;
-    auto* error = static_cast<ErrorHandle*>(reinterpret_cast<HandleHeader*>(errhp));
-    error->code = 0;
-    error->message.clear();
-}
-
 ServerHandle* AttachedServer(SvcCtxHandle* svc) {
     if (!IsLiveHandle(svc->server, OCI_HTYPE_SERVER) || !svc->server->attached)
         throw ora::CannotResolveIdentifier();
@@ -64,6 +56,8 @@ HandleHeader* NewHandle(EnvHandle* env, ub4 type) {
         return new ServerHandle;
     case OCI_HTYPE_SESSION:
         return new SessionHandle;
+    case OCI_HTYPE_TRANS:
+        return new TransHandle;
     default:
         return nullptr;
     }
@@ -150,6 +144,9 @@ sword OCIHandleFree(void* hndlp, ub4 type) {
             break;
         case OCI_HTYPE_SESSION: // ending without commit rolls back
             Delete<SessionHandle>(hndlp, type);
+            break;
+        case OCI_HTYPE_TRANS:
+            Delete<TransHandle>(hndlp, type);
             break;
         case OCI_HTYPE_BIND: // binds and defines belong to their statement
             As<BindHandle>(hndlp, type);

@@ -57,10 +57,6 @@ sword OCIDescribeAny(OCISvcCtx*, OCIError* errhp, void*, ub4, ub1, ub1, ub1, OCI
     return Refuse(errhp);
 }
 
-sword OCITransStart(OCISvcCtx*, OCIError* errhp, uword, ub4) {
-    return Refuse(errhp);
-}
-
 sword OCILobRead(OCISvcCtx*, OCIError* errhp, OCILobLocator*, ub4*, ub4, void*, ub4, void*,
                  OCICallbackLobRead, ub2, ub1) {
     return Refuse(errhp);

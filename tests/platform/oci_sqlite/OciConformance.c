@@ -1,0 +1,372 @@
+/* Conformance of the embedded engine as an OCI client library, driven the way a generic C client
+ * drives Oracle's: the library is loaded at run time, every name is looked up, and each scenario
+ * expects what Oracle's OCI Programmer's Guide documents. Declarations are written here from that
+ * documentation, not taken from the engine's headers.
+ * Usage: test_oci_conformance <liboci_sqlite.so> <scratch folder> */
+#include <dlfcn.h>
+#include <stdint.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <unistd.h>
+
+typedef int sword;
+typedef int32_t sb4;
+typedef uint32_t ub4;
+typedef int16_t sb2;
+typedef uint16_t ub2;
+typedef uint8_t ub1;
+typedef unsigned char OraText;
+
+#define OCI_SUCCESS 0
+#define OCI_SUCCESS_WITH_INFO 1
+#define OCI_NO_DATA 100
+#define OCI_ERROR -1
+#define OCI_DEFAULT 0
+#define OCI_THREADED 0x1
+#define OCI_HTYPE_ENV 1
+#define OCI_HTYPE_ERROR 2
+#define OCI_HTYPE_SVCCTX 3
+#define OCI_HTYPE_STMT 4
+#define OCI_HTYPE_SERVER 8
+#define OCI_HTYPE_SESSION 9
+#define OCI_HTYPE_TRANS 10
+#define OCI_ATTR_SERVER 6
+#define OCI_ATTR_SESSION 7
+#define OCI_ATTR_TRANS 8
+#define OCI_ATTR_USERNAME 22
+#define OCI_ATTR_PASSWORD 23
+#define OCI_ATTR_PARSE_ERROR_OFFSET 129
+#define OCI_ATTR_SERVER_STATUS 143
+#define OCI_SERVER_NORMAL 0x1
+#define OCI_CRED_RDBMS 1
+#define OCI_NTV_SYNTAX 1
+#define OCI_TRANS_NEW 0x1
+#define OCI_COMMIT_ON_SUCCESS 0x20
+#define OCI_DTYPE_ROWID 54
+#define SQLT_INT 3
+#define SQLT_STR 5
+#define SQLT_VNU 6
+#define SQLT_RDD 104
+#define SQLT_ODT 156
+
+/* Oracle's structures of the internal types, as oro.h publishes them. */
+typedef struct {
+    ub1 OCINumberPart[22];
+} OCINumber;
+typedef struct {
+    ub1 OCITimeHH, OCITimeMI, OCITimeSS;
+} OCITime;
+typedef struct {
+    sb2 OCIDateYYYY;
+    ub1 OCIDateMM, OCIDateDD;
+    OCITime OCIDateTime;
+} OCIDate;
+
+typedef sword (*EnvCreate)(void**, ub4, void*, void*, void*, void*, size_t, void**);
+typedef sword (*HandleAlloc)(const void*, void**, ub4, size_t, void**);
+typedef sword (*HandleFree)(void*, ub4);
+typedef sword (*AttrGet)(const void*, ub4, void*, ub4*, ub4, void*);
+typedef sword (*AttrSet)(void*, ub4, void*, ub4, ub4, void*);
+typedef sword (*ServerAttach)(void*, void*, const OraText*, sb4, ub4);
+typedef sword (*SessionBegin)(void*, void*, void*, ub4, ub4);
+typedef sword (*TransCall)(void*, void*, ub4);
+typedef sword (*TransStart)(void*, void*, unsigned, ub4);
+typedef sword (*StmtPrepare)(void*, void*, const OraText*, ub4, ub4, ub4);
+typedef sword (*StmtExecute)(void*, void*, void*, ub4, ub4, const void*, void*, ub4);
+typedef sword (*StmtFetch2)(void*, void*, ub4, ub2, sb4, ub4);
+typedef sword (*DefineByPos)(void*, void**, void*, ub4, void*, sb4, ub2, void*, ub2*, ub2*, ub4);
+typedef sword (*BindByName)(void*, void**, void*, const OraText*, sb4, void*, sb4, ub2, void*, ub2*, ub2*,
+                            ub4, ub4*, ub4);
+typedef sword (*DescriptorAlloc)(const void*, void**, ub4, size_t, void**);
+typedef sword (*RowidToChar)(void*, OraText*, ub2*, void*);
+typedef sword (*ErrorGet)(void*, ub4, OraText*, sb4*, OraText*, ub4, ub4);
+typedef sword (*ServerRelease2)(void*, void*, OraText*, ub4, ub1, ub4*, ub4);
+typedef void (*ClientVersion)(sword*, sword*, sword*, sword*, sword*);
+typedef int (*CreateDatabase)(const char*, const char*, const char*, char*, size_t);
+
+static struct {
+    EnvCreate OCIEnvCreate;
+    HandleAlloc OCIHandleAlloc;
+    HandleFree OCIHandleFree;
+    AttrGet OCIAttrGet;
+    AttrSet OCIAttrSet;
+    ServerAttach OCIServerAttach;
+    SessionBegin OCISessionBegin;
+    TransStart OCITransStart;
+    TransCall OCITransCommit, OCITransRollback, OCITransDetach, OCITransPrepare, OCITransForget;
+    StmtPrepare OCIStmtPrepare;
+    StmtExecute OCIStmtExecute;
+    StmtFetch2 OCIStmtFetch2;
+    DefineByPos OCIDefineByPos;
+    BindByName OCIBindByName;
+    DescriptorAlloc OCIDescriptorAlloc;
+    RowidToChar OCIRowidToChar;
+    ErrorGet OCIErrorGet;
+    ServerRelease2 OCIServerRelease2;
+    ClientVersion OCIClientVersion;
+    CreateDatabase ocisqlite_create_database;
+} oci;
+
+/* One logged-on client: what every scenario starts from. */
+static struct { void *env, *err, *srv, *svc, *usr, *trans; } c;
+
+static int failures = 0;
+
+#define EXPECT(condition)                                                                                    \
+    do {                                                                                                     \
+        if (!(condition)) {                                                                                  \
+            fprintf(stderr, "  %s:%d: expected %s\n", __FILE__, __LINE__, #condition);                       \
+            ++failures;                                                                                      \
+        }                                                                                                    \
+    } while (0)
+
+static sb4 ErrorCode(void) {
+    sb4 code = 0;
+    OraText text[512];
+    if (oci.OCIErrorGet(c.err, 1, NULL, &code, text, sizeof text, OCI_HTYPE_ERROR) != OCI_SUCCESS)
+        return 0;
+    return code;
+}
+
+static void* Statement(const char* sql) {
+    void* stmt = NULL;
+    oci.OCIHandleAlloc(c.env, &stmt, OCI_HTYPE_STMT, 0, NULL);
+    oci.OCIStmtPrepare(stmt, c.err, (const OraText*)sql, (ub4)strlen(sql), OCI_NTV_SYNTAX, OCI_DEFAULT);
+    return stmt;
+}
+
+/* Runs a statement that returns no rows; the status of its execute. */
+static sword Run(const char* sql) {
+    void* stmt = Statement(sql);
+    const sword status = oci.OCIStmtExecute(c.svc, stmt, c.err, 1, 0, NULL, NULL, OCI_DEFAULT);
+    oci.OCIHandleFree(stmt, OCI_HTYPE_STMT);
+    return status;
+}
+
+/* The first column of a one-row query as an integer; -1 when it fails. */
+static long QueryInt(const char* sql) {
+    void* stmt = Statement(sql);
+    void* define = NULL;
+    int value = -1;
+    oci.OCIDefineByPos(stmt, &define, c.err, 1, &value, sizeof value, SQLT_INT, NULL, NULL, NULL,
+                       OCI_DEFAULT);
+    if (oci.OCIStmtExecute(c.svc, stmt, c.err, 1, 0, NULL, NULL, OCI_DEFAULT) != OCI_SUCCESS)
+        value = -1;
+    oci.OCIHandleFree(stmt, OCI_HTYPE_STMT);
+    return value;
+}
+
+/* The logon most wrappers make: explicit handles, a transaction handle on the service context and an
+ * explicit local transaction started at once. */
+static void ExplicitTransactionAtLogon(void) {
+    EXPECT(oci.OCIHandleAlloc(c.env, &c.trans, OCI_HTYPE_TRANS, 0, NULL) == OCI_SUCCESS);
+    EXPECT(oci.OCIAttrSet(c.svc, OCI_HTYPE_SVCCTX, c.trans, 0, OCI_ATTR_TRANS, c.err) == OCI_SUCCESS);
+    void* trans = NULL;
+    EXPECT(oci.OCIAttrGet(c.svc, OCI_HTYPE_SVCCTX, &trans, NULL, OCI_ATTR_TRANS, c.err) == OCI_SUCCESS);
+    EXPECT(trans == c.trans);
+    EXPECT(oci.OCITransStart(c.svc, c.err, 60, OCI_TRANS_NEW) == OCI_SUCCESS);
+    EXPECT(Run("create table conformance_t (n number(10), s varchar2(20))") == OCI_SUCCESS);
+    EXPECT(oci.OCITransStart(c.svc, c.err, 60, OCI_TRANS_NEW) == OCI_SUCCESS);
+    EXPECT(Run("insert into conformance_t values (1, 'one')") == OCI_SUCCESS);
+    EXPECT(oci.OCITransRollback(c.svc, c.err, OCI_DEFAULT) == OCI_SUCCESS);
+    EXPECT(QueryInt("select count(*) from conformance_t") == 0);
+    EXPECT(Run("insert into conformance_t values (1, 'one')") == OCI_SUCCESS);
+    EXPECT(oci.OCITransCommit(c.svc, c.err, OCI_DEFAULT) == OCI_SUCCESS);
+    EXPECT(QueryInt("select count(*) from conformance_t") == 1);
+    ub4 status = 0;
+    EXPECT(oci.OCIAttrGet(c.srv, OCI_HTYPE_SERVER, &status, NULL, OCI_ATTR_SERVER_STATUS, c.err) ==
+           OCI_SUCCESS);
+    EXPECT(status == OCI_SERVER_NORMAL);
+}
+
+/* A local transaction is not a global one: detach, prepare and forget are refused with a record. */
+static void DistributedCallsRefused(void) {
+    const TransCall calls[] = {oci.OCITransDetach, oci.OCITransPrepare, oci.OCITransForget};
+    for (size_t i = 0; i < sizeof calls / sizeof *calls; ++i) {
+        EXPECT(calls[i](c.svc, c.err, OCI_DEFAULT) == OCI_ERROR);
+        EXPECT(ErrorCode() == 439);
+    }
+}
+
+/* After a failed parse the statement tells where, and the error handle still holds the error after
+ * that successful OCIAttrGet. */
+static void ParseErrorOffsetAfterFailure(void) {
+    void* stmt = Statement("select n fro conformance_t");
+    EXPECT(oci.OCIStmtExecute(c.svc, stmt, c.err, 0, 0, NULL, NULL, OCI_DEFAULT) == OCI_ERROR);
+    ub2 offset = 0;
+    EXPECT(oci.OCIAttrGet(stmt, OCI_HTYPE_STMT, &offset, NULL, OCI_ATTR_PARSE_ERROR_OFFSET, c.err) ==
+           OCI_SUCCESS);
+    EXPECT(offset == 13); /* "fro" is read as an alias: the FROM is missing before the table */
+    EXPECT(ErrorCode() == 923);
+    oci.OCIHandleFree(stmt, OCI_HTYPE_STMT);
+}
+
+static void Bind(void* stmt, const char* name, void* value, sb4 size, ub2 type) {
+    void* bind = NULL;
+    EXPECT(oci.OCIBindByName(stmt, &bind, c.err, (const OraText*)name, -1, value, size, type, NULL, NULL,
+                             NULL, 0, NULL, OCI_DEFAULT) == OCI_SUCCESS);
+}
+
+static void RowidText(void* rowid, char text[32]) {
+    ub2 length = 31;
+    text[0] = '\0';
+    EXPECT(oci.OCIRowidToChar(rowid, (OraText*)text, &length, c.err) == OCI_SUCCESS);
+    text[length] = '\0';
+}
+
+/* NUMBER, DATE and ROWID in Oracle's internal forms, in and out: the NUMBER bytes of 123, -123 and
+ * 0.5 as DUMP shows them, an OCIDate, and the ROWID of an insert's RETURNING INTO. */
+static void InternalTypesRoundTrip(void) {
+    static const ub1 numbers[3][5] = {{3, 194, 2, 24}, {4, 61, 100, 78, 102}, {2, 192, 51}};
+    const OCIDate date = {2023, 3, 5, {13, 14, 15}};
+    EXPECT(Run("create table conformance_n (k number(2), n number, d date)") == OCI_SUCCESS);
+    char inserted[3][32];
+    for (int k = 0; k < 3; ++k) {
+        void* stmt = Statement("insert into conformance_n values (:k, :n, :d) returning rowid into :r");
+        OCINumber number;
+        memset(&number, 0, sizeof number);
+        memcpy(number.OCINumberPart, numbers[k], numbers[k][0] + 1);
+        void* rowid = NULL;
+        oci.OCIDescriptorAlloc(c.env, &rowid, OCI_DTYPE_ROWID, 0, NULL);
+        Bind(stmt, ":k", &k, sizeof k, SQLT_INT);
+        Bind(stmt, ":n", &number, sizeof number, SQLT_VNU);
+        Bind(stmt, ":d", (void*)&date, sizeof date, SQLT_ODT);
+        Bind(stmt, ":r", &rowid, sizeof rowid, SQLT_RDD);
+        EXPECT(oci.OCIStmtExecute(c.svc, stmt, c.err, 1, 0, NULL, NULL, OCI_DEFAULT) == OCI_SUCCESS);
+        RowidText(rowid, inserted[k]);
+        EXPECT(strlen(inserted[k]) == 18);
+        oci.OCIHandleFree(stmt, OCI_HTYPE_STMT);
+    }
+    void* stmt = Statement("select n, d, rowid from conformance_n order by k");
+    OCINumber number;
+    OCIDate fetched;
+    void* rowid = NULL;
+    void* defines[3] = {NULL, NULL, NULL};
+    oci.OCIDescriptorAlloc(c.env, &rowid, OCI_DTYPE_ROWID, 0, NULL);
+    oci.OCIDefineByPos(stmt, &defines[0], c.err, 1, &number, sizeof number, SQLT_VNU, NULL, NULL, NULL, 0);
+    oci.OCIDefineByPos(stmt, &defines[1], c.err, 2, &fetched, sizeof fetched, SQLT_ODT, NULL, NULL, NULL, 0);
+    oci.OCIDefineByPos(stmt, &defines[2], c.err, 3, &rowid, sizeof rowid, SQLT_RDD, NULL, NULL, NULL, 0);
+    EXPECT(oci.OCIStmtExecute(c.svc, stmt, c.err, 0, 0, NULL, NULL, OCI_DEFAULT) == OCI_SUCCESS);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT(oci.OCIStmtFetch2(stmt, c.err, 1, 0x02, 0, OCI_DEFAULT) == OCI_SUCCESS);
+        EXPECT(memcmp(number.OCINumberPart, numbers[k], numbers[k][0] + 1) == 0);
+        EXPECT(fetched.OCIDateYYYY == 2023 && fetched.OCIDateMM == 3 && fetched.OCIDateDD == 5);
+        EXPECT(fetched.OCIDateTime.OCITimeHH == 13 && fetched.OCIDateTime.OCITimeMI == 14 &&
+               fetched.OCIDateTime.OCITimeSS == 15);
+        char text[32];
+        RowidText(rowid, text);
+        EXPECT(strcmp(text, inserted[k]) == 0);
+    }
+    oci.OCIHandleFree(stmt, OCI_HTYPE_STMT);
+}
+
+/* The server release in the banner and in numbers, and a client of the same release. */
+static void VersionOfServerAndClient(void) {
+    OraText banner[512] = "";
+    ub4 version = 0;
+    EXPECT(oci.OCIServerRelease2(c.svc, c.err, banner, sizeof banner, OCI_HTYPE_SVCCTX, &version,
+                                 OCI_DEFAULT) == OCI_SUCCESS);
+    EXPECT(strstr((const char*)banner, " Release 19.0.0.0.0 - ") != NULL);
+    EXPECT((version >> 24) == 19);
+    sword major = 0, minor = -1, update = -1, patch = -1, port = -1;
+    oci.OCIClientVersion(&major, &minor, &update, &patch, &port);
+    EXPECT(major == 19 && minor == 0 && update == 0 && patch == 0 && port == 0);
+}
+
+static const struct {
+    const char* name;
+    void (*run)(void);
+} scenarios[] = {
+    {"ExplicitTransactionAtLogon", ExplicitTransactionAtLogon},
+    {"DistributedCallsRefused", DistributedCallsRefused},
+    {"ParseErrorOffsetAfterFailure", ParseErrorOffsetAfterFailure},
+    {"InternalTypesRoundTrip", InternalTypesRoundTrip},
+    {"VersionOfServerAndClient", VersionOfServerAndClient},
+};
+
+static int Load(const char* path) {
+    void* library = dlopen(path, RTLD_NOW | RTLD_LOCAL);
+    if (!library) {
+        fprintf(stderr, "cannot load %s: %s\n", path, dlerror());
+        return 0;
+    }
+    int complete = 1;
+#define LOOK_UP(name)                                                                                        \
+    do {                                                                                                     \
+        *(void**)(&oci.name) = dlsym(library, #name);                                                        \
+        if (!oci.name) {                                                                                     \
+            fprintf(stderr, "missing %s\n", #name);                                                          \
+            complete = 0;                                                                                    \
+        }                                                                                                    \
+    } while (0)
+    LOOK_UP(OCIEnvCreate);
+    LOOK_UP(OCIHandleAlloc);
+    LOOK_UP(OCIHandleFree);
+    LOOK_UP(OCIAttrGet);
+    LOOK_UP(OCIAttrSet);
+    LOOK_UP(OCIServerAttach);
+    LOOK_UP(OCISessionBegin);
+    LOOK_UP(OCITransStart);
+    LOOK_UP(OCITransCommit);
+    LOOK_UP(OCITransRollback);
+    LOOK_UP(OCITransDetach);
+    LOOK_UP(OCITransPrepare);
+    LOOK_UP(OCITransForget);
+    LOOK_UP(OCIStmtPrepare);
+    LOOK_UP(OCIStmtExecute);
+    LOOK_UP(OCIStmtFetch2);
+    LOOK_UP(OCIDefineByPos);
+    LOOK_UP(OCIBindByName);
+    LOOK_UP(OCIDescriptorAlloc);
+    LOOK_UP(OCIRowidToChar);
+    LOOK_UP(OCIErrorGet);
+    LOOK_UP(OCIServerRelease2);
+    LOOK_UP(OCIClientVersion);
+    LOOK_UP(ocisqlite_create_database);
+#undef LOOK_UP
+    return complete;
+}
+
+static int Logon(const char* path) {
+    const char user[] = "scott", password[] = "tiger";
+    oci.OCIEnvCreate(&c.env, OCI_THREADED, NULL, NULL, NULL, NULL, 0, NULL);
+    oci.OCIHandleAlloc(c.env, &c.err, OCI_HTYPE_ERROR, 0, NULL);
+    oci.OCIHandleAlloc(c.env, &c.srv, OCI_HTYPE_SERVER, 0, NULL);
+    oci.OCIHandleAlloc(c.env, &c.svc, OCI_HTYPE_SVCCTX, 0, NULL);
+    oci.OCIHandleAlloc(c.env, &c.usr, OCI_HTYPE_SESSION, 0, NULL);
+    if (oci.OCIServerAttach(c.srv, c.err, (const OraText*)path, (sb4)strlen(path), OCI_DEFAULT) !=
+        OCI_SUCCESS)
+        return 0;
+    oci.OCIAttrSet(c.svc, OCI_HTYPE_SVCCTX, c.srv, 0, OCI_ATTR_SERVER, c.err);
+    oci.OCIAttrSet(c.usr, OCI_HTYPE_SESSION, (void*)user, sizeof user - 1, OCI_ATTR_USERNAME, c.err);
+    oci.OCIAttrSet(c.usr, OCI_HTYPE_SESSION, (void*)password, sizeof password - 1, OCI_ATTR_PASSWORD, c.err);
+    if (oci.OCISessionBegin(c.svc, c.err, c.usr, OCI_CRED_RDBMS, OCI_DEFAULT) != OCI_SUCCESS)
+        return 0;
+    oci.OCIAttrSet(c.svc, OCI_HTYPE_SVCCTX, c.usr, 0, OCI_ATTR_SESSION, c.err);
+    return 1;
+}
+
+int main(int argc, char** argv) {
+    if (argc != 3 || !Load(argv[1]))
+        return 2;
+    char path[4096], message[512];
+    snprintf(path, sizeof path, "%s/conformance-%d.db", argv[2], (int)getpid());
+    if (oci.ocisqlite_create_database(path, "scott", "tiger", message, sizeof message) != 0 || !Logon(path)) {
+        fprintf(stderr, "cannot log on to %s: %s\n", path, message);
+        return 2;
+    }
+    for (size_t i = 0; i < sizeof scenarios / sizeof *scenarios; ++i) {
+        const int before = failures;
+        scenarios[i].run();
+        printf("%s %s\n", failures == before ? "ok  " : "FAIL", scenarios[i].name);
+    }
+    oci.OCIHandleFree(c.env, OCI_HTYPE_ENV);
+    const char* suffixes[] = {"", "-wal", "-shm", "-locks"};
+    for (size_t i = 0; i < sizeof suffixes / sizeof *suffixes; ++i) {
+        char file[4200];
+        snprintf(file, sizeof file, "%s%s", path, suffixes[i]);
+        unlink(file);
+    }
+    return failures == 0 ? 0 : 1;
+}
