@@ -8,7 +8,9 @@
 
 #include "platform/oci_sqlite/sql/Interpreter.h"
 
+#include <memory>
 #include <sqlite3.h>
+#include <vector>
 
 namespace ocisqlite {
 
@@ -36,9 +38,16 @@ public:
     void Rollback() override { session_.transaction().Rollback(); }
     void Savepoint(const std::string& name) override { session_.transaction().Savepoint(name); }
     void RollbackToSavepoint(const std::string& name) override { session_.transaction().RollbackTo(name); }
+    // A procedure the caller may not execute is one it cannot see, as with Oracle (PLS-00201).
     std::optional<std::string> ProcedureSource(const std::string& upperName) override {
+        if (!session_.privileges().MayExecute(upperName))
+            return std::nullopt;
         return session_.catalog().ProcedureSource(upperName);
     }
+    void EnterProcedure(const std::string& upperName) override {
+        definers_.push_back(std::make_unique<ObjectPrivileges::Definer>(session_.privileges(), upperName));
+    }
+    void LeaveProcedure() override { definers_.pop_back(); }
 
 private:
     std::vector<orasql::SqlRow> RunStatement(const std::string& sql, const orasql::BindMap& binds) {
@@ -64,6 +73,7 @@ private:
     }
 
     Session& session_;
+    std::vector<std::unique_ptr<ObjectPrivileges::Definer>> definers_;
 };
 
 // The interpreter sets a savepoint for every block, which opens a transaction and takes the write

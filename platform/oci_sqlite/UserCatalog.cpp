@@ -103,8 +103,12 @@ void UserCatalog::SetLocked(const std::string& user, bool locked) {
 }
 
 bool UserCatalog::IsAdministrator(const std::string& user) const {
+    return Administrator() == UpperCase(user);
+}
+
+std::string UserCatalog::Administrator() const {
     SqliteStatement first(db_, "SELECT name FROM ocisqlite_users ORDER BY rowid LIMIT 1");
-    return first.Step() && first.Text(0) == UpperCase(user);
+    return first.Step() ? first.Text(0) : std::string();
 }
 
 // Its own short write transaction, so that it never builds on a snapshot another logon has

@@ -31,6 +31,7 @@ public:
     // Unlocking also forgets the failed logons.
     void SetLocked(const std::string& user, bool locked);
     bool IsAdministrator(const std::string& user) const;
+    std::string Administrator() const;
     // ORA-01017 for a wrong pair, ORA-28000 when locked, ORA-28001 when expired. Takes as long for
     // an unknown user as for a known one; the kMaxFailedLogons-th wrong password in a row locks.
     LogonResult CheckLogon(const std::string& user, const std::string& password);

@@ -312,9 +312,16 @@ private:
                 Declare(callee, p, p.mode == ParamMode::Out ? SqlValue{} : Eval(*s.args[i], caller));
             }
         }
-        Check(proc->block, proc->params, callee.unit);
-        InitLocals(proc->block, callee);
-        RunBody(proc->block.body, callee);
+        {
+            executor_.EnterProcedure(proc->name);
+            struct Leave {
+                Executor& executor;
+                ~Leave() { executor.LeaveProcedure(); }
+            } leave{executor_};
+            Check(proc->block, proc->params, callee.unit);
+            InitLocals(proc->block, callee);
+            RunBody(proc->block.body, callee);
+        }
         for (size_t i = 0; i < proc->params.size() && i < s.args.size(); ++i) {
             if (proc->params[i].mode == ParamMode::In)
                 continue;

@@ -29,6 +29,7 @@ public:
     Statement ParseCreate();
     Statement ParseDrop();
     Statement ParseAlter();
+    Statement ParseGrant(); // GRANT and REVOKE of object privileges
 
     // Procedure language (PlsqlParser.cpp)
     ProcedurePtr ParseProcedure();

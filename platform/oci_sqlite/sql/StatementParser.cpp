@@ -70,11 +70,8 @@ Statement ParserCore::ParseTopLevel() {
         ExpectEnd();
         return s;
     }
-    if (AcceptWord("GRANT") || AcceptWord("REVOKE")) {
-        while (!AtEnd())
-            Advance();
-        return MakeEngine(Action::Grant, StatementType::Unknown, 0);
-    }
+    if (first.IsWord("GRANT") || first.IsWord("REVOKE"))
+        return ParseGrant();
     Fail(900, "invalid SQL statement");
 }
 
