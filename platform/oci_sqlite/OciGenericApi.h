@@ -8,6 +8,13 @@
 inline constexpr ub4 OCI_ATTR_SERVER_STATUS = 143;
 inline constexpr ub4 OCI_SERVER_NOT_CONNECTED = 0x0;
 inline constexpr ub4 OCI_SERVER_NORMAL = 0x1;
+inline constexpr uword OCI_NUMBER_UNSIGNED = 0;
+inline constexpr uword OCI_NUMBER_SIGNED = 2;
+
+// Oracle's published layout of its NUMBER for clients: the length, then the NUMBER bytes.
+struct OCINumber {
+    ub1 OCINumberPart[22];
+};
 
 #define OCI_GENERIC_FUNCTIONS(X)                                                                             \
     X(sword, OCITransDetach, (OCISvcCtx * svchp, OCIError * errhp, ub4 flags))                               \
@@ -21,7 +28,29 @@ inline constexpr ub4 OCI_SERVER_NORMAL = 0x1;
       (sword * major_version, sword * minor_version, sword * update_num, sword * patch_num,                  \
        sword * port_update_num))                                                                             \
     X(sword, OCIPing, (OCISvcCtx * svchp, OCIError * errhp, ub4 mode))                                       \
-    X(sword, OCIReset, (void* hndlp, OCIError* errhp))
+    X(sword, OCIReset, (void* hndlp, OCIError* errhp))                                                       \
+    X(sword, OCINumberFromInt,                                                                               \
+      (OCIError * err, const void* inum, uword inum_length, uword inum_s_flag, OCINumber* number))           \
+    X(sword, OCINumberToInt,                                                                                 \
+      (OCIError * err, const OCINumber* number, uword rsl_length, uword rsl_flag, void* rsl))                \
+    X(sword, OCINumberFromText,                                                                              \
+      (OCIError * err, const OraText* str, ub4 str_length, const OraText* fmt, ub4 fmt_length,               \
+       const OraText* nls_params, ub4 nls_p_length, OCINumber* number))                                      \
+    X(sword, OCINumberToText,                                                                                \
+      (OCIError * err, const OCINumber* number, const OraText* fmt, ub4 fmt_length,                          \
+       const OraText* nls_params, ub4 nls_p_length, ub4* buf_size, OraText* buf))                            \
+    X(sword, OCINumberAssign, (OCIError * err, const OCINumber* from, OCINumber* to))                        \
+    X(sword, OCINumberCmp,                                                                                   \
+      (OCIError * err, const OCINumber* number1, const OCINumber* number2, sword* result))                   \
+    X(sword, OCINumberAdd,                                                                                   \
+      (OCIError * err, const OCINumber* number1, const OCINumber* number2, OCINumber* result))               \
+    X(sword, OCINumberSub,                                                                                   \
+      (OCIError * err, const OCINumber* number1, const OCINumber* number2, OCINumber* result))               \
+    X(sword, OCINumberMul,                                                                                   \
+      (OCIError * err, const OCINumber* number1, const OCINumber* number2, OCINumber* result))               \
+    X(sword, OCINumberDiv,                                                                                   \
+      (OCIError * err, const OCINumber* number1, const OCINumber* number2, OCINumber* result))               \
+    X(sword, OCINumberIsZero, (OCIError * err, const OCINumber* number, boolean* result))
 
 #define OCI_DECLARE_GENERIC_FUNCTION(ret, name, params) OCI_API_EXPORT ret name params;
 extern "C" {

@@ -136,14 +136,6 @@ ub4 OCIStringSize(OCIEnv*, const OCIString*) {
     return 0;
 }
 
-sword OCINumberToReal(OCIError* err, const OCINumber*, uword, void*) {
-    return Refuse(err);
-}
-
-sword OCINumberFromReal(OCIError* err, const void*, uword, OCINumber*) {
-    return Refuse(err);
-}
-
 sword OCIRawAssignBytes(OCIEnv*, OCIError* err, const ub1*, ub4, OCIRaw**) {
     return Refuse(err);
 }

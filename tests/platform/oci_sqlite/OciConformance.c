@@ -83,6 +83,16 @@ typedef sword (*RowidToChar)(void*, OraText*, ub2*, void*);
 typedef sword (*ErrorGet)(void*, ub4, OraText*, sb4*, OraText*, ub4, ub4);
 typedef sword (*ServerRelease2)(void*, void*, OraText*, ub4, ub1, ub4*, ub4);
 typedef void (*ClientVersion)(sword*, sword*, sword*, sword*, sword*);
+typedef sword (*NumberFromInt)(void*, const void*, unsigned, unsigned, OCINumber*);
+typedef sword (*NumberToInt)(void*, const OCINumber*, unsigned, unsigned, void*);
+typedef sword (*NumberFromText)(void*, const OraText*, ub4, const OraText*, ub4, const OraText*, ub4,
+                                OCINumber*);
+typedef sword (*NumberToText)(void*, const OCINumber*, const OraText*, ub4, const OraText*, ub4, ub4*,
+                              OraText*);
+typedef sword (*NumberFromReal)(void*, const void*, unsigned, OCINumber*);
+typedef sword (*NumberBinary)(void*, const OCINumber*, const OCINumber*, OCINumber*);
+typedef sword (*NumberCmp)(void*, const OCINumber*, const OCINumber*, sword*);
+typedef sword (*NumberIsZero)(void*, const OCINumber*, int*);
 typedef int (*CreateDatabase)(const char*, const char*, const char*, char*, size_t);
 
 static struct {
@@ -105,6 +115,14 @@ static struct {
     ErrorGet OCIErrorGet;
     ServerRelease2 OCIServerRelease2;
     ClientVersion OCIClientVersion;
+    NumberFromInt OCINumberFromInt;
+    NumberToInt OCINumberToInt;
+    NumberFromText OCINumberFromText;
+    NumberToText OCINumberToText;
+    NumberFromReal OCINumberFromReal;
+    NumberBinary OCINumberAdd, OCINumberSub, OCINumberMul, OCINumberDiv;
+    NumberCmp OCINumberCmp;
+    NumberIsZero OCINumberIsZero;
     CreateDatabase ocisqlite_create_database;
 } oci;
 
@@ -261,6 +279,78 @@ static void InternalTypesRoundTrip(void) {
     oci.OCIHandleFree(stmt, OCI_HTYPE_STMT);
 }
 
+#define OCI_NUMBER_SIGNED 2
+
+static OCINumber FromText(const char* text) {
+    OCINumber number;
+    memset(&number, 0, sizeof number);
+    EXPECT(oci.OCINumberFromText(c.err, (const OraText*)text, (ub4)strlen(text), NULL, 0, NULL, 0, &number) ==
+           OCI_SUCCESS);
+    return number;
+}
+
+static int TextIs(const OCINumber* number, const char* format, const char* expected) {
+    char text[64];
+    ub4 size = sizeof text;
+    if (oci.OCINumberToText(c.err, number, (const OraText*)format, (ub4)strlen(format), NULL, 0, &size,
+                            (OraText*)text) != OCI_SUCCESS)
+        return 0;
+    text[size] = '\0';
+    if (strcmp(text, expected) != 0)
+        fprintf(stderr, "  \"%s\" is not \"%s\"\n", text, expected);
+    return strcmp(text, expected) == 0;
+}
+
+/* The NUMBER helpers a client calls on fetched OCINumbers, needing no server. */
+static void NumberHelpers(void) {
+    static const struct {
+        const char *a, *b, *sum, *difference, *product, *quotient;
+    } cases[] = {
+        {"1234567890123456.78", "0.01", "1234567890123456.79", "1234567890123456.77", "12345678901234.5678",
+         "123456789012345678"},
+        {"10", "4", "14", "6", "40", "2.5"},
+        {"-0.5", "2", "1.5", "-2.5", "-1", "-.25"},
+    };
+    const NumberBinary operations[] = {oci.OCINumberAdd, oci.OCINumberSub, oci.OCINumberMul,
+                                       oci.OCINumberDiv};
+    for (size_t i = 0; i < sizeof cases / sizeof *cases; ++i) {
+        const OCINumber a = FromText(cases[i].a), b = FromText(cases[i].b);
+        const char* expected[] = {cases[i].sum, cases[i].difference, cases[i].product, cases[i].quotient};
+        for (size_t k = 0; k < 4; ++k) {
+            OCINumber result;
+            EXPECT(operations[k](c.err, &a, &b, &result) == OCI_SUCCESS);
+            EXPECT(TextIs(&result, "", expected[k]));
+        }
+    }
+    const sb4 negative = -123;
+    OCINumber number;
+    EXPECT(oci.OCINumberFromInt(c.err, &negative, sizeof negative, OCI_NUMBER_SIGNED, &number) ==
+           OCI_SUCCESS);
+    EXPECT(memcmp(number.OCINumberPart, "\x04\x3d\x64\x4e\x66", 5) == 0); /* DUMP(-123): 61,100,78,102 */
+    sb2 small = 0;
+    EXPECT(oci.OCINumberToInt(c.err, &number, sizeof small, OCI_NUMBER_SIGNED, &small) == OCI_SUCCESS);
+    EXPECT(small == -123);
+    const OCINumber big = FromText("1099511627776");
+    sb4 narrow = 0;
+    EXPECT(oci.OCINumberToInt(c.err, &big, sizeof narrow, OCI_NUMBER_SIGNED, &narrow) == OCI_ERROR);
+    EXPECT(ErrorCode() == 22053);
+    const double tenth = 0.1;
+    EXPECT(oci.OCINumberFromReal(c.err, &tenth, sizeof tenth, &number) == OCI_SUCCESS);
+    EXPECT(TextIs(&number, "", ".1"));
+    const OCINumber amount = FromText("1234.5");
+    EXPECT(TextIs(&amount, "9,999.99", " 1,234.50"));
+    EXPECT(TextIs(&amount, "99.99", "######"));
+    sword order = 0;
+    EXPECT(oci.OCINumberCmp(c.err, &amount, &big, &order) == OCI_SUCCESS && order == -1);
+    OCINumber zero;
+    int isZero = 0;
+    EXPECT(oci.OCINumberSub(c.err, &amount, &amount, &zero) == OCI_SUCCESS);
+    EXPECT(oci.OCINumberIsZero(c.err, &zero, &isZero) == OCI_SUCCESS && isZero);
+    EXPECT(memcmp(zero.OCINumberPart, "\x01\x80", 2) == 0);
+    EXPECT(oci.OCINumberDiv(c.err, &amount, &zero, &number) == OCI_ERROR);
+    EXPECT(ErrorCode() == 1476);
+}
+
 /* The server release in the banner and in numbers, and a client of the same release. */
 static void VersionOfServerAndClient(void) {
     OraText banner[512] = "";
@@ -282,6 +372,7 @@ static const struct {
     {"DistributedCallsRefused", DistributedCallsRefused},
     {"ParseErrorOffsetAfterFailure", ParseErrorOffsetAfterFailure},
     {"InternalTypesRoundTrip", InternalTypesRoundTrip},
+    {"NumberHelpers", NumberHelpers},
     {"VersionOfServerAndClient", VersionOfServerAndClient},
 };
 
@@ -323,6 +414,17 @@ static int Load(const char* path) {
     LOOK_UP(OCIErrorGet);
     LOOK_UP(OCIServerRelease2);
     LOOK_UP(OCIClientVersion);
+    LOOK_UP(OCINumberFromInt);
+    LOOK_UP(OCINumberToInt);
+    LOOK_UP(OCINumberFromText);
+    LOOK_UP(OCINumberToText);
+    LOOK_UP(OCINumberFromReal);
+    LOOK_UP(OCINumberAdd);
+    LOOK_UP(OCINumberSub);
+    LOOK_UP(OCINumberMul);
+    LOOK_UP(OCINumberDiv);
+    LOOK_UP(OCINumberCmp);
+    LOOK_UP(OCINumberIsZero);
     LOOK_UP(ocisqlite_create_database);
 #undef LOOK_UP
     return complete;
