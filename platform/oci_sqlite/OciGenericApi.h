@@ -16,6 +16,29 @@ struct OCINumber {
     ub1 OCINumberPart[22];
 };
 
+// Oracle's published OCIDate: the year, month and day, then the time of day.
+struct OCITime {
+    ub1 OCITimeHH, OCITimeMI, OCITimeSS;
+};
+struct OCIDate {
+    sb2 OCIDateYYYY;
+    ub1 OCIDateMM, OCIDateDD;
+    OCITime OCIDateTime;
+};
+
+// What OCIDateCheck reports, bit by bit (0: a valid date).
+inline constexpr uword OCI_DATE_INVALID_DAY = 0x1;
+inline constexpr uword OCI_DATE_DAY_BELOW_VALID = 0x2;
+inline constexpr uword OCI_DATE_INVALID_MONTH = 0x4;
+inline constexpr uword OCI_DATE_MONTH_BELOW_VALID = 0x8;
+inline constexpr uword OCI_DATE_INVALID_YEAR = 0x10;
+inline constexpr uword OCI_DATE_YEAR_BELOW_VALID = 0x20;
+inline constexpr uword OCI_DATE_INVALID_HOUR = 0x40;
+inline constexpr uword OCI_DATE_INVALID_MINUTE = 0x100;
+inline constexpr uword OCI_DATE_INVALID_SECOND = 0x400;
+inline constexpr uword OCI_DATE_DAY_MISSING_FROM_1582 = 0x1000;
+inline constexpr uword OCI_DATE_YEAR_ZERO = 0x2000;
+
 #define OCI_GENERIC_FUNCTIONS(X)                                                                             \
     X(sword, OCITransDetach, (OCISvcCtx * svchp, OCIError * errhp, ub4 flags))                               \
     X(sword, OCITransPrepare, (OCISvcCtx * svchp, OCIError * errhp, ub4 flags))                              \
@@ -50,7 +73,24 @@ struct OCINumber {
       (OCIError * err, const OCINumber* number1, const OCINumber* number2, OCINumber* result))               \
     X(sword, OCINumberDiv,                                                                                   \
       (OCIError * err, const OCINumber* number1, const OCINumber* number2, OCINumber* result))               \
-    X(sword, OCINumberIsZero, (OCIError * err, const OCINumber* number, boolean* result))
+    X(sword, OCINumberIsZero, (OCIError * err, const OCINumber* number, boolean* result))                    \
+    X(sword, OCIDateAssign, (OCIError * err, const OCIDate* from, OCIDate* to))                              \
+    X(sword, OCIDateCheck, (OCIError * err, const OCIDate* date, uword* valid))                              \
+    X(sword, OCIDateCompare, (OCIError * err, const OCIDate* date1, const OCIDate* date2, sword* result))    \
+    X(sword, OCIDateFromText,                                                                                \
+      (OCIError * err, const OraText* date_str, ub4 d_str_length, const OraText* fmt, ub1 fmt_length,        \
+       const OraText* lang_name, ub4 lang_length, OCIDate* date))                                            \
+    X(sword, OCIDateToText,                                                                                  \
+      (OCIError * err, const OCIDate* date, const OraText* fmt, ub1 fmt_length, const OraText* lang_name,    \
+       ub4 lang_length, ub4* buf_size, OraText* buf))                                                        \
+    X(sword, OCIDateAddDays, (OCIError * err, const OCIDate* date, sb4 num_days, OCIDate* result))           \
+    X(sword, OCIDateAddMonths, (OCIError * err, const OCIDate* date, sb4 num_months, OCIDate* result))       \
+    X(sword, OCIDateDaysBetween,                                                                             \
+      (OCIError * err, const OCIDate* date1, const OCIDate* date2, sb4* num_days))                           \
+    X(sword, OCIDateLastDay, (OCIError * err, const OCIDate* date, OCIDate* last_day))                       \
+    X(sword, OCIDateNextDay,                                                                                 \
+      (OCIError * err, const OCIDate* date, const OraText* day_p, ub4 day_length, OCIDate* next_day))        \
+    X(sword, OCIDateSysDate, (OCIError * err, OCIDate * sys_date))
 
 #define OCI_DECLARE_GENERIC_FUNCTION(ret, name, params) OCI_API_EXPORT ret name params;
 extern "C" {

@@ -93,6 +93,14 @@ typedef sword (*NumberFromReal)(void*, const void*, unsigned, OCINumber*);
 typedef sword (*NumberBinary)(void*, const OCINumber*, const OCINumber*, OCINumber*);
 typedef sword (*NumberCmp)(void*, const OCINumber*, const OCINumber*, sword*);
 typedef sword (*NumberIsZero)(void*, const OCINumber*, int*);
+typedef sword (*DateCheck)(void*, const OCIDate*, unsigned*);
+typedef sword (*DateFromText)(void*, const OraText*, ub4, const OraText*, ub1, const OraText*, ub4, OCIDate*);
+typedef sword (*DateToText)(void*, const OCIDate*, const OraText*, ub1, const OraText*, ub4, ub4*, OraText*);
+typedef sword (*DateShift)(void*, const OCIDate*, sb4, OCIDate*);
+typedef sword (*DateDaysBetween)(void*, const OCIDate*, const OCIDate*, sb4*);
+typedef sword (*DateLastDay)(void*, const OCIDate*, OCIDate*);
+typedef sword (*DateNextDay)(void*, const OCIDate*, const OraText*, ub4, OCIDate*);
+typedef sword (*DateCompare)(void*, const OCIDate*, const OCIDate*, sword*);
 typedef int (*CreateDatabase)(const char*, const char*, const char*, char*, size_t);
 
 static struct {
@@ -123,6 +131,14 @@ static struct {
     NumberBinary OCINumberAdd, OCINumberSub, OCINumberMul, OCINumberDiv;
     NumberCmp OCINumberCmp;
     NumberIsZero OCINumberIsZero;
+    DateCheck OCIDateCheck;
+    DateFromText OCIDateFromText;
+    DateToText OCIDateToText;
+    DateShift OCIDateAddDays, OCIDateAddMonths;
+    DateDaysBetween OCIDateDaysBetween;
+    DateLastDay OCIDateLastDay;
+    DateNextDay OCIDateNextDay;
+    DateCompare OCIDateCompare;
     CreateDatabase ocisqlite_create_database;
 } oci;
 
@@ -351,6 +367,59 @@ static void NumberHelpers(void) {
     EXPECT(ErrorCode() == 1476);
 }
 
+static OCIDate Date(sb2 year, ub1 month, ub1 day, ub1 hour) {
+    const OCIDate date = {year, month, day, {hour, 0, 0}};
+    return date;
+}
+
+static int SameDay(const OCIDate* d, sb2 year, ub1 month, ub1 day) {
+    return d->OCIDateYYYY == year && d->OCIDateMM == month && d->OCIDateDD == day;
+}
+
+/* The DATE helpers: OCIDateCheck's bits, texts with and without a format, and day arithmetic. */
+static void DateHelpers(void) {
+    static const struct {
+        OCIDate date;
+        unsigned bits;
+    } checks[] = {
+        {{2023, 3, 5, {13, 14, 15}}, 0},     {{2023, 2, 29, {0, 0, 0}}, 0x1},
+        {{2024, 2, 29, {0, 0, 0}}, 0},       {{2023, 13, 1, {0, 0, 0}}, 0x4},
+        {{2023, 0, 1, {0, 0, 0}}, 0x8},      {{0, 1, 1, {0, 0, 0}}, 0x2000},
+        {{1582, 10, 10, {0, 0, 0}}, 0x1000}, {{2023, 1, 1, {24, 60, 0}}, 0x140},
+    };
+    for (size_t i = 0; i < sizeof checks / sizeof *checks; ++i) {
+        unsigned valid = 99;
+        EXPECT(oci.OCIDateCheck(c.err, &checks[i].date, &valid) == OCI_SUCCESS);
+        EXPECT(valid == checks[i].bits);
+    }
+    OCIDate date;
+    const char text[] = "05.03.2023 13:14:15", format[] = "DD.MM.YYYY HH24:MI:SS";
+    EXPECT(oci.OCIDateFromText(c.err, (const OraText*)text, sizeof text - 1, (const OraText*)format,
+                               sizeof format - 1, NULL, 0, &date) == OCI_SUCCESS);
+    EXPECT(SameDay(&date, 2023, 3, 5) && date.OCIDateTime.OCITimeHH == 13 &&
+           date.OCIDateTime.OCITimeSS == 15);
+    char out[32];
+    ub4 size = sizeof out;
+    EXPECT(oci.OCIDateToText(c.err, &date, NULL, 0, NULL, 0, &size, (OraText*)out) == OCI_SUCCESS);
+    out[size] = '\0';
+    EXPECT(strcmp(out, "05-MAR-23") == 0);
+    const OCIDate endOfJanuary = Date(2023, 1, 31, 0), leapFebruary = Date(2024, 2, 10, 0);
+    OCIDate result;
+    EXPECT(oci.OCIDateAddMonths(c.err, &endOfJanuary, 1, &result) == OCI_SUCCESS &&
+           SameDay(&result, 2023, 2, 28));
+    EXPECT(oci.OCIDateAddDays(c.err, &endOfJanuary, 29, &result) == OCI_SUCCESS &&
+           SameDay(&result, 2023, 3, 1));
+    EXPECT(oci.OCIDateLastDay(c.err, &leapFebruary, &result) == OCI_SUCCESS && SameDay(&result, 2024, 2, 29));
+    const OCIDate sunday = Date(2023, 3, 5, 0), late = Date(2023, 3, 5, 23), early = Date(2023, 3, 1, 1);
+    EXPECT(oci.OCIDateNextDay(c.err, &sunday, (const OraText*)"MONDAY", 6, &result) == OCI_SUCCESS &&
+           SameDay(&result, 2023, 3, 6));
+    sb4 days = 0;
+    EXPECT(oci.OCIDateDaysBetween(c.err, &late, &early, &days) == OCI_SUCCESS && days == 4);
+    sword order = 0;
+    EXPECT(oci.OCIDateCompare(c.err, &early, &late, &order) == OCI_SUCCESS && order == -1);
+    EXPECT(oci.OCIDateAddDays(c.err, &checks[1].date, 1, &result) == OCI_ERROR);
+}
+
 /* The server release in the banner and in numbers, and a client of the same release. */
 static void VersionOfServerAndClient(void) {
     OraText banner[512] = "";
@@ -373,6 +442,7 @@ static const struct {
     {"ParseErrorOffsetAfterFailure", ParseErrorOffsetAfterFailure},
     {"InternalTypesRoundTrip", InternalTypesRoundTrip},
     {"NumberHelpers", NumberHelpers},
+    {"DateHelpers", DateHelpers},
     {"VersionOfServerAndClient", VersionOfServerAndClient},
 };
 
@@ -425,6 +495,15 @@ static int Load(const char* path) {
     LOOK_UP(OCINumberDiv);
     LOOK_UP(OCINumberCmp);
     LOOK_UP(OCINumberIsZero);
+    LOOK_UP(OCIDateCheck);
+    LOOK_UP(OCIDateFromText);
+    LOOK_UP(OCIDateToText);
+    LOOK_UP(OCIDateAddDays);
+    LOOK_UP(OCIDateAddMonths);
+    LOOK_UP(OCIDateDaysBetween);
+    LOOK_UP(OCIDateLastDay);
+    LOOK_UP(OCIDateNextDay);
+    LOOK_UP(OCIDateCompare);
     LOOK_UP(ocisqlite_create_database);
 #undef LOOK_UP
     return complete;
