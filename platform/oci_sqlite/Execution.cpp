@@ -75,10 +75,23 @@ ub4 RunIteration(Session& session, std::vector<std::optional<ChangeStatement>>& 
     return rows;
 }
 
+// The Oracle error being handled; anything else goes on up.
+EngineError CurrentOracleError() {
+    try {
+        throw;
+    } catch (const EngineError& e) {
+        return e;
+    } catch (const orasql::OracleError& e) {
+        return EngineError(e.code(), e.what());
+    }
+}
+
 // An array execution stops at its first failing iteration, as Oracle's does without batch errors:
-// that iteration is undone, the ones before it stay in the transaction and in rowCount.
+// that iteration is undone, the ones before it stay in the transaction and in rowCount. With batch
+// errors every iteration is tried and each failing one undone alone and reported; an error that
+// cost the whole transaction still ends the execution.
 ExecutionResult RunChange(Session& session, const Translation& t, const BindSet& binds, ub4 iterations,
-                          ub4& rowCount) {
+                          bool batchErrors, ub4& rowCount) {
     if (iterations == 0)
         throw ora::ZeroIterationCount();
     ExecutionResult result;
@@ -91,7 +104,15 @@ ExecutionResult RunChange(Session& session, const Translation& t, const BindSet&
         std::vector<std::optional<ChangeStatement>> statements(t.sqlite.size());
         for (ub4 iteration = 0; iteration < iterations; ++iteration) {
             StatementAtomicity atomic(session.db(), t.sqlite.size() > 1);
-            const ub4 rows = RunIteration(session, statements, binds, iteration, t);
+            ub4 rows = 0;
+            try {
+                rows = RunIteration(session, statements, binds, iteration, t);
+            } catch (...) {
+                if (!batchErrors || sqlite3_get_autocommit(session.db()))
+                    throw;
+                result.rowErrors.push_back({iteration, CurrentOracleError()});
+                continue;
+            }
             atomic.Succeeded();
             rowCount += rows;
             transaction.MarkChanged();
@@ -265,8 +286,6 @@ void RunAction(Session& session, const Translation& t) {
 ExecutionResult Execute(Session& session, const std::shared_ptr<const Translation>& translation,
                         const BindSet& binds, ub4 iterations, ub4 mode, ub4& rowCount) {
     const Translation& t = *translation;
-    if (mode & OCI_BATCH_ERRORS) // would go on past a failing row; refused rather than ignored
-        throw ora::Unimplemented();
     const bool describeOnly = (mode & OCI_DESCRIBE_ONLY) != 0;
     if (t.action == Action::RunSqlite && t.type == orasql::StatementType::Select)
         return RunQuery(session, translation, binds, describeOnly);
@@ -281,7 +300,7 @@ ExecutionResult Execute(Session& session, const std::shared_ptr<const Translatio
     else if (t.ddl)
         RunDdl(session, t, binds);
     else
-        result = RunChange(session, t, binds, iterations, rowCount);
+        result = RunChange(session, t, binds, iterations, (mode & OCI_BATCH_ERRORS) != 0, rowCount);
     if (mode & OCI_COMMIT_ON_SUCCESS)
         session.transaction().Commit();
     return result;

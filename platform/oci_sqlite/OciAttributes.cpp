@@ -51,6 +51,8 @@ sword StatementAttribute(StmtHandle* stmt, void* attributep, ub4* sizep, ub4 att
         return Put<ub4>(attributep, sizep, stmt->rowCount);
     case OCI_ATTR_ROWS_FETCHED:
         return Put<ub4>(attributep, sizep, stmt->rowsFetched);
+    case OCI_ATTR_NUM_DML_ERRORS:
+        return Put<ub4>(attributep, sizep, stmt->dmlErrors);
     case OCI_ATTR_PARAM_COUNT:
         return Put<ub4>(attributep, sizep, stmt->cursor ? static_cast<ub4>(stmt->cursor->ColumnCount()) : 0);
     case OCI_ATTR_PARSE_ERROR_OFFSET:
@@ -184,6 +186,10 @@ sword OCIAttrGet(const void* trgthndlp, ub4 trghndltyp, void* attributep, ub4* s
             return SessionAttribute(SessionOf(trgthndlp), attributep, sizep, attrtype);
         case OCI_HTYPE_SERVER:
             return ServerAttribute(Server(trgthndlp), attributep, sizep, attrtype);
+        case OCI_HTYPE_ERROR:
+            if (attrtype != OCI_ATTR_DML_ROW_OFFSET)
+                throw ora::Unimplemented();
+            return Put<ub4>(attributep, sizep, As<ErrorHandle>(trgthndlp, trghndltyp)->rowOffset);
         default:
             As<HandleHeader>(trgthndlp, trghndltyp);
             throw ora::Unimplemented();
@@ -200,8 +206,9 @@ sword OCIAttrSet(void* trgthndlp, ub4 trghndltyp, void* attributep, ub4 size, ub
             return SetSession(SessionOf(trgthndlp), attributep, size, attrtype);
         case OCI_HTYPE_STMT:
             return SetStatement(Stmt(trgthndlp), attributep, attrtype);
-        case OCI_HTYPE_BIND: // the bind character set: every text is UTF-8 already
-            As<BindHandle>(trgthndlp, trghndltyp);
+        case OCI_HTYPE_BIND: // the character set of a bind or define: every text is UTF-8 already
+        case OCI_HTYPE_DEFINE:
+            As<HandleHeader>(trgthndlp, trghndltyp);
             if (attrtype == OCI_ATTR_CHARSET_ID || attrtype == OCI_ATTR_CHARSET_FORM)
                 return OCI_SUCCESS;
             throw ora::Unimplemented();

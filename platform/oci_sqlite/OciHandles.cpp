@@ -131,7 +131,8 @@ sword OCIHandleFree(void* hndlp, ub4 type) {
             Delete<EnvHandle>(hndlp, type);
             break;
         case OCI_HTYPE_ERROR:
-            Delete<ErrorHandle>(hndlp, type);
+            if (!As<ErrorHandle>(hndlp, type)->rowRecord)
+                Delete<ErrorHandle>(hndlp, type);
             break;
         case OCI_HTYPE_SVCCTX:
             Delete<SvcCtxHandle>(hndlp, type);

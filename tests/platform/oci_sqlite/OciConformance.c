@@ -43,6 +43,10 @@ typedef unsigned char OraText;
 #define OCI_NTV_SYNTAX 1
 #define OCI_TRANS_NEW 0x1
 #define OCI_COMMIT_ON_SUCCESS 0x20
+#define OCI_BATCH_ERRORS 0x80
+#define OCI_ATTR_ROW_COUNT 9
+#define OCI_ATTR_NUM_DML_ERRORS 73
+#define OCI_ATTR_DML_ROW_OFFSET 74
 #define OCI_DTYPE_ROWID 54
 #define SQLT_INT 3
 #define SQLT_STR 5
@@ -80,6 +84,7 @@ typedef sword (*BindByName)(void*, void**, void*, const OraText*, sb4, void*, sb
                             ub4, ub4*, ub4);
 typedef sword (*DescriptorAlloc)(const void*, void**, ub4, size_t, void**);
 typedef sword (*RowidToChar)(void*, OraText*, ub2*, void*);
+typedef sword (*ParamGet)(const void*, ub4, void*, void**, ub4);
 typedef sword (*ErrorGet)(void*, ub4, OraText*, sb4*, OraText*, ub4, ub4);
 typedef sword (*ServerRelease2)(void*, void*, OraText*, ub4, ub1, ub4*, ub4);
 typedef void (*ClientVersion)(sword*, sword*, sword*, sword*, sword*);
@@ -120,6 +125,7 @@ static struct {
     BindByName OCIBindByName;
     DescriptorAlloc OCIDescriptorAlloc;
     RowidToChar OCIRowidToChar;
+    ParamGet OCIParamGet;
     ErrorGet OCIErrorGet;
     ServerRelease2 OCIServerRelease2;
     ClientVersion OCIClientVersion;
@@ -420,6 +426,38 @@ static void DateHelpers(void) {
     EXPECT(oci.OCIDateAddDays(c.err, &checks[1].date, 1, &result) == OCI_ERROR);
 }
 
+/* An array insert of five rows with batch errors: the two failing rows are reported with their
+ * offsets and errors, the other three go in. */
+static void BatchErrorsReportEachFailingRow(void) {
+    EXPECT(Run("create table conformance_b (k number(3) primary key)") == OCI_SUCCESS);
+    int keys[5] = {1, 2, 2, 4, 1000};
+    void* stmt = Statement("insert into conformance_b values (:k)");
+    Bind(stmt, ":k", keys, sizeof keys[0], SQLT_INT);
+    const sword status = oci.OCIStmtExecute(c.svc, stmt, c.err, 5, 0, NULL, NULL, OCI_BATCH_ERRORS);
+    EXPECT(status == OCI_SUCCESS_WITH_INFO || status == OCI_ERROR);
+    EXPECT(ErrorCode() == 24381);
+    ub4 errors = 0, rows = 0;
+    oci.OCIAttrGet(stmt, OCI_HTYPE_STMT, &errors, NULL, OCI_ATTR_NUM_DML_ERRORS, c.err);
+    oci.OCIAttrGet(stmt, OCI_HTYPE_STMT, &rows, NULL, OCI_ATTR_ROW_COUNT, c.err);
+    EXPECT(errors == 2 && rows == 3);
+    const ub4 offsets[2] = {2, 4};
+    const sb4 codes[2] = {1, 1438};
+    for (ub4 i = 0; i < errors && i < 2; ++i) {
+        void* row = NULL;
+        oci.OCIHandleAlloc(c.env, &row, OCI_HTYPE_ERROR, 0, NULL);
+        EXPECT(oci.OCIParamGet(c.err, OCI_HTYPE_ERROR, c.err, &row, i) == OCI_SUCCESS);
+        ub4 offset = 99;
+        EXPECT(oci.OCIAttrGet(row, OCI_HTYPE_ERROR, &offset, NULL, OCI_ATTR_DML_ROW_OFFSET, c.err) ==
+               OCI_SUCCESS);
+        sb4 code = 0;
+        OraText text[512];
+        EXPECT(oci.OCIErrorGet(row, 1, NULL, &code, text, sizeof text, OCI_HTYPE_ERROR) == OCI_SUCCESS);
+        EXPECT(offset == offsets[i] && code == codes[i]);
+    }
+    oci.OCIHandleFree(stmt, OCI_HTYPE_STMT);
+    EXPECT(QueryInt("select count(*) from conformance_b") == 3);
+}
+
 /* The server release in the banner and in numbers, and a client of the same release. */
 static void VersionOfServerAndClient(void) {
     OraText banner[512] = "";
@@ -441,6 +479,7 @@ static const struct {
     {"DistributedCallsRefused", DistributedCallsRefused},
     {"ParseErrorOffsetAfterFailure", ParseErrorOffsetAfterFailure},
     {"InternalTypesRoundTrip", InternalTypesRoundTrip},
+    {"BatchErrorsReportEachFailingRow", BatchErrorsReportEachFailingRow},
     {"NumberHelpers", NumberHelpers},
     {"DateHelpers", DateHelpers},
     {"VersionOfServerAndClient", VersionOfServerAndClient},
@@ -481,6 +520,7 @@ static int Load(const char* path) {
     LOOK_UP(OCIBindByName);
     LOOK_UP(OCIDescriptorAlloc);
     LOOK_UP(OCIRowidToChar);
+    LOOK_UP(OCIParamGet);
     LOOK_UP(OCIErrorGet);
     LOOK_UP(OCIServerRelease2);
     LOOK_UP(OCIClientVersion);
