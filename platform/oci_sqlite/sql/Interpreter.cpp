@@ -94,7 +94,7 @@ private:
         for (const PlStmt& s : body) {
             for (const PlBranch& b : s.branches)
                 CheckBody(b.body, declared, unit);
-            if (s.kind == PlKind::Assign && !declared.count(s.target))
+            if (s.kind == PlKind::Assign && !s.bindTarget && !declared.count(s.target))
                 throw SemanticError(s.line, s.column,
                                     "PLS-00201: identifier '" + s.target + "' must be declared");
             if (s.kind == PlKind::Call && !executor_.ProcedureSource(s.target))
@@ -217,7 +217,10 @@ private:
             executor_.Savepoint(kBlockSavepoint);
             return;
         case PlKind::Assign:
-            Store(frame, s.target, Eval(*s.args[0], frame));
+            if (s.bindTarget)
+                binds_[s.target] = Eval(*s.args[0], frame);
+            else
+                Store(frame, s.target, Eval(*s.args[0], frame));
             return;
         case PlKind::RaiseError:
             RaiseApplicationError(s, frame);

@@ -458,6 +458,23 @@ static void BatchErrorsReportEachFailingRow(void) {
     EXPECT(QueryInt("select count(*) from conformance_b") == 3);
 }
 
+/* PL/SQL OUT binds by assignment, as wrappers call functions: begin :o := f(...); end; */
+static void PlsqlOutByAssignment(void) {
+    void* stmt = Statement("begin :o := upper(:i) || to_char(:n * 2); end;");
+    char in[8] = "ab", out[16] = "";
+    int n = 21;
+    sb2 indicator = -1;
+    ub2 length = 0;
+    void* bind = NULL;
+    Bind(stmt, ":i", in, sizeof in, SQLT_STR);
+    Bind(stmt, ":n", &n, sizeof n, SQLT_INT);
+    EXPECT(oci.OCIBindByName(stmt, &bind, c.err, (const OraText*)":o", -1, out, sizeof out, SQLT_STR,
+                             &indicator, &length, NULL, 0, NULL, OCI_DEFAULT) == OCI_SUCCESS);
+    EXPECT(oci.OCIStmtExecute(c.svc, stmt, c.err, 1, 0, NULL, NULL, OCI_DEFAULT) == OCI_SUCCESS);
+    EXPECT(strcmp(out, "AB42") == 0 && indicator == 0);
+    oci.OCIHandleFree(stmt, OCI_HTYPE_STMT);
+}
+
 /* The server release in the banner and in numbers, and a client of the same release. */
 static void VersionOfServerAndClient(void) {
     OraText banner[512] = "";
@@ -480,6 +497,7 @@ static const struct {
     {"ParseErrorOffsetAfterFailure", ParseErrorOffsetAfterFailure},
     {"InternalTypesRoundTrip", InternalTypesRoundTrip},
     {"BatchErrorsReportEachFailingRow", BatchErrorsReportEachFailingRow},
+    {"PlsqlOutByAssignment", PlsqlOutByAssignment},
     {"NumberHelpers", NumberHelpers},
     {"DateHelpers", DateHelpers},
     {"VersionOfServerAndClient", VersionOfServerAndClient},
