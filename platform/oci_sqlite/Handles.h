@@ -131,10 +131,16 @@ struct StmtHandle : HandleHeader {
     ub4 prefetched = 0;
     bool allReceived = false;
     std::optional<RowAddress> lastRow;
+    // A scrollable query's rows, all read at execute, and the position of the last row fetched
+    // (from 1; 0 before the first).
+    std::optional<std::vector<Row>> scrollRows;
+    ub4 position = 0;
 
     void CloseCursor() {
         cursor.reset();
         params.clear();
+        scrollRows.reset();
+        position = 0;
     }
 };
 

@@ -109,8 +109,9 @@ inline constexpr ub4 OCI_ATTR_PARSE_ERROR_OFFSET = 129; // ub2
 inline constexpr ub4 OCI_ATTR_NUM_DML_ERRORS = 73;      // ub4, on a statement
 inline constexpr ub4 OCI_ATTR_DML_ROW_OFFSET = 74;      // ub4, on a row's error record
 inline constexpr ub4 OCI_ATTR_STMTCACHESIZE = 176;
-inline constexpr ub4 OCI_ATTR_ROWS_FETCHED = 197; // ub4
-inline constexpr ub4 OCI_ATTR_CHAR_SIZE = 286;    // ub2
+inline constexpr ub4 OCI_ATTR_CURRENT_POSITION = 164; // ub4, a scrollable cursor's row
+inline constexpr ub4 OCI_ATTR_ROWS_FETCHED = 197;     // ub4
+inline constexpr ub4 OCI_ATTR_CHAR_SIZE = 286;        // ub2
 
 // Character sets and what OCINlsNumericInfoGet answers.
 inline constexpr ub2 OCI_CHARSET_AL32UTF8 = 873;
@@ -177,7 +178,13 @@ inline constexpr ub4 OCI_STMT_SCROLLABLE_READONLY = 0x8;
 inline constexpr ub4 OCI_DESCRIBE_ONLY = 0x10;
 inline constexpr ub4 OCI_COMMIT_ON_SUCCESS = 0x20;
 inline constexpr ub4 OCI_BATCH_ERRORS = 0x80; // array DML: try every row, collect the errors
+inline constexpr ub2 OCI_FETCH_CURRENT = 0x1;
 inline constexpr ub2 OCI_FETCH_NEXT = 0x2;
+inline constexpr ub2 OCI_FETCH_FIRST = 0x4;
+inline constexpr ub2 OCI_FETCH_LAST = 0x8;
+inline constexpr ub2 OCI_FETCH_PRIOR = 0x10;
+inline constexpr ub2 OCI_FETCH_ABSOLUTE = 0x20;
+inline constexpr ub2 OCI_FETCH_RELATIVE = 0x40;
 inline constexpr ub4 OCI_TRANS_NEW = 0x1; // OCITransStart: a new local transaction
 
 // LONG values in pieces and national character sets, for the layer's dynamic defines and binds.

@@ -51,6 +51,8 @@ sword StatementAttribute(StmtHandle* stmt, void* attributep, ub4* sizep, ub4 att
         return Put<ub4>(attributep, sizep, stmt->rowCount);
     case OCI_ATTR_ROWS_FETCHED:
         return Put<ub4>(attributep, sizep, stmt->rowsFetched);
+    case OCI_ATTR_CURRENT_POSITION:
+        return Put<ub4>(attributep, sizep, stmt->position);
     case OCI_ATTR_NUM_DML_ERRORS:
         return Put<ub4>(attributep, sizep, stmt->dmlErrors);
     case OCI_ATTR_PARAM_COUNT:

@@ -207,6 +207,10 @@ sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iter
         stmt->allReceived = false;
         if (!query || (mode & OCI_DESCRIBE_ONLY))
             return OCI_SUCCESS;
+        if (mode & OCI_STMT_SCROLLABLE_READONLY) {
+            ReadAllRows(stmt);
+            return iters > 0 ? FetchScrolled(stmt, errhp, iters, OCI_FETCH_NEXT, 0) : OCI_SUCCESS;
+        }
         // The execute's own round trip brings the rows of a count given here and the prefetch rows.
         ReceiveRows(stmt, iters);
         if (iters > 0)

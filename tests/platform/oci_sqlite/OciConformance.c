@@ -44,6 +44,15 @@ typedef unsigned char OraText;
 #define OCI_TRANS_NEW 0x1
 #define OCI_COMMIT_ON_SUCCESS 0x20
 #define OCI_BATCH_ERRORS 0x80
+#define OCI_STMT_SCROLLABLE_READONLY 0x08
+#define OCI_FETCH_NEXT 0x02
+#define OCI_FETCH_FIRST 0x04
+#define OCI_FETCH_LAST 0x08
+#define OCI_FETCH_PRIOR 0x10
+#define OCI_FETCH_ABSOLUTE 0x20
+#define OCI_FETCH_RELATIVE 0x40
+#define OCI_ATTR_CURRENT_POSITION 164
+#define OCI_ATTR_ROWS_FETCHED 197
 #define OCI_ATTR_ROW_COUNT 9
 #define OCI_ATTR_NUM_DML_ERRORS 73
 #define OCI_ATTR_DML_ROW_OFFSET 74
@@ -458,6 +467,46 @@ static void BatchErrorsReportEachFailingRow(void) {
     EXPECT(QueryInt("select count(*) from conformance_b") == 3);
 }
 
+/* A scrollable cursor fetched in every orientation: the rows, the position and the rows fetched. */
+static void ScrollableFetch(void) {
+    EXPECT(Run("create table conformance_s (k number(2))") == OCI_SUCCESS);
+    int values[5] = {1, 2, 3, 4, 5};
+    void* insert = Statement("insert into conformance_s values (:k)");
+    Bind(insert, ":k", values, sizeof values[0], SQLT_INT);
+    EXPECT(oci.OCIStmtExecute(c.svc, insert, c.err, 5, 0, NULL, NULL, OCI_DEFAULT) == OCI_SUCCESS);
+    oci.OCIHandleFree(insert, OCI_HTYPE_STMT);
+    static const struct {
+        ub2 orientation;
+        sb4 offset;
+        ub4 rows;
+        sword status;
+        int first;
+        ub4 fetched, position;
+    } steps[] = {
+        {OCI_FETCH_LAST, 0, 1, OCI_SUCCESS, 5, 1, 5},     {OCI_FETCH_FIRST, 0, 1, OCI_SUCCESS, 1, 1, 1},
+        {OCI_FETCH_ABSOLUTE, 3, 1, OCI_SUCCESS, 3, 1, 3}, {OCI_FETCH_RELATIVE, -1, 1, OCI_SUCCESS, 2, 1, 2},
+        {OCI_FETCH_PRIOR, 0, 1, OCI_SUCCESS, 1, 1, 1},    {OCI_FETCH_PRIOR, 0, 1, OCI_NO_DATA, -1, 0, 1},
+        {OCI_FETCH_NEXT, 0, 2, OCI_SUCCESS, 2, 2, 3},     {OCI_FETCH_ABSOLUTE, 9, 1, OCI_NO_DATA, -1, 0, 3},
+    };
+    void* stmt = Statement("select k from conformance_s order by k");
+    int keys[2];
+    void* define = NULL;
+    oci.OCIDefineByPos(stmt, &define, c.err, 1, keys, sizeof keys[0], SQLT_INT, NULL, NULL, NULL,
+                       OCI_DEFAULT);
+    EXPECT(oci.OCIStmtExecute(c.svc, stmt, c.err, 0, 0, NULL, NULL, OCI_STMT_SCROLLABLE_READONLY) ==
+           OCI_SUCCESS);
+    for (size_t i = 0; i < sizeof steps / sizeof *steps; ++i) {
+        keys[0] = -1;
+        EXPECT(oci.OCIStmtFetch2(stmt, c.err, steps[i].rows, steps[i].orientation, steps[i].offset,
+                                 OCI_DEFAULT) == steps[i].status);
+        ub4 fetched = 99, position = 99;
+        oci.OCIAttrGet(stmt, OCI_HTYPE_STMT, &fetched, NULL, OCI_ATTR_ROWS_FETCHED, c.err);
+        oci.OCIAttrGet(stmt, OCI_HTYPE_STMT, &position, NULL, OCI_ATTR_CURRENT_POSITION, c.err);
+        EXPECT(keys[0] == steps[i].first && fetched == steps[i].fetched && position == steps[i].position);
+    }
+    oci.OCIHandleFree(stmt, OCI_HTYPE_STMT);
+}
+
 /* PL/SQL OUT binds by assignment, as wrappers call functions: begin :o := f(...); end; */
 static void PlsqlOutByAssignment(void) {
     void* stmt = Statement("begin :o := upper(:i) || to_char(:n * 2); end;");
@@ -497,6 +546,7 @@ static const struct {
     {"ParseErrorOffsetAfterFailure", ParseErrorOffsetAfterFailure},
     {"InternalTypesRoundTrip", InternalTypesRoundTrip},
     {"BatchErrorsReportEachFailingRow", BatchErrorsReportEachFailingRow},
+    {"ScrollableFetch", ScrollableFetch},
     {"PlsqlOutByAssignment", PlsqlOutByAssignment},
     {"NumberHelpers", NumberHelpers},
     {"DateHelpers", DateHelpers},
