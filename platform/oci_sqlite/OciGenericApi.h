@@ -39,6 +39,13 @@ inline constexpr uword OCI_DATE_INVALID_SECOND = 0x400;
 inline constexpr uword OCI_DATE_DAY_MISSING_FROM_1582 = 0x1000;
 inline constexpr uword OCI_DATE_YEAR_ZERO = 0x2000;
 
+// The portable threads of OCI, for clients that run threaded.
+typedef struct OCIThreadMutex OCIThreadMutex;
+typedef struct OCIThreadKey OCIThreadKey;
+typedef struct OCIThreadId OCIThreadId;
+typedef struct OCIThreadHandle OCIThreadHandle;
+typedef void (*OCIThreadKeyDestFunc)(void* value);
+
 #define OCI_GENERIC_FUNCTIONS(X)                                                                             \
     X(sword, OCITransDetach, (OCISvcCtx * svchp, OCIError * errhp, ub4 flags))                               \
     X(sword, OCITransPrepare, (OCISvcCtx * svchp, OCIError * errhp, ub4 flags))                              \
@@ -90,7 +97,40 @@ inline constexpr uword OCI_DATE_YEAR_ZERO = 0x2000;
     X(sword, OCIDateLastDay, (OCIError * err, const OCIDate* date, OCIDate* last_day))                       \
     X(sword, OCIDateNextDay,                                                                                 \
       (OCIError * err, const OCIDate* date, const OraText* day_p, ub4 day_length, OCIDate* next_day))        \
-    X(sword, OCIDateSysDate, (OCIError * err, OCIDate * sys_date))
+    X(sword, OCIDateSysDate, (OCIError * err, OCIDate * sys_date))                                           \
+    X(sword, OCINlsGetInfo, (void* hndl, OCIError* errhp, OraText* buf, size_t buflen, ub2 item))            \
+    X(sword, OCIParamSet, (void* hndlp, ub4 htyp, OCIError* errhp, const void* dscp, ub4 dtyp, ub4 pos))     \
+    X(sword, OCIArrayDescriptorAlloc,                                                                        \
+      (const void* parenth, void** descpp, const ub4 type, ub4 array_size, const size_t xtramem_sz,          \
+       void** usrmempp))                                                                                     \
+    X(sword, OCIArrayDescriptorFree, (void** descp, const ub4 type))                                         \
+    X(void, OCIThreadProcessInit, ())                                                                        \
+    X(sword, OCIThreadInit, (void* hndl, OCIError* err))                                                     \
+    X(sword, OCIThreadTerm, (void* hndl, OCIError* err))                                                     \
+    X(boolean, OCIThreadIsMulti, ())                                                                         \
+    X(sword, OCIThreadMutexInit, (void* hndl, OCIError* err, OCIThreadMutex** mutex))                        \
+    X(sword, OCIThreadMutexDestroy, (void* hndl, OCIError* err, OCIThreadMutex** mutex))                     \
+    X(sword, OCIThreadMutexAcquire, (void* hndl, OCIError* err, OCIThreadMutex* mutex))                      \
+    X(sword, OCIThreadMutexRelease, (void* hndl, OCIError* err, OCIThreadMutex* mutex))                      \
+    X(sword, OCIThreadKeyInit, (void* hndl, OCIError* err, OCIThreadKey** key, OCIThreadKeyDestFunc destFn)) \
+    X(sword, OCIThreadKeyDestroy, (void* hndl, OCIError* err, OCIThreadKey** key))                           \
+    X(sword, OCIThreadKeyGet, (void* hndl, OCIError* err, OCIThreadKey* key, void** pValue))                 \
+    X(sword, OCIThreadKeySet, (void* hndl, OCIError* err, OCIThreadKey* key, void* value))                   \
+    X(sword, OCIThreadIdInit, (void* hndl, OCIError* err, OCIThreadId** tid))                                \
+    X(sword, OCIThreadIdDestroy, (void* hndl, OCIError* err, OCIThreadId** tid))                             \
+    X(sword, OCIThreadIdSet, (void* hndl, OCIError* err, OCIThreadId* tidDest, OCIThreadId* tidSrc))         \
+    X(sword, OCIThreadIdSetNull, (void* hndl, OCIError* err, OCIThreadId* tid))                              \
+    X(sword, OCIThreadIdGet, (void* hndl, OCIError* err, OCIThreadId* tid))                                  \
+    X(sword, OCIThreadIdSame,                                                                                \
+      (void* hndl, OCIError* err, OCIThreadId* tid1, OCIThreadId* tid2, boolean* result))                    \
+    X(sword, OCIThreadIdNull, (void* hndl, OCIError* err, OCIThreadId* tid, boolean* result))                \
+    X(sword, OCIThreadHndInit, (void* hndl, OCIError* err, OCIThreadHandle** thnd))                          \
+    X(sword, OCIThreadHndDestroy, (void* hndl, OCIError* err, OCIThreadHandle** thnd))                       \
+    X(sword, OCIThreadCreate,                                                                                \
+      (void* hndl, OCIError* err, void (*start)(void*), void* arg, OCIThreadId* tid, OCIThreadHandle* tHnd)) \
+    X(sword, OCIThreadJoin, (void* hndl, OCIError* err, OCIThreadHandle* tHnd))                              \
+    X(sword, OCIThreadClose, (void* hndl, OCIError* err, OCIThreadHandle* tHnd))                             \
+    X(sword, OCIThreadHandleGet, (void* hndl, OCIError* err, OCIThreadHandle* tHnd))
 
 #define OCI_DECLARE_GENERIC_FUNCTION(ret, name, params) OCI_API_EXPORT ret name params;
 extern "C" {

@@ -3,6 +3,7 @@
 // that probes them learns the feature is missing instead of crashing. Accessors without an error
 // handle answer an empty result.
 #include "platform/oci_sqlite/OciCall.h"
+#include "platform/oci_sqlite/OciGenericApi.h"
 
 using namespace ocisqlite;
 
@@ -174,6 +175,10 @@ sword OCILdaToSvcCtx(OCISvcCtx**, OCIError* errhp, Lda_Def*) {
 }
 
 sword OCISvcCtxToLda(OCISvcCtx*, OCIError* errhp, Lda_Def*) {
+    return Refuse(errhp);
+}
+
+sword OCIParamSet(void*, ub4, OCIError* errhp, const void*, ub4, ub4) {
     return Refuse(errhp);
 }
 

@@ -115,6 +115,17 @@ typedef sword (*DateDaysBetween)(void*, const OCIDate*, const OCIDate*, sb4*);
 typedef sword (*DateLastDay)(void*, const OCIDate*, OCIDate*);
 typedef sword (*DateNextDay)(void*, const OCIDate*, const OraText*, ub4, OCIDate*);
 typedef sword (*DateCompare)(void*, const OCIDate*, const OCIDate*, sword*);
+typedef void (*ThreadProcessInit)(void);
+typedef sword (*ThreadObject)(void*, void*, void**);
+typedef sword (*ThreadUse)(void*, void*, void*);
+typedef sword (*ThreadKeyInit)(void*, void*, void**, void (*)(void*));
+typedef sword (*ThreadKeyGet)(void*, void*, void*, void**);
+typedef sword (*ThreadKeySet)(void*, void*, void*, void*);
+typedef sword (*ThreadIdSame)(void*, void*, void*, void*, int*);
+typedef sword (*ThreadCreate)(void*, void*, void (*)(void*), void*, void*, void*);
+typedef sword (*NlsGetInfo)(void*, void*, OraText*, size_t, ub2);
+typedef sword (*ArrayDescriptorAlloc)(const void*, void**, ub4, ub4, size_t, void**);
+typedef sword (*ArrayDescriptorFree)(void**, ub4);
 typedef int (*CreateDatabase)(const char*, const char*, const char*, char*, size_t);
 
 static struct {
@@ -154,6 +165,18 @@ static struct {
     DateLastDay OCIDateLastDay;
     DateNextDay OCIDateNextDay;
     DateCompare OCIDateCompare;
+    ThreadProcessInit OCIThreadProcessInit;
+    ThreadObject OCIThreadMutexInit, OCIThreadMutexDestroy, OCIThreadIdInit, OCIThreadHndInit,
+        OCIThreadHndDestroy;
+    ThreadUse OCIThreadMutexAcquire, OCIThreadMutexRelease, OCIThreadIdGet, OCIThreadJoin;
+    ThreadKeyInit OCIThreadKeyInit;
+    ThreadKeyGet OCIThreadKeyGet;
+    ThreadKeySet OCIThreadKeySet;
+    ThreadIdSame OCIThreadIdSame;
+    ThreadCreate OCIThreadCreate;
+    NlsGetInfo OCINlsGetInfo;
+    ArrayDescriptorAlloc OCIArrayDescriptorAlloc;
+    ArrayDescriptorFree OCIArrayDescriptorFree;
     CreateDatabase ocisqlite_create_database;
 } oci;
 
@@ -524,6 +547,61 @@ static void PlsqlOutByAssignment(void) {
     oci.OCIHandleFree(stmt, OCI_HTYPE_STMT);
 }
 
+static struct {
+    void *mutex, *key, *id;
+    int count;
+    int sameThread;
+} shared;
+
+static void Worker(void* argument) {
+    void* value = NULL;
+    oci.OCIThreadMutexAcquire(c.env, c.err, shared.mutex);
+    shared.count += *(int*)argument;
+    oci.OCIThreadMutexRelease(c.env, c.err, shared.mutex);
+    oci.OCIThreadKeyGet(c.env, c.err, shared.key, &value);
+    void* mine = NULL;
+    oci.OCIThreadIdInit(c.env, c.err, &mine);
+    oci.OCIThreadIdGet(c.env, c.err, mine);
+    oci.OCIThreadIdSame(c.env, c.err, mine, shared.id, &shared.sameThread);
+    shared.count += value == NULL ? 0 : 100; /* keys are per thread: none set here */
+}
+
+/* The client-side services of a threaded client: OCI's threads, mutexes and keys, NLS names, and
+ * arrays of descriptors. */
+static void ClientServices(void) {
+    oci.OCIThreadProcessInit();
+    EXPECT(oci.OCIThreadMutexInit(c.env, c.err, &shared.mutex) == OCI_SUCCESS);
+    EXPECT(oci.OCIThreadKeyInit(c.env, c.err, &shared.key, NULL) == OCI_SUCCESS);
+    EXPECT(oci.OCIThreadKeySet(c.env, c.err, shared.key, &shared) == OCI_SUCCESS);
+    EXPECT(oci.OCIThreadIdInit(c.env, c.err, &shared.id) == OCI_SUCCESS);
+    EXPECT(oci.OCIThreadIdGet(c.env, c.err, shared.id) == OCI_SUCCESS);
+    shared.sameThread = 1;
+    void *handles[2], *ids[2];
+    int step = 7;
+    for (int i = 0; i < 2; ++i) {
+        EXPECT(oci.OCIThreadHndInit(c.env, c.err, &handles[i]) == OCI_SUCCESS);
+        oci.OCIThreadIdInit(c.env, c.err, &ids[i]);
+        EXPECT(oci.OCIThreadCreate(c.env, c.err, Worker, &step, ids[i], handles[i]) == OCI_SUCCESS);
+    }
+    for (int i = 0; i < 2; ++i) {
+        EXPECT(oci.OCIThreadJoin(c.env, c.err, handles[i]) == OCI_SUCCESS);
+        EXPECT(oci.OCIThreadHndDestroy(c.env, c.err, &handles[i]) == OCI_SUCCESS && handles[i] == NULL);
+    }
+    EXPECT(shared.count == 14 && shared.sameThread == 0);
+    void* value = NULL;
+    EXPECT(oci.OCIThreadKeyGet(c.env, c.err, shared.key, &value) == OCI_SUCCESS && value == &shared);
+    EXPECT(oci.OCIThreadMutexDestroy(c.env, c.err, &shared.mutex) == OCI_SUCCESS);
+    OraText name[64];
+    EXPECT(oci.OCINlsGetInfo(c.env, c.err, name, sizeof name, 1) == OCI_SUCCESS);
+    EXPECT(strcmp((const char*)name, "MONDAY") == 0);
+    EXPECT(oci.OCINlsGetInfo(c.env, c.err, name, sizeof name, 55) == OCI_SUCCESS);
+    EXPECT(strcmp((const char*)name, "AL32UTF8") == 0);
+    void* rowids[3] = {NULL, NULL, NULL};
+    EXPECT(oci.OCIArrayDescriptorAlloc(c.env, rowids, OCI_DTYPE_ROWID, 3, 0, NULL) == OCI_SUCCESS);
+    EXPECT(rowids[0] && rowids[1] && rowids[2] && rowids[0] != rowids[2]);
+    EXPECT(oci.OCIArrayDescriptorFree(rowids, OCI_DTYPE_ROWID) == OCI_SUCCESS);
+}
+
 /* The server release in the banner and in numbers, and a client of the same release. */
 static void VersionOfServerAndClient(void) {
     OraText banner[512] = "";
@@ -550,6 +628,7 @@ static const struct {
     {"PlsqlOutByAssignment", PlsqlOutByAssignment},
     {"NumberHelpers", NumberHelpers},
     {"DateHelpers", DateHelpers},
+    {"ClientServices", ClientServices},
     {"VersionOfServerAndClient", VersionOfServerAndClient},
 };
 
@@ -612,6 +691,24 @@ static int Load(const char* path) {
     LOOK_UP(OCIDateLastDay);
     LOOK_UP(OCIDateNextDay);
     LOOK_UP(OCIDateCompare);
+    LOOK_UP(OCIThreadProcessInit);
+    LOOK_UP(OCIThreadMutexInit);
+    LOOK_UP(OCIThreadMutexDestroy);
+    LOOK_UP(OCIThreadIdInit);
+    LOOK_UP(OCIThreadHndInit);
+    LOOK_UP(OCIThreadHndDestroy);
+    LOOK_UP(OCIThreadMutexAcquire);
+    LOOK_UP(OCIThreadMutexRelease);
+    LOOK_UP(OCIThreadIdGet);
+    LOOK_UP(OCIThreadJoin);
+    LOOK_UP(OCIThreadKeyInit);
+    LOOK_UP(OCIThreadKeyGet);
+    LOOK_UP(OCIThreadKeySet);
+    LOOK_UP(OCIThreadIdSame);
+    LOOK_UP(OCIThreadCreate);
+    LOOK_UP(OCINlsGetInfo);
+    LOOK_UP(OCIArrayDescriptorAlloc);
+    LOOK_UP(OCIArrayDescriptorFree);
     LOOK_UP(ocisqlite_create_database);
 #undef LOOK_UP
     return complete;
