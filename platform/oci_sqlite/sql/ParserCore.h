@@ -71,6 +71,7 @@ private:
     ExprPtr ParseFunctionCall(std::string name, int offset);
     void ParseTrimArguments(Expr& trim);
     void ParseExtractArguments(Expr& extract);
+    void ParseCastArguments(Expr& cast);
     std::unique_ptr<Window> ParseWindow();
     std::string ParseFrameBound();
     ExprPtr ParseNameChain(int offset);

@@ -229,6 +229,17 @@ static long QueryInt(const char* sql) {
     return value;
 }
 
+/* The first column of a one-row query as text; the execute's status. */
+static sword QueryText(const char* sql, char* text, sb4 size) {
+    void* stmt = Statement(sql);
+    void* define = NULL;
+    text[0] = '\0';
+    oci.OCIDefineByPos(stmt, &define, c.err, 1, text, size, SQLT_STR, NULL, NULL, NULL, OCI_DEFAULT);
+    const sword status = oci.OCIStmtExecute(c.svc, stmt, c.err, 1, 0, NULL, NULL, OCI_DEFAULT);
+    oci.OCIHandleFree(stmt, OCI_HTYPE_STMT);
+    return status;
+}
+
 /* The logon most wrappers make: explicit handles, a transaction handle on the service context and an
  * explicit local transaction started at once. */
 static void ExplicitTransactionAtLogon(void) {
@@ -602,6 +613,31 @@ static void ClientServices(void) {
     EXPECT(oci.OCIArrayDescriptorFree(rowids, OCI_DTYPE_ROWID) == OCI_SUCCESS);
 }
 
+/* CAST to NUMBER, VARCHAR2, CHAR and DATE, and Oracle's refusals of values that do not fit. */
+static void CastConverts(void) {
+    static const struct {
+        const char *sql, *text;
+        sb4 code;
+    } cases[] = {
+        {"select cast('12.345' as number(5,2)) from dual", "12.35", 0},
+        {"select cast(7 as varchar2(3)) || '|' from dual", "7|", 0},
+        {"select cast('ab' as char(4)) || '|' from dual", "ab  |", 0},
+        {"select to_char(cast('05.03.2023' as date), 'YYYY-MM-DD') from dual", "2023-03-05", 0},
+        {"select cast(2.5 as integer) from dual", "3", 0},
+        {"select cast(12345 as number(3)) from dual", "", 1438},
+        {"select cast('abcdef' as varchar2(3)) from dual", "", 25137},
+    };
+    for (size_t i = 0; i < sizeof cases / sizeof *cases; ++i) {
+        char text[64];
+        const sword status = QueryText(cases[i].sql, text, sizeof text);
+        if (cases[i].code == 0) {
+            EXPECT(status == OCI_SUCCESS && strcmp(text, cases[i].text) == 0);
+        } else {
+            EXPECT(status == OCI_ERROR && ErrorCode() == cases[i].code);
+        }
+    }
+}
+
 /* The server release in the banner and in numbers, and a client of the same release. */
 static void VersionOfServerAndClient(void) {
     OraText banner[512] = "";
@@ -626,6 +662,7 @@ static const struct {
     {"BatchErrorsReportEachFailingRow", BatchErrorsReportEachFailingRow},
     {"ScrollableFetch", ScrollableFetch},
     {"PlsqlOutByAssignment", PlsqlOutByAssignment},
+    {"CastConverts", CastConverts},
     {"NumberHelpers", NumberHelpers},
     {"DateHelpers", DateHelpers},
     {"ClientServices", ClientServices},
