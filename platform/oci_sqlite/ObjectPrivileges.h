@@ -30,6 +30,8 @@ public:
     // Reads owners and grants again: after any commit, since another session may have granted.
     void Reload();
     bool AdministratorSession() const { return sessionUser_ == administrator_; }
+    // While a procedure of another user runs: its statements must not meet the session's own.
+    bool ActsForAnother() const { return user_ != sessionUser_; }
 
     // Inside the transaction of the DDL that created or dropped the object.
     void RecordOwner(const std::string& object);

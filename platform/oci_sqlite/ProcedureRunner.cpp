@@ -4,6 +4,7 @@
 
 #include "platform/oci_sqlite/Defining.h"
 #include "platform/oci_sqlite/EngineError.h"
+#include "platform/oci_sqlite/SqliteErrors.h"
 #include "platform/oci_sqlite/SqliteStatement.h"
 
 #include "platform/oci_sqlite/sql/Interpreter.h"
@@ -23,6 +24,15 @@ template <class Call> auto AsOracleError(Call call) {
         throw orasql::OracleError(e.code(), e.what());
     }
 }
+
+// A statement prepared for one run, finalized with it.
+struct OwnStatement {
+    OwnStatement() = default;
+    ~OwnStatement() { sqlite3_finalize(stmt); }
+    OwnStatement(const OwnStatement&) = delete;
+    OwnStatement& operator=(const OwnStatement&) = delete;
+    sqlite3_stmt* stmt = nullptr;
+};
 
 class SessionExecutor : public orasql::Executor {
 public:
@@ -50,9 +60,19 @@ public:
     void LeaveProcedure() override { definers_.pop_back(); }
 
 private:
+    // A statement run with another user's privileges is prepared for this run alone, so that no
+    // statement of the same text the client sends finds it authorized in the session's cache.
     std::vector<orasql::SqlRow> RunStatement(const std::string& sql, const orasql::BindMap& binds) {
-        StatementLease lease = session_.statements().Borrow(sql);
-        sqlite3_stmt* stmt = lease.get();
+        StatementLease lease;
+        OwnStatement own;
+        if (session_.privileges().ActsForAnother()) {
+            if (const int rc = sqlite3_prepare_v2(session_.db(), sql.c_str(), -1, &own.stmt, nullptr);
+                rc != SQLITE_OK)
+                ThrowSqliteError(session_.db(), rc, session_.ErrorContextFor(orasql::StatementType::Begin));
+        } else {
+            lease = session_.statements().Borrow(sql);
+        }
+        sqlite3_stmt* stmt = own.stmt ? own.stmt : lease.get();
         const bool changes = !sqlite3_stmt_readonly(stmt);
         if (changes)
             session_.transaction().BeginIfNeeded();
