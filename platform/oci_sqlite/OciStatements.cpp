@@ -1,6 +1,7 @@
 // Entry points of statements: prepare, bind, execute, describe, define and release. Translation
 // happens at prepare when a session is known and again at execute only if its context changed.
 #include "platform/oci_sqlite/OciCall.h"
+#include "platform/oci_sqlite/OciGenericApi.h"
 #include "platform/oci_sqlite/RoundTrips.h"
 #include "platform/oci_sqlite/SqlText.h"
 #include "platform/oci_sqlite/StatementFetch.h"
@@ -118,6 +119,14 @@ sword OCIStmtPrepare2(OCISvcCtx* svchp, OCIStmt** stmtp, OCIError* errhp, const 
         Prepare(handle.get(), Text(stmt, stmt_len));
         *stmtp = reinterpret_cast<OCIStmt*>(static_cast<HandleHeader*>(handle.release()));
         return OCI_SUCCESS;
+    });
+}
+
+// Blocks return no implicit results here: there is never a next one.
+sword OCIStmtGetNextResult(OCIStmt* stmthp, OCIError* errhp, void**, ub4*, ub4) {
+    return OciCall(errhp, [&] {
+        Stmt(stmthp);
+        return OCI_NO_DATA;
     });
 }
 

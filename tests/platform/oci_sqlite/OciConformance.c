@@ -126,6 +126,8 @@ typedef sword (*ThreadCreate)(void*, void*, void (*)(void*), void*, void*, void*
 typedef sword (*NlsGetInfo)(void*, void*, OraText*, size_t, ub2);
 typedef sword (*ArrayDescriptorAlloc)(const void*, void**, ub4, ub4, size_t, void**);
 typedef sword (*ArrayDescriptorFree)(void**, ub4);
+typedef sword (*LobClose)(void*, void*, void*);
+typedef sword (*GetNextResult)(void*, void*, void**, ub4*, ub4);
 typedef int (*CreateDatabase)(const char*, const char*, const char*, char*, size_t);
 
 static struct {
@@ -177,6 +179,8 @@ static struct {
     NlsGetInfo OCINlsGetInfo;
     ArrayDescriptorAlloc OCIArrayDescriptorAlloc;
     ArrayDescriptorFree OCIArrayDescriptorFree;
+    LobClose OCILobClose, OCILobFreeTemporary;
+    GetNextResult OCIStmtGetNextResult;
     CreateDatabase ocisqlite_create_database;
 } oci;
 
@@ -638,6 +642,21 @@ static void CastConverts(void) {
     }
 }
 
+/* What the engine does not offer answers through the error handle; a block has no implicit results. */
+static void OutOfScopeAnswersAnError(void) {
+    const LobClose refused[] = {oci.OCILobClose, oci.OCILobFreeTemporary};
+    for (size_t i = 0; i < sizeof refused / sizeof *refused; ++i) {
+        EXPECT(refused[i](c.svc, c.err, NULL) == OCI_ERROR);
+        EXPECT(ErrorCode() == 3001);
+    }
+    void* stmt = Statement("begin null; end;");
+    EXPECT(oci.OCIStmtExecute(c.svc, stmt, c.err, 1, 0, NULL, NULL, OCI_DEFAULT) == OCI_SUCCESS);
+    void* result = NULL;
+    ub4 type = 0;
+    EXPECT(oci.OCIStmtGetNextResult(stmt, c.err, &result, &type, OCI_DEFAULT) == OCI_NO_DATA);
+    oci.OCIHandleFree(stmt, OCI_HTYPE_STMT);
+}
+
 /* The server release in the banner and in numbers, and a client of the same release. */
 static void VersionOfServerAndClient(void) {
     OraText banner[512] = "";
@@ -666,6 +685,7 @@ static const struct {
     {"NumberHelpers", NumberHelpers},
     {"DateHelpers", DateHelpers},
     {"ClientServices", ClientServices},
+    {"OutOfScopeAnswersAnError", OutOfScopeAnswersAnError},
     {"VersionOfServerAndClient", VersionOfServerAndClient},
 };
 
@@ -746,6 +766,9 @@ static int Load(const char* path) {
     LOOK_UP(OCINlsGetInfo);
     LOOK_UP(OCIArrayDescriptorAlloc);
     LOOK_UP(OCIArrayDescriptorFree);
+    LOOK_UP(OCILobClose);
+    LOOK_UP(OCILobFreeTemporary);
+    LOOK_UP(OCIStmtGetNextResult);
     LOOK_UP(ocisqlite_create_database);
 #undef LOOK_UP
     return complete;
