@@ -3,7 +3,9 @@
 #include "platform/oci_sqlite/Binding.h"
 
 #include "platform/oci_sqlite/EngineError.h"
+#include "platform/oci_sqlite/Handles.h"
 #include "platform/oci_sqlite/OracleDate.h"
+#include "platform/oci_sqlite/OracleNumber.h"
 
 #include <cmath>
 #include <cstring>
@@ -150,6 +152,26 @@ Value ReadBindValue(const BindSlot& slot, ub4 iteration) {
         if (!parts)
             throw ora::InvalidDate();
         return FormatStoredDate(*parts);
+    }
+    case SQLT_ODT: {
+        const auto parts = slot.size >= kOciDateSize ? FromOciDate(data) : std::nullopt;
+        if (!parts)
+            throw ora::InvalidDate();
+        return FormatStoredDate(*parts);
+    }
+    case SQLT_VNU: {
+        const auto number = slot.size >= kOciNumberSize ? FromOciNumber(data) : std::nullopt;
+        if (!number)
+            throw ora::InvalidNumber();
+        return NumberValue(*number);
+    }
+    case SQLT_RDD: { // the element is a pointer to a ROWID descriptor
+        OCIRowid* descriptor = nullptr;
+        std::memcpy(&descriptor, data, sizeof descriptor);
+        const RowidHandle* rowid = As<RowidHandle>(descriptor, OCI_DTYPE_ROWID);
+        if (!rowid->address)
+            return std::monostate{};
+        return EncodeRowid(*rowid->address);
     }
     default:
         throw ora::Unimplemented();

@@ -1,6 +1,7 @@
 // A client's bind variables and how their buffers become SQLite values: by name, each name bound
 // once however often the statement uses it; NULL through the indicator; OCI external types STR, CHR,
-// AFC, AVC, LNG (text; an empty text is NULL, as in Oracle), INT, FLT and the 7-byte DAT.
+// AFC, AVC, LNG (text; an empty text is NULL, as in Oracle), INT, FLT, the 7-byte DAT, and Oracle's
+// internal forms VNU (OCINumber), ODT (OCIDate) and RDD (a ROWID descriptor).
 #pragma once
 
 #include "platform/oci_sqlite/ClientBuffer.h"

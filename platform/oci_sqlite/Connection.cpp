@@ -2,6 +2,8 @@
 // creation step see the same journal mode, lock wait and SQL functions.
 #include "platform/oci_sqlite/Connection.h"
 
+#include "platform/oci_sqlite/ObjectPrivileges.h"
+
 #include "platform/oci_sqlite/CallChains.h"
 #include "platform/oci_sqlite/EngineError.h"
 #include "platform/oci_sqlite/RowidCodec.h"
@@ -24,6 +26,7 @@ void ConnectionCloser::operator()(sqlite3* db) const {
 }
 
 void Exec(sqlite3* db, const char* sql) {
+    const EngineStatementScope engine;
     const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
         ThrowSqliteError(db, rc, {});
@@ -109,6 +112,7 @@ void CreateDatabase(const std::string& path, const std::string& user, const std:
         Connection db = Open(path, SQLITE_OPEN_READWRITE, false);
         UserCatalog users(db.get());
         users.CreateTables();
+        ObjectPrivileges::CreateTables(db.get());
         users.CreateUser(user, password);
     } catch (...) {
         for (const char* suffix : {"", "-wal", "-shm"})

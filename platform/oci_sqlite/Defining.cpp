@@ -3,7 +3,9 @@
 #include "platform/oci_sqlite/Defining.h"
 
 #include "platform/oci_sqlite/EngineError.h"
+#include "platform/oci_sqlite/Handles.h"
 #include "platform/oci_sqlite/OracleDate.h"
+#include "platform/oci_sqlite/OracleNumber.h"
 
 #include <algorithm>
 #include <cmath>
@@ -153,6 +155,34 @@ void WriteDate(const Value& value, const DefineSlot& slot, ub4 row) {
     SetStatus(slot, row, OCI_IND_NOTNULL, 7, 0);
 }
 
+void WriteOciDate(const Value& value, const DefineSlot& slot, ub4 row) {
+    const auto* text = std::get_if<std::string>(&value);
+    const auto parts = text ? ParseStoredDate(*text) : std::nullopt;
+    if (!parts || slot.size < kOciDateSize)
+        throw ora::InvalidDate();
+    ToOciDate(*parts, Element(slot, row));
+    SetStatus(slot, row, OCI_IND_NOTNULL, kOciDateSize, 0);
+}
+
+void WriteOciNumber(const Value& value, const DefineSlot& slot, ub4 row) {
+    if (slot.size < kOciNumberSize)
+        throw ora::InvalidNumber();
+    ToOciNumber(DecimalOf(value), Element(slot, row));
+    SetStatus(slot, row, OCI_IND_NOTNULL, kOciNumberSize, 0);
+}
+
+// The element is the client's pointer to a ROWID descriptor, which receives the row's address.
+void WriteRowid(const Value& value, const DefineSlot& slot, ub4 row) {
+    const auto* text = std::get_if<std::string>(&value);
+    const auto address = text ? DecodeRowid(*text) : std::nullopt;
+    OCIRowid* descriptor = nullptr;
+    if (slot.size < static_cast<sb4>(sizeof descriptor) || !address)
+        throw ora::Make(1410, "invalid ROWID");
+    std::memcpy(&descriptor, Element(slot, row), sizeof descriptor);
+    As<RowidHandle>(descriptor, OCI_DTYPE_ROWID)->address = address;
+    SetStatus(slot, row, OCI_IND_NOTNULL, sizeof descriptor, 0);
+}
+
 } // namespace
 
 WriteOutcome WriteValue(const Value& value, const DefineSlot& slot, ub4 row, bool isDate,
@@ -178,6 +208,15 @@ WriteOutcome WriteValue(const Value& value, const DefineSlot& slot, ub4 row, boo
         return WriteOutcome::Written;
     case SQLT_DAT:
         WriteDate(value, slot, row);
+        return WriteOutcome::Written;
+    case SQLT_ODT:
+        WriteOciDate(value, slot, row);
+        return WriteOutcome::Written;
+    case SQLT_VNU:
+        WriteOciNumber(value, slot, row);
+        return WriteOutcome::Written;
+    case SQLT_RDD:
+        WriteRowid(value, slot, row);
         return WriteOutcome::Written;
     default:
         throw ora::Unimplemented();

@@ -1,6 +1,7 @@
 // A client's define buffers and how a fetched value is written into one: as text (CHR, STR, AFC,
-// AVC, LNG; numbers in Oracle's digits, dates in the session's NLS_DATE_FORMAT), as INT or FLT, or
-// as the 7-byte DAT. Indicator, returned length and column return code are set as Oracle sets them.
+// AVC, LNG; numbers in Oracle's digits, dates in the session's NLS_DATE_FORMAT), as INT or FLT, as
+// the 7-byte DAT, or in Oracle's internal forms VNU, ODT and RDD. Indicator, returned length and column
+// return code are set as Oracle sets them.
 #pragma once
 
 #include "platform/oci_sqlite/ClientBuffer.h"

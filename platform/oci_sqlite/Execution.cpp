@@ -75,10 +75,23 @@ ub4 RunIteration(Session& session, std::vector<std::optional<ChangeStatement>>& 
     return rows;
 }
 
+// The Oracle error being handled; anything else goes on up.
+EngineError CurrentOracleError() {
+    try {
+        throw;
+    } catch (const EngineError& e) {
+        return e;
+    } catch (const orasql::OracleError& e) {
+        return EngineError(e.code(), e.what());
+    }
+}
+
 // An array execution stops at its first failing iteration, as Oracle's does without batch errors:
-// that iteration is undone, the ones before it stay in the transaction and in rowCount.
+// that iteration is undone, the ones before it stay in the transaction and in rowCount. With batch
+// errors every iteration is tried and each failing one undone alone and reported; an error that
+// cost the whole transaction still ends the execution.
 ExecutionResult RunChange(Session& session, const Translation& t, const BindSet& binds, ub4 iterations,
-                          ub4& rowCount) {
+                          bool batchErrors, ub4& rowCount) {
     if (iterations == 0)
         throw ora::ZeroIterationCount();
     ExecutionResult result;
@@ -93,7 +106,15 @@ ExecutionResult RunChange(Session& session, const Translation& t, const BindSet&
         std::vector<std::optional<ChangeStatement>> statements(t.sqlite.size());
         for (ub4 iteration = 0; iteration < iterations; ++iteration) {
             StatementAtomicity atomic(session.db(), t.sqlite.size() > 1);
-            const ub4 rows = RunIteration(session, statements, binds, iteration, t);
+            ub4 rows = 0;
+            try {
+                rows = RunIteration(session, statements, binds, iteration, t);
+            } catch (...) {
+                if (!batchErrors || sqlite3_get_autocommit(session.db()))
+                    throw;
+                result.rowErrors.push_back({iteration, CurrentOracleError()});
+                continue;
+            }
             atomic.Succeeded();
             rowCount += rows;
             transaction.MarkChanged();
@@ -126,13 +147,21 @@ ExecutionResult RunQuery(Session& session, const std::shared_ptr<const Translati
 
 // DDL ends the open transaction first, as Oracle's does, then runs as a transaction of its own, so
 // a statement the translator turned into several SQLite statements happens whole or not at all.
+// The table it creates belongs to the user, and a dropped table's grants go with it.
 void RunDdl(Session& session, const Translation& t, const BindSet& binds) {
     Transaction& transaction = session.transaction();
+    ObjectPrivileges& privileges = session.privileges();
     transaction.Commit();
     transaction.BeginIfNeeded();
     try {
+        privileges.TakeCreatedTable();
+        privileges.TakeDroppedTable();
         for (const std::string& sql : t.sqlite)
             ChangeStatement(session, sql, binds, t).Run(session, 0, t);
+        if (const auto created = privileges.TakeCreatedTable())
+            privileges.RecordOwner(*created);
+        if (const auto dropped = privileges.TakeDroppedTable())
+            privileges.ForgetObject(*dropped);
     } catch (...) {
         transaction.Rollback();
         throw;
@@ -163,6 +192,33 @@ void RunUserAction(Session& session, const Translation& t) {
     default:
         return users.SetLocked(user, Arg(t, "lock") == "1");
     }
+}
+
+std::vector<std::string> ListArg(const Translation& t, const char* key) {
+    std::vector<std::string> items;
+    const std::string text = Arg(t, key);
+    for (size_t start = 0; start <= text.size();) {
+        const size_t comma = std::min(text.find(',', start), text.size());
+        items.push_back(UpperCase(text.substr(start, comma - start)));
+        start = comma + 1;
+    }
+    return items;
+}
+
+void RequireOwnerIfExists(Session& session, const std::string& name, bool exists) {
+    if (exists)
+        session.privileges().RequireOwner(name);
+}
+
+// The object is a procedure, a sequence or a table; anything else is one the user cannot see.
+void RunGrant(Session& session, const Translation& t) {
+    const std::string object = UpperCase(Arg(t, "object"));
+    SchemaCatalog& catalog = session.catalog();
+    const bool isProcedure = catalog.ProcedureSource(object).has_value();
+    if (!isProcedure && !catalog.SequenceExists(object) && !catalog.FindTable(object))
+        throw ora::TableNotFound();
+    session.privileges().Grant(Arg(t, "revoke") == "1", ListArg(t, "privileges"), object, isProcedure,
+                               ListArg(t, "grantees"));
 }
 
 void RunAction(Session& session, const Translation& t) {
@@ -200,19 +256,32 @@ void RunAction(Session& session, const Translation& t) {
     case Action::AlterUserGrace:
     case Action::AlterUserAccount:
         return RunUserAction(session, t);
-    case Action::Grant: // the engine keeps no privileges; ignoring a REVOKE would mislead
-        throw ora::Unimplemented();
+    case Action::Grant:
+        return RunGrant(session, t);
     case Action::CreateSequence:
         session.catalog().CreateSequence(Arg(t, "name"), IntArg(t, "start", 1), IntArg(t, "increment", 1));
+        session.privileges().RecordOwner(Arg(t, "name"));
         return;
     case Action::DropSequence:
+        RequireOwnerIfExists(session, Arg(t, "name"),
+                             session.catalog().SequenceExists(UpperCase(Arg(t, "name"))));
         session.catalog().DropSequence(Arg(t, "name"));
+        session.privileges().ForgetObject(Arg(t, "name"));
         return;
-    case Action::CreateProcedure:
-        session.catalog().StoreProcedure(Arg(t, "name"), Arg(t, "source"));
+    case Action::CreateProcedure: { // replacing is for the owner only
+        const std::string name = Arg(t, "name");
+        const bool exists = session.catalog().ProcedureSource(UpperCase(name)).has_value();
+        RequireOwnerIfExists(session, name, exists);
+        session.catalog().StoreProcedure(name, Arg(t, "source"));
+        if (!exists)
+            session.privileges().RecordOwner(name);
         return;
+    }
     case Action::DropProcedure:
+        RequireOwnerIfExists(session, Arg(t, "name"),
+                             session.catalog().ProcedureSource(UpperCase(Arg(t, "name"))).has_value());
         session.catalog().DropProcedure(Arg(t, "name"));
+        session.privileges().ForgetObject(Arg(t, "name"));
         return;
     default:
         throw ora::Unimplemented();
@@ -224,8 +293,6 @@ void RunAction(Session& session, const Translation& t) {
 ExecutionResult Execute(Session& session, const std::shared_ptr<const Translation>& translation,
                         const BindSet& binds, ub4 iterations, ub4 mode, ub4& rowCount) {
     const Translation& t = *translation;
-    if (mode & OCI_BATCH_ERRORS) // would go on past a failing row; refused rather than ignored
-        throw ora::Unimplemented();
     const bool describeOnly = (mode & OCI_DESCRIBE_ONLY) != 0;
     if (t.action == Action::RunSqlite && t.type == orasql::StatementType::Select)
         return RunQuery(session, translation, binds, describeOnly);
@@ -240,7 +307,7 @@ ExecutionResult Execute(Session& session, const std::shared_ptr<const Translatio
     else if (t.ddl)
         RunDdl(session, t, binds);
     else
-        result = RunChange(session, t, binds, iterations, rowCount);
+        result = RunChange(session, t, binds, iterations, (mode & OCI_BATCH_ERRORS) != 0, rowCount);
     if (mode & OCI_COMMIT_ON_SUCCESS)
         session.transaction().Commit();
     return result;

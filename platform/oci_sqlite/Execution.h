@@ -6,17 +6,26 @@
 
 #include "platform/oci_sqlite/Binding.h"
 #include "platform/oci_sqlite/Cursor.h"
+#include "platform/oci_sqlite/EngineError.h"
 #include "platform/oci_sqlite/RowidCodec.h"
 #include "platform/oci_sqlite/Session.h"
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace ocisqlite {
+
+// A row of an array change with OCI_BATCH_ERRORS that failed, and why.
+struct RowError {
+    ub4 row = 0;
+    EngineError error;
+};
 
 struct ExecutionResult {
     std::optional<RowAddress> lastRow; // the last row a change processed
     std::unique_ptr<Cursor> cursor;    // queries only
+    std::vector<RowError> rowErrors;   // with OCI_BATCH_ERRORS, the rows that failed, in order
 };
 
 // rowCount grows with every row a change processed, so that after a failure it tells how many rows

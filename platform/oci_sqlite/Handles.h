@@ -45,6 +45,11 @@ struct ErrorHandle : HandleHeader {
     ErrorHandle() : HandleHeader(OCI_HTYPE_ERROR) {}
     int code = 0;
     std::string message;
+    // After an array change with batch errors: one record per failing row, which OCIParamGet hands
+    // out by index and OCI_ATTR_DML_ROW_OFFSET tells the row of.
+    std::vector<std::unique_ptr<ErrorHandle>> rowErrors;
+    ub4 rowOffset = 0;
+    bool rowRecord = false; // one of another handle's rowErrors, freed with it
 };
 
 struct ServerHandle : HandleHeader {
@@ -64,11 +69,17 @@ struct SessionHandle : HandleHeader {
     std::shared_ptr<Session> session;
 };
 
+// A local transaction needs nothing of its own: the session's transaction is the one it names.
+struct TransHandle : HandleHeader {
+    TransHandle() : HandleHeader(OCI_HTYPE_TRANS) {}
+};
+
 struct SvcCtxHandle : HandleHeader {
     SvcCtxHandle() : HandleHeader(OCI_HTYPE_SVCCTX) {}
     std::shared_ptr<EnvState> env;
     ServerHandle* server = nullptr;
     SessionHandle* session = nullptr;
+    TransHandle* transaction = nullptr;
     ub4 statementCacheSize = 0;
 };
 
@@ -114,15 +125,22 @@ struct StmtHandle : HandleHeader {
     bool describedOnly = false; // executed in describe-only mode: columns, but nothing to fetch
     ub4 rowCount = 0;
     ub4 rowsFetched = 0;
+    ub4 dmlErrors = 0; // rows that failed in the last array change with batch errors
     // What a client holds of a query's rows: received in a round trip but not yet fetched, and
     // whether the server said that no more rows follow.
     ub4 prefetched = 0;
     bool allReceived = false;
     std::optional<RowAddress> lastRow;
+    // A scrollable query's rows, all read at execute, and the position of the last row fetched
+    // (from 1; 0 before the first).
+    std::optional<std::vector<Row>> scrollRows;
+    ub4 position = 0;
 
     void CloseCursor() {
         cursor.reset();
         params.clear();
+        scrollRows.reset();
+        position = 0;
     }
 };
 

@@ -92,6 +92,7 @@ inline constexpr ub4 OCI_ATTR_PRECISION = 5;  // sb2 on a select-list parameter
 inline constexpr ub4 OCI_ATTR_SCALE = 6;      // sb1
 inline constexpr ub4 OCI_ATTR_SERVER = 6;     // on a service context
 inline constexpr ub4 OCI_ATTR_SESSION = 7;    // on a service context
+inline constexpr ub4 OCI_ATTR_TRANS = 8;      // on a service context: its transaction handle
 inline constexpr ub4 OCI_ATTR_IS_NULL = 7;    // ub1, on a parameter
 inline constexpr ub4 OCI_ATTR_ROW_COUNT = 9;  // ub4
 inline constexpr ub4 OCI_ATTR_SQLFNCODE = 10; // ub2
@@ -105,9 +106,12 @@ inline constexpr ub4 OCI_ATTR_STMT_TYPE = 24; // ub2
 inline constexpr ub4 OCI_ATTR_CHARSET_ID = 31;
 inline constexpr ub4 OCI_ATTR_CHARSET_FORM = 32;
 inline constexpr ub4 OCI_ATTR_PARSE_ERROR_OFFSET = 129; // ub2
+inline constexpr ub4 OCI_ATTR_NUM_DML_ERRORS = 73;      // ub4, on a statement
+inline constexpr ub4 OCI_ATTR_DML_ROW_OFFSET = 74;      // ub4, on a row's error record
 inline constexpr ub4 OCI_ATTR_STMTCACHESIZE = 176;
-inline constexpr ub4 OCI_ATTR_ROWS_FETCHED = 197; // ub4
-inline constexpr ub4 OCI_ATTR_CHAR_SIZE = 286;    // ub2
+inline constexpr ub4 OCI_ATTR_CURRENT_POSITION = 164; // ub4, a scrollable cursor's row
+inline constexpr ub4 OCI_ATTR_ROWS_FETCHED = 197;     // ub4
+inline constexpr ub4 OCI_ATTR_CHAR_SIZE = 286;        // ub2
 
 // Character sets and what OCINlsNumericInfoGet answers.
 inline constexpr ub2 OCI_CHARSET_AL32UTF8 = 873;
@@ -121,6 +125,7 @@ inline constexpr ub2 SQLT_NUM = 2;
 inline constexpr ub2 SQLT_INT = 3;
 inline constexpr ub2 SQLT_FLT = 4;
 inline constexpr ub2 SQLT_STR = 5;
+inline constexpr ub2 SQLT_VNU = 6; // an OCINumber
 inline constexpr ub2 SQLT_LNG = 8;
 inline constexpr ub2 SQLT_VCS = 9;
 inline constexpr ub2 SQLT_DAT = 12;
@@ -135,6 +140,7 @@ inline constexpr ub2 SQLT_CLOB = 112;
 inline constexpr ub2 SQLT_BLOB = 113;
 inline constexpr ub2 SQLT_BFILE = 114;
 inline constexpr ub2 SQLT_RSET = 116;
+inline constexpr ub2 SQLT_ODT = 156; // an OCIDate
 inline constexpr ub2 SQLT_TIMESTAMP = 187;
 inline constexpr ub2 SQLT_TIMESTAMP_TZ = 188;
 inline constexpr ub2 SQLT_INTERVAL_YM = 189;
@@ -172,7 +178,14 @@ inline constexpr ub4 OCI_STMT_SCROLLABLE_READONLY = 0x8;
 inline constexpr ub4 OCI_DESCRIBE_ONLY = 0x10;
 inline constexpr ub4 OCI_COMMIT_ON_SUCCESS = 0x20;
 inline constexpr ub4 OCI_BATCH_ERRORS = 0x80; // array DML: try every row, collect the errors
+inline constexpr ub2 OCI_FETCH_CURRENT = 0x1;
 inline constexpr ub2 OCI_FETCH_NEXT = 0x2;
+inline constexpr ub2 OCI_FETCH_FIRST = 0x4;
+inline constexpr ub2 OCI_FETCH_LAST = 0x8;
+inline constexpr ub2 OCI_FETCH_PRIOR = 0x10;
+inline constexpr ub2 OCI_FETCH_ABSOLUTE = 0x20;
+inline constexpr ub2 OCI_FETCH_RELATIVE = 0x40;
+inline constexpr ub4 OCI_TRANS_NEW = 0x1; // OCITransStart: a new local transaction
 
 // LONG values in pieces and national character sets, for the layer's dynamic defines and binds.
 inline constexpr ub4 OCI_DYNAMIC_FETCH = 0x02; // OCIDefineByPos mode
@@ -387,6 +400,11 @@ OCI_FUNCTIONS(OCI_DECLARE_FUNCTION)
 // Oracle error code with its message text in `message`. Refuses a file that already exists.
 OCI_API_EXPORT int ocisqlite_create_database(const char* path, const char* user, const char* password,
                                              char* message, size_t message_size);
+// The engine's own way back for a locked account, as Oracle's is an administrator the operating
+// system authenticates: unlocks user (and forgets its failed logons) when the calling process runs as
+// the owner of the database file; ORA-01031 for anyone else. Returns 0 or an Oracle error code.
+OCI_API_EXPORT int ocisqlite_unlock_user(const char* path, const char* user, char* message,
+                                         size_t message_size);
 // The engine's own count of the round trips an Oracle client would have made in this process so far
 // (the rules are in the engine's README). Oracle's client has no such entry point.
 OCI_API_EXPORT unsigned long long ocisqlite_round_trips(void);
@@ -399,3 +417,4 @@ OCI_FUNCTIONS(OCI_DECLARE_POINTER_TYPE)
 #undef OCI_DECLARE_POINTER_TYPE
 using ocisqlite_create_database_t = decltype(&ocisqlite_create_database);
 using ocisqlite_round_trips_t = decltype(&ocisqlite_round_trips);
+using ocisqlite_unlock_user_t = decltype(&ocisqlite_unlock_user);

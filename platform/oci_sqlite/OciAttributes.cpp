@@ -1,6 +1,7 @@
 // OCIAttrGet and OCIAttrSet for the attributes the data access layer reads and sets. Sizes follow
 // Oracle's: ub2 for types, sizes and statement type, ub4 for counts, sb2 precision, sb1 scale.
 #include "platform/oci_sqlite/OciCall.h"
+#include "platform/oci_sqlite/OciGenericApi.h"
 
 #include <cstring>
 
@@ -50,6 +51,10 @@ sword StatementAttribute(StmtHandle* stmt, void* attributep, ub4* sizep, ub4 att
         return Put<ub4>(attributep, sizep, stmt->rowCount);
     case OCI_ATTR_ROWS_FETCHED:
         return Put<ub4>(attributep, sizep, stmt->rowsFetched);
+    case OCI_ATTR_CURRENT_POSITION:
+        return Put<ub4>(attributep, sizep, stmt->position);
+    case OCI_ATTR_NUM_DML_ERRORS:
+        return Put<ub4>(attributep, sizep, stmt->dmlErrors);
     case OCI_ATTR_PARAM_COUNT:
         return Put<ub4>(attributep, sizep, stmt->cursor ? static_cast<ub4>(stmt->cursor->ColumnCount()) : 0);
     case OCI_ATTR_PARSE_ERROR_OFFSET:
@@ -101,11 +106,19 @@ sword ServiceContextAttribute(SvcCtxHandle* svc, void* attributep, ub4* sizep, u
         return Put<void*>(attributep, sizep, static_cast<HandleHeader*>(svc->server));
     case OCI_ATTR_SESSION:
         return Put<void*>(attributep, sizep, static_cast<HandleHeader*>(svc->session));
+    case OCI_ATTR_TRANS:
+        return Put<void*>(attributep, sizep, static_cast<HandleHeader*>(svc->transaction));
     case OCI_ATTR_STMTCACHESIZE:
         return Put<ub4>(attributep, sizep, svc->statementCacheSize);
     default:
         throw ora::Unimplemented();
     }
+}
+
+sword ServerAttribute(ServerHandle* server, void* attributep, ub4* sizep, ub4 attr) {
+    if (attr == OCI_ATTR_SERVER_STATUS)
+        return Put<ub4>(attributep, sizep, server->attached ? OCI_SERVER_NORMAL : OCI_SERVER_NOT_CONNECTED);
+    throw ora::Unimplemented();
 }
 
 sword SessionAttribute(SessionHandle* user, void* attributep, ub4* sizep, ub4 attr) {
@@ -125,6 +138,9 @@ sword SetServiceContext(SvcCtxHandle* svc, void* attributep, ub4 attr) {
         return OCI_SUCCESS;
     case OCI_ATTR_SESSION:
         svc->session = attributep ? SessionOf(attributep) : nullptr;
+        return OCI_SUCCESS;
+    case OCI_ATTR_TRANS:
+        svc->transaction = attributep ? As<TransHandle>(attributep, OCI_HTYPE_TRANS) : nullptr;
         return OCI_SUCCESS;
     case OCI_ATTR_STMTCACHESIZE:
         svc->statementCacheSize = Read<ub4>(attributep);
@@ -170,6 +186,12 @@ sword OCIAttrGet(const void* trgthndlp, ub4 trghndltyp, void* attributep, ub4* s
             return ServiceContextAttribute(SvcCtx(trgthndlp), attributep, sizep, attrtype);
         case OCI_HTYPE_SESSION:
             return SessionAttribute(SessionOf(trgthndlp), attributep, sizep, attrtype);
+        case OCI_HTYPE_SERVER:
+            return ServerAttribute(Server(trgthndlp), attributep, sizep, attrtype);
+        case OCI_HTYPE_ERROR:
+            if (attrtype != OCI_ATTR_DML_ROW_OFFSET)
+                throw ora::Unimplemented();
+            return Put<ub4>(attributep, sizep, As<ErrorHandle>(trgthndlp, trghndltyp)->rowOffset);
         default:
             As<HandleHeader>(trgthndlp, trghndltyp);
             throw ora::Unimplemented();
@@ -186,8 +208,9 @@ sword OCIAttrSet(void* trgthndlp, ub4 trghndltyp, void* attributep, ub4 size, ub
             return SetSession(SessionOf(trgthndlp), attributep, size, attrtype);
         case OCI_HTYPE_STMT:
             return SetStatement(Stmt(trgthndlp), attributep, attrtype);
-        case OCI_HTYPE_BIND: // the bind character set: every text is UTF-8 already
-            As<BindHandle>(trgthndlp, trghndltyp);
+        case OCI_HTYPE_BIND: // the character set of a bind or define: every text is UTF-8 already
+        case OCI_HTYPE_DEFINE:
+            As<HandleHeader>(trgthndlp, trghndltyp);
             if (attrtype == OCI_ATTR_CHARSET_ID || attrtype == OCI_ATTR_CHARSET_FORM)
                 return OCI_SUCCESS;
             throw ora::Unimplemented();

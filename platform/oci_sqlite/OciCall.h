@@ -1,6 +1,6 @@
 // The frame of every entry point: exceptions never cross the C boundary. An engine or translator
-// error is recorded in the error handle (record 1 of OCIErrorGet) and answers OCI_ERROR; a bad
-// handle answers OCI_INVALID_HANDLE.
+// error is recorded in the error handle (record 1 of OCIErrorGet, until the next error) and answers
+// OCI_ERROR; a bad handle answers OCI_INVALID_HANDLE.
 #pragma once
 
 #include "platform/oci_sqlite/Handles.h"
@@ -12,15 +12,14 @@
 namespace ocisqlite {
 
 void RecordError(OCIError* errhp, int code, const std::string& message);
-void ClearError(OCIError* errhp);
 inline void RecordError(OCIError* errhp, const EngineError& error) {
     RecordError(errhp, error.code(), error.what());
 }
 
-// Each call starts with a clean error handle, so a record read after it belongs to it.
+// As with Oracle, a successful call leaves the error handle's record alone: a client reads an
+// execute's error after asking the statement for its parse error offset.
 template <class Body> sword OciCall(OCIError* errhp, Body&& body) noexcept {
     try {
-        ClearError(errhp);
         return body();
     } catch (const InvalidHandle&) {
         return OCI_INVALID_HANDLE;

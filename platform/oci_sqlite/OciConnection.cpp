@@ -1,6 +1,7 @@
-// Entry points of attaching to a database file, sessions, passwords, transactions and the version.
+// Entry points of attaching to a database file, sessions and passwords.
 // The database name a client logs on with is the path of the file.
 #include "platform/oci_sqlite/OciCall.h"
+#include "platform/oci_sqlite/OciGenericApi.h"
 #include "platform/oci_sqlite/RoundTrips.h"
 
 #include <cstring>
@@ -15,8 +16,6 @@ std::string Text(const OraText* text, sb4 length) {
     const char* chars = reinterpret_cast<const char*>(text);
     return length < 0 ? std::string(chars) : std::string(chars, static_cast<size_t>(length));
 }
-
-const char kBanner[] = "ZORVEKA embedded engine Release 1.0.0 - SQLite storage";
 
 } // namespace
 
@@ -38,19 +37,6 @@ sword OCIServerDetach(OCIServer* srvhp, OCIError* errhp, ub4) {
     return OciCall(errhp, [&] {
         CountRoundTrip();
         Server(srvhp)->attached = false;
-        return OCI_SUCCESS;
-    });
-}
-
-sword OCIServerVersion(void* hndlp, OCIError* errhp, OraText* bufp, ub4 bufsz, ub1 hndltype) {
-    return OciCall(errhp, [&] {
-        CountRoundTrip();
-        As<HandleHeader>(hndlp, hndltype);
-        if (!bufp || bufsz == 0)
-            return OCI_ERROR;
-        const size_t length = std::min<size_t>(sizeof kBanner - 1, bufsz - 1);
-        std::memcpy(bufp, kBanner, length);
-        bufp[length] = '\0';
         return OCI_SUCCESS;
     });
 }
@@ -132,22 +118,6 @@ sword OCIPasswordChange(OCISvcCtx* svchp, OCIError* errhp, const OraText* user, 
     });
 }
 
-sword OCITransCommit(OCISvcCtx* svchp, OCIError* errhp, ub4) {
-    return OciCall(errhp, [&] {
-        CountRoundTrip();
-        LoggedOn(SvcCtx(svchp))->transaction().Commit();
-        return OCI_SUCCESS;
-    });
-}
-
-sword OCITransRollback(OCISvcCtx* svchp, OCIError* errhp, ub4) {
-    return OciCall(errhp, [&] {
-        CountRoundTrip();
-        LoggedOn(SvcCtx(svchp))->transaction().Rollback();
-        return OCI_SUCCESS;
-    });
-}
-
 // Statements run to completion inside the call, so there is never one to interrupt.
 sword OCIBreak(void* hndlp, OCIError* errhp) {
     return OciCall(errhp, [&] {
@@ -157,26 +127,17 @@ sword OCIBreak(void* hndlp, OCIError* errhp) {
     });
 }
 
-int ocisqlite_create_database(const char* path, const char* user, const char* password, char* message,
-                              size_t message_size) {
-    auto report = [&](int code, const std::string& text) {
-        if (message && message_size > 0) {
-            const size_t length = std::min(text.size(), message_size - 1);
-            std::memcpy(message, text.data(), length);
-            message[length] = '\0';
-        }
-        return code;
-    };
-    try {
-        if (!path || !user || !password || !*user)
-            return report(1017, ora::InvalidLogon().what());
-        CreateDatabase(path, user, password);
-        return report(0, "");
-    } catch (const EngineError& e) {
-        return report(e.code(), e.what());
-    } catch (const std::exception& e) {
-        return report(600, ora::Internal(e.what()).what());
-    }
+sword OCIPing(OCISvcCtx* svchp, OCIError* errhp, ub4) {
+    return OciCall(errhp, [&] {
+        CountRoundTrip();
+        LoggedOn(SvcCtx(svchp));
+        return OCI_SUCCESS;
+    });
+}
+
+// After a break there is no state left to clear.
+sword OCIReset(void* hndlp, OCIError* errhp) {
+    return OciCall(errhp, [&] { return hndlp ? OCI_SUCCESS : OCI_INVALID_HANDLE; });
 }
 
 } // extern "C"

@@ -1,9 +1,13 @@
 // Entry points of environments, handles, descriptors and error records. Only the handle kinds the
 // engine serves can be allocated; others answer OCI_INVALID_HANDLE.
 #include "platform/oci_sqlite/OciCall.h"
+#include "platform/oci_sqlite/OciGenericApi.h"
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <map>
+#include <mutex>
 
 using namespace ocisqlite;
 
@@ -15,14 +19,6 @@ void RecordError(OCIError* errhp, int code, const std::string& message) {
     auto* error = static_cast<ErrorHandle*>(reinterpret_cast<HandleHeader*>(errhp));
     error->code = code;
     error->message = message;
-}
-
-void ClearError(OCIError* errhp) {
-    if (!IsLiveHandle(errhp, OCI_HTYPE_ERROR))
-        return;
-    auto* error = static_cast<ErrorHandle*>(reinterpret_cast<HandleHeader*>(errhp));
-    error->code = 0;
-    error->message.clear();
 }
 
 ServerHandle* AttachedServer(SvcCtxHandle* svc) {
@@ -64,6 +60,8 @@ HandleHeader* NewHandle(EnvHandle* env, ub4 type) {
         return new ServerHandle;
     case OCI_HTYPE_SESSION:
         return new SessionHandle;
+    case OCI_HTYPE_TRANS:
+        return new TransHandle;
     default:
         return nullptr;
     }
@@ -78,6 +76,13 @@ sword NewEnvironment(OCIEnv** envp) {
         return OCI_INVALID_HANDLE;
     *envp = reinterpret_cast<OCIEnv*>(static_cast<HandleHeader*>(new EnvHandle));
     return OCI_SUCCESS;
+}
+
+// The size of each array of descriptors, kept by its first descriptor for the free.
+std::mutex arraysLock;
+std::map<const void*, ub4>& ArraySizes() {
+    static auto* sizes = new std::map<const void*, ub4>; // clients free at exit
+    return *sizes;
 }
 
 } // namespace
@@ -117,6 +122,29 @@ sword OCINlsNumericInfoGet(OCIEnv* envhp, OCIError* errhp, sb4* val, ub2 item) {
     });
 }
 
+// Oracle's names in American English, the engine's only language; DAYNAME1 is Monday.
+sword OCINlsGetInfo(void* hndl, OCIError* errhp, OraText* buf, size_t buflen, ub2 item) {
+    static const char* const kItems[] = {
+        "MONDAY",    "TUESDAY",  "WEDNESDAY", "THURSDAY", "FRIDAY", "SATURDAY", "SUNDAY",    "MON",
+        "TUE",       "WED",      "THU",       "FRI",      "SAT",    "SUN",      "JANUARY",   "FEBRUARY",
+        "MARCH",     "APRIL",    "MAY",       "JUNE",     "JULY",   "AUGUST",   "SEPTEMBER", "OCTOBER",
+        "NOVEMBER",  "DECEMBER", "JAN",       "FEB",      "MAR",    "APR",      "MAY",       "JUN",
+        "JUL",       "AUG",      "SEP",       "OCT",      "NOV",    "DEC",      "YES",       "NO",
+        "AM",        "PM",       "AD",        "BC",       ".",      ",",        "-",         "CR",
+        "DD-MON-RR", "USD",      "$",         "AMERICAN", "US",     "AMERICA",  "AL32UTF8",  "BINARY",
+        "GREGORIAN"};
+    return OciCall(errhp, [&] {
+        As<HandleHeader>(hndl, IsLiveHandle(hndl, OCI_HTYPE_ENV) ? OCI_HTYPE_ENV : OCI_HTYPE_SESSION);
+        if (item < 1 || item > std::size(kItems))
+            throw ora::Unimplemented();
+        const std::string text = kItems[item - 1];
+        if (!buf || buflen <= text.size())
+            throw ora::Make(1801, "date format is too long for internal buffer");
+        std::memcpy(buf, text.c_str(), text.size() + 1);
+        return OCI_SUCCESS;
+    });
+}
+
 sword OCIHandleAlloc(const void* parenth, void** hndlpp, ub4 type, size_t, void**) {
     return OciCall(nullptr, [&] {
         EnvHandle* env = Env(parenth);
@@ -137,7 +165,8 @@ sword OCIHandleFree(void* hndlp, ub4 type) {
             Delete<EnvHandle>(hndlp, type);
             break;
         case OCI_HTYPE_ERROR:
-            Delete<ErrorHandle>(hndlp, type);
+            if (!As<ErrorHandle>(hndlp, type)->rowRecord)
+                Delete<ErrorHandle>(hndlp, type);
             break;
         case OCI_HTYPE_SVCCTX:
             Delete<SvcCtxHandle>(hndlp, type);
@@ -150,6 +179,9 @@ sword OCIHandleFree(void* hndlp, ub4 type) {
             break;
         case OCI_HTYPE_SESSION: // ending without commit rolls back
             Delete<SessionHandle>(hndlp, type);
+            break;
+        case OCI_HTYPE_TRANS:
+            Delete<TransHandle>(hndlp, type);
             break;
         case OCI_HTYPE_BIND: // binds and defines belong to their statement
             As<BindHandle>(hndlp, type);
@@ -182,6 +214,40 @@ sword OCIDescriptorFree(void* descp, ub4 type) {
             As<ParamHandle>(descp, type);
         else
             return OCI_INVALID_HANDLE;
+        return OCI_SUCCESS;
+    });
+}
+
+// Arrays of ROWID descriptors, each as OCIDescriptorAlloc makes it.
+sword OCIArrayDescriptorAlloc(const void* parenth, void** descpp, const ub4 type, ub4 array_size,
+                              const size_t, void**) {
+    return OciCall(nullptr, [&] {
+        Env(parenth);
+        if (!descpp || type != OCI_DTYPE_ROWID || array_size == 0)
+            return OCI_INVALID_HANDLE;
+        for (ub4 i = 0; i < array_size; ++i)
+            descpp[i] = static_cast<HandleHeader*>(new RowidHandle);
+        std::lock_guard lock(arraysLock);
+        ArraySizes()[descpp[0]] = array_size;
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCIArrayDescriptorFree(void** descp, const ub4 type) {
+    return OciCall(nullptr, [&] {
+        if (!descp || type != OCI_DTYPE_ROWID)
+            return OCI_INVALID_HANDLE;
+        ub4 size = 0;
+        {
+            std::lock_guard lock(arraysLock);
+            const auto found = ArraySizes().find(descp[0]);
+            if (found == ArraySizes().end())
+                return OCI_INVALID_HANDLE;
+            size = found->second;
+            ArraySizes().erase(found);
+        }
+        for (ub4 i = 0; i < size; ++i)
+            Delete<RowidHandle>(descp[i], type);
         return OCI_SUCCESS;
     });
 }

@@ -1,8 +1,10 @@
 // The entry points Oracle's client has and this engine does not serve (LOBs, objects, collections,
-// pieces, dynamic binds, session pools, the older logon area): each answers ORA-03001, so a client
+// pieces, dynamic binds, session pools, the older logon area, subscriptions, queues, direct path
+// loads): each answers ORA-03001, so a client
 // that probes them learns the feature is missing instead of crashing. Accessors without an error
 // handle answer an empty result.
 #include "platform/oci_sqlite/OciCall.h"
+#include "platform/oci_sqlite/OciGenericApi.h"
 
 using namespace ocisqlite;
 
@@ -54,10 +56,6 @@ sword OCIDefineObject(OCIDefine*, OCIError* errhp, const OCIType*, void**, ub4*,
 }
 
 sword OCIDescribeAny(OCISvcCtx*, OCIError* errhp, void*, ub4, ub1, ub1, ub1, OCIDescribe*) {
-    return Refuse(errhp);
-}
-
-sword OCITransStart(OCISvcCtx*, OCIError* errhp, uword, ub4) {
     return Refuse(errhp);
 }
 
@@ -140,14 +138,6 @@ ub4 OCIStringSize(OCIEnv*, const OCIString*) {
     return 0;
 }
 
-sword OCINumberToReal(OCIError* err, const OCINumber*, uword, void*) {
-    return Refuse(err);
-}
-
-sword OCINumberFromReal(OCIError* err, const void*, uword, OCINumber*) {
-    return Refuse(err);
-}
-
 sword OCIRawAssignBytes(OCIEnv*, OCIError* err, const ub1*, ub4, OCIRaw**) {
     return Refuse(err);
 }
@@ -186,6 +176,94 @@ sword OCILdaToSvcCtx(OCISvcCtx**, OCIError* errhp, Lda_Def*) {
 }
 
 sword OCISvcCtxToLda(OCISvcCtx*, OCIError* errhp, Lda_Def*) {
+    return Refuse(errhp);
+}
+
+sword OCILobOpen(OCISvcCtx*, OCIError* errhp, OCILobLocator*, ub1) {
+    return Refuse(errhp);
+}
+
+sword OCILobClose(OCISvcCtx*, OCIError* errhp, OCILobLocator*) {
+    return Refuse(errhp);
+}
+
+sword OCILobIsOpen(OCISvcCtx*, OCIError* errhp, OCILobLocator*, boolean*) {
+    return Refuse(errhp);
+}
+
+sword OCILobGetChunkSize(OCISvcCtx*, OCIError* errhp, OCILobLocator*, ub4*) {
+    return Refuse(errhp);
+}
+
+sword OCILobGetLength2(OCISvcCtx*, OCIError* errhp, OCILobLocator*, oraub8*) {
+    return Refuse(errhp);
+}
+
+sword OCILobTrim2(OCISvcCtx*, OCIError* errhp, OCILobLocator*, oraub8) {
+    return Refuse(errhp);
+}
+
+sword OCILobRead2(OCISvcCtx*, OCIError* errhp, OCILobLocator*, oraub8*, oraub8*, oraub8, void*, oraub8, ub1,
+                  void*, OCICallbackLobRead2, ub2, ub1) {
+    return Refuse(errhp);
+}
+
+sword OCILobWrite2(OCISvcCtx*, OCIError* errhp, OCILobLocator*, oraub8*, oraub8*, oraub8, void*, oraub8, ub1,
+                   void*, OCICallbackLobWrite2, ub2, ub1) {
+    return Refuse(errhp);
+}
+
+sword OCILobCharSetForm(OCIEnv*, OCIError* errhp, const OCILobLocator*, ub1*) {
+    return Refuse(errhp);
+}
+
+sword OCILobCharSetId(OCIEnv*, OCIError* errhp, const OCILobLocator*, ub2*) {
+    return Refuse(errhp);
+}
+
+sword OCILobIsTemporary(OCIEnv*, OCIError* errhp, OCILobLocator*, boolean*) {
+    return Refuse(errhp);
+}
+
+sword OCILobLocatorIsInit(OCIEnv*, OCIError* errhp, const OCILobLocator*, boolean*) {
+    return Refuse(errhp);
+}
+
+sword OCILobFileExists(OCISvcCtx*, OCIError* errhp, OCILobLocator*, boolean*) {
+    return Refuse(errhp);
+}
+
+sword OCILobFileIsOpen(OCISvcCtx*, OCIError* errhp, OCILobLocator*, boolean*) {
+    return Refuse(errhp);
+}
+
+sword OCISubscriptionRegister(OCISvcCtx*, OCISubscription**, ub2, OCIError* errhp, ub4) {
+    return Refuse(errhp);
+}
+
+sword OCISubscriptionUnRegister(OCISvcCtx*, OCISubscription*, OCIError* errhp, ub4) {
+    return Refuse(errhp);
+}
+
+sword OCIAQEnq(OCISvcCtx*, OCIError* errhp, OraText*, OCIAQEnqOptions*, OCIAQMsgProperties*, OCIType*, void**,
+               void**, OCIRaw**, ub4) {
+    return Refuse(errhp);
+}
+
+sword OCIAQDeq(OCISvcCtx*, OCIError* errhp, OraText*, OCIAQDeqOptions*, OCIAQMsgProperties*, OCIType*, void**,
+               void**, OCIRaw**, ub4) {
+    return Refuse(errhp);
+}
+
+sword OCIDirPathPrepare(OCIDirPathCtx*, OCISvcCtx*, OCIError* errhp) {
+    return Refuse(errhp);
+}
+
+sword OCIDirPathFinish(OCIDirPathCtx*, OCIError* errhp) {
+    return Refuse(errhp);
+}
+
+sword OCIParamSet(void*, ub4, OCIError* errhp, const void*, ub4, ub4) {
     return Refuse(errhp);
 }
 

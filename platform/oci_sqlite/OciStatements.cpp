@@ -1,6 +1,7 @@
 // Entry points of statements: prepare, bind, execute, describe, define and release. Translation
 // happens at prepare when a session is known and again at execute only if its context changed.
 #include "platform/oci_sqlite/OciCall.h"
+#include "platform/oci_sqlite/OciGenericApi.h"
 #include "platform/oci_sqlite/RoundTrips.h"
 #include "platform/oci_sqlite/SqlText.h"
 #include "platform/oci_sqlite/StatementFetch.h"
@@ -72,6 +73,28 @@ std::string NameOfPosition(StmtHandle* stmt, ub4 position) {
     return stmt->translation->binds[position - 1];
 }
 
+// Each failing row of a batch execution becomes a record of the error handle; the call itself
+// reports ORA-24381. True when any row failed.
+bool KeepRowErrors(StmtHandle* stmt, OCIError* errhp, const std::vector<RowError>& rowErrors) {
+    stmt->dmlErrors = static_cast<ub4>(rowErrors.size());
+    if (!IsLiveHandle(errhp, OCI_HTYPE_ERROR))
+        return !rowErrors.empty();
+    auto* error = static_cast<ErrorHandle*>(reinterpret_cast<HandleHeader*>(errhp));
+    error->rowErrors.clear();
+    for (const RowError& failed : rowErrors) {
+        auto record = std::make_unique<ErrorHandle>();
+        record->code = failed.error.code();
+        record->message = failed.error.what();
+        record->rowOffset = failed.row;
+        record->rowRecord = true;
+        error->rowErrors.push_back(std::move(record));
+    }
+    if (rowErrors.empty())
+        return false;
+    RecordError(errhp, ora::Make(24381, "error(s) in array DML"));
+    return true;
+}
+
 } // namespace
 
 extern "C" {
@@ -96,6 +119,14 @@ sword OCIStmtPrepare2(OCISvcCtx* svchp, OCIStmt** stmtp, OCIError* errhp, const 
         Prepare(handle.get(), Text(stmt, stmt_len));
         *stmtp = reinterpret_cast<OCIStmt*>(static_cast<HandleHeader*>(handle.release()));
         return OCI_SUCCESS;
+    });
+}
+
+// Blocks return no implicit results here: there is never a next one.
+sword OCIStmtGetNextResult(OCIStmt* stmthp, OCIError* errhp, void**, ub4*, ub4) {
+    return OciCall(errhp, [&] {
+        Stmt(stmthp);
+        return OCI_NO_DATA;
     });
 }
 
@@ -176,6 +207,8 @@ sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iter
         const bool query = translation.type == orasql::StatementType::Select;
         ExecutionResult result =
             Execute(*session, stmt->translation, stmt->binds, iters, mode, stmt->rowCount);
+        if (!query && KeepRowErrors(stmt, errhp, result.rowErrors))
+            return OCI_SUCCESS_WITH_INFO;
         stmt->cursor = std::move(result.cursor);
         stmt->describedOnly = (mode & OCI_DESCRIBE_ONLY) != 0;
         stmt->lastRow = result.lastRow;
@@ -183,6 +216,10 @@ sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iter
         stmt->allReceived = false;
         if (!query || (mode & OCI_DESCRIBE_ONLY))
             return OCI_SUCCESS;
+        if (mode & OCI_STMT_SCROLLABLE_READONLY) {
+            ReadAllRows(stmt);
+            return iters > 0 ? FetchScrolled(stmt, errhp, iters, OCI_FETCH_NEXT, 0) : OCI_SUCCESS;
+        }
         // The execute's own round trip brings the rows of a count given here and the prefetch rows.
         ReceiveRows(stmt, iters);
         if (iters > 0)
@@ -193,6 +230,13 @@ sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iter
 
 sword OCIParamGet(const void* hndlp, ub4 htype, OCIError* errhp, void** parmdpp, ub4 pos) {
     return OciCall(errhp, [&] {
+        if (htype == OCI_HTYPE_ERROR) { // the record of a batch execution's failing row, from 0
+            auto* error = As<ErrorHandle>(hndlp, htype);
+            if (!parmdpp || pos >= error->rowErrors.size())
+                return OCI_INVALID_HANDLE;
+            *parmdpp = static_cast<HandleHeader*>(error->rowErrors[pos].get());
+            return OCI_SUCCESS;
+        }
         StmtHandle* stmt = As<StmtHandle>(hndlp, htype);
         if (!parmdpp)
             return OCI_INVALID_HANDLE;

@@ -3,7 +3,10 @@
 #include "platform/oci_sqlite/OracleDate.h"
 
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <iterator>
 
 namespace ocisqlite {
 
@@ -41,6 +44,23 @@ void ToOracleDate(const DateTimeParts& p, unsigned char out[7]) {
 
 std::optional<DateTimeParts> FromOracleDate(const unsigned char in[7]) {
     DateTimeParts p{(in[0] - 100) * 100 + (in[1] - 100), in[2], in[3], in[4] - 1, in[5] - 1, in[6] - 1};
+    if (!ValidParts(p))
+        return std::nullopt;
+    return p;
+}
+
+void ToOciDate(const DateTimeParts& p, unsigned char out[kOciDateSize]) {
+    const int16_t year = static_cast<int16_t>(p.year);
+    std::memcpy(out, &year, sizeof year);
+    const int rest[] = {p.month, p.day, p.hour, p.minute, p.second, 0};
+    for (size_t i = 0; i < std::size(rest); ++i)
+        out[2 + i] = static_cast<unsigned char>(rest[i]);
+}
+
+std::optional<DateTimeParts> FromOciDate(const unsigned char in[kOciDateSize]) {
+    int16_t year = 0;
+    std::memcpy(&year, in, sizeof year);
+    const DateTimeParts p{year, in[2], in[3], in[4], in[5], in[6]};
     if (!ValidParts(p))
         return std::nullopt;
     return p;

@@ -4,11 +4,14 @@
 
 #include "platform/oci_sqlite/Defining.h"
 #include "platform/oci_sqlite/EngineError.h"
+#include "platform/oci_sqlite/SqliteErrors.h"
 #include "platform/oci_sqlite/SqliteStatement.h"
 
 #include "platform/oci_sqlite/sql/Interpreter.h"
 
+#include <memory>
 #include <sqlite3.h>
+#include <vector>
 
 namespace ocisqlite {
 
@@ -21,6 +24,15 @@ template <class Call> auto AsOracleError(Call call) {
         throw orasql::OracleError(e.code(), e.what());
     }
 }
+
+// A statement prepared for one run, finalized with it.
+struct OwnStatement {
+    OwnStatement() = default;
+    ~OwnStatement() { sqlite3_finalize(stmt); }
+    OwnStatement(const OwnStatement&) = delete;
+    OwnStatement& operator=(const OwnStatement&) = delete;
+    sqlite3_stmt* stmt = nullptr;
+};
 
 class SessionExecutor : public orasql::Executor {
 public:
@@ -36,14 +48,31 @@ public:
     void Rollback() override { session_.transaction().Rollback(); }
     void Savepoint(const std::string& name) override { session_.transaction().Savepoint(name); }
     void RollbackToSavepoint(const std::string& name) override { session_.transaction().RollbackTo(name); }
+    // A procedure the caller may not execute is one it cannot see, as with Oracle (PLS-00201).
     std::optional<std::string> ProcedureSource(const std::string& upperName) override {
+        if (!session_.privileges().MayExecute(upperName))
+            return std::nullopt;
         return session_.catalog().ProcedureSource(upperName);
     }
+    void EnterProcedure(const std::string& upperName) override {
+        definers_.push_back(std::make_unique<ObjectPrivileges::Definer>(session_.privileges(), upperName));
+    }
+    void LeaveProcedure() override { definers_.pop_back(); }
 
 private:
+    // A statement run with another user's privileges is prepared for this run alone, so that no
+    // statement of the same text the client sends finds it authorized in the session's cache.
     std::vector<orasql::SqlRow> RunStatement(const std::string& sql, const orasql::BindMap& binds) {
-        StatementLease lease = session_.statements().Borrow(sql);
-        sqlite3_stmt* stmt = lease.get();
+        StatementLease lease;
+        OwnStatement own;
+        if (session_.privileges().ActsForAnother()) {
+            if (const int rc = sqlite3_prepare_v2(session_.db(), sql.c_str(), -1, &own.stmt, nullptr);
+                rc != SQLITE_OK)
+                ThrowSqliteError(session_.db(), rc, session_.ErrorContextFor(orasql::StatementType::Begin));
+        } else {
+            lease = session_.statements().Borrow(sql);
+        }
+        sqlite3_stmt* stmt = own.stmt ? own.stmt : lease.get();
         const bool changes = !sqlite3_stmt_readonly(stmt);
         if (changes)
             session_.transaction().BeginIfNeeded();
@@ -64,6 +93,7 @@ private:
     }
 
     Session& session_;
+    std::vector<std::unique_ptr<ObjectPrivileges::Definer>> definers_;
 };
 
 // The interpreter sets a savepoint for every block, which opens a transaction and takes the write

@@ -24,7 +24,7 @@ Session::Session(Connection db, std::string user)
       statements_(db_.get()), sequences_(db_.get()), lastChangedRow_(db_.get()),
       tableLocks_(sqlite3_db_filename(db_.get(), "main")),
       transaction_(db_.get(), cursors_, tableLocks_, [this] { sequences_.AfterRollback(); }),
-      catalog_(db_.get()), users_(db_.get()) {
+      catalog_(db_.get()), users_(db_.get()), privileges_(db_.get(), user_, users_.Administrator()) {
     sequences_.RegisterFunctions();
 }
 
@@ -62,13 +62,29 @@ void Session::DropStaleTranslations() {
     }
 }
 
+// Another session may have granted or revoked since. The file's data version above tells only at the
+// next read, after a statement prepared before the change would already have run, so this asks
+// SQLite; the administrator, whom no grant concerns, is spared the question.
+void Session::RefreshPrivileges() {
+    if (privileges_.AdministratorSession())
+        return;
+    StatementLease lease = statements_.Borrow("PRAGMA data_version");
+    const int64_t version =
+        sqlite3_step(lease.get()) == SQLITE_ROW ? sqlite3_column_int64(lease.get(), 0) : 0;
+    if (version != privilegesDataVersion_)
+        privileges_.Reload();
+    privilegesDataVersion_ = version;
+}
+
 uint64_t Session::TranslationGeneration() {
+    RefreshPrivileges();
     DropStaleTranslations();
     return generation_;
 }
 
 std::shared_ptr<const orasql::Translation> Session::Translate(const std::string& oracleSql,
                                                               uint64_t* generation) {
+    RefreshPrivileges();
     DropStaleTranslations();
     if (generation)
         *generation = generation_;

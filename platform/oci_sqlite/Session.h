@@ -6,6 +6,7 @@
 #include "platform/oci_sqlite/Connection.h"
 #include "platform/oci_sqlite/Cursor.h"
 #include "platform/oci_sqlite/LastChangedRow.h"
+#include "platform/oci_sqlite/ObjectPrivileges.h"
 #include "platform/oci_sqlite/SchemaCatalog.h"
 #include "platform/oci_sqlite/Sequences.h"
 #include "platform/oci_sqlite/StatementCache.h"
@@ -43,6 +44,7 @@ public:
     Transaction& transaction() { return transaction_; }
     SchemaCatalog& catalog() { return catalog_; }
     UserCatalog& users() { return users_; }
+    ObjectPrivileges& privileges() { return privileges_; }
     LastChangedRow& lastChangedRow() { return lastChangedRow_; }
     const std::shared_ptr<OpenCursors>& cursors() const { return cursors_; }
 
@@ -53,6 +55,7 @@ private:
     Session(Connection db, std::string user);
     int64_t SchemaVersion();
     void DropStaleTranslations();
+    void RefreshPrivileges();
 
     Connection db_; // declared first: everything below uses it and goes first
     std::string user_;
@@ -65,9 +68,11 @@ private:
     Transaction transaction_;
     SchemaCatalog catalog_;
     UserCatalog users_;
+    ObjectPrivileges privileges_;
     std::unordered_map<std::string, std::shared_ptr<const orasql::Translation>> translations_;
     int64_t translatedSchemaVersion_ = -1;
     unsigned dataVersion_ = 0;
+    int64_t privilegesDataVersion_ = -1;
     uint64_t generation_ = 0;
     bool ended_ = false;
 };

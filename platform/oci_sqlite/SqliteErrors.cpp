@@ -3,6 +3,8 @@
 // stored in: unquoted ones are upper case already, quoted ones keep theirs.
 #include "platform/oci_sqlite/SqliteErrors.h"
 
+#include "platform/oci_sqlite/ObjectPrivileges.h"
+
 #include "platform/oci_sqlite/EngineError.h"
 
 #include <cstdlib>
@@ -118,6 +120,8 @@ void ThrowSqliteError(sqlite3* db, int rc, const ErrorContext& context) {
         throw EngineError(std::atoi(message.c_str() + 4), message);
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
         throw ora::ResourceBusy();
+    if (primary == SQLITE_AUTH)
+        throw ObjectPrivileges::LastDenial();
     if (rc == SQLITE_IOERR_READ || rc == SQLITE_IOERR_SHORT_READ)
         throw ora::ReadFailed(FileName(db), sqlite3_errstr(rc));
     if (primary == SQLITE_FULL || primary == SQLITE_IOERR)

@@ -2,6 +2,7 @@
 // through the statement cache instead.
 #include "platform/oci_sqlite/SqliteStatement.h"
 
+#include "platform/oci_sqlite/ObjectPrivileges.h"
 #include "platform/oci_sqlite/SqliteErrors.h"
 
 #include <sqlite3.h>
@@ -9,6 +10,7 @@
 namespace ocisqlite {
 
 SqliteStatement::SqliteStatement(sqlite3* db, const char* sql) : db_(db) {
+    const EngineStatementScope engine;
     const int rc = sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr);
     if (rc != SQLITE_OK)
         ThrowSqliteError(db, rc, {});
@@ -34,6 +36,7 @@ SqliteStatement& SqliteStatement::Bind(int index, const std::vector<unsigned cha
 }
 
 bool SqliteStatement::Step() {
+    const EngineStatementScope engine; // a step may prepare the statement again
     const int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW)
         return true;

@@ -17,4 +17,10 @@ sword FetchRows(StmtHandle* stmt, OCIError* errhp, ub4 rows);
 // this way too, within its own round trip.
 void ReceiveRows(StmtHandle* stmt, ub4 wanted);
 
+// A scrollable query (OCI_STMT_SCROLLABLE_READONLY) reads all its rows at execute; its fetches go to
+// the row the orientation names (FIRST, LAST, NEXT, PRIOR, CURRENT, ABSOLUTE or RELATIVE with the
+// offset) and take up to `rows` rows from there on; OCI_NO_DATA, with the position kept, outside them.
+void ReadAllRows(StmtHandle* stmt);
+sword FetchScrolled(StmtHandle* stmt, OCIError* errhp, ub4 rows, ub2 orientation, sb4 offset);
+
 } // namespace ocisqlite

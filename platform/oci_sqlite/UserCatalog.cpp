@@ -9,6 +9,7 @@
 #include "platform/oci_sqlite/SqliteStatement.h"
 
 #include <cmath>
+#include <optional>
 #include <sqlite3.h>
 
 namespace ocisqlite {
@@ -102,59 +103,98 @@ void UserCatalog::SetLocked(const std::string& user, bool locked) {
 }
 
 bool UserCatalog::IsAdministrator(const std::string& user) const {
-    SqliteStatement first(db_, "SELECT name FROM ocisqlite_users ORDER BY rowid LIMIT 1");
-    return first.Step() && first.Text(0) == UpperCase(user);
+    return Administrator() == UpperCase(user);
 }
 
-// A count that cannot be written (another session holds the lock too long) leaves the refusal as it is.
+std::string UserCatalog::Administrator() const {
+    SqliteStatement first(db_, "SELECT name FROM ocisqlite_users ORDER BY rowid LIMIT 1");
+    return first.Step() ? first.Text(0) : std::string();
+}
+
+// Its own short write transaction, so that it never builds on a snapshot another logon has
+// outdated. SQLite's busy handler makes BEGIN IMMEDIATE wait for the other writers; a count is
+// retried while the file stays busy, since a wrong password that went uncounted would let parallel
+// guesses past the lock.
 void UserCatalog::CountFailedLogon(const std::string& name) {
-    try {
-        SqliteStatement(db_, "UPDATE ocisqlite_users SET failed_logons = failed_logons + 1, "
-                             "locked = locked OR failed_logons + 1 >= ?2 WHERE name = ?1")
-            .Bind(1, name)
-            .Bind(2, kMaxFailedLogons)
-            .Run();
-    } catch (const EngineError&) {
+    for (;;) {
+        try {
+            WriteAccount(name, true);
+            return;
+        } catch (const EngineError&) {
+            if (sqlite3_errcode(db_) != SQLITE_BUSY)
+                throw;
+        }
     }
 }
 
-// Not written while another session holds the lock long: the logon goes on, the count with it.
+// Only a kindness to the user: when another session holds the file's lock too long, the logon goes
+// on and the count with it.
 void UserCatalog::ForgetFailedLogons(const std::string& name) {
     try {
-        SqliteStatement(db_, "UPDATE ocisqlite_users SET failed_logons = 0 WHERE name = ?1")
-            .Bind(1, name)
-            .Run();
+        WriteAccount(name, false);
     } catch (const EngineError&) {
     }
+}
+
+void UserCatalog::WriteAccount(const std::string& name, bool failed) {
+    Exec(db_, "BEGIN IMMEDIATE");
+    try {
+        if (failed)
+            SqliteStatement(db_, "UPDATE ocisqlite_users SET failed_logons = failed_logons + 1, "
+                                 "locked = locked OR failed_logons + 1 >= ?2 WHERE name = ?1")
+                .Bind(1, name)
+                .Bind(2, kMaxFailedLogons)
+                .Run();
+        else
+            SqliteStatement(db_, "UPDATE ocisqlite_users SET failed_logons = 0 WHERE name = ?1")
+                .Bind(1, name)
+                .Run();
+        Exec(db_, "COMMIT");
+    } catch (...) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+// Read to the end, so that the read transaction is over before the account is written.
+std::optional<UserCatalog::StoredAccount> UserCatalog::ReadAccount(const std::string& name) const {
+    SqliteStatement query(db_, "SELECT salt, digest, iterations, expired, grace_until - julianday('now'), "
+                               "locked, failed_logons FROM ocisqlite_users WHERE name = ?1");
+    query.Bind(1, name);
+    if (!query.Step())
+        return std::nullopt;
+    StoredAccount account{{query.Blob(0), query.Blob(1), static_cast<int>(query.Int(2))},
+                          query.Int(3) != 0,
+                          query.IsNull(4) ? std::nullopt : std::optional<double>(query.Double(4)),
+                          query.Int(5) != 0,
+                          query.Int(6)};
+    return account;
 }
 
 LogonResult UserCatalog::CheckLogon(const std::string& user, const std::string& password) {
     AddAccountColumns();
     const std::string name = UpperCase(user);
-    SqliteStatement query(db_, "SELECT salt, digest, iterations, expired, grace_until - julianday('now'), "
-                               "locked, failed_logons FROM ocisqlite_users WHERE name = ?1");
-    query.Bind(1, name);
-    if (!query.Step()) {
+    const std::optional<StoredAccount> account = ReadAccount(name);
+    if (!account) {
         // The same work as for a known user, so that the time taken does not tell users apart.
         VerifyPassword(password, PasswordHash{std::vector<unsigned char>(16), std::vector<unsigned char>(32),
                                               kPasswordIterations});
         throw ora::InvalidLogon();
     }
-    const PasswordHash stored{query.Blob(0), query.Blob(1), static_cast<int>(query.Int(2))};
-    const bool verified = VerifyPassword(password, stored);
-    if (query.Int(5) != 0)
+    const bool verified = VerifyPassword(password, account->hash);
+    if (account->locked)
         throw ora::AccountLocked();
     if (!verified) {
         CountFailedLogon(name);
         throw ora::InvalidLogon();
     }
-    if (query.Int(6) != 0)
+    if (account->failedLogons != 0)
         ForgetFailedLogons(name);
-    if (query.Int(3) != 0)
+    if (account->expired)
         throw ora::PasswordExpired();
     LogonResult result;
-    if (!query.IsNull(4)) {
-        const double left = query.Double(4);
+    if (account->graceLeft) {
+        const double left = *account->graceLeft;
         if (left <= 0)
             throw ora::PasswordExpired();
         result.graceDays = static_cast<int>(std::ceil(left));

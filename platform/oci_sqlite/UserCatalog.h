@@ -4,6 +4,10 @@
 // compared as given. The user the file was created with is the engine's administrator.
 #pragma once
 
+#include "platform/oci_sqlite/PasswordHash.h"
+
+#include <cstdint>
+#include <optional>
 #include <string>
 
 struct sqlite3;
@@ -27,12 +31,23 @@ public:
     // Unlocking also forgets the failed logons.
     void SetLocked(const std::string& user, bool locked);
     bool IsAdministrator(const std::string& user) const;
+    std::string Administrator() const;
     // ORA-01017 for a wrong pair, ORA-28000 when locked, ORA-28001 when expired. Takes as long for
     // an unknown user as for a known one; the kMaxFailedLogons-th wrong password in a row locks.
     LogonResult CheckLogon(const std::string& user, const std::string& password);
 
 private:
+    struct StoredAccount {
+        PasswordHash hash;
+        bool expired = false;
+        std::optional<double> graceLeft; // days
+        bool locked = false;
+        int64_t failedLogons = 0;
+    };
+    std::optional<StoredAccount> ReadAccount(const std::string& name) const;
     void AddAccountColumns(); // files made before accounts could lock
+    // Counts one more failed logon, or forgets them, in a write transaction of its own.
+    void WriteAccount(const std::string& name, bool failed);
     void CountFailedLogon(const std::string& name);
     void ForgetFailedLogons(const std::string& name);
     void RequireUser(const std::string& user) const;

@@ -231,7 +231,8 @@ struct PlStmt {
     int line = 1;
     int column = 1;
     std::shared_ptr<Statement> sql; // Sql: a DML statement or a SELECT ... INTO
-    std::string target;             // Assign: variable; Call: procedure name
+    std::string target;             // Assign: variable or bind; Call: procedure name
+    bool bindTarget = false;        // Assign: the target is the bind variable named target
     std::vector<ExprPtr> args;      // Assign: [value]; Call and RaiseError: arguments
     std::vector<PlBranch> branches; // If
 };

@@ -7,7 +7,8 @@ namespace orasql {
 namespace {
 
 // Oracle's SQL command codes of the engine statements built here.
-constexpr unsigned kCreateUser = 19, kAlterUser = 53, kAlterSession = 52;
+constexpr unsigned kCreateUser = 19, kAlterUser = 53, kAlterSession = 52, kGrantObject = 17,
+                   kRevokeObject = 18;
 
 // A length, precision or scale: a plain integer of a few digits, else Oracle's error for it.
 int SizeNumber(ParserCore& p, int code, const char* text) {
@@ -262,6 +263,43 @@ Statement ParserCore::ParseDrop() {
     if (AcceptWord("CASCADE"))
         AcceptWord("CONSTRAINTS");
     AcceptWord("PURGE");
+    ExpectEnd();
+    return s;
+}
+
+// GRANT privilege, ... ON object TO grantee, ... and REVOKE ... FROM: the lists go comma-separated
+// into the arguments. System privileges (no ON) are not the engine's.
+Statement ParserCore::ParseGrant() {
+    const bool revoke = Advance().IsWord("REVOKE");
+    EngineStmt s{Action::Grant, StatementType::Unknown, revoke ? kRevokeObject : kGrantObject, {}};
+    s.args["revoke"] = revoke ? "1" : "0";
+    std::string privileges;
+    do { // SELECT, INSERT, ALL are reserved words, so any word is taken here
+        const Token& privilege = Advance();
+        if (privilege.kind != TokenKind::Identifier)
+            Fail(990, "missing or invalid privilege");
+        if (privilege.text == "ALL")
+            AcceptWord("PRIVILEGES");
+        privileges += (privileges.empty() ? "" : ",") + privilege.text;
+    } while (AcceptSymbol(","));
+    if (!AcceptWord("ON"))
+        Fail(3001, "unimplemented feature");
+    s.args["privileges"] = privileges;
+    std::string object = ExpectName(903, "invalid table name");
+    if (AcceptSymbol(".")) // the schema: the engine has one namespace
+        object = ExpectName(903, "invalid table name");
+    s.args["object"] = object;
+    if (revoke)
+        ExpectWord("FROM", 905, "missing keyword");
+    else
+        ExpectWord("TO", 946, "missing TO keyword");
+    std::string grantees;
+    do {
+        const std::string grantee =
+            PeekWord("PUBLIC") ? Advance().text : ExpectName(987, "missing or invalid username(s)");
+        grantees += (grantees.empty() ? "" : ",") + grantee;
+    } while (AcceptSymbol(","));
+    s.args["grantees"] = grantees;
     ExpectEnd();
     return s;
 }

@@ -288,6 +288,8 @@ ExprPtr ParserCore::ParseFunctionCall(std::string name, int offset) {
         ParseTrimArguments(*e);
     } else if (e->text == "EXTRACT") {
         ParseExtractArguments(*e);
+    } else if (e->text == "CAST") {
+        ParseCastArguments(*e);
     } else if (!AcceptSymbol(")")) {
         if (AcceptWord("DISTINCT"))
             e->distinct = true;
@@ -306,6 +308,28 @@ ExprPtr ParserCore::ParseFunctionCall(std::string name, int offset) {
     if (PeekWord("OVER") && PeekSymbol("(", 1))
         e->over = ParseWindow();
     return e;
+}
+
+// CAST(value AS type): the value is the argument, the type's name the qualifier, and its length or
+// precision and scale follow as number arguments.
+void ParserCore::ParseCastArguments(Expr& cast) {
+    cast.args.push_back(ParseExpr());
+    ExpectWord("AS", 905, "missing keyword");
+    const Token& type = Advance();
+    if (type.kind != TokenKind::Identifier)
+        Fail(902, "invalid datatype");
+    cast.qualifier = type.text;
+    if (AcceptSymbol("(")) {
+        do {
+            if (Peek().kind != TokenKind::Number)
+                Fail(902, "invalid datatype");
+            cast.args.push_back(ParseExpr());
+        } while (AcceptSymbol(","));
+        if (!AcceptWord("CHAR"))
+            AcceptWord("BYTE");
+        ExpectSymbol(")", 907, "missing right parenthesis");
+    }
+    ExpectSymbol(")", 907, "missing right parenthesis");
 }
 
 // TRIM([[LEADING | TRAILING | BOTH] [char] FROM] source): args are the source, then the char.

@@ -80,6 +80,8 @@ std::optional<Emitted> SqliteEmitter::EverydayFunction(const Expr& e, const Scop
         arity(1, 1);
         return Make("ora_last_day(" + AsDate(arg(0)) + ")", SqlType::Date);
     }
+    if (n == "CAST")
+        return Cast(e, scope);
     if (n == "EXTRACT") {
         const Emitted source = arg(0);
         // A DATE has no time zone fields, and these engines' DATE is the only datetime type.
@@ -91,6 +93,29 @@ std::optional<Emitted> SqliteEmitter::EverydayFunction(const Expr& e, const Scop
     if (NeedsWindowOrder(n))
         ThrowOracleError(30484, "missing window specification for this function", e.offset);
     return std::nullopt;
+}
+
+// The types a value converts to: NUMBER (rounded to its scale, ORA-01438 beyond its precision),
+// INTEGER, VARCHAR2 and CHAR (ORA-25137 when longer, CHAR padded) and DATE.
+Emitted SqliteEmitter::Cast(const Expr& e, const Scope& scope) {
+    const std::string& type = e.qualifier;
+    const Emitted value = Expression(*e.args[0], scope);
+    const auto size = [&](size_t i) { return i < e.args.size() ? e.args[i]->text : std::string(); };
+    if (type == "NUMBER" || type == "DECIMAL" || type == "NUMERIC" || type == "INTEGER" || type == "INT") {
+        const bool whole = type == "INTEGER" || type == "INT";
+        const std::string precision = whole ? "38" : size(1).empty() ? "0" : size(1);
+        const std::string scale = whole ? "0" : size(2).empty() ? (size(1).empty() ? "NULL" : "0") : size(2);
+        return Make("ora_number_in(" + value.sql + ", " + precision + ", " + scale + ")", SqlType::Number);
+    }
+    if (type == "VARCHAR2" || type == "VARCHAR" || type == "CHAR") {
+        const std::string length = size(1).empty() ? (type == "CHAR" ? "1" : "4000") : size(1);
+        return Make("ora_text_in(" + AsText(value) + ", " + length + ", " + (type == "CHAR" ? "1" : "0") +
+                        ", NULL)",
+                    SqlType::Text);
+    }
+    if (type == "DATE")
+        return Make(AsDate(value), SqlType::Date);
+    ThrowOracleError(902, "invalid datatype", e.offset);
 }
 
 Emitted SqliteEmitter::Analytic(const Expr& e, const Scope& scope) {

@@ -94,7 +94,7 @@ private:
         for (const PlStmt& s : body) {
             for (const PlBranch& b : s.branches)
                 CheckBody(b.body, declared, unit);
-            if (s.kind == PlKind::Assign && !declared.count(s.target))
+            if (s.kind == PlKind::Assign && !s.bindTarget && !declared.count(s.target))
                 throw SemanticError(s.line, s.column,
                                     "PLS-00201: identifier '" + s.target + "' must be declared");
             if (s.kind == PlKind::Call && !executor_.ProcedureSource(s.target))
@@ -217,7 +217,10 @@ private:
             executor_.Savepoint(kBlockSavepoint);
             return;
         case PlKind::Assign:
-            Store(frame, s.target, Eval(*s.args[0], frame));
+            if (s.bindTarget)
+                binds_[s.target] = Eval(*s.args[0], frame);
+            else
+                Store(frame, s.target, Eval(*s.args[0], frame));
             return;
         case PlKind::RaiseError:
             RaiseApplicationError(s, frame);
@@ -312,9 +315,16 @@ private:
                 Declare(callee, p, p.mode == ParamMode::Out ? SqlValue{} : Eval(*s.args[i], caller));
             }
         }
-        Check(proc->block, proc->params, callee.unit);
-        InitLocals(proc->block, callee);
-        RunBody(proc->block.body, callee);
+        {
+            executor_.EnterProcedure(proc->name);
+            struct Leave {
+                Executor& executor;
+                ~Leave() { executor.LeaveProcedure(); }
+            } leave{executor_};
+            Check(proc->block, proc->params, callee.unit);
+            InitLocals(proc->block, callee);
+            RunBody(proc->block.body, callee);
+        }
         for (size_t i = 0; i < proc->params.size() && i < s.args.size(); ++i) {
             if (proc->params[i].mode == ParamMode::In)
                 continue;

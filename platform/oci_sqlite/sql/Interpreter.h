@@ -28,8 +28,11 @@ public:
     // A point inside the session's transaction (opened if none is), for undoing a failed block.
     virtual void Savepoint(const std::string& name) = 0;
     virtual void RollbackToSavepoint(const std::string& name) = 0;
-    // The CREATE PROCEDURE text stored for a name, if any.
+    // The CREATE PROCEDURE text stored for a name, if any and if the caller may execute it.
     virtual std::optional<std::string> ProcedureSource(const std::string& upperName) = 0;
+    // Around the body of a called procedure, whose statements run with its owner's privileges.
+    virtual void EnterProcedure(const std::string& /*upperName*/) {}
+    virtual void LeaveProcedure() {}
 };
 
 // Runs `begin ... end;` or `declare ... begin ... end;`. `binds` holds the block's bind values by

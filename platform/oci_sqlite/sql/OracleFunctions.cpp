@@ -453,7 +453,8 @@ void NumberIn(sqlite3_context* c, int, sqlite3_value** v) {
     ResultNumber(c, number);
 }
 
-// ora_text_in(value, length, padded, column): a value stored into VARCHAR2(n) or CHAR(n), in bytes.
+// ora_text_in(value, length, padded, column): a value stored into VARCHAR2(n) or CHAR(n), in bytes;
+// without a column, a CAST to that type.
 void TextIn(sqlite3_context* c, int, sqlite3_value** v) {
     if (IsNull(v[0]))
         return sqlite3_result_null(c);
@@ -464,6 +465,8 @@ void TextIn(sqlite3_context* c, int, sqlite3_value** v) {
         while (text.size() > length && text.back() == ' ')
             text.pop_back();
     }
+    if (text.size() > length && IsNull(v[3]))
+        ThrowOracleError(25137, "Data value out of range");
     if (text.size() > length) {
         const std::string message = "ORA-12899: value too large for column " + Text(v[3]) +
                                     " (actual: " + std::to_string(text.size()) +

@@ -32,6 +32,7 @@ public:
     Statement ParseCreate();
     Statement ParseDrop();
     Statement ParseAlter();
+    Statement ParseGrant(); // GRANT and REVOKE of object privileges
 
     // Procedure language (PlsqlParser.cpp)
     ProcedurePtr ParseProcedure();
@@ -73,6 +74,7 @@ private:
     ExprPtr ParseFunctionCall(std::string name, int offset);
     void ParseTrimArguments(Expr& trim);
     void ParseExtractArguments(Expr& extract);
+    void ParseCastArguments(Expr& cast);
     std::unique_ptr<Window> ParseWindow();
     std::string ParseFrameBound();
     ExprPtr ParseNameChain(int offset);

@@ -135,6 +135,12 @@ PlStmt ParserCore::ParsePlStatement() {
     } else if (first.IsWord("DELETE")) {
         s.kind = PlKind::Sql;
         s.sql = std::make_shared<Statement>(ParseDelete());
+    } else if (first.kind == TokenKind::Bind && Peek(1).IsSymbol(":=")) { // an OUT bind of the block
+        s.kind = PlKind::Assign;
+        s.target = Advance().text;
+        s.bindTarget = true;
+        Advance();
+        s.args.push_back(ParseExpr());
     } else if (PeekName()) {
         std::string name = Advance().text;
         if (AcceptSymbol(".")) // schema prefix of a procedure

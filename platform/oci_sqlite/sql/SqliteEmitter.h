@@ -91,6 +91,7 @@ private:
     Emitted Decode(const Expr& e, const Scope& scope);
     // Oracle's everyday single-row functions (FunctionEmitter.cpp); nullopt for an unknown name.
     std::optional<Emitted> EverydayFunction(const Expr& e, const Scope& scope);
+    Emitted Cast(const Expr& e, const Scope& scope); // CAST(value AS type)
     // Analytic functions: ROW_NUMBER, RANK, aggregates, LAG, LEAD ... OVER (...).
     Emitted Analytic(const Expr& e, const Scope& scope);
     std::string WindowSql(const Window& w, const Scope& scope);

@@ -72,11 +72,8 @@ Statement ParserCore::ParseTopLevel() {
     }
     if (AcceptWord("LOCK"))
         return ParseLockTable();
-    if (AcceptWord("GRANT") || AcceptWord("REVOKE")) {
-        while (!AtEnd())
-            Advance();
-        return MakeEngine(Action::Grant, StatementType::Unknown, 0);
-    }
+    if (first.IsWord("GRANT") || first.IsWord("REVOKE"))
+        return ParseGrant();
     Fail(900, "invalid SQL statement");
 }
 
