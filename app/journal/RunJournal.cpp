@@ -101,7 +101,11 @@ void TRunJournal::Unavailable(const EOracleError& error) {
         Ui().ShowMessage(std::string("Uporabnik nima pravic do tabel dnevnika prenosov (OBLI_DNEVNIK)") +
                          kWithoutJournal);
     else if (IsOutOfReach(error) || error.ErrorCode() == kSequenceMissing)
-        Ui().ShowMessage(std::string("Tabele dnevnika prenosov (OBLI_DNEVNIK) v bazi ni") + kWithoutJournal);
+        // Oracle does not tell a table that is missing from one the user may not see.
+        Ui().ShowMessage(
+            std::string("Tabele dnevnika prenosov (OBLI_DNEVNIK) v bazi ni ali je uporabnik ne sme "
+                        "videti") +
+            kWithoutJournal);
     else
         Ui().ShowMessage(std::string("Dnevnika prenosov (OBLI_DNEVNIK) ni mogoče pisati: ") + error.what() +
                          kWithoutJournal);

@@ -237,7 +237,8 @@ void RunAction(Session& session, const Translation& t) {
         transaction.RollbackTo(Arg(t, "name"));
         return;
     case Action::LockTable:
-        if (!session.catalog().FindTable(UpperCase(Arg(t, "table"))))
+        if (!session.catalog().FindTable(UpperCase(Arg(t, "table"))) ||
+            !session.privileges().SeesAny(Arg(t, "table")))
             throw ora::TableNotFound();
         transaction.LockTables({Arg(t, "table")}, static_cast<int>(IntArg(t, "wait", -1)), true);
         return;

@@ -43,6 +43,8 @@ public:
     // DDL on an existing object: its owner or the administrator (ORA-00942 / ORA-01031 otherwise).
     void RequireOwner(const std::string& object) const;
     bool MayExecute(const std::string& procedure) const;
+    // Any privilege on the object: what LOCK TABLE needs.
+    bool SeesAny(const std::string& object) const;
     // GRANT or REVOKE; the statement's checks are Oracle's (owner or administrator grants, grantees
     // exist, no grants to oneself, EXECUTE only on procedures). isProcedure tells the object's kind.
     void Grant(bool revoke, const std::vector<std::string>& privileges, const std::string& object,
@@ -74,7 +76,6 @@ private:
     bool Administers() const { return user_ == administrator_; }
     std::string OwnerOf(const std::string& object) const;
     bool Holds(const std::string& object, const std::string& privilege) const;
-    bool SeesAny(const std::string& object) const;
 
     sqlite3* db_;
     std::string user_; // whose privileges count now: the session's user, or a running procedure's owner

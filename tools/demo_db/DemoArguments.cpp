@@ -34,7 +34,9 @@ int ParsePositions(const std::string& text) {
 } // namespace
 
 const char* DemoUsage() {
-    return "usage: zorveka-demo-db FILE [--positions N] [--day DD.MM.YYYY] [--user U --password P] [--force]";
+    return "usage: zorveka-demo-db FILE [--positions N] [--day DD.MM.YYYY] [--user U --password P] "
+           "[--force]\n"
+           "       zorveka-demo-db FILE --unlock USER   (the file's owner unlocks a locked user)";
 }
 
 TDemoArguments ParseDemoArguments(int argc, const char* const* argv, TDateTime today) {
@@ -57,6 +59,8 @@ TDemoArguments ParseDemoArguments(int argc, const char* const* argv, TDateTime t
             arguments.password = value();
         else if (option == "--force")
             arguments.force = true;
+        else if (option == "--unlock")
+            arguments.unlock = value();
         else if (option.starts_with("--") || !arguments.file.empty())
             throw Exception("Unknown argument " + std::string(option));
         else

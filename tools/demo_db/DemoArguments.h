@@ -13,6 +13,7 @@ struct TDemoArguments {
     std::string user = "demo";
     std::string password = "demo";
     bool force = false;
+    std::string unlock; //!< --unlock USER: unlock that user of an existing file instead of creating one
 };
 
 inline constexpr int kMaxDemoPositions = 200000;

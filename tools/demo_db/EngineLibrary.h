@@ -14,6 +14,10 @@ std::string EngineLibraryBesideExecutable();
 void CreateEngineDatabase(const std::string& library, const std::string& file, const std::string& user,
                           const std::string& password);
 
+// Unlocks user of the file (and forgets its failed logons); only the file's owner may. Raises
+// Exception with the engine's message.
+void UnlockEngineUser(const std::string& library, const std::string& file, const std::string& user);
+
 // Points the layer at the engine library and logs session on to the file.
 void LogOnEngine(TOracleSession& session, const std::string& library, const std::string& file,
                  const std::string& user, const std::string& password);

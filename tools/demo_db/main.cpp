@@ -1,4 +1,5 @@
-// zorveka-demo-db: creates a demo database for the embedded engine and reports what it wrote.
+// zorveka-demo-db: creates a demo database for the embedded engine and reports what it wrote, or
+// unlocks a user of an engine file for the file's owner.
 // Exit status 0 on success, 1 when the creation failed, 2 on a wrong command line.
 #include "platform/settings/Exceptions.h"
 #include "tools/demo_db/DemoDatabase.h"
@@ -28,6 +29,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
+        if (!arguments.unlock.empty()) {
+            UnlockEngineUser(EngineLibraryBesideExecutable(), arguments.file, arguments.unlock);
+            std::printf("%s: %s unlocked\n", arguments.file.c_str(), arguments.unlock.c_str());
+            return 0;
+        }
         const auto start = std::chrono::steady_clock::now();
         const TDemoDatabaseResult result =
             CreateDemoDatabase(arguments, EngineLibraryBesideExecutable(), ZORVEKA_SCHEMA_DIR);

@@ -9,6 +9,7 @@
 #include "app/journal/KilledRuns.h"
 #include "app/journal/ReconciliationReport.h"
 #include "app/journal/RunJournal.h"
+#include "tools/demo_db/EngineLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -106,6 +107,32 @@ TEST(BankDatabase, WhatWasAddedToTheRunNeverStopsIt) {
         EXPECT_GT(count.Count("SELECT COUNT(*) FROM OBLIMD1 WHERE OT_LIK = 0", {}), 0);
         at.Check(day);
     }
+}
+
+// A user granted only what the run's own tables need: no claim, no journal, and the run completes
+// after one warning, kept apart from others by the lock of OBLIM.
+TEST(BankDatabase, UserWithOnlyTheRunsGrantsRunsWithoutClaimAndJournal) {
+    TDemoDay day("bank", 10);
+    Execute(day, "CREATE USER ozki IDENTIFIED BY geslo");
+    for (const char* table : {"KNJIZBE", "MATRIKA",      "SIFKONT", "DOG",    "POG",    "ORG", "OSB",
+                              "SFVP",    "FIN",          "SIF",     "VLT",    "VLN",    "KPN", "INX",
+                              "SFINX",   "ECB_SIFRANTI", "VPHST",   "VPSHST", "ZDNHST", "TRG", "KTC"})
+        Execute(day, std::string("GRANT SELECT ON ") + table + " TO ozki");
+    for (const char* table : {"OBLIM", "OBLIMD1", "OBLIAM"})
+        Execute(day, std::string("GRANT SELECT, INSERT, UPDATE, DELETE ON ") + table + " TO ozki");
+    Execute(day, "GRANT EXECUTE ON OBLI_COPY TO ozki");
+    day.DM.OracleSession1.LogOff();
+    LogOnEngine(day.DM.OracleSession1, std::string(ZORVEKA_BIN_DIR) + "/liboci_sqlite.so",
+                day.Folder.Path + "demo.db", "ozki", "geslo");
+    Execute(day, "ALTER SESSION SET NLS_DATE_FORMAT = 'DD.MM.YYYY'");
+    day.Context.UserName = "ozki";
+    apptest::TRecordedLabels labels;
+    day.Context.Labels = &labels;
+    TRowOutput output;
+    ASSERT_NO_THROW(StartPrenosa(day.Context, output));
+    EXPECT_EQ(MessagesWith(day, "OBLI_DNEVNIK"), 1);
+    TJournalQuery count(day.DM.OracleSession1);
+    EXPECT_GT(count.Count("SELECT COUNT(*) FROM OBLIMD1 WHERE OT_LIK = 0", {}), 0);
 }
 
 // The extraction is the first to meet a window that is not logged on, and says so in its own words.

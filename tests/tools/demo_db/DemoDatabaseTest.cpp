@@ -216,4 +216,21 @@ TEST(DemoDatabaseFile, ALogonWithTheGivenUserWorks) {
     Remove(file);
 }
 
+// Ten wrong passwords lock even the administrator; the file's owner unlocks it without logging on.
+TEST(DemoDatabaseFile, TheFilesOwnerUnlocksALockedAdministrator) {
+    const std::string file = TestFile("unlock");
+    Remove(file);
+    CreateDemoDatabase(Arguments(file, 1, ReportDay()), kLibrary, kSchema);
+    TOracleSession session;
+    for (int attempt = 0; attempt < 10; ++attempt)
+        EXPECT_THROW(LogOnEngine(session, kLibrary, file, "demo", "wrong"), Exception);
+    EXPECT_THROW(LogOnEngine(session, kLibrary, file, "demo", "demo"), Exception);
+    const std::string command =
+        std::string(ZORVEKA_BIN_DIR) + "/zorveka-demo-db " + file + " --unlock demo >/dev/null";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_NO_THROW(LogOnEngine(session, kLibrary, file, "demo", "demo"));
+    session.LogOff();
+    Remove(file);
+}
+
 } // namespace
