@@ -2,10 +2,12 @@
 // fetching records (all at open, lazily, or block by block when unidirectional), the record count
 // and ExecuteStatement.
 #include "oracle/OracleData.h"
+#include "platform/dataset/RecordPacking.h"
 #include "platform/settings/TextUtils.h"
 
 #include <algorithm>
 #include <cassert>
+#include <utility>
 
 TOracleDataSet::TOracleDataSet(std::string name) : TDataSet(std::move(name)) {}
 
@@ -191,6 +193,8 @@ bool TOracleDataSet::FetchOne() {
         record.Values[i] = ColumnFieldValue(FMainQuery, FFieldInfos[i].Column, FFieldInfos[i]);
     if (FRowIdColumn >= 0)
         record.RowId = FMainQuery.ColumnAsString(FRowIdColumn);
+    if (PackFetchedRecords)
+        record.Packed = PackRecord(std::exchange(record.Values, {}));
     AddFetched(std::move(record));
     if (AfterFetchRecord)
         AfterFetchRecord(*this);
@@ -222,17 +226,19 @@ void TOracleDataSet::DiscardBefore(int recNo) {
 }
 
 TOracleDataSet::TOracleRecord& TOracleDataSet::Held(int index) {
-    if (index < FDiscarded)
-        throw RecordDiscardedError(index);
-    assert(index < RecordsHeld());
-    return FRecords[static_cast<size_t>(index - FDiscarded)];
+    return const_cast<TOracleRecord&>(std::as_const(*this).Held(index));
 }
 
 const TOracleDataSet::TOracleRecord& TOracleDataSet::Held(int index) const {
     if (index < FDiscarded)
         throw RecordDiscardedError(index);
     assert(index < RecordsHeld());
-    return FRecords[static_cast<size_t>(index - FDiscarded)];
+    const TOracleRecord& record = FRecords[static_cast<size_t>(index - FDiscarded)];
+    if (!record.Packed.empty()) {
+        record.Values = UnpackRecord(record.Packed);
+        std::string().swap(record.Packed);
+    }
+    return record;
 }
 
 const TRecordBuffer& TOracleDataSet::GetRecord(int index) const {

@@ -104,6 +104,8 @@ public:
     void SetUnidirectional(bool value);
     bool QueryAllRecords = true;
     bool CountAllRecords = false;
+    //! Fetched records are held packed, in a tenth of the room, and unpacked as they are reached.
+    bool PackFetchedRecords = false;
     TLockingMode LockingMode = TLockingMode::lmCheckImmediate;
     TRefreshOptions RefreshOptions;
     bool CommitOnPost = true;
@@ -157,7 +159,9 @@ protected:
 private:
     friend class TSavepointScope;
     struct TOracleRecord {
-        TRecordBuffer Values;
+        // A record read for the first time is unpacked in place, which a const reader may do.
+        mutable TRecordBuffer Values;
+        mutable std::string Packed;
         std::string RowId;
         int RecordNumber = 0;
     };
