@@ -1,5 +1,5 @@
-// Each value is its kind (with the unassigned mark in the high bit), then 8 raw bytes for the
-// numbers and date-times, or a length and the bytes for text and blobs.
+// Each value is its kind (with the unassigned mark in the high bit), then a varint for integers,
+// 8 raw bytes for floats and date-times, or a length and the bytes for text and blobs.
 #include "platform/dataset/RecordPacking.h"
 
 #include <cassert>
@@ -23,13 +23,32 @@ template <typename T> T TakeRaw(std::string_view& in) {
     return value;
 }
 
+// Lengths and integers take 7 bits a byte, small ones one byte; integers zigzagged first.
+void PutVarint(std::string& out, std::uint64_t value) {
+    for (; value >= 0x80; value >>= 7)
+        out.push_back(static_cast<char>((value & 0x7f) | 0x80));
+    out.push_back(static_cast<char>(value));
+}
+
+std::uint64_t TakeVarint(std::string_view& in) {
+    std::uint64_t value = 0;
+    for (int shift = 0;; shift += 7) {
+        assert(!in.empty());
+        const auto byte = static_cast<unsigned char>(in.front());
+        in.remove_prefix(1);
+        value |= static_cast<std::uint64_t>(byte & 0x7f) << shift;
+        if (!(byte & 0x80))
+            return value;
+    }
+}
+
 void PutBytes(std::string& out, const void* data, std::size_t size) {
-    PutRaw(out, static_cast<std::uint32_t>(size));
+    PutVarint(out, size);
     out.append(static_cast<const char*>(data), size);
 }
 
 std::string_view TakeBytes(std::string_view& in) {
-    const std::uint32_t size = TakeRaw<std::uint32_t>(in);
+    const std::uint64_t size = TakeVarint(in);
     assert(in.size() >= size);
     const std::string_view bytes = in.substr(0, size);
     in.remove_prefix(size);
@@ -43,9 +62,11 @@ void PutValue(std::string& out, const TVariant& value) {
     switch (kind) {
     case TVarKind::Null:
         break;
-    case TVarKind::Integer:
-        PutRaw(out, value.Integer());
+    case TVarKind::Integer: {
+        const auto bits = static_cast<std::uint64_t>(value.Integer());
+        PutVarint(out, (bits << 1) ^ (value.Integer() < 0 ? ~std::uint64_t{0} : 0));
         break;
+    }
     case TVarKind::Float:
         PutRaw(out, value.Float());
         break;
@@ -68,8 +89,10 @@ TVariant TakeValue(std::string_view& in) {
     switch (static_cast<TVarKind>(tag)) {
     case TVarKind::Null:
         return TVariant();
-    case TVarKind::Integer:
-        return TVariant::FromInteger(TakeRaw<std::int64_t>(in));
+    case TVarKind::Integer: {
+        const std::uint64_t zigzag = TakeVarint(in);
+        return TVariant::FromInteger(static_cast<std::int64_t>((zigzag >> 1) ^ (~(zigzag & 1) + 1)));
+    }
     case TVarKind::Float:
         return TVariant::FromFloat(TakeRaw<double>(in));
     case TVarKind::DateTime:
@@ -89,7 +112,7 @@ TVariant TakeValue(std::string_view& in) {
 
 std::string PackRecord(const TRecordBuffer& record) {
     std::string packed;
-    PutRaw(packed, static_cast<std::uint32_t>(record.size()));
+    PutVarint(packed, record.size());
     for (const TVariant& value : record)
         PutValue(packed, value);
     packed.shrink_to_fit();
@@ -97,7 +120,7 @@ std::string PackRecord(const TRecordBuffer& record) {
 }
 
 TRecordBuffer UnpackRecord(std::string_view packed) {
-    TRecordBuffer record(TakeRaw<std::uint32_t>(packed));
+    TRecordBuffer record(TakeVarint(packed));
     for (TVariant& value : record)
         value = TakeValue(packed);
     return record;

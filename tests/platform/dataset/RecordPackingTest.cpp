@@ -4,10 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 TEST(RecordPacking, EveryKindComesBackEqual) {
     const TRecordBuffer record = {TVariant(),
                                   TVariant::Unassigned(),
                                   TVariant::FromInteger(-9007199254740993),
+                                  TVariant::FromInteger(std::numeric_limits<std::int64_t>::min()),
+                                  TVariant::FromInteger(std::numeric_limits<std::int64_t>::max()),
+                                  TVariant::FromInteger(-1),
+                                  TVariant::FromInteger(127),
                                   TVariant::FromFloat(-0.1),
                                   TVariant::FromText(""),
                                   TVariant::FromText(std::string(300, 'x') + "ŠČŽ"),
