@@ -93,6 +93,7 @@ void TOracleDataSet::BuildFieldInfos() {
         default:
             continue; // no field
         }
+        info.Memo = type == TFieldType::ftMemo;
         FieldDefs().Add(info.FieldName, type, size, info.Required);
         FFieldInfos.push_back(info);
     }
@@ -170,8 +171,7 @@ TVariant TOracleDataSet::ColumnFieldValue(const TOracleQuery& query, int column,
         std::string text = query.ColumnAsString(column);
         if (FSession->Preferences.TrimStringFields && info.Fetch.Type == SQLT_STR)
             text = TrimRight(text, " ");
-        const bool memo = FieldDefs()[FieldDefs().IndexOf(info.FieldName)].DataType == TFieldType::ftMemo;
-        return memo && text.empty() ? TVariant() : TVariant::FromText(text);
+        return info.Memo && text.empty() ? TVariant() : TVariant::FromText(text);
     }
     default:
         throw Exception("Unexpected datatype: " + info.FieldName);

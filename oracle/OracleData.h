@@ -60,6 +60,7 @@ struct TOracleFieldInfo {
     TFetchType Fetch{SQLT_STR, 0};
     int Precision = 0;
     bool Required = false;
+    bool Memo = false; //!< the field is a memo: an empty text reads as NULL
 };
 
 //! A column of a table's INSERT and the type its value is bound with.
