@@ -1,7 +1,7 @@
 // Times zorveka-run over demo databases (default 2,000 and 20,000 positions) of the demo day: the
 // positions per second, the statements, round trips and commits of the run per position (its --stats
-// line) and the run's peak resident memory. With --digests it also prints the digests of the stored
-// results, to be compared by hand before and after a change of the run (not timed).
+// line), its CPU time and its peak resident memory. With --digests it also prints the digests of the
+// stored results, to be compared by hand before and after a change of the run (not timed).
 // Usage: bench_run [--day DD.MM.YYYY] [--digests] [positions ...]
 #include "platform/settings/DateText.h"
 #include "tests/app/run/ResultDigest.h"
@@ -24,6 +24,7 @@ namespace {
 struct TRunFigures {
     int Status = -1;
     double Seconds = 0;
+    double CpuSeconds = 0; //!< user and system time: steadier than the wall time on a busy machine
     long MaxRssKiB = 0;
     long long SourceRows = 0, Statements = 0, Commits = 0, RoundTrips = 0;
 };
@@ -53,6 +54,8 @@ TRunFigures RunBatch(const std::vector<std::string>& arguments, const std::strin
     figures.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     figures.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     figures.MaxRssKiB = usage.ru_maxrss;
+    figures.CpuSeconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+                         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     return figures;
 }
 
@@ -101,12 +104,13 @@ bool Measure(int positions, TDateTime day, const std::string& folder, bool diges
                   FormatShortDate(day), "--risk", std::to_string(kRiskType), "--stats"},
                  errorFile);
     ReadStats(errorFile, figures);
-    std::printf("%d positions (%lld source rows), exit %d: %.1f s, %.0f positions/s, %.2f statements, "
-                "%.2f round trips and %.2f commits per position, peak memory %.1f MiB\n",
-                positions, figures.SourceRows, figures.Status, figures.Seconds, positions / figures.Seconds,
-                static_cast<double>(figures.Statements) / positions,
-                static_cast<double>(figures.RoundTrips) / positions,
-                static_cast<double>(figures.Commits) / positions, figures.MaxRssKiB / 1024.0);
+    std::printf(
+        "%d positions (%lld source rows), exit %d: %.1f s (CPU %.1f s), %.0f positions/s, %.2f statements, "
+        "%.2f round trips and %.2f commits per position, peak memory %.1f MiB\n",
+        positions, figures.SourceRows, figures.Status, figures.Seconds, figures.CpuSeconds,
+        positions / figures.Seconds, static_cast<double>(figures.Statements) / positions,
+        static_cast<double>(figures.RoundTrips) / positions, static_cast<double>(figures.Commits) / positions,
+        figures.MaxRssKiB / 1024.0);
     std::fflush(stdout);
     if (figures.Status != 0) {
         std::printf("  the run's messages are in %s\n", errorFile.c_str());
