@@ -125,7 +125,8 @@ void TOracleDataSet::InternalOpen() {
 void TOracleDataSet::InternalClose() {
     // A cursor left open would go on holding the server's (or the engine's) rows of the query.
     FMainQuery.CloseStatement();
-    FRecords.clear();
+    // The room too: a dataset read whole once would otherwise keep a slot for each of its rows.
+    std::vector<TOracleRecord>().swap(FRecords);
     FDiscarded = 0;
     FDMLQuery.reset();
     FFieldInfos.clear();
