@@ -8,14 +8,41 @@
 
 namespace {
 
-void OpenSourceRows(TRunContext& context, const std::string& statement) {
+// The source rows are fetched as the statement is opened, so their count is that of the rows read
+// rather than a second execution of the extraction. They wait packed; the run unpacks each as it
+// reaches it and frees them behind it.
+class TReadAtOnce {
+public:
+    explicit TReadAtOnce(TOracleDataSet& dataSet)
+        : FDataSet(dataSet), FQueryAll(dataSet.QueryAllRecords), FCountAll(dataSet.CountAllRecords) {
+        FDataSet.QueryAllRecords = true;
+        FDataSet.CountAllRecords = false;
+        FDataSet.PackFetchedRecords = true;
+    }
+    ~TReadAtOnce() {
+        FDataSet.QueryAllRecords = FQueryAll;
+        FDataSet.CountAllRecords = FCountAll;
+        FDataSet.PackFetchedRecords = false;
+    }
+    TReadAtOnce(const TReadAtOnce&) = delete;
+    TReadAtOnce& operator=(const TReadAtOnce&) = delete;
+
+private:
+    TOracleDataSet& FDataSet;
+    const bool FQueryAll, FCountAll;
+};
+
+int OpenSourceRows(TRunContext& context, const std::string& statement) {
     TOracleDataSet& q1 = context.DM.Q1;
     try {
         q1.Close();
         q1.SetSQLText(statement);
         SaveStatementText(context.AppDir + context.ProgramName + ".SQL", statement);
+        const TReadAtOnce atOnce(q1);
         q1.Open();
-        context.Labels->SetStevec(std::to_string(q1.RecordCount()));
+        const int rows = q1.RecordCount();
+        context.Labels->SetStevec(std::to_string(rows));
+        return rows;
     } catch (...) {
         Ui().ShowMessage(statement);
         throw;
@@ -24,13 +51,14 @@ void OpenSourceRows(TRunContext& context, const std::string& statement) {
 
 } // namespace
 
-void BeriPodatke(TRunContext& context) {
+int BeriPodatke(TRunContext& context) {
     context.Labels->ShowSporocilo("Poteka branje podatkov ...");
     Ui().ProcessMessages();
     context.Referent = BeriDBSReferenta(ReferentFileName(context.AppDir, context.ProgramName),
                                         FourthArgument(context.Arguments));
-    OpenSourceRows(context, ExtractionStatement(context.ReportDay));
+    const int rows = OpenSourceRows(context, ExtractionStatement(context.ReportDay));
     Ui().ProcessMessages();
     context.Labels->HideSporocilo();
     Ui().ProcessMessages();
+    return rows;
 }

@@ -11,5 +11,6 @@
 std::string ExtractionStatement(TDateTime reportDay);
 
 //! Sets Referent, opens Q1 on the day's source rows, dumps the statement to ZORVEKA.SQL in the
-//! program directory and shows the row count. A failure shows the statement and raises again.
-void BeriPodatke(TRunContext& context);
+//! program directory and shows the row count, which it returns. A failure shows the statement and
+//! raises again.
+int BeriPodatke(TRunContext& context);

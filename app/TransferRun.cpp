@@ -116,14 +116,12 @@ std::string CurrentErrorText() {
     }
 }
 
-// The run; the journal records how it ended. The source rows are read inside the transaction, so
-// the positions walk the extraction's own cursor: the engine reads a cursor still open when a
-// transaction starts to its end at once.
+// The run; the journal records how it ended. The source rows are read whole inside the transaction,
+// as the extraction is opened, and their count is that of the rows read.
 void PrepisVDnevniku(TRunContext& context, TRowOutput& output, TRunJournal& journal) {
     TRunTransaction transaction(context, output.RiskType);
-    BeriPodatke(context);
+    const int n = BeriPodatke(context);
     Sporocilo(context, "Prepis podatkov ...");
-    const int n = Reported("Napaka pri izvajanju :\r", [&] { return context.DM.Q1.RecordCount(); });
     if (n == 0) {
         transaction.Rollback();
         Ui().ShowMessage("Za izbrani dan " + FormatShortDate(context.ReportDay) + " ni podatkov!");

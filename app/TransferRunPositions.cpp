@@ -27,4 +27,6 @@ void ZapisPozicij(TRunContext& context, TRowOutput& output, int rowCount, TSourc
             q1.DiscardBefore(rows.OldestPendingTag() < 0 ? q1.RecNo() : rows.OldestPendingTag());
     }
     rows.Flush();
+    // Read to its end, Q1 gives its rows' room back to the steps that follow.
+    q1.Close();
 }

@@ -2,10 +2,12 @@
 // fetching records (all at open, lazily, or block by block when unidirectional), the record count
 // and ExecuteStatement.
 #include "oracle/OracleData.h"
+#include "platform/dataset/RecordPacking.h"
 #include "platform/settings/TextUtils.h"
 
 #include <algorithm>
 #include <cassert>
+#include <utility>
 
 TOracleDataSet::TOracleDataSet(std::string name) : TDataSet(std::move(name)) {}
 
@@ -92,6 +94,7 @@ void TOracleDataSet::BuildFieldInfos() {
         default:
             continue; // no field
         }
+        info.Memo = type == TFieldType::ftMemo;
         // The server measures a text in its column's own terms (bytes of the database's character
         // set, or characters) and refuses what does not fit, so the field keeps every text whole.
         FieldDefs().Add(info.FieldName, type, size, info.Required, false);
@@ -125,7 +128,8 @@ void TOracleDataSet::InternalOpen() {
 void TOracleDataSet::InternalClose() {
     // A cursor left open would go on holding the server's (or the engine's) rows of the query.
     FMainQuery.CloseStatement();
-    FRecords.clear();
+    // The room too: a dataset read whole once would otherwise keep a slot for each of its rows.
+    std::vector<TOracleRecord>().swap(FRecords);
     FDiscarded = 0;
     FDMLQuery.reset();
     FFieldInfos.clear();
@@ -171,8 +175,7 @@ TVariant TOracleDataSet::ColumnFieldValue(const TOracleQuery& query, int column,
         std::string text = query.ColumnAsString(column);
         if (FSession->Preferences.TrimStringFields && info.Fetch.Type == SQLT_STR)
             text = TrimRight(text, " ");
-        const bool memo = FieldDefs()[FieldDefs().IndexOf(info.FieldName)].DataType == TFieldType::ftMemo;
-        return memo && text.empty() ? TVariant() : TVariant::FromText(text);
+        return info.Memo && text.empty() ? TVariant() : TVariant::FromText(text);
     }
     default:
         throw Exception("Unexpected datatype: " + info.FieldName);
@@ -194,6 +197,8 @@ bool TOracleDataSet::FetchOne() {
         record.Values[i] = ColumnFieldValue(FMainQuery, FFieldInfos[i].Column, FFieldInfos[i]);
     if (FRowIdColumn >= 0)
         record.RowId = FMainQuery.ColumnAsString(FRowIdColumn);
+    if (PackFetchedRecords)
+        record.Packed = PackRecord(std::exchange(record.Values, {}));
     AddFetched(std::move(record));
     if (AfterFetchRecord)
         AfterFetchRecord(*this);
@@ -225,17 +230,19 @@ void TOracleDataSet::DiscardBefore(int recNo) {
 }
 
 TOracleDataSet::TOracleRecord& TOracleDataSet::Held(int index) {
-    if (index < FDiscarded)
-        throw RecordDiscardedError(index);
-    assert(index < RecordsHeld());
-    return FRecords[static_cast<size_t>(index - FDiscarded)];
+    return const_cast<TOracleRecord&>(std::as_const(*this).Held(index));
 }
 
 const TOracleDataSet::TOracleRecord& TOracleDataSet::Held(int index) const {
     if (index < FDiscarded)
         throw RecordDiscardedError(index);
     assert(index < RecordsHeld());
-    return FRecords[static_cast<size_t>(index - FDiscarded)];
+    const TOracleRecord& record = FRecords[static_cast<size_t>(index - FDiscarded)];
+    if (!record.Packed.empty()) {
+        record.Values = UnpackRecord(record.Packed);
+        std::string().swap(record.Packed);
+    }
+    return record;
 }
 
 const TRecordBuffer& TOracleDataSet::GetRecord(int index) const {

@@ -61,6 +61,7 @@ struct TOracleFieldInfo {
     int Precision = 0;
     bool Required = false;
     bool National = false; //!< NCHAR, NVARCHAR2: bound in the national form
+    bool Memo = false;     //!< the field is a memo: an empty text reads as NULL
 };
 
 //! A column of a table's INSERT and the type its value is bound with.
@@ -106,6 +107,8 @@ public:
     void SetUnidirectional(bool value);
     bool QueryAllRecords = true;
     bool CountAllRecords = false;
+    //! Fetched records are held packed, in a tenth of the room, and unpacked as they are reached.
+    bool PackFetchedRecords = false;
     TLockingMode LockingMode = TLockingMode::lmCheckImmediate;
     TRefreshOptions RefreshOptions;
     bool CommitOnPost = true;
@@ -159,7 +162,9 @@ protected:
 private:
     friend class TSavepointScope;
     struct TOracleRecord {
-        TRecordBuffer Values;
+        // A record read for the first time is unpacked in place, which a const reader may do.
+        mutable TRecordBuffer Values;
+        mutable std::string Packed;
         std::string RowId;
         int RecordNumber = 0;
     };

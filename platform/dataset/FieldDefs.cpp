@@ -1,25 +1,39 @@
-// The ordered list of field definitions and its case-insensitive name lookup.
+// The ordered list of field definitions and its case-insensitive name lookup. Names are ASCII
+// identifiers, so folding the letters a-z is the whole of the case rule.
 #include "platform/dataset/FieldDefs.h"
 
 #include <algorithm>
 #include <cassert>
-#include <cctype>
 
 namespace {
-bool SameName(std::string_view a, std::string_view b) {
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::toupper(x) == std::toupper(y); });
+
+unsigned char Folded(unsigned char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 'a' + 'A') : c;
 }
+
 } // namespace
+
+std::size_t TFieldDefs::TNameHash::operator()(std::string_view name) const {
+    std::size_t hash = 14695981039346656037ull;
+    for (unsigned char c : name)
+        hash = (hash ^ Folded(c)) * 1099511628211ull;
+    return hash;
+}
+
+bool TFieldDefs::TSameName::operator()(std::string_view a, std::string_view b) const {
+    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) { return Folded(x) == Folded(y); });
+}
 
 void TFieldDefs::Add(std::string name, TFieldType dataType, int size, bool required, bool cutToSize) {
     assert(IndexOf(name) < 0);
     assert(size >= 0);
+    FIndexByName.emplace(name, Count());
     FItems.push_back(TFieldDef{std::move(name), dataType, size, required, cutToSize});
 }
 
 void TFieldDefs::Clear() {
     FItems.clear();
+    FIndexByName.clear();
 }
 
 const TFieldDef& TFieldDefs::operator[](int index) const {
@@ -28,7 +42,6 @@ const TFieldDef& TFieldDefs::operator[](int index) const {
 }
 
 int TFieldDefs::IndexOf(std::string_view name) const {
-    const auto it =
-        std::ranges::find_if(FItems, [&](const TFieldDef& def) { return SameName(def.Name, name); });
-    return it == FItems.end() ? -1 : static_cast<int>(it - FItems.begin());
+    const auto it = FIndexByName.find(name);
+    return it == FIndexByName.end() ? -1 : it->second;
 }

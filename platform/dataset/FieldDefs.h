@@ -4,8 +4,10 @@
 
 #include "platform/dataset/FieldType.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 //! The definition of one field.
@@ -35,5 +37,16 @@ public:
     int IndexOf(std::string_view name) const;
 
 private:
+    struct TNameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct TSameName {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+
     std::vector<TFieldDef> FItems;
+    // Fields are looked up by name for every value a run reads or writes.
+    std::unordered_map<std::string, int, TNameHash, TSameName> FIndexByName;
 };

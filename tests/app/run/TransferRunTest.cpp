@@ -4,7 +4,9 @@
 // valuation that leave them too.
 #include "RunFixture.h"
 
+#include "app/SourceExtraction.h"
 #include "app/TransferRun.h"
+#include "oracle/OracleCounters.h"
 
 namespace {
 
@@ -23,6 +25,19 @@ TEST_F(TransferRun, ProgressTextsFollowTheStepsInOrder) {
                  "show Brisanje nultih podatkov ...", "show 1 / 3  obliam ", "show 2 / 3  obliam ",
                  "show 3 / 3  obliam ", "show Branje podatkov v grid  ...", "grid Q1", "rows 3", "hide"}));
     EXPECT_TRUE(RecordingUi.Messages.empty());
+}
+
+// The count comes from the rows read: the extraction costs the server what one execution costs.
+TEST_F(TransferRun, ExtractionRunsOnceAndCountsTheRowsItRead) {
+    const long long before = OracleCounters().Statements;
+    EXPECT_EQ(BeriPodatke(*Context), 3);
+    const long long extraction = OracleCounters().Statements - before;
+    TOracleQuery once;
+    once.SetSession(&DM->OracleSession1);
+    once.SetSQLText(ExtractionStatement(Context->ReportDay));
+    const long long beforeOnce = OracleCounters().Statements;
+    once.Execute();
+    EXPECT_EQ(extraction, OracleCounters().Statements - beforeOnce);
 }
 
 TEST_F(TransferRun, SecondRunOfADayLeavesOneSetNumberedFromOne) {
