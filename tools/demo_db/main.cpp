@@ -1,6 +1,7 @@
 // zorveka-demo-db: creates a demo database for the embedded engine and reports what it wrote.
 // Exit status 0 on success, 1 when the creation failed, 2 on a wrong command line.
 #include "platform/settings/Exceptions.h"
+#include "platform/ui/ProgramVersion.h"
 #include "tools/demo_db/DemoDatabase.h"
 #include "tools/demo_db/EngineLibrary.h"
 
@@ -19,6 +20,8 @@ void Report(const TDemoArguments& arguments, const TDemoDatabaseResult& result, 
 } // namespace
 
 int main(int argc, char** argv) {
+    if (PrintedVersion(argc, argv, "zorveka-demo-db"))
+        return 0;
     std::signal(SIGXFSZ, SIG_IGN); // past a file-size limit a write fails with an error to report
     TDemoArguments arguments;
     try {
