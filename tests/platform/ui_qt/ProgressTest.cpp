@@ -17,7 +17,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStyleOptionFocusRect>
+#include <QStyleOption>
 #include <functional>
 #include <stdexcept>
 
@@ -154,20 +154,28 @@ TEST(MessageBoxTest, AMessageOfAHandledErrorCarriesTheErrorsTextUnderPodrobnosti
     }
 }
 
+// Drawn frames of the focus rectangle and of a focused push button, whose base style draws none.
 TEST(FocusFrameStyleTest, TheFocusFrameIsDrawnWholeInTheHighlightColour) {
     App();
     TFocusFrameStyle style;
-    QImage image(40, 20, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QStyleOptionFocusRect option;
-    option.rect = image.rect();
-    option.palette.setColor(QPalette::Highlight, Qt::blue);
-    QPainter painter(&image);
-    style.drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter);
-    painter.end();
-    for (const QPoint at : {QPoint(20, 1), QPoint(20, 18), QPoint(1, 10), QPoint(38, 10)})
-        EXPECT_EQ(image.pixelColor(at), QColor(Qt::blue)) << at.x() << "," << at.y();
-    EXPECT_EQ(image.pixelColor(20, 10), QColor(Qt::white));
+    for (const bool button : {false, true}) {
+        QImage image(40, 20, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QStyleOptionButton option;
+        option.rect = image.rect();
+        option.state = QStyle::State_HasFocus | QStyle::State_Enabled;
+        option.palette.setColor(QPalette::Highlight, Qt::blue);
+        QPainter painter(&image);
+        if (button)
+            style.drawControl(QStyle::CE_PushButton, &option, &painter);
+        else
+            style.drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter);
+        painter.end();
+        const int in = button ? 1 : 0; // a button's frame sits one pixel inside its bevel
+        for (const QPoint at :
+             {QPoint(20, 1 + in), QPoint(20, 18 - in), QPoint(1 + in, 10), QPoint(38 - in, 10)})
+            EXPECT_EQ(image.pixelColor(at), QColor(Qt::blue)) << button << " " << at.x() << "," << at.y();
+    }
 }
 
 } // namespace
