@@ -9,7 +9,7 @@
 
 namespace {
 // The platform's text for a value its mask does not accept.
-const std::string MaskErrorText = "Invalid input value.  Use escape key to abandon changes";
+const std::string MaskErrorText = "Neveljavna vrednost. S tipko Esc spremembe opustite.";
 } // namespace
 
 TLocateDialog::TLocateDialog(QWidget* parent) : TGridWindow(parent) {

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -188,7 +189,6 @@ void TMainWindow::CreateStatusPanel() {
 void TMainWindow::CreateRunProgress() {
     // Beside the run's message while it lasts: its step, the time so far and a way to cancel it.
     pbPrenos = Named<QProgressBar>("pbPrenos", Panel2);
-    pbPrenos->setRange(0, 0);
     pbPrenos->setMinimumWidth(260);
     pbPrenos->setTextVisible(true);
     pbPrenos->hide();
@@ -198,6 +198,13 @@ void TMainWindow::CreateRunProgress() {
 }
 
 void TMainWindow::ShowRunProgress(const std::string& step) {
+    // A step's text that starts "done / expected" fills the bar that far; a bar without a range
+    // would show no text at all.
+    static const QRegularExpression counted(R"(^\s*(\d+)\s*/\s*(\d+))");
+    const QRegularExpressionMatch count = counted.match(Text(step));
+    const int expected = count.hasMatch() ? std::max(1, count.captured(2).toInt()) : 1;
+    pbPrenos->setRange(0, expected);
+    pbPrenos->setValue(count.hasMatch() ? std::min(count.captured(1).toInt(), expected) : 0);
     const qint64 seconds = FRunTime.isValid() ? FRunTime.elapsed() / 1000 : 0;
     pbPrenos->setFormat(Text(step) +
                         QString(" %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0')));

@@ -6,6 +6,7 @@
 #include "grid/chart/GraphButton.h"
 #include "grid/print/PrintButtons.h"
 #include "oracle/OracleCI.h"
+#include "platform/ui_qt/FocusFrameStyle.h"
 #include "platform/ui_qt/QtTranslations.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ TProgram::TProgram(const std::vector<std::string>& commandLine, IUserInterface& 
     // Qt's own dialogs and calendars in Slovenian (dd.MM.yyyy, comma decimals), whatever LANG says.
     QLocale::setDefault(QLocale(QLocale::Slovenian, QLocale::Slovenia));
     InstallQtTranslations();
+    InstallFocusFrameStyle();
     InstallGraphButton();
     InstallPrintButtons();
     SetOracleCommandLine(commandLine);

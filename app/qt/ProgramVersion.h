@@ -1,9 +1,9 @@
-// The program's version, one value from the build (the project's version), and the window's text of it.
+// The window's text of the programs' one version.
 #pragma once
 
-#include <string>
+#include "platform/ui/ProgramVersion.h"
 
-inline constexpr const char* ProgramVersion = ZORVEKA_VERSION;
+#include <string>
 
 //! The version line of the window's status area.
 inline std::string VersionLabel() {

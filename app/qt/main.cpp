@@ -1,8 +1,8 @@
 // zorveka: the desktop program. zorveka alias user password [usercode] [OCIDLL=…] [ORACLEHOME=…]
 #include "app/qt/PasswordArgument.h"
 #include "app/qt/Program.h"
-#include "app/qt/ProgramVersion.h"
 #include "oracle/OracleLogonForm.h"
+#include "platform/ui/ProgramVersion.h"
 #include "platform/ui_qt/GuardedApplication.h"
 #include "platform/ui_qt/QtUserInterface.h"
 
@@ -14,27 +14,25 @@
 namespace {
 
 const char* const Help =
-    "zorveka ALIAS USER PASSWORD [USERCODE] [OCIDLL=...] [ORACLEHOME=...] [UserId=...]\n"
+    "zorveka VZDEVEK UPORABNIK GESLO [ŠIFRA_UPORABNIKA] [OCIDLL=...] [ORACLEHOME=...] [UserId=...]\n"
     "\n"
-    "The password on the command line can be read by every local user in the process list.\n"
-    "Instead of it give:\n"
-    "  -       the password is read from standard input (one line),\n"
-    "  @FILE   the first line of FILE, which only its owner may read (chmod 600),\n"
-    "or leave it out and set ZORVEKA_PASSWORD. A password given on the command line is\n"
-    "overwritten in the process's memory as soon as it has been read.\n"
+    "Geslo v ukazni vrstici lahko vsak lokalni uporabnik prebere v seznamu procesov.\n"
+    "Namesto njega podajte:\n"
+    "  -          geslo se prebere s standardnega vhoda (ena vrstica),\n"
+    "  @DATOTEKA  prva vrstica DATOTEKE, ki jo sme brati le njen lastnik (chmod 600),\n"
+    "ali ga izpustite in nastavite ZORVEKA_PASSWORD. Geslo iz ukazne vrstice se v pomnilniku\n"
+    "procesa prepiše, takoj ko je prebrano.\n"
     "\n"
-    "  --version  the program's version\n"
-    "  --help     this text\n";
+    "  --version  različica programa\n"
+    "  --help     to besedilo\n";
 
 } // namespace
 
 int main(int argc, char** argv) {
     // Answered before Qt wants a display.
+    if (PrintedVersion(argc, argv, "zorveka"))
+        return 0;
     for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) == "--version") {
-            std::printf("zorveka %s\n", ProgramVersion);
-            return 0;
-        }
         if (std::string_view(argv[i]) == "--help") {
             std::fputs(Help, stdout);
             return 0;

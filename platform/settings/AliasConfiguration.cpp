@@ -18,7 +18,7 @@ TAliasConfiguration::TAliasConfiguration(const std::string& fileName) : file_(fi
 
 void TAliasConfiguration::RequireAlias(const std::string& alias) const {
     if (!file_.SectionExists(alias))
-        throw Exception("Unknown alias: " + alias + " (in " + file_.FileName() + ")");
+        throw Exception("Neznan vzdevek: " + alias + " (v datoteki " + file_.FileName() + ")");
 }
 
 std::string TAliasConfiguration::DriverName(const std::string& alias) const {

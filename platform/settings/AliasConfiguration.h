@@ -13,7 +13,7 @@ public:
     TAliasConfiguration();
     explicit TAliasConfiguration(const std::string& fileName);
 
-    // Both raise Exception "Unknown alias: <alias> (in <file>)" for an alias without a section.
+    // Both raise Exception "Neznan vzdevek: <alias> (v datoteki <file>)" for an alias without a section.
     std::string DriverName(const std::string& alias) const;
     // "name=value" for every parameter, in file order, TYPE left out.
     std::vector<std::string> Params(const std::string& alias) const;

@@ -10,12 +10,15 @@ namespace {
 
 // Qt 6 takes the standard buttons' texts (OK, Cancel, Yes, No, …) from the context
 // "QPlatformTheme"; a catalogue made for earlier releases has them under "QDialogButtonBox".
+// The error box's button that opens the database's whole text is "Podrobnosti".
 class TButtonTexts : public QTranslator {
 public:
     TButtonTexts(const QTranslator& catalogue, QObject* parent)
         : QTranslator(parent), FCatalogue(catalogue) {}
     QString translate(const char* context, const char* source, const char* disambiguation,
                       int n) const override {
+        if (qstrcmp(context, "QMessageBox") == 0)
+            return DetailsButtonText(source);
         if (qstrcmp(context, "QPlatformTheme") != 0)
             return {};
         return FCatalogue.translate("QDialogButtonBox", source, disambiguation, n);
@@ -23,6 +26,14 @@ public:
     bool isEmpty() const override { return false; }
 
 private:
+    static QString DetailsButtonText(const char* source) {
+        if (qstrcmp(source, "Show Details...") == 0)
+            return QStringLiteral("Podrobnosti");
+        if (qstrcmp(source, "Hide Details...") == 0)
+            return QStringLiteral("Skrij podrobnosti");
+        return {};
+    }
+
     const QTranslator& FCatalogue;
 };
 

@@ -4,6 +4,8 @@
 
 #include "platform/ui/UserInterface.h"
 
+#include <QMessageBox>
+
 class TQtUserInterface : public IUserInterface {
 public:
     void ShowMessage(const std::string& text) override;
@@ -14,3 +16,8 @@ public:
     void EndWaitCursor() override;
     IProgress& Progress() override;
 };
+
+//! Fills a message box with text. Shown while an exception is being handled (a Cancel is none), the
+//! text reports that error: the error icon, and the exception's own text (a database error's whole
+//! message) under "Podrobnosti" unless it is the text itself. Otherwise icon is used.
+void PrepareMessageBox(QMessageBox& box, QMessageBox::Icon icon, const std::string& text);

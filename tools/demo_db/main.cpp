@@ -2,6 +2,7 @@
 // unlocks a user of an engine file for the file's owner.
 // Exit status 0 on success, 1 when the creation failed, 2 on a wrong command line.
 #include "platform/settings/Exceptions.h"
+#include "platform/ui/ProgramVersion.h"
 #include "tools/demo_db/DemoDatabase.h"
 #include "tools/demo_db/EngineLibrary.h"
 
@@ -20,6 +21,8 @@ void Report(const TDemoArguments& arguments, const TDemoDatabaseResult& result, 
 } // namespace
 
 int main(int argc, char** argv) {
+    if (PrintedVersion(argc, argv, "zorveka-demo-db"))
+        return 0;
     std::signal(SIGXFSZ, SIG_IGN); // past a file-size limit a write fails with an error to report
     TDemoArguments arguments;
     try {

@@ -3,6 +3,7 @@
 #include "SqlConsole.h"
 
 #include "platform/settings/Exceptions.h"
+#include "platform/ui/ProgramVersion.h"
 
 #include <algorithm>
 #include <cctype>
@@ -43,6 +44,8 @@ std::string SettingProblem(const std::string& argument, std::set<std::string>& s
 } // namespace
 
 int main(int argc, char** argv) {
+    if (PrintedVersion(argc, argv, "zorveka-sql"))
+        return 0;
     std::signal(SIGXFSZ, SIG_IGN); // past a file-size limit a write fails with an error to report
     std::vector<std::string> positional;
     std::set<std::string> settings;

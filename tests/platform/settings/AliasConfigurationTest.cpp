@@ -35,7 +35,7 @@ TEST(AliasLookup, UnknownAliasIsAnErrorNamingIt) {
         aliases.DriverName("NOSUCH");
         FAIL();
     } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), "Unknown alias: NOSUCH (in " + path.string() + ")");
+        EXPECT_EQ(e.Message(), "Neznan vzdevek: NOSUCH (v datoteki " + path.string() + ")");
     }
     EXPECT_THROW(aliases.Params("NOSUCH"), Exception);
     const TAliasConfiguration none((CaseDir() / "missing.ini").string());

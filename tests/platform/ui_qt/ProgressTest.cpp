@@ -1,6 +1,8 @@
-// The progress window's Cancel, the line breaks of shown texts, and the guard that keeps an
-// exception from leaving an event handler.
+// The progress window's Cancel, the line breaks of shown texts, the guard that keeps an
+// exception from leaving an event handler, the error box with the error's own text, and the focus
+// frame.
 #include "platform/ui_qt/Progress.h"
+#include "platform/ui_qt/FocusFrameStyle.h"
 #include "platform/ui_qt/GuardedApplication.h"
 #include "platform/ui_qt/QtTranslations.h"
 #include "platform/ui_qt/QtUserInterface.h"
@@ -10,8 +12,12 @@
 #include "platform/ui/UiGuards.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QMessageBox>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyleOption>
 #include <functional>
 #include <stdexcept>
 
@@ -106,6 +112,70 @@ TEST(ProgressTest, WaitCursorIsRestoredByItsGuard) {
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+void Prepared(QMessageBox& box, const std::string& text, const std::function<void()>& raise) {
+    try {
+        raise();
+    } catch (...) {
+        PrepareMessageBox(box, QMessageBox::Information, text);
+        return;
+    }
+    PrepareMessageBox(box, QMessageBox::Information, text);
+}
+
+TEST(MessageBoxTest, AMessageOfAHandledErrorCarriesTheErrorsTextUnderPodrobnosti) {
+    App();
+    ASSERT_TRUE(InstallQtTranslations());
+    const std::string ora = "ORA-01017: invalid username/password; logon denied";
+    struct Case {
+        std::function<void()> Raise;
+        std::string Text;
+        QMessageBox::Icon Icon;
+        QString Details;
+    };
+    const Case cases[] = {
+        {[] {}, "Za izbrani dan 15.03.2024 ni podatkov!", QMessageBox::Information, ""},
+        {[&] { throw Exception(ora); }, "Prijava v orc1 ni uspela!", QMessageBox::Critical,
+         QString::fromStdString(ora)},
+        {[&] { throw Exception(ora); }, ora, QMessageBox::Critical, ""},
+        {[] { throw EAbort(); }, "Prenos je preklican pri branju", QMessageBox::Information, ""},
+    };
+    for (const Case& c : cases) {
+        QMessageBox box;
+        Prepared(box, c.Text, c.Raise);
+        EXPECT_EQ(box.text().toStdString(), c.Text);
+        EXPECT_EQ(box.icon(), c.Icon) << c.Text;
+        EXPECT_EQ(box.detailedText(), c.Details) << c.Text;
+        bool podrobnosti = false;
+        for (const QAbstractButton* button : box.buttons())
+            podrobnosti = podrobnosti || button->text() == "Podrobnosti";
+        EXPECT_EQ(podrobnosti, !c.Details.isEmpty()) << c.Text;
+    }
+}
+
+// Drawn frames of the focus rectangle and of a focused push button, whose base style draws none.
+TEST(FocusFrameStyleTest, TheFocusFrameIsDrawnWholeInTheHighlightColour) {
+    App();
+    TFocusFrameStyle style;
+    for (const bool button : {false, true}) {
+        QImage image(40, 20, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QStyleOptionButton option;
+        option.rect = image.rect();
+        option.state = QStyle::State_HasFocus | QStyle::State_Enabled;
+        option.palette.setColor(QPalette::Highlight, Qt::blue);
+        QPainter painter(&image);
+        if (button)
+            style.drawControl(QStyle::CE_PushButton, &option, &painter);
+        else
+            style.drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter);
+        painter.end();
+        const int in = button ? 1 : 0; // a button's frame sits one pixel inside its bevel
+        for (const QPoint at :
+             {QPoint(20, 1 + in), QPoint(20, 18 - in), QPoint(1 + in, 10), QPoint(38 - in, 10)})
+            EXPECT_EQ(image.pixelColor(at), QColor(Qt::blue)) << button << " " << at.x() << "," << at.y();
+    }
 }
 
 } // namespace

@@ -177,7 +177,7 @@ TEST_F(ZorvekaRunTest, WrongPasswordIsAFailedLogonWithoutWaiting) {
 TEST_F(ZorvekaRunTest, UnknownAliasIsAFailedLogon) {
     const TRun run = RunProgram("NONE demo demo OCIDLL=" + kEngine + " --day " + Day + " --risk 1");
     EXPECT_EQ(run.Status, 2);
-    EXPECT_NE(run.Errors.find("Unknown alias: NONE"), std::string::npos) << run.Errors;
+    EXPECT_NE(run.Errors.find("Neznan vzdevek: NONE"), std::string::npos) << run.Errors;
 }
 
 TEST_F(ZorvekaRunTest, CompletedRunStoresTheDayAndReportsTheClosingStatus) {
