@@ -6,5 +6,3 @@ target_sources(app_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/SourceTotals.h ${CMAKE_CURRENT_LIST_DIR}/SourceTotals.cpp
     ${CMAKE_CURRENT_LIST_DIR}/JournalStatements.h ${CMAKE_CURRENT_LIST_DIR}/JournalStatements.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ReconciliationReport.h ${CMAKE_CURRENT_LIST_DIR}/ReconciliationReport.cpp)
-set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/RunJournal.cpp APPEND PROPERTY COMPILE_DEFINITIONS
-    ZORVEKA_VERSION="${PROJECT_VERSION}")

@@ -10,15 +10,12 @@
 #include "app/RunClaim.h"
 #include "app/journal/KilledRuns.h"
 #include "platform/settings/TextUtils.h"
+#include "platform/ui/ProgramVersion.h"
 #include "platform/ui/UserInterface.h"
 
 #include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>
-
-#ifndef ZORVEKA_VERSION
-#define ZORVEKA_VERSION ""
-#endif
 
 namespace {
 
@@ -47,7 +44,7 @@ std::string SystemUser() {
 }
 
 std::string ProgramAndVersion() {
-    return std::string(program_invocation_short_name) + " " + ZORVEKA_VERSION;
+    return std::string(program_invocation_short_name) + " " + ProgramVersion;
 }
 
 TVariant Number(long long value) {

@@ -14,7 +14,7 @@ TDateTime ParseDay(const std::string& text) {
     char tail = 0;
     if (text.size() != 10 || std::sscanf(text.c_str(), "%2d.%2d.%4d%c", &day, &month, &year, &tail) != 3 ||
         year < 2008 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
-        throw Exception("Not a report day from 2008 on in the form DD.MM.YYYY: " + text);
+        throw Exception("Ni dan poročanja od leta 2008 naprej v obliki DD.MM.YYYY: " + text);
     return EncodeDate(year, month, day);
 }
 
@@ -27,14 +27,14 @@ int ParsePositions(const std::string& text) {
         used = 0;
     }
     if (used != text.size() || value < 1 || value > kMaxDemoPositions)
-        throw Exception("--positions takes a number from 1 to 200000: " + text);
+        throw Exception("--positions sprejme število od 1 do 200000: " + text);
     return value;
 }
 
 } // namespace
 
 const char* DemoUsage() {
-    return "usage: zorveka-demo-db FILE [--positions N] [--day DD.MM.YYYY] [--user U --password P] "
+    return "uporaba: zorveka-demo-db FILE [--positions N] [--day DD.MM.YYYY] [--user U --password P] "
            "[--force]\n"
            "       zorveka-demo-db FILE --unlock USER   (the file's owner unlocks a locked user)";
 }
@@ -46,7 +46,7 @@ TDemoArguments ParseDemoArguments(int argc, const char* const* argv, TDateTime t
         const std::string_view option = argv[i];
         const auto value = [&]() -> std::string {
             if (i + 1 >= argc)
-                throw Exception(std::string(option) + " needs a value");
+                throw Exception(std::string(option) + " zahteva vrednost");
             return argv[++i];
         };
         if (option == "--positions")
@@ -62,11 +62,11 @@ TDemoArguments ParseDemoArguments(int argc, const char* const* argv, TDateTime t
         else if (option == "--unlock")
             arguments.unlock = value();
         else if (option.starts_with("--") || !arguments.file.empty())
-            throw Exception("Unknown argument " + std::string(option));
+            throw Exception("Neznan argument " + std::string(option));
         else
             arguments.file = option;
     }
     if (arguments.file.empty())
-        throw Exception("No database file given");
+        throw Exception("Datoteka baze ni podana");
     return arguments;
 }

@@ -11,10 +11,10 @@
 #include <regex>
 #include <set>
 
-const char kRunUsage[] =
-    "Usage: zorveka-run alias user password [usercode] [OCIDLL=...] --day DD.MM.YYYY --risk 0|1|2 [--stats] "
-    "[--report FILE.csv|FILE.html] [--compare DD.MM.YYYY]\n"
-    "       zorveka-run alias user password [OCIDLL=...] --journal [--days N]";
+const char kRunUsage[] = "Uporaba: zorveka-run alias user password [usercode] [OCIDLL=...] --day DD.MM.YYYY "
+                         "--risk 0|1|2 [--stats] "
+                         "[--report FILE.csv|FILE.html] [--compare DD.MM.YYYY]\n"
+                         "       zorveka-run alias user password [OCIDLL=...] --journal [--days N]";
 
 namespace {
 
@@ -24,23 +24,23 @@ TDateTime ParseDay(const std::string& option, const std::string& text) {
     std::smatch parts;
     static const std::regex form(R"((\d\d)\.(\d\d)\.(\d\d\d\d))");
     if (!std::regex_match(text, parts, form))
-        throw EUsageError(option + " needs a date DD.MM.YYYY: " + text);
+        throw EUsageError(option + " zahteva datum DD.MM.YYYY: " + text);
     const int day = std::stoi(parts[1]), month = std::stoi(parts[2]), year = std::stoi(parts[3]);
     if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
-        throw EUsageError(option + " is no valid date: " + text);
+        throw EUsageError(option + " ni veljaven datum: " + text);
     return EncodeDate(year, month, day);
 }
 
 int ParseDays(const std::string& text) {
     static const std::regex form(R"(\d{1,5})");
     if (!std::regex_match(text, form) || std::stoi(text) < 1)
-        throw EUsageError("--days needs a number of days from 1: " + text);
+        throw EUsageError("--days zahteva število dni od 1 naprej: " + text);
     return std::stoi(text);
 }
 
 int ParseRiskType(const std::string& text) {
     if (text != "0" && text != "1" && text != "2")
-        throw EUsageError("--risk must be 0, 1 or 2: " + text);
+        throw EUsageError("--risk je lahko 0, 1 ali 2: " + text);
     return text[0] - '0';
 }
 
@@ -68,10 +68,10 @@ void RequireKnownSettingsOnce(const std::vector<std::string>& commandLine,
     for (std::size_t i = 1; i < commandLine.size(); ++i)
         if (IsLayerSetting(commandLine[i]) &&
             !seen.insert(UpperCase(commandLine[i].substr(0, commandLine[i].find('=')))).second)
-            throw EUsageError("Setting given twice: " + commandLine[i]);
+            throw EUsageError("Nastavitev je podana dvakrat: " + commandLine[i]);
     for (std::size_t i = 0; i < positional.size(); ++i)
         if (i != 2 && LooksLikeSetting(positional[i]))
-            throw EUsageError("Unknown setting " + positional[i]);
+            throw EUsageError("Neznana nastavitev " + positional[i]);
 }
 
 } // namespace
@@ -86,9 +86,9 @@ TRunArguments ParseRunArguments(const std::vector<std::string>& commandLine) {
         } else if (std::find(kOptionsWithValue.begin(), kOptionsWithValue.end(), argument) !=
                    kOptionsWithValue.end()) {
             if (i + 1 >= commandLine.size())
-                throw EUsageError(argument + " needs a value");
+                throw EUsageError(argument + " zahteva vrednost");
             if (!given.insert(argument).second)
-                throw EUsageError(argument + " given twice");
+                throw EUsageError(argument + " je podan dvakrat");
             const std::string& value = commandLine[++i];
             if (argument == "--day")
                 arguments.Day = ParseDay(argument, value);
@@ -101,24 +101,24 @@ TRunArguments ParseRunArguments(const std::vector<std::string>& commandLine) {
             else
                 arguments.CompareDay = ParseDay(argument, value);
         } else if (argument.rfind("--", 0) == 0) {
-            throw EUsageError("Unknown option " + argument);
+            throw EUsageError("Neznana možnost " + argument);
         }
     }
     arguments.Compare = given.count("--compare") != 0;
     if (arguments.Journal) {
         if (given.size() != given.count("--days"))
-            throw EUsageError("--journal takes only --days");
+            throw EUsageError("--journal sprejme le --days");
     } else {
         if (!given.count("--day") || !given.count("--risk"))
-            throw EUsageError("--day and --risk are required");
+            throw EUsageError("--day in --risk sta obvezna");
         if (given.count("--days"))
-            throw EUsageError("--days belongs to --journal");
+            throw EUsageError("--days sodi k --journal");
         if (arguments.Compare && given.count("--report"))
-            throw EUsageError("--compare runs nothing to report on");
+            throw EUsageError("--compare ne izvede prenosa, o katerem bi poročal");
     }
     arguments.Positional = PositionalArguments(commandLine, kOptionsWithValue);
     RequireKnownSettingsOnce(commandLine, arguments.Positional);
     if (arguments.Positional.size() < 3 || arguments.Positional.size() > 4)
-        throw EUsageError("alias, user and password are required, a user code may follow");
+        throw EUsageError("vzdevek, uporabnik in geslo so obvezni, sledi jim lahko šifra uporabnika");
     return arguments;
 }

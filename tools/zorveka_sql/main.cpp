@@ -15,7 +15,7 @@
 
 namespace {
 
-const char kUsage[] = "Usage: zorveka-sql user/password@database [OCIDLL=...] [--stop-on-error] [FILE]";
+const char kUsage[] = "Uporaba: zorveka-sql user/password@database [OCIDLL=...] [--stop-on-error] [FILE]";
 
 // NAME=value arguments are the data access layer's own (OCIDLL=, ORACLEHOME=); a connect string
 // whose password holds "=" is no such argument, as its name part is not a plain name.
@@ -35,9 +35,9 @@ std::string SettingProblem(const std::string& argument, std::set<std::string>& s
     std::string name = argument.substr(0, argument.find('='));
     std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::toupper(c); });
     if (name != "OCIDLL" && name != "ORACLEHOME" && name != "USERID")
-        return "Unknown setting " + argument;
+        return "Neznana nastavitev " + argument;
     if (!seen.insert(name).second)
-        return "Setting given twice: " + argument;
+        return "Nastavitev je podana dvakrat: " + argument;
     return {};
 }
 
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     if (positional.size() == 2) {
         file.open(positional[1]);
         if (!file) {
-            std::cerr << "Cannot open " << positional[1] << '\n';
+            std::cerr << "Ni mogoče odpreti " << positional[1] << '\n';
             return TConsoleExit::UsageOrLogon;
         }
     }

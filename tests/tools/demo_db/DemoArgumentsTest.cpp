@@ -50,20 +50,20 @@ TEST(DemoArguments, OptionsMayComeBeforeOrAfterTheFile) {
 }
 
 TEST(DemoArguments, RefusesWhatItCannotUse) {
-    EXPECT_EQ(Refusal({}), "No database file given");
-    EXPECT_EQ(Refusal({"a.db", "b.db"}), "Unknown argument b.db");
-    EXPECT_EQ(Refusal({"a.db", "--scale", "3"}), "Unknown argument --scale");
-    EXPECT_EQ(Refusal({"a.db", "--user"}), "--user needs a value");
-    EXPECT_EQ(Refusal({"a.db", "--positions", "0"}), "--positions takes a number from 1 to 200000: 0");
+    EXPECT_EQ(Refusal({}), "Datoteka baze ni podana");
+    EXPECT_EQ(Refusal({"a.db", "b.db"}), "Neznan argument b.db");
+    EXPECT_EQ(Refusal({"a.db", "--scale", "3"}), "Neznan argument --scale");
+    EXPECT_EQ(Refusal({"a.db", "--user"}), "--user zahteva vrednost");
+    EXPECT_EQ(Refusal({"a.db", "--positions", "0"}), "--positions sprejme število od 1 do 200000: 0");
     EXPECT_EQ(Refusal({"a.db", "--positions", "200001"}),
-              "--positions takes a number from 1 to 200000: 200001");
-    EXPECT_EQ(Refusal({"a.db", "--positions", "12x"}), "--positions takes a number from 1 to 200000: 12x");
+              "--positions sprejme število od 1 do 200000: 200001");
+    EXPECT_EQ(Refusal({"a.db", "--positions", "12x"}), "--positions sprejme število od 1 do 200000: 12x");
     EXPECT_EQ(Refusal({"a.db", "--day", "31.02.2024"}),
-              "Not a report day from 2008 on in the form DD.MM.YYYY: 31.02.2024");
+              "Ni dan poročanja od leta 2008 naprej v obliki DD.MM.YYYY: 31.02.2024");
     EXPECT_EQ(Refusal({"a.db", "--day", "1.1.2024"}),
-              "Not a report day from 2008 on in the form DD.MM.YYYY: 1.1.2024");
+              "Ni dan poročanja od leta 2008 naprej v obliki DD.MM.YYYY: 1.1.2024");
     EXPECT_EQ(Refusal({"a.db", "--day", "01.01.2007"}),
-              "Not a report day from 2008 on in the form DD.MM.YYYY: 01.01.2007");
+              "Ni dan poročanja od leta 2008 naprej v obliki DD.MM.YYYY: 01.01.2007");
 }
 
 } // namespace

@@ -165,7 +165,7 @@ protected:
 TEST_F(ZorvekaRunTest, TooFewArgumentsIsAUsageError) {
     const TRun run = RunProgram("DEMO demo --day " + Day + " --risk 1");
     EXPECT_EQ(run.Status, 2);
-    EXPECT_NE(run.Errors.find("Usage: zorveka-run"), std::string::npos) << run.Errors;
+    EXPECT_NE(run.Errors.find("Uporaba: zorveka-run"), std::string::npos) << run.Errors;
 }
 
 TEST_F(ZorvekaRunTest, WrongPasswordIsAFailedLogonWithoutWaiting) {
