@@ -47,7 +47,7 @@ void WaitingOnLocks(TRunContext& context, const std::string& waitingFor, const s
         if (!shown)
             context.Labels->ShowSporocilo("Čakanje na " + waitingFor + " ...");
         Ui().ProcessMessages();
-        if (context.CancelRequested)
+        if (RunCancelRequested(context))
             throw ERunCancelled();
         Pause();
     }

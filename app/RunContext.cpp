@@ -3,7 +3,12 @@
 
 #include "platform/ui/UserInterface.h"
 
+#include <atomic>
+
 namespace {
+
+std::atomic<bool> gStopRequested{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "a signal handler may only store lock-free atomics");
 
 class TNoRunLabels : public IRunLabels {
 public:
@@ -22,9 +27,22 @@ IRunLabels& NoRunLabels() {
     return labels;
 }
 
+void RequestRunStop() noexcept {
+    gStopRequested = true;
+}
+
+bool RunCancelRequested(const TRunContext& context) {
+    return context.CancelRequested || gStopRequested;
+}
+
+void ClearRunCancel(TRunContext& context) {
+    context.CancelRequested = false;
+    gStopRequested = false;
+}
+
 void ShowProgress(TRunContext& context, const std::string& text) {
     context.Labels->ShowSporocilo(text);
     Ui().ProcessMessages();
-    if (context.CancelRequested)
+    if (RunCancelRequested(context))
         throw ERunCancelled();
 }

@@ -68,6 +68,13 @@ public:
     double DOGZST = 0;        //!< pledged lots from the deals
 };
 
+//! Asks the run in progress to stop, as the window's Cancel does; safe in a signal handler.
+void RequestRunStop() noexcept;
+//! Whether the run's cancel was asked for, by the window's Cancel or by RequestRunStop.
+bool RunCancelRequested(const TRunContext& context);
+//! Forgets an earlier cancel, before a run starts.
+void ClearRunCancel(TRunContext& context);
+
 //! Shows a progress text of the run, lets pending window messages through and then raises
 //! ERunCancelled when the run's cancel was asked for.
 void ShowProgress(TRunContext& context, const std::string& text);

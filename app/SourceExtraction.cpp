@@ -44,7 +44,9 @@ int OpenSourceRows(TRunContext& context, const std::string& statement) {
         context.Labels->SetStevec(std::to_string(rows));
         return rows;
     } catch (...) {
-        Ui().ShowMessage(statement);
+        // A cancel that ended the statement is no failure of it.
+        if (!RunCancelRequested(context))
+            Ui().ShowMessage(statement);
         throw;
     }
 }

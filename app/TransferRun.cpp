@@ -13,6 +13,7 @@
 #include "app/SourceExtraction.h"
 #include "app/TransferRunSteps.h"
 #include "app/journal/RunJournal.h"
+#include "oracle/OracleProgress.h"
 #include "platform/settings/DateText.h"
 
 namespace {
@@ -86,7 +87,7 @@ void Koraki(TRunContext& context, TRowOutput& output, int n, TKorak& korak, TRun
     korak = TKorak::Nacrti;
     ZapisAmortizacijskihNacrtov(context, output);
     // A cancel asked for after the last progress text still comes before the commit.
-    if (context.CancelRequested)
+    if (RunCancelRequested(context))
         throw ERunCancelled();
 }
 
@@ -103,6 +104,9 @@ void PokaziZapisano(TRunContext& context, const TRowOutput& output) {
     }
     oblim.QueryAllRecords = queryAll;
 }
+
+// Four times a second and more, so that the window never seems to hang.
+constexpr unsigned kProgressMs = 200;
 
 const char* const kOstajajo = ". Prejšnji rezultati dneva so ostali nespremenjeni.";
 
@@ -137,15 +141,15 @@ void PrepisVDnevniku(TRunContext& context, TRowOutput& output, TRunJournal& jour
         journal.Completed();
         transaction.Commit();
         PokaziZapisano(context, output);
-    } catch (const ERunCancelled&) {
-        const std::string kje = KjeKorak(context, korak);
-        transaction.Rollback();
-        journal.Stopped(journal::kCancelled, kje, {});
-        Ui().ShowMessage("Prenos je preklican pri " + kje + kOstajajo);
-        throw;
     } catch (...) {
         const std::string kje = KjeKorak(context, korak);
         transaction.Rollback();
+        // A cancel may also end a statement in the middle (ORA-01013): it is the cancel still.
+        if (RunCancelRequested(context)) {
+            journal.Stopped(journal::kCancelled, kje, {});
+            Ui().ShowMessage("Prenos je preklican pri " + kje + kOstajajo);
+            throw ERunCancelled();
+        }
         journal.Stopped(journal::kFailed, kje, CurrentErrorText());
         if (!kje.empty())
             Ui().ShowMessage("Prenos ni uspel pri " + kje + kOstajajo);
@@ -159,14 +163,22 @@ void PrepisVDnevniku(TRunContext& context, TRowOutput& output, TRunJournal& jour
 } // namespace
 
 void Prepis(TRunContext& context, TRowOutput& output) {
-    context.CancelRequested = false;
+    ClearRunCancel(context);
+    // A long statement lets the window draw and see a cancel, which ends the statement at once.
+    const TStatementProgress progress(
+        [&] {
+            Ui().ProcessMessages();
+            return RunCancelRequested(context);
+        },
+        kProgressMs);
     RefuseRunInProgress(context, output.RiskType);
     TRunJournal journal(context, output.RiskType);
     try {
         PrepisVDnevniku(context, output, journal);
     } catch (...) {
-        // A failure before the run's steps (the claim, the extraction) is recorded here.
-        journal.Stopped(journal::kFailed, {}, CurrentErrorText());
+        // A stop before the run's steps (the claim, the extraction) is recorded here.
+        journal.Stopped(RunCancelRequested(context) ? journal::kCancelled : journal::kFailed, {},
+                        CurrentErrorText());
         throw;
     }
 }

@@ -81,6 +81,7 @@ void BindTypedEntryPoints(void* module, TOciEntryPoints& table) {
     OCI_FUNCTIONS(ORACLE_CI_LOOKUP)
 #undef ORACLE_CI_LOOKUP
     table.RoundTrips = reinterpret_cast<ocisqlite_round_trips_t>(dlsym(module, "ocisqlite_round_trips"));
+    table.SetProgress = reinterpret_cast<ocisqlite_set_progress_t>(dlsym(module, "ocisqlite_set_progress"));
 }
 
 void BindGroups(void* module, TOciEntryPoints& table) {

@@ -43,6 +43,8 @@ struct TOciEntryPoints {
 #undef ORACLE_CI_MEMBER
     //! The embedded engine's round-trip count; null with Oracle's client, which keeps none.
     ocisqlite_round_trips_t RoundTrips = nullptr;
+    //! The embedded engine's call-back while a statement runs; null with Oracle's client.
+    ocisqlite_set_progress_t SetProgress = nullptr;
     void* olog = nullptr;
     void* opinit = nullptr;
     bool OCI7 = false;  //!< every OCI7 cursor and logon call

@@ -1,6 +1,7 @@
 // Opening and creating database files. Every connection gets the same set-up, so a session and the
 // creation step see the same journal mode, lock wait and SQL functions.
 #include "platform/oci_sqlite/Connection.h"
+#include "platform/oci_sqlite/StatementProgress.h"
 
 #include "platform/oci_sqlite/ObjectPrivileges.h"
 
@@ -88,6 +89,7 @@ static Connection Open(const std::string& path, int flags, bool existing) {
     // A server keeps its blocks cached; 32 MiB of pages spare a day's run most rereads of its tables.
     Exec(raw, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON; "
               "PRAGMA cache_size=-32768");
+    WatchStatementProgress(raw);
     RegisterRowidFunctions(raw);
     RegisterCallChainFunctions(raw);
     orasql::RegisterOracleFunctions(raw);

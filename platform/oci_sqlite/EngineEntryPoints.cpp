@@ -3,6 +3,7 @@
 #include "platform/oci_sqlite/Connection.h"
 #include "platform/oci_sqlite/EngineError.h"
 #include "platform/oci_sqlite/OciApi.h"
+#include "platform/oci_sqlite/StatementProgress.h"
 #include "platform/oci_sqlite/UserCatalog.h"
 
 #include <algorithm>
@@ -62,6 +63,10 @@ int ocisqlite_unlock_user(const char* path, const char* user, char* message, siz
             throw ora::InsufficientPrivileges();
         UserCatalog(db.get()).SetLocked(user, false);
     });
+}
+
+void ocisqlite_set_progress(int (*callback)(void* context), void* context, unsigned interval_ms) {
+    SetStatementProgress(callback, context, interval_ms);
 }
 
 } // extern "C"

@@ -405,6 +405,10 @@ OCI_API_EXPORT int ocisqlite_create_database(const char* path, const char* user,
 // the owner of the database file; ORA-01031 for anyone else. Returns 0 or an Oracle error code.
 OCI_API_EXPORT int ocisqlite_unlock_user(const char* path, const char* user, char* message,
                                          size_t message_size);
+// While a statement runs, calls callback(context) at most once per interval_ms, for every session of
+// the process; a non-zero answer ends the statement with ORA-01013. A null callback removes it.
+OCI_API_EXPORT void ocisqlite_set_progress(int (*callback)(void* context), void* context,
+                                           unsigned interval_ms);
 // The engine's own count of the round trips an Oracle client would have made in this process so far
 // (the rules are in the engine's README). Oracle's client has no such entry point.
 OCI_API_EXPORT unsigned long long ocisqlite_round_trips(void);
@@ -418,3 +422,4 @@ OCI_FUNCTIONS(OCI_DECLARE_POINTER_TYPE)
 using ocisqlite_create_database_t = decltype(&ocisqlite_create_database);
 using ocisqlite_round_trips_t = decltype(&ocisqlite_round_trips);
 using ocisqlite_unlock_user_t = decltype(&ocisqlite_unlock_user);
+using ocisqlite_set_progress_t = decltype(&ocisqlite_set_progress);

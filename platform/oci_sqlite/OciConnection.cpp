@@ -5,6 +5,7 @@
 #include "platform/oci_sqlite/RoundTrips.h"
 
 #include <cstring>
+#include <sqlite3.h>
 
 using namespace ocisqlite;
 
@@ -119,10 +120,14 @@ sword OCIPasswordChange(OCISvcCtx* svchp, OCIError* errhp, const OraText* user, 
 }
 
 // Statements run to completion inside the call, so there is never one to interrupt.
+// Called from another thread while the session's statement runs: SQLite's interrupt is the one call
+// that may come from there, and the statement ends with ORA-01013.
 sword OCIBreak(void* hndlp, OCIError* errhp) {
     return OciCall(errhp, [&] {
         if (!hndlp)
             return OCI_INVALID_HANDLE;
+        if (IsLiveHandle(hndlp, OCI_HTYPE_SVCCTX) && UserSessionOf(SvcCtx(hndlp)))
+            sqlite3_interrupt(LoggedOn(SvcCtx(hndlp))->db());
         return OCI_SUCCESS;
     });
 }

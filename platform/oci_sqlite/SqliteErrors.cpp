@@ -120,6 +120,8 @@ void ThrowSqliteError(sqlite3* db, int rc, const ErrorContext& context) {
         throw EngineError(std::atoi(message.c_str() + 4), message);
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
         throw ora::ResourceBusy();
+    if (primary == SQLITE_INTERRUPT)
+        throw ora::Make(1013, "user requested cancel of current operation");
     if (primary == SQLITE_AUTH)
         throw ObjectPrivileges::LastDenial();
     if (rc == SQLITE_IOERR_READ || rc == SQLITE_IOERR_SHORT_READ)

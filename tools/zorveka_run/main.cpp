@@ -2,14 +2,35 @@
 // zorveka-run alias user password [usercode] [OCIDLL=…] --day DD.MM.YYYY --risk 0|1|2 [--stats]
 #include "BatchRun.h"
 
+#include "app/RunContext.h"
 #include "platform/ui/ProgramVersion.h"
 
 #include <csignal>
 #include <iostream>
 
+namespace {
+
+// A scheduler's stop ends the run as the window's Cancel does: rolled back, journalled 'preklican'.
+// A second signal ends the process at once.
+void StopRun(int) {
+    RequestRunStop();
+}
+
+void StopRunOnSignals() {
+    struct sigaction action {};
+    action.sa_handler = StopRun;
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     if (PrintedVersion(argc, argv, "zorveka-run"))
         return 0;
     std::signal(SIGXFSZ, SIG_IGN); // past a file-size limit a write fails with an error to report
+    StopRunOnSignals();
     return RunBatch(std::vector<std::string>(argv, argv + argc), std::cerr);
 }

@@ -4,6 +4,10 @@
 #include "OciClient.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+
+#include <thread>
 #include <vector>
 
 using namespace ocitest;
@@ -110,6 +114,37 @@ TEST(OciAbi, ErrorRecordStaysUntilTheNextError) {
     EXPECT_EQ(client.oci.OCIBreak(client.svc, client.err), OCI_SUCCESS);
     ASSERT_EQ(record(), OCI_SUCCESS);
     EXPECT_EQ(code, 1012);
+}
+
+// A statement far too long to wait for ends with ORA-01013 when another thread breaks it, or when
+// the progress call-back answers non-zero; the session goes on.
+TEST(OciAbi, BreakAndProgressEndARunningStatement) {
+    const std::string path = CreateTestDatabase("break");
+    Client client;
+    ASSERT_EQ(client.Logon(path).status, OCI_SUCCESS);
+    ASSERT_EQ(client.Run("CREATE TABLE n (v NUMBER)").status, OCI_SUCCESS);
+    ASSERT_EQ(client.Run("INSERT INTO n VALUES (1)").status, OCI_SUCCESS);
+    for (int i = 0; i < 10; ++i)
+        ASSERT_EQ(client.Run("INSERT INTO n SELECT v FROM n").status, OCI_SUCCESS);
+    const std::string endless = "SELECT COUNT(*) FROM n a, n b, n c";
+    std::thread breaker([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        client.oci.OCIBreak(client.svc, client.err);
+    });
+    const OciStatus broken = client.Run(endless);
+    breaker.join();
+    EXPECT_EQ(broken.text, "ORA-01013: user requested cancel of current operation");
+
+    const auto setProgress =
+        reinterpret_cast<ocisqlite_set_progress_t>(client.oci.Lookup("ocisqlite_set_progress"));
+    ASSERT_NE(setProgress, nullptr);
+    static int calls = 0;
+    setProgress([](void*) { return ++calls == 3 ? 1 : 0; }, nullptr, 10);
+    const OciStatus stopped = client.Run(endless);
+    setProgress(nullptr, nullptr, 0);
+    EXPECT_EQ(stopped.code, 1013);
+    EXPECT_EQ(calls, 3);
+    EXPECT_EQ(client.Query("SELECT COUNT(*) FROM n"), (Rows{{"1024"}}));
 }
 
 } // namespace

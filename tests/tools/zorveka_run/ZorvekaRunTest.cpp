@@ -341,4 +341,28 @@ TEST_F(ZorvekaRunTest, RiskTypesOfADayStartedTogetherEachCompleteAsAlone) {
     }
 }
 
+// A scheduler's stop (SIGINT, SIGTERM) ends the run as the window's Cancel does: the previous results
+// stay, the exit status is 1 and the journal says 'preklican'.
+TEST_F(ZorvekaRunTest, SignalCancelsTheRunAndLeavesThePreviousResults) {
+    ASSERT_EQ(Wait(Start("clean")), 0);
+    const std::vector<std::string> previous = Stored();
+    for (const int signal : {SIGINT, SIGTERM}) {
+        const TChild run = Start("stopped" + std::to_string(signal));
+        WaitFor(run, "1 / ");
+        kill(run.Pid, SIGSTOP); // the signal arrives before the run can end by itself
+        kill(run.Pid, signal);
+        kill(run.Pid, SIGCONT);
+        EXPECT_EQ(Wait(run), 1) << Errors(run);
+        EXPECT_NE(Errors(run).find("Prenos je preklican pri "), std::string::npos) << Errors(run);
+        EXPECT_EQ(Stored(), previous);
+    }
+    const TRun listing = RunProgram(Logon("demo") + " --journal --days 1", Folder + "journal.txt");
+    ASSERT_EQ(listing.Status, 0) << listing.Errors;
+    std::ifstream file(Folder + "journal.txt");
+    int cancelled = 0;
+    for (std::string line; std::getline(file, line);)
+        cancelled += line.find("\tpreklican\t") != std::string::npos;
+    EXPECT_EQ(cancelled, 2);
+}
+
 } // namespace
