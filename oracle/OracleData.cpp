@@ -129,7 +129,7 @@ void TOracleDataSet::InternalClose() {
     // A cursor left open would go on holding the server's (or the engine's) rows of the query.
     FMainQuery.CloseStatement();
     // The room too: a dataset read whole once would otherwise keep a slot for each of its rows.
-    std::vector<TOracleRecord>().swap(FRecords);
+    std::deque<TOracleRecord>().swap(FRecords);
     FDiscarded = 0;
     FDMLQuery.reset();
     FFieldInfos.clear();
@@ -313,8 +313,7 @@ std::string TOracleDataSet::UpdatingTableName() const {
 void TOracleDataSet::InternalReorder(const std::vector<int>& order) {
     if (FDiscarded > 0)
         return TDataSet::InternalReorder(order);
-    std::vector<TOracleRecord> sorted;
-    sorted.reserve(order.size());
+    std::deque<TOracleRecord> sorted;
     for (int index : order)
         sorted.push_back(std::move(FRecords[static_cast<size_t>(index)]));
     FRecords = std::move(sorted);

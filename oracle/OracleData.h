@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <deque>
 #include <vector>
 
 enum class TLockingMode { lmLockImmediate, lmCheckImmediate, lmLockDelayed, lmNone };
@@ -214,7 +215,9 @@ private:
     std::vector<TOracleFieldInfo> FFieldInfos;
     int FRowIdColumn = -1;
     bool FFirstRowPending = false;
-    std::vector<TOracleRecord> FRecords; // the records held; index 0 is record FDiscarded
+    // The records held; index 0 is record FDiscarded. A deque, so that a run discarding the rows
+    // behind it costs what it discards and gives their memory back.
+    std::deque<TOracleRecord> FRecords;
     int FDiscarded = 0;
     int FBlockCapacity = 0;
     int FBlockUsed = 0;
