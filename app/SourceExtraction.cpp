@@ -2,6 +2,7 @@
 // failure, so the user sees where the run stopped.
 #include "app/SourceExtraction.h"
 
+#include "app/DataSetReading.h"
 #include "app/ReferentFile.h"
 #include "app/StatementDump.h"
 #include "platform/ui/UserInterface.h"
@@ -11,34 +12,13 @@ namespace {
 // The source rows are fetched as the statement is opened, so their count is that of the rows read
 // rather than a second execution of the extraction. They wait packed; the run unpacks each as it
 // reaches it and frees them behind it.
-class TReadAtOnce {
-public:
-    explicit TReadAtOnce(TOracleDataSet& dataSet)
-        : FDataSet(dataSet), FQueryAll(dataSet.QueryAllRecords), FCountAll(dataSet.CountAllRecords) {
-        FDataSet.QueryAllRecords = true;
-        FDataSet.CountAllRecords = false;
-        FDataSet.PackFetchedRecords = true;
-    }
-    ~TReadAtOnce() {
-        FDataSet.QueryAllRecords = FQueryAll;
-        FDataSet.CountAllRecords = FCountAll;
-        FDataSet.PackFetchedRecords = false;
-    }
-    TReadAtOnce(const TReadAtOnce&) = delete;
-    TReadAtOnce& operator=(const TReadAtOnce&) = delete;
-
-private:
-    TOracleDataSet& FDataSet;
-    const bool FQueryAll, FCountAll;
-};
-
 int OpenSourceRows(TRunContext& context, const std::string& statement) {
     TOracleDataSet& q1 = context.DM.Q1;
     try {
         q1.Close();
         q1.SetSQLText(statement);
         SaveStatementText(context.AppDir + context.ProgramName + ".SQL", statement);
-        const TReadAtOnce atOnce(q1);
+        const TReadingScope atOnce(q1, true, false, true);
         q1.Open();
         const int rows = q1.RecordCount();
         context.Labels->SetStevec(std::to_string(rows));

@@ -1,7 +1,7 @@
 # The transfer run and its start, the preview of the results and the start-up's logic.
 target_sources(app_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TransferRun.h ${CMAKE_CURRENT_LIST_DIR}/TransferRun.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TransferRunSteps.h
+    ${CMAKE_CURRENT_LIST_DIR}/TransferRunSteps.h ${CMAKE_CURRENT_LIST_DIR}/DataSetReading.h
     ${CMAKE_CURRENT_LIST_DIR}/TransferRunTables.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TransferRunPositions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TransferRunPlans.cpp

@@ -4,6 +4,7 @@
 #include "app/TransferRun.h"
 
 #include "app/ClosingProcedure.h"
+#include "app/DataSetReading.h"
 #include "app/FifoCleanup.h"
 #include "app/LookupCycle.h"
 #include "app/LotCopy.h"
@@ -94,15 +95,13 @@ void Koraki(TRunContext& context, TRowOutput& output, int n, TKorak& korak, TRun
 // The committed OBLIM rows of the day, for the grid's source after the run; read as the grid reaches them.
 void PokaziZapisano(TRunContext& context, const TRowOutput& output) {
     TOracleDataSet& oblim = context.DM.Qoblim;
-    const bool queryAll = oblim.QueryAllRecords;
-    oblim.QueryAllRecords = false;
+    const TReadingScope asReached(oblim, false, oblim.CountAllRecords);
     try {
         RunLookup(oblim,
                   "SELECT * FROM OBLIM " + DayAndRiskCondition(output.OblimRow.DAT_STANJA, output.RiskType));
     } catch (const std::exception&) {
         // The results are committed; the preview that follows shows them or says why it cannot.
     }
-    oblim.QueryAllRecords = queryAll;
 }
 
 // Four times a second and more, so that the window never seems to hang.

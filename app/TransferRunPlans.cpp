@@ -3,6 +3,7 @@
 // keeping only the rows a block of plans may still need.
 // The plans' rows go out in blocks; a failing row moves Qoblim back to its position, so the
 // failure names it. obliam.SQL holds the last block's INSERT with its values.
+#include "app/DataSetReading.h"
 #include "app/LookupCycle.h"
 #include "app/RepaymentPlan.h"
 #include "app/TransferRunSteps.h"
@@ -21,31 +22,12 @@ void ZapisNacrtaPozicije(TRunContext& context, TRowOutput& output, TInsertBlock&
                           oblim.RecNo());
 }
 
-// For the scope's length the dataset fetches its rows as they are reached and the server counts them.
-class TForwardReading {
-public:
-    explicit TForwardReading(TOracleDataSet& dataSet)
-        : FDataSet(dataSet), FQueryAll(dataSet.QueryAllRecords), FCountAll(dataSet.CountAllRecords) {
-        FDataSet.QueryAllRecords = false;
-        FDataSet.CountAllRecords = true;
-    }
-    ~TForwardReading() {
-        FDataSet.QueryAllRecords = FQueryAll;
-        FDataSet.CountAllRecords = FCountAll;
-    }
-    TForwardReading(const TForwardReading&) = delete;
-    TForwardReading& operator=(const TForwardReading&) = delete;
-
-private:
-    TOracleDataSet& FDataSet;
-    const bool FQueryAll, FCountAll;
-};
-
 } // namespace
 
 void ZapisAmortizacijskihNacrtov(TRunContext& context, TRowOutput& output) {
     TOracleDataSet& oblim = context.DM.Qoblim;
-    const TForwardReading forward(oblim);
+    // Fetched as reached, counted by the server: the positions are many and are read once, forward.
+    const TReadingScope forward(oblim, false, true);
     Reported("Napaka v tabeli OBLIM", [&] {
         RunLookup(oblim,
                   "SELECT * FROM OBLIM " + DayAndRiskCondition(output.OblimRow.DAT_STANJA, output.RiskType));

@@ -6,10 +6,10 @@
 #include "oracle/Oracle.h"
 #include "platform/dataset/DataSet.h"
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
-#include <deque>
 #include <vector>
 
 enum class TLockingMode { lmLockImmediate, lmCheckImmediate, lmLockDelayed, lmNone };

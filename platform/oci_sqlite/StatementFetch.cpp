@@ -30,6 +30,19 @@ bool WriteRow(StmtHandle* stmt, const Row& row, ub4 index) {
     return truncated;
 }
 
+// What a fetch answers: fewer rows than asked for is the end of the data, a cut value a warning.
+sword FetchOutcome(const StmtHandle* stmt, OCIError* errhp, ub4 rows, bool truncated) {
+    if (stmt->rowsFetched < rows) {
+        RecordError(errhp, ora::NoDataFound());
+        return OCI_NO_DATA;
+    }
+    if (truncated) {
+        RecordError(errhp, ora::ValueTruncated());
+        return OCI_SUCCESS_WITH_INFO;
+    }
+    return OCI_SUCCESS;
+}
+
 } // namespace
 
 void ReceiveRows(StmtHandle* stmt, ub4 wanted) {
@@ -61,15 +74,7 @@ sword FetchRows(StmtHandle* stmt, OCIError* errhp, ub4 rows) {
         ++stmt->rowsFetched;
         ++stmt->rowCount;
     }
-    if (stmt->rowsFetched < rows) {
-        RecordError(errhp, ora::NoDataFound());
-        return OCI_NO_DATA;
-    }
-    if (truncated) {
-        RecordError(errhp, ora::ValueTruncated());
-        return OCI_SUCCESS_WITH_INFO;
-    }
-    return OCI_SUCCESS;
+    return FetchOutcome(stmt, errhp, rows, truncated);
 }
 
 void ReadAllRows(StmtHandle* stmt) {
@@ -120,15 +125,7 @@ sword FetchScrolled(StmtHandle* stmt, OCIError* errhp, ub4 rows, ub2 orientation
         truncated |= WriteRow(stmt, all[static_cast<size_t>(i - 1)], stmt->rowsFetched++);
     stmt->position = static_cast<ub4>(target + stmt->rowsFetched - 1);
     stmt->rowCount = std::max(stmt->rowCount, stmt->position);
-    if (stmt->rowsFetched < rows) {
-        RecordError(errhp, ora::NoDataFound());
-        return OCI_NO_DATA;
-    }
-    if (truncated) {
-        RecordError(errhp, ora::ValueTruncated());
-        return OCI_SUCCESS_WITH_INFO;
-    }
-    return OCI_SUCCESS;
+    return FetchOutcome(stmt, errhp, rows, truncated);
 }
 
 } // namespace ocisqlite
