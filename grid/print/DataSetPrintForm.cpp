@@ -29,7 +29,8 @@
 namespace {
 
 const char* const ExportFolderKey = "izvoz/mapa";
-const QStringList ExportFilters{"DBase (*.dbf)", "Paradox (*.db)", "Text fixed length (*.txt)"};
+const QStringList ExportFilters{"DBase (*.dbf)", "Paradox (*.db)", "Text fixed length (*.txt)",
+                                "CSV (*.csv)"};
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);

@@ -11,10 +11,12 @@
 #include "app/TransferRun.h"
 #include "oracle/OracleCI.h"
 #include "oracle/OracleCounters.h"
+#include "platform/localdb/export/DataSetExport.h"
 #include "platform/settings/ConfigPaths.h"
 #include "platform/ui/ConsoleUi.h"
 #include "platform/ui/UiGuards.h"
 
+#include <functional>
 #include <iostream>
 
 namespace {
@@ -59,15 +61,28 @@ int ReadOnly(TRunContext& context, const TRunArguments& arguments) {
     return TRunExit::Completed;
 }
 
-// The run is committed by now: a scheduler must not take a lost report for a run to repeat.
-int WrittenReport(TRunContext& context, const std::string& fileName) {
+// The run is committed by now: a scheduler must not take a lost file for a run to repeat.
+int WrittenAfterTheRun(const char* lost, const std::function<void()>& write) {
     try {
-        WriteRunReport(context, fileName);
+        write();
         return TRunExit::Completed;
     } catch (const std::exception& error) {
-        Ui().ShowError(std::string("Prenos je uspel, poročila ni bilo mogoče zapisati: ") + error.what());
+        Ui().ShowError(lost + std::string(error.what()));
         return TRunExit::ReportLost;
     }
+}
+
+// The reconciliation, then the result grid as the window's export writes it (format by suffix).
+int WrittenFiles(TRunContext& context, const TRunArguments& arguments) {
+    if (!arguments.Report.empty() &&
+        WrittenAfterTheRun("Prenos je uspel, poročila ni bilo mogoče zapisati: ",
+                           [&] { WriteRunReport(context, arguments.Report); }) != TRunExit::Completed)
+        return TRunExit::ReportLost;
+    if (arguments.Export.empty())
+        return TRunExit::Completed;
+    return WrittenAfterTheRun("Prenos je uspel, izvoza ni bilo mogoče zapisati: ", [&] {
+        ExportDataSetToFile(context.DM.Q1, arguments.Export, ExportFormatOfFile(arguments.Export));
+    });
 }
 
 int Run(TDataModule& dm, const TRunArguments& arguments, std::ostream& err) {
@@ -91,7 +106,7 @@ int Run(TDataModule& dm, const TRunArguments& arguments, std::ostream& err) {
     }
     if (arguments.Stats)
         PrintStats(err, before, labels.SourceRows());
-    return arguments.Report.empty() ? TRunExit::Completed : WrittenReport(context, arguments.Report);
+    return WrittenFiles(context, arguments);
 }
 
 } // namespace

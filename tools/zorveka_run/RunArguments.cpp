@@ -3,7 +3,8 @@
 #include "RunArguments.h"
 
 #include "app/Startup.h"
-
+#include "platform/localdb/export/DataSetExport.h"
+#include "platform/settings/Exceptions.h"
 #include "platform/settings/TextUtils.h"
 
 #include <algorithm>
@@ -11,14 +12,26 @@
 #include <regex>
 #include <set>
 
-const char kRunUsage[] = "Uporaba: zorveka-run alias user password [usercode] [OCIDLL=...] --day DD.MM.YYYY "
-                         "--risk 0|1|2 [--stats] "
-                         "[--report FILE.csv|FILE.html] [--compare DD.MM.YYYY]\n"
-                         "       zorveka-run alias user password [OCIDLL=...] --journal [--days N]";
+const char kRunUsage[] =
+    "Uporaba: zorveka-run alias user password [usercode] [OCIDLL=...] --day DD.MM.YYYY "
+    "--risk 0|1|2 [--stats] "
+    "[--report FILE.csv|FILE.html] [--export FILE.csv|.dbf|.db|.txt] [--compare DD.MM.YYYY]\n"
+    "       zorveka-run alias user password [OCIDLL=...] --journal [--days N]";
 
 namespace {
 
-const std::vector<std::string> kOptionsWithValue = {"--day", "--risk", "--report", "--days", "--compare"};
+const std::vector<std::string> kOptionsWithValue = {"--day",    "--risk", "--report",
+                                                    "--export", "--days", "--compare"};
+
+// A suffix the export does not know is a typo to tell before the run, not after it.
+std::string ExportFileOf(const std::string& fileName) {
+    try {
+        ExportFormatOfFile(fileName);
+    } catch (const Exception& error) {
+        throw EUsageError(error.what());
+    }
+    return fileName;
+}
 
 TDateTime ParseDay(const std::string& option, const std::string& text) {
     std::smatch parts;
@@ -96,6 +109,8 @@ TRunArguments ParseRunArguments(const std::vector<std::string>& commandLine) {
                 arguments.RiskType = ParseRiskType(value);
             else if (argument == "--report")
                 arguments.Report = value;
+            else if (argument == "--export")
+                arguments.Export = ExportFileOf(value);
             else if (argument == "--days")
                 arguments.JournalDays = ParseDays(value);
             else
@@ -113,7 +128,7 @@ TRunArguments ParseRunArguments(const std::vector<std::string>& commandLine) {
             throw EUsageError("--day in --risk sta obvezna");
         if (given.count("--days"))
             throw EUsageError("--days sodi k --journal");
-        if (arguments.Compare && given.count("--report"))
+        if (arguments.Compare && (given.count("--report") || given.count("--export")))
             throw EUsageError("--compare ne izvede prenosa, o katerem bi poročal");
     }
     arguments.Positional = PositionalArguments(commandLine, kOptionsWithValue);

@@ -16,6 +16,7 @@ struct TRunArguments {
     int RiskType = 0;
     bool Stats = false;   //!< print the statements and commits the run sent
     std::string Report;   //!< write the run's reconciliation to this file
+    std::string Export;   //!< write the run's result grid to this file, in the format of its suffix
     bool Journal = false; //!< list the runs of the last JournalDays days instead of running
     int JournalDays = 7;
     bool Compare = false; //!< print the comparison of CompareDay with Day instead of running

@@ -4,15 +4,39 @@
 #include "platform/dataset/DataSetGuards.h"
 #include "platform/localdb/export/ExportField.h"
 #include "platform/localdb/export/ExportMeasure.h"
+#include "platform/settings/Exceptions.h"
 #include "platform/ui/UiGuards.h"
 #include "platform/ui/UserInterface.h"
 
+#include <cctype>
 #include <filesystem>
 
 TExportFormat ExportFormatOfFilter(int filterIndex) {
-    if (filterIndex == 1)
+    switch (filterIndex) {
+    case 1:
         return TExportFormat::efDBase;
-    return filterIndex == 2 ? TExportFormat::efParadox : TExportFormat::efText;
+    case 2:
+        return TExportFormat::efParadox;
+    case 4:
+        return TExportFormat::efCsv;
+    default:
+        return TExportFormat::efText;
+    }
+}
+
+TExportFormat ExportFormatOfFile(const std::string& fileName) {
+    std::string suffix = std::filesystem::path(fileName).extension().string();
+    for (char& c : suffix)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (suffix == ".dbf")
+        return TExportFormat::efDBase;
+    if (suffix == ".db")
+        return TExportFormat::efParadox;
+    if (suffix == ".csv")
+        return TExportFormat::efCsv;
+    if (suffix == ".txt")
+        return TExportFormat::efText;
+    throw Exception("Vrste izvoza za " + fileName + " ni: .csv, .dbf, .db ali .txt");
 }
 
 void ExportDataSetToFile(TDataSet& dataSet, const std::string& fileName, TExportFormat format) {
@@ -42,6 +66,8 @@ std::string ExportFileName(const std::string& chosen, TExportFormat format) {
         return chosen + ".dbf";
     case TExportFormat::efParadox:
         return chosen + ".db";
+    case TExportFormat::efCsv:
+        return chosen + ".csv";
     case TExportFormat::efText:
         break;
     }

@@ -1,6 +1,7 @@
 // Picks the writer of an export format.
 #include "platform/localdb/export/TableWriter.h"
 
+#include "platform/localdb/export/CsvWriter.h"
 #include "platform/localdb/export/DBaseWriter.h"
 #include "platform/localdb/export/FixedTextWriter.h"
 #include "platform/localdb/export/ParadoxWriter.h"
@@ -12,6 +13,8 @@ std::unique_ptr<TTableWriter> CreateTableWriter(TExportFormat format, const std:
         return std::make_unique<TDBaseWriter>(fileName, fields);
     case TExportFormat::efParadox:
         return std::make_unique<TParadoxWriter>(fileName, fields);
+    case TExportFormat::efCsv:
+        return std::make_unique<TCsvWriter>(fileName, fields);
     case TExportFormat::efText:
         break;
     }

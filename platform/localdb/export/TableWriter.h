@@ -1,4 +1,4 @@
-// A file table being written record by record: dBase, Paradox or fixed-length text. The file is
+// A file table being written record by record: dBase, Paradox, fixed-length text or CSV. The file is
 // created with its columns and is complete after every record, so an interrupted export keeps the
 // records written so far.
 #pragma once
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-enum class TExportFormat { efDBase, efParadox, efText };
+enum class TExportFormat { efDBase, efParadox, efText, efCsv };
 
 class TTableWriter {
 public:

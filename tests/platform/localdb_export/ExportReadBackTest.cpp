@@ -184,6 +184,59 @@ TEST_F(ExportReadBack, CancelKeepsTheRecordsWrittenAndRestoresTheDataSet) {
     DBFClose(dbf);
 }
 
+// Python's own CSV reader, as a spreadsheet would, reads the grid's values back: the byte-order
+// mark, ';' between fields, ',' before decimals, a quote and a separator inside a text kept.
+TEST_F(ExportReadBack, CsvReadsBackAsASlovenianSpreadsheetOpensIt) {
+    struct Row {
+        const char* Name;
+        std::optional<double> Amount;
+        int Day; // of January 2026, 0 = empty
+        const char* Read;
+    };
+    const Row rows[] = {
+        {"Čebula", 1.25, 1, "Čebula|1,25|01.01.2026"},
+        {"Šipek; \"Ž\"", {}, 0, "Šipek; \"Ž\"||"},
+        {"Žir", -123456789.12, 31, "Žir|-123456789,12|31.01.2026"},
+        {"Kaki", 0.0001234567, 2, "Kaki|0,0001234567|02.01.2026"},
+    };
+    TMemDataSet grid("OBLIM");
+    grid.FieldDefs().Add("NAZIV", TFieldType::ftString, 20);
+    grid.FieldDefs().Add("AM_VREDNOST", TFieldType::ftFloat);
+    grid.FieldDefs().Add("DAT_STANJA", TFieldType::ftDateTime);
+    grid.Open();
+    for (const Row& row : rows) {
+        grid.Append();
+        grid.FieldByName("NAZIV").SetAsString(row.Name);
+        if (row.Amount)
+            grid.FieldByName("AM_VREDNOST").SetAsFloat(*row.Amount);
+        if (row.Day)
+            grid.FieldByName("DAT_STANJA").SetAsDateTime(EncodeDate(2026, 1, row.Day));
+        grid.Post();
+    }
+    const std::string file = (FreshFolder("csv") / "grid.csv").string();
+    ExportDataSetToFile(grid, file, TExportFormat::efCsv);
+
+    const std::string script = "import sys, csv\n"
+                               "for r in csv.reader(open(sys.argv[1], encoding='utf-8-sig', newline=''), "
+                               "delimiter=';'):\n"
+                               "    print('|'.join(r))\n";
+    FILE* pipe = popen(("/usr/bin/python3 -c \"" + script + "\" '" + file + "'").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string lines;
+    char buffer[512];
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        lines.append(buffer, n);
+    ASSERT_EQ(pclose(pipe), 0) << lines;
+    std::istringstream read(lines);
+    std::string line;
+    std::getline(read, line);
+    EXPECT_EQ(line, "NAZIV|AM_VREDNOST|DAT_STANJA");
+    for (const Row& row : rows) {
+        std::getline(read, line);
+        EXPECT_EQ(line, row.Read);
+    }
+}
+
 } // namespace
 
 // Ids pass 2^31: a column holds them whole or the export says which value it cannot hold.

@@ -18,6 +18,7 @@
 #include <fstream>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <sys/wait.h>
 #include <thread>
 #include <tuple>
@@ -363,6 +364,39 @@ TEST_F(ZorvekaRunTest, SignalCancelsTheRunAndLeavesThePreviousResults) {
     for (std::string line; std::getline(file, line);)
         cancelled += line.find("\tpreklican\t") != std::string::npos;
     EXPECT_EQ(cancelled, 2);
+}
+
+// The result grid exported after the run, read back by Python's CSV reader: every position once, and
+// the amounts add up to what OBLIMD1 holds; an export the runner does not know is a usage error.
+TEST_F(ZorvekaRunTest, ExportAfterTheRunWritesTheResultGridAsCsv) {
+    EXPECT_EQ(
+        RunProgram(Logon("demo") + " --day " + Day + " --risk 1 --export " + Folder + "grid.xyz").Status, 2);
+    const TRun run =
+        RunProgram(Logon("demo") + " --day " + Day + " --risk 1 --export " + Folder + "grid.csv");
+    ASSERT_EQ(run.Status, 0) << run.Errors;
+    const std::string script =
+        "import sys, csv\n"
+        "rows = list(csv.DictReader(open(sys.argv[1], encoding='utf-8-sig', newline=''), "
+        "delimiter=';'))\n"
+        "print(len(rows), round(sum(float(r['ZNSVAL'].replace(',', '.') or 0) for r in rows), 2))\n";
+    FILE* pipe = popen(("/usr/bin/python3 -c \"" + script + "\" '" + Folder + "grid.csv'").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char line[128] = "";
+    ASSERT_NE(fgets(line, sizeof line, pipe), nullptr);
+    ASSERT_EQ(pclose(pipe), 0);
+    const double total = Read([&](TOracleSession& session) {
+        TOracleQuery query;
+        query.SetSession(&session);
+        query.SetSQLText("SELECT ROUND(SUM(ZNSVAL), 2) FROM OBLIMD1 WHERE OT_LIK = 1");
+        query.Execute();
+        return query.ColumnAsFloat(0);
+    });
+    std::istringstream read(line);
+    long long rows = 0;
+    double sum = 0;
+    read >> rows >> sum;
+    EXPECT_EQ(rows, Count("OBLIMD1"));
+    EXPECT_NEAR(sum, total, 0.005);
 }
 
 } // namespace
