@@ -29,8 +29,8 @@
 namespace {
 
 const char* const ExportFolderKey = "izvoz/mapa";
-const QStringList ExportFilters{"DBase (*.dbf)", "Paradox (*.db)", "Text fixed length (*.txt)",
-                                "CSV (*.csv)"};
+const QStringList ExportFilters{"DBase (*.dbf)", "Paradox (*.db)", "Text fixed length (*.txt)", "CSV (*.csv)",
+                                "Excel (*.xlsx)"};
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);

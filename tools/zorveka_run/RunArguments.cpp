@@ -15,7 +15,7 @@
 const char kRunUsage[] =
     "Uporaba: zorveka-run alias user password [usercode] [OCIDLL=...] --day DD.MM.YYYY "
     "--risk 0|1|2 [--stats] "
-    "[--report FILE.csv|FILE.html] [--export FILE.csv|.dbf|.db|.txt] [--compare DD.MM.YYYY]\n"
+    "[--report FILE.csv|FILE.html] [--export FILE.csv|.xlsx|.dbf|.db|.txt] [--compare DD.MM.YYYY]\n"
     "       zorveka-run alias user password [OCIDLL=...] --journal [--days N]";
 
 namespace {

@@ -19,6 +19,8 @@ TExportFormat ExportFormatOfFilter(int filterIndex) {
         return TExportFormat::efParadox;
     case 4:
         return TExportFormat::efCsv;
+    case 5:
+        return TExportFormat::efXlsx;
     default:
         return TExportFormat::efText;
     }
@@ -36,7 +38,9 @@ TExportFormat ExportFormatOfFile(const std::string& fileName) {
         return TExportFormat::efCsv;
     if (suffix == ".txt")
         return TExportFormat::efText;
-    throw Exception("Vrste izvoza za " + fileName + " ni: .csv, .dbf, .db ali .txt");
+    if (suffix == ".xlsx")
+        return TExportFormat::efXlsx;
+    throw Exception("Vrste izvoza za " + fileName + " ni: .csv, .xlsx, .dbf, .db ali .txt");
 }
 
 void ExportDataSetToFile(TDataSet& dataSet, const std::string& fileName, TExportFormat format) {
@@ -45,9 +49,10 @@ void ExportDataSetToFile(TDataSet& dataSet, const std::string& fileName, TExport
     TDataSetPositionGuard position(dataSet);
     TDisableControlsGuard controls(dataSet);
     std::vector<TExportField> fields = ExportFieldsOf(dataSet);
-    if (format == TExportFormat::efDBase)
+    // dBase lays its columns out by the values, a spreadsheet sizes and formats them so.
+    if (format == TExportFormat::efDBase || format == TExportFormat::efXlsx)
         MeasureExportValues(dataSet, fields);
-    const auto writer = CreateTableWriter(format, fileName, fields);
+    const auto writer = CreateTableWriter(format, fileName, fields, dataSet.Name());
     for (dataSet.First(); !dataSet.Eof(); dataSet.Next()) {
         TRecordBuffer values;
         for (int i = 0; i < dataSet.FieldCount(); ++i)
@@ -56,6 +61,7 @@ void ExportDataSetToFile(TDataSet& dataSet, const std::string& fileName, TExport
         writer->Append(values);
         progress.Step();
     }
+    writer->Finish();
 }
 
 std::string ExportFileName(const std::string& chosen, TExportFormat format) {
@@ -68,6 +74,8 @@ std::string ExportFileName(const std::string& chosen, TExportFormat format) {
         return chosen + ".db";
     case TExportFormat::efCsv:
         return chosen + ".csv";
+    case TExportFormat::efXlsx:
+        return chosen + ".xlsx";
     case TExportFormat::efText:
         break;
     }

@@ -8,17 +8,17 @@
 
 #include <string>
 
-//! The format of a save-dialog filter (1-based): 1 dBase, 2 Paradox, 4 CSV, any other fixed-length
-//! text.
+//! The format of a save-dialog filter (1-based): 1 dBase, 2 Paradox, 4 CSV, 5 XLSX, any other
+//! fixed-length text.
 TExportFormat ExportFormatOfFilter(int filterIndex);
 
-//! The format a file's suffix names: .dbf, .db, .csv, .txt; any other raises Exception.
+//! The format a file's suffix names: .dbf, .db, .csv, .xlsx, .txt; any other raises Exception.
 TExportFormat ExportFormatOfFile(const std::string& fileName);
 
 void ExportDataSetToFile(TDataSet& dataSet, const std::string& fileName, TExportFormat format);
 
 //! The file an export writes: the chosen name, with the format's suffix (".dbf", ".db", ".txt")
-//! added when it has none (".csv" for CSV).
+//! added when it has none (".csv" for CSV, ".xlsx" for XLSX).
 std::string ExportFileName(const std::string& chosen, TExportFormat format);
 //! Whether the export may write fileName: yes when no such file exists, else the user's answer to
 //! "Datoteka <name> že obstaja. Jo želite zamenjati?".

@@ -5,9 +5,11 @@
 #include "platform/localdb/export/DBaseWriter.h"
 #include "platform/localdb/export/FixedTextWriter.h"
 #include "platform/localdb/export/ParadoxWriter.h"
+#include "platform/localdb/export/XlsxWriter.h"
 
 std::unique_ptr<TTableWriter> CreateTableWriter(TExportFormat format, const std::string& fileName,
-                                                const std::vector<TExportField>& fields) {
+                                                const std::vector<TExportField>& fields,
+                                                const std::string& title) {
     switch (format) {
     case TExportFormat::efDBase:
         return std::make_unique<TDBaseWriter>(fileName, fields);
@@ -15,6 +17,8 @@ std::unique_ptr<TTableWriter> CreateTableWriter(TExportFormat format, const std:
         return std::make_unique<TParadoxWriter>(fileName, fields);
     case TExportFormat::efCsv:
         return std::make_unique<TCsvWriter>(fileName, fields);
+    case TExportFormat::efXlsx:
+        return std::make_unique<TXlsxWriter>(fileName, fields, title);
     case TExportFormat::efText:
         break;
     }

@@ -184,21 +184,17 @@ TEST_F(ExportReadBack, CancelKeepsTheRecordsWrittenAndRestoresTheDataSet) {
     DBFClose(dbf);
 }
 
-// Python's own CSV reader, as a spreadsheet would, reads the grid's values back: the byte-order
-// mark, ';' between fields, ',' before decimals, a quote and a separator inside a text kept.
-TEST_F(ExportReadBack, CsvReadsBackAsASlovenianSpreadsheetOpensIt) {
+// Python's own CSV reader and openpyxl, as spreadsheets would, read the grid's values back: CSV with
+// its byte-order mark, ';' and decimal comma, a quote and a separator inside a text kept; XLSX with
+// real number and date cells, the column's decimals in its format, a frozen heading and the title.
+TEST_F(ExportReadBack, SpreadsheetsReadTheGridsValuesBack) {
     struct Row {
         const char* Name;
         std::optional<double> Amount;
         int Day; // of January 2026, 0 = empty
-        const char* Read;
     };
     const Row rows[] = {
-        {"Čebula", 1.25, 1, "Čebula|1,25|01.01.2026"},
-        {"Šipek; \"Ž\"", {}, 0, "Šipek; \"Ž\"||"},
-        {"Žir", -123456789.12, 31, "Žir|-123456789,12|31.01.2026"},
-        {"Kaki", 0.0001234567, 2, "Kaki|0,0001234567|02.01.2026"},
-    };
+        {"Čebula", 1.25, 1}, {"Šipek; \"Ž\"", {}, 0}, {"Žir", -123456789.12, 31}, {"Kaki", 0.0001234567, 2}};
     TMemDataSet grid("OBLIM");
     grid.FieldDefs().Add("NAZIV", TFieldType::ftString, 20);
     grid.FieldDefs().Add("AM_VREDNOST", TFieldType::ftFloat);
@@ -213,27 +209,50 @@ TEST_F(ExportReadBack, CsvReadsBackAsASlovenianSpreadsheetOpensIt) {
             grid.FieldByName("DAT_STANJA").SetAsDateTime(EncodeDate(2026, 1, row.Day));
         grid.Post();
     }
-    const std::string file = (FreshFolder("csv") / "grid.csv").string();
-    ExportDataSetToFile(grid, file, TExportFormat::efCsv);
-
-    const std::string script = "import sys, csv\n"
-                               "for r in csv.reader(open(sys.argv[1], encoding='utf-8-sig', newline=''), "
-                               "delimiter=';'):\n"
-                               "    print('|'.join(r))\n";
-    FILE* pipe = popen(("/usr/bin/python3 -c \"" + script + "\" '" + file + "'").c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string lines;
-    char buffer[512];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        lines.append(buffer, n);
-    ASSERT_EQ(pclose(pipe), 0) << lines;
-    std::istringstream read(lines);
-    std::string line;
-    std::getline(read, line);
-    EXPECT_EQ(line, "NAZIV|AM_VREDNOST|DAT_STANJA");
-    for (const Row& row : rows) {
-        std::getline(read, line);
-        EXPECT_EQ(line, row.Read);
+    struct Case {
+        TExportFormat Format;
+        const char* File;
+        const char* Script;
+        std::vector<std::string> Read;
+    };
+    const Case cases[] = {
+        {TExportFormat::efCsv,
+         "grid.csv",
+         "import sys, csv\n"
+         "for r in csv.reader(open(sys.argv[1], encoding='utf-8-sig', newline=''), delimiter=';'):\n"
+         "    print('|'.join(r))\n",
+         {"NAZIV|AM_VREDNOST|DAT_STANJA", "Čebula|1,25|01.01.2026", "Šipek; \"Ž\"||",
+          "Žir|-123456789,12|31.01.2026", "Kaki|0,0001234567|02.01.2026"}},
+        {TExportFormat::efXlsx,
+         "grid.xlsx",
+         "import sys, openpyxl\n"
+         "wb = openpyxl.load_workbook(sys.argv[1]); ws = wb.active\n"
+         "print(wb.properties.title, ws.freeze_panes, ws['B2'].number_format, ws['C2'].number_format)\n"
+         "for r in ws.iter_rows(values_only=True):\n"
+         "    print('|'.join('' if v is None else v.isoformat() if hasattr(v, 'isoformat') else repr(v) "
+         "for v in r))\n",
+         {"OBLIM A2 #,##0.0000000000 dd.mm.yyyy", "'NAZIV'|'AM_VREDNOST'|'DAT_STANJA'",
+          "'Čebula'|1.25|2026-01-01T00:00:00", "'Šipek; \"Ž\"'||", "'Žir'|-123456789.12|2026-01-31T00:00:00",
+          "'Kaki'|0.0001234567|2026-01-02T00:00:00"}},
+    };
+    for (const Case& at : cases) {
+        SCOPED_TRACE(at.File);
+        const std::string file = (FreshFolder("spreadsheet") / at.File).string();
+        ExportDataSetToFile(grid, file, at.Format);
+        FILE* pipe =
+            popen(("/usr/bin/python3 -c \"" + std::string(at.Script) + "\" '" + file + "'").c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::string lines;
+        char buffer[512];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            lines.append(buffer, n);
+        ASSERT_EQ(pclose(pipe), 0) << lines;
+        std::istringstream read(lines);
+        for (const std::string& expected : at.Read) {
+            std::string line;
+            std::getline(read, line);
+            EXPECT_EQ(line, expected);
+        }
     }
 }
 
