@@ -2,6 +2,8 @@
 // them. The handlers live in MainWindowStartup.cpp and MainWindowActions.cpp.
 #include "app/qt/MainWindow.h"
 
+#include <cctype>
+
 #include "app/qt/JournalWindow.h"
 #include "app/qt/ProgramVersion.h"
 #include "app/qt/RadioGroup.h"
@@ -232,14 +234,29 @@ void TMainWindow::CreateMenu() {
     PrimerjavaArhiv1->setObjectName("PrimerjavaArhiv1");
 }
 
+// A run shows a count for every row; drawn each time, the drawing alone cost the window six times
+// the run (20,000 positions: 23 s against 3.7 s without a window). A step's first count and any
+// other text are drawn at once, further counts ten times a second.
+bool TMainWindow::DrawsNow(const std::string& text) {
+    const bool count = !text.empty() && std::isdigit(static_cast<unsigned char>(text.front())) &&
+                       text.find(" / ") != std::string::npos;
+    const bool draw = !count || !FLastWasCount || !FCountDrawn.isValid() || FCountDrawn.elapsed() >= 100;
+    FLastWasCount = count;
+    if (draw && count)
+        FCountDrawn.restart();
+    return draw;
+}
+
 void TMainWindow::ShowSporocilo(const std::string& text) {
+    // A cancel asked for before the run cleared its flag still holds at this step.
+    if (FExitAfterRun)
+        FContext.CancelRequested = true;
+    if (!DrawsNow(text))
+        return;
     lblSporocilo->setText(Text(text));
     lblSporocilo->show();
     if (FBusy)
         ShowRunProgress(text);
-    // A cancel asked for before the run cleared its flag still holds at this step.
-    if (FExitAfterRun)
-        FContext.CancelRequested = true;
 }
 
 void TMainWindow::HideSporocilo() {

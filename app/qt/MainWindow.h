@@ -116,6 +116,8 @@ private:
     void CreateRunPanel();
     void CreateRunProgress();
     void ShowRunProgress(const std::string& step);
+    //! Whether a progress text is drawn now or left for a later count.
+    bool DrawsNow(const std::string& text);
     void CreateGrids();
     void CreateStatusPanel();
     void CreateMenu();
@@ -142,4 +144,6 @@ private:
     bool FBusy = false; // an action runs; the grids' double-clicks wait for it
     bool FExitAfterRun = false;
     QElapsedTimer FRunTime;
+    QElapsedTimer FCountDrawn; //!< since a row count was last drawn; restarted by every drawn count
+    bool FLastWasCount = false;
 };
