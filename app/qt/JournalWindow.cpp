@@ -1,7 +1,7 @@
 // The dataset is opened before the window is shown, so a failing statement leaves no empty window.
 #include "app/qt/JournalWindow.h"
 
-#include "app/qt/JournalAmounts.h"
+#include "app/journal/JournalAmounts.h"
 
 #include "grid/GridToolBar.h"
 #include "grid/ToolGrid.h"

@@ -11,6 +11,7 @@
 #include "app/qt/RadioGroup.h"
 #include "app/qt/TextEditorDialog.h"
 #include "grid/ToolGrid.h"
+#include "platform/localdb/export/ExportSettings.h"
 #include "platform/settings/ConfigPaths.h"
 #include "platform/settings/DateTime.h"
 #include "platform/ui/UserInterface.h"
@@ -81,12 +82,16 @@ void TMainWindow::btnStartClick() {
                 throw;
             }
             ShowLastRunOutcome();
+            ExportSettings().Subject = ReportSubject(FContext.ReportDay, FOutput.RiskType);
         },
         {Panel1, pnlObliam});
 }
 
 void TMainWindow::btnPredogledClick() {
-    RunExclusive([this] { Predogled(FContext, RiskType()); });
+    RunExclusive([this] {
+        Predogled(FContext, RiskType());
+        ExportSettings().Subject = ReportSubject(FContext.ReportDay, RiskType());
+    });
 }
 
 void TMainWindow::DBGrid1DblClick() {

@@ -2,8 +2,10 @@
 // alias, logon) and the end through Izhod, which leaves an empty ZORVEKA.conf behind.
 #include "app/qt/MainWindow.h"
 
+#include "app/ReferentFile.h"
 #include "app/Startup.h"
 #include "grid/ToolGrid.h"
+#include "platform/localdb/export/ExportSettings.h"
 #include "platform/settings/ConfigPaths.h"
 #include "platform/ui/UserInterface.h"
 
@@ -59,6 +61,7 @@ void TMainWindow::Startup() {
     Ui().ProcessMessages();
     eDan->setDate(QDate::currentDate());
     FContext.AppDir = AppDir();
+    ReadExportSettings(ReferentFileName(FContext.AppDir, FContext.ProgramName));
     Ui().ProcessMessages();
     FContext.DatabaseName = "orc1";
     FContext.AliasName = FContext.Arguments[0];

@@ -236,10 +236,27 @@ void TDataSetPrintForm::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
 }
 
+namespace {
+
+// Kept until the process ends, never deleted after the application object is gone.
+TDataSetPrintForm* TheForm = nullptr;
+
+// A grouped report's subtotals and total are set apart in the file; other grids have none.
+TTotalRowTest TotalRowsOf(const TDataSet& dataSet) {
+    if (!TheForm)
+        return {};
+    TGroupReport& report = TheForm->Report();
+    if (&dataSet != &report.Sorted() && &dataSet != &report.Grouped())
+        return {};
+    return [&report](const TDataSet& result) { return report.IsTotalRow(result); };
+}
+
+} // namespace
+
 TDataSetPrintForm& DataSetPrintForm() {
-    // Kept until the process ends, never deleted after the application object is gone.
-    static TDataSetPrintForm* const form = new TDataSetPrintForm();
-    return *form;
+    if (!TheForm)
+        TheForm = new TDataSetPrintForm();
+    return *TheForm;
 }
 
 void PrintGridGrouped(TDataSet& dataSet, const std::string& title) {
@@ -268,5 +285,5 @@ void ExportDataSet(TDataSet& dataSet) {
         ExportFormatOfFilter(static_cast<int>(ExportFilters.indexOf(saveDlg.selectedNameFilter())) + 1);
     const std::string file = ExportFileName(saveDlg.selectedFiles().first().toStdString(), format);
     if (MayWriteExportFile(file))
-        ExportDataSetToFile(dataSet, file, format);
+        ExportDataSetToFile(dataSet, file, format, TotalRowsOf(dataSet));
 }

@@ -108,3 +108,10 @@ void TGroupReport::RunGroupQuery() {
     RunQuery(FGrouped, GroupQueryText(FSettings.GroupColumns(), FSettings.SumColumns(), Temp().QuotedName()),
              true);
 }
+
+bool TGroupReport::IsTotalRow(const TDataSet& result) const {
+    for (const TField* group : FSettings.Groups())
+        if (const TField* cell = result.FindField(group->FieldName()); cell && IsPlaceholder(*cell))
+            return true;
+    return false;
+}

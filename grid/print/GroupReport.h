@@ -28,6 +28,9 @@ public:
     void RunSortQuery();
     //! Subtotal rows per group level plus the grand total, in Grouped(). Nothing while a query runs.
     void RunGroupQuery();
+    //! Whether the current record of Sorted() or Grouped() is a subtotal or the total: a group
+    //! column holds its placeholder.
+    bool IsTotalRow(const TDataSet& result) const;
     //! Whether a query (with its copy) is under way.
     bool Running() const { return FRunning; }
     //! Closes the queries and deletes the temporary table (the form is hidden).

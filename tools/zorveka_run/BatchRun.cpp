@@ -7,11 +7,13 @@
 #include "JournalCommands.h"
 #include "RunArguments.h"
 
+#include "app/ReferentFile.h"
 #include "app/Startup.h"
 #include "app/TransferRun.h"
 #include "oracle/OracleCI.h"
 #include "oracle/OracleCounters.h"
 #include "platform/localdb/export/DataSetExport.h"
+#include "platform/localdb/export/ExportSettings.h"
 #include "platform/settings/ConfigPaths.h"
 #include "platform/ui/ConsoleUi.h"
 #include "platform/ui/UiGuards.h"
@@ -50,7 +52,9 @@ void PrintStats(std::ostream& err, const TOracleCounters& before, long long sour
 // Listing the journal or comparing two days reads only; nothing is run.
 int ReadOnly(TRunContext& context, const TRunArguments& arguments) {
     try {
-        if (arguments.Journal)
+        if (arguments.Journal && !arguments.Export.empty())
+            ExportJournal(context, arguments.JournalDays, arguments.Export);
+        else if (arguments.Journal)
             PrintJournal(context, arguments.JournalDays, std::cout);
         else
             PrintComparison(context, arguments.CompareDay, arguments.Day, arguments.RiskType, std::cout);
@@ -81,6 +85,7 @@ int WrittenFiles(TRunContext& context, const TRunArguments& arguments) {
     if (arguments.Export.empty())
         return TRunExit::Completed;
     return WrittenAfterTheRun("Prenos je uspel, izvoza ni bilo mogoče zapisati: ", [&] {
+        ExportSettings().Subject = ReportSubject(context.ReportDay, arguments.RiskType);
         ExportDataSetToFile(context.DM.Q1, arguments.Export, ExportFormatOfFile(arguments.Export));
     });
 }
@@ -90,6 +95,7 @@ int Run(TDataModule& dm, const TRunArguments& arguments, std::ostream& err) {
     TConsoleLabels labels(err);
     context.Labels = &labels;
     context.AppDir = AppDir();
+    ReadExportSettings(ReferentFileName(context.AppDir, context.ProgramName));
     if (!LogOn(context, arguments))
         return TRunExit::UsageOrLogon;
     context.ReportDay = arguments.Day;

@@ -2,10 +2,13 @@
 // the same in a log as in the window's grid.
 #include "JournalCommands.h"
 
+#include "app/journal/JournalAmounts.h"
 #include "app/journal/JournalStatements.h"
 #include "app/journal/KilledRuns.h"
 #include "app/journal/ReconciliationReport.h"
+#include "oracle/OracleData.h"
 #include "oracle/OracleTypes.h"
+#include "platform/localdb/export/DataSetExport.h"
 #include "platform/settings/DateText.h"
 
 namespace {
@@ -37,6 +40,15 @@ void PrintRows(TRunContext& context, const TJournalStatement& statement, std::os
 void PrintJournal(TRunContext& context, int days, std::ostream& out) {
     MarkKilledRuns(context.DM.OracleSession1);
     PrintRows(context, JournalListing(Now() - days), out);
+}
+
+void ExportJournal(TRunContext& context, int days, const std::string& fileName) {
+    MarkKilledRuns(context.DM.OracleSession1);
+    TOracleDataSet journal("QDnevnik");
+    journal.SetSession(&context.DM.OracleSession1);
+    OpenJournalDataSet(journal, JournalListing(Now() - days));
+    ShowAmounts(journal);
+    ExportDataSetToFile(journal, fileName, ExportFormatOfFile(fileName));
 }
 
 void PrintComparison(TRunContext& context, TDateTime before, TDateTime after, int riskType,

@@ -121,8 +121,8 @@ TRunArguments ParseRunArguments(const std::vector<std::string>& commandLine) {
     }
     arguments.Compare = given.count("--compare") != 0;
     if (arguments.Journal) {
-        if (given.size() != given.count("--days"))
-            throw EUsageError("--journal sprejme le --days");
+        if (given.size() != given.count("--days") + given.count("--export"))
+            throw EUsageError("--journal sprejme le --days in --export");
     } else {
         if (!given.count("--day") || !given.count("--risk"))
             throw EUsageError("--day in --risk sta obvezna");

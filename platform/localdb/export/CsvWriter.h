@@ -1,16 +1,12 @@
 // A CSV file as a Slovenian spreadsheet opens it directly: UTF-8 with a byte-order mark, ';' between
-// fields and ',' before decimals by default, a heading line of field names, texts quoted with their
-// quotes doubled, numbers without thousands separators, days as DD.MM.YYYY.
+// fields and ',' before decimals by default (the profile may choose others), a heading line of field names,
+// texts quoted with their quotes doubled, numbers without thousands separators, days as DD.MM.YYYY.
 #pragma once
 
+#include "platform/localdb/export/ExportSettings.h"
 #include "platform/localdb/export/TableWriter.h"
 
 #include <fstream>
-
-struct TCsvStyle {
-    char Separator = ';';
-    char DecimalPoint = ',';
-};
 
 class TCsvWriter : public TTableWriter {
 public:

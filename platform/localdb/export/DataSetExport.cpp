@@ -43,7 +43,8 @@ TExportFormat ExportFormatOfFile(const std::string& fileName) {
     throw Exception("Vrste izvoza za " + fileName + " ni: .csv, .xlsx, .dbf, .db ali .txt");
 }
 
-void ExportDataSetToFile(TDataSet& dataSet, const std::string& fileName, TExportFormat format) {
+void ExportDataSetToFile(TDataSet& dataSet, const std::string& fileName, TExportFormat format,
+                         const TTotalRowTest& isTotalRow) {
     TWaitCursor cursor;
     TProgressScope progress("Export", dataSet.RecordCount());
     TDataSetPositionGuard position(dataSet);
@@ -58,7 +59,10 @@ void ExportDataSetToFile(TDataSet& dataSet, const std::string& fileName, TExport
         for (int i = 0; i < dataSet.FieldCount(); ++i)
             if (dataSet.Fields(i).Visible())
                 values.push_back(ExportValueOf(dataSet.Fields(i)));
-        writer->Append(values);
+        if (isTotalRow && isTotalRow(dataSet))
+            writer->AppendTotal(values);
+        else
+            writer->Append(values);
         progress.Step();
     }
     writer->Finish();

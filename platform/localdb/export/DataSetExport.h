@@ -6,6 +6,7 @@
 #include "platform/dataset/DataSet.h"
 #include "platform/localdb/export/TableWriter.h"
 
+#include <functional>
 #include <string>
 
 //! The format of a save-dialog filter (1-based): 1 dBase, 2 Paradox, 4 CSV, 5 XLSX, any other
@@ -15,7 +16,11 @@ TExportFormat ExportFormatOfFilter(int filterIndex);
 //! The format a file's suffix names: .dbf, .db, .csv, .xlsx, .txt; any other raises Exception.
 TExportFormat ExportFormatOfFile(const std::string& fileName);
 
-void ExportDataSetToFile(TDataSet& dataSet, const std::string& fileName, TExportFormat format);
+//! Whether the dataset's current record is a subtotal or total row (a grouped report's).
+using TTotalRowTest = std::function<bool(const TDataSet&)>;
+
+void ExportDataSetToFile(TDataSet& dataSet, const std::string& fileName, TExportFormat format,
+                         const TTotalRowTest& isTotalRow = {});
 
 //! The file an export writes: the chosen name, with the format's suffix (".dbf", ".db", ".txt")
 //! added when it has none (".csv" for CSV, ".xlsx" for XLSX).

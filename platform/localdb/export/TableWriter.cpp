@@ -16,9 +16,9 @@ std::unique_ptr<TTableWriter> CreateTableWriter(TExportFormat format, const std:
     case TExportFormat::efParadox:
         return std::make_unique<TParadoxWriter>(fileName, fields);
     case TExportFormat::efCsv:
-        return std::make_unique<TCsvWriter>(fileName, fields);
+        return std::make_unique<TCsvWriter>(fileName, fields, CsvStyleOf(ExportSettings()));
     case TExportFormat::efXlsx:
-        return std::make_unique<TXlsxWriter>(fileName, fields, title);
+        return std::make_unique<TXlsxWriter>(fileName, fields, title, ExportSettings().Subject);
     case TExportFormat::efText:
         break;
     }

@@ -41,7 +41,7 @@ void Check(lxw_error error, const std::string& fileName) {
 } // namespace
 
 TXlsxWriter::TXlsxWriter(const std::string& fileName, const std::vector<TExportField>& fields,
-                         const std::string& title)
+                         const std::string& title, const std::string& subject)
     : FFileName(fileName), FFields(fields) {
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
@@ -50,18 +50,15 @@ TXlsxWriter::TXlsxWriter(const std::string& fileName, const std::vector<TExportF
         throw Exception("Datoteke " + fileName + " ni mogoče ustvariti");
     lxw_doc_properties properties{};
     properties.title = const_cast<char*>(title.c_str());
+    properties.subject = const_cast<char*>(subject.c_str());
     workbook_set_properties(FWorkbook, &properties);
     FSheet = workbook_add_worksheet(FWorkbook, nullptr);
     lxw_format* heading = workbook_add_format(FWorkbook);
     format_set_bold(heading);
     for (size_t i = 0; i < FFields.size(); ++i) {
         const TExportField& field = FFields[i];
-        lxw_format* format = workbook_add_format(FWorkbook);
-        if (IsIntegerType(field.DataType) || IsFloatType(field.DataType))
-            format_set_num_format(format, NumberFormat(field).c_str());
-        else if (field.DataType == TFieldType::ftDate || field.DataType == TFieldType::ftDateTime)
-            format_set_num_format(format, field.WholeDays ? "dd.mm.yyyy" : "dd.mm.yyyy hh:mm:ss");
-        FFormats.push_back(format);
+        FFormats.push_back(ColumnFormat(field, false));
+        FBoldFormats.push_back(ColumnFormat(field, true));
         const auto column = static_cast<lxw_col_t>(i);
         worksheet_set_column(FSheet, column, column, ColumnWidth(field), nullptr);
         worksheet_write_string(FSheet, 0, column, field.Name.c_str(), heading);
@@ -74,17 +71,35 @@ TXlsxWriter::~TXlsxWriter() {
         workbook_close(FWorkbook);
 }
 
-void TXlsxWriter::Append(const TRecordBuffer& values) {
-    ++FRow;
-    for (size_t i = 0; i < FFields.size() && i < values.size(); ++i)
-        WriteCell(static_cast<int>(i), values[i]);
+lxw_format* TXlsxWriter::ColumnFormat(const TExportField& field, bool bold) {
+    lxw_format* format = workbook_add_format(FWorkbook);
+    if (IsIntegerType(field.DataType) || IsFloatType(field.DataType))
+        format_set_num_format(format, NumberFormat(field).c_str());
+    else if (field.DataType == TFieldType::ftDate || field.DataType == TFieldType::ftDateTime)
+        format_set_num_format(format, field.WholeDays ? "dd.mm.yyyy" : "dd.mm.yyyy hh:mm:ss");
+    if (bold)
+        format_set_bold(format);
+    return format;
 }
 
-void TXlsxWriter::WriteCell(int column, const TVariant& value) {
+void TXlsxWriter::Append(const TRecordBuffer& values) {
+    WriteRow(values, FFormats);
+}
+
+void TXlsxWriter::AppendTotal(const TRecordBuffer& values) {
+    WriteRow(values, FBoldFormats);
+}
+
+void TXlsxWriter::WriteRow(const TRecordBuffer& values, const std::vector<lxw_format*>& formats) {
+    ++FRow;
+    for (size_t i = 0; i < FFields.size() && i < values.size(); ++i)
+        WriteCell(static_cast<int>(i), values[i], formats[i]);
+}
+
+void TXlsxWriter::WriteCell(int column, const TVariant& value, lxw_format* format) {
     if (value.IsNull())
         return;
     const TExportField& field = FFields[static_cast<size_t>(column)];
-    lxw_format* format = FFormats[static_cast<size_t>(column)];
     const auto col = static_cast<lxw_col_t>(column);
     if (IsIntegerType(field.DataType))
         worksheet_write_number(FSheet, FRow, col, static_cast<double>(value.Integer()), format);

@@ -3,8 +3,8 @@
 // as tool grids with their rows.
 #include "WindowFixture.h"
 
+#include "app/journal/JournalAmounts.h"
 #include "app/qt/ComparisonDays.h"
-#include "app/qt/JournalAmounts.h"
 #include "app/qt/JournalWindow.h"
 #include "grid/ToolGrid.h"
 #include "platform/dataset/MemDataSet.h"

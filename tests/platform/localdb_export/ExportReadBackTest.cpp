@@ -4,11 +4,13 @@
 
 #include "platform/localdb/export/CodePage1250.h"
 #include "platform/localdb/export/DataSetExport.h"
+#include "platform/localdb/export/ExportSettings.h"
 #include "platform/localdb/export/FixedTextWriter.h"
 #include "platform/localdb/export/ParadoxWriter.h"
 #include "platform/settings/Exceptions.h"
 #include "platform/ui/RecordingUi.h"
 #include "platform/ui/UiGuards.h"
+#include "tests/support/PythonReads.h"
 
 #include <cstdio>
 #include <ctime>
@@ -23,21 +25,6 @@ extern "C" { // pxlib's header declares C functions without saying so
 #include <sstream>
 
 namespace {
-
-// What a script of Debian's Python (the readers are its packages) prints about the file; a script
-// that fails is a failure of the test.
-std::string PythonReads(const std::string& script, const std::string& file) {
-    FILE* pipe = popen(("/usr/bin/python3 -c \"" + script + "\" '" + file + "'").c_str(), "r");
-    EXPECT_NE(pipe, nullptr);
-    if (!pipe)
-        return {};
-    std::string lines;
-    char buffer[512];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        lines.append(buffer, n);
-    EXPECT_EQ(pclose(pipe), 0) << lines;
-    return lines;
-}
 
 class ExportReadBack : public ::testing::Test {
 protected:
@@ -264,6 +251,49 @@ TEST_F(ExportReadBack, SpreadsheetsReadTheGridsValuesBack) {
 }
 
 } // namespace
+
+// The profile's CSV style, the run's day and risk type in the spreadsheet's subject, a grouped
+// report's total rows in bold; a style that would make the file unreadable is refused by its key.
+TEST_F(ExportReadBack, ProfileStyleSubjectAndTotalRowsReachTheFiles) {
+    TMemDataSet grid("Skupine");
+    grid.FieldDefs().Add("VRSTA", TFieldType::ftString, 10);
+    grid.FieldDefs().Add("ZNESEK", TFieldType::ftFloat);
+    grid.Open();
+    for (const auto& [kind, amount] : {std::pair{"Čebula", 1.5}, {"Žir", 2.25}, {"×××", 3.75}}) {
+        grid.Append();
+        grid.FieldByName("VRSTA").SetAsString(kind);
+        grid.FieldByName("ZNESEK").SetAsFloat(amount);
+        grid.Post();
+    }
+    const auto folder = FreshFolder("settings");
+    const TExportSettings saved = ExportSettings();
+    std::ofstream(folder / "zorveka.ini") << "[IZVOZ]\nCSV_LOCILO=TAB\nCSV_DECIMALKA=.\n";
+    ReadExportSettings((folder / "zorveka.ini").string());
+    ExportSettings().Subject = ReportSubject(EncodeDate(2024, 3, 15), 1);
+    const auto isTotal = [](const TDataSet& d) { return d.FieldByName("VRSTA").AsString() == "×××"; };
+    const std::string csv = (folder / "grid.csv").string(), xlsx = (folder / "grid.xlsx").string();
+    ExportDataSetToFile(grid, csv, TExportFormat::efCsv, isTotal);
+    ExportDataSetToFile(grid, xlsx, TExportFormat::efXlsx, isTotal);
+    EXPECT_EQ(PythonReads("import sys, csv\n"
+                          "for r in csv.reader(open(sys.argv[1], encoding='utf-8-sig'), delimiter='\\t'):\n"
+                          "    print('|'.join(r))\n",
+                          csv),
+              "VRSTA|ZNESEK\nČebula|1.5\nŽir|2.25\n×××|3.75\n");
+    EXPECT_EQ(
+        PythonReads("import sys, openpyxl\n"
+                    "wb = openpyxl.load_workbook(sys.argv[1]); ws = wb.active\n"
+                    "print(wb.properties.subject)\n"
+                    "print([(r[0].value, r[0].font.b, r[1].font.b) for r in ws.iter_rows(min_row=2)])\n",
+                    xlsx),
+        "Dan poročila 15.03.2024, vrsta tveganja 1\n"
+        "[('Čebula', False, False), ('Žir', False, False), ('×××', True, True)]\n");
+    for (const auto& [separator, decimal] : {std::pair{";", ";"}, {"\"", ","}, {";;", ","}}) {
+        ExportSettings().CsvSeparator = separator;
+        ExportSettings().CsvDecimalPoint = decimal;
+        EXPECT_THROW(ExportDataSetToFile(grid, csv, TExportFormat::efCsv), Exception) << separator;
+    }
+    ExportSettings() = saved;
+}
 
 // Ids pass 2^31: a column holds them whole or the export says which value it cannot hold.
 TEST_F(ExportReadBack, IntegersPast32BitsAreWrittenWholeOrRefusedNamingTheValue) {

@@ -3,6 +3,7 @@
 // the closing procedure's status, a run an error stops, two runs of one day and risk type started
 // together, and a run killed at any point, which leaves the previous results field for field.
 #include "tests/app/run/ResultDigest.h"
+#include "tests/support/PythonReads.h"
 
 #include "oracle/Oracle.h"
 #include "platform/settings/DateText.h"
@@ -379,11 +380,7 @@ TEST_F(ZorvekaRunTest, ExportAfterTheRunWritesTheResultGridAsCsv) {
         "rows = list(csv.DictReader(open(sys.argv[1], encoding='utf-8-sig', newline=''), "
         "delimiter=';'))\n"
         "print(len(rows), round(sum(float(r['ZNSVAL'].replace(',', '.') or 0) for r in rows), 2))\n";
-    FILE* pipe = popen(("/usr/bin/python3 -c \"" + script + "\" '" + Folder + "grid.csv'").c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    char line[128] = "";
-    ASSERT_NE(fgets(line, sizeof line, pipe), nullptr);
-    ASSERT_EQ(pclose(pipe), 0);
+    const std::string line = PythonReads(script, Folder + "grid.csv");
     const double total = Read([&](TOracleSession& session) {
         TOracleQuery query;
         query.SetSession(&session);
@@ -397,6 +394,27 @@ TEST_F(ZorvekaRunTest, ExportAfterTheRunWritesTheResultGridAsCsv) {
     read >> rows >> sum;
     EXPECT_EQ(rows, Count("OBLIMD1"));
     EXPECT_NEAR(sum, total, 0.005);
+}
+
+// The journal exported as its window's grid, in the CSV style of the profile; the results' sheet
+// names the run's day and risk type.
+TEST_F(ZorvekaRunTest, JournalAndResultExportsCarryTheRunAndTheProfilesStyle) {
+    std::ofstream(Folder + "zorveka.ini") << "[IZVOZ]\nCSV_LOCILO=,\nCSV_DECIMALKA=.\n";
+    const TRun run =
+        RunProgram(Logon("demo") + " --day " + Day + " --risk 1 --export " + Folder + "grid.xlsx");
+    ASSERT_EQ(run.Status, 0) << run.Errors;
+    EXPECT_EQ(
+        PythonReads("import sys, openpyxl\nprint(openpyxl.load_workbook(sys.argv[1]).properties.subject)\n",
+                    Folder + "grid.xlsx"),
+        "Dan poročila " + FormatDayMonthYear(Today()) + ", vrsta tveganja 1\n");
+    const TRun journal = RunProgram(Logon("demo") + " --journal --days 1 --export " + Folder + "journal.csv");
+    ASSERT_EQ(journal.Status, 0) << journal.Errors;
+    EXPECT_EQ(
+        PythonReads("import sys, csv\n"
+                    "rows = list(csv.DictReader(open(sys.argv[1], encoding='utf-8-sig'), delimiter=','))\n"
+                    "print(len(rows), rows[0]['IZID'], rows[0]['KONCNO_OBLIM'])\n",
+                    Folder + "journal.csv"),
+        "1 zaključen " + std::to_string(Count("OBLIM")) + "\n");
 }
 
 } // namespace

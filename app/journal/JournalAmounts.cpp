@@ -1,5 +1,5 @@
 // Formats and widths of the reports' columns.
-#include "app/qt/JournalAmounts.h"
+#include "app/journal/JournalAmounts.h"
 
 #include "platform/dataset/DataSet.h"
 #include "platform/dataset/DataSetGuards.h"
