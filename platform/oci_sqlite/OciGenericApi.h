@@ -46,19 +46,6 @@ typedef struct OCIThreadId OCIThreadId;
 typedef struct OCIThreadHandle OCIThreadHandle;
 typedef void (*OCIThreadKeyDestFunc)(void* value);
 
-// What the refused families of Oracle's client pass around: large objects beyond 4 GB, subscriptions,
-// queues and direct path loads.
-typedef uint64_t oraub8;
-typedef struct OCISubscription OCISubscription;
-typedef struct OCIAQEnqOptions OCIAQEnqOptions;
-typedef struct OCIAQDeqOptions OCIAQDeqOptions;
-typedef struct OCIAQMsgProperties OCIAQMsgProperties;
-typedef struct OCIDirPathCtx OCIDirPathCtx;
-typedef sb4 (*OCICallbackLobRead2)(void* ctxp, const void* bufp, oraub8 lenp, ub1 piecep,
-                                   void** changed_bufpp, oraub8* changed_lenp);
-typedef sb4 (*OCICallbackLobWrite2)(void* ctxp, void* bufp, oraub8* lenp, ub1* piecep, void** changed_bufpp,
-                                    oraub8* changed_lenp);
-
 #define OCI_GENERIC_FUNCTIONS(X)                                                                             \
     X(sword, OCITransDetach, (OCISvcCtx * svchp, OCIError * errhp, ub4 flags))                               \
     X(sword, OCITransPrepare, (OCISvcCtx * svchp, OCIError * errhp, ub4 flags))                              \
@@ -144,43 +131,7 @@ typedef sb4 (*OCICallbackLobWrite2)(void* ctxp, void* bufp, oraub8* lenp, ub1* p
     X(sword, OCIThreadJoin, (void* hndl, OCIError* err, OCIThreadHandle* tHnd))                              \
     X(sword, OCIThreadClose, (void* hndl, OCIError* err, OCIThreadHandle* tHnd))                             \
     X(sword, OCIThreadHandleGet, (void* hndl, OCIError* err, OCIThreadHandle* tHnd))                         \
-    X(sword, OCIStmtGetNextResult,                                                                           \
-      (OCIStmt * stmthp, OCIError * errhp, void** result, ub4* rtype, ub4 mode))                             \
-    X(sword, OCILobOpen, (OCISvcCtx * svchp, OCIError * errhp, OCILobLocator * locp, ub1 mode))              \
-    X(sword, OCILobClose, (OCISvcCtx * svchp, OCIError * errhp, OCILobLocator * locp))                       \
-    X(sword, OCILobIsOpen, (OCISvcCtx * svchp, OCIError * errhp, OCILobLocator * locp, boolean * flag))      \
-    X(sword, OCILobGetChunkSize, (OCISvcCtx * svchp, OCIError * errhp, OCILobLocator * locp, ub4 * size))    \
-    X(sword, OCILobGetLength2, (OCISvcCtx * svchp, OCIError * errhp, OCILobLocator * locp, oraub8 * lenp))   \
-    X(sword, OCILobTrim2, (OCISvcCtx * svchp, OCIError * errhp, OCILobLocator * locp, oraub8 newlen))        \
-    X(sword, OCILobRead2,                                                                                    \
-      (OCISvcCtx * svchp, OCIError * errhp, OCILobLocator * locp, oraub8 * byte_amtp, oraub8 * char_amtp,    \
-       oraub8 offset, void* bufp, oraub8 bufl, ub1 piece, void* ctxp, OCICallbackLobRead2 cbfp, ub2 csid,    \
-       ub1 csfrm))                                                                                           \
-    X(sword, OCILobWrite2,                                                                                   \
-      (OCISvcCtx * svchp, OCIError * errhp, OCILobLocator * locp, oraub8 * byte_amtp, oraub8 * char_amtp,    \
-       oraub8 offset, void* bufp, oraub8 buflen, ub1 piece, void* ctxp, OCICallbackLobWrite2 cbfp, ub2 csid, \
-       ub1 csfrm))                                                                                           \
-    X(sword, OCILobCharSetForm, (OCIEnv * envhp, OCIError * errhp, const OCILobLocator* locp, ub1* csfrm))   \
-    X(sword, OCILobCharSetId, (OCIEnv * envhp, OCIError * errhp, const OCILobLocator* locp, ub2* csid))      \
-    X(sword, OCILobIsTemporary, (OCIEnv * envhp, OCIError * errhp, OCILobLocator * locp, boolean * flag))    \
-    X(sword, OCILobLocatorIsInit,                                                                            \
-      (OCIEnv * envhp, OCIError * errhp, const OCILobLocator* locp, boolean* is_initialized))                \
-    X(sword, OCILobFileExists, (OCISvcCtx * svchp, OCIError * errhp, OCILobLocator * filep, boolean * flag)) \
-    X(sword, OCILobFileIsOpen, (OCISvcCtx * svchp, OCIError * errhp, OCILobLocator * filep, boolean * flag)) \
-    X(sword, OCISubscriptionRegister,                                                                        \
-      (OCISvcCtx * svchp, OCISubscription * *subscrhpp, ub2 count, OCIError * errhp, ub4 mode))              \
-    X(sword, OCISubscriptionUnRegister,                                                                      \
-      (OCISvcCtx * svchp, OCISubscription * subscrhp, OCIError * errhp, ub4 mode))                           \
-    X(sword, OCIAQEnq,                                                                                       \
-      (OCISvcCtx * svchp, OCIError * errhp, OraText * queue_name, OCIAQEnqOptions * enqopt,                  \
-       OCIAQMsgProperties * msgprop, OCIType * payload_tdo, void** payload, void** payload_ind,              \
-       OCIRaw** msgid, ub4 flags))                                                                           \
-    X(sword, OCIAQDeq,                                                                                       \
-      (OCISvcCtx * svchp, OCIError * errhp, OraText * queue_name, OCIAQDeqOptions * deqopt,                  \
-       OCIAQMsgProperties * msgprop, OCIType * payload_tdo, void** payload, void** payload_ind,              \
-       OCIRaw** msgid, ub4 flags))                                                                           \
-    X(sword, OCIDirPathPrepare, (OCIDirPathCtx * dpctx, OCISvcCtx * svchp, OCIError * errhp))                \
-    X(sword, OCIDirPathFinish, (OCIDirPathCtx * dpctx, OCIError * errhp))
+    X(sword, OCIStmtGetNextResult, (OCIStmt * stmthp, OCIError * errhp, void** result, ub4* rtype, ub4 mode))
 
 #define OCI_DECLARE_GENERIC_FUNCTION(ret, name, params) OCI_API_EXPORT ret name params;
 extern "C" {

@@ -1,10 +1,11 @@
-// The entry points Oracle's client has and this engine does not serve (LOBs, objects, collections,
-// pieces, dynamic binds, session pools, the older logon area, subscriptions, queues, direct path
-// loads): each answers ORA-03001, so a client
-// that probes them learns the feature is missing instead of crashing. Accessors without an error
-// handle answer an empty result.
+// The entry points Oracle's client has and this engine does not serve: each answers ORA-03001
+// ("unimplemented feature") through the error handle, so a client that resolves them at load time
+// learns the feature is missing when it calls, instead of calling a null pointer. First the names
+// of the layer's binding table and the generic helpers (LOBs, objects, collections, pieces, dynamic
+// binds, session pools, the older logon area), then the whole families of OciRefusedApi.h from its
+// tables. Accessors without an error handle answer an empty result.
 #include "platform/oci_sqlite/OciCall.h"
-#include "platform/oci_sqlite/OciGenericApi.h"
+#include "platform/oci_sqlite/OciRefusedApi.h"
 
 using namespace ocisqlite;
 
@@ -179,90 +180,6 @@ sword OCISvcCtxToLda(OCISvcCtx*, OCIError* errhp, Lda_Def*) {
     return Refuse(errhp);
 }
 
-sword OCILobOpen(OCISvcCtx*, OCIError* errhp, OCILobLocator*, ub1) {
-    return Refuse(errhp);
-}
-
-sword OCILobClose(OCISvcCtx*, OCIError* errhp, OCILobLocator*) {
-    return Refuse(errhp);
-}
-
-sword OCILobIsOpen(OCISvcCtx*, OCIError* errhp, OCILobLocator*, boolean*) {
-    return Refuse(errhp);
-}
-
-sword OCILobGetChunkSize(OCISvcCtx*, OCIError* errhp, OCILobLocator*, ub4*) {
-    return Refuse(errhp);
-}
-
-sword OCILobGetLength2(OCISvcCtx*, OCIError* errhp, OCILobLocator*, oraub8*) {
-    return Refuse(errhp);
-}
-
-sword OCILobTrim2(OCISvcCtx*, OCIError* errhp, OCILobLocator*, oraub8) {
-    return Refuse(errhp);
-}
-
-sword OCILobRead2(OCISvcCtx*, OCIError* errhp, OCILobLocator*, oraub8*, oraub8*, oraub8, void*, oraub8, ub1,
-                  void*, OCICallbackLobRead2, ub2, ub1) {
-    return Refuse(errhp);
-}
-
-sword OCILobWrite2(OCISvcCtx*, OCIError* errhp, OCILobLocator*, oraub8*, oraub8*, oraub8, void*, oraub8, ub1,
-                   void*, OCICallbackLobWrite2, ub2, ub1) {
-    return Refuse(errhp);
-}
-
-sword OCILobCharSetForm(OCIEnv*, OCIError* errhp, const OCILobLocator*, ub1*) {
-    return Refuse(errhp);
-}
-
-sword OCILobCharSetId(OCIEnv*, OCIError* errhp, const OCILobLocator*, ub2*) {
-    return Refuse(errhp);
-}
-
-sword OCILobIsTemporary(OCIEnv*, OCIError* errhp, OCILobLocator*, boolean*) {
-    return Refuse(errhp);
-}
-
-sword OCILobLocatorIsInit(OCIEnv*, OCIError* errhp, const OCILobLocator*, boolean*) {
-    return Refuse(errhp);
-}
-
-sword OCILobFileExists(OCISvcCtx*, OCIError* errhp, OCILobLocator*, boolean*) {
-    return Refuse(errhp);
-}
-
-sword OCILobFileIsOpen(OCISvcCtx*, OCIError* errhp, OCILobLocator*, boolean*) {
-    return Refuse(errhp);
-}
-
-sword OCISubscriptionRegister(OCISvcCtx*, OCISubscription**, ub2, OCIError* errhp, ub4) {
-    return Refuse(errhp);
-}
-
-sword OCISubscriptionUnRegister(OCISvcCtx*, OCISubscription*, OCIError* errhp, ub4) {
-    return Refuse(errhp);
-}
-
-sword OCIAQEnq(OCISvcCtx*, OCIError* errhp, OraText*, OCIAQEnqOptions*, OCIAQMsgProperties*, OCIType*, void**,
-               void**, OCIRaw**, ub4) {
-    return Refuse(errhp);
-}
-
-sword OCIAQDeq(OCISvcCtx*, OCIError* errhp, OraText*, OCIAQDeqOptions*, OCIAQMsgProperties*, OCIType*, void**,
-               void**, OCIRaw**, ub4) {
-    return Refuse(errhp);
-}
-
-sword OCIDirPathPrepare(OCIDirPathCtx*, OCISvcCtx*, OCIError* errhp) {
-    return Refuse(errhp);
-}
-
-sword OCIDirPathFinish(OCIDirPathCtx*, OCIError* errhp) {
-    return Refuse(errhp);
-}
-
 sword OCIParamSet(void*, ub4, OCIError* errhp, const void*, ub4, ub4) {
     return Refuse(errhp);
 }
@@ -314,5 +231,27 @@ sword OCISessionGet(OCIEnv*, OCIError* errhp, OCISvcCtx**, OCIAuthInfo*, OraText
 sword OCISessionRelease(OCISvcCtx*, OCIError* errhp, OraText*, ub4, ub4) {
     return Refuse(errhp);
 }
+
+// The families of OciRefusedApi.h, from their tables. Their parameters keep Oracle's names, which
+// the bodies leave unused.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-parameter"
+
+#define OCI_DEFINE_REFUSED(ret, name, params, errhp)                                                         \
+    ret name params {                                                                                        \
+        return Refuse(errhp);                                                                                \
+    }
+OCI_REFUSED_FUNCTIONS(OCI_DEFINE_REFUSED)
+#undef OCI_DEFINE_REFUSED
+
+#define OCI_DEFINE_EMPTY(ret, name, params, errhp, empty)                                                    \
+    ret name params {                                                                                        \
+        RecordError(errhp, ora::Unimplemented());                                                            \
+        return empty;                                                                                        \
+    }
+OCI_EMPTY_ACCESSORS(OCI_DEFINE_EMPTY)
+#undef OCI_DEFINE_EMPTY
+
+#pragma GCC diagnostic pop
 
 } // extern "C"

@@ -119,9 +119,8 @@ orasql::Decimal DecimalOf(const Value& value) {
 Value NumberValue(const orasql::Decimal& number) {
     if (number.IsInteger() && number.FitsInt64())
         return number.ToInt64();
-    const double nearest = number.ToDouble();
-    if (orasql::Decimal::FromDouble(nearest).Compare(number) == 0)
-        return nearest;
+    if (number.HeldByDouble())
+        return number.ToDouble();
     return number.ToOracleText();
 }
 

@@ -19,7 +19,8 @@ void ToOciNumber(const orasql::Decimal& value, unsigned char out[kOciNumberSize]
 std::optional<orasql::Decimal> FromOciNumber(const unsigned char in[kOciNumberSize]);
 
 // A number value as the engine carries it (ORA-01722 for a text that is none), and back: an integer
-// when whole and within 64 bits, a real when the double holds every digit, else its exact text.
+// when whole and within 64 bits, a real up to 15 significant digits, else its exact text, which
+// a column keeps exactly.
 orasql::Decimal DecimalOf(const Value& value);
 Value NumberValue(const orasql::Decimal& number);
 

@@ -258,6 +258,11 @@ Decimal Decimal::LargestOf(int precision, int scale) {
     return Decimal(Pow10(precision) - 1, -scale);
 }
 
+bool Decimal::HeldByDouble() const {
+    constexpr __int128 kFifteenDigits = 1000000000000000; // the mantissa has no trailing zeros
+    return mantissa_ < kFifteenDigits && mantissa_ > -kFifteenDigits;
+}
+
 bool Decimal::FitsInt64() const {
     if (exponent_ < 0)
         return false;

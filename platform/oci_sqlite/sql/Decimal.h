@@ -1,6 +1,7 @@
 // Oracle NUMBER arithmetic: a decimal with a 128-bit mantissa, so that amounts add, subtract,
-// multiply and round exactly in base ten. Values live in SQLite as integers or as the double
-// nearest the decimal; FromDouble recovers that decimal through the shortest round-trip text.
+// multiply and round exactly in base ten. Values live in SQLite as integers, as the double nearest
+// the decimal when that holds every digit (FromDouble recovers it through the shortest round-trip
+// text), and in columns as their text otherwise.
 #pragma once
 
 #include <cstdint>
@@ -38,6 +39,8 @@ public:
     const Decimal& InRange() const;                          // ORA-01426 when it Overflows()
 
     bool IsInteger() const { return exponent_ >= 0; }
+    // Whether the nearest double gives this value back, in its shortest text as in 15 digits.
+    bool HeldByDouble() const;
     bool FitsInt64() const;
     int64_t ToInt64() const; // precondition: IsInteger() && FitsInt64()
     // The integer part, held within +-10^18: for positions and counts that come from user input.

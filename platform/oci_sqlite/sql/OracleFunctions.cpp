@@ -422,12 +422,26 @@ bool IntegerFits(sqlite3_int64 value, int precision, int scale) {
     return digits <= precision - scale;
 }
 
-// ora_number_in(value, precision, scale): a value stored into NUMBER(p,s); precision 0 = unconstrained.
-void NumberIn(sqlite3_context* c, int, sqlite3_value** v) {
+// A column keeps every digit of an exact number (text, Oracle's NUMBER bytes, a literal): an integer
+// within 64 bits as SQLite's integer, up to 15 significant digits as a real, which gives them back
+// exactly, and more as its text in a blob, which SQLite's affinity leaves as it is. A double stays a
+// double, as it carries no more digits than a real keeps.
+void ResultStoredNumber(sqlite3_context* c, const Decimal& number, bool fromDouble) {
+    if (fromDouble || number.HeldByDouble() || (number.IsInteger() && number.FitsInt64()))
+        return ResultNumber(c, number);
+    const std::string text = number.ToOracleText();
+    sqlite3_result_blob(c, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
+
+// ora_number_in(value, precision, scale): a value converted to NUMBER(p,s); precision 0 =
+// unconstrained. ORA-01438 when the value, rounded to the scale, has more integer digits than
+// p - s. In a column (Stored) it keeps its exact digits, elsewhere it is SQLite's integer or real.
+template <bool Stored> void NumberIn(sqlite3_context* c, int, sqlite3_value** v) {
     if (IsNull(v[0]))
         return sqlite3_result_null(c);
     const int precision = sqlite3_value_int(v[1]);
-    if (sqlite3_value_type(v[0]) == SQLITE_INTEGER &&
+    const int type = sqlite3_value_type(v[0]);
+    if (type == SQLITE_INTEGER &&
         (IsNull(v[2]) || IntegerFits(sqlite3_value_int64(v[0]), precision, sqlite3_value_int(v[2]))))
         return sqlite3_result_value(c, v[0]);
     if (AsDate(v[0]))
@@ -436,20 +450,11 @@ void NumberIn(sqlite3_context* c, int, sqlite3_value** v) {
     if (!IsNull(v[2])) {
         const int scale = sqlite3_value_int(v[2]);
         number = number.Round(scale);
-        if (precision > 0 && !number.FitsPrecision(precision, scale)) {
-            // A double stands for every decimal that rounds to it: beyond 15 digits the one that fits
-            // (9999999999999999.99 in NUMBER(18,2) is the double 1e16) is accepted and kept as it came.
-            // A column stores such a whole double as an integer, which must be accepted back as well.
-            const double given = sqlite3_value_double(v[0]);
-            constexpr double kExactDoubleLimit = 9007199254740992.0; // 2^53
-            const int type = sqlite3_value_type(v[0]);
-            const bool fromDouble = type == SQLITE_FLOAT || (type == SQLITE_INTEGER && scale > 0 &&
-                                                             std::fabs(given) > kExactDoubleLimit);
-            if (fromDouble && std::fabs(given) <= Decimal::LargestOf(precision, scale).ToDouble())
-                return sqlite3_result_double(c, given);
+        if (precision > 0 && !number.FitsPrecision(precision, scale))
             ThrowOracleError(1438, "value larger than specified precision allowed for this column");
-        }
     }
+    if (Stored)
+        return ResultStoredNumber(c, number, type == SQLITE_FLOAT);
     ResultNumber(c, number);
 }
 
@@ -660,7 +665,8 @@ void RegisterOracleFunctions(sqlite3* db) {
         {"ora_to_number", 3, Guarded<ToNumber>, true},
         {"ora_sysdate", 0, Guarded<Sysdate>, false},
         {"ora_date_in", 2, Guarded<DateIn>, true},
-        {"ora_number_in", 3, Guarded<NumberIn>, true},
+        {"ora_number_in", 3, Guarded<NumberIn<false>>, true},
+        {"ora_number_column", 3, Guarded<NumberIn<true>>, true},
         {"ora_text_in", 4, Guarded<TextIn>, true},
         {"ora_trim", 3, Guarded<Trim>, true},
         {"ora_lpad", 2, Guarded<Pad<true>>, true},

@@ -104,6 +104,9 @@ private:
     std::string AsDate(const Emitted& e);
     std::string AsText(const Emitted& e);
     std::string StoreValue(const Emitted& v, const ColumnInfo& column, const std::string& table);
+    // An expression whose value goes into a column: a number literal of more digits than a double
+    // holds is emitted as its text, which the column reads exactly.
+    Emitted StoredExpression(const Expr& e, const Scope& scope);
 
     // Queries (QueryEmitter.cpp)
     std::string Core(const SelectCore& core, Scope& scope, std::vector<Emitted>* itemTypes);

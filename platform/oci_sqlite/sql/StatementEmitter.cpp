@@ -4,6 +4,8 @@
 // An identity column becomes SQLite's auto-filled INTEGER PRIMARY KEY, which never reuses a value.
 #include "platform/oci_sqlite/sql/SqliteEmitter.h"
 
+#include "platform/oci_sqlite/sql/Decimal.h"
+
 #include <algorithm>
 
 namespace orasql {
@@ -31,12 +33,24 @@ std::string SqliteEmitter::StoreValue(const Emitted& v, const ColumnInfo& c, con
     if (c.oracleType == "DATE")
         return AsDate(v);
     if (c.oracleType == "NUMBER" || c.oracleType == "INTEGER")
-        return "ora_number_in(" + v.sql + ", " + std::to_string(c.precision) + ", " +
+        return "ora_number_column(" + v.sql + ", " + std::to_string(c.precision) + ", " +
                (c.hasScale ? std::to_string(c.scale) : std::string("NULL")) + ")";
     if (c.oracleType == "VARCHAR2" || c.oracleType == "CHAR")
         return "ora_text_in(" + AsText(v) + ", " + std::to_string(c.length) + ", " +
                (c.oracleType == "CHAR" ? "1" : "0") + ", " + Literal(QualifiedColumn(table, c.name)) + ")";
     return v.sql;
+}
+
+Emitted SqliteEmitter::StoredExpression(const Expr& e, const Scope& scope) {
+    Emitted out = Expression(e, scope);
+    const bool negated = e.kind == ExprKind::Unary && e.text == "-" && e.args[0]->kind == ExprKind::Number;
+    const Expr& literal = negated ? *e.args[0] : e;
+    if (literal.kind != ExprKind::Number)
+        return out;
+    const auto number = Decimal::Parse(literal.text);
+    if (number && !number->HeldByDouble() && !(number->IsInteger() && number->FitsInt64()))
+        out.sql = Literal((negated ? -*number : *number).ToOracleText());
+    return out;
 }
 
 std::string SqliteEmitter::EmitInsert(const InsertStmt& s) {
@@ -60,7 +74,8 @@ std::string SqliteEmitter::EmitInsert(const InsertStmt& s) {
         CheckCount(s.values.size(), columns.size());
         std::string values;
         for (size_t i = 0; i < columns.size(); ++i)
-            values += (i ? ", " : "") + StoreValue(Expression(*s.values[i], Scope{}), *columns[i], s.table);
+            values +=
+                (i ? ", " : "") + StoreValue(StoredExpression(*s.values[i], Scope{}), *columns[i], s.table);
         return head + "VALUES (" + values + ")";
     }
     std::vector<Emitted> types;
@@ -98,7 +113,7 @@ std::string SqliteEmitter::EmitUpdate(const UpdateStmt& s) {
         if (!c)
             ThrowOracleError(904, "\"" + s.sets[i].column + "\": invalid identifier");
         sql += (i ? ", " : "") + Quote(c->name) + " = " +
-               StoreValue(Expression(*s.sets[i].value, scope), *c, s.table);
+               StoreValue(StoredExpression(*s.sets[i].value, scope), *c, s.table);
     }
     if (s.where)
         sql += " WHERE " + Expression(*s.where, scope).sql;
@@ -141,7 +156,8 @@ std::string SqliteEmitter::EmitCreateTable(const CreateTableStmt& s) {
         if (c.info.notNull || keyColumns.count(c.info.name))
             sql += " NOT NULL";
         if (c.defaultValue)
-            sql += " DEFAULT (" + StoreValue(Expression(*c.defaultValue, Scope{}), c.info, s.name) + ")";
+            sql +=
+                " DEFAULT (" + StoreValue(StoredExpression(*c.defaultValue, Scope{}), c.info, s.name) + ")";
         // With an identity column the table's own key is SQLite's rowid; Oracle's key stays unique.
         if (c.primaryKey)
             sql += identity ? " UNIQUE" : " PRIMARY KEY";

@@ -109,11 +109,11 @@ TEST(Emitter, ScalarSubqueriesAreCheckedForOneRowUnlessAggregated) {
 }
 
 TEST(Emitter, StoredValuesPassTheirColumnsChecks) {
-    EXPECT_EQ(
-        Emit("insert into t (n, d, c, v, a) values (1, '01.02.2023', 'x', :v, 2.345)"),
-        "INSERT INTO \"T\" (\"N\", \"D\", \"C\", \"V\", \"A\") VALUES (ora_number_in(1, 9, 0), '2023-02-01 "
-        "00:00:00', ora_text_in('x', 3, 1, '\"DEMO\".\"T\".\"C\"'), ora_text_in(:V, 5, 0, "
-        "'\"DEMO\".\"T\".\"V\"'), ora_number_in(2.345, 12, 2))");
+    EXPECT_EQ(Emit("insert into t (n, d, c, v, a) values (1, '01.02.2023', 'x', :v, 2.345)"),
+              "INSERT INTO \"T\" (\"N\", \"D\", \"C\", \"V\", \"A\") VALUES (ora_number_column(1, 9, 0), "
+              "'2023-02-01 "
+              "00:00:00', ora_text_in('x', 3, 1, '\"DEMO\".\"T\".\"C\"'), ora_text_in(:V, 5, 0, "
+              "'\"DEMO\".\"T\".\"V\"'), ora_number_column(2.345, 12, 2))");
     EXPECT_EQ(Emit("update t x set x.d = :d where x.n = 1"),
               "UPDATE \"T\" AS \"X\" SET \"D\" = ora_date_in(:D, 'DD.MM.YYYY') WHERE (\"X\".\"N\" = 1)");
 }

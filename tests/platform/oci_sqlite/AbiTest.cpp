@@ -3,11 +3,13 @@
 // banner names this engine and the Oracle release it follows.
 #include "OciClient.h"
 
+#include "platform/oci_sqlite/OciRefusedApi.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
-
 #include <thread>
+#include <type_traits>
 #include <vector>
 
 using namespace ocitest;
@@ -85,6 +87,40 @@ TEST(OciAbi, RefusedFeaturesAnswerOra03001) {
     EXPECT_EQ(logon.code, 3001);
     EXPECT_EQ(logon.text, "ORA-03001: unimplemented feature");
     EXPECT_EQ(client.StatusOf(oci.OCILobGetLength(client.svc, client.err, nullptr, nullptr)).code, 3001);
+}
+
+// Calls an entry point with every argument empty but the error handle, wherever the prototype has one.
+template <class A> A ArgumentFor(OCIError* err) {
+    if constexpr (std::is_same_v<A, OCIError*>)
+        return err;
+    else
+        return A{};
+}
+
+template <class R, class... A> R CallWithOnlyAnErrorHandle(void* entry, OCIError* err, R (*)(A...)) {
+    return reinterpret_cast<R (*)(A...)>(entry)(ArgumentFor<A>(err)...);
+}
+
+TEST(OciAbi, EveryUnservedFamilyAnswersOra03001ThroughItsErrorHandle) {
+    Client client;
+    const OciLibrary& oci = client.oci;
+    const auto expectRefused = [&](const char* name, auto prototype) {
+        void* entry = oci.Lookup(name);
+        ASSERT_NE(entry, nullptr) << name;
+        OCIError* err = nullptr; // a fresh handle each, so no earlier record can stand in for the call's
+        ASSERT_EQ(oci.OCIHandleAlloc(client.env, reinterpret_cast<void**>(&err), OCI_HTYPE_ERROR, 0, nullptr),
+                  OCI_SUCCESS);
+        EXPECT_EQ(CallWithOnlyAnErrorHandle(entry, err, prototype), OCI_ERROR) << name;
+        sb4 code = 0;
+        char text[128] = "";
+        oci.OCIErrorGet(err, 1, nullptr, &code, reinterpret_cast<OraText*>(text), sizeof text,
+                        OCI_HTYPE_ERROR);
+        EXPECT_EQ(code, 3001) << name << ": " << text;
+        oci.OCIHandleFree(err, OCI_HTYPE_ERROR);
+    };
+#define OCI_TEST_REFUSED(ret, name, params, errhp) expectRefused(#name, static_cast<ret(*) params>(nullptr));
+    OCI_REFUSED_FUNCTIONS(OCI_TEST_REFUSED)
+#undef OCI_TEST_REFUSED
 }
 
 TEST(OciAbi, VersionBannerNamesTheEngineWithTheOracleReleaseItFollows) {

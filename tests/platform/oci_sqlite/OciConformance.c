@@ -58,6 +58,7 @@ typedef unsigned char OraText;
 #define OCI_ATTR_DML_ROW_OFFSET 74
 #define OCI_DTYPE_ROWID 54
 #define SQLT_INT 3
+#define SQLT_FLT 4
 #define SQLT_STR 5
 #define SQLT_VNU 6
 #define SQLT_RDD 104
@@ -368,6 +369,99 @@ static int TextIs(const OCINumber* number, const char* format, const char* expec
     if (strcmp(text, expected) != 0)
         fprintf(stderr, "  \"%s\" is not \"%s\"\n", text, expected);
     return strcmp(text, expected) == 0;
+}
+
+/* Stores `value` into the one column of conformance_p by `sql`, which takes it as :v, bound as text
+ * or as an OCINumber; a literal when `type` is 0. The status of the execute. */
+static sword StoreNumber(const char* sql, const char* value, ub2 type) {
+    char text[256];
+    snprintf(text, sizeof text, sql, type == 0 ? value : ":v");
+    void* stmt = Statement(text);
+    OCINumber number;
+    if (type == SQLT_VNU) {
+        number = FromText(value);
+        Bind(stmt, ":v", &number, sizeof number, SQLT_VNU);
+    } else if (type == SQLT_STR) {
+        Bind(stmt, ":v", (void*)value, (sb4)strlen(value) + 1, SQLT_STR);
+    }
+    const sword status = oci.OCIStmtExecute(c.svc, stmt, c.err, 1, 0, NULL, NULL, OCI_DEFAULT);
+    oci.OCIHandleFree(stmt, OCI_HTYPE_STMT);
+    return status;
+}
+
+/* The value in conformance_p reads back as `expected`, as text and as an OCINumber. */
+static int ReadsBack(const char* expected) {
+    char text[64];
+    const int asText = QueryText("select n from conformance_p", text, sizeof text) == OCI_SUCCESS &&
+                       strcmp(text, expected) == 0;
+    if (!asText)
+        fprintf(stderr, "  \"%s\" is not \"%s\"\n", text, expected);
+    void* stmt = Statement("select n from conformance_p");
+    void* define = NULL;
+    OCINumber number;
+    oci.OCIDefineByPos(stmt, &define, c.err, 1, &number, sizeof number, SQLT_VNU, NULL, NULL, NULL,
+                       OCI_DEFAULT);
+    const int fetched = oci.OCIStmtExecute(c.svc, stmt, c.err, 1, 0, NULL, NULL, OCI_DEFAULT) == OCI_SUCCESS;
+    oci.OCIHandleFree(stmt, OCI_HTYPE_STMT);
+    return asText && fetched && TextIs(&number, "", expected);
+}
+
+/* A NUMBER column keeps every digit its precision allows, up to 38, and refuses a value with more
+ * integer digits than precision minus scale once rounded to the scale (ORA-01438), whether the value
+ * comes as a literal, a text or an OCINumber, into INSERT or UPDATE; what goes in reads back whole and
+ * is stored back as it is. A double holds what a double holds: 9999999999999999.99 is 1E16. */
+static void NumberKeepsEveryDigitOfItsPrecision(void) {
+    static const struct {
+        const char *type, *value;
+        sb4 code;
+    } cases[] = {
+        {"number(18,2)", "99999999999999.99", 0},
+        {"number(18,2)", "-99999999999999.99", 0},
+        {"number(18,2)", "1234567890123456.78", 0},
+        {"number(18,2)", "9999999999999999.99", 0},
+        {"number(18,2)", "-9999999999999999.99", 0},
+        {"number(18,2)", "10000000000000000", 1438},
+        {"number(18,2)", "9999999999999999.995", 1438},
+        {"number(18,2)", "-12345678901234567.5", 1438},
+        {"number(38)", "12345678901234567890123456789012345678", 0},
+        {"number(38)", "123456789012345678901234567890123456789", 1438},
+        {"number(38,20)", "-123456789012345678.12345678901234567891", 0},
+        {"number", ".12345678901234567890123456789012345678", 0},
+        {"number(5,2)", "999.995", 1438},
+    };
+    const ub2 ways[] = {0, SQLT_STR, SQLT_VNU};
+    for (size_t i = 0; i < sizeof cases / sizeof *cases; ++i) {
+        char create[64];
+        snprintf(create, sizeof create, "create table conformance_p (n %s)", cases[i].type);
+        EXPECT(Run(create) == OCI_SUCCESS);
+        for (size_t w = 0; w < sizeof ways / sizeof *ways; ++w) {
+            const sword inserted =
+                StoreNumber("insert into conformance_p values (%s)", cases[i].value, ways[w]);
+            if (cases[i].code != 0) {
+                EXPECT(inserted == OCI_ERROR && ErrorCode() == cases[i].code);
+                EXPECT(Run("insert into conformance_p values (0)") == OCI_SUCCESS);
+                EXPECT(StoreNumber("update conformance_p set n = %s", cases[i].value, ways[w]) == OCI_ERROR &&
+                       ErrorCode() == cases[i].code);
+            } else {
+                EXPECT(inserted == OCI_SUCCESS && ReadsBack(cases[i].value));
+                EXPECT(Run("update conformance_p set n = n") == OCI_SUCCESS && ReadsBack(cases[i].value));
+                EXPECT(Run("update conformance_p set n = 0") == OCI_SUCCESS);
+                EXPECT(StoreNumber("update conformance_p set n = %s", cases[i].value, ways[w]) ==
+                           OCI_SUCCESS &&
+                       ReadsBack(cases[i].value));
+            }
+            EXPECT(Run("delete from conformance_p") == OCI_SUCCESS);
+        }
+        EXPECT(Run("drop table conformance_p") == OCI_SUCCESS);
+    }
+    EXPECT(Run("create table conformance_p (n number(18,2))") == OCI_SUCCESS);
+    void* stmt = Statement("insert into conformance_p values (:v)");
+    double nearest = 9999999999999999.99;
+    Bind(stmt, ":v", &nearest, sizeof nearest, SQLT_FLT);
+    EXPECT(oci.OCIStmtExecute(c.svc, stmt, c.err, 1, 0, NULL, NULL, OCI_DEFAULT) == OCI_ERROR &&
+           ErrorCode() == 1438);
+    oci.OCIHandleFree(stmt, OCI_HTYPE_STMT);
+    EXPECT(Run("drop table conformance_p") == OCI_SUCCESS);
 }
 
 /* The NUMBER helpers a client calls on fetched OCINumbers, needing no server. */
@@ -683,6 +777,7 @@ static const struct {
     {"PlsqlOutByAssignment", PlsqlOutByAssignment},
     {"CastConverts", CastConverts},
     {"NumberHelpers", NumberHelpers},
+    {"NumberKeepsEveryDigitOfItsPrecision", NumberKeepsEveryDigitOfItsPrecision},
     {"DateHelpers", DateHelpers},
     {"ClientServices", ClientServices},
     {"OutOfScopeAnswersAnError", OutOfScopeAnswersAnError},
