@@ -3,7 +3,9 @@
 // go through the console Ui installed for the whole batch.
 #include "BatchRun.h"
 
+#include "BatchArguments.h"
 #include "ConsoleLabels.h"
+#include "DayBatch.h"
 #include "JournalCommands.h"
 #include "RunArguments.h"
 
@@ -98,6 +100,8 @@ int Run(TDataModule& dm, const TRunArguments& arguments, std::ostream& err) {
     ReadExportSettings(ReferentFileName(context.AppDir, context.ProgramName));
     if (!LogOn(context, arguments))
         return TRunExit::UsageOrLogon;
+    if (IsDayBatch(arguments))
+        return RunDayBatch(context, arguments, err, std::cout);
     context.ReportDay = arguments.Day;
     if (arguments.Journal || arguments.Compare)
         return ReadOnly(context, arguments);

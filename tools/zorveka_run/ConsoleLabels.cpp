@@ -9,3 +9,7 @@ void TConsoleLabels::ShowSporocilo(const std::string& text) {
 void TConsoleLabels::SetStevec(const std::string& text) {
     sourceRows_ = std::stoll(text);
 }
+
+void TConsoleLabels::SetStevilo(const std::string& text) {
+    gridRows_ = std::stoll(text);
+}

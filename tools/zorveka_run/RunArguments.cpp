@@ -2,6 +2,8 @@
 // writes it; an impossible date is a usage error, not a day without data.
 #include "RunArguments.h"
 
+#include "BatchArguments.h"
+
 #include "app/Startup.h"
 #include "platform/localdb/export/DataSetExport.h"
 #include "platform/settings/Exceptions.h"
@@ -16,12 +18,14 @@ const char kRunUsage[] =
     "Uporaba: zorveka-run alias user password [usercode] [OCIDLL=...] --day DD.MM.YYYY "
     "--risk 0|1|2 [--stats] "
     "[--report FILE.csv|FILE.html] [--export FILE.csv|.xlsx|.dbf|.db|.txt] [--compare DD.MM.YYYY]\n"
-    "       zorveka-run alias user password [OCIDLL=...] --journal [--days N]";
+    "       zorveka-run alias user password [usercode] [OCIDLL=...] --days DD.MM.YYYY..DD.MM.YYYY|"
+    "DD.MM.YYYY,... --risk 0,1,2 [--stop-on-error] [--summary FILE.csv [--resume]]\n"
+    "       zorveka-run alias user password [OCIDLL=...] --journal [--days N] [--export FILE.csv|.xlsx|...]";
 
 namespace {
 
-const std::vector<std::string> kOptionsWithValue = {"--day",    "--risk", "--report",
-                                                    "--export", "--days", "--compare"};
+const std::vector<std::string> kOptionsWithValue = {"--day",  "--risk",    "--report", "--export",
+                                                    "--days", "--compare", "--summary"};
 
 // A suffix the export does not know is a typo to tell before the run, not after it.
 std::string ExportFileOf(const std::string& fileName) {
@@ -32,6 +36,8 @@ std::string ExportFileOf(const std::string& fileName) {
     }
     return fileName;
 }
+
+} // namespace
 
 TDateTime ParseDay(const std::string& option, const std::string& text) {
     std::smatch parts;
@@ -44,17 +50,19 @@ TDateTime ParseDay(const std::string& option, const std::string& text) {
     return EncodeDate(year, month, day);
 }
 
+int ParseRiskType(const std::string& text) {
+    if (text != "0" && text != "1" && text != "2")
+        throw EUsageError("--risk je lahko 0, 1 ali 2: " + text);
+    return text[0] - '0';
+}
+
+namespace {
+
 int ParseDays(const std::string& text) {
     static const std::regex form(R"(\d{1,5})");
     if (!std::regex_match(text, form) || std::stoi(text) < 1)
         throw EUsageError("--days zahteva število dni od 1 naprej: " + text);
     return std::stoi(text);
-}
-
-int ParseRiskType(const std::string& text) {
-    if (text != "0" && text != "1" && text != "2")
-        throw EUsageError("--risk je lahko 0, 1 ali 2: " + text);
-    return text[0] - '0';
 }
 
 // NAME=value with a plain name: a setting, of the layer or a mistyped one; only a password may
@@ -92,10 +100,14 @@ void RequireKnownSettingsOnce(const std::vector<std::string>& commandLine,
 TRunArguments ParseRunArguments(const std::vector<std::string>& commandLine) {
     TRunArguments arguments;
     std::set<std::string> given;
+    std::string days;
     for (std::size_t i = 1; i < commandLine.size(); ++i) {
         const std::string& argument = commandLine[i];
         if (argument == "--stats" || argument == "--journal") {
             (argument == "--stats" ? arguments.Stats : arguments.Journal) = true;
+        } else if (argument == "--stop-on-error" || argument == "--resume") {
+            (argument == "--resume" ? arguments.Resume : arguments.StopOnError) = true;
+            given.insert(argument);
         } else if (std::find(kOptionsWithValue.begin(), kOptionsWithValue.end(), argument) !=
                    kOptionsWithValue.end()) {
             if (i + 1 >= commandLine.size())
@@ -106,13 +118,15 @@ TRunArguments ParseRunArguments(const std::vector<std::string>& commandLine) {
             if (argument == "--day")
                 arguments.Day = ParseDay(argument, value);
             else if (argument == "--risk")
-                arguments.RiskType = ParseRiskType(value);
+                arguments.RiskTypes = ParseRiskList(value);
             else if (argument == "--report")
                 arguments.Report = value;
             else if (argument == "--export")
                 arguments.Export = ExportFileOf(value);
             else if (argument == "--days")
-                arguments.JournalDays = ParseDays(value);
+                days = value;
+            else if (argument == "--summary")
+                arguments.Summary = value;
             else
                 arguments.CompareDay = ParseDay(argument, value);
         } else if (argument.rfind("--", 0) == 0) {
@@ -123,11 +137,12 @@ TRunArguments ParseRunArguments(const std::vector<std::string>& commandLine) {
     if (arguments.Journal) {
         if (given.size() != given.count("--days") + given.count("--export"))
             throw EUsageError("--journal sprejme le --days in --export");
-    } else {
-        if (!given.count("--day") || !given.count("--risk"))
-            throw EUsageError("--day in --risk sta obvezna");
         if (given.count("--days"))
-            throw EUsageError("--days sodi k --journal");
+            arguments.JournalDays = ParseDays(days);
+    } else {
+        if (given.count("--day") + given.count("--days") == 0 || !given.count("--risk"))
+            throw EUsageError("--day in --risk sta obvezna");
+        CheckBatchArguments(arguments, given, days);
         if (arguments.Compare && (given.count("--report") || given.count("--export")))
             throw EUsageError("--compare ne izvede prenosa, o katerem bi poročal");
     }

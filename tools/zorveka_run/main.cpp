@@ -1,6 +1,8 @@
 // zorveka-run: the transfer run of one report day and risk type for scheduled batch use.
 // zorveka-run alias user password [usercode] [OCIDLL=…] --day DD.MM.YYYY --risk 0|1|2 [--stats]
+// zorveka-run alias user password [usercode] [OCIDLL=…] --days FROM..TO|DAY,… --risk 0,1,2 [--summary FILE]
 #include "BatchRun.h"
+#include "DayBatch.h"
 
 #include "app/RunContext.h"
 #include "platform/ui/ProgramVersion.h"
@@ -10,10 +12,11 @@
 
 namespace {
 
-// A scheduler's stop ends the run as the window's Cancel does: rolled back, journalled 'preklican'.
-// A second signal ends the process at once.
+// A scheduler's stop ends the run as the window's Cancel does: rolled back, journalled 'preklican';
+// a batch ends after it. A second signal ends the process at once.
 void StopRun(int) {
     RequestRunStop();
+    RequestBatchStop();
 }
 
 void StopRunOnSignals() {

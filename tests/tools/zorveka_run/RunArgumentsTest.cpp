@@ -1,6 +1,10 @@
 // The batch runner's command line: positional arguments beside the options and the layer's settings,
-// the day in its fixed form, the three risk types, and what makes it a usage error.
+// the day in its fixed form, the three risk types, a batch's days and risk types, and what makes it a
+// usage error.
 #include "RunArguments.h"
+#include "BatchArguments.h"
+
+#include "platform/settings/DateText.h"
 
 #include <gtest/gtest.h>
 
@@ -74,3 +78,64 @@ TEST(RunArgumentsTest, JournalOptionsAndTheirCombinations) {
 }
 
 } // namespace
+
+// A batch's days and risk types: ranges and lists in date and risk order, a single run as before, and
+// what makes them usage errors.
+TEST(RunArgumentsTest, BatchDaysAndRiskTypes) {
+    struct TCase {
+        Strings Extra;
+        Strings Days; //!< the batch's days; empty with --day
+        std::vector<int> Risks;
+        bool Batch = true;
+        bool Usage = false;
+    };
+    const TCase cases[] = {
+        {{"--days", "30.11.2026..02.12.2026", "--risk", "0,1,2"},
+         {"30.11.2026", "01.12.2026", "02.12.2026"},
+         {0, 1, 2}},
+        {{"--days", "03.11.2026,01.11.2026", "--risk", "1"}, {"01.11.2026", "03.11.2026"}, {1}},
+        {{"--days", "04.11.2026,01.11.2026..02.11.2026", "--risk", "2,0"},
+         {"01.11.2026", "02.11.2026", "04.11.2026"},
+         {0, 2}},
+        {{"--days", "29.02.2028", "--risk", "1"}, {"29.02.2028"}, {1}},
+        {{"--day", "01.11.2026", "--risk", "1,2"}, {}, {1, 2}},
+        {{"--day", "01.11.2026", "--risk", "1", "--summary", "s.csv", "--resume"}, {}, {1}},
+        {{"--day", "01.11.2026", "--risk", "1"}, {}, {1}, false},
+        {{"--days", "02.11.2026..01.11.2026", "--risk", "1"}, {}, {}, true, true},
+        {{"--days", "01.11.2026,,02.11.2026", "--risk", "1"}, {}, {}, true, true},
+        {{"--days", "01.11.2026,", "--risk", "1"}, {}, {}, true, true},
+        {{"--days", "01.11.2026..", "--risk", "1"}, {}, {}, true, true},
+        {{"--days", "01.11.2026..02.11.2026,02.11.2026", "--risk", "1"}, {}, {}, true, true},
+        {{"--days", "31.11.2026..01.12.2026", "--risk", "1"}, {}, {}, true, true},
+        {{"--days", "7", "--risk", "1"}, {}, {}, true, true},
+        {{"--days", "01.11.2026", "--day", "01.11.2026", "--risk", "1"}, {}, {}, true, true},
+        {{"--days", "01.11.2026", "--risk", "1,1"}, {}, {}, true, true},
+        {{"--days", "01.11.2026", "--risk", "0,3"}, {}, {}, true, true},
+        {{"--days", "01.11.2026"}, {}, {}, true, true},
+        {{"--days", "01.11.2026", "--risk", "1", "--resume"}, {}, {}, true, true},
+        {{"--days", "01.11.2026", "--risk", "1", "--stats"}, {}, {}, true, true},
+        {{"--days", "01.11.2026", "--risk", "1", "--export", "g.csv"}, {}, {}, true, true},
+        {{"--day", "01.11.2026", "--risk", "0,1", "--compare", "31.10.2026"}, {}, {}, true, true},
+        {{"--journal", "--resume"}, {}, {}, true, true},
+    };
+    for (const TCase& c : cases) {
+        Strings line{"zorveka-run", "DEMO", "demo", "demo"};
+        line.insert(line.end(), c.Extra.begin(), c.Extra.end());
+        std::string trace;
+        for (const std::string& part : c.Extra)
+            trace += part + " ";
+        SCOPED_TRACE(trace);
+        if (c.Usage) {
+            EXPECT_THROW(ParseRunArguments(line), EUsageError);
+            continue;
+        }
+        const TRunArguments arguments = ParseRunArguments(line);
+        Strings days;
+        for (TDateTime day : arguments.Days)
+            days.push_back(FormatDayMonthYear(day));
+        EXPECT_EQ(days, c.Days);
+        EXPECT_EQ(arguments.RiskTypes, c.Risks);
+        EXPECT_EQ(arguments.RiskType, c.Risks.front());
+        EXPECT_EQ(IsDayBatch(arguments), c.Batch);
+    }
+}

@@ -1,7 +1,8 @@
 // zorveka-run as a scheduler starts it, over a small demo database of today: the exit status of a
 // usage error, a refused logon (which must not wait for anyone), a completed run with its rows and
 // the closing procedure's status, a run an error stops, two runs of one day and risk type started
-// together, and a run killed at any point, which leaves the previous results field for field.
+// together, a run killed at any point, which leaves the previous results field for field, and a
+// batch of days and risk types.
 #include "tests/app/run/ResultDigest.h"
 #include "tests/support/PythonReads.h"
 
@@ -11,12 +12,15 @@
 #include "tools/demo_db/EngineLibrary.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -102,16 +106,14 @@ protected:
     }
 
     TChild Start(const std::string& name, const std::string& risk = "1") {
+        return StartWith(name, {"--day", Day, "--risk", risk});
+    }
+
+    TChild StartWith(const std::string& name, const std::vector<std::string>& options) {
         TChild child{-1, Folder + name + ".err"};
-        const std::vector<std::string> arguments{std::string(ZORVEKA_BIN_DIR) + "/zorveka-run",
-                                                 "DEMO",
-                                                 "demo",
-                                                 "demo",
-                                                 "OCIDLL=" + kEngine,
-                                                 "--day",
-                                                 Day,
-                                                 "--risk",
-                                                 risk};
+        std::vector<std::string> arguments{std::string(ZORVEKA_BIN_DIR) + "/zorveka-run", "DEMO", "demo",
+                                           "demo", "OCIDLL=" + kEngine};
+        arguments.insert(arguments.end(), options.begin(), options.end());
         child.Pid = fork();
         if (child.Pid == 0) {
             std::vector<char*> argv;
@@ -418,3 +420,139 @@ TEST_F(ZorvekaRunTest, JournalAndResultExportsCarryTheRunAndTheProfilesStyle) {
 }
 
 } // namespace
+
+// A batch of three days and three risk types over the demo database.
+class DayBatchTest : public ZorvekaRunTest {
+protected:
+    void SetUp() override {
+        ZorvekaRunTest::SetUp();
+        for (int back : {2, 1, 0})
+            Days.push_back(FormatDayMonthYear(Today() - back));
+        Batch = {"--days", Days[0] + ".." + Days[2], "--summary", Folder + "povzetek.csv"};
+    }
+
+    void InDatabase(const std::string& sql) {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open((Folder + "demo.db").c_str(), &db), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+        sqlite3_close(db);
+    }
+
+    std::vector<std::string> With(std::vector<std::string> options) const {
+        options.insert(options.begin(), Batch.begin(), Batch.end());
+        return options;
+    }
+
+    // The summary's lines without their seconds, which a ran run must have.
+    std::vector<std::string> Summary() {
+        std::ifstream file(Folder + "povzetek.csv");
+        std::vector<std::string> lines;
+        std::string line;
+        std::getline(file, line);
+        EXPECT_EQ(line, "\xEF\xBB\xBF\"DAN\";\"TVEGANJE\";\"IZID\";\"VRSTIC\";\"SEKUND\"\r");
+        while (std::getline(file, line)) {
+            line.pop_back(); // '\r'
+            const std::size_t seconds = line.rfind(';');
+            EXPECT_EQ(seconds + 1 < line.size(), line[seconds - 1] != ';') << line;
+            lines.push_back(line.substr(0, seconds));
+        }
+        return lines;
+    }
+
+    // What the summary says of the day and risk type: rows of a ran run are those the grid shows.
+    std::string Line(int day, int risk, const std::string& outcome) {
+        std::string rows;
+        if (outcome == "zaključen")
+            rows = std::to_string(Read([&](TOracleSession& s) {
+                TOracleQuery query;
+                query.SetSession(&s);
+                query.SetSQLText("SELECT COUNT(*) FROM OBLIM WHERE DAT_STANJA = '" + Days[day] +
+                                 "' AND OT_LIK = " + std::to_string(risk));
+                query.Execute();
+                return query.ColumnAsInteger(0);
+            }));
+        else if (outcome != "ni izveden" && outcome != "preskočen")
+            rows = "0";
+        return Days[day] + ";" + std::to_string(risk) + ";\"" + outcome + "\";" + rows;
+    }
+
+    // The journal's rows in their order, each as the day's index, the risk type and its outcome.
+    std::string Journal() {
+        return Read([&](TOracleSession& s) {
+            TOracleQuery query;
+            query.SetSession(&s);
+            query.SetSQLText("SELECT DAT_STANJA, OT_LIK, IZID FROM OBLI_DNEVNIK ORDER BY ID");
+            query.Execute();
+            std::string rows;
+            for (; !query.Eof(); query.Next())
+                rows += std::to_string(
+                            std::find(Days.begin(), Days.end(), FormatDayMonthYear(query.ColumnAsDate(0))) -
+                            Days.begin()) +
+                        query.ColumnAsString(1) + " " + query.ColumnAsString(2) + ", ";
+            return rows;
+        });
+    }
+
+    std::string Digests(int day, int risk) {
+        return Read([&](TOracleSession& s) { return runtest::ResultDigests(s, Days[day], risk); });
+    }
+
+    int RunBatch(const std::vector<std::string>& options, const std::string& name) {
+        const TChild batch = StartWith(name, With(options));
+        const int status = Wait(batch);
+        Output = Errors(batch);
+        return status;
+    }
+
+    std::vector<std::string> Days, Batch;
+    std::string Output;
+};
+
+// The middle day's risk type 1 is refused by the database. With --stop-on-error the batch ends there;
+// --resume skips what completed and goes on past the failure, and, the refusal gone, makes only that
+// run again. Each day and risk type then holds what a run of it alone stores.
+TEST_F(DayBatchTest, FailureResumeAndEveryRunAsAlone) {
+    InDatabase("CREATE TRIGGER refused BEFORE INSERT ON OBLIMD1 WHEN NEW.OT_LIK = 1 AND NEW.DAT_STANJA = '" +
+               Days[1].substr(6) + "-" + Days[1].substr(3, 2) + "-" + Days[1].substr(0, 2) +
+               " 00:00:00' BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    const auto expect = [&](const std::vector<const char*>& outcomes) {
+        std::vector<std::string> lines;
+        for (std::size_t i = 0; i < outcomes.size(); ++i)
+            lines.push_back(Line(int(i / 3), int(i % 3), outcomes[i]));
+        EXPECT_EQ(Summary(), lines);
+    };
+    const char *done = "zaključen", *failed = "neuspešen", *skipped = "preskočen", *notRun = "ni izveden";
+    ASSERT_EQ(RunBatch({"--risk", "0,1,2", "--stop-on-error"}, "stop"), 1) << Output;
+    expect({done, done, done, done, failed, notRun, notRun, notRun, notRun});
+    EXPECT_TRUE(std::filesystem::exists(Folder + "povzetek.csv.stanje"));
+    ASSERT_EQ(RunBatch({"--risk", "0,1,2", "--resume"}, "past"), 1) << Output;
+    expect({skipped, skipped, skipped, skipped, failed, done, done, done, done});
+    InDatabase("DROP TRIGGER refused");
+    ASSERT_EQ(RunBatch({"--risk", "0,1,2", "--resume"}, "again"), 0) << Output;
+    expect({skipped, skipped, skipped, skipped, done, skipped, skipped, skipped, skipped});
+    EXPECT_FALSE(std::filesystem::exists(Folder + "povzetek.csv.stanje"));
+    EXPECT_EQ(Journal(), "00 zaključen, 01 zaključen, 02 zaključen, 10 zaključen, 11 neuspešen, "
+                         "11 neuspešen, 12 zaključen, 20 zaključen, 21 zaključen, 22 zaključen, "
+                         "11 zaključen, ");
+    std::map<std::pair<int, int>, std::string> inBatch;
+    for (int day = 0; day < 3; ++day)
+        for (int risk = 0; risk < 3; ++risk)
+            inBatch[{day, risk}] = Digests(day, risk);
+    for (const auto& [at, digests] : inBatch) {
+        ASSERT_EQ(Wait(StartWith("alone", {"--day", Days[at.first], "--risk", std::to_string(at.second)})),
+                  0);
+        EXPECT_EQ(Digests(at.first, at.second), digests) << Days[at.first] << " " << at.second;
+    }
+}
+
+// A stop at the start of the second run cancels that run and ends the batch: the third is not run.
+TEST_F(DayBatchTest, SignalCancelsTheRunUnderWayAndEndsTheBatch) {
+    const TChild batch = StartWith("signal", With({"--risk", "1"}));
+    WaitFor(batch, "(2 / 3)");
+    kill(batch.Pid, SIGSTOP);
+    kill(batch.Pid, SIGTERM);
+    kill(batch.Pid, SIGCONT);
+    EXPECT_EQ(Wait(batch), 1) << Errors(batch);
+    EXPECT_EQ(Summary(), (std::vector<std::string>{Line(0, 1, "zaključen"), Line(1, 1, "preklican"),
+                                                   Line(2, 1, "ni izveden")}));
+}
