@@ -3,6 +3,7 @@
 // go through the console Ui installed for the whole batch.
 #include "BatchRun.h"
 
+#include "CheckCommand.h"
 #include "ConsoleLabels.h"
 #include "JournalCommands.h"
 #include "RunArguments.h"
@@ -93,6 +94,8 @@ int Run(TDataModule& dm, const TRunArguments& arguments, std::ostream& err) {
     if (!LogOn(context, arguments))
         return TRunExit::UsageOrLogon;
     context.ReportDay = arguments.Day;
+    if (arguments.Check)
+        return RunCheck(context, std::cout);
     if (arguments.Journal || arguments.Compare)
         return ReadOnly(context, arguments);
     TRowOutput output;

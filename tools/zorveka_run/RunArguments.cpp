@@ -16,7 +16,8 @@ const char kRunUsage[] =
     "Uporaba: zorveka-run alias user password [usercode] [OCIDLL=...] --day DD.MM.YYYY "
     "--risk 0|1|2 [--stats] "
     "[--report FILE.csv|FILE.html] [--export FILE.csv|.xlsx|.dbf|.db|.txt] [--compare DD.MM.YYYY]\n"
-    "       zorveka-run alias user password [OCIDLL=...] --journal [--days N]";
+    "       zorveka-run alias user password [OCIDLL=...] --journal [--days N]\n"
+    "       zorveka-run alias user password [OCIDLL=...] --check --day DD.MM.YYYY [--risk 0|1|2]";
 
 namespace {
 
@@ -94,8 +95,10 @@ TRunArguments ParseRunArguments(const std::vector<std::string>& commandLine) {
     std::set<std::string> given;
     for (std::size_t i = 1; i < commandLine.size(); ++i) {
         const std::string& argument = commandLine[i];
-        if (argument == "--stats" || argument == "--journal") {
-            (argument == "--stats" ? arguments.Stats : arguments.Journal) = true;
+        if (argument == "--stats" || argument == "--journal" || argument == "--check") {
+            (argument == "--stats"   ? arguments.Stats
+             : argument == "--check" ? arguments.Check
+                                     : arguments.Journal) = true;
         } else if (std::find(kOptionsWithValue.begin(), kOptionsWithValue.end(), argument) !=
                    kOptionsWithValue.end()) {
             if (i + 1 >= commandLine.size())
@@ -120,7 +123,11 @@ TRunArguments ParseRunArguments(const std::vector<std::string>& commandLine) {
         }
     }
     arguments.Compare = given.count("--compare") != 0;
-    if (arguments.Journal) {
+    if (arguments.Check) {
+        if (arguments.Journal || !given.count("--day") ||
+            given.size() != given.count("--day") + given.count("--risk"))
+            throw EUsageError("--check zahteva --day in sprejme le še --risk");
+    } else if (arguments.Journal) {
         if (given.size() != given.count("--days"))
             throw EUsageError("--journal sprejme le --days");
     } else {

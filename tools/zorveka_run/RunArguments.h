@@ -21,6 +21,7 @@ struct TRunArguments {
     int JournalDays = 7;
     bool Compare = false; //!< print the comparison of CompareDay with Day instead of running
     TDateTime CompareDay = 0;
+    bool Check = false; //!< check the day's reference data instead of running
 };
 
 //! Raised for a command line the runner cannot use; the message says what is wrong.
