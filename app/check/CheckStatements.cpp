@@ -40,8 +40,8 @@ const char kSchedules[] =
 // The latest rate of each currency on or before the day, where it is not 0.
 const char kRates[] =
     " SELECT L.SFVLT, L.TCJ FROM VLN L "
-    " JOIN (SELECT SFVLT, MAX(DAN) DAN FROM VLN WHERE SFVLN = '0' AND DAN <= :DAN GROUP BY SFVLT) LAST "
-    " ON (LAST.SFVLT = L.SFVLT AND LAST.DAN = L.DAN) "
+    " JOIN (SELECT SFVLT, MAX(DAN) DAN FROM VLN WHERE SFVLN = '0' AND DAN <= :DAN GROUP BY SFVLT) LATEST "
+    " ON (LATEST.SFVLT = L.SFVLT AND LATEST.DAN = L.DAN) "
     " WHERE L.SFVLN = '0' AND L.TCJ <> 0 ";
 
 // Periods of the plan the repayment writer reads (the first MAX_PERIODS, not of kind "A") whose
