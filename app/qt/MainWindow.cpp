@@ -232,6 +232,10 @@ void TMainWindow::CreateMenu() {
     PrimerjavaDni1->setObjectName("PrimerjavaDni1");
     PrimerjavaArhiv1 = Dnevnik1->addAction("Primerjava z arhivom");
     PrimerjavaArhiv1->setObjectName("PrimerjavaArhiv1");
+    Podatki1 = menuBar()->addMenu("Podatki");
+    Podatki1->setObjectName("Podatki1");
+    PreveriPodatke1 = Podatki1->addAction("Preveri podatke");
+    PreveriPodatke1->setObjectName("PreveriPodatke1");
 }
 
 // A run shows a count for every row; drawn each time, the drawing alone cost the window six times

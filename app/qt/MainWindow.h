@@ -64,6 +64,8 @@ public:
     QAction* Usklajevanje1;
     QAction* PrimerjavaDni1;
     QAction* PrimerjavaArhiv1;
+    QMenu* Podatki1;
+    QAction* PreveriPodatke1;
 
     // Event handlers. Each runs as a user action: an exception ending it goes to the error display.
     void FormCreate();
@@ -83,6 +85,8 @@ public:
     void Usklajevanje1Click();
     void PrimerjavaDni1Click();
     void PrimerjavaArhiv1Click();
+    //! The data-quality check of the chosen day (MainWindowCheck.cpp): its report, its outcome kept.
+    void PreveriPodatke1Click();
     //! The status line: the outcome of the last run of this window, from its journal row.
     void ShowLastRunOutcome();
 
@@ -131,6 +135,8 @@ private:
     void ShowConnection(bool connected);
     void Terminate();
     void OpenJournalWindow(const std::string& title, const TJournalStatement& statement);
+    //! When the last check of the day found a stopper and the user wants it again: the check, true.
+    bool CheckedInsteadOfRun();
     //! Tells the user when the earlier day or the report day has no results; true then.
     bool ComparedDaysMissing(TDateTime earlier, bool archive);
 

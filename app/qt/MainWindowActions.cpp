@@ -32,6 +32,7 @@ void TMainWindow::Connect() {
     connect(Usklajevanje1, &QAction::triggered, this, [this] { Usklajevanje1Click(); });
     connect(PrimerjavaDni1, &QAction::triggered, this, [this] { PrimerjavaDni1Click(); });
     connect(PrimerjavaArhiv1, &QAction::triggered, this, [this] { PrimerjavaArhiv1Click(); });
+    connect(PreveriPodatke1, &QAction::triggered, this, [this] { PreveriPodatke1Click(); });
     DBGrid1->OnDblClick = [this] { DBGrid1DblClick(); };
     DBGrid1->OnEnter = [this] { DBGrid1DblClick(); };
     DbGrid2->OnDblClick = [this] { DbGrid2DblClick(); };
@@ -71,6 +72,8 @@ void TMainWindow::RunExclusive(const std::function<void()>& action,
 }
 
 void TMainWindow::btnStartClick() {
+    if (!FBusy && CheckedInsteadOfRun())
+        return;
     // The grids' tool buttons stay off too: an export or a copy of the rows the run is replacing
     // would read a half-written day.
     RunExclusive(

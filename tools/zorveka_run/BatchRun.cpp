@@ -4,6 +4,7 @@
 #include "BatchRun.h"
 
 #include "BatchArguments.h"
+#include "CheckCommand.h"
 #include "ConsoleLabels.h"
 #include "DayBatch.h"
 #include "JournalCommands.h"
@@ -103,6 +104,8 @@ int Run(TDataModule& dm, const TRunArguments& arguments, std::ostream& err) {
     if (IsDayBatch(arguments))
         return RunDayBatch(context, arguments, err, std::cout);
     context.ReportDay = arguments.Day;
+    if (arguments.Check)
+        return RunCheck(context, std::cout);
     if (arguments.Journal || arguments.Compare)
         return ReadOnly(context, arguments);
     TRowOutput output;

@@ -20,7 +20,8 @@ const char kRunUsage[] =
     "[--report FILE.csv|FILE.html] [--export FILE.csv|.xlsx|.dbf|.db|.txt] [--compare DD.MM.YYYY]\n"
     "       zorveka-run alias user password [usercode] [OCIDLL=...] --days DD.MM.YYYY..DD.MM.YYYY|"
     "DD.MM.YYYY,... --risk 0,1,2 [--stop-on-error] [--summary FILE.csv [--resume]]\n"
-    "       zorveka-run alias user password [OCIDLL=...] --journal [--days N] [--export FILE.csv|.xlsx|...]";
+    "       zorveka-run alias user password [OCIDLL=...] --journal [--days N] [--export FILE.csv|.xlsx|...]\n"
+    "       zorveka-run alias user password [OCIDLL=...] --check --day DD.MM.YYYY [--risk 0|1|2]";
 
 namespace {
 
@@ -103,8 +104,10 @@ TRunArguments ParseRunArguments(const std::vector<std::string>& commandLine) {
     std::string days;
     for (std::size_t i = 1; i < commandLine.size(); ++i) {
         const std::string& argument = commandLine[i];
-        if (argument == "--stats" || argument == "--journal") {
-            (argument == "--stats" ? arguments.Stats : arguments.Journal) = true;
+        if (argument == "--stats" || argument == "--journal" || argument == "--check") {
+            (argument == "--stats"   ? arguments.Stats
+             : argument == "--check" ? arguments.Check
+                                     : arguments.Journal) = true;
         } else if (argument == "--stop-on-error" || argument == "--resume") {
             (argument == "--resume" ? arguments.Resume : arguments.StopOnError) = true;
             given.insert(argument);
@@ -134,7 +137,11 @@ TRunArguments ParseRunArguments(const std::vector<std::string>& commandLine) {
         }
     }
     arguments.Compare = given.count("--compare") != 0;
-    if (arguments.Journal) {
+    if (arguments.Check) {
+        if (arguments.Journal || !given.count("--day") || arguments.RiskTypes.size() > 1 ||
+            given.size() != given.count("--day") + given.count("--risk"))
+            throw EUsageError("--check zahteva --day in sprejme le še --risk");
+    } else if (arguments.Journal) {
         if (given.size() != given.count("--days") + given.count("--export"))
             throw EUsageError("--journal sprejme le --days in --export");
         if (given.count("--days"))

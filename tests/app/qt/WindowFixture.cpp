@@ -55,6 +55,8 @@ void WindowTest::SetUp() {
     Database = Folder + "zorveka-test.db";
     setenv("ZORVEKA_APPDIR", Folder.c_str(), 1);
     unsetenv("ZORVEKA_ALIASES");
+    // The window's settings (opened once per process) go to the tests' own folder, not the user's.
+    setenv("XDG_CONFIG_HOME", ZORVEKA_TEST_OUTPUT_DIR "/window-settings", 1);
     std::ofstream(Folder + "aliases.ini") << "[DEMO]\nTYPE=ORACLE\nSERVER NAME=" << Database << "\n";
     FUiScope = std::make_unique<TScopedUi>(RecordingUi);
 }
