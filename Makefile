@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test demo clean
+.PHONY: all deps configure build test demo package clean
 
 all: build
 
@@ -21,6 +21,10 @@ test: build
 
 demo: build
 	@sh tools/demo.sh $(BUILD)
+
+# The Debian package, $(BUILD)/zorveka_VERSION_ARCH.deb (README.md, "Installing the package").
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

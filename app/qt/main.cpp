@@ -1,15 +1,13 @@
 // zorveka: the desktop program. zorveka alias user password [usercode] [OCIDLL=…] [ORACLEHOME=…]
-#include "app/qt/PasswordArgument.h"
+#include "app/PasswordArgument.h"
 #include "app/qt/Program.h"
 #include "oracle/OracleLogonForm.h"
 #include "platform/ui/ProgramVersion.h"
 #include "platform/ui_qt/GuardedApplication.h"
 #include "platform/ui_qt/QtUserInterface.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <iostream>
-#include <string_view>
 
 namespace {
 
@@ -30,14 +28,8 @@ const char* const Help =
 
 int main(int argc, char** argv) {
     // Answered before Qt wants a display.
-    if (PrintedVersion(argc, argv, "zorveka"))
+    if (PrintedVersion(argc, argv, "zorveka") || PrintedHelp(argc, argv, Help))
         return 0;
-    for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) == "--help") {
-            std::fputs(Help, stdout);
-            return 0;
-        }
-    }
     TGuardedApplication application(argc, argv); // takes Qt's own options off the command line
     TQtUserInterface ui;
     std::vector<std::string> commandLine;

@@ -19,13 +19,36 @@ std::string WithSlash(std::string dir) {
 
 } // namespace
 
+TProgramLayout ProgramLayout(const std::string& executableDir) {
+    TProgramLayout layout;
+    layout.ExecutableDir = WithSlash(executableDir);
+    const std::string prefix = layout.ExecutableDir + "../";
+    std::error_code unknown;
+    layout.Installed =
+        !executableDir.empty() && std::filesystem::is_directory(prefix + "share/zorveka", unknown);
+    layout.EngineLibrary =
+        (layout.Installed ? prefix + "lib/zorveka/" : layout.ExecutableDir) + "liboci_sqlite.so";
+    layout.SchemaDir = layout.Installed ? prefix + "share/zorveka/schema" : ZORVEKA_SCHEMA_DIR;
+    return layout;
+}
+
+TProgramLayout ProgramLayout() {
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    return ProgramLayout(error ? "" : executable.parent_path().string());
+}
+
 std::string AppDir() {
     const std::string overridden = Environment("ZORVEKA_APPDIR");
     if (!overridden.empty())
         return WithSlash(overridden);
-    std::error_code error;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? "" : WithSlash(executable.parent_path().string());
+    const TProgramLayout layout = ProgramLayout();
+    if (!layout.Installed)
+        return layout.ExecutableDir;
+    const std::string own = UserConfigDir();
+    std::error_code ignored; // a folder that cannot be made fails the first write into it, with its name
+    std::filesystem::create_directories(own, ignored);
+    return own;
 }
 
 std::string UserConfigDir() {

@@ -1,6 +1,7 @@
 // Times a demo database at the scales asked for (default 2,000 and 200,000 positions): its creation
 // and the day's extraction over it, with the rows per table and the source rows per account class.
 // Usage: bench_demo_db [positions ...]; the databases go to the temporary folder and are removed.
+#include "platform/settings/ConfigPaths.h"
 #include "tools/demo_db/DemoDatabase.h"
 #include "tools/demo_db/EngineLibrary.h"
 #include "tools/demo_db/ExtractionCheck.h"
@@ -26,9 +27,9 @@ void Measure(int positions) {
     arguments.positions = positions;
     arguments.day = EncodeDate(2024, 3, 15);
     arguments.force = true;
-    const std::string library = EngineLibraryBesideExecutable();
+    const TProgramLayout layout = ProgramLayout();
     auto start = std::chrono::steady_clock::now();
-    const TDemoDatabaseResult result = CreateDemoDatabase(arguments, library, ZORVEKA_SCHEMA_DIR);
+    const TDemoDatabaseResult result = CreateDemoDatabase(arguments, layout.EngineLibrary, layout.SchemaDir);
     const double creation = SecondsSince(start);
     long long rows = 0;
     std::printf("%d positions: created in %.1f s\n", result.positions, creation);
@@ -38,7 +39,7 @@ void Measure(int positions) {
     }
     std::printf("  %-14s %9lld\n", "(all)", rows);
     TOracleSession session;
-    LogOnEngine(session, library, arguments.file, arguments.user, arguments.password);
+    LogOnEngine(session, layout.EngineLibrary, arguments.file, arguments.user, arguments.password);
     start = std::chrono::steady_clock::now();
     const auto extracted = ExtractedRowsByClass(session, arguments.day);
     std::printf("  extraction of 15.03.2024 in %.2f s:", SecondsSince(start));

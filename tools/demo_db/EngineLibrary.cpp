@@ -8,11 +8,6 @@
 #include "platform/settings/Exceptions.h"
 
 #include <dlfcn.h>
-#include <filesystem>
-
-std::string EngineLibraryBesideExecutable() {
-    return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "liboci_sqlite.so").string();
-}
 
 namespace {
 

@@ -1,14 +1,11 @@
 // The embedded engine as the demo database sees it: its create-database function, loaded from
-// liboci_sqlite.so beside the executable, and the logon of a data access layer session on a file of
+// the program's liboci_sqlite.so (ProgramLayout), and the logon of a data access layer session on a file of
 // it (the layer loads the same library as its Oracle client).
 #pragma once
 
 #include "oracle/Oracle.h"
 
 #include <string>
-
-// liboci_sqlite.so in the directory of the running executable.
-std::string EngineLibraryBesideExecutable();
 
 // Creates the database file with its first user; raises Exception with the engine's message.
 void CreateEngineDatabase(const std::string& library, const std::string& file, const std::string& user,

@@ -1,6 +1,7 @@
 // zorveka-demo-db: creates a demo database for the embedded engine and reports what it wrote, or
 // unlocks a user of an engine file for the file's owner.
 // Exit status 0 on success, 1 when the creation failed, 2 on a wrong command line.
+#include "platform/settings/ConfigPaths.h"
 #include "platform/settings/Exceptions.h"
 #include "platform/ui/ProgramVersion.h"
 #include "tools/demo_db/DemoDatabase.h"
@@ -31,15 +32,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n%s\n", e.what(), DemoUsage());
         return 2;
     }
+    const TProgramLayout layout = ProgramLayout();
     try {
         if (!arguments.unlock.empty()) {
-            UnlockEngineUser(EngineLibraryBesideExecutable(), arguments.file, arguments.unlock);
+            UnlockEngineUser(layout.EngineLibrary, arguments.file, arguments.unlock);
             std::printf("%s: %s unlocked\n", arguments.file.c_str(), arguments.unlock.c_str());
             return 0;
         }
         const auto start = std::chrono::steady_clock::now();
         const TDemoDatabaseResult result =
-            CreateDemoDatabase(arguments, EngineLibraryBesideExecutable(), ZORVEKA_SCHEMA_DIR);
+            CreateDemoDatabase(arguments, layout.EngineLibrary, layout.SchemaDir);
         Report(arguments, result,
                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         return 0;

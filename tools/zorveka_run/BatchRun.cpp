@@ -10,6 +10,7 @@
 #include "JournalCommands.h"
 #include "RunArguments.h"
 
+#include "app/PasswordArgument.h"
 #include "app/ReferentFile.h"
 #include "app/Startup.h"
 #include "app/TransferRun.h"
@@ -30,7 +31,8 @@ bool LogOn(TRunContext& context, const TRunArguments& arguments) {
     context.Arguments = arguments.Positional;
     context.AliasName = arguments.Positional[0];
     context.UserName = arguments.Positional[1];
-    context.UserPassword = arguments.Positional[2];
+    // "-" or "@FILE" keep the password out of the process list, where a scheduler's user sees it.
+    context.UserPassword = PasswordOf(arguments.Positional[2], std::cin);
     context.DatabaseName = ResolveAlias(TAliasConfiguration(), context.AliasName);
     context.DM.OracleLogon1.Retries = 0;
     try {

@@ -3,14 +3,26 @@
 // zorveka-run alias user password [usercode] [OCIDLL=…] --days FROM..TO|DAY,… --risk 0,1,2 [--summary FILE]
 #include "BatchRun.h"
 #include "DayBatch.h"
+#include "RunArguments.h"
 
 #include "app/RunContext.h"
 #include "platform/ui/ProgramVersion.h"
 
 #include <csignal>
 #include <iostream>
+#include <string>
 
 namespace {
+
+const std::string kHelp =
+    std::string(kRunUsage) +
+    "\n\n"
+    "Namesto gesla v ukazni vrstici, ki ga vsak lokalni uporabnik vidi v seznamu procesov:\n"
+    "  -          geslo se prebere s standardnega vhoda (ena vrstica),\n"
+    "  @DATOTEKA  prva vrstica DATOTEKE, ki jo sme brati le njen lastnik (chmod 600).\n"
+    "\n"
+    "  --version  različica programa\n"
+    "  --help     to besedilo\n";
 
 // A scheduler's stop ends the run as the window's Cancel does: rolled back, journalled 'preklican';
 // a batch ends after it. A second signal ends the process at once.
@@ -31,7 +43,7 @@ void StopRunOnSignals() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (PrintedVersion(argc, argv, "zorveka-run"))
+    if (PrintedVersion(argc, argv, "zorveka-run") || PrintedHelp(argc, argv, kHelp.c_str()))
         return 0;
     std::signal(SIGXFSZ, SIG_IGN); // past a file-size limit a write fails with an error to report
     StopRunOnSignals();

@@ -27,6 +27,25 @@ TEST(ProgramDirectory, EnvironmentOverridesIt) {
     EXPECT_NE(AppDir(), "/");
 }
 
+// A build tree keeps the engine beside the programs; an installed package has its data folder beside
+// bin/ and the engine in lib/zorveka/, and nothing of the source tree.
+TEST(ProgramDirectory, LayoutIsFoundFromTheExecutablesFolder) {
+    const auto root = CaseDir();
+    std::filesystem::create_directories(root / "build/bin");
+    std::filesystem::create_directories(root / "usr/bin");
+    std::filesystem::create_directories(root / "usr/share/zorveka/schema");
+    const TProgramLayout built = ProgramLayout((root / "build/bin").string());
+    EXPECT_FALSE(built.Installed);
+    EXPECT_EQ(built.EngineLibrary, (root / "build/bin/liboci_sqlite.so").string());
+    EXPECT_TRUE(std::filesystem::exists(built.SchemaDir + "/01_source_tables.sql")) << built.SchemaDir;
+    const std::string usr = (root / "usr").string();
+    const TProgramLayout installed = ProgramLayout(usr + "/bin/");
+    EXPECT_TRUE(installed.Installed);
+    EXPECT_EQ(installed.ExecutableDir, usr + "/bin/");
+    EXPECT_EQ(installed.EngineLibrary, usr + "/bin/../lib/zorveka/liboci_sqlite.so");
+    EXPECT_EQ(installed.SchemaDir, usr + "/bin/../share/zorveka/schema");
+}
+
 TEST(UserConfiguration, FollowsXdgConfigHomeElseHome) {
     TEnvOverride home("HOME", "/home/ana");
     {

@@ -12,6 +12,9 @@
 //! others may read or that cannot be read.
 std::vector<std::string> WithPassword(std::vector<std::string> commandLine, std::istream& input,
                                       const char* environment);
+//! The password a password argument stands for: "-" and "@FILE" as above, anything else itself.
+//! Raises Exception as WithPassword does.
+std::string PasswordOf(const std::string& argument, std::istream& input);
 //! The index in commandLine of its n-th positional argument (1 = the alias), 0 when there is none.
 std::size_t PositionalIndex(const std::vector<std::string>& commandLine, std::size_t n);
 //! Overwrites the password argument in argv with '*', so the process list no longer shows it.

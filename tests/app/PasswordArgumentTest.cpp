@@ -1,6 +1,6 @@
-// Where the window's password comes from: the argument itself, standard input, an owner-only
+// Where a program's password comes from: the argument itself, standard input, an owner-only
 // file, or the environment; a file others may read is refused; the argument is overwritten.
-#include "app/qt/PasswordArgument.h"
+#include "app/PasswordArgument.h"
 #include "platform/settings/Exceptions.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Where the password comes from, and hiding it from the process list.
-#include "app/qt/PasswordArgument.h"
+#include "app/PasswordArgument.h"
 
 #include "app/Startup.h"
 #include "platform/settings/Exceptions.h"
@@ -53,12 +53,16 @@ std::vector<std::string> WithPassword(std::vector<std::string> commandLine, std:
             commandLine.insert(commandLine.begin() + static_cast<long>(user) + 1, environment);
         return commandLine;
     }
-    std::string& password = commandLine[at];
-    if (password == "-")
-        password = FirstLine(input);
-    else if (password.size() > 1 && password[0] == '@')
-        password = PasswordFromFile(password.substr(1));
+    commandLine[at] = PasswordOf(commandLine[at], input);
     return commandLine;
+}
+
+std::string PasswordOf(const std::string& argument, std::istream& input) {
+    if (argument == "-")
+        return FirstLine(input);
+    if (argument.size() > 1 && argument[0] == '@')
+        return PasswordFromFile(argument.substr(1));
+    return argument;
 }
 
 void HidePassword(int argc, char** argv) {
