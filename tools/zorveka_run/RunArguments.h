@@ -27,7 +27,7 @@ struct TRunArguments {
     bool StopOnError = false;
     bool Resume = false;
     std::string Summary; //!< a batch's summary as CSV
-    bool Check = false; //!< check the day's reference data instead of running
+    bool Check = false;  //!< check the day's reference data instead of running
 };
 
 //! Raised for a command line the runner cannot use; the message says what is wrong.
